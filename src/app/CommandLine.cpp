@@ -1,0 +1,27 @@
+#include "CommandLine.h"
+
+namespace clavora {
+
+QString CommandLineText(const QStringList& arguments)
+{
+    return arguments.mid(1).join(u' ');
+}
+
+StartMode FindStartMode(const QString& commandLine)
+{
+    const auto has = [&](const char* s) { return commandLine.contains(QLatin1String(s), Qt::CaseInsensitive); };
+    if (has("/g"))
+        return StartMode::Game;
+    if (has("/q"))
+        return StartMode::QuickExercises;
+    if (has("/k"))
+        return StartMode::KeyboardOnly;
+    return StartMode::Normal;
+}
+
+bool HasKeyboardSwitch(const QString& commandLine)
+{
+    return commandLine.contains(QLatin1String("/k"), Qt::CaseInsensitive);
+}
+
+} // namespace clavora

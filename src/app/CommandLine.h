@@ -1,0 +1,18 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+namespace clavora {
+
+enum class StartMode { Normal, Game, QuickExercises, KeyboardOnly };
+
+// The program's arguments as one text, without the program's own path.
+QString CommandLineText(const QStringList& arguments);
+
+// The first switch found, tested in the order /g, /q, /k, as a substring anywhere in the
+// command line, without regard to case.
+StartMode FindStartMode(const QString& commandLine);
+
+bool HasKeyboardSwitch(const QString& commandLine);
+
+} // namespace clavora

@@ -1,0 +1,154 @@
+#include "Hub.h"
+
+#include "common/Twips.h"
+#include "exercises/ExerciseControl.h"
+#include "windows/MainWindow.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QVBoxLayout>
+
+namespace clavora {
+
+Hub::Hub(ProgramPaths paths, QString commandLine)
+    : paths_(std::move(paths)), commandLine_(std::move(commandLine)), profile_(paths_.settingsFile())
+{
+    main_ = std::make_unique<MainWindow>();
+    exercises_ = std::make_unique<ExerciseControl>(settings_, paths_, clock_, random_, clipboard_, *main_);
+    main_->bind(*exercises_);
+    connect(main_.get(), &MainWindow::closing, this, &Hub::closeMain);
+    connect(main_.get(), &MainWindow::gameClicked, this, &Hub::gameClicked);
+    connect(main_.get(), &MainWindow::settingsClicked, this, &Hub::settingsClicked);
+    connect(main_.get(), &MainWindow::helpClicked, this, &Hub::helpClicked);
+    connect(main_.get(), &MainWindow::showLayoutClicked, this, &Hub::showLayoutClicked);
+    qApp->installEventFilter(this);
+}
+
+Hub::~Hub() = default;
+
+void Hub::start()
+{
+    random_.seed(quint32(clock_.secondsSinceMidnight() * 1000));
+    settings_ = LoadSettings(profile_, startupEntry_, screenWidthTwips());
+    exercises_->showSettings();
+    main_->move(twipsToPixels(settings_.WinX), twipsToPixels(settings_.WinY));
+    ColourControls();
+    refresh();
+    main_->show();
+
+    switch (FindStartMode(commandLine_)) {
+    case StartMode::Game:
+        openGame();
+        break;
+    case StartMode::QuickExercises:
+        exercises_->startQuickRun();
+        refresh();
+        break;
+    case StartMode::KeyboardOnly:
+        openKeyboard();
+        main_->hide();
+        break;
+    case StartMode::Normal:
+        break;
+    }
+    main_->setShowLayoutChecked(settings_.ShowLayout == 1);
+}
+
+void Hub::refresh()
+{
+    main_->apply();
+}
+
+void Hub::ColourControls()
+{
+    main_->applyColours(settings_.WinColour, settings_.TextColour);
+}
+
+void Hub::HelpFile()
+{
+    shell_.open(paths_.helpFile());
+}
+
+bool Hub::eventFilter(QObject* watched, QEvent* event)
+{
+    // Every window opens the help on F1's release, whatever has the focus.
+    if (event->type() == QEvent::KeyRelease && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->isWindow()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F1 && !key->isAutoRepeat())
+            HelpFile();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void Hub::closeMain()
+{
+    const QWidget* inUse = main_.get();
+    settings_.WinX = pixelsToTwips(inUse->pos().x());
+    settings_.WinY = pixelsToTwips(inUse->pos().y());
+    settings_.ShowLayout = main_->showLayoutChecked() ? 1 : 0;
+    SaveSettings(profile_, startupEntry_, settings_, exercises_->form().exNumText, paths_.executable());
+    QCoreApplication::exit(0);
+}
+
+void Hub::gameClicked()
+{
+    exercises_->StopExercises();
+    refresh();
+    openGame();
+}
+
+void Hub::openGame()
+{
+    QMessageBox::information(main_.get(), QStringLiteral("Orvella Clavora - Game"),
+                             QStringLiteral("The typing game is not part of this version yet."));
+}
+
+void Hub::settingsClicked()
+{
+    exercises_->StopExercises();
+    refresh();
+    QMessageBox::information(main_.get(), QStringLiteral("Orvella Clavora - Settings"),
+                             QStringLiteral("The settings dialog is not part of this version yet. "
+                                            "Edit Clavora.ini beside the program while it is closed."));
+}
+
+void Hub::helpClicked()
+{
+    exercises_->StopExercises();
+    refresh();
+    HelpFile();
+}
+
+void Hub::showLayoutClicked(bool checked)
+{
+    if (checked)
+        openKeyboard();
+    else
+        closeKeyboard();
+    if (main_->isVisible())
+        main_->activateWindow();
+}
+
+void Hub::openKeyboard()
+{
+    if (keyboardStandIn_)
+        return;
+    auto* w = new QWidget(nullptr, Qt::Window);
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    w->setWindowTitle(QStringLiteral("Orvella Clavora - Keyboard Layout"));
+    auto* layout = new QVBoxLayout(w);
+    layout->addWidget(new QLabel(QStringLiteral("The on-screen keyboard is not part of this version yet."), w));
+    keyboardStandIn_ = w;
+    w->show();
+}
+
+void Hub::closeKeyboard()
+{
+    if (keyboardStandIn_)
+        keyboardStandIn_->close();
+}
+
+} // namespace clavora

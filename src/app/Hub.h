@@ -1,0 +1,61 @@
+#pragma once
+#include "CommandLine.h"
+#include "common/ProgramPaths.h"
+#include "platform/QtServices.h"
+#include "platform/XdgStartupEntry.h"
+#include "settings/AppSettings.h"
+#include "settings/ProfileFile.h"
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+namespace clavora {
+
+class MainWindow;
+class ExerciseControl;
+
+// Owns the settings and the windows, runs the start-up sequence and the close, and lets
+// the windows reach each other.
+class Hub final : public QObject {
+    Q_OBJECT
+public:
+    Hub(ProgramPaths paths, QString commandLine);
+    ~Hub() override;
+
+    void start();
+
+    AppSettings& settings() { return settings_; }
+    const ProgramPaths& paths() const { return paths_; }
+    void HelpFile();
+    void ColourControls();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void closeMain();
+    void gameClicked();
+    void settingsClicked();
+    void helpClicked();
+    void showLayoutClicked(bool checked);
+    void openGame();
+    void openKeyboard();
+    void closeKeyboard();
+    void refresh();
+
+    ProgramPaths paths_;
+    QString commandLine_;
+    SystemClock clock_;
+    MersenneRandom random_;
+    SystemClipboard clipboard_;
+    DesktopShell shell_;
+    XdgStartupEntry startupEntry_;
+    ProfileFile profile_;
+    AppSettings settings_;
+    std::unique_ptr<MainWindow> main_;
+    std::unique_ptr<ExerciseControl> exercises_;
+    QPointer<QWidget> keyboardStandIn_;
+};
+
+} // namespace clavora

@@ -1,0 +1,17 @@
+#include "app/Hub.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("Orvella Clavora"));
+    // The program ends when the exercise window closes, not when its last window does.
+    app.setQuitOnLastWindowClosed(false);
+    const QFileInfo exe(QCoreApplication::applicationFilePath());
+    clavora::Hub hub(clavora::ProgramPaths(exe.absolutePath(), exe.absoluteFilePath()),
+                     clavora::CommandLineText(app.arguments()));
+    hub.start();
+    return app.exec();
+}

@@ -1,0 +1,74 @@
+#include "Numbers.h"
+
+#include <cmath>
+#include <limits>
+
+namespace clavora {
+
+LeadingNumber leadingNumber(QStringView text)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && (text[i] == u' ' || text[i] == u'\t'))
+        ++i;
+    const qsizetype start = i;
+    if (i < n && (text[i] == u'+' || text[i] == u'-'))
+        ++i;
+    qsizetype digits = 0;
+    while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
+        ++i;
+        ++digits;
+    }
+    if (i < n && text[i] == u'.') {
+        ++i;
+        while (i < n && text[i].unicode() < 128 && text[i].isDigit()) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return {};
+    qsizetype end = i;
+    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
+        qsizetype j = i + 1;
+        if (j < n && (text[j] == u'+' || text[j] == u'-'))
+            ++j;
+        const qsizetype expStart = j;
+        while (j < n && text[j].unicode() < 128 && text[j].isDigit())
+            ++j;
+        if (j > expStart)
+            end = j;
+    }
+    bool ok = false;
+    const double value = text.mid(start, end - start).toString().toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return {0.0, false};
+    return {value, true};
+}
+
+double roundHalfEven(double value)
+{
+    return std::nearbyint(value); // the default rounding mode is to nearest, ties to even
+}
+
+template <typename T>
+static T saturate(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    if (value <= double(std::numeric_limits<T>::min()))
+        return std::numeric_limits<T>::min();
+    if (value >= double(std::numeric_limits<T>::max()))
+        return std::numeric_limits<T>::max();
+    return T(value);
+}
+
+std::int16_t saturateToInt16(double value) { return saturate<std::int16_t>(value); }
+std::int32_t saturateToInt32(double value) { return saturate<std::int32_t>(value); }
+
+QString formatTenths(double seconds, const QLocale& locale)
+{
+    return locale.toString(seconds, 'f', 1);
+}
+
+} // namespace clavora

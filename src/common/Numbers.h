@@ -1,0 +1,28 @@
+#pragma once
+#include <QLocale>
+#include <QString>
+#include <QStringView>
+#include <cstdint>
+
+namespace clavora {
+
+// The number a text starts with: leading blanks skipped, then sign, digits, one decimal
+// point and an exponent, as far as they form a number. A text that does not start with a
+// number reads as 0. `ok` is false only when the digits lie beyond the range of a double.
+struct LeadingNumber {
+    double value = 0.0;
+    bool ok = true;
+};
+LeadingNumber leadingNumber(QStringView text);
+
+// Nearest whole number, halves to the even neighbour.
+double roundHalfEven(double value);
+
+// Narrowing that saturates instead of wrapping; NaN becomes 0.
+std::int16_t saturateToInt16(double value);
+std::int32_t saturateToInt32(double value);
+
+// Seconds with exactly one decimal, rounded to the nearest tenth: "0.0", "7.3", "125.0".
+QString formatTenths(double seconds, const QLocale& locale = QLocale());
+
+} // namespace clavora

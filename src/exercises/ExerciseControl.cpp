@@ -1,0 +1,254 @@
+#include "ExerciseControl.h"
+
+#include "Evaluation.h"
+#include "ExerciseUi.h"
+#include "PresetExercises.h"
+#include "RandomExercises.h"
+#include "common/Numbers.h"
+#include "common/Services.h"
+#include "settings/AppSettings.h"
+
+#include <QDir>
+#include <cmath>
+
+namespace clavora {
+
+ExerciseControl::ExerciseControl(AppSettings& settings, ProgramPaths paths, Clock& clock, Random& random,
+                                 Clipboard& clipboard, ExerciseUi& ui)
+    : settings_(settings), paths_(std::move(paths)), clock_(clock), random_(random), clipboard_(clipboard), ui_(ui)
+{
+}
+
+void ExerciseControl::showSettings()
+{
+    form_.exNumText = QString::number(settings_.ExNum);
+    form_.presetSelected = settings_.ExType == ExerciseType::Preset;
+}
+
+std::int32_t ExerciseControl::quickPick()
+{
+    const double width = double(settings_.ExNumMax) - settings_.ExNumMin + 1;
+    return saturateToInt32(std::floor(random_.next() * width + settings_.ExNumMin));
+}
+
+void ExerciseControl::startQuickRun()
+{
+    settings_.QuickMode = true;
+    form_.caption = QuickExercisesCaption;
+    if (settings_.QuickExType == ExerciseType::Preset)
+        form_.exNumText = QString::number(quickPick());
+    form_.presetSelected = settings_.QuickExType == ExerciseType::Preset;
+    settings_.ExType = settings_.QuickExType;
+    StartExercises();
+}
+
+void ExerciseControl::StartExercises()
+{
+    repeatCount_ = 0;
+    if (!form_.presetSelected) {
+        MakeRandomExercise();
+        if (form_.typeThisText.isEmpty()) {
+            // Nothing can be drawn from an empty pool; an empty line would measure nothing.
+            StopExercises();
+            ui_.showMessage(QStringLiteral("Exercise Not Found"),
+                            QStringLiteral("No keys are allowed for random exercises.  Choose some in Settings."));
+            return;
+        }
+        BeginExercise();
+        return;
+    }
+    const double number = roundHalfEven(leadingNumber(form_.exNumText).value);
+    const bool fits = number >= std::numeric_limits<std::int32_t>::min() &&
+                      number <= std::numeric_limits<std::int32_t>::max();
+    if (fits)
+        LoadPresetExercise(std::int32_t(number));
+    else
+        form_.typeThisText.clear(); // no file has that many lines
+    if (!form_.typeThisText.isEmpty()) {
+        BeginExercise();
+        return;
+    }
+    StopExercises();
+    ui_.showMessage(QStringLiteral("Exercise Not Found"),
+                    QStringLiteral("Invalid exercise number.  Please try a lower number."));
+    ui_.focusAndSelectNumber();
+}
+
+void ExerciseControl::BeginExercise()
+{
+    running_ = true;
+    form_.startEnabled = false;
+    form_.stopEnabled = true;
+    form_.exNumReadOnly = true;
+    form_.typeThisEnabled = true;
+    form_.exerciseEnabled = true;
+    form_.exerciseText.clear();
+    form_.timeEnabled = true;
+    startTime_ = clock_.secondsSinceMidnight();
+    elapsed_ = 0.0;
+    form_.timeText = formatTenths(0.0);
+    clipboard_.refresh();
+    ui_.focusTypingLine();
+    form_.timerEnabled = true;
+}
+
+void ExerciseControl::StopExercises()
+{
+    settings_.QuickMode = false;
+    form_.caption = ExercisesCaption;
+    running_ = false;
+    form_.startEnabled = true;
+    form_.stopEnabled = false;
+    form_.exNumReadOnly = false;
+    form_.typeThisEnabled = false;
+    form_.exerciseEnabled = false;
+    form_.timeEnabled = false;
+    form_.timerEnabled = false;
+    form_.typeThisText = SampleText;
+    form_.exerciseText = SampleText;
+    form_.timeText.clear();
+}
+
+void ExerciseControl::tick()
+{
+    if (!form_.timerEnabled)
+        return;
+    const double now = clock_.secondsSinceMidnight();
+    if (now < startTime_)
+        startTime_ -= DaySeconds;
+    elapsed_ = now - startTime_;
+    form_.timeText = formatTenths(elapsed_);
+    guardClipboard();
+}
+
+void ExerciseControl::guardClipboard()
+{
+    // An empty clipboard, or one holding no text, guards nothing and is left alone.
+    if (!clipboard_.hasText())
+        return;
+    const QString text = clipboard_.text();
+    if (!text.isEmpty() && text != GuardText && form_.typeThisText.contains(text))
+        clipboard_.setText(GuardText);
+}
+
+void ExerciseControl::typingLineChanged(const QString& text)
+{
+    form_.exerciseText = text.left(MaxExerciseLength);
+}
+
+void ExerciseControl::enterPressed()
+{
+    if (running_)
+        FinishExercise();
+}
+
+void ExerciseControl::FinishExercise()
+{
+    form_.timerEnabled = false;
+    const bool preset = settings_.ExType == ExerciseType::Preset;
+    const QString title = preset ? QStringLiteral("Preset Exercise #%1").arg(settings_.ExNum)
+                                 : QStringLiteral("Random Key Exercise - level ") + RndLvl(settings_);
+    const AttemptResult result = MeasureAttempt(form_.typeThisText, form_.exerciseText, elapsed_);
+    const int required = settings_.QuickMode ? settings_.QuickExRepeats : saturateToInt16(settings_.Repeats);
+    ++repeatCount_;
+    const Status status = StatusText(title, repeatCount_, required, result, elapsed_,
+                                     {settings_.MinAccuracy, settings_.MinSpeed});
+    if (!status.counted)
+        --repeatCount_;
+    ui_.showMessage(QStringLiteral("Exercise Status"), status.text);
+    log_.append(status.text);
+    form_.logText = log_.text();
+
+    if (repeatCount_ >= required) {
+        repeatCount_ = 0;
+        if (settings_.QuickMode) {
+            ++quickExDone_;
+            if (quickExDone_ >= settings_.NumEx) {
+                ui_.closeMain();
+                return;
+            }
+        }
+        if (!preset) {
+            MakeRandomExercise();
+            BeginExercise();
+            return;
+        }
+        const std::int32_t next = settings_.QuickMode ? quickPick()
+                                                      : saturateToInt32(double(settings_.ExNum) + 1);
+        LoadPresetExercise(next);
+        if (form_.typeThisText.isEmpty()) {
+            StopExercises();
+            return;
+        }
+    }
+    BeginExercise();
+}
+
+void ExerciseControl::LoadPresetExercise(std::int32_t number)
+{
+    settings_.ExNum = number;
+    const QString line = ReadPresetLine(paths_.presetFile(settings_.PresetFile), number);
+    if (!line.isEmpty())
+        numberChanged(QString::number(number));
+    form_.typeThisText = ExerciseTextOf(line);
+}
+
+void ExerciseControl::MakeRandomExercise()
+{
+    form_.typeThisText = clavora::MakeRandomExercise(KeysAllowed(settings_), random_);
+}
+
+void ExerciseControl::numberChanged(const QString& text)
+{
+    form_.exNumText = text;
+    selectPreset();
+}
+
+void ExerciseControl::numberFocusLost()
+{
+    const LeadingNumber n = leadingNumber(form_.exNumText);
+    const double whole = std::floor(n.value);
+    if (!n.ok || whole < 1 || whole > std::numeric_limits<std::int32_t>::max())
+        form_.exNumText = QStringLiteral("1");
+    else
+        form_.exNumText = QString::number(qint64(whole));
+}
+
+void ExerciseControl::selectPreset()
+{
+    form_.presetSelected = true;
+    presetClicked();
+}
+
+void ExerciseControl::presetClicked()
+{
+    if (!running_)
+        settings_.ExType = ExerciseType::Preset;
+    form_.presetSelected = settings_.ExType == ExerciseType::Preset || !running_;
+}
+
+void ExerciseControl::randomClicked()
+{
+    if (!running_)
+        settings_.ExType = ExerciseType::Random;
+    form_.presetSelected = running_ && settings_.ExType == ExerciseType::Preset;
+}
+
+void ExerciseControl::saveLogClicked()
+{
+    QDir().mkpath(paths_.logsFolder());
+    const QString proposed =
+        paths_.logsFolder() + u'/' + clock_.localDateTime().toString(QStringLiteral("yyyy-MM-dd HH-mm-ss")) +
+        QStringLiteral(".txt");
+    const auto chosen = ui_.askSaveFileName(
+        proposed,
+        {QStringLiteral("Text Documents (*.txt)"), QStringLiteral("Log Files (*.log)"),
+         QStringLiteral("All Files (*.*)")},
+        QStringLiteral("Save Log As . . ."));
+    if (!chosen)
+        return;
+    if (!SaveTextFile(*chosen, log_.text()))
+        ui_.showMessage(QStringLiteral("Save Error"), QStringLiteral("An error occurred while saving the log."));
+}
+
+} // namespace clavora

@@ -1,0 +1,68 @@
+#pragma once
+#include "ExerciseLog.h"
+#include "MainForm.h"
+#include "common/ProgramPaths.h"
+
+namespace clavora {
+
+struct AppSettings;
+class Clock;
+class Random;
+class Clipboard;
+class ExerciseUi;
+
+// The exercise window's rules: starting, timing, evaluating and stopping attempts.
+class ExerciseControl {
+public:
+    ExerciseControl(AppSettings& settings, ProgramPaths paths, Clock& clock, Random& random,
+                    Clipboard& clipboard, ExerciseUi& ui);
+
+    const MainForm& form() const { return form_; }
+    bool running() const { return running_; }
+
+    // After the settings are loaded: number box and type buttons follow them.
+    void showSettings();
+    // The quick-exercise start: number and type chosen, caption set, exercises started.
+    void startQuickRun();
+
+    void StartExercises();
+    void StopExercises();
+
+    // Events forwarded by the window.
+    void tick();
+    void typingLineChanged(const QString& text);
+    void enterPressed();
+    void numberChanged(const QString& text);
+    void numberFocusLost();
+    void presetClicked();
+    void randomClicked();
+    void saveLogClicked();
+
+    static constexpr double DaySeconds = 86400.0;
+    static inline const QString GuardText = QStringLiteral(" LOL, nice try xD ");
+
+private:
+    void BeginExercise();
+    void FinishExercise();
+    void LoadPresetExercise(std::int32_t number);
+    void MakeRandomExercise();
+    void selectPreset();
+    std::int32_t quickPick();
+    void guardClipboard();
+
+    AppSettings& settings_;
+    ProgramPaths paths_;
+    Clock& clock_;
+    Random& random_;
+    Clipboard& clipboard_;
+    ExerciseUi& ui_;
+    MainForm form_;
+    ExerciseLog log_;
+    bool running_ = false;
+    double startTime_ = 0.0;
+    double elapsed_ = 0.0;
+    std::int32_t repeatCount_ = 0;
+    std::int32_t quickExDone_ = 0;
+};
+
+} // namespace clavora

@@ -1,0 +1,28 @@
+#pragma once
+#include <QString>
+
+namespace clavora {
+
+inline const QString SampleText = QStringLiteral("1234567890123456789012345678901234567890");
+inline const QString ExercisesCaption = QStringLiteral("Orvella Clavora - Exercises");
+inline const QString QuickExercisesCaption = QStringLiteral("Orvella Clavora - Quick Exercises");
+
+// What the exercise window shows; the window applies it whole after every event.
+struct MainForm {
+    QString caption = ExercisesCaption;
+    QString exNumText = QStringLiteral("1");
+    bool exNumReadOnly = false;
+    bool presetSelected = true; // else RandomExercises is selected
+    bool startEnabled = true;
+    bool stopEnabled = false;
+    QString typeThisText = SampleText;
+    bool typeThisEnabled = true;
+    QString exerciseText = SampleText;
+    bool exerciseEnabled = false;
+    bool timeEnabled = false;
+    QString timeText;
+    QString logText;
+    bool timerEnabled = false;
+};
+
+} // namespace clavora

@@ -1,0 +1,34 @@
+#include "PresetExercises.h"
+
+#include "common/TextFile.h"
+
+#include <QFile>
+
+namespace clavora {
+
+QString ReadPresetLine(const QString& path, qint64 number)
+{
+    QString line;
+    if (number < 1)
+        return line;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return line;
+    // 40 characters of UTF-8 take at most 160 bytes.
+    LineReader reader(file, 4 * MaxExerciseLength);
+    for (qint64 i = 1; i <= number; ++i) {
+        if (!reader.next(line))
+            return {};
+    }
+    return line;
+}
+
+QString ExerciseTextOf(const QString& line)
+{
+    QString text = line.left(MaxExerciseLength);
+    while (text.endsWith(u' '))
+        text.chop(1);
+    return text;
+}
+
+} // namespace clavora

@@ -1,0 +1,17 @@
+#pragma once
+#include <QString>
+
+namespace clavora {
+
+struct AppSettings;
+class Random;
+
+// The pool of characters that random exercises and the game draw from.
+QString KeysAllowed(const AppSettings& settings);
+// How demanding the chosen key classes are, "+" appended for custom keys.
+QString RndLvl(const AppSettings& settings);
+// A line of at most 40 characters from the pool: never three blanks in a row, no blank at
+// its end. A pool of blanks alone gives an empty line.
+QString MakeRandomExercise(const QString& pool, Random& random);
+
+} // namespace clavora

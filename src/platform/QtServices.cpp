@@ -1,0 +1,72 @@
+#include "QtServices.h"
+
+#include "common/Twips.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QMimeData>
+#include <QScreen>
+#include <QTime>
+#include <QUrl>
+
+namespace clavora {
+
+double SystemClock::secondsSinceMidnight() const
+{
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+QDateTime SystemClock::localDateTime() const
+{
+    return QDateTime::currentDateTime();
+}
+
+double MersenneRandom::next()
+{
+    return std::uniform_real_distribution<double>(0.0, 1.0)(engine_);
+}
+
+SystemClipboard::SystemClipboard()
+{
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &SystemClipboard::refresh);
+    refresh();
+}
+
+void SystemClipboard::refresh()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    hasText_ = data && data->hasText();
+    text_ = hasText_ ? data->text() : QString();
+}
+
+void SystemClipboard::setText(const QString& text)
+{
+    QGuiApplication::clipboard()->setText(text);
+    text_ = text;
+    hasText_ = true;
+}
+
+void DesktopShell::open(const QString& path)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void SystemBeep::beep()
+{
+    QApplication::beep();
+}
+
+int screenWidthTwips()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? pixelsToTwips(screen->geometry().width()) : 0;
+}
+
+int screenHeightTwips()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? pixelsToTwips(screen->geometry().height()) : 0;
+}
+
+} // namespace clavora

@@ -1,0 +1,20 @@
+#include "Geometry.h"
+
+#include <QPalette>
+
+namespace clavora {
+
+void paintControl(QWidget* w, Rgb text, const Rgb* background)
+{
+    QPalette p = w->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive})
+        p.setColor(group, QPalette::WindowText, toQColor(text));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, toQColor(text).darker(160));
+    if (background) {
+        p.setColor(QPalette::Window, toQColor(*background));
+        w->setAutoFillBackground(true);
+    }
+    w->setPalette(p);
+}
+
+} // namespace clavora

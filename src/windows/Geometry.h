@@ -1,0 +1,37 @@
+#pragma once
+#include "common/Colour.h"
+#include "common/Twips.h"
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QWidget>
+
+namespace clavora {
+
+inline QRect twipsRect(int left, int top, int width, int height)
+{
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}
+
+inline void placeTwips(QWidget* w, int left, int top, int width, int height)
+{
+    w->setGeometry(twipsRect(left, top, width, height));
+}
+
+inline QColor toQColor(Rgb c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
+inline Rgb fromQColor(const QColor& c) { return rgb(c.red(), c.green(), c.blue()); }
+
+// The fixed-pitch font that stands in for the classic terminal font.
+inline QFont fixedFont(int points)
+{
+    QFont font(QStringLiteral("DejaVu Sans Mono"), points);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    return font;
+}
+
+// Text colour (and optionally the background) of one control.
+void paintControl(QWidget* w, Rgb text, const Rgb* background = nullptr);
+
+} // namespace clavora
