@@ -1,0 +1,108 @@
+#pragma once
+#include "common/Services.h"
+#include "exercises/ExerciseUi.h"
+#include "settings/StartupEntry.h"
+
+#include <QStringList>
+#include <deque>
+#include <utility>
+#include <vector>
+
+namespace clavora::test {
+
+// A clock the test sets by hand; it can cross midnight.
+class FakeClock final : public Clock {
+public:
+    double now = 0.0;
+    QDateTime dateTime = QDateTime(QDate(2010, 12, 11), QTime(14, 5, 9));
+    double secondsSinceMidnight() const override { return now; }
+    QDateTime localDateTime() const override { return dateTime; }
+};
+
+// Returns the queued numbers first, then `fallback` for ever.
+class FakeRandom final : public Random {
+public:
+    std::deque<double> queued;
+    double fallback = 0.0;
+    void seed(quint32) override {}
+    double next() override
+    {
+        if (queued.empty())
+            return fallback;
+        const double r = queued.front();
+        queued.pop_front();
+        return r;
+    }
+};
+
+class FakeClipboard final : public Clipboard {
+public:
+    QString content;
+    bool holdsText = true;
+    int writes = 0;
+    QString text() const override { return holdsText ? content : QString(); }
+    bool hasText() const override { return holdsText; }
+    void setText(const QString& t) override
+    {
+        content = t;
+        holdsText = true;
+        ++writes;
+    }
+    void refresh() override {}
+};
+
+class FakeExerciseUi final : public ExerciseUi {
+public:
+    std::vector<std::pair<QString, QString>> messages; // title, text
+    std::optional<QString> saveAnswer;                 // what the Save As dialog returns
+    QString proposedName;
+    QStringList filters;
+    QString saveTitle;
+    int typingFocus = 0;
+    int numberFocus = 0;
+    int closes = 0;
+    void showMessage(const QString& title, const QString& text) override { messages.emplace_back(title, text); }
+    void focusTypingLine() override { ++typingFocus; }
+    void focusAndSelectNumber() override { ++numberFocus; }
+    std::optional<QString> askSaveFileName(const QString& proposed, const QStringList& f,
+                                           const QString& title) override
+    {
+        proposedName = proposed;
+        filters = f;
+        saveTitle = title;
+        return saveAnswer;
+    }
+    void closeMain() override { ++closes; }
+};
+
+class FakeStartupEntry final : public StartupEntry {
+public:
+    QString text;
+    QString writtenFor;
+    int removes = 0;
+    QString read() override { return text; }
+    void write(const QString& program) override
+    {
+        writtenFor = program;
+        text = program + QStringLiteral(" /q");
+    }
+    void remove() override
+    {
+        ++removes;
+        text.clear();
+    }
+};
+
+class FakeShell final : public Shell {
+public:
+    QStringList opened;
+    void open(const QString& path) override { opened.append(path); }
+};
+
+class FakeBeep final : public Beep {
+public:
+    int beeps = 0;
+    void beep() override { ++beeps; }
+};
+
+} // namespace clavora::test
