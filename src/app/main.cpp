@@ -1,4 +1,5 @@
 #include "app/Hub.h"
+#include "windows/Geometry.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -9,6 +10,7 @@ int main(int argc, char* argv[])
     app.setApplicationName(QStringLiteral("Orvella Clavora"));
     // The program ends when the exercise window closes, not when its last window does.
     app.setQuitOnLastWindowClosed(false);
+    QApplication::setFont(clavora::interfaceFont());
     const QFileInfo exe(QCoreApplication::applicationFilePath());
     clavora::Hub hub(clavora::ProgramPaths(exe.absolutePath(), exe.absoluteFilePath()),
                      clavora::CommandLineText(app.arguments()));

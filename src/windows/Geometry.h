@@ -31,6 +31,13 @@ inline QFont fixedFont(int points)
     return font;
 }
 
+// The program's interface font: small enough for the classic control sizes.
+inline QFont interfaceFont()
+{
+    QFont font(QStringLiteral("DejaVu Sans"), 8);
+    return font;
+}
+
 // Text colour (and optionally the background) of one control.
 void paintControl(QWidget* w, Rgb text, const Rgb* background = nullptr);
 

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "Geometry.h"
+#include "WrapButton.h"
 #include "exercises/ExerciseControl.h"
 
 #include <QCheckBox>
@@ -45,15 +46,17 @@ MainWindow::MainWindow()
     label1_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     presetExercises_ = make<QRadioButton>(this, QStringLiteral("&Preset - exercise:"), 1320, 300, 1575, 255);
     presetExercises_->setChecked(true);
+    // The caption is a little wider than the classic box; tighter spacing keeps it whole.
+    presetExercises_->setStyleSheet(QStringLiteral("QRadioButton { spacing: 1px; }"));
     exNumBox_ = make<QLineEdit>(this, QStringLiteral("1"), 2880, 270, 375, 285);
     exNumBox_->setAlignment(Qt::AlignCenter);
     randomExercises_ = make<QRadioButton>(this, QStringLiteral("&Random"), 3360, 300, 1035, 255);
-    startButton_ = make<QPushButton>(this, QStringLiteral("&Start Exercises"), 4560, 180, 975, 435);
-    stopButton_ = make<QPushButton>(this, QStringLiteral("S&top Exercises"), 5640, 180, 975, 435);
+    startButton_ = make<WrapButton>(this, QStringLiteral("&Start Exercises"), 4560, 180, 975, 435);
+    stopButton_ = make<WrapButton>(this, QStringLiteral("S&top Exercises"), 5640, 180, 975, 435);
     stopButton_->setEnabled(false);
-    gameButton_ = make<QPushButton>(this, QStringLiteral("&Game"), 6720, 180, 975, 435);
-    settingsButton_ = make<QPushButton>(this, QStringLiteral("S&ettings"), 7800, 180, 975, 435);
-    helpButton_ = make<QPushButton>(this, QStringLiteral("&Help"), 8940, 180, 975, 435);
+    gameButton_ = make<WrapButton>(this, QStringLiteral("&Game"), 6720, 180, 975, 435);
+    settingsButton_ = make<WrapButton>(this, QStringLiteral("S&ettings"), 7800, 180, 975, 435);
+    helpButton_ = make<WrapButton>(this, QStringLiteral("&Help"), 8940, 180, 975, 435);
     typeThis_ = make<QLineEdit>(this, SampleText, 180, 780, 9735, 495);
     typeThis_->setReadOnly(true);
     typeThis_->setFocusPolicy(Qt::ClickFocus);
@@ -63,7 +66,7 @@ MainWindow::MainWindow()
     exerciseBox_->setEnabled(false);
     exerciseBox_->setAccessibleName(QStringLiteral("Typing line"));
     typeThis_->setAccessibleName(QStringLiteral("Exercise"));
-    timeLabel_ = make<QLabel>(this, QStringLiteral("Time elapsed:"), 3780, 2100, 1035, 255);
+    timeLabel_ = make<QLabel>(this, QStringLiteral("Time elapsed:"), 3180, 2100, 1635, 255);
     timeLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     timeLabel_->setEnabled(false);
     timeBox_ = make<QLineEdit>(this, QString(), 4920, 2040, 615, 285);

@@ -1,0 +1,17 @@
+#pragma once
+#include <QPushButton>
+
+namespace clavora {
+
+// A push button whose caption wraps onto a second line when it is wider than the button,
+// as classic buttons do; the "&" access key works as usual.
+class WrapButton final : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace clavora

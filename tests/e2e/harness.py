@@ -1,0 +1,201 @@
+"""Runs the real program on a private X server and drives it with real X input."""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+BINARY = None
+DATA = None
+
+
+def setup_from_argv():
+    """The test scripts are run as: script.py <clavora binary> <data folder>."""
+    global BINARY, DATA
+    BINARY, DATA = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
+    del sys.argv[1:3]
+
+
+def wait_for(condition, timeout=10.0, interval=0.05, what="condition"):
+    deadline = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError(f"timed out waiting for {what}")
+        time.sleep(interval)
+
+
+class Display:
+    """A private Xvfb with openbox as window manager."""
+
+    def __init__(self, width=1280, height=1024):
+        read_fd, write_fd = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", f"{width}x{height}x24", "-nolisten", "tcp"],
+            pass_fds=(write_fd,), stderr=subprocess.DEVNULL)
+        os.close(write_fd)
+        with os.fdopen(read_fd) as pipe:
+            number = pipe.readline().strip()
+        self.name = f":{number}"
+        self.env = dict(os.environ, DISPLAY=self.name)
+        self.env.pop("WAYLAND_DISPLAY", None)
+        self.env["QT_QPA_PLATFORM"] = "xcb"
+        self.wm = subprocess.Popen(["openbox"], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for(lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in self.run(["xprop", "-root"]),
+                 what="the window manager")
+        # Caps Lock belongs to the X server; start every test with it off.
+        self.run(["xdotool", "key", "--clearmodifiers", "shift"])
+
+    def run(self, args, check=False, input=None):
+        result = subprocess.run(args, env=self.env, capture_output=True, text=True, input=input, timeout=30)
+        if check and result.returncode != 0:
+            raise AssertionError(f"{args} failed: {result.stderr}")
+        return result.stdout
+
+    def close(self):
+        for process in (self.wm, self.xvfb):
+            process.terminate()
+            try:
+                process.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                process.kill()
+
+
+class ProgramTest(unittest.TestCase):
+    """Each test gets its own display, program folder and home."""
+
+    def setUp(self):
+        self.display = Display()
+        self.root = tempfile.mkdtemp(prefix="clavora-e2e-")
+        self.folder = os.path.join(self.root, "program")
+        self.install(self.folder)
+        self.home = os.path.join(self.root, "home")
+        os.makedirs(self.home)
+        self.env = dict(self.display.env, HOME=self.home, XDG_CONFIG_HOME=os.path.join(self.home, ".config"),
+                        XDG_RUNTIME_DIR=self.root, LANG="C.UTF-8", LC_ALL="C.UTF-8")
+        self.process = None
+
+    def install(self, folder):
+        shutil.copytree(DATA, folder)
+        shutil.copy2(BINARY, os.path.join(folder, "clavora"))
+
+    def tearDown(self):
+        failed = any(error for _, error in (self._outcome.result.errors + self._outcome.result.failures)
+                     if _ is self) if hasattr(self._outcome, "result") else False
+        if failed:
+            shot = os.path.join(os.getcwd(), f"e2e-failure-{self.id().split('.')[-1]}.png")
+            self.display.run(["import", "-window", "root", shot])
+            print(f"screenshot of the failure: {shot}", file=sys.stderr)
+        if self.process and self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+        self.display.close()
+        shutil.rmtree(self.root, ignore_errors=True)
+
+    # The program
+    def write_settings(self, text):
+        with open(os.path.join(self.folder, "Clavora.ini"), "w", newline="\n") as f:
+            f.write(text)
+
+    def settings_text(self):
+        with open(os.path.join(self.folder, "Clavora.ini"), encoding="utf-8") as f:
+            return f.read()
+
+    def settings(self):
+        """The settings file as an ordered list of (section, key, value)."""
+        entries, section = [], None
+        for line in self.settings_text().splitlines():
+            if line.startswith("["):
+                section = line.strip("[]")
+            elif "=" in line:
+                key, value = line.split("=", 1)
+                entries.append((section, key, value))
+        return entries
+
+    def setting(self, section, key):
+        for s, k, v in self.settings():
+            if s.lower() == section.lower() and k.lower() == key.lower():
+                return v
+        return None
+
+    def start(self, *args, program=None):
+        program = program or os.path.join(self.folder, "clavora")
+        self.process = subprocess.Popen([program, *args], env=self.env, cwd=self.root,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        return self.process
+
+    def wait_exit(self, timeout=10):
+        return self.process.wait(timeout=timeout)
+
+    def exercise_line(self, number, preset="QWERTY - United States"):
+        with open(os.path.join(self.folder, "Exercises", preset + ".txt"), "rb") as f:
+            lines = re.split(rb"\r\n|\r|\n", f.read())
+        return lines[number - 1].decode("utf-8")[:40].rstrip(" ")
+
+    # Windows
+    def find_windows(self, title):
+        out = self.display.run(["xdotool", "search", "--onlyvisible", "--name", f"^{re.escape(title)}$"])
+        return [int(w) for w in out.split()]
+
+    def wait_window(self, title, timeout=10):
+        return wait_for(lambda: self.find_windows(title), timeout, what=f"window '{title}'")[0]
+
+    def wait_no_window(self, title, timeout=10):
+        wait_for(lambda: not self.find_windows(title), timeout, what=f"window '{title}' to close")
+
+    def activate(self, window):
+        self.display.run(["xdotool", "windowactivate", "--sync", str(window)])
+        wait_for(lambda: self.display.run(["xdotool", "getactivewindow"]).strip() == str(window),
+                 what="the window to take the focus")
+
+    def geometry(self, window):
+        """Position of the window's client area and its size, in pixels."""
+        out = self.display.run(["xdotool", "getwindowgeometry", "--shell", str(window)])
+        values = dict(line.split("=") for line in out.split())
+        return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+    def click(self, window, x, y):
+        self.display.run(["xdotool", "mousemove", "--window", str(window), str(x), str(y), "click", "1"], check=True)
+
+    def key(self, *keys):
+        self.display.run(["xdotool", "key", "--delay", "40", *keys], check=True)
+
+    def type(self, text):
+        self.display.run(["xdotool", "type", "--delay", "25", text], check=True)
+
+    def confirm_box(self, title, timeout=10):
+        """Presses OK on a message box with this title."""
+        box = self.wait_window(title, timeout)
+        self.activate(box)
+        self.key("Return")
+        self.wait_no_window(title)
+
+    # Clipboard and pixels
+    def set_clipboard(self, text):
+        subprocess.Popen(["xclip", "-selection", "clipboard", "-i"], env=self.env, stdin=subprocess.PIPE,
+                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).communicate(text.encode())
+
+    def clipboard(self):
+        result = subprocess.run(["xclip", "-selection", "clipboard", "-o"], env=self.env, capture_output=True,
+                                timeout=5)
+        return result.stdout.decode()
+
+    def screenshot(self, path, window="root"):
+        self.display.run(["import", "-window", str(window), path], check=True)
+
+    def pixel(self, path, x, y):
+        """(r, g, b) of one pixel of a screenshot."""
+        out = subprocess.run(["convert", path, "-format", f"%[fx:int(255*p{{{x},{y}}}.r)],"
+                              f"%[fx:int(255*p{{{x},{y}}}.g)],%[fx:int(255*p{{{x},{y}}}.b)]", "info:"],
+                             capture_output=True, text=True, check=True).stdout
+        return tuple(int(v) for v in out.split(","))
+
+
+def main():
+    setup_from_argv()
+    unittest.main(verbosity=2)

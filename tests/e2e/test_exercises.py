@@ -1,0 +1,126 @@
+"""The exercise window in the real program: settings file, typing, evaluation, log, clipboard."""
+import os
+import time
+
+import harness
+from harness import wait_for
+
+MAIN = "Orvella Clavora - Exercises"
+NO_KEYBOARD = "[KeyLayout]\nShowLayout=0\n"
+GUARD = " LOL, nice try xD "
+SAVE_ORDER = [
+    ("Exercises", "ExNum"), ("Exercises", "ExType"), ("Exercises", "Repeats"), ("Exercises", "MinAccuracy"),
+    ("Exercises", "MinSpeed"), ("Exercises", "PresetFile"), ("RndEx", "LowerCase"), ("RndEx", "UpperCase"),
+    ("RndEx", "Numbers"), ("RndEx", "NumberPunc"), ("RndEx", "Punc"), ("RndEx", "ShiftPunc"), ("RndEx", "Space"),
+    ("RndEx", "Custom"), ("RndEx", "CustomKeys"), ("QuickEx", "NumEx"), ("QuickEx", "Repeats"),
+    ("QuickEx", "ExType"), ("QuickEx", "ExNumMin"), ("QuickEx", "ExNumMax"), ("Display", "WinColour"),
+    ("Display", "TextColour"), ("Display", "WinX"), ("Display", "WinY"), ("Game", "StartLevel"),
+    ("KeyLayout", "Layout"), ("KeyLayout", "ShowLayout")]
+
+
+class ExerciseWindow(harness.ProgramTest):
+    def open_main(self, *args):
+        self.start(*args)
+        window = self.wait_window(MAIN)
+        self.activate(window)
+        return window
+
+    def close_main(self, window):
+        self.activate(window)
+        self.key("alt+F4")
+        self.assertEqual(self.wait_exit(), 0)
+
+    def test_first_close_writes_every_key_and_the_typed_number(self):
+        window = self.open_main()
+        self.click(window, 204, 27)  # the exercise-number box
+        self.key("ctrl+a")
+        self.type("12")
+        self.close_main(window)
+        self.assertEqual([(s, k) for s, k, _ in self.settings()], SAVE_ORDER)
+        self.assertEqual(self.setting("Exercises", "ExNum"), "12")
+        self.assertEqual(self.setting("Exercises", "PresetFile"), "QWERTY - United States")
+
+    def test_passes_repeats_and_saved_log(self):
+        self.write_settings(NO_KEYBOARD)
+        window = self.open_main()
+        first, second = self.exercise_line(1), self.exercise_line(2)
+        self.key("alt+s")
+        for attempt in range(2):
+            time.sleep(0.3)  # let the exercise clock tick at least once
+            self.type(first)
+            self.key("Return")
+            self.confirm_box("Exercise Status")
+        time.sleep(0.3)
+        self.type(second)
+        self.key("Return")
+        self.confirm_box("Exercise Status")
+        self.key("Escape")
+
+        log_path = os.path.join(self.root, "session.log")
+        self.key("alt+v")
+        dialog = self.wait_window("Save Log As . . .")
+        self.activate(dialog)
+        self.key("ctrl+a")
+        self.type(log_path)
+        self.key("Return")
+        wait_for(lambda: os.path.exists(log_path), what="the saved log")
+        self.assertTrue(os.path.isdir(os.path.join(self.folder, "Logs")))
+        with open(log_path, encoding="utf-8", newline="") as f:
+            lines = f.read().split("\r\n")
+        self.assertEqual(len(lines), 3, lines)
+        self.assertTrue(lines[0].startswith(f"Preset Exercise #1 (1 of 2): {len(first)}/{len(first)} (100%)"),
+                        lines[0])
+        self.assertTrue(lines[1].startswith("Preset Exercise #1 (2 of 2):"), lines[1])
+        self.assertTrue(lines[2].startswith("Preset Exercise #2 (1 of 2):"), lines[2])
+        self.close_main(window)
+
+    def test_random_exercise_is_titled_by_its_key_level(self):
+        self.write_settings(NO_KEYBOARD + "[Exercises]\nRepeats=1\n")
+        window = self.open_main()
+        self.key("alt+r", "alt+s")
+        time.sleep(0.3)
+        self.type("abc")
+        self.key("Return")
+        self.confirm_box("Exercise Status")
+        self.key("Escape")
+        log_path = os.path.join(self.root, "random.txt")
+        self.key("alt+v")
+        self.activate(self.wait_window("Save Log As . . ."))
+        self.key("ctrl+a")
+        self.type(log_path)
+        self.key("Return")
+        wait_for(lambda: os.path.exists(log_path), what="the saved log")
+        with open(log_path, encoding="utf-8", newline="") as f:
+            self.assertTrue(f.read().startswith("Random Key Exercise - level 2: "))
+        self.close_main(window)
+        self.assertEqual(self.setting("Exercises", "ExType"), "1")
+
+    def test_clipboard_guard_and_escape(self):
+        self.write_settings(NO_KEYBOARD)
+        window = self.open_main()
+        line = self.exercise_line(1)
+        self.set_clipboard("an unrelated text")
+        self.key("alt+s")
+        time.sleep(0.5)
+        self.assertEqual(self.clipboard(), "an unrelated text")
+        self.set_clipboard(line[2:6])
+        wait_for(lambda: self.clipboard() == GUARD, timeout=1.0, what="the clipboard guard")
+        self.key("Escape")
+        time.sleep(0.3)
+        # Stopped: the guard no longer runs.
+        self.set_clipboard(line[2:6])
+        time.sleep(0.5)
+        self.assertEqual(self.clipboard(), line[2:6])
+        self.close_main(window)
+
+    def test_missing_exercise_reports_not_found(self):
+        self.write_settings(NO_KEYBOARD + "[Exercises]\nExNum=500\n")
+        window = self.open_main()
+        self.key("alt+s")
+        self.confirm_box("Exercise Not Found")
+        self.close_main(window)
+        self.assertEqual(self.setting("Exercises", "ExNum"), "500")
+
+
+if __name__ == "__main__":
+    harness.main()
