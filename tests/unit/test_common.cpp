@@ -1,0 +1,108 @@
+#include "TempFolder.h"
+#include "common/Numbers.h"
+#include "common/TextFile.h"
+
+#include <QBuffer>
+#include <gtest/gtest.h>
+#include <cmath>
+
+using namespace clavora;
+
+TEST(LeadingNumber, ReadsTheNumberAtTheStartOfAText)
+{
+    struct Case {
+        const char* text;
+        double value;
+        bool ok;
+    };
+    const Case cases[] = {
+        {"12", 12, true},        {"12abc", 12, true}, {"  3.7", 3.7, true}, {"-0.5", -0.5, true},
+        {"", 0, true},           {"abc", 0, true},    {"-", 0, true},       {".5", 0.5, true},
+        {"1e3x", 1000, true},    {"1e", 1, true},     {"+7", 7, true},      {"7 8", 7, true},
+        {"1e400", 0, false},     {"٣", 0, true}, // digits of other scripts are not numbers here
+    };
+    for (const Case& c : cases) {
+        const LeadingNumber n = leadingNumber(QString::fromUtf8(c.text));
+        EXPECT_DOUBLE_EQ(n.value, c.value) << c.text;
+        EXPECT_EQ(n.ok, c.ok) << c.text;
+    }
+}
+
+TEST(Rounding, HalvesGoToTheEvenNeighbour)
+{
+    const std::pair<double, double> cases[] = {{12.5, 12}, {2.5, 2}, {62.5, 62}, {97.5, 98}, {0.5, 0},
+                                               {1.5, 2},   {-2.5, -2}, {3.49, 3}};
+    for (const auto& [in, out] : cases)
+        EXPECT_EQ(roundHalfEven(in), out) << in;
+}
+
+TEST(Rounding, NarrowingSaturates)
+{
+    EXPECT_EQ(saturateToInt16(40000), 32767);
+    EXPECT_EQ(saturateToInt16(-40000), -32768);
+    EXPECT_EQ(saturateToInt16(NAN), 0);
+    EXPECT_EQ(saturateToInt32(1e12), 2147483647);
+}
+
+TEST(FormatTenths, OneDecimalInTheLocalesSeparator)
+{
+    EXPECT_EQ(formatTenths(0.0, QLocale::c()), "0.0");
+    EXPECT_EQ(formatTenths(7.25, QLocale::c()), "7.3");
+    EXPECT_EQ(formatTenths(125, QLocale::c()), "125.0");
+    EXPECT_EQ(formatTenths(24.3, QLocale(QLocale::German)), "24,3");
+}
+
+namespace {
+QStringList readAll(const QByteArray& bytes, qsizetype keep = 1000)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    LineReader reader(buffer, keep);
+    QStringList lines;
+    QString line;
+    while (reader.next(line))
+        lines.append(line);
+    return lines;
+}
+} // namespace
+
+TEST(LineReader, EveryKindOfLineEndEndsALine)
+{
+    struct Case {
+        QByteArray bytes;
+        QStringList lines;
+    };
+    const Case cases[] = {
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\rb", {"a", "b"}},
+        {"a\nb\n", {"a", "b"}},
+        {"a\r\n\r\nb", {"a", "", "b"}},
+        {"", {}},
+        {"\r\n", {""}},
+        {"last line without end", {"last line without end"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(readAll(c.bytes), c.lines) << c.bytes.toStdString();
+}
+
+TEST(LineReader, KeepsOnlyTheStartOfAHugeLineAndNeverSplitsACharacter)
+{
+    QByteArray huge(3 * 1024 * 1024, 'x');
+    huge += "\r\nnext";
+    const QStringList lines = readAll(huge, 160);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0].size(), 160);
+    EXPECT_EQ(lines[1], "next");
+
+    // "é" is two bytes; a cut after its first byte drops it rather than misreading the line.
+    EXPECT_EQ(readAll("ab\xC3\xA9z", 3), QStringList{"ab"});
+}
+
+TEST(DecodeText, Utf8WhenValidElseWindows1252)
+{
+    EXPECT_EQ(decodeText("\xC2\xA3 5"), QString::fromUtf8("£ 5"));
+    EXPECT_EQ(decodeText("\xA3 5"), QString::fromUtf8("£ 5"));
+    EXPECT_EQ(decodeText("\x80\x93"), QString::fromUtf8("€\u201C"));
+    EXPECT_EQ(decodeText(QByteArray("a\0b", 3)).size(), 3);
+}

@@ -1,0 +1,296 @@
+#include "Fakes.h"
+#include "TempFolder.h"
+#include "exercises/ExerciseControl.h"
+#include "settings/AppSettings.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+using namespace clavora;
+using namespace clavora::test;
+
+namespace {
+struct Control : ::testing::Test {
+    TempFolder folder;
+    AppSettings settings;
+    FakeClock clock;
+    FakeRandom random;
+    FakeClipboard clipboard;
+    FakeExerciseUi ui;
+    std::unique_ptr<ExerciseControl> control;
+
+    Control()
+    {
+        QDir().mkpath(folder.path("Exercises"));
+        QByteArray text;
+        for (int i = 1; i <= 5; ++i)
+            text += "exercise " + QByteArray::number(i) + "\r\n";
+        folder.write("Exercises/set.txt", text);
+        settings.PresetFile = "set";
+        settings.ExNum = 1;
+        settings.Repeats = 1;
+        settings.NumEx = 3;
+        settings.QuickExRepeats = 2;
+        settings.ExNumMin = 1;
+        settings.ExNumMax = 5;
+        settings.LowerCase = true;
+        settings.Space = true;
+        control = std::make_unique<ExerciseControl>(settings, ProgramPaths(folder.path(""), "clavora"), clock,
+                                                    random, clipboard, ui);
+        control->showSettings();
+    }
+    const MainForm& form() const { return control->form(); }
+    void setNumber(const QString& text) { control->numberChanged(text); }
+    // Types the current exercise after `seconds` and presses ENTER.
+    void typeExercise(double seconds = 12.0, const QString& typed = {})
+    {
+        clock.now += seconds;
+        control->tick();
+        control->typingLineChanged(typed.isNull() ? form().typeThisText : typed);
+        control->enterPressed();
+    }
+    QString lastMessage() const { return ui.messages.empty() ? QString() : ui.messages.back().second; }
+};
+} // namespace
+
+TEST_F(Control, StartEntersTheRunningStateWithTheExercise)
+{
+    setNumber("2");
+    control->StartExercises();
+    EXPECT_TRUE(control->running());
+    EXPECT_EQ(form().typeThisText, "exercise 2");
+    EXPECT_EQ(form().exerciseText, "");
+    EXPECT_FALSE(form().startEnabled);
+    EXPECT_TRUE(form().stopEnabled && form().exNumReadOnly && form().exerciseEnabled && form().timerEnabled);
+    EXPECT_EQ(form().timeText, "0.0");
+    EXPECT_EQ(ui.typingFocus, 1);
+
+    control->StopExercises();
+    EXPECT_FALSE(control->running());
+    EXPECT_EQ(form().typeThisText, SampleText);
+    EXPECT_EQ(form().exerciseText, SampleText);
+    EXPECT_TRUE(form().startEnabled && !form().stopEnabled && !form().timerEnabled);
+    EXPECT_EQ(form().timeText, "");
+    EXPECT_EQ(form().exNumText, "2");
+}
+
+TEST_F(Control, NumbersThatFindNoExerciseReportNotFound)
+{
+    for (const QString number : {"500", "0", "-4", "abc", "99999999999"}) {
+        ui.messages.clear();
+        setNumber(number);
+        control->StartExercises();
+        EXPECT_FALSE(control->running()) << number.toStdString();
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].first, "Exercise Not Found");
+        EXPECT_EQ(ui.messages[0].second, "Invalid exercise number.  Please try a lower number.");
+        EXPECT_EQ(form().exNumText, number); // left for correction
+    }
+    EXPECT_EQ(ui.numberFocus, 5);
+    setNumber("2.5"); // rounds to the even 2
+    control->StartExercises();
+    EXPECT_EQ(form().typeThisText, "exercise 2");
+}
+
+TEST_F(Control, NumberBoxIsNormalisedWhenItLosesTheFocus)
+{
+    const std::pair<QString, QString> cases[] = {{"0", "1"},   {"-4", "1"},    {"abc", "1"}, {"", "1"},
+                                                 {"12.9", "12"}, {"7x", "7"}, {"1e400", "1"}, {"3000000000", "1"}};
+    for (const auto& [in, out] : cases) {
+        setNumber(in);
+        control->numberFocusLost();
+        EXPECT_EQ(form().exNumText, out) << in.toStdString();
+    }
+}
+
+TEST_F(Control, TypeCannotChangeWhileRunningAndTypingANumberChoosesPreset)
+{
+    control->randomClicked();
+    EXPECT_EQ(settings.ExType, ExerciseType::Random);
+    setNumber("3");
+    EXPECT_EQ(settings.ExType, ExerciseType::Preset);
+    EXPECT_TRUE(form().presetSelected);
+    control->StartExercises();
+    control->randomClicked();
+    EXPECT_TRUE(form().presetSelected);
+    EXPECT_EQ(settings.ExType, ExerciseType::Preset);
+}
+
+TEST_F(Control, TypingLineKeepsFortyCharacters)
+{
+    control->StartExercises();
+    control->typingLineChanged(QString(100, 'x'));
+    EXPECT_EQ(form().exerciseText, QString(40, 'x'));
+}
+
+TEST_F(Control, ClockCountsAcrossMidnight)
+{
+    clock.now = 86399.0;
+    control->StartExercises();
+    clock.now = 0.5;
+    control->tick();
+    EXPECT_EQ(form().timeText, QLocale().toString(1.5, 'f', 1));
+    clock.now = 2.0;
+    control->tick();
+    EXPECT_EQ(form().timeText, QLocale().toString(3.0, 'f', 1));
+}
+
+TEST_F(Control, ClipboardGuardReplacesOnlyPiecesOfTheExercise)
+{
+    control->StartExercises(); // "exercise 1"
+    struct Case {
+        QString content;
+        bool holdsText;
+        bool replaced;
+    };
+    const Case cases[] = {{"cise", true, true}, {"e", true, true}, {"other", true, false},
+                          {"", true, false},    {"", false, false}};
+    for (const Case& c : cases) {
+        clipboard.content = c.content;
+        clipboard.holdsText = c.holdsText;
+        clipboard.writes = 0;
+        control->tick();
+        EXPECT_EQ(clipboard.writes, c.replaced ? 1 : 0) << c.content.toStdString();
+        if (c.replaced)
+            EXPECT_EQ(clipboard.content, " LOL, nice try xD ");
+    }
+    control->StopExercises();
+    clipboard.content = "cise";
+    control->tick();
+    EXPECT_EQ(clipboard.content, "cise");
+}
+
+TEST_F(Control, PassesRepeatAndAdvanceToTheEndOfTheFile)
+{
+    settings.Repeats = 2;
+    setNumber("4");
+    control->StartExercises();
+    typeExercise();
+    EXPECT_TRUE(lastMessage().startsWith("Preset Exercise #4 (1 of 2): 10/10 (100%) correct, 12"));
+    EXPECT_EQ(form().typeThisText, "exercise 4");
+    typeExercise();
+    EXPECT_TRUE(lastMessage().startsWith("Preset Exercise #4 (2 of 2)"));
+    EXPECT_EQ(form().typeThisText, "exercise 5");
+    EXPECT_EQ(form().exNumText, "5");
+    typeExercise();
+    typeExercise();
+    EXPECT_FALSE(control->running()); // no exercise 6: stopped silently
+    EXPECT_EQ(ui.messages.size(), 4u);
+    EXPECT_EQ(form().exNumText, "5");
+    EXPECT_EQ(settings.ExNum, 6);
+    EXPECT_EQ(form().logText.count("\r\n"), 3);
+}
+
+TEST_F(Control, MissedMarkRepeatsThePassWithTheSameNumber)
+{
+    settings.Repeats = 3;
+    settings.MinAccuracy = 90;
+    control->StartExercises();
+    typeExercise(12.0, "exercise 9"); // 9 of 10 right: 90% passes
+    typeExercise(12.0, "xxxxxxxxxx");
+    EXPECT_TRUE(lastMessage().startsWith("Preset Exercise #1 (2 of 3)"));
+    EXPECT_TRUE(lastMessage().endsWith("\r\nLess than 90% correct - try again."));
+    typeExercise();
+    EXPECT_TRUE(lastMessage().startsWith("Preset Exercise #1 (2 of 3)"));
+    EXPECT_TRUE(form().logText.endsWith("correct WPM."));
+    EXPECT_TRUE(form().logText.contains("WPM.  Less than 90% correct - try again.\r\n"));
+}
+
+TEST_F(Control, RepeatsBeyondSixteenBitsAreClamped)
+{
+    settings.Repeats = 100000;
+    control->StartExercises();
+    typeExercise();
+    EXPECT_TRUE(lastMessage().startsWith("Preset Exercise #1 (1 of 32767)"));
+}
+
+TEST_F(Control, QuickRunClosesAfterNumExDoneExercises)
+{
+    random.fallback = 0.5; // picks exercise 3 of 1..5
+    control->startQuickRun();
+    EXPECT_TRUE(settings.QuickMode);
+    EXPECT_EQ(form().caption, QuickExercisesCaption);
+    EXPECT_EQ(form().exNumText, "3");
+    for (int pass = 1; pass <= 5; ++pass) {
+        typeExercise();
+        EXPECT_EQ(ui.closes, 0) << pass;
+    }
+    typeExercise();
+    EXPECT_EQ(ui.closes, 1);
+    EXPECT_TRUE(lastMessage().startsWith("Preset Exercise #3 (2 of 2)"));
+}
+
+TEST_F(Control, QuickPickHandlesAReversedRange)
+{
+    settings.ExNumMin = 10;
+    settings.ExNumMax = 5; // width -4: picks from 6 to 10
+    for (const auto& [r, expected] : std::vector<std::pair<double, QString>>{{0.0, "10"}, {0.99, "6"}}) {
+        random.queued = {r};
+        control->startQuickRun();
+        EXPECT_EQ(form().exNumText, expected);
+        control->StopExercises();
+    }
+}
+
+TEST_F(Control, StopEndsTheQuickRun)
+{
+    control->startQuickRun();
+    control->StopExercises();
+    EXPECT_FALSE(settings.QuickMode);
+    EXPECT_EQ(form().caption, ExercisesCaption);
+}
+
+TEST_F(Control, RandomExercisesAreReplacedWhenDone)
+{
+    settings.ExType = ExerciseType::Random;
+    control->showSettings();
+    random.fallback = 0.0; // always "a"
+    control->StartExercises();
+    EXPECT_EQ(form().typeThisText, QString(40, 'a'));
+    typeExercise();
+    EXPECT_TRUE(lastMessage().startsWith("Random Key Exercise - level 2: 40/40"));
+    EXPECT_TRUE(control->running());
+}
+
+TEST_F(Control, EmptyRandomPoolTellsTheUserInsteadOfStarting)
+{
+    settings.ExType = ExerciseType::Random;
+    settings.LowerCase = false;
+    settings.Space = false;
+    control->showSettings();
+    control->StartExercises();
+    EXPECT_FALSE(control->running());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_TRUE(ui.messages[0].second.startsWith("No keys are allowed"));
+}
+
+TEST_F(Control, EnterBeforeTheFirstTickGivesZeroSpeed)
+{
+    control->StartExercises();
+    control->typingLineChanged("exercise 1");
+    control->enterPressed();
+    EXPECT_TRUE(lastMessage().contains(": 10/10 (100%) correct, 0.0 seconds, 0 WPM, 0 correct WPM."));
+}
+
+TEST_F(Control, SaveLogProposesADatedNameAndReportsFailures)
+{
+    ui.saveAnswer = std::nullopt;
+    control->saveLogClicked();
+    EXPECT_EQ(ui.proposedName, folder.path("Logs/2010-12-11 14-05-09.txt"));
+    EXPECT_EQ(ui.saveTitle, "Save Log As . . .");
+    EXPECT_EQ(ui.filters, (QStringList{"Text Documents (*.txt)", "Log Files (*.log)", "All Files (*.*)"}));
+    EXPECT_TRUE(QDir(folder.path("Logs")).exists());
+    EXPECT_TRUE(ui.messages.empty());
+
+    ui.saveAnswer = folder.path("no/such/folder/log");
+    control->saveLogClicked();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].first, "Save Error");
+    EXPECT_EQ(ui.messages[0].second, "An error occurred while saving the log.");
+
+    control->StartExercises();
+    ui.saveAnswer = folder.path("log");
+    control->saveLogClicked();
+    EXPECT_TRUE(form().timerEnabled); // saving does not stop the clock
+    EXPECT_TRUE(QFile::exists(folder.path("log")));
+}

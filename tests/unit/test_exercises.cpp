@@ -1,0 +1,180 @@
+#include "Fakes.h"
+#include "TempFolder.h"
+#include "exercises/Evaluation.h"
+#include "exercises/ExerciseLog.h"
+#include "exercises/PresetExercises.h"
+#include "exercises/RandomExercises.h"
+#include "settings/AppSettings.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace clavora;
+using namespace clavora::test;
+
+TEST(PresetExercises, LinesAreNumberedFromOneAndCutTo40)
+{
+    TempFolder folder;
+    QByteArray text;
+    for (int i = 1; i <= 112; ++i)
+        text += "line " + QByteArray::number(i) + "\r\n";
+    const QString file = folder.write("set.txt", text);
+    EXPECT_EQ(ReadPresetLine(file, 1), "line 1");
+    EXPECT_EQ(ReadPresetLine(file, 112), "line 112");
+    EXPECT_EQ(ReadPresetLine(file, 113), "");
+    EXPECT_EQ(ReadPresetLine(file, 0), "");
+    EXPECT_EQ(ReadPresetLine(file, -3), "");
+    EXPECT_EQ(ReadPresetLine(folder.path("missing.txt"), 1), "");
+
+    const QString odd = folder.write("odd.txt", QByteArray(45, 'x') + "\r\n  ab   \r\n\r\nsix\n7\r   \r\n");
+    EXPECT_EQ(ExerciseTextOf(ReadPresetLine(odd, 1)), QString(40, 'x'));
+    EXPECT_EQ(ExerciseTextOf(ReadPresetLine(odd, 2)), "  ab");
+    EXPECT_EQ(ReadPresetLine(odd, 3), "");       // an empty line is no exercise
+    EXPECT_EQ(ReadPresetLine(odd, 4), "six");    // a lone LF ends a line too
+    EXPECT_EQ(ReadPresetLine(odd, 5), "7");      // so does a lone CR
+    EXPECT_EQ(ReadPresetLine(odd, 6), "   ");    // found, but blank once trimmed
+    EXPECT_EQ(ExerciseTextOf(ReadPresetLine(odd, 6)), "");
+}
+
+TEST(Evaluation, MeasuresCorrectCharactersAccuracyAndSpeeds)
+{
+    const QString forty(40, 'a');
+    struct Case {
+        QString exercise, typed;
+        double seconds;
+        int correct, accuracy, speed, correctSpeed;
+    };
+    const Case cases[] = {
+        {forty, forty, 12.0, 40, 100, 40, 40},
+        {forty, QString(39, 'a'), 12.0, 39, 98, 39, 39}, // 97.5 rounds to 98
+        {"abcdefgh", "aXXXXXXX", 60, 1, 12, 2, 0},       // 12.5 rounds to 12
+        {forty, "a" + QString(39, 'b'), 60, 1, 2, 8, 0}, // 2.5 rounds to 2
+        {"abcdefgh", "abcdeXXX", 60, 5, 62, 2, 1},       // 62.5 rounds to 62
+        {"abcd", "bcd", 60, 0, 0, 1, 0},                 // a missing first character shifts the rest
+        {"ab", "abcdefghij", 60, 2, 100, 2, 0},          // extra characters raise only the speed
+        {"ab", "ab", 0.0, 2, 100, 0, 0},                 // no time measured: no division by zero
+        {"", "xyz", 30, 0, 0, 1, 0},                     // an empty exercise has nothing to get right
+    };
+    for (const Case& c : cases) {
+        const AttemptResult r = MeasureAttempt(c.exercise, c.typed, c.seconds);
+        EXPECT_EQ(r.correct, c.correct) << c.typed.toStdString();
+        EXPECT_EQ(r.accuracy, c.accuracy) << c.typed.toStdString();
+        EXPECT_EQ(r.speed, c.speed) << c.typed.toStdString();
+        EXPECT_EQ(r.correctSpeed, c.correctSpeed) << c.typed.toStdString();
+    }
+}
+
+TEST(Evaluation, StatusTextShapeAndPassMarks)
+{
+    const AttemptResult r{38, 40, 95, 20, 19};
+    const QLocale c = QLocale::c();
+    EXPECT_EQ(StatusText("Preset Exercise #12", 1, 2, r, 24.3, {}, c).text,
+              "Preset Exercise #12 (1 of 2): 38/40 (95%) correct, 24.3 seconds, 20 WPM, 19 correct WPM.");
+    EXPECT_EQ(StatusText("T", 1, 1, r, 24.3, {}, c).text,
+              "T: 38/40 (95%) correct, 24.3 seconds, 20 WPM, 19 correct WPM.");
+
+    const Status accuracy = StatusText("T", 1, 1, r, 24.3, {96, 30}, c);
+    EXPECT_FALSE(accuracy.counted);
+    EXPECT_TRUE(accuracy.text.endsWith(" correct WPM.\r\nLess than 96% correct - try again."));
+    const Status speed = StatusText("T", 1, 1, r, 24.3, {90, 30}, c);
+    EXPECT_FALSE(speed.counted);
+    EXPECT_TRUE(speed.text.endsWith(" correct WPM.\r\nSlower than 30 WPM - try again."));
+    EXPECT_TRUE(StatusText("T", 1, 1, r, 24.3, {95, 20}, c).counted);
+}
+
+TEST(ExerciseLog, LinesJoinedByCrLfWithBreaksAsTwoBlanks)
+{
+    ExerciseLog log;
+    log.append("first");
+    log.append("second\r\nLess than 80% correct - try again.");
+    EXPECT_EQ(log.text(), "first\r\nsecond  Less than 80% correct - try again.");
+}
+
+TEST(ExerciseLog, SavingOverAFileReplacesItWholeOrNotAtAll)
+{
+    TempFolder folder;
+    const QString file = folder.write("log.txt", "old contents");
+    EXPECT_TRUE(SaveTextFile(file, "new\r\nlines"));
+    EXPECT_EQ(folder.read("log.txt"), "new\r\nlines");
+    EXPECT_FALSE(SaveTextFile(folder.path("no/such/folder/log.txt"), "x"));
+}
+
+namespace {
+AppSettings classes(std::initializer_list<bool AppSettings::*> on, bool space = true)
+{
+    AppSettings s;
+    for (auto flag : on)
+        s.*flag = true;
+    s.Space = space;
+    s.CustomKeys = "asdfjkl;";
+    s.LayoutFile = "QWERTY - United States";
+    return s;
+}
+} // namespace
+
+TEST(RandomExercises, PoolAndKeyLevelFollowTheClasses)
+{
+    using S = AppSettings;
+    struct Case {
+        AppSettings settings;
+        QString pool;
+        QString level;
+    };
+    AppSettings uk = classes({&S::NumberPunc, &S::Punc, &S::ShiftPunc});
+    uk.LayoutFile = "qwerty - united KINGDOM";
+    AppSettings tenCustom = classes({&S::Custom});
+    tenCustom.CustomKeys = "0123456789";
+    const Case cases[] = {
+        {classes({&S::LowerCase}), "abcdefghijklmnopqrstuvwxyz     ", "2"},
+        {classes({&S::LowerCase, &S::UpperCase, &S::Numbers, &S::NumberPunc, &S::Punc, &S::ShiftPunc}),
+         "abcdefghijklmnopqrstuvwxyz     ABCDEFGHIJKLMNOPQRSTUVWXYZ     1234567890  !@#$%^&*()  -=[]\\;',./  "
+         "_+{}|:\"<>?  ",
+         "16"},
+        {classes({&S::Custom}), "asdfjkl;  ", "1+"},
+        {classes({&S::Custom}, false), "asdfjkl;", "0+"},
+        {tenCustom, "0123456789   ", "1+"},
+        {uk, QString::fromUtf8("!\"£$%^&*()  -=[];'#,./\\  _+{}:@~<>?|  "), "11"},
+        {classes({}, false), "", "0"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(KeysAllowed(c.settings), c.pool);
+        EXPECT_EQ(RndLvl(c.settings), c.level);
+    }
+}
+
+TEST(RandomExercises, ManyLinesKeepTheirShape)
+{
+    struct SeededRandom final : Random {
+        std::mt19937 engine{12345};
+        void seed(quint32) override {}
+        double next() override { return std::uniform_real_distribution<double>(0, 1)(engine); }
+    } random;
+    const QString pools[] = {"abcdefghijklmnopqrstuvwxyz     ", "a          ", "xyz"};
+    for (const QString& pool : pools) {
+        for (int i = 0; i < 2000; ++i) {
+            const QString line = MakeRandomExercise(pool, random);
+            ASSERT_LE(line.size(), 40);
+            ASSERT_FALSE(line.contains("   ")) << line.toStdString();
+            ASSERT_FALSE(line.endsWith(' '));
+            for (const QChar c : line)
+                ASSERT_TRUE(pool.contains(c));
+            if (!pool.contains(' '))
+                ASSERT_EQ(line.size(), 40);
+        }
+    }
+}
+
+TEST(RandomExercises, PoolOfBlanksAloneEndsWithAnEmptyLine)
+{
+    FakeRandom random;
+    EXPECT_EQ(MakeRandomExercise("   ", random), "");
+    EXPECT_EQ(MakeRandomExercise("", random), "");
+}
+
+TEST(RandomExercises, DrawsByTheWholePartOfRTimesLength)
+{
+    FakeRandom random;
+    random.queued = {0.0, 0.99, 0.5};
+    random.fallback = 0.26; // "b" from then on
+    EXPECT_EQ(MakeRandomExercise("abcd", random), "adc" + QString(37, 'b'));
+}

@@ -1,0 +1,138 @@
+#include "Fakes.h"
+#include "TempFolder.h"
+#include "settings/AppSettings.h"
+#include "settings/ProfileFile.h"
+
+#include <gtest/gtest.h>
+
+using namespace clavora;
+using namespace clavora::test;
+
+namespace {
+struct SettingsFixture : ::testing::Test {
+    TempFolder folder;
+    FakeStartupEntry entry;
+    QString ini() const { return folder.path("Clavora.ini"); }
+    AppSettings load(const QByteArray& text)
+    {
+        folder.write("Clavora.ini", text);
+        return LoadSettings(ProfileFile(ini()), entry, 20000);
+    }
+};
+} // namespace
+
+TEST_F(SettingsFixture, MissingFileGivesEveryDefault)
+{
+    const AppSettings s = LoadSettings(ProfileFile(ini()), entry, 19201);
+    EXPECT_EQ(s.ExNum, 1);
+    EXPECT_EQ(s.ExType, ExerciseType::Preset);
+    EXPECT_EQ(s.Repeats, 2);
+    EXPECT_EQ(s.MinAccuracy, 0);
+    EXPECT_EQ(s.MinSpeed, 0);
+    EXPECT_EQ(s.PresetFile, "QWERTY - United States");
+    EXPECT_TRUE(s.LowerCase && s.Space);
+    EXPECT_FALSE(s.UpperCase || s.Numbers || s.NumberPunc || s.Punc || s.ShiftPunc || s.Custom);
+    EXPECT_EQ(s.CustomKeys, "asdfjkl;");
+    EXPECT_FALSE(s.QuickExStartUp);
+    EXPECT_EQ(s.NumEx, 3);
+    EXPECT_EQ(s.QuickExRepeats, 2);
+    EXPECT_EQ(s.QuickExType, ExerciseType::Preset);
+    EXPECT_EQ(s.ExNumMin, 1);
+    EXPECT_EQ(s.ExNumMax, 112);
+    EXPECT_EQ(s.WinColour, 0u);
+    EXPECT_EQ(s.TextColour, 16750848u);
+    EXPECT_EQ(s.WinX, 4508); // 19201 / 2 - 5093 = 4507.5, halves to even
+    EXPECT_EQ(s.WinY, 100);
+    EXPECT_EQ(s.GameStartLevel, 1);
+    EXPECT_EQ(s.LayoutFile, "QWERTY - United States");
+    EXPECT_EQ(s.ShowLayout, 1);
+}
+
+TEST_F(SettingsFixture, ValuesAreReadAsTheClassicProfileReaderReadsThem)
+{
+    struct Case {
+        QByteArray text;
+        std::function<bool(const AppSettings&)> holds;
+        const char* what;
+    };
+    const Case cases[] = {
+        {"[Exercises]\nExNum=0\n", [](auto& s) { return s.ExNum == 1; }, "ExNum 0 becomes 1"},
+        {"[Exercises]\nExNum=-5\n", [](auto& s) { return s.ExNum == 1; }, "ExNum -5 becomes 1"},
+        {"[exercises]\nexnum=7\n", [](auto& s) { return s.ExNum == 7; }, "names without regard to case"},
+        {"[Exercises]\nExNum=12abc\n", [](auto& s) { return s.ExNum == 12; }, "number at the start"},
+        {"[Exercises]\nExNum=abc\n", [](auto& s) { return s.ExNum == 1; }, "no digits read as 0, then 1"},
+        {"[RndEx]\nLowerCase=2\n", [](auto& s) { return !s.LowerCase; }, "a flag is true only for 1"},
+        {"[Exercises]\nExType=2\n", [](auto& s) { return s.ExType == ExerciseType::Random; }, "type not 0"},
+        {"[RndEx]\nCustomKeys=\n", [](auto& s) { return s.CustomKeys.isEmpty(); }, "present but empty"},
+        {"[Exercises]\nMinSpeed=99999\n", [](auto& s) { return s.MinSpeed == 32767; }, "16-bit clamp"},
+        {"[KeyLayout]\nShowLayout=2\n", [](auto& s) { return s.ShowLayout == 0; }, "unknown box state"},
+        {"[Display]\nWinX=-300\n", [](auto& s) { return s.WinX == -300; }, "negative position"},
+        {"[Exercises]\r\nRepeats = 5 \r\n", [](auto& s) { return s.Repeats == 5; }, "CR LF and blanks"},
+        {"[Other]\nExNum=9\n[Exercises]\n", [](auto& s) { return s.ExNum == 1; }, "key in another section"},
+    };
+    for (const Case& c : cases)
+        EXPECT_TRUE(c.holds(load(c.text))) << c.what;
+}
+
+TEST_F(SettingsFixture, LongTextIsCutTo254Characters)
+{
+    const AppSettings s = load("[Exercises]\nPresetFile=" + QByteArray(300, 'p') + "\n");
+    EXPECT_EQ(s.PresetFile.size(), 254);
+}
+
+TEST_F(SettingsFixture, StartupEntryDecidesQuickExStartUp)
+{
+    entry.text = "anything";
+    EXPECT_TRUE(load("").QuickExStartUp);
+    entry.text.clear();
+    EXPECT_FALSE(load("").QuickExStartUp);
+}
+
+TEST_F(SettingsFixture, SaveKeepsUnknownLinesAndReplacesKeysInPlace)
+{
+    folder.write("Clavora.ini", "; my notes\n[Exercises]\nexnum=4\nMine=keep\n\n[Extra]\nA=1\n");
+    ProfileFile file(ini());
+    AppSettings s = LoadSettings(file, entry, 20000);
+    s.CustomKeys = "line\nbreak";
+    ASSERT_TRUE(SaveSettings(file, entry, s, "12", "/opt/clavora"));
+    const QString text = QString::fromUtf8(folder.read("Clavora.ini"));
+    const QStringList lines = text.split('\n');
+    EXPECT_EQ(lines[0], "; my notes");
+    EXPECT_EQ(lines[1], "[Exercises]");
+    EXPECT_EQ(lines[2], "ExNum=12");
+    EXPECT_EQ(lines[3], "Mine=keep");
+    EXPECT_EQ(lines[4], "ExType=0");
+    EXPECT_TRUE(text.contains("[Extra]\nA=1\n"));
+    EXPECT_TRUE(text.contains("CustomKeys=line break\n"));
+    EXPECT_EQ(entry.removes, 1);
+}
+
+TEST_F(SettingsFixture, FirstSaveWritesAllKeysInOrderAndRoundTrips)
+{
+    ProfileFile file(ini());
+    AppSettings s = LoadSettings(file, entry, 20000);
+    s.QuickExStartUp = true;
+    s.WinColour = 0x123456;
+    ASSERT_TRUE(SaveSettings(file, entry, s, "1", "/opt/clavora"));
+    EXPECT_EQ(entry.writtenFor, "/opt/clavora");
+    const QString text = QString::fromUtf8(folder.read("Clavora.ini"));
+    QStringList keys;
+    for (const QString& line : text.split('\n'))
+        if (line.contains('='))
+            keys.append(line.section('=', 0, 0));
+    EXPECT_EQ(keys, (QStringList{"ExNum", "ExType", "Repeats", "MinAccuracy", "MinSpeed", "PresetFile",
+                                 "LowerCase", "UpperCase", "Numbers", "NumberPunc", "Punc", "ShiftPunc",
+                                 "Space", "Custom", "CustomKeys", "NumEx", "Repeats", "ExType", "ExNumMin",
+                                 "ExNumMax", "WinColour", "TextColour", "WinX", "WinY", "StartLevel", "Layout",
+                                 "ShowLayout"}));
+    EXPECT_EQ(LoadSettings(ProfileFile(ini()), entry, 20000).WinColour, 0x123456u);
+}
+
+TEST_F(SettingsFixture, FailedSaveLeavesTheOldFileWhole)
+{
+    folder.write("Clavora.ini", "[Exercises]\nExNum=4\n");
+    ProfileFile file(folder.path("missing-folder/Clavora.ini"));
+    AppSettings s = LoadSettings(file, entry, 20000);
+    EXPECT_FALSE(SaveSettings(file, entry, s, "1", "/x"));
+    EXPECT_EQ(folder.read("Clavora.ini"), "[Exercises]\nExNum=4\n");
+}
