@@ -1,0 +1,308 @@
+#include "GameControl.h"
+
+#include "GameRules.h"
+#include "GameUi.h"
+#include "common/Numbers.h"
+#include "common/Services.h"
+#include "exercises/RandomExercises.h"
+#include "settings/AppSettings.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace clavora {
+
+namespace {
+constexpr int LoopColourFloor = 60;
+constexpr int PenaltyColourFloor = 50;
+constexpr int MissPenalty = 10;
+// The fuse rim and the game-over text change colour only in visible steps.
+constexpr double RimStep = 15.0;
+constexpr double FadeStep = 10.0;
+constexpr double FullRed = 255.0;
+constexpr QChar Enter = u'\r';
+
+QString levelText(std::int16_t level) { return QStringLiteral("Level: %1").arg(level); }
+} // namespace
+
+GameControl::GameControl(AppSettings& settings, Clock& clock, Random& random, Beep& beep, GameUi& ui)
+    : settings_(settings), clock_(clock), random_(random), beep_(beep), ui_(ui)
+{
+}
+
+bool GameControl::running() const
+{
+    return form_.timerEnabled && !game_.Paused && !game_.GameOver;
+}
+
+void GameControl::load()
+{
+    ColourWindow(settings_.WinColour, settings_.TextColour);
+    form_.keyLevelText = QStringLiteral("Key level: ") + RndLvl(settings_);
+    form_.startLevelText = QString::number(settings_.GameStartLevel);
+    game_.Level = 0;
+}
+
+void GameControl::unload()
+{
+    settings_.GameStartLevel = saturateToInt16(roundHalfEven(leadingNumber(form_.startLevelText).value));
+}
+
+void GameControl::ColourWindow(Rgb window, Rgb text)
+{
+    form_.windowColour = window;
+    form_.textColour = text;
+    if (!noticeShowing_)
+        form_.noticeColour = text;
+}
+
+void GameControl::showNotice(const QString& text)
+{
+    form_.noticeText = text;
+    form_.noticeColour = form_.textColour;
+    noticeShowing_ = false;
+}
+
+void GameControl::showScore()
+{
+    form_.scoreText = QStringLiteral("Score: %1").arg(game_.Score);
+}
+
+void GameControl::StartGame()
+{
+    // Alt+S clicks Start without taking the focus from the box, so its focus-out check
+    // may not have run.
+    form_.startLevelText = validStartLevel(form_.startLevelText);
+    game_.Slots.clear();
+    game_.SpawnCarry = 0.0;
+    game_.Level = std::int16_t(form_.startLevelText.toInt());
+    game_.AllowedKeys = KeysAllowed(settings_);
+    game_.Score = 0;
+    const double now = clock_.secondsSinceMidnight();
+    game_.GameStartTime = game_.LevelStartTime = game_.LastSpawnTime = now;
+    game_.GameOver = false;
+    game_.Paused = false;
+    form_.gameOverVisible = false;
+    form_.levelText = levelText(game_.Level);
+    form_.keyLevelText = QStringLiteral("Key level: ") + RndLvl(settings_);
+    form_.timeText = elapsedText(0.0);
+    showScore();
+    showNotice(PauseNotice);
+    form_.startLevelReadOnly = true;
+    form_.startEnabled = false;
+    form_.pauseEnabled = true;
+    form_.stopEnabled = true;
+    ui_.focusKeyCapture();
+    form_.timerEnabled = true;
+}
+
+void GameControl::EndGame()
+{
+    form_.timerEnabled = false;
+    form_.startLevelReadOnly = false;
+    form_.startEnabled = true;
+    form_.pauseEnabled = false;
+    form_.stopEnabled = false;
+    form_.pauseCaption = PauseCaption;
+    if (!noticeShowing_)
+        showNotice(StartNotice);
+    ui_.focusStartButton();
+}
+
+void GameControl::PauseGame()
+{
+    form_.timerEnabled = false;
+    game_.Paused = true;
+    game_.PauseStartTime = clock_.secondsSinceMidnight();
+    form_.pauseCaption = UnpauseCaption;
+    if (!noticeShowing_)
+        showNotice(PausedNotice);
+}
+
+void GameControl::ResumeGame()
+{
+    const double now = clock_.secondsSinceMidnight();
+    if (game_.PauseStartTime > now)
+        game_.PauseStartTime -= DaySeconds; // the pause went past midnight
+    game_.PauseStartTime = now - game_.PauseStartTime;
+    // The pause counts neither as playing time nor as fuse time.
+    game_.moveTimes(game_.PauseStartTime);
+    form_.pauseCaption = PauseCaption;
+    if (!noticeShowing_)
+        showNotice(PauseNotice);
+    game_.Paused = false;
+    ui_.focusKeyCapture();
+    form_.timerEnabled = true;
+}
+
+void GameControl::correctForMidnight(double now)
+{
+    if (now < game_.GameStartTime)
+        game_.moveTimes(-DaySeconds);
+}
+
+void GameControl::tick()
+{
+    if (!form_.timerEnabled)
+        return;
+    const double now = clock_.secondsSinceMidnight();
+    correctForMidnight(now);
+    if (game_.GameOver) {
+        fade(now);
+        return;
+    }
+    spawnDue(now);
+    form_.timeText = elapsedText(now - game_.GameStartTime);
+    if (burnFuses(now))
+        return;
+    if (!noticeShowing_ && game_.Level < MaxLevel && now >= game_.LevelStartTime + AdvanceSeconds) {
+        form_.noticeText = AdvanceNotice;
+        form_.noticeColour = PureGreen;
+        noticeShowing_ = true;
+        beep_.beep();
+    }
+}
+
+void GameControl::spawnDue(double now)
+{
+    // Letters come by elapsed time, so a late tick brings every letter that is due.
+    const double interval = spawnInterval(game_.Level);
+    if (game_.LastSpawnTime + interval > now)
+        return;
+    const double due = (now - game_.LastSpawnTime) / interval + game_.SpawnCarry;
+    const double count = std::floor(due);
+    game_.SpawnCarry = due - count;
+    game_.LastSpawnTime = now;
+    int from = 1;
+    for (double n = 0; n < count; ++n)
+        from = SpawnLetter(game_, random_, now, LoopColourFloor, from) + 1;
+}
+
+bool GameControl::burnFuses(double now)
+{
+    for (int i = 1; i <= game_.Slots.size(); ++i) {
+        LetterSlot& slot = game_.Slots[i];
+        if (slot.isFree())
+            continue;
+        const double age = now - slot.SpawnTime;
+        if (age >= FuseSeconds) {
+            explode(i, now); // only the first overdue letter: the game is over
+            return true;
+        }
+        const double red = age * (FullRed / FuseSeconds);
+        if (red - RimStep > redOf(slot.rim))
+            slot.rim = burnColour(red);
+    }
+    return false;
+}
+
+void GameControl::explode(int i, double now)
+{
+    LetterSlot& slot = game_.Slots[i];
+    slot.rim = PureRed;
+    slot.fill = PureRed;
+    game_.Slots.raise(i);
+    form_.gameOverColour = PureGreen;
+    form_.gameOverVisible = true;
+    EndGame();
+    game_.GameStartTime = now;
+    game_.GameOver = true;
+    form_.timerEnabled = true; // for the fade
+}
+
+void GameControl::fade(double now)
+{
+    double red = (now - game_.GameStartTime) * (FullRed / FuseSeconds);
+    const bool last = red >= FullRed;
+    if (last) {
+        red = FullRed;
+        form_.timerEnabled = false;
+    }
+    if (last || red - FadeStep > redOf(form_.gameOverColour))
+        form_.gameOverColour = burnColour(red);
+}
+
+void GameControl::keyPressed(QChar code)
+{
+    const double now = clock_.secondsSinceMidnight();
+    if (!running())
+        return;
+    correctForMidnight(now);
+    if (code == Enter) {
+        // An early ENTER is neither an advance nor a miss.
+        if (now < game_.LevelStartTime + AdvanceSeconds || game_.Level >= MaxLevel)
+            return;
+        ++game_.Level;
+        game_.LevelStartTime = now;
+        form_.levelText = levelText(game_.Level);
+        showNotice(PauseNotice);
+        return;
+    }
+    // The oldest letter wins; among letters of the same tick, the lowest slot.
+    int target = 0;
+    for (int i = 1; i <= game_.Slots.size(); ++i) {
+        const LetterSlot& slot = game_.Slots[i];
+        if (!slot.isFree() && slot.Char == code &&
+            (target == 0 || slot.SpawnTime < game_.Slots[target].SpawnTime))
+            target = i;
+    }
+    if (target != 0) {
+        LetterSlot& slot = game_.Slots[target];
+        slot.Char = QChar();
+        game_.Score += hitPoints(now - slot.SpawnTime);
+    } else {
+        SpawnLetter(game_, random_, now, PenaltyColourFloor);
+        game_.Score = std::max(game_.Score - MissPenalty, 0);
+    }
+    showScore();
+}
+
+void GameControl::pauseClicked()
+{
+    if (!form_.pauseEnabled)
+        return;
+    if (game_.Paused)
+        ResumeGame();
+    else
+        PauseGame();
+}
+
+void GameControl::helpClicked()
+{
+    if (running())
+        PauseGame();
+}
+
+void GameControl::leaving()
+{
+    EndGame();
+}
+
+void GameControl::startLevelChanged(const QString& text)
+{
+    form_.startLevelText = text;
+}
+
+void GameControl::startLevelFocused()
+{
+    if (running())
+        ui_.focusKeyCapture();
+}
+
+void GameControl::startLevelFocusLost()
+{
+    form_.startLevelText = validStartLevel(form_.startLevelText);
+}
+
+void GameControl::playAreaClicked()
+{
+    ui_.focusKeyCapture();
+}
+
+void GameControl::showLayoutClicked()
+{
+    if (running())
+        ui_.focusKeyCapture();
+}
+
+} // namespace clavora
