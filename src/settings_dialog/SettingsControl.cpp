@@ -1,0 +1,121 @@
+#include "SettingsControl.h"
+
+#include "NumericBoxCheck.h"
+#include "SettingsUi.h"
+#include "settings/AppSettings.h"
+
+namespace clavora {
+
+namespace {
+int firstMatchIgnoringCase(const QStringList& list, const QString& name)
+{
+    const QString wanted = name.toLower();
+    for (int i = 0; i < list.size(); ++i)
+        if (list[i].toLower() == wanted)
+            return i;
+    return -1;
+}
+
+int validIndex(const QStringList& list, int index)
+{
+    return index >= 0 && index < list.size() ? index : -1;
+}
+} // namespace
+
+SettingsControl::SettingsControl(QStringList presetFiles, QStringList layouts, const AppSettings& live,
+                                 SettingsUi& ui)
+    : ui_(ui)
+{
+    form_.presetFiles = std::move(presetFiles);
+    form_.layouts = std::move(layouts);
+    UpdateSettings(live);
+    form_.backColour = live.WinColour;
+    form_.foreColour = live.TextColour;
+}
+
+void SettingsControl::UpdateSettings(const AppSettings& live)
+{
+    form_.repeats = QString::number(live.Repeats);
+    form_.minAccuracy = QString::number(live.MinAccuracy);
+    form_.minSpeed = QString::number(live.MinSpeed);
+    form_.presetFileIndex = firstMatchIgnoringCase(form_.presetFiles, live.PresetFile);
+    form_.rndLowerCase = live.LowerCase;
+    form_.rndUpperCase = live.UpperCase;
+    form_.rndNumbers = live.Numbers;
+    form_.rndNumberPunc = live.NumberPunc;
+    form_.rndPunc = live.Punc;
+    form_.rndShiftPunc = live.ShiftPunc;
+    form_.rndSpace = live.Space;
+    customKeysChanged(live.CustomKeys);
+    form_.rndCustom = live.Custom; // whatever the keys' rule ticked
+    form_.quickExStartUp = live.QuickExStartUp;
+    form_.numQuickEx = QString::number(live.NumEx);
+    form_.quickExRepeats = QString::number(live.QuickExRepeats);
+    form_.presetExercises = live.QuickExType == ExerciseType::Preset;
+    form_.quickExNumFrom = QString::number(live.ExNumMin);
+    form_.quickExNumTo = QString::number(live.ExNumMax);
+    form_.layoutIndex = firstMatchIgnoringCase(form_.layouts, live.LayoutFile);
+}
+
+void SettingsControl::numberEdited(NumericBox box, const QString& text)
+{
+    form_.text(box) = text;
+}
+
+void SettingsControl::numberBoxLeft(NumericBox box)
+{
+    checkNumericBox(form_, box);
+}
+
+void SettingsControl::customKeysChanged(const QString& text)
+{
+    // The space bar has its own box; blanks are not custom keys.
+    form_.customKeys = QString(text).remove(u' ');
+    form_.rndCustom = !form_.customKeys.isEmpty();
+}
+
+void SettingsControl::setTicked(bool SettingsForm::*box, bool ticked)
+{
+    form_.*box = ticked;
+}
+
+void SettingsControl::presetFileChosen(int index)
+{
+    form_.presetFileIndex = validIndex(form_.presetFiles, index);
+}
+
+void SettingsControl::layoutChosen(int index)
+{
+    form_.layoutIndex = validIndex(form_.layouts, index);
+}
+
+void SettingsControl::quickTypeChosen(bool preset)
+{
+    form_.presetExercises = preset;
+}
+
+void SettingsControl::windowColourClicked()
+{
+    if (const auto picked = ui_.pickColour(form_.backColour))
+        form_.backColour = *picked;
+}
+
+void SettingsControl::textColourClicked()
+{
+    if (const auto picked = ui_.pickColour(form_.foreColour))
+        form_.foreColour = *picked;
+}
+
+void SettingsControl::defaultsClicked()
+{
+    form_.backColour = DefaultWindowColour;
+    form_.foreColour = DefaultTextColour;
+}
+
+void SettingsControl::confirm(std::optional<NumericBox> focusedBox)
+{
+    if (focusedBox)
+        numberBoxLeft(*focusedBox);
+}
+
+} // namespace clavora
