@@ -1,0 +1,142 @@
+#include "Fakes.h"
+#include "ModalAnswerer.h"
+#include "exercises/ExerciseControl.h"
+#include "settings/AppSettings.h"
+#include "windows/MainWindow.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace clavora;
+using namespace clavora::test;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    AppSettings settings;
+    FakeClock clock;
+    FakeRandom random;
+    FakeClipboard clipboard;
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<ExerciseControl> control;
+
+    QLineEdit* edit(const QString& name)
+    {
+        for (auto* e : window->findChildren<QLineEdit*>())
+            if (e->accessibleName() == name)
+                return e;
+        return nullptr;
+    }
+    QPushButton* button(const QString& caption)
+    {
+        for (auto* b : window->findChildren<QPushButton*>())
+            if (b->text() == caption)
+                return b;
+        return nullptr;
+    }
+    QLineEdit* numberBox() { return window->findChildren<QLineEdit*>().at(0); }
+
+private slots:
+    void init()
+    {
+        QDir(dir.path()).mkpath("Exercises");
+        QFile f(dir.filePath("Exercises/set.txt"));
+        f.open(QIODevice::WriteOnly);
+        f.write("first exercise\r\nsecond exercise\r\n");
+        f.close();
+        settings = AppSettings{};
+        settings.PresetFile = "set";
+        settings.ExNum = 1;
+        settings.Repeats = 2;
+        window = std::make_unique<MainWindow>();
+        control = std::make_unique<ExerciseControl>(settings, ProgramPaths(dir.path(), "clavora"), clock, random,
+                                                    clipboard, *window);
+        window->bind(*control);
+        control->showSettings();
+        window->apply();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
+    }
+
+    void escapeStopsOnlyARunningExercise()
+    {
+        QTest::keyClick(window.get(), Qt::Key_Escape);
+        QVERIFY(button("&Start Exercises")->isEnabled());
+        button("&Start Exercises")->click();
+        QVERIFY(control->running());
+        QCOMPARE(edit("Exercise")->text(), QString("first exercise"));
+        QVERIFY(edit("Typing line")->hasFocus());
+        QTest::keyClick(edit("Typing line"), Qt::Key_Escape);
+        QVERIFY(!control->running());
+        QCOMPARE(edit("Typing line")->text(), SampleText);
+    }
+
+    void typingLineKeepsFortyCharacters()
+    {
+        control->StartExercises();
+        window->apply();
+        QLineEdit* line = edit("Typing line");
+        QTest::keyClicks(line, QString(41, 'x'));
+        QCOMPARE(line->text(), QString(40, 'x'));
+        QCOMPARE(line->cursorPosition(), 40);
+        line->clear();
+        line->insert(QString(100, 'y')); // as a paste does
+        QCOMPARE(line->text(), QString(40, 'y'));
+    }
+
+    void enterShowsTheStatusAndLogsIt()
+    {
+        ModalAnswerer answerer;
+        control->StartExercises();
+        window->apply();
+        clock.now = 12;
+        control->tick();
+        QTest::keyClicks(edit("Typing line"), "first exercise");
+        QTest::keyClick(edit("Typing line"), Qt::Key_Return);
+        QCOMPARE(answerer.seen().size(), size_t(1));
+        QCOMPARE(answerer.seen()[0].title, QString("Exercise Status"));
+        QVERIFY(answerer.seen()[0].text.startsWith("Preset Exercise #1 (1 of 2): 14/14 (100%)"));
+        QVERIFY(control->running());
+        QCOMPARE(edit("Typing line")->text(), QString());
+    }
+
+    void missingExerciseSelectsTheNumberForCorrection()
+    {
+        ModalAnswerer answerer;
+        QLineEdit* number = numberBox();
+        number->setFocus();
+        number->selectAll();
+        QTest::keyClicks(number, "500");
+        button("&Start Exercises")->click();
+        QTRY_COMPARE(answerer.seen().size(), size_t(1));
+        QCOMPARE(answerer.seen()[0].title, QString("Exercise Not Found"));
+        QCOMPARE(answerer.seen()[0].text, QString("Invalid exercise number.  Please try a lower number."));
+        QVERIFY(!control->running());
+        QCOMPARE(window->focusWidget(), number);
+        QCOMPARE(number->selectedText(), QString("500"));
+    }
+
+    void numberBoxNormalisesOnLeavingAndTypingChoosesPreset()
+    {
+        auto* random = window->findChildren<QRadioButton*>().at(1);
+        random->click();
+        QCOMPARE(settings.ExType, ExerciseType::Random);
+        QLineEdit* number = numberBox();
+        number->setFocus();
+        number->selectAll();
+        QTest::keyClicks(number, "12.9");
+        QCOMPARE(settings.ExType, ExerciseType::Preset);
+        button("S&top Exercises")->setFocus(); // focus leaves the box
+        edit("Exercise")->setFocus();
+        QCOMPARE(number->text(), QString("12"));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_main_window.moc"
