@@ -1,0 +1,95 @@
+"""Start-up modes, the quick-exercise run and the autostart entry, in the real program."""
+import os
+import re
+import time
+
+import harness
+
+MAIN = "Orvella Clavora - Exercises"
+QUICK = "Orvella Clavora - Quick Exercises"
+GAME = "Orvella Clavora - Game"
+NO_KEYBOARD = "[KeyLayout]\nShowLayout=0\n"
+
+
+def exec_arguments(value):
+    """An Exec value read back by the Desktop Entry rules: string escapes, then argument quoting."""
+    value = re.sub(r"\\(.)", lambda m: {"s": " ", "n": "\n", "t": "\t"}.get(m.group(1), m.group(1)), value)
+    args, current, quoted, started, i = [], "", False, False, 0
+    while i < len(value):
+        c = value[i]
+        if quoted and c == "\\" and i + 1 < len(value) and value[i + 1] in '"`$\\':
+            current += value[i + 1]
+            i += 1
+        elif c == '"':
+            quoted, started = not quoted, True
+        elif c == " " and not quoted:
+            if started:
+                args.append(current)
+            current, started = "", False
+        else:
+            current, started = current + c, True
+        i += 1
+    if started:
+        args.append(current)
+    return [a.replace("%%", "%") for a in args]
+
+
+class StartUp(harness.ProgramTest):
+    def test_quick_run_ends_the_program_after_its_exercises(self):
+        self.write_settings(NO_KEYBOARD + "[QuickEx]\nNumEx=1\nRepeats=1\nExNumMin=5\nExNumMax=5\n")
+        self.start("/q")
+        window = self.wait_window(QUICK)
+        self.activate(window)
+        time.sleep(0.3)
+        self.type(self.exercise_line(5))
+        self.key("Return")
+        self.confirm_box("Exercise Status")
+        self.assertEqual(self.wait_exit(), 0)
+        self.assertEqual(self.setting("Exercises", "ExNum"), "5")
+
+    def test_switches_that_are_not_ours_start_normally(self):
+        for args in (["-q"], ["/x"]):
+            self.write_settings(NO_KEYBOARD)
+            self.start(*args)
+            window = self.wait_window(MAIN)
+            self.assertFalse(self.find_windows(QUICK))
+            self.activate(window)
+            self.key("alt+F4")
+            self.assertEqual(self.wait_exit(), 0)
+
+    def test_game_switch_wins_in_any_case_and_order(self):
+        for args in (["/G"], ["/q", "/g"]):
+            self.write_settings(NO_KEYBOARD)
+            self.start(*args)
+            self.wait_window(GAME)
+            self.assertFalse(self.find_windows(QUICK))
+            self.process.kill()
+            self.process.wait()
+
+    def test_autostart_entry_starts_the_program_from_a_hostile_folder(self):
+        folder = os.path.join(self.root, "my $progs `echo x` 100% \"q\" back\\slash")
+        self.install(folder)
+        with open(os.path.join(folder, "Clavora.ini"), "w") as f:
+            f.write(NO_KEYBOARD)
+        autostart = os.path.join(self.home, ".config", "autostart")
+        os.makedirs(autostart)
+        entry = os.path.join(autostart, "clavora-quick-exercises.desktop")
+        with open(entry, "w") as f:
+            f.write("[Desktop Entry]\nExec=old\n")  # present: the setting loads as on
+        program = os.path.join(folder, "clavora")
+        self.start(program=program)
+        window = self.wait_window(MAIN)
+        self.activate(window)
+        self.key("alt+F4")
+        self.assertEqual(self.wait_exit(), 0)
+
+        with open(entry, encoding="utf-8") as f:
+            exec_line = next(line[5:] for line in f.read().splitlines() if line.startswith("Exec="))
+        args = exec_arguments(exec_line)
+        self.assertEqual(args, [program, "/q"])
+        self.start(*args[1:], program=args[0])
+        self.wait_window(QUICK)
+
+
+if __name__ == "__main__":
+    harness.main()
