@@ -1,0 +1,221 @@
+#include "GameWindow.h"
+
+#include "FormWriting.h"
+#include "Geometry.h"
+#include "KeyCapture.h"
+#include "PlayArea.h"
+#include "WrapButton.h"
+#include "WrapCheckBox.h"
+#include "game/GameControl.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QShortcut>
+#include <QTimer>
+
+namespace clavora {
+
+namespace {
+template <typename W>
+W* make(QWidget* parent, const QString& text, int l, int t, int w, int h)
+{
+    auto* widget = new W(text, parent);
+    placeTwips(widget, l, t, w, h);
+    return widget;
+}
+
+QLabel* statusLabel(QWidget* parent, const QString& text, int l, int t, int w, int h)
+{
+    auto* label = make<QLabel>(parent, text, l, t, w, h);
+    label->setFont(fixedFont(9));
+    return label;
+}
+} // namespace
+
+GameWindow::GameWindow(AppSettings& settings, Clock& clock, Random& random, Beep& beep)
+    : QWidget(nullptr, Qt::Window)
+{
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(GameCaption);
+    setFixedSize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
+    setAutoFillBackground(true);
+
+    startLevelLabel_ = make<QLabel>(this, QStringLiteral("Start &Level:"), 60, 420, 1095, 255);
+    startLevelLabel_->setAlignment(Qt::AlignCenter);
+    startLevel_ = make<QLineEdit>(this, QStringLiteral("1"), 420, 660, 375, 285);
+    startLevel_->setAlignment(Qt::AlignCenter);
+    startLevel_->setAccessibleName(QStringLiteral("Start level"));
+    startLevelLabel_->setBuddy(startLevel_);
+    startButton_ = make<WrapButton>(this, QStringLiteral("&Start Game"), 120, 1140, 975, 435);
+    pauseButton_ = make<WrapButton>(this, PauseCaption, 120, 1740, 975, 435);
+    pauseButton_->setEnabled(false);
+    stopButton_ = make<WrapButton>(this, QStringLiteral("&End Game"), 120, 2340, 975, 435);
+    stopButton_->setEnabled(false);
+    gameButton_ = make<WrapButton>(this, QStringLiteral("E&xercises"), 120, 2940, 975, 435);
+    settingsButton_ = make<WrapButton>(this, QStringLiteral("Se&ttings"), 120, 3540, 975, 435);
+    helpButton_ = make<WrapButton>(this, QStringLiteral("&Help"), 120, 4140, 975, 435);
+    for (QPushButton* b : {startButton_, pauseButton_, stopButton_, gameButton_, settingsButton_, helpButton_})
+        b->setAutoDefault(false);
+    showLayout_ = make<WrapCheckBox>(this, QStringLiteral("Show keyboard layout"), 120, 4740, 1035, 585);
+    levelLabel_ = statusLabel(this, QStringLiteral("Level: 1"), 1320, 120, 1635, 255);
+    keyLevelLabel_ = statusLabel(this, QString(), 3000, 120, 2175, 255);
+    timeLabel_ = statusLabel(this, QStringLiteral("Time elapsed: 0:00"), 5220, 120, 2835, 315);
+    scoreLabel_ = statusLabel(this, QStringLiteral("Score: 0"), 8100, 120, 1635, 255);
+    playArea_ = new PlayArea(this);
+    placeTwips(playArea_, 1200, 360, PlayArea::WidthTwips, PlayArea::HeightTwips);
+    advanceLabel_ = statusLabel(this, StartNotice, 1200, 5160, 8475, 315);
+    advanceLabel_->setAlignment(Qt::AlignCenter);
+    // Below the client area: it holds the focus during play but is never seen.
+    keyCapture_ = new KeyCapture(this);
+    placeTwips(keyCapture_, 4800, 7200, 255, 285);
+
+    QWidget* order[] = {startLevel_, startButton_, pauseButton_, stopButton_,
+                        gameButton_, settingsButton_, helpButton_, showLayout_};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    gameTimer_ = new QTimer(this);
+    gameTimer_->setInterval(25);
+    gameTimer_->setTimerType(Qt::PreciseTimer);
+
+    control_ = std::make_unique<GameControl>(settings, clock, random, beep, *this);
+    control_->load();
+
+    connect(startButton_, &QPushButton::clicked, this, [this] { forward([](auto& c) { c.StartGame(); }); });
+    connect(pauseButton_, &QPushButton::clicked, this, [this] { forward([](auto& c) { c.pauseClicked(); }); });
+    // Esc clicks Pause, as a dialog's cancel button.
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, pauseButton_, &QPushButton::click);
+    connect(stopButton_, &QPushButton::clicked, this, [this] { forward([](auto& c) { c.EndGame(); }); });
+    connect(gameButton_, &QPushButton::clicked, this, [this] {
+        forward([](auto& c) { c.leaving(); });
+        emit exercisesClicked();
+    });
+    connect(settingsButton_, &QPushButton::clicked, this, [this] {
+        forward([](auto& c) { c.leaving(); });
+        setEnabled(false); // until the settings dialog closes
+        emit settingsClicked();
+    });
+    connect(helpButton_, &QPushButton::clicked, this, [this] {
+        forward([](auto& c) { c.helpClicked(); });
+        emit helpClicked();
+    });
+    connect(showLayout_, &QCheckBox::toggled, this, [this](bool checked) {
+        emit showLayoutClicked(checked);
+        if (isVisible())
+            activateWindow();
+        forward([](auto& c) { c.showLayoutClicked(); });
+    });
+    connect(playArea_, &PlayArea::clicked, this, [this] { forward([](auto& c) { c.playAreaClicked(); }); });
+    connect(keyCapture_, &KeyCapture::typed, this, [this](QChar code) {
+        forward([code](auto& c) { c.keyPressed(code); });
+    });
+    connect(gameTimer_, &QTimer::timeout, this, [this] { forward([](auto& c) { c.tick(); }); });
+    connect(startLevel_, &QLineEdit::textChanged, this,
+            [this](const QString& t) { forward([&t](auto& c) { c.startLevelChanged(t); }); });
+    startLevel_->installEventFilter(this);
+    apply();
+}
+
+GameWindow::~GameWindow() = default;
+
+template <typename F>
+void GameWindow::forward(F&& f)
+{
+    f(*control_);
+    apply();
+}
+
+bool GameWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == startLevel_ && event->type() == QEvent::FocusIn)
+        forward([](auto& c) { c.startLevelFocused(); });
+    else if (watched == startLevel_ && event->type() == QEvent::FocusOut)
+        forward([](auto& c) { c.startLevelFocusLost(); });
+    return QWidget::eventFilter(watched, event);
+}
+
+void GameWindow::apply()
+{
+    const GameForm& f = control_->form();
+    if (shownColours_ != std::pair(f.windowColour, f.textColour))
+        applyColours(f.windowColour, f.textColour);
+    setTextIfDifferent(startLevel_, f.startLevelText);
+    startLevel_->setReadOnly(f.startLevelReadOnly);
+    startButton_->setEnabled(f.startEnabled);
+    pauseButton_->setEnabled(f.pauseEnabled);
+    if (pauseButton_->text() != f.pauseCaption)
+        pauseButton_->setText(f.pauseCaption);
+    stopButton_->setEnabled(f.stopEnabled);
+    levelLabel_->setText(f.levelText); // a label ignores the same text
+    keyLevelLabel_->setText(f.keyLevelText);
+    timeLabel_->setText(f.timeText);
+    scoreLabel_->setText(f.scoreText);
+    advanceLabel_->setText(f.noticeText);
+    if (shownNoticeColour_ != f.noticeColour) {
+        paintControl(advanceLabel_, f.noticeColour);
+        shownNoticeColour_ = f.noticeColour;
+    }
+    QLabel* gameOver = playArea_->gameOverLabel();
+    if (shownGameOverColour_ != f.gameOverColour) {
+        paintControl(gameOver, f.gameOverColour);
+        shownGameOverColour_ = f.gameOverColour;
+    }
+    gameOver->setVisible(f.gameOverVisible);
+    playArea_->sync(control_->state().Slots);
+    if (f.timerEnabled != gameTimer_->isActive())
+        f.timerEnabled ? gameTimer_->start() : gameTimer_->stop();
+    // Last: moving the focus runs the start-level box's focus handling, which applies again.
+    const Focus focus = std::exchange(pendingFocus_, Focus::None);
+    if (focus == Focus::KeyCapture)
+        keyCapture_->setFocus();
+    else if (focus == Focus::StartButton)
+        startButton_->setFocus();
+}
+
+void GameWindow::applyColours(Rgb window, Rgb text)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, toQColor(window));
+    setPalette(p);
+    for (QLabel* label : {startLevelLabel_, levelLabel_, keyLevelLabel_, timeLabel_, scoreLabel_})
+        paintControl(label, text);
+    playArea_->setBackground(window);
+    paintControl(showLayout_, text, &window);
+    shownColours_ = std::pair(window, text);
+}
+
+void GameWindow::ColourWindow(Rgb window, Rgb text)
+{
+    control_->ColourWindow(window, text);
+    apply();
+}
+
+bool GameWindow::showLayoutChecked() const
+{
+    return showLayout_->isChecked();
+}
+
+void GameWindow::setShowLayoutChecked(bool checked)
+{
+    showLayout_->setChecked(checked); // runs the box's handling when the value changes
+}
+
+void GameWindow::focusKeyCapture()
+{
+    pendingFocus_ = Focus::KeyCapture;
+}
+
+void GameWindow::focusStartButton()
+{
+    pendingFocus_ = Focus::StartButton;
+}
+
+void GameWindow::closeEvent(QCloseEvent* event)
+{
+    gameTimer_->stop();
+    control_->unload();
+    event->accept();
+    emit closed();
+}
+
+} // namespace clavora

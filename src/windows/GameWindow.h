@@ -1,0 +1,90 @@
+#pragma once
+#include "common/Colour.h"
+#include "game/GameUi.h"
+
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace clavora {
+
+struct AppSettings;
+class Beep;
+class Clock;
+class GameControl;
+class KeyCapture;
+class PlayArea;
+class Random;
+
+// The game window: shows the game logic's form and letters and forwards its events.
+// It loads with the exercise window's colours, key level and start level.
+class GameWindow final : public QWidget, public GameUi {
+    Q_OBJECT
+public:
+    GameWindow(AppSettings& settings, Clock& clock, Random& random, Beep& beep);
+    ~GameWindow() override;
+
+    const GameControl& control() const { return *control_; }
+    // Writes the logic's form into the controls, touching only what differs.
+    void apply();
+    // New window colours from the settings.
+    void ColourWindow(Rgb window, Rgb text);
+
+    bool showLayoutChecked() const;
+    void setShowLayoutChecked(bool checked);
+
+    // GameUi
+    void focusKeyCapture() override;
+    void focusStartButton() override;
+
+    static constexpr int ClientWidthTwips = 9795;
+    static constexpr int ClientHeightTwips = 5535;
+
+signals:
+    void exercisesClicked();
+    void settingsClicked();
+    void helpClicked();
+    void showLayoutClicked(bool checked);
+    // The window has closed and kept its start level in the settings.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    template <typename F>
+    void forward(F&& f);
+    void applyColours(Rgb window, Rgb text);
+
+    std::unique_ptr<GameControl> control_;
+    QLabel* startLevelLabel_;
+    QLineEdit* startLevel_;
+    QPushButton* startButton_;
+    QPushButton* pauseButton_;
+    QPushButton* stopButton_;
+    QPushButton* gameButton_;
+    QPushButton* settingsButton_;
+    QPushButton* helpButton_;
+    QCheckBox* showLayout_;
+    QLabel* levelLabel_;
+    QLabel* keyLevelLabel_;
+    QLabel* timeLabel_;
+    QLabel* scoreLabel_;
+    PlayArea* playArea_;
+    QLabel* advanceLabel_;
+    KeyCapture* keyCapture_;
+    QTimer* gameTimer_;
+    std::optional<std::pair<Rgb, Rgb>> shownColours_;
+    std::optional<Rgb> shownNoticeColour_;
+    std::optional<Rgb> shownGameOverColour_;
+    enum class Focus { None, KeyCapture, StartButton } pendingFocus_ = Focus::None;
+};
+
+} // namespace clavora

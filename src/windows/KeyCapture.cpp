@@ -1,0 +1,29 @@
+#include "KeyCapture.h"
+
+#include <QKeyEvent>
+
+namespace clavora {
+
+KeyCapture::KeyCapture(QWidget* parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::ClickFocus); // not in the Tab order
+    setAccessibleName(QStringLiteral("Key capture"));
+}
+
+void KeyCapture::keyPressEvent(QKeyEvent* event)
+{
+    const QString text = event->text();
+    if (text.isEmpty()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    for (const QChar c : text)
+        emit typed(c);
+}
+
+bool KeyCapture::focusNextPrevChild(bool)
+{
+    return false; // Tab is a typed character here, not a way out of the game
+}
+
+} // namespace clavora

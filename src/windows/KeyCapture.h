@@ -1,0 +1,21 @@
+#pragma once
+#include <QWidget>
+
+namespace clavora {
+
+// An unseen box that holds the focus during a game and passes on every character typed,
+// Tab and control characters included.
+class KeyCapture final : public QWidget {
+    Q_OBJECT
+public:
+    explicit KeyCapture(QWidget* parent);
+
+signals:
+    void typed(QChar code);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+};
+
+} // namespace clavora

@@ -1,0 +1,18 @@
+#pragma once
+#include <QCheckBox>
+
+namespace clavora {
+
+// A check box whose caption wraps onto further lines beside the box when it is wider than
+// the control, as classic check boxes do; the whole control takes clicks.
+class WrapCheckBox final : public QCheckBox {
+    Q_OBJECT
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool hitButton(const QPoint& pos) const override;
+};
+
+} // namespace clavora
