@@ -1,0 +1,321 @@
+#include "SettingsDialog.h"
+
+#include "Geometry.h"
+#include "common/ProgramPaths.h"
+#include "settings_dialog/FileList.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace clavora {
+
+namespace {
+void setTextIfDifferent(QLineEdit* edit, const QString& text)
+{
+    if (edit->text() != text) {
+        const QSignalBlocker block(edit);
+        edit->setText(text);
+        edit->setCursorPosition(int(text.size()));
+    }
+}
+
+void setListIfDifferent(QComboBox* list, const QStringList& entries, int index)
+{
+    const QSignalBlocker block(list);
+    QStringList shown;
+    for (int i = 0; i < list->count(); ++i)
+        shown.append(list->itemText(i));
+    if (shown != entries) {
+        list->clear();
+        list->addItems(entries);
+    }
+    if (list->currentIndex() != index)
+        list->setCurrentIndex(index);
+}
+
+void setCheckedIfDifferent(QAbstractButton* button, bool checked)
+{
+    if (button->isChecked() != checked) {
+        const QSignalBlocker block(button);
+        button->setChecked(checked);
+    }
+}
+} // namespace
+
+SettingsDialog::SettingsDialog(const AppSettings& live, const ProgramPaths& paths)
+{
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(Caption);
+    buildControls();
+    control_ = std::make_unique<SettingsControl>(baseNamesIn(paths.exercisesFolder(), QStringLiteral(".txt")),
+                                                 baseNamesIn(paths.layoutsFolder(), QStringLiteral(".kbl")), live,
+                                                 *this);
+    bindControls();
+    apply();
+}
+
+QLabel* SettingsDialog::label(const QString& caption, QWidget* buddy)
+{
+    auto* l = new QLabel(caption, this);
+    if (buddy)
+        l->setBuddy(buddy);
+    labels_.append(l);
+    return l;
+}
+
+QLabel* SettingsDialog::heading(const QString& caption)
+{
+    QLabel* l = label(caption);
+    QFont bold = l->font();
+    bold.setBold(true);
+    l->setFont(bold);
+    return l;
+}
+
+QLineEdit* SettingsDialog::numericBox(NumericBox box)
+{
+    auto* edit = new QLineEdit(this);
+    edit->setAlignment(Qt::AlignCenter);
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
+    edit->installEventFilter(this);
+    numericBoxes_.emplace(edit, box);
+    return edit;
+}
+
+QCheckBox* SettingsDialog::checkBox(const QString& caption, bool SettingsForm::*field)
+{
+    auto* box = new QCheckBox(caption, this);
+    checkBoxes_.emplace(box, field);
+    return box;
+}
+
+void SettingsDialog::buildControls()
+{
+    // Created in the order they stand, which is also the tab order.
+    auto* page = new QVBoxLayout(this);
+    page->setSizeConstraint(QLayout::SetFixedSize);
+    const auto addGroup = [page](QLabel* title, QLayout* content) {
+        page->addWidget(title);
+        content->setContentsMargins(12, 0, 0, 8);
+        page->addLayout(content);
+    };
+
+    QLabel* exercisesHeading = heading(QStringLiteral("Exercises:"));
+    auto* exercises = new QGridLayout;
+    presetFile_ = new QComboBox(this);
+    presetFile_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    exercises->addWidget(label(QStringLiteral("Preset exercise &file:"), presetFile_), 0, 0);
+    exercises->addWidget(presetFile_, 0, 1, 1, 3, Qt::AlignLeft);
+    const struct {
+        const char* caption;
+        NumericBox box;
+        const char* unit;
+    } numbers[] = {{"&Repeats:", NumericBox::Repeats, nullptr},
+                   {"Minimum &accuracy to pass:", NumericBox::MinAccuracy, "%"},
+                   {"Minimum &speed to pass:", NumericBox::MinSpeed, "WPM"}};
+    int row = 1;
+    for (const auto& n : numbers) {
+        QLineEdit* box = numericBox(n.box);
+        exercises->addWidget(label(QString::fromLatin1(n.caption), box), row, 0);
+        exercises->addWidget(box, row, 1);
+        if (n.unit)
+            exercises->addWidget(label(QString::fromLatin1(n.unit)), row, 2);
+        ++row;
+    }
+    exercises->setColumnStretch(3, 1);
+    addGroup(exercisesHeading, exercises);
+
+    QLabel* classesHeading = heading(QStringLiteral("Random Exercises and Game - allow these keys:"));
+    auto* classes = new QGridLayout;
+    classes->addWidget(checkBox(QStringLiteral("&Lower case letters"), &SettingsForm::rndLowerCase), 0, 0);
+    classes->addWidget(checkBox(QStringLiteral("&Upper case letters"), &SettingsForm::rndUpperCase), 1, 0);
+    classes->addWidget(checkBox(QStringLiteral("&Numbers"), &SettingsForm::rndNumbers), 2, 0);
+    classes->addWidget(checkBox(QStringLiteral("Spa&cebar"), &SettingsForm::rndSpace), 3, 0);
+    classes->addWidget(
+        checkBox(QStringLiteral("Nu&mber punctuation and symbols (! $ % etc.)"), &SettingsForm::rndNumberPunc), 0, 1);
+    classes->addWidget(
+        checkBox(QStringLiteral("Other non-shifted &punctuation and symbols (; , . etc.)"), &SettingsForm::rndPunc),
+        1, 1);
+    classes->addWidget(
+        checkBox(QStringLiteral("Other sh&ifted punctuation and symbols (: < > etc.)"), &SettingsForm::rndShiftPunc),
+        2, 1);
+    auto* custom = new QHBoxLayout;
+    custom->addWidget(checkBox(QStringLiteral("Cust&om:"), &SettingsForm::rndCustom));
+    customKeys_ = new QLineEdit(this);
+    customKeys_->setAccessibleName(QStringLiteral("Custom keys"));
+    custom->addWidget(customKeys_, 1);
+    classes->addLayout(custom, 3, 1);
+    classes->setHorizontalSpacing(24);
+    addGroup(classesHeading, classes);
+
+    QLabel* quickHeading = heading(QStringLiteral("Quick Exercises:"));
+    auto* quick = new QGridLayout;
+    quick->addWidget(
+        checkBox(QStringLiteral("Launch &quick exercises on Windows start-up"), &SettingsForm::quickExStartUp), 0, 0,
+        1, 2);
+    QLineEdit* numQuickEx = numericBox(NumericBox::NumQuickEx);
+    quick->addWidget(label(QStringLiteral("Num&ber of exercises:"), numQuickEx), 1, 0);
+    quick->addWidget(numQuickEx, 1, 1, Qt::AlignLeft);
+    QLineEdit* quickRepeats = numericBox(NumericBox::QuickExRepeats);
+    quick->addWidget(label(QStringLiteral("Repeats:"), quickRepeats), 2, 0);
+    quick->addWidget(quickRepeats, 2, 1, Qt::AlignLeft);
+    auto* type = new QHBoxLayout;
+    presetExercises_ = new QRadioButton(QStringLiteral("Pr&eset - random exercise between:"), this);
+    presetExercises_->setChecked(true);
+    type->addWidget(presetExercises_);
+    type->addWidget(numericBox(NumericBox::QuickExNumFrom));
+    QLineEdit* to = numericBox(NumericBox::QuickExNumTo);
+    type->addWidget(label(QStringLiteral("and"), to));
+    type->addWidget(to);
+    randomExercises_ = new QRadioButton(QStringLiteral("Ran&dom"), this);
+    type->addSpacing(12);
+    type->addWidget(randomExercises_);
+    type->addStretch(1);
+    quick->addWidget(label(QStringLiteral("Exercise type:"), presetExercises_), 3, 0);
+    quick->addLayout(type, 3, 1);
+    quick->setColumnStretch(1, 1);
+    addGroup(quickHeading, quick);
+
+    QLabel* layoutHeading = heading(QStringLiteral("Keyboard Layout:"));
+    auto* layoutRow = new QHBoxLayout;
+    layout_ = new QComboBox(this);
+    layout_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    layout_->setAccessibleName(QStringLiteral("Keyboard layout"));
+    layoutRow->addWidget(layout_);
+    layoutRow->addStretch(1);
+    addGroup(layoutHeading, layoutRow);
+
+    QLabel* displayHeading = heading(QStringLiteral("Display:"));
+    auto* display = new QHBoxLayout;
+    textColourButton_ = new QPushButton(QStringLiteral("Change &Text Colour"), this);
+    windowColourButton_ = new QPushButton(QStringLiteral("Change &Window Colour"), this);
+    defaultsButton_ = new QPushButton(QStringLiteral("Restore Defaults"), this);
+    for (QPushButton* b : {textColourButton_, windowColourButton_, defaultsButton_})
+        display->addWidget(b);
+    display->addStretch(1);
+    addGroup(displayHeading, display);
+
+    auto* bottom = new QHBoxLayout;
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_->setDefault(true);
+    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    helpButton_ = new QPushButton(QStringLiteral("Help"), this);
+    bottom->addStretch(1);
+    for (QPushButton* b : {okButton_, cancelButton_, helpButton_})
+        bottom->addWidget(b);
+    page->addLayout(bottom);
+}
+
+template <typename F>
+void SettingsDialog::forward(F&& f)
+{
+    f(*control_);
+    apply();
+}
+
+void SettingsDialog::bindControls()
+{
+    for (const auto& [edit, box] : numericBoxes_)
+        connect(edit, &QLineEdit::textChanged, this,
+                [this, box = box](const QString& t) { forward([&](auto& c) { c.numberEdited(box, t); }); });
+    for (const auto& [check, field] : checkBoxes_)
+        connect(check, &QCheckBox::toggled, this,
+                [this, field = field](bool on) { forward([&](auto& c) { c.setTicked(field, on); }); });
+    connect(customKeys_, &QLineEdit::textChanged, this,
+            [this](const QString& t) { forward([&](auto& c) { c.customKeysChanged(t); }); });
+    connect(presetFile_, &QComboBox::currentIndexChanged, this,
+            [this](int i) { forward([&](auto& c) { c.presetFileChosen(i); }); });
+    connect(layout_, &QComboBox::currentIndexChanged, this,
+            [this](int i) { forward([&](auto& c) { c.layoutChosen(i); }); });
+    connect(presetExercises_, &QRadioButton::toggled, this,
+            [this](bool on) { forward([&](auto& c) { c.quickTypeChosen(on); }); });
+    connect(windowColourButton_, &QPushButton::clicked, this,
+            [this] { forward([](auto& c) { c.windowColourClicked(); }); });
+    connect(textColourButton_, &QPushButton::clicked, this,
+            [this] { forward([](auto& c) { c.textColourClicked(); }); });
+    connect(defaultsButton_, &QPushButton::clicked, this, [this] { forward([](auto& c) { c.defaultsClicked(); }); });
+    connect(okButton_, &QPushButton::clicked, this, &SettingsDialog::okClicked);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(helpButton_, &QPushButton::clicked, this, &SettingsDialog::helpRequested);
+}
+
+bool SettingsDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    // Leaving a box for another control checks it; a popup (the box's own menu) or a switch
+    // to another window is not leaving it.
+    if (event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        const auto found = numericBoxes_.find(static_cast<QLineEdit*>(watched));
+        if (found != numericBoxes_.end() && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            forward([box = found->second](auto& c) { c.numberBoxLeft(box); });
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+std::optional<NumericBox> SettingsDialog::boxWithFocus() const
+{
+    const auto found = numericBoxes_.find(qobject_cast<QLineEdit*>(focusWidget()));
+    if (found == numericBoxes_.end())
+        return std::nullopt;
+    return found->second;
+}
+
+void SettingsDialog::okClicked()
+{
+    forward([box = boxWithFocus()](auto& c) { c.confirm(box); });
+    emit applyRequested(form());
+    accept();
+}
+
+void SettingsDialog::apply()
+{
+    const SettingsForm& f = control_->form();
+    setListIfDifferent(presetFile_, f.presetFiles, f.presetFileIndex);
+    for (const auto& [edit, box] : numericBoxes_)
+        setTextIfDifferent(edit, f.text(box));
+    for (const auto& [check, field] : checkBoxes_)
+        setCheckedIfDifferent(check, f.*field);
+    setTextIfDifferent(customKeys_, f.customKeys);
+    setCheckedIfDifferent(f.presetExercises ? presetExercises_ : randomExercises_, true);
+    setListIfDifferent(layout_, f.layouts, f.layoutIndex);
+    applyColours(f.backColour, f.foreColour);
+}
+
+void SettingsDialog::applyColours(Rgb back, Rgb fore)
+{
+    if (paintedColours_ == std::pair(back, fore))
+        return;
+    paintedColours_ = std::pair(back, fore);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, toQColor(back));
+    setPalette(p);
+    setAutoFillBackground(true);
+    for (QLabel* l : labels_)
+        paintControl(l, fore);
+    for (const auto& [check, field] : checkBoxes_)
+        paintControl(check, fore, &back);
+    for (QRadioButton* r : {presetExercises_, randomExercises_})
+        paintControl(r, fore, &back);
+}
+
+std::optional<Rgb> SettingsDialog::pickColour(Rgb current)
+{
+    const QColor picked = QColorDialog::getColor(toQColor(current), this);
+    if (!picked.isValid())
+        return std::nullopt;
+    return fromQColor(picked);
+}
+
+} // namespace clavora

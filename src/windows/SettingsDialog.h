@@ -1,0 +1,76 @@
+#pragma once
+#include "settings_dialog/SettingsControl.h"
+#include "settings_dialog/SettingsUi.h"
+
+#include <QDialog>
+#include <QList>
+#include <map>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace clavora {
+
+struct AppSettings;
+class ProgramPaths;
+
+// The settings dialog: shows the settings logic's form and forwards its events. It is
+// modeless and deletes itself when closed by any means; OK asks for the form to be applied.
+class SettingsDialog final : public QDialog, public SettingsUi {
+    Q_OBJECT
+public:
+    SettingsDialog(const AppSettings& live, const ProgramPaths& paths);
+
+    const SettingsForm& form() const { return control_->form(); }
+
+    // SettingsUi
+    std::optional<Rgb> pickColour(Rgb current) override;
+
+    static inline const QString Caption = QStringLiteral("Orvella Clavora - Settings");
+
+signals:
+    void applyRequested(const SettingsForm& form);
+    void helpRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void bindControls();
+    template <typename F>
+    void forward(F&& f);
+    // Writes the form into the controls, touching only what differs.
+    void apply();
+    void applyColours(Rgb back, Rgb fore);
+    std::optional<NumericBox> boxWithFocus() const;
+    void okClicked();
+
+    QLabel* label(const QString& caption, QWidget* buddy = nullptr);
+    QLabel* heading(const QString& caption);
+    QLineEdit* numericBox(NumericBox box);
+    QCheckBox* checkBox(const QString& caption, bool SettingsForm::*field);
+
+    std::unique_ptr<SettingsControl> control_;
+    QList<QLabel*> labels_;
+    std::map<QLineEdit*, NumericBox> numericBoxes_;
+    std::map<QCheckBox*, bool SettingsForm::*> checkBoxes_;
+    QComboBox* presetFile_ = nullptr;
+    QLineEdit* customKeys_ = nullptr;
+    QRadioButton* presetExercises_ = nullptr;
+    QRadioButton* randomExercises_ = nullptr;
+    QComboBox* layout_ = nullptr;
+    QPushButton* textColourButton_ = nullptr;
+    QPushButton* windowColourButton_ = nullptr;
+    QPushButton* defaultsButton_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QPushButton* helpButton_ = nullptr;
+    std::optional<std::pair<Rgb, Rgb>> paintedColours_;
+};
+
+} // namespace clavora
