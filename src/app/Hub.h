@@ -14,6 +14,7 @@ namespace clavora {
 
 class MainWindow;
 class ExerciseControl;
+class GameWindow;
 
 // Owns the settings and the windows, runs the start-up sequence and the close, and lets
 // the windows reach each other.
@@ -29,6 +30,11 @@ public:
     const ProgramPaths& paths() const { return paths_; }
     void HelpFile();
     void ColourControls();
+    // The keyboard window while it is open, else null.
+    QWidget* keyboardWindow();
+    // The game window while it is open, else null.
+    GameWindow* gameWindow() { return game_.get(); }
+    MainWindow& mainWindow() { return *main_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -40,6 +46,11 @@ private:
     void helpClicked();
     void showLayoutClicked(bool checked);
     void openGame();
+    void gameExercisesClicked();
+    void gameClosed();
+    int outerHeight(const QWidget& window) const;
+    bool keyboardSitsBelow(const QWidget& window);
+    void moveKeyboardBelow(const QWidget& window);
     void openKeyboard();
     void closeKeyboard();
     void refresh();
@@ -50,11 +61,13 @@ private:
     MersenneRandom random_;
     SystemClipboard clipboard_;
     DesktopShell shell_;
+    SystemBeep beep_;
     XdgStartupEntry startupEntry_;
     ProfileFile profile_;
     AppSettings settings_;
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<ExerciseControl> exercises_;
+    std::unique_ptr<GameWindow> game_;
     QPointer<QWidget> keyboardStandIn_;
 };
 

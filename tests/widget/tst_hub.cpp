@@ -1,0 +1,55 @@
+#include "app/Hub.h"
+#include "windows/MainWindow.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace clavora;
+
+class HubTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+
+    void writeSettings(const QByteArray& text)
+    {
+        QFile f(dir.filePath("Clavora.ini"));
+        f.open(QIODevice::WriteOnly);
+        f.write(text);
+    }
+
+private slots:
+    void initTestCase() { qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8()); }
+
+    void startUpColoursTheControlsFromTheSettings()
+    {
+        writeSettings("[Display]\nWinColour=255\nTextColour=65280\n[KeyLayout]\nShowLayout=0\n");
+        Hub hub(ProgramPaths(dir.path(), dir.filePath("clavora")), QString());
+        hub.start();
+        MainWindow& main = hub.mainWindow();
+        QCOMPARE(main.palette().color(QPalette::Window), QColor(255, 0, 0));
+        for (auto* label : main.findChildren<QLabel*>())
+            QCOMPARE(label->palette().color(QPalette::Active, QPalette::WindowText), QColor(0, 255, 0));
+        for (auto* option : main.findChildren<QRadioButton*>()) {
+            QCOMPARE(option->palette().color(QPalette::Window), QColor(255, 0, 0));
+            QCOMPARE(option->palette().color(QPalette::Active, QPalette::WindowText), QColor(0, 255, 0));
+        }
+        QVERIFY(!main.showLayoutChecked());
+    }
+
+    void showLayoutIsAppliedLastAndQuickModeSetsTheCaption()
+    {
+        writeSettings("[KeyLayout]\nShowLayout=1\n[QuickEx]\nExType=1\n");
+        Hub hub(ProgramPaths(dir.path(), dir.filePath("clavora")), QStringLiteral("/Q"));
+        hub.start();
+        QVERIFY(hub.mainWindow().showLayoutChecked());
+        QCOMPARE(hub.mainWindow().windowTitle(), QString("Orvella Clavora - Quick Exercises"));
+        QVERIFY(hub.settings().QuickMode);
+        QCOMPARE(hub.settings().ExType, ExerciseType::Random);
+    }
+};
+
+QTEST_MAIN(HubTest)
+#include "tst_hub.moc"
