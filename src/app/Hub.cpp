@@ -2,6 +2,7 @@
 
 #include "common/Twips.h"
 #include "exercises/ExerciseControl.h"
+#include "windows/GameWindow.h"
 #include "windows/MainWindow.h"
 
 #include <QApplication>
@@ -53,7 +54,11 @@ void Hub::start()
     case StartMode::Normal:
         break;
     }
-    main_->setShowLayoutChecked(settings_.ShowLayout == 1);
+    // The saved box goes to the window in use; the game window passes it on to Main's.
+    if (settings_.GameLoaded)
+        game_->setShowLayoutChecked(settings_.ShowLayout == 1);
+    else
+        main_->setShowLayoutChecked(settings_.ShowLayout == 1);
 }
 
 void Hub::refresh()
@@ -85,7 +90,7 @@ bool Hub::eventFilter(QObject* watched, QEvent* event)
 
 void Hub::closeMain()
 {
-    const QWidget* inUse = main_.get();
+    const QWidget* inUse = settings_.GameLoaded && game_ ? static_cast<QWidget*>(game_.get()) : main_.get();
     settings_.WinX = pixelsToTwips(inUse->pos().x());
     settings_.WinY = pixelsToTwips(inUse->pos().y());
     settings_.ShowLayout = main_->showLayoutChecked() ? 1 : 0;
@@ -102,8 +107,59 @@ void Hub::gameClicked()
 
 void Hub::openGame()
 {
-    QMessageBox::information(main_.get(), QStringLiteral("Orvella Clavora - Game"),
-                             QStringLiteral("The typing game is not part of this version yet."));
+    const bool keyboardFollows = main_->showLayoutChecked() && keyboardSitsBelow(*main_);
+    main_->hide();
+    settings_.GameLoaded = true;
+    game_ = std::make_unique<GameWindow>(settings_, clock_, random_, beep_);
+    connect(game_.get(), &GameWindow::exercisesClicked, this, &Hub::gameExercisesClicked);
+    connect(game_.get(), &GameWindow::settingsClicked, this, &Hub::settingsClicked);
+    connect(game_.get(), &GameWindow::helpClicked, this, &Hub::HelpFile);
+    connect(game_.get(), &GameWindow::showLayoutClicked, main_.get(), &MainWindow::setShowLayoutChecked);
+    connect(game_.get(), &GameWindow::closed, this, &Hub::gameClosed);
+    game_->move(main_->pos());
+    game_->setShowLayoutChecked(main_->showLayoutChecked());
+    game_->show();
+    if (keyboardFollows)
+        moveKeyboardBelow(*game_);
+}
+
+void Hub::gameExercisesClicked()
+{
+    const bool keyboardFollows = game_->showLayoutChecked() && keyboardSitsBelow(*game_);
+    settings_.GameLoaded = false;
+    main_->move(game_->pos());
+    main_->show();
+    main_->activateWindow();
+    if (keyboardFollows)
+        moveKeyboardBelow(*main_);
+    game_->close(); // keeps the start level; Main stays, as the game is no longer in use
+    game_.release()->deleteLater(); // the click that got here is still being handled
+}
+
+void Hub::gameClosed()
+{
+    // The close box of the window in use ends the program.
+    if (settings_.GameLoaded)
+        closeMain();
+}
+
+int Hub::outerHeight(const QWidget& window) const
+{
+    // Every window has the same decoration, and Main's is known once it has been shown,
+    // while a window that has just been shown may not have its frame yet.
+    return window.height() + main_->frameGeometry().height() - main_->height();
+}
+
+bool Hub::keyboardSitsBelow(const QWidget& window)
+{
+    const QWidget* keyboard = keyboardWindow();
+    return keyboard && keyboard->y() == window.y() + outerHeight(window);
+}
+
+void Hub::moveKeyboardBelow(const QWidget& window)
+{
+    QWidget* keyboard = keyboardWindow();
+    keyboard->move(keyboard->x(), window.y() + outerHeight(window));
 }
 
 void Hub::settingsClicked()
@@ -143,6 +199,11 @@ void Hub::openKeyboard()
     layout->addWidget(new QLabel(QStringLiteral("The on-screen keyboard is not part of this version yet."), w));
     keyboardStandIn_ = w;
     w->show();
+}
+
+QWidget* Hub::keyboardWindow()
+{
+    return keyboardStandIn_;
 }
 
 void Hub::closeKeyboard()

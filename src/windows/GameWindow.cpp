@@ -92,7 +92,6 @@ GameWindow::GameWindow(AppSettings& settings, Clock& clock, Random& random, Beep
     });
     connect(settingsButton_, &QPushButton::clicked, this, [this] {
         forward([](auto& c) { c.leaving(); });
-        setEnabled(false); // until the settings dialog closes
         emit settingsClicked();
     });
     connect(helpButton_, &QPushButton::clicked, this, [this] {

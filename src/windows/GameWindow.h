@@ -48,6 +48,7 @@ public:
 
 signals:
     void exercisesClicked();
+    // The game has ended; the settings dialog may open over this window.
     void settingsClicked();
     void helpClicked();
     void showLayoutClicked(bool checked);

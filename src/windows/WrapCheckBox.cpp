@@ -5,6 +5,11 @@
 
 namespace clavora {
 
+WrapCheckBox::WrapCheckBox(const QString& text, QWidget* parent) : QCheckBox(text, parent)
+{
+    setBackgroundRole(QPalette::Window); // the window's colour, not a button's
+}
+
 void WrapCheckBox::paintEvent(QPaintEvent*)
 {
     QStylePainter painter(this);
@@ -15,7 +20,7 @@ void WrapCheckBox::paintEvent(QPaintEvent*)
     option.state &= ~QStyle::State_HasFocus; // the focus frame goes round the caption below
     painter.drawControl(QStyle::CE_CheckBox, option);
     const QRect indicator = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
-    const int gap = style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this);
+    const int gap = 3; // narrower than the style's, so that each word of a classic caption fits
     const QRect area = rect().adjusted(indicator.right() + 1 + gap, 0, 0, 0);
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, caption);

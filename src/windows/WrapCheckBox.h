@@ -8,7 +8,7 @@ namespace clavora {
 class WrapCheckBox final : public QCheckBox {
     Q_OBJECT
 public:
-    using QCheckBox::QCheckBox;
+    WrapCheckBox(const QString& text, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
