@@ -1,0 +1,15 @@
+#pragma once
+#include <cstdint>
+
+namespace clavora {
+
+// The state of the keys as the program's own input sees it, by virtual-key code.
+class KeyState {
+public:
+    virtual ~KeyState() = default;
+    virtual bool isDown(std::uint16_t keyCode) const = 0;
+    // Whether a toggle key (Caps Lock) is switched on, held or not.
+    virtual bool isToggled(std::uint16_t keyCode) const = 0;
+};
+
+} // namespace clavora

@@ -1,0 +1,152 @@
+#include "KeyboardControl.h"
+
+#include "KeyCodes.h"
+#include "KeyColour.h"
+#include "KeyState.h"
+#include "KeyboardUi.h"
+#include "settings/AppSettings.h"
+
+#include <QDir>
+#include <QLocale>
+
+namespace clavora {
+
+namespace {
+constexpr int UpperLabel = CharacterKeyCount;
+constexpr int MovingKey = 25; // end of the top row, or inside the tall ENTER key's notch
+constexpr int ExtraKeyIndex = 47;
+
+void move(TwipsBox& box, int left, int top, int width)
+{
+    box.left = left;
+    box.top = top;
+    box.width = width;
+}
+} // namespace
+
+KeyboardControl::KeyboardControl(const AppSettings& settings, ProgramPaths paths, const KeyState& keys,
+                                 KeyboardUi& ui)
+    : settings_(settings), paths_(std::move(paths)), keys_(keys), ui_(ui), form_(DesignKeyboardForm())
+{
+}
+
+void KeyboardControl::setColours(Rgb back, Rgb fore)
+{
+    form_.backColour = back;
+    form_.foreColour = fore;
+}
+
+void KeyboardControl::LoadLayout()
+{
+    const QString path = paths_.layoutFile(settings_.LayoutFile);
+    const LayoutFileContents contents = ReadLayoutFile(path);
+    table_ = contents.table;
+    for (int i = 0; i < CharacterKeyCount; ++i) {
+        form_.Label[i].text = table_.LowerCaption[i];
+        form_.Label[i + UpperLabel].text = table_.UpperCaption[i];
+    }
+    applyArrangement();
+    placeCaptions();
+
+    const QString shownPath = QDir::toNativeSeparators(path);
+    if (contents.problem == LayoutFileProblem::Unreadable)
+        ui_.showNotice(QStringLiteral("The layout file \"%1\" could not be read, so the keys show no characters.")
+                           .arg(shownPath));
+    else if (contents.problem == LayoutFileProblem::NoSecondLine)
+        ui_.showNotice(QStringLiteral("The layout file \"%1\" ends before its second line, so the keys show "
+                                      "no shifted characters.")
+                           .arg(shownPath));
+}
+
+void KeyboardControl::applyArrangement()
+{
+    const bool extra = table_.ExtraKey;
+    move(form_.shape(NamedShape::EnterKey).box, extra ? 8340 : 7740, 1260, extra ? 675 : 1275);
+    move(form_.label(NamedLabel::EnterLabel).box, extra ? 8340 : 7740, 1440, extra ? 675 : 1275);
+    form_.shape(NamedShape::EnterKeyExt).visible = extra;
+    if (extra) {
+        move(form_.Key[MovingKey].box, 7740, 1260, 555);
+        move(form_.Label[MovingKey].box, 7740, 1530, 555);
+        move(form_.Label[MovingKey + UpperLabel].box, 7740, 1320, 555);
+    } else {
+        move(form_.Key[MovingKey].box, 8160, 660, 855);
+        move(form_.Label[MovingKey].box, 8160, 930, 855);
+        move(form_.Label[MovingKey + UpperLabel].box, 8160, 720, 855);
+    }
+    form_.shape(NamedShape::LeftShiftKey).box.width = extra ? 735 : 1335;
+    form_.label(NamedLabel::LeftShiftLabel).box.width = extra ? 735 : 1335;
+    form_.Key[ExtraKeyIndex].visible = extra;
+    form_.Label[ExtraKeyIndex].visible = extra;
+    form_.Label[ExtraKeyIndex + UpperLabel].visible = extra;
+}
+
+void KeyboardControl::placeCaptions()
+{
+    const QLocale locale;
+    for (int i = 0; i < CharacterKeyCount; ++i) {
+        const int top = form_.Key[i].box.top;
+        KeyCaption& lower = form_.Label[i];
+        KeyCaption& upper = form_.Label[i + UpperLabel];
+        if (locale.toUpper(lower.text) == upper.text) {
+            // A letter shows its capital alone, centred on the key.
+            lower.visible = false;
+            upper.box.top = top + 180;
+        } else {
+            lower.visible = true;
+            lower.box.top = top + 270;
+            upper.box.top = top + 60;
+        }
+    }
+}
+
+void KeyboardControl::setLook(KeyShape& shape, bool lit, Rgb unlitFill) const
+{
+    shape.fill = lit ? form_.backColour : unlitFill;
+    shape.border = lit ? form_.foreColour : 0;
+}
+
+void KeyboardControl::setLook(KeyCaption& caption, bool lit) const
+{
+    caption.colour = lit ? form_.foreColour : 0;
+}
+
+void KeyboardControl::light(std::initializer_list<NamedShape> shapes, std::initializer_list<NamedLabel> labels,
+                            bool lit, Rgb unlitFill)
+{
+    for (const NamedShape s : shapes)
+        setLook(form_.shape(s), lit, unlitFill);
+    for (const NamedLabel l : labels)
+        setLook(form_.label(l), lit);
+}
+
+void KeyboardControl::tick()
+{
+    using S = NamedShape;
+    using L = NamedLabel;
+    light({S::CapsLockKey}, {L::CapsLockLabel1, L::CapsLockLabel2}, keys_.isToggled(vk::CapsLock), zone::DarkBlue);
+    light({S::TabKey}, {L::TabLabel}, keys_.isDown(vk::Tab), zone::DarkBlue);
+    light({S::LeftShiftKey}, {L::LeftShiftLabel}, keys_.isDown(vk::LeftShift), zone::DarkBlue);
+    light({S::RightShiftKey}, {L::RightShiftLabel}, keys_.isDown(vk::RightShift), zone::Blue);
+    // ALT GR also reports the left CTRL key as down; only the right ALT key lights for it.
+    const bool leftCtrl = keys_.isDown(vk::LeftCtrl);
+    const bool altGr = keys_.isDown(vk::RightAlt);
+    light({S::LeftCtrlKey}, {L::LeftCtrlLabel}, leftCtrl && !altGr, zone::Grey);
+    light({S::RightCtrlKey}, {L::RightCtrlLabel}, keys_.isDown(vk::RightCtrl), zone::Grey);
+    light({S::LeftAltKey}, {L::LeftAltLabel}, keys_.isDown(vk::LeftAlt), zone::Grey);
+    light({S::RightAltKey}, {L::RightAltLabel}, keys_.isDown(vk::RightAlt), zone::Grey);
+    light({S::LeftWinKey}, {L::LeftWinLabel}, keys_.isDown(vk::LeftWin), zone::Grey);
+    light({S::RightWinKey}, {L::RightWinLabel}, keys_.isDown(vk::RightWin), zone::Grey);
+    light({S::MenuKey}, {L::MenuLabel}, keys_.isDown(vk::Menu), zone::Grey);
+    light({S::BackspaceKey}, {L::BackspaceLabel}, keys_.isDown(vk::Backspace), zone::Blue);
+    light({S::EnterKey, S::EnterKeyExt}, {L::EnterLabel}, keys_.isDown(vk::Enter), zone::Blue);
+    light({S::Spacebar}, {}, keys_.isDown(vk::Space), zone::Brown);
+    for (int i = 0; i < CharacterKeyCount; ++i) {
+        const QString& lower = form_.Label[i].text;
+        const bool lit = lower.size() == 1 && keys_.isDown(CharKeyCode(lower));
+        setLook(form_.Key[i], lit, KeyColour(std::int16_t(i)));
+        setLook(form_.Label[i], lit);
+        setLook(form_.Label[i + UpperLabel], lit);
+    }
+}
+
+} // namespace clavora

@@ -1,0 +1,72 @@
+#pragma once
+#include "LayoutFile.h"
+#include "common/Colour.h"
+
+#include <QString>
+#include <array>
+
+namespace clavora {
+
+inline const QString KeyboardCaption = QStringLiteral("Orvella Clavora - Keyboard Layout");
+constexpr int KeyboardClientWidthTwips = 9090;
+constexpr int KeyboardClientHeightTwips = 3135;
+
+struct TwipsBox {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool operator==(const TwipsBox&) const = default;
+};
+
+struct KeyShape {
+    TwipsBox box;
+    bool visible = true;
+    Rgb fill = 0;
+    Rgb border = 0;
+    bool operator==(const KeyShape&) const = default;
+};
+
+// A caption's text is stored in caption form: "&&" shows as one "&".
+struct KeyCaption {
+    TwipsBox box;
+    QString text;
+    bool visible = true;
+    Rgb colour = 0;
+    bool operator==(const KeyCaption&) const = default;
+};
+
+enum class NamedShape {
+    TabKey, CapsLockKey, LeftShiftKey, RightShiftKey, BackspaceKey, EnterKey, EnterKeyExt,
+    LeftCtrlKey, LeftWinKey, LeftAltKey, Spacebar, RightAltKey, RightWinKey, MenuKey, RightCtrlKey,
+    Count
+};
+
+enum class NamedLabel {
+    TabLabel, CapsLockLabel1, CapsLockLabel2, LeftShiftLabel, RightShiftLabel, BackspaceLabel, EnterLabel,
+    LeftCtrlLabel, LeftWinLabel, LeftAltLabel, RightAltLabel, RightWinLabel, MenuLabel, RightCtrlLabel,
+    Count
+};
+
+// What the keyboard window shows; shapes are drawn first, captions over them.
+struct KeyboardForm {
+    Rgb backColour = DefaultWindowColour;
+    Rgb foreColour = DefaultTextColour;
+    std::array<KeyShape, CharacterKeyCount> Key;
+    std::array<KeyCaption, 2 * CharacterKeyCount> Label; // i: key i's lower caption, i + 48: its upper
+    std::array<KeyShape, std::size_t(NamedShape::Count)> namedShapes;
+    std::array<KeyCaption, std::size_t(NamedLabel::Count)> namedLabels;
+
+    KeyShape& shape(NamedShape s) { return namedShapes[std::size_t(s)]; }
+    const KeyShape& shape(NamedShape s) const { return namedShapes[std::size_t(s)]; }
+    KeyCaption& label(NamedLabel l) { return namedLabels[std::size_t(l)]; }
+    const KeyCaption& label(NamedLabel l) const { return namedLabels[std::size_t(l)]; }
+
+    bool operator==(const KeyboardForm&) const = default;
+};
+
+// The keyboard as designed, before any layout file is loaded: the 47-key arrangement,
+// every key in its zone colour.
+KeyboardForm DesignKeyboardForm();
+
+} // namespace clavora

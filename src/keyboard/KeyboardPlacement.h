@@ -1,0 +1,17 @@
+#pragma once
+#include "KeyboardForm.h"
+
+#include <QPoint>
+#include <optional>
+
+namespace clavora {
+
+// How far right of its owner's left edge the keyboard window stands, in twips.
+constexpr int GameOwnerOffset = 345;
+constexpr int MainOwnerOffset = 495;
+
+// Where the keyboard window goes beside its owner: below it when it fits on the screen,
+// else above it, else nowhere (it stays where the system put it). Outer frames, in twips.
+std::optional<QPoint> KeyboardPosition(const TwipsBox& owner, int ownHeight, int screenHeight, int leftOffset);
+
+} // namespace clavora

@@ -1,0 +1,50 @@
+#include "LayoutFile.h"
+
+#include "common/TextFile.h"
+
+#include <QFile>
+
+namespace clavora {
+
+namespace {
+// Enough bytes for 49 characters of any encoding: a line longer than 48 must still show it.
+constexpr qsizetype KeptLineBytes = (CharacterKeyCount + 1) * 4;
+
+// One caption per character (not per UTF-16 unit), at most 48.
+std::array<QString, CharacterKeyCount> captionsOf(const QList<uint>& characters)
+{
+    std::array<QString, CharacterKeyCount> captions;
+    for (qsizetype i = 0; i < std::min<qsizetype>(characters.size(), CharacterKeyCount); ++i) {
+        const char32_t c = characters[i];
+        captions[i] = CaptionForm(QString::fromUcs4(&c, 1));
+    }
+    return captions;
+}
+} // namespace
+
+QString CaptionForm(const QString& character)
+{
+    return character == QStringLiteral("&") ? QStringLiteral("&&") : character;
+}
+
+LayoutFileContents ReadLayoutFile(const QString& path)
+{
+    LayoutFileContents contents;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        contents.problem = LayoutFileProblem::Unreadable;
+        return contents;
+    }
+    LineReader reader(file, KeptLineBytes);
+    QString lower, upper;
+    const bool complete = reader.next(lower) && reader.next(upper);
+    if (!complete)
+        contents.problem = LayoutFileProblem::NoSecondLine;
+    const QList<uint> lowerCharacters = lower.toUcs4();
+    contents.table.LowerCaption = captionsOf(lowerCharacters);
+    contents.table.UpperCaption = captionsOf(upper.toUcs4());
+    contents.table.ExtraKey = lowerCharacters.size() == CharacterKeyCount;
+    return contents;
+}
+
+} // namespace clavora

@@ -1,0 +1,82 @@
+#include "KeyStateTracker.h"
+
+#include "KeySymbolCodes.h"
+#include "keyboard/KeyCodes.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <algorithm>
+
+namespace clavora {
+
+KeyStateTracker::KeyStateTracker()
+{
+    qGuiApp->installEventFilter(this);
+    qGuiApp->installNativeEventFilter(this);
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state != Qt::ApplicationActive)
+            held_.clear();
+    });
+}
+
+KeyStateTracker::~KeyStateTracker()
+{
+    if (qGuiApp)
+        qGuiApp->removeNativeEventFilter(this);
+}
+
+bool KeyStateTracker::isDown(std::uint16_t keyCode) const
+{
+    return keyCode != 0 &&
+           std::any_of(held_.begin(), held_.end(), [keyCode](const HeldKey& k) { return k.keyCode == keyCode; });
+}
+
+bool KeyStateTracker::isToggled(std::uint16_t keyCode) const
+{
+    return keyCode == vk::CapsLock && keyboard_.capsLockOn();
+}
+
+bool KeyStateTracker::eventFilter(QObject* watched, QEvent* event)
+{
+    // A key that triggers a shortcut arrives only as ShortcutOverride, never as KeyPress.
+    // The same event passes here once per object it propagates to; holding is idempotent.
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyRelease: {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        if (key->isAutoRepeat() || key->nativeScanCode() == 0)
+            break;
+        if (event->type() == QEvent::KeyRelease)
+            release(key->nativeScanCode());
+        else
+            press(key->nativeScanCode());
+        break;
+    }
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool KeyStateTracker::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
+{
+    if (eventType == "xcb_generic_event_t")
+        keyboard_.followXcbEvent(message);
+    return false;
+}
+
+void KeyStateTracker::press(quint32 scanCode)
+{
+    const bool known = std::any_of(held_.begin(), held_.end(),
+                                   [scanCode](const HeldKey& k) { return k.scanCode == scanCode; });
+    if (!known)
+        held_.push_back({scanCode, KeyCodeOfSymbol(keyboard_.unshiftedSymbol(scanCode))});
+}
+
+void KeyStateTracker::release(quint32 scanCode)
+{
+    std::erase_if(held_, [scanCode](const HeldKey& k) { return k.scanCode == scanCode; });
+}
+
+} // namespace clavora

@@ -1,0 +1,39 @@
+#pragma once
+#include "XkbKeyboard.h"
+#include "keyboard/KeyState.h"
+
+#include <QAbstractNativeEventFilter>
+#include <QObject>
+#include <vector>
+
+namespace clavora {
+
+// Which keys are held down in the program's own windows, from their key presses and
+// releases, keyed by physical key; Caps Lock's toggle as the X server has it. Every key
+// counts as released when the program loses the focus, since its releases then go elsewhere.
+class KeyStateTracker final : public QObject, public QAbstractNativeEventFilter, public KeyState {
+    Q_OBJECT
+public:
+    KeyStateTracker();
+    ~KeyStateTracker() override;
+
+    bool isDown(std::uint16_t keyCode) const override;
+    bool isToggled(std::uint16_t keyCode) const override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
+
+private:
+    struct HeldKey {
+        quint32 scanCode;
+        std::uint16_t keyCode; // decided at the press: the release may come under another layout
+    };
+    void press(quint32 scanCode);
+    void release(quint32 scanCode);
+
+    XkbKeyboard keyboard_;
+    std::vector<HeldKey> held_;
+};
+
+} // namespace clavora

@@ -1,0 +1,43 @@
+#include "KeySymbolCodes.h"
+
+#include "keyboard/KeyCodes.h"
+
+#include <QString>
+#include <xkbcommon/xkbcommon.h>
+
+namespace clavora {
+
+std::uint16_t KeyCodeOfSymbol(quint32 symbol)
+{
+    switch (symbol) {
+    case XKB_KEY_BackSpace: return vk::Backspace;
+    case XKB_KEY_Tab:
+    case XKB_KEY_ISO_Left_Tab: return vk::Tab;
+    case XKB_KEY_Return:
+    case XKB_KEY_KP_Enter: return vk::Enter;
+    case XKB_KEY_Caps_Lock: return vk::CapsLock;
+    case XKB_KEY_space: return vk::Space;
+    case XKB_KEY_Super_L: return vk::LeftWin;
+    case XKB_KEY_Super_R: return vk::RightWin;
+    case XKB_KEY_Menu: return vk::Menu;
+    case XKB_KEY_Shift_L: return vk::LeftShift;
+    case XKB_KEY_Shift_R: return vk::RightShift;
+    case XKB_KEY_Control_L: return vk::LeftCtrl;
+    case XKB_KEY_Control_R: return vk::RightCtrl;
+    case XKB_KEY_Alt_L:
+    case XKB_KEY_Meta_L: return vk::LeftAlt;
+    case XKB_KEY_Alt_R:
+    case XKB_KEY_Meta_R:
+    case XKB_KEY_ISO_Level3_Shift: return vk::RightAlt;
+    default: break;
+    }
+    // The keypad has codes of its own: its digits and marks are not the main keys'.
+    if (symbol >= XKB_KEY_KP_Space && symbol <= XKB_KEY_KP_9)
+        return 0;
+    const char32_t character = xkb_keysym_to_utf32(symbol);
+    if (character == 0)
+        return 0;
+    return CharKeyCode(QString::fromUcs4(&character, 1));
+}
+
+} // namespace clavora
