@@ -8,18 +8,14 @@
 #include "settings/AppSettings.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace clavora {
 
 namespace {
-constexpr int LoopColourFloor = 60;
 constexpr int PenaltyColourFloor = 50;
 constexpr int MissPenalty = 10;
-// The fuse rim and the game-over text change colour only in visible steps.
-constexpr double RimStep = 15.0;
+// The game-over text changes colour only in visible steps.
 constexpr double FadeStep = 10.0;
-constexpr double FullRed = 255.0;
 constexpr QChar Enter = u'\r';
 
 QString levelText(std::int16_t level) { return QStringLiteral("Level: %1").arg(level); }
@@ -151,49 +147,18 @@ void GameControl::tick()
         fade(now);
         return;
     }
-    spawnDue(now);
+    game_.spawnDue(random_, now);
     form_.timeText = elapsedText(now - game_.GameStartTime);
-    if (burnFuses(now))
+    if (const int overdue = game_.burnFuses(now)) {
+        explode(overdue, now);
         return;
+    }
     if (!noticeShowing_ && game_.Level < MaxLevel && now >= game_.LevelStartTime + AdvanceSeconds) {
         form_.noticeText = AdvanceNotice;
         form_.noticeColour = PureGreen;
         noticeShowing_ = true;
         beep_.beep();
     }
-}
-
-void GameControl::spawnDue(double now)
-{
-    // Letters come by elapsed time, so a late tick brings every letter that is due.
-    const double interval = spawnInterval(game_.Level);
-    if (game_.LastSpawnTime + interval > now)
-        return;
-    const double due = (now - game_.LastSpawnTime) / interval + game_.SpawnCarry;
-    const double count = std::floor(due);
-    game_.SpawnCarry = due - count;
-    game_.LastSpawnTime = now;
-    int from = 1;
-    for (double n = 0; n < count; ++n)
-        from = SpawnLetter(game_, random_, now, LoopColourFloor, from) + 1;
-}
-
-bool GameControl::burnFuses(double now)
-{
-    for (int i = 1; i <= game_.Slots.size(); ++i) {
-        LetterSlot& slot = game_.Slots[i];
-        if (slot.isFree())
-            continue;
-        const double age = now - slot.SpawnTime;
-        if (age >= FuseSeconds) {
-            explode(i, now); // only the first overdue letter: the game is over
-            return true;
-        }
-        const double red = age * (FullRed / FuseSeconds);
-        if (red - RimStep > redOf(slot.rim))
-            slot.rim = burnColour(red);
-    }
-    return false;
 }
 
 void GameControl::explode(int i, double now)

@@ -50,8 +50,6 @@ public:
 
 private:
     void correctForMidnight(double now);
-    void spawnDue(double now);
-    bool burnFuses(double now);
     void explode(int slot, double now);
     void fade(double now);
     void showNotice(const QString& text);

@@ -25,6 +25,10 @@ struct GameState {
 
     // Moves every stored time, the letters' included: forward by a pause, back a day at midnight.
     void moveTimes(double seconds);
+    // Spawns every letter due by `now` at the level's rate, so a late tick misses none.
+    void spawnDue(Random& random, double now);
+    // Burns the letters' fuses; returns the lowest slot whose fuse has run out, else 0.
+    int burnFuses(double now);
 };
 
 // Puts a new letter into the lowest free slot at or above `fromSlot` and returns that
