@@ -1,0 +1,156 @@
+// The game loop's tick plus one whole paint of the play area, in the two cases the
+// program is budgeted for: level 200 a minute into a game, and 3,000 letters on screen.
+#include "common/Services.h"
+#include "common/Twips.h"
+#include "game/GameControl.h"
+#include "game/GameRules.h"
+#include "game/GameUi.h"
+#include "settings/AppSettings.h"
+#include "windows/PlayArea.h"
+
+#include <QApplication>
+#include <QImage>
+#include <benchmark/benchmark.h>
+#include <random>
+
+using namespace clavora;
+
+namespace {
+
+class SteppedClock final : public Clock {
+public:
+    double now = 36000.0;
+    double secondsSinceMidnight() const override { return now; }
+    QDateTime localDateTime() const override { return {}; }
+};
+
+class SeededRandom final : public Random {
+public:
+    void seed(quint32 value) override { engine_.seed(value); }
+    double next() override { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_); }
+
+private:
+    std::mt19937 engine_{1};
+};
+
+class SilentBeep final : public Beep {
+public:
+    void beep() override {}
+};
+
+class NoFocus final : public GameUi {
+public:
+    void focusKeyCapture() override {}
+    void focusStartButton() override {}
+};
+
+constexpr double Tick = 0.025;
+
+AppSettings lettersOnly()
+{
+    AppSettings s;
+    s.LowerCase = true;
+    return s;
+}
+
+struct Screen {
+    PlayArea area{nullptr};
+    QImage image;
+    Screen()
+    {
+        area.resize(twipsToPixels(PlayArea::WidthTwips), twipsToPixels(PlayArea::HeightTwips));
+        image = QImage(area.size(), QImage::Format_ARGB32_Premultiplied);
+    }
+    void paint(const SlotTable& table)
+    {
+        area.sync(table);
+        area.render(&image);
+    }
+};
+
+int lettersShown(const SlotTable& table)
+{
+    int n = 0;
+    for (int i = 1; i <= table.size(); ++i)
+        n += table[i].isFree() ? 0 : 1;
+    return n;
+}
+
+// A player who types each letter once it is two seconds old, so the game goes on.
+void hitOldLetters(GameControl& game, double now)
+{
+    const SlotTable& table = game.state().Slots;
+    for (int i = 1; i <= table.size(); ++i)
+        if (!table[i].isFree() && now - table[i].SpawnTime >= 2.0)
+            game.keyPressed(table[i].Char);
+}
+
+void TickAndPaintAtLevel200(benchmark::State& state)
+{
+    AppSettings settings = lettersOnly();
+    SteppedClock clock;
+    SeededRandom random;
+    SilentBeep beep;
+    NoFocus ui;
+    GameControl game(settings, clock, random, beep, ui);
+    game.load();
+    game.startLevelChanged(QStringLiteral("200"));
+    game.StartGame();
+    Screen screen;
+    auto step = [&] {
+        clock.now += Tick;
+        hitOldLetters(game, clock.now);
+        game.tick();
+        screen.paint(game.state().Slots);
+    };
+    for (double played = 0; played < 60.0; played += Tick)
+        step();
+    for (auto _ : state) {
+        step();
+        if (!game.running())
+            state.SkipWithError("the game ended");
+    }
+    state.counters["letters"] = lettersShown(game.state().Slots);
+}
+BENCHMARK(TickAndPaintAtLevel200)->Unit(benchmark::kMillisecond);
+
+// 3,000 letters with ages spread over the fuse; each letter that runs out is replaced, as
+// if typed just in time, so the count stays.
+void TickAndPaint3000Letters(benchmark::State& state)
+{
+    constexpr int Letters = 3000;
+    SeededRandom random;
+    GameState game;
+    game.Level = MaxStartLevel;
+    game.AllowedKeys = QStringLiteral("abcdefghijklmnopqrstuvwxyz");
+    double now = 36000.0;
+    game.GameStartTime = game.LevelStartTime = game.LastSpawnTime = now;
+    for (int i = 0; i < Letters; ++i)
+        SpawnLetter(game, random, now - FuseSeconds + FuseSeconds * i / Letters, 60);
+    Screen screen;
+    screen.paint(game.Slots); // the first paint makes every shell's pixmap
+    for (auto _ : state) {
+        now += Tick;
+        game.spawnDue(random, now);
+        while (const int overdue = game.burnFuses(now)) {
+            game.Slots[overdue].Char = QChar();
+            SpawnLetter(game, random, now, 60);
+        }
+        screen.paint(game.Slots);
+    }
+    state.counters["letters"] = lettersShown(game.Slots);
+}
+BENCHMARK(TickAndPaint3000Letters)->Unit(benchmark::kMillisecond)->Iterations(400);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
