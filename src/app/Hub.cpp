@@ -2,14 +2,16 @@
 
 #include "common/Twips.h"
 #include "exercises/ExerciseControl.h"
+#include "settings_dialog/ApplySettings.h"
 #include "windows/GameWindow.h"
 #include "windows/MainWindow.h"
+#include "windows/SettingsDialog.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace clavora {
 
@@ -27,7 +29,10 @@ Hub::Hub(ProgramPaths paths, QString commandLine)
     qApp->installEventFilter(this);
 }
 
-Hub::~Hub() = default;
+Hub::~Hub()
+{
+    delete settingsDialog_; // a top-level window of its own, open when the program ends
+}
 
 void Hub::start()
 {
@@ -112,7 +117,7 @@ void Hub::openGame()
     settings_.GameLoaded = true;
     game_ = std::make_unique<GameWindow>(settings_, clock_, random_, beep_);
     connect(game_.get(), &GameWindow::exercisesClicked, this, &Hub::gameExercisesClicked);
-    connect(game_.get(), &GameWindow::settingsClicked, this, &Hub::settingsClicked);
+    connect(game_.get(), &GameWindow::settingsClicked, this, [this] { openSettings(game_.get()); });
     connect(game_.get(), &GameWindow::helpClicked, this, &Hub::HelpFile);
     connect(game_.get(), &GameWindow::showLayoutClicked, main_.get(), &MainWindow::setShowLayoutChecked);
     connect(game_.get(), &GameWindow::closed, this, &Hub::gameClosed);
@@ -166,9 +171,46 @@ void Hub::settingsClicked()
 {
     exercises_->StopExercises();
     refresh();
-    QMessageBox::information(main_.get(), QStringLiteral("Orvella Clavora - Settings"),
-                             QStringLiteral("The settings dialog is not part of this version yet. "
-                                            "Edit Clavora.ini beside the program while it is closed."));
+    openSettings(main_.get());
+}
+
+void Hub::openSettings(QWidget* opener)
+{
+    opener->setEnabled(false);
+    // Not a child of the opener: a disabled parent would disable the dialog too.
+    auto* dialog = new SettingsDialog(settings_, paths_);
+    settingsDialog_ = dialog;
+    connect(dialog, &SettingsDialog::applyRequested, this, &Hub::ApplySettings);
+    connect(dialog, &SettingsDialog::helpRequested, this, &Hub::HelpFile);
+    connect(dialog, &QDialog::finished, this, &Hub::settingsClosed);
+    dialog->winId();
+    dialog->windowHandle()->setTransientParent(opener->windowHandle());
+    dialog->adjustSize();
+    dialog->move(opener->frameGeometry().center() - dialog->rect().center());
+    dialog->show();
+}
+
+void Hub::settingsClosed()
+{
+    main_->setEnabled(true);
+    if (settings_.GameLoaded && game_)
+        game_->setEnabled(true);
+}
+
+void Hub::ApplySettings(const SettingsForm& form)
+{
+    clavora::ApplySettings(form, settings_);
+    ColourControls();
+    if (settings_.GameLoaded && game_)
+        game_->ColourWindow(settings_.WinColour, settings_.TextColour);
+    if (main_->showLayoutChecked())
+        reloadKeyboard();
+}
+
+void Hub::reloadKeyboard()
+{
+    // For the keyboard window's owner to fill: the keyboard window takes Main's colours and
+    // runs LoadLayout; when it does not exist it is created first, without being shown.
 }
 
 void Hub::helpClicked()

@@ -15,6 +15,8 @@ namespace clavora {
 class MainWindow;
 class ExerciseControl;
 class GameWindow;
+class SettingsDialog;
+struct SettingsForm;
 
 // Owns the settings and the windows, runs the start-up sequence and the close, and lets
 // the windows reach each other.
@@ -30,6 +32,10 @@ public:
     const ProgramPaths& paths() const { return paths_; }
     void HelpFile();
     void ColourControls();
+    // Opens the settings dialog without waiting for it; `opener` is disabled until it closes.
+    void openSettings(QWidget* opener);
+    // Stores the confirmed dialog in the settings and re-colours the open windows.
+    void ApplySettings(const SettingsForm& form);
     // The keyboard window while it is open, else null.
     QWidget* keyboardWindow();
     // The game window while it is open, else null.
@@ -43,6 +49,8 @@ private:
     void closeMain();
     void gameClicked();
     void settingsClicked();
+    void settingsClosed();
+    void reloadKeyboard();
     void helpClicked();
     void showLayoutClicked(bool checked);
     void openGame();
@@ -69,6 +77,7 @@ private:
     std::unique_ptr<ExerciseControl> exercises_;
     std::unique_ptr<GameWindow> game_;
     QPointer<QWidget> keyboardStandIn_;
+    QPointer<SettingsDialog> settingsDialog_;
 };
 
 } // namespace clavora

@@ -11,7 +11,9 @@ void paintControl(QWidget* w, Rgb text, const Rgb* background)
         p.setColor(group, QPalette::WindowText, toQColor(text));
     p.setColor(QPalette::Disabled, QPalette::WindowText, toQColor(text).darker(160));
     if (background) {
+        // Check boxes and option buttons fill their background with the Button role.
         p.setColor(QPalette::Window, toQColor(*background));
+        p.setColor(w->backgroundRole(), toQColor(*background));
         w->setAutoFillBackground(true);
     }
     w->setPalette(p);
