@@ -1,0 +1,219 @@
+#include "KeyboardFakes.h"
+#include "TempFolder.h"
+#include "keyboard/KeyColour.h"
+#include "keyboard/KeyboardControl.h"
+#include "settings/AppSettings.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+using namespace clavora;
+using namespace clavora::test;
+
+namespace {
+const QByteArray Us47 = "`1234567890-=qwertyuiop[]\\asdfghjkl;'zxcvbnm,./";
+const QByteArray UsShift47 = "~!@#$%^&*()_+QWERTYUIOP{}|ASDFGHJKL:\"ZXCVBNM<>?";
+const QByteArray Uk48 = "`1234567890-=qwertyuiop[]#asdfghjkl;'zxcvbnm,./\\";
+const QByteArray UkShift48 = "\xC2\xAC!\"\xC2\xA3$%^&*()_+QWERTYUIOP{}~ASDFGHJKL:@ZXCVBNM<>?|";
+
+constexpr Rgb Back = 0x102030;
+constexpr Rgb Fore = 0x405060;
+
+class Keyboard : public ::testing::Test {
+protected:
+    Keyboard() : control(settings, ProgramPaths(folder.path(""), {}), keys, ui)
+    {
+        QDir().mkpath(folder.path("Layouts"));
+        control.setColours(Back, Fore);
+    }
+    void load(const QByteArray& text)
+    {
+        folder.write("Layouts/Test.kbl", text);
+        settings.LayoutFile = "Test";
+        control.LoadLayout();
+    }
+    const KeyboardForm& form() const { return control.form(); }
+
+    TempFolder folder;
+    AppSettings settings;
+    FakeKeyState keys;
+    FakeKeyboardUi ui;
+    KeyboardControl control;
+};
+
+bool lit(const KeyShape& s) { return s.fill == Back && s.border == Fore; }
+} // namespace
+
+TEST_F(Keyboard, ArrangementFollowsTheLayoutAndReloadsInPlace)
+{
+    const struct {
+        QByteArray text;
+        TwipsBox enterKey, enterLabel, key25, lower25, upper25;
+        int shiftWidth;
+        bool extra;
+    } cases[] = {
+        {Uk48 + "\r\n" + UkShift48, {8340, 1260, 675, 555}, {8340, 1440, 675, 255}, {7740, 1260, 555, 555},
+         {7740, 1530, 555, 255}, {7740, 1320, 555, 255}, 735, true},
+        {Us47 + "\r\n" + UsShift47, {7740, 1260, 1275, 555}, {7740, 1440, 1275, 255}, {8160, 660, 855, 555},
+         {8160, 930, 855, 255}, {8160, 720, 855, 255}, 1335, false},
+    };
+    for (const auto& c : cases) { // the 48-key layout first: the second case is a reload
+        load(c.text);
+        EXPECT_EQ(form().shape(NamedShape::EnterKey).box, c.enterKey);
+        EXPECT_EQ(form().label(NamedLabel::EnterLabel).box, c.enterLabel);
+        EXPECT_EQ(form().shape(NamedShape::EnterKeyExt).visible, c.extra);
+        EXPECT_EQ(form().shape(NamedShape::EnterKeyExt).box, (TwipsBox{8160, 660, 855, 555}));
+        EXPECT_EQ(form().Key[25].box, c.key25);
+        EXPECT_EQ(form().Label[25].box, c.lower25);
+        EXPECT_EQ(form().Label[73].box, c.upper25);
+        EXPECT_EQ(form().shape(NamedShape::LeftShiftKey).box.width, c.shiftWidth);
+        EXPECT_EQ(form().label(NamedLabel::LeftShiftLabel).box.width, c.shiftWidth);
+        EXPECT_EQ(form().Key[47].visible, c.extra);
+        EXPECT_EQ(form().Label[95].visible, c.extra);
+        EXPECT_EQ(form().Key[24].box, (TwipsBox{960 + 600 * 11, 660, 555, 555})); // the others stay
+    }
+    EXPECT_TRUE(ui.notices.isEmpty());
+}
+
+TEST_F(Keyboard, CaptionsStandAboveEachOtherUnlessTheCapitalIsTheShiftedOne)
+{
+    // Keys: a letter, a digit under its mark, two ampersands, an ampersand over a digit;
+    // key 26 starts the home row; keys without characters have two empty captions.
+    load(QByteArray("a1&&") + QByteArray(22, ' ') + "x\r\n" + "A!&7" + QByteArray(22, '_') + "X\r\n");
+    const struct {
+        int key;
+        QString lower, upper;
+        bool lowerShown;
+        int lowerTop, upperTop;
+    } cases[] = {
+        {0, "a", "A", false, -1, 60 + 180},
+        {1, "1", "!", true, 60 + 270, 60 + 60},
+        {2, "&&", "&&", false, -1, 60 + 180},
+        {3, "&&", "7", true, 60 + 270, 60 + 60},
+        {26, "x", "X", false, -1, 1260 + 180},
+        {30, "", "", false, -1, 1260 + 180},
+    };
+    for (const auto& c : cases) {
+        const KeyCaption& lower = form().Label[c.key];
+        const KeyCaption& upper = form().Label[c.key + 48];
+        EXPECT_EQ(lower.text, c.lower) << c.key;
+        EXPECT_EQ(upper.text, c.upper) << c.key;
+        EXPECT_EQ(lower.visible, c.lowerShown) << c.key;
+        if (c.lowerShown)
+            EXPECT_EQ(lower.box.top, c.lowerTop) << c.key;
+        EXPECT_EQ(upper.box.top, c.upperTop) << c.key;
+        EXPECT_TRUE(form().Key[c.key].visible) << c.key; // drawn, captioned or not
+    }
+}
+
+TEST_F(Keyboard, AShortLayoutsHiddenExtraKeyKeepsItsUpperCaptionHidden)
+{
+    load(Us47 + "\r\n" + UsShift47 + "|\r\n");
+    EXPECT_FALSE(form().Key[47].visible);
+    EXPECT_TRUE(form().Label[47].visible); // its two captions differ: "" and "|"
+    EXPECT_EQ(form().Label[47].text, "");
+    EXPECT_FALSE(form().Label[95].visible);
+}
+
+TEST_F(Keyboard, NamedKeysLightFromTheirCodesAndAltGrKeepsLeftCtrlDark)
+{
+    load(Us47 + "\r\n" + UsShift47);
+    using S = NamedShape;
+    const struct {
+        std::set<std::uint16_t> down;
+        bool caps;
+        std::set<S> lit;
+    } cases[] = {
+        {{}, false, {}},
+        {{162}, false, {S::LeftCtrlKey}},
+        {{165}, false, {S::RightAltKey}},
+        {{162, 165}, false, {S::RightAltKey}},
+        {{162, 163}, false, {S::LeftCtrlKey, S::RightCtrlKey}},
+        {{}, true, {S::CapsLockKey}},
+        {{20}, false, {}}, // held, but its toggle is off
+        {{9, 160, 161, 164}, false, {S::TabKey, S::LeftShiftKey, S::RightShiftKey, S::LeftAltKey}},
+        {{91, 92, 93, 8}, false, {S::LeftWinKey, S::RightWinKey, S::MenuKey, S::BackspaceKey}},
+        {{13, 32}, false, {S::EnterKey, S::EnterKeyExt, S::Spacebar}},
+    };
+    const KeyboardForm design = DesignKeyboardForm();
+    for (const auto& c : cases) {
+        keys.down = c.down;
+        keys.capsLock = c.caps;
+        keys.reads = 0;
+        control.tick();
+        EXPECT_LE(keys.reads, 63);
+        for (std::size_t s = 0; s < std::size_t(S::Count); ++s) {
+            const KeyShape& shape = form().namedShapes[s];
+            if (c.lit.count(S(s)))
+                EXPECT_TRUE(lit(shape)) << "shape " << s;
+            else
+                EXPECT_TRUE(shape.fill == design.namedShapes[s].fill && shape.border == 0) << "shape " << s;
+        }
+    }
+    keys.down = {162, 165};
+    control.tick();
+    EXPECT_EQ(form().label(NamedLabel::RightAltLabel).colour, Fore);
+    EXPECT_EQ(form().label(NamedLabel::LeftCtrlLabel).colour, 0u);
+    keys.down = {};
+    keys.capsLock = true;
+    control.tick();
+    EXPECT_EQ(form().label(NamedLabel::CapsLockLabel1).colour, Fore);
+    EXPECT_EQ(form().label(NamedLabel::CapsLockLabel2).colour, Fore);
+}
+
+TEST_F(Keyboard, CharacterKeysLightByTheirLowerCaptionsCode)
+{
+    // Key 0 is an ampersand, key 1 a blank: neither has a code that can be down.
+    load(QByteArray("& 1") + QByteArray(23, '-') + "a\r\n" + "x!\"" + QByteArray(23, '_') + "A\r\n");
+    keys.down = {65, 32, 49};
+    control.tick();
+    EXPECT_TRUE(lit(form().Key[26]));
+    EXPECT_EQ(form().Label[26].colour, Fore);
+    EXPECT_EQ(form().Label[26 + 48].colour, Fore);
+    EXPECT_TRUE(lit(form().Key[2]));
+    EXPECT_FALSE(lit(form().Key[0]));
+    EXPECT_FALSE(lit(form().Key[1]));
+    EXPECT_EQ(form().Key[13].fill, KeyColour(13));
+
+    keys.down.clear();
+    control.tick();
+    EXPECT_EQ(form().Key[26].fill, KeyColour(26));
+    EXPECT_EQ(form().Key[26].border, 0u);
+    EXPECT_EQ(form().Label[26 + 48].colour, 0u);
+}
+
+TEST_F(Keyboard, NewColoursShowOnLitKeysFromTheNextTick)
+{
+    load(Us47 + "\r\n" + UsShift47);
+    keys.down = {65};
+    control.tick();
+    control.setColours(0x00FF00, 0x0000FF);
+    EXPECT_EQ(form().Key[26].fill, Back);
+    control.tick();
+    EXPECT_EQ(form().Key[26].fill, 0x00FF00u);
+    EXPECT_EQ(form().Key[26].border, 0x0000FFu);
+    EXPECT_EQ(form().Key[27].fill, KeyColour(27));
+}
+
+TEST_F(Keyboard, AnUnreadableOrShortLayoutIsReportedOncePerLoad)
+{
+    settings.LayoutFile = "Missing";
+    control.LoadLayout();
+    for (int i = 0; i < 10; ++i)
+        control.tick();
+    ASSERT_EQ(ui.notices.size(), 1);
+    EXPECT_TRUE(ui.notices[0].contains(QDir::toNativeSeparators(folder.path("Layouts/Missing.kbl"))));
+    EXPECT_TRUE(ui.notices[0].contains("could not be read"));
+    EXPECT_FALSE(form().shape(NamedShape::EnterKeyExt).visible);
+    EXPECT_EQ(form().Label[13].text, "");
+
+    load(Uk48); // one line: the unshifted characters still show, in the 48-key arrangement
+    ASSERT_EQ(ui.notices.size(), 2);
+    EXPECT_TRUE(ui.notices[1].contains("Test.kbl"));
+    EXPECT_TRUE(form().shape(NamedShape::EnterKeyExt).visible);
+    EXPECT_EQ(form().Label[13].text, "q");
+    EXPECT_TRUE(form().Label[13].visible);
+
+    load(Uk48 + "\r\n" + UkShift48);
+    EXPECT_EQ(ui.notices.size(), 2);
+}

@@ -1,0 +1,87 @@
+#include "TempFolder.h"
+#include "keyboard/LayoutFile.h"
+
+#include <gtest/gtest.h>
+
+using namespace clavora;
+using namespace clavora::test;
+
+namespace {
+const QByteArray Us47 = "`1234567890-=qwertyuiop[]\\asdfghjkl;'zxcvbnm,./";
+const QByteArray UsShift47 = "~!@#$%^&*()_+QWERTYUIOP{}|ASDFGHJKL:\"ZXCVBNM<>?";
+} // namespace
+
+TEST(LayoutFile, LengthOfTheFirstLineChoosesTheArrangement)
+{
+    TempFolder folder;
+    const struct {
+        QByteArray line1;
+        bool extraKey;
+        QString key47;
+    } cases[] = {
+        {Us47, false, ""},
+        {Us47 + "<", true, "<"},
+        {Us47 + "<>", false, "<"}, // the 49th character is ignored, and so is the extra key
+        {"abc", false, ""},
+        {"", false, ""},
+    };
+    for (const auto& c : cases) {
+        const auto contents = ReadLayoutFile(folder.write("l.kbl", c.line1 + "\r\n" + UsShift47 + "\r\n"));
+        EXPECT_EQ(contents.problem, LayoutFileProblem::None);
+        EXPECT_EQ(contents.table.ExtraKey, c.extraKey) << c.line1.size();
+        EXPECT_EQ(contents.table.LowerCaption[47], c.key47) << c.line1.size();
+    }
+}
+
+TEST(LayoutFile, ReadsOneCaptionPerCharacterWithAmpersandsDoubled)
+{
+    TempFolder folder;
+    const QString path = folder.write("l.kbl", "&\xC3\xA9" "a\r\n" "&1\r\nignored third line\r\n");
+    const auto t = ReadLayoutFile(path).table;
+    EXPECT_EQ(t.LowerCaption[0], "&&");
+    EXPECT_EQ(t.LowerCaption[1], QString::fromUtf8("\xC3\xA9")); // UTF-8: one character, not two
+    EXPECT_EQ(t.LowerCaption[2], "a");
+    EXPECT_EQ(t.LowerCaption[3], "");
+    EXPECT_EQ(t.UpperCaption[0], "&&");
+    EXPECT_EQ(t.UpperCaption[1], "1");
+    EXPECT_EQ(t.UpperCaption[2], "");
+
+    // Bytes that are not UTF-8 are Windows-1252; a character beyond 16 bits is still one key.
+    const auto legacy = ReadLayoutFile(folder.write("w.kbl", "\xA3\x80\r\nx\r\n")).table;
+    EXPECT_EQ(legacy.LowerCaption[0], QString::fromUtf8("£"));
+    EXPECT_EQ(legacy.LowerCaption[1], QString::fromUtf8("€"));
+    const auto wide = ReadLayoutFile(folder.write("e.kbl", "\xF0\x9F\x98\x80z\r\n\r\n")).table;
+    EXPECT_EQ(wide.LowerCaption[0], QString::fromUtf8("\xF0\x9F\x98\x80"));
+    EXPECT_EQ(wide.LowerCaption[1], "z");
+}
+
+TEST(LayoutFile, EveryLineEndEndsALine)
+{
+    TempFolder folder;
+    for (const QByteArray end : {"\r\n", "\r", "\n"}) {
+        const auto contents = ReadLayoutFile(folder.write("l.kbl", Us47 + "<" + end + UsShift47 + ">" + end));
+        EXPECT_EQ(contents.problem, LayoutFileProblem::None);
+        EXPECT_TRUE(contents.table.ExtraKey) << end.toHex().constData();
+        EXPECT_EQ(contents.table.UpperCaption[47], ">") << end.toHex().constData();
+    }
+}
+
+TEST(LayoutFile, MissingOrShortFilesGiveACompleteTableAndSaySo)
+{
+    TempFolder folder;
+    const auto missing = ReadLayoutFile(folder.path("none.kbl"));
+    EXPECT_EQ(missing.problem, LayoutFileProblem::Unreadable);
+    EXPECT_FALSE(missing.table.ExtraKey);
+    for (int i = 0; i < 48; ++i)
+        EXPECT_TRUE(missing.table.LowerCaption[i].isEmpty() && missing.table.UpperCaption[i].isEmpty());
+
+    const auto oneLine = ReadLayoutFile(folder.write("one.kbl", Us47 + "<"));
+    EXPECT_EQ(oneLine.problem, LayoutFileProblem::NoSecondLine);
+    EXPECT_TRUE(oneLine.table.ExtraKey);
+    EXPECT_EQ(oneLine.table.LowerCaption[13], "q");
+    EXPECT_EQ(oneLine.table.UpperCaption[13], "");
+
+    EXPECT_EQ(ReadLayoutFile(folder.write("empty.kbl", "")).problem, LayoutFileProblem::NoSecondLine);
+    // An empty second line is a line: the file is as its author wrote it.
+    EXPECT_EQ(ReadLayoutFile(folder.write("blank.kbl", Us47 + "\r\n\r\n")).problem, LayoutFileProblem::None);
+}
