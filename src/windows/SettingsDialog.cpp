@@ -84,9 +84,10 @@ QLabel* SettingsDialog::heading(const QString& caption)
     return l;
 }
 
-QLineEdit* SettingsDialog::numericBox(NumericBox box)
+QLineEdit* SettingsDialog::numericBox(NumericBox box, const QString& name)
 {
     auto* edit = new QLineEdit(this);
+    edit->setObjectName(name);
     edit->setAlignment(Qt::AlignCenter);
     edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
     edit->installEventFilter(this);
@@ -94,9 +95,17 @@ QLineEdit* SettingsDialog::numericBox(NumericBox box)
     return edit;
 }
 
-QCheckBox* SettingsDialog::checkBox(const QString& caption, bool SettingsForm::*field)
+QPushButton* SettingsDialog::button(const QString& name, const QString& caption)
+{
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(name);
+    return b;
+}
+
+QCheckBox* SettingsDialog::checkBox(const QString& name, const QString& caption, bool SettingsForm::*field)
 {
     auto* box = new QCheckBox(caption, this);
+    box->setObjectName(name);
     checkBoxes_.emplace(box, field);
     return box;
 }
@@ -115,19 +124,21 @@ void SettingsDialog::buildControls()
     QLabel* exercisesHeading = heading(QStringLiteral("Exercises:"));
     auto* exercises = new QGridLayout;
     presetFile_ = new QComboBox(this);
+    presetFile_->setObjectName(QStringLiteral("PresetFile"));
     presetFile_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     exercises->addWidget(label(QStringLiteral("Preset exercise &file:"), presetFile_), 0, 0);
     exercises->addWidget(presetFile_, 0, 1, 1, 3, Qt::AlignLeft);
     const struct {
+        const char* name;
         const char* caption;
         NumericBox box;
         const char* unit;
-    } numbers[] = {{"&Repeats:", NumericBox::Repeats, nullptr},
-                   {"Minimum &accuracy to pass:", NumericBox::MinAccuracy, "%"},
-                   {"Minimum &speed to pass:", NumericBox::MinSpeed, "WPM"}};
+    } numbers[] = {{"Repeats", "&Repeats:", NumericBox::Repeats, nullptr},
+                   {"MinAccuracy", "Minimum &accuracy to pass:", NumericBox::MinAccuracy, "%"},
+                   {"MinSpeed", "Minimum &speed to pass:", NumericBox::MinSpeed, "WPM"}};
     int row = 1;
     for (const auto& n : numbers) {
-        QLineEdit* box = numericBox(n.box);
+        QLineEdit* box = numericBox(n.box, QString::fromLatin1(n.name));
         exercises->addWidget(label(QString::fromLatin1(n.caption), box), row, 0);
         exercises->addWidget(box, row, 1);
         if (n.unit)
@@ -139,21 +150,26 @@ void SettingsDialog::buildControls()
 
     QLabel* classesHeading = heading(QStringLiteral("Random Exercises and Game - allow these keys:"));
     auto* classes = new QGridLayout;
-    classes->addWidget(checkBox(QStringLiteral("&Lower case letters"), &SettingsForm::rndLowerCase), 0, 0);
-    classes->addWidget(checkBox(QStringLiteral("&Upper case letters"), &SettingsForm::rndUpperCase), 1, 0);
-    classes->addWidget(checkBox(QStringLiteral("&Numbers"), &SettingsForm::rndNumbers), 2, 0);
-    classes->addWidget(checkBox(QStringLiteral("Spa&cebar"), &SettingsForm::rndSpace), 3, 0);
+    classes->addWidget(checkBox(QStringLiteral("RndLowerCase"), QStringLiteral("&Lower case letters"), &SettingsForm::rndLowerCase), 0, 0);
+    classes->addWidget(checkBox(QStringLiteral("RndUpperCase"), QStringLiteral("&Upper case letters"), &SettingsForm::rndUpperCase), 1, 0);
+    classes->addWidget(checkBox(QStringLiteral("RndNumbers"), QStringLiteral("&Numbers"), &SettingsForm::rndNumbers), 2, 0);
+    classes->addWidget(checkBox(QStringLiteral("RndSpace"), QStringLiteral("Spa&cebar"), &SettingsForm::rndSpace), 3, 0);
     classes->addWidget(
-        checkBox(QStringLiteral("Nu&mber punctuation and symbols (! $ % etc.)"), &SettingsForm::rndNumberPunc), 0, 1);
+        checkBox(QStringLiteral("RndNumberPunc"), QStringLiteral("Nu&mber punctuation and symbols (! $ % etc.)"),
+                 &SettingsForm::rndNumberPunc),
+        0, 1);
     classes->addWidget(
-        checkBox(QStringLiteral("Other non-shifted &punctuation and symbols (; , . etc.)"), &SettingsForm::rndPunc),
+        checkBox(QStringLiteral("RndPunc"), QStringLiteral("Other non-shifted &punctuation and symbols (; , . etc.)"),
+                 &SettingsForm::rndPunc),
         1, 1);
     classes->addWidget(
-        checkBox(QStringLiteral("Other sh&ifted punctuation and symbols (: < > etc.)"), &SettingsForm::rndShiftPunc),
+        checkBox(QStringLiteral("RndShiftPunc"), QStringLiteral("Other sh&ifted punctuation and symbols (: < > etc.)"),
+                 &SettingsForm::rndShiftPunc),
         2, 1);
     auto* custom = new QHBoxLayout;
-    custom->addWidget(checkBox(QStringLiteral("Cust&om:"), &SettingsForm::rndCustom));
+    custom->addWidget(checkBox(QStringLiteral("RndCustom"), QStringLiteral("Cust&om:"), &SettingsForm::rndCustom));
     customKeys_ = new QLineEdit(this);
+    customKeys_->setObjectName(QStringLiteral("CustomKeys"));
     customKeys_->setAccessibleName(QStringLiteral("Custom keys"));
     custom->addWidget(customKeys_, 1);
     classes->addLayout(custom, 3, 1);
@@ -163,23 +179,26 @@ void SettingsDialog::buildControls()
     QLabel* quickHeading = heading(QStringLiteral("Quick Exercises:"));
     auto* quick = new QGridLayout;
     quick->addWidget(
-        checkBox(QStringLiteral("Launch &quick exercises on Windows start-up"), &SettingsForm::quickExStartUp), 0, 0,
-        1, 2);
-    QLineEdit* numQuickEx = numericBox(NumericBox::NumQuickEx);
+        checkBox(QStringLiteral("QuickExStartUp"), QStringLiteral("Launch &quick exercises on Windows start-up"),
+                 &SettingsForm::quickExStartUp),
+        0, 0, 1, 2);
+    QLineEdit* numQuickEx = numericBox(NumericBox::NumQuickEx, QStringLiteral("NumQuickEx"));
     quick->addWidget(label(QStringLiteral("Num&ber of exercises:"), numQuickEx), 1, 0);
     quick->addWidget(numQuickEx, 1, 1, Qt::AlignLeft);
-    QLineEdit* quickRepeats = numericBox(NumericBox::QuickExRepeats);
+    QLineEdit* quickRepeats = numericBox(NumericBox::QuickExRepeats, QStringLiteral("QuickExRepeats"));
     quick->addWidget(label(QStringLiteral("Repeats:"), quickRepeats), 2, 0);
     quick->addWidget(quickRepeats, 2, 1, Qt::AlignLeft);
     auto* type = new QHBoxLayout;
     presetExercises_ = new QRadioButton(QStringLiteral("Pr&eset - random exercise between:"), this);
+    presetExercises_->setObjectName(QStringLiteral("PresetExercises"));
     presetExercises_->setChecked(true);
     type->addWidget(presetExercises_);
-    type->addWidget(numericBox(NumericBox::QuickExNumFrom));
-    QLineEdit* to = numericBox(NumericBox::QuickExNumTo);
+    type->addWidget(numericBox(NumericBox::QuickExNumFrom, QStringLiteral("QuickExNumFrom")));
+    QLineEdit* to = numericBox(NumericBox::QuickExNumTo, QStringLiteral("QuickExNumTo"));
     type->addWidget(label(QStringLiteral("and"), to));
     type->addWidget(to);
     randomExercises_ = new QRadioButton(QStringLiteral("Ran&dom"), this);
+    randomExercises_->setObjectName(QStringLiteral("RandomExercises"));
     type->addSpacing(12);
     type->addWidget(randomExercises_);
     type->addStretch(1);
@@ -191,6 +210,7 @@ void SettingsDialog::buildControls()
     QLabel* layoutHeading = heading(QStringLiteral("Keyboard Layout:"));
     auto* layoutRow = new QHBoxLayout;
     layout_ = new QComboBox(this);
+    layout_->setObjectName(QStringLiteral("Layout"));
     layout_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     layout_->setAccessibleName(QStringLiteral("Keyboard layout"));
     layoutRow->addWidget(layout_);
@@ -199,19 +219,19 @@ void SettingsDialog::buildControls()
 
     QLabel* displayHeading = heading(QStringLiteral("Display:"));
     auto* display = new QHBoxLayout;
-    textColourButton_ = new QPushButton(QStringLiteral("Change &Text Colour"), this);
-    windowColourButton_ = new QPushButton(QStringLiteral("Change &Window Colour"), this);
-    defaultsButton_ = new QPushButton(QStringLiteral("Restore Defaults"), this);
+    textColourButton_ = button(QStringLiteral("TextColourButton"), QStringLiteral("Change &Text Colour"));
+    windowColourButton_ = button(QStringLiteral("WindowColourButton"), QStringLiteral("Change &Window Colour"));
+    defaultsButton_ = button(QStringLiteral("DefaultsButton"), QStringLiteral("Restore Defaults"));
     for (QPushButton* b : {textColourButton_, windowColourButton_, defaultsButton_})
         display->addWidget(b);
     display->addStretch(1);
     addGroup(displayHeading, display);
 
     auto* bottom = new QHBoxLayout;
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_ = button(QStringLiteral("OKButton"), QStringLiteral("OK"));
     okButton_->setDefault(true);
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
-    helpButton_ = new QPushButton(QStringLiteral("Help"), this);
+    cancelButton_ = button(QStringLiteral("CancelButton"), QStringLiteral("Cancel"));
+    helpButton_ = button(QStringLiteral("HelpButton"), QStringLiteral("Help"));
     bottom->addStretch(1);
     for (QPushButton* b : {okButton_, cancelButton_, helpButton_})
         bottom->addWidget(b);

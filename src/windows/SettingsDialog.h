@@ -52,8 +52,9 @@ private:
 
     QLabel* label(const QString& caption, QWidget* buddy = nullptr);
     QLabel* heading(const QString& caption);
-    QLineEdit* numericBox(NumericBox box);
-    QCheckBox* checkBox(const QString& caption, bool SettingsForm::*field);
+    QLineEdit* numericBox(NumericBox box, const QString& name);
+    QPushButton* button(const QString& name, const QString& caption);
+    QCheckBox* checkBox(const QString& name, const QString& caption, bool SettingsForm::*field);
 
     std::unique_ptr<SettingsControl> control_;
     QList<QLabel*> labels_;

@@ -1,0 +1,352 @@
+#include "ModalAnswerer.h"
+#include "app/Hub.h"
+#include "windows/GameWindow.h"
+#include "windows/Geometry.h"
+#include "windows/MainWindow.h"
+#include "windows/SettingsDialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace clavora;
+using namespace clavora::test;
+
+namespace {
+template <typename W>
+W* child(QWidget* parent, const char* name)
+{
+    auto* w = parent->findChild<W*>(QString::fromLatin1(name));
+    if (!w)
+        qFatal("no control %s", name);
+    return w;
+}
+
+QPushButton* buttonCaptioned(QWidget* window, const QString& caption)
+{
+    for (auto* b : window->findChildren<QPushButton*>())
+        if (b->text() == caption)
+            return b;
+    qFatal("no button %s", qPrintable(caption));
+}
+
+SettingsDialog* openDialog()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<SettingsDialog*>(w); d && d->isVisible())
+            return d;
+    return nullptr;
+}
+
+// Types into a box and leaves it with Tab, as a user would.
+void typeAndLeave(QLineEdit* box, const QString& text)
+{
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Tab);
+}
+
+QColor textColourOf(QWidget* w)
+{
+    return w->palette().color(QPalette::Active, QPalette::WindowText);
+}
+QColor backgroundOf(QWidget* w)
+{
+    return w->palette().color(w->backgroundRole());
+}
+} // namespace
+
+class SettingsDialogTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    AppSettings live;
+    QPointer<SettingsDialog> dialog;
+
+    void writeFile(const QString& name, const QByteArray& bytes)
+    {
+        QFile f(dir.filePath(name));
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+    }
+    ProgramPaths paths() const { return ProgramPaths(dir.path(), dir.filePath("clavora")); }
+
+    void showDialog()
+    {
+        dialog = new SettingsDialog(live, paths());
+        dialog->show();
+        QApplication::setActiveWindow(dialog);
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+    }
+
+    // A Hub on the test folder whose settings file holds `ini`.
+    std::unique_ptr<Hub> startHub(const QByteArray& ini = {})
+    {
+        writeFile("Clavora.ini", "[KeyLayout]\nShowLayout=0\n" + ini);
+        auto hub = std::make_unique<Hub>(paths(), QString());
+        hub->start();
+        return hub;
+    }
+    SettingsDialog* clickSettings(QWidget* window, const QString& caption)
+    {
+        buttonCaptioned(window, caption)->click();
+        SettingsDialog* d = openDialog();
+        if (d) {
+            QApplication::setActiveWindow(d);
+            [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(d);
+        }
+        return d;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8());
+        QDir(dir.path()).mkpath("Exercises");
+        QDir(dir.path()).mkpath("Layouts");
+        for (const char* name : {"Exercises/Set B.txt", "Exercises/set a.txt", "Layouts/Zed.kbl", "Layouts/Alpha.kbl"})
+            writeFile(QString::fromLatin1(name), "abc\r\n");
+    }
+
+    void init()
+    {
+        live = AppSettings{};
+        live.Repeats = 2;
+        live.LowerCase = true;
+        live.Space = true;
+        live.CustomKeys = "asdfjkl;";
+        live.NumEx = 3;
+        live.QuickExRepeats = 2;
+        live.ExNumMin = 1;
+        live.ExNumMax = 112;
+        live.WinColour = DefaultWindowColour;
+        live.TextColour = DefaultTextColour;
+        live.PresetFile = "SET B";
+        live.LayoutFile = "alpha";
+    }
+
+    void cleanup() { delete dialog; }
+
+    void listsAreSortedAndSelectIgnoringCase()
+    {
+        showDialog();
+        auto* presets = child<QComboBox>(dialog, "PresetFile");
+        QCOMPARE(presets->count(), 2);
+        QCOMPARE(presets->itemText(0), QString("set a"));
+        QCOMPARE(presets->currentText(), QString("Set B"));
+        QCOMPARE(child<QComboBox>(dialog, "Layout")->currentText(), QString("Alpha"));
+        QCOMPARE(dialog->windowTitle(), QString("Orvella Clavora - Settings"));
+    }
+
+    void numericBoxesAreCheckedWhenLeft_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("repeats 7.9") << "Repeats" << "7.9" << "7";
+        QTest::newRow("repeats -2") << "Repeats" << "-2" << "1";
+        QTest::newRow("repeats empty") << "Repeats" << "" << "1";
+        QTest::newRow("accuracy 150") << "MinAccuracy" << "150" << "100";
+        QTest::newRow("accuracy 99.9") << "MinAccuracy" << "99.9" << "99";
+        QTest::newRow("accuracy -5") << "MinAccuracy" << "-5" << "0";
+        QTest::newRow("speed -1") << "MinSpeed" << "-1" << "0";
+        QTest::newRow("number of exercises abc") << "NumQuickEx" << "abc" << "1";
+        QTest::newRow("quick repeats 99999") << "QuickExRepeats" << "99999" << "32767";
+    }
+    void numericBoxesAreCheckedWhenLeft()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        showDialog();
+        auto* edit = child<QLineEdit>(dialog, box.toLatin1().constData());
+        typeAndLeave(edit, typed);
+        QCOMPARE(edit->text(), shown);
+    }
+
+    void rangeBoxesCopyTheBoxLeft_data()
+    {
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::newRow("leaving From") << "QuickExNumFrom" << "10" << "10";
+        QTest::newRow("leaving To") << "QuickExNumTo" << "5" << "5";
+    }
+    void rangeBoxesCopyTheBoxLeft()
+    {
+        QFETCH(QString, left);
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        live.ExNumMin = 10;
+        live.ExNumMax = 5;
+        showDialog();
+        auto* box = child<QLineEdit>(dialog, left.toLatin1().constData());
+        typeAndLeave(box, box->text());
+        QCOMPARE(child<QLineEdit>(dialog, "QuickExNumFrom")->text(), from);
+        QCOMPARE(child<QLineEdit>(dialog, "QuickExNumTo")->text(), to);
+    }
+
+    void enterConfirmsAndChecksTheBoxWithTheFocus()
+    {
+        showDialog();
+        std::optional<SettingsForm> applied;
+        connect(dialog, &SettingsDialog::applyRequested, this, [&](const SettingsForm& f) { applied = f; });
+        auto* accuracy = child<QLineEdit>(dialog, "MinAccuracy");
+        accuracy->setFocus(Qt::OtherFocusReason);
+        accuracy->selectAll();
+        QTest::keyClicks(accuracy, "150");
+        QTest::keyClick(accuracy, Qt::Key_Return);
+        QVERIFY(applied);
+        QCOMPARE(applied->minAccuracy, QString("100"));
+        QTRY_VERIFY(!dialog);
+    }
+
+    void customKeysLoseBlanksAndDriveTheirBox()
+    {
+        showDialog();
+        auto* keys = child<QLineEdit>(dialog, "CustomKeys");
+        auto* custom = child<QCheckBox>(dialog, "RndCustom");
+        QVERIFY(!custom->isChecked());
+        keys->setFocus(Qt::OtherFocusReason);
+        keys->clear();
+        QVERIFY(!custom->isChecked());
+        QTest::keyClicks(keys, "a s d");
+        QCOMPARE(keys->text(), QString("asd"));
+        QCOMPARE(keys->cursorPosition(), 3);
+        QVERIFY(custom->isChecked());
+        keys->selectAll();
+        QTest::keyClick(keys, Qt::Key_Delete);
+        QVERIFY(!custom->isChecked());
+    }
+
+    void colourPickerCancelKeepsTheColourAndPickingRepaints()
+    {
+        live.WinColour = rgb(10, 20, 30);
+        showDialog();
+        auto* lower = child<QCheckBox>(dialog, "RndLowerCase");
+        {
+            ModalAnswerer cancel([](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
+            child<QPushButton>(dialog, "WindowColourButton")->click();
+            QCOMPARE(cancel.seen().size(), size_t(1));
+        }
+        QCOMPARE(dialog->form().backColour, rgb(10, 20, 30));
+        QCOMPARE(backgroundOf(lower), QColor(10, 20, 30));
+        {
+            ModalAnswerer pick([](QWidget* w) {
+                auto* picker = qobject_cast<QColorDialog*>(w);
+                picker->setCurrentColor(QColor(200, 100, 50));
+                picker->accept();
+            });
+            child<QPushButton>(dialog, "TextColourButton")->click();
+        }
+        QCOMPARE(textColourOf(lower), QColor(200, 100, 50));
+        for (QLabel* l : dialog->findChildren<QLabel*>())
+            QCOMPARE(textColourOf(l), QColor(200, 100, 50));
+        QCOMPARE(backgroundOf(lower), QColor(10, 20, 30));
+        QCOMPARE(dialog->palette().color(QPalette::Window), QColor(10, 20, 30));
+    }
+
+    // The dialog from the exercise window, through the hub.
+
+    void everyWayOfClosingEnablesMainAgain_data()
+    {
+        QTest::addColumn<QString>("how");
+        for (const char* how : {"ok", "cancel", "escape", "close box"})
+            QTest::newRow(how) << how;
+    }
+    void everyWayOfClosingEnablesMainAgain()
+    {
+        QFETCH(QString, how);
+        auto hub = startHub();
+        MainWindow& main = hub->mainWindow();
+        QPointer<SettingsDialog> d = clickSettings(&main, "S&ettings");
+        QVERIFY(d);
+        QVERIFY(!main.isEnabled());
+        QVERIFY(d->isEnabled());
+        if (how == "ok")
+            child<QPushButton>(d, "OKButton")->click();
+        else if (how == "cancel")
+            child<QPushButton>(d, "CancelButton")->click();
+        else if (how == "escape")
+            QTest::keyClick(d->focusWidget(), Qt::Key_Escape);
+        else
+            d->close();
+        QVERIFY(main.isEnabled());
+        QTRY_VERIFY(!d);
+    }
+
+    void helpLeavesTheDialogOpen()
+    {
+        showDialog();
+        int helps = 0;
+        connect(dialog, &SettingsDialog::helpRequested, this, [&] { ++helps; });
+        child<QPushButton>(dialog, "HelpButton")->click();
+        QCOMPARE(helps, 1);
+        QVERIFY(dialog && dialog->isVisible());
+    }
+
+    void restoreDefaultsReachesMainOnlyWithOk_data()
+    {
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("cancel") << false;
+        QTest::newRow("ok") << true;
+    }
+    void restoreDefaultsReachesMainOnlyWithOk()
+    {
+        QFETCH(bool, ok);
+        auto hub = startHub("[Display]\nWinColour=255\nTextColour=65280\n[Exercises]\nRepeats=4\n");
+        MainWindow& main = hub->mainWindow();
+        SettingsDialog* d = clickSettings(&main, "S&ettings");
+        child<QPushButton>(d, "DefaultsButton")->click();
+        QCOMPARE(d->palette().color(QPalette::Window), QColor(Qt::black));
+        child<QPushButton>(d, ok ? "OKButton" : "CancelButton")->click();
+        const AppSettings& s = hub->settings();
+        QCOMPARE(s.WinColour, ok ? DefaultWindowColour : Rgb(255));
+        QCOMPARE(s.TextColour, ok ? DefaultTextColour : Rgb(65280));
+        QCOMPARE(s.Repeats, 4);
+        QCOMPARE(main.palette().color(QPalette::Window), ok ? QColor(Qt::black) : QColor(255, 0, 0));
+        auto* showLayout = main.findChildren<QCheckBox*>().at(0);
+        QCOMPARE(textColourOf(showLayout), ok ? toQColor(DefaultTextColour) : QColor(0, 255, 0));
+    }
+
+    void uncheckingEveryClassKeepsLowerCase()
+    {
+        auto hub = startHub("[RndEx]\nLowerCase=0\nUpperCase=1\n");
+        SettingsDialog* d = clickSettings(&hub->mainWindow(), "S&ettings");
+        for (auto* box : d->findChildren<QCheckBox*>())
+            if (box->objectName().startsWith("Rnd") && box->isChecked())
+                box->click();
+        child<QPushButton>(d, "OKButton")->click();
+        QVERIFY(hub->settings().LowerCase);
+        QVERIFY(!hub->settings().UpperCase);
+        QVERIFY(!hub->settings().Space);
+    }
+
+    void openedFromTheGameBothWindowsComeBackWithTheColours()
+    {
+        auto hub = startHub("[Display]\nWinColour=255\n");
+        buttonCaptioned(&hub->mainWindow(), "&Game")->click();
+        GameWindow* game = hub->gameWindow();
+        QVERIFY(game);
+        SettingsDialog* d = clickSettings(game, "Se&ttings");
+        QVERIFY(d);
+        QVERIFY(!game->isEnabled());
+        child<QPushButton>(d, "DefaultsButton")->click();
+        child<QPushButton>(d, "OKButton")->click();
+        QVERIFY(game->isEnabled());
+        QVERIFY(hub->mainWindow().isEnabled());
+        QCOMPARE(game->palette().color(QPalette::Window), QColor(Qt::black));
+    }
+};
+
+QTEST_MAIN(SettingsDialogTest)
+#include "tst_settings_dialog.moc"
