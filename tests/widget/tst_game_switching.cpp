@@ -1,0 +1,102 @@
+#include "app/Hub.h"
+#include "settings/ProfileFile.h"
+#include "windows/GameWindow.h"
+#include "windows/MainWindow.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace clavora;
+
+// Switching between the exercise window and the game window through the hub.
+class GameSwitchingTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+
+    void writeSettings(const QByteArray& text)
+    {
+        QFile f(dir.filePath("Clavora.ini"));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(text);
+    }
+    static QPushButton* button(QWidget* window, const QString& caption)
+    {
+        for (auto* b : window->findChildren<QPushButton*>())
+            if (b->text() == caption)
+                return b;
+        return nullptr;
+    }
+
+private slots:
+    void initTestCase() { qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8()); }
+
+    void gameStandsWhereMainStoodAndReturnsMainToItsOwnPlace()
+    {
+        writeSettings("[Display]\nWinX=1500\nWinY=3000\nWinColour=255\n[Game]\nStartLevel=9\n[KeyLayout]\nShowLayout=0\n");
+        Hub hub(ProgramPaths(dir.path(), dir.filePath("clavora")), QString());
+        hub.start();
+        MainWindow& main = hub.mainWindow();
+        QTest::mouseClick(button(&main, "&Game"), Qt::LeftButton);
+        GameWindow* game = hub.gameWindow();
+        QVERIFY(game && game->isVisible());
+        QVERIFY(!main.isVisible());
+        QVERIFY(hub.settings().GameLoaded);
+        QCOMPARE(game->pos(), QPoint(100, 200));
+        QCOMPARE(game->palette().color(QPalette::Window), QColor(255, 0, 0));
+        QCOMPARE(game->findChild<QLineEdit*>()->text(), QString("9"));
+
+        game->move(150, 250);
+        game->findChild<QLineEdit*>()->setText("17");
+        QTest::mouseClick(button(game, "E&xercises"), Qt::LeftButton);
+        QVERIFY(main.isVisible());
+        QCOMPARE(main.pos(), QPoint(150, 250));
+        QVERIFY(!hub.settings().GameLoaded);
+        QCOMPARE(hub.settings().GameStartLevel, std::int16_t(17));
+        QTRY_VERIFY(!hub.gameWindow());
+    }
+
+    void keyboardBelowTheWindowInUseFollowsTheSwitch()
+    {
+        writeSettings("[KeyLayout]\nShowLayout=1\n");
+        Hub hub(ProgramPaths(dir.path(), dir.filePath("clavora")), QString());
+        hub.start();
+        MainWindow& main = hub.mainWindow();
+        QWidget* keyboard = hub.keyboardWindow();
+        QVERIFY(keyboard);
+        keyboard->move(keyboard->x(), main.frameGeometry().bottom() + 1);
+        QTest::mouseClick(button(&main, "&Game"), Qt::LeftButton);
+        GameWindow* game = hub.gameWindow();
+        QVERIFY(game->showLayoutChecked());
+        QCOMPARE(keyboard->y(), game->frameGeometry().bottom() + 1);
+
+        keyboard->move(keyboard->x(), keyboard->y() + 7); // dragged away: it stays
+        const int dragged = keyboard->y();
+        QTest::mouseClick(button(game, "E&xercises"), Qt::LeftButton);
+        QCOMPARE(keyboard->y(), dragged);
+    }
+
+    void gameFirstTakesTheSavedKeyboardBoxAndItsCloseSavesItsPlace()
+    {
+        writeSettings("[KeyLayout]\nShowLayout=1\n");
+        Hub hub(ProgramPaths(dir.path(), dir.filePath("clavora")), QStringLiteral("/G"));
+        hub.start();
+        GameWindow* game = hub.gameWindow();
+        QVERIFY(game && game->isVisible());
+        QVERIFY(!hub.mainWindow().isVisible());
+        QVERIFY(game->showLayoutChecked());
+        QVERIFY(hub.mainWindow().showLayoutChecked());
+        QVERIFY(hub.keyboardWindow());
+
+        game->move(90, 120);
+        game->close();
+        const ProfileFile saved(dir.filePath("Clavora.ini"));
+        QCOMPARE(saved.readString("Display", "WinX", ""), QString("1350"));
+        QCOMPARE(saved.readString("Display", "WinY", ""), QString("1800"));
+    }
+};
+
+QTEST_MAIN(GameSwitchingTest)
+#include "tst_game_switching.moc"
