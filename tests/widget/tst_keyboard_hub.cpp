@@ -1,0 +1,126 @@
+#include "app/Hub.h"
+#include "windows/GameWindow.h"
+#include "windows/KeyboardWindow.h"
+#include "windows/MainWindow.h"
+
+#include <QPointer>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace clavora;
+
+class KeyboardHubTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+
+    void writeSettings(const QByteArray& text)
+    {
+        QFile f(dir.filePath("Clavora.ini"));
+        f.open(QIODevice::WriteOnly);
+        f.write(text);
+    }
+    std::unique_ptr<Hub> start(const QString& commandLine)
+    {
+        auto hub = std::make_unique<Hub>(ProgramPaths(dir.path(), dir.filePath("clavora")), commandLine);
+        hub->start();
+        return hub;
+    }
+    static QPoint belowOf(const QWidget& owner, int offsetPixels)
+    {
+        return {owner.x() + offsetPixels, owner.y() + owner.frameGeometry().height() + 8}; // 120 twips
+    }
+
+private slots:
+    void initTestCase()
+    {
+        qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8());
+        QDir().mkpath(dir.filePath("Layouts"));
+        QFile::copy(qEnvironmentVariable("CLAVORA_DATA") + "/Layouts/QWERTY - United States.kbl",
+                    dir.filePath("Layouts/QWERTY - United States.kbl"));
+    }
+
+    void mainsBoxOpensTheKeyboardBelowMainAndItsCloseUnticksTheBox()
+    {
+        writeSettings("[Display]\nWinX=1500\nWinY=1500\nWinColour=255\nTextColour=65280\n[KeyLayout]\nShowLayout=0\n");
+        auto hub = start({});
+        MainWindow& main = hub->mainWindow();
+        QVERIFY(!hub->keyboardWindow());
+        main.setShowLayoutChecked(true);
+        QPointer<KeyboardWindow> keyboard = qobject_cast<KeyboardWindow*>(hub->keyboardWindow());
+        QVERIFY(keyboard);
+        QVERIFY(keyboard->isVisible());
+        QCOMPARE(keyboard->pos(), belowOf(main, 33)); // 495 twips
+        QCOMPARE(keyboard->control().form().backColour, Rgb(255));
+        QCOMPARE(keyboard->control().form().foreColour, Rgb(65280));
+        QCOMPARE(keyboard->control().form().Label[26 + 48].text, QString("A"));
+
+        keyboard->close(); // unticks the box, whose handling asks for a close again: no effect
+        QVERIFY(!main.showLayoutChecked());
+        QVERIFY(!hub->keyboardWindow());
+        QTRY_VERIFY(!keyboard);
+
+        main.setShowLayoutChecked(true);
+        keyboard = qobject_cast<KeyboardWindow*>(hub->keyboardWindow());
+        QVERIFY(keyboard && keyboard->isVisible());
+        main.setShowLayoutChecked(false);
+        QVERIFY(!hub->keyboardWindow());
+        QTRY_VERIFY(!keyboard);
+    }
+
+    void nearTheBottomOfTheScreenItGoesAboveMain()
+    {
+        const int screenHeight = QGuiApplication::primaryScreen()->geometry().height();
+        writeSettings("[Display]\nWinX=1500\nWinY=" + QByteArray::number((screenHeight - 400) * 15) +
+                      "\n[KeyLayout]\nShowLayout=1\n");
+        auto hub = start({});
+        const QWidget* keyboard = hub->keyboardWindow();
+        QVERIFY(keyboard);
+        const QWidget& main = hub->mainWindow();
+        QCOMPARE(keyboard->pos(), QPoint(main.x() + 33, main.y() - 8 - keyboard->frameGeometry().height()));
+    }
+
+    void besideTheGameItStandsBelowTheGameAndUnticksItsBox()
+    {
+        writeSettings("[Display]\nWinX=1500\nWinY=1500\n[KeyLayout]\nShowLayout=0\n");
+        auto hub = start("/g");
+        GameWindow* game = hub->gameWindow();
+        QVERIFY(game);
+        game->setShowLayoutChecked(true);
+        QWidget* keyboard = hub->keyboardWindow();
+        QVERIFY(keyboard && keyboard->isVisible());
+        QCOMPARE(keyboard->pos(), belowOf(*game, 23)); // 345 twips
+        keyboard->close();
+        QVERIFY(!game->showLayoutChecked());
+        QVERIFY(!hub->mainWindow().showLayoutChecked());
+        QVERIFY(!hub->keyboardWindow());
+    }
+
+    void anotherModeWithKStillTreatsTheKeyboardAsAHelperWindow()
+    {
+        // "/k /q" runs quick exercises: closing the keyboard must not end that run unsaved.
+        writeSettings("[Display]\nWinX=1500\nWinY=1500\n[KeyLayout]\nShowLayout=1\n[QuickEx]\nExType=1\n");
+        auto hub = start("/k /q");
+        QVERIFY(hub->mainWindow().isVisible());
+        QWidget* keyboard = hub->keyboardWindow();
+        QVERIFY(keyboard);
+        QCOMPARE(keyboard->pos(), belowOf(hub->mainWindow(), 33));
+        keyboard->close();
+        QVERIFY(!hub->mainWindow().showLayoutChecked());
+        QVERIFY(hub->settings().QuickMode);
+    }
+
+    void keyboardOnlyShowsItAloneUnplaced()
+    {
+        writeSettings("[Display]\nWinX=1500\nWinY=1500\n[KeyLayout]\nShowLayout=0\n");
+        auto hub = start("/K");
+        QVERIFY(!hub->mainWindow().isVisible());
+        QVERIFY(!hub->mainWindow().showLayoutChecked());
+        QWidget* keyboard = hub->keyboardWindow();
+        QVERIFY(keyboard && keyboard->isVisible());
+        QVERIFY(keyboard->pos() != belowOf(hub->mainWindow(), 33));
+    }
+};
+
+QTEST_MAIN(KeyboardHubTest)
+#include "tst_keyboard_hub.moc"

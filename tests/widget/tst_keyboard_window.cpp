@@ -1,0 +1,131 @@
+#include "keyboard/KeyboardFakes.h"
+#include "keyboard/KeyColour.h"
+#include "settings/AppSettings.h"
+#include "windows/Geometry.h"
+#include "windows/KeyboardWindow.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace clavora;
+using namespace clavora::test;
+
+namespace {
+constexpr Rgb Back = 0x1E140A; // red 10, green 20, blue 30
+constexpr Rgb Fore = 0x3264C8;
+
+// Counts the window's repaints.
+class PaintCounter final : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+// A point inside a key's border, clear of its captions.
+QPoint inside(const TwipsBox& b)
+{
+    return twipsRect(b.left, b.top, b.width, b.height).topLeft() + QPoint(3, 3);
+}
+
+QPoint insideKey(const KeyboardWindow& w, int k)
+{
+    return inside(w.control().form().Key[k].box);
+}
+
+QColor colourAt(KeyboardWindow& w, QPoint p)
+{
+    return w.grab().toImage().pixelColor(p);
+}
+} // namespace
+
+class KeyboardWindowTest : public QObject {
+    Q_OBJECT
+    AppSettings settings;
+    FakeKeyState keys;
+
+    std::unique_ptr<KeyboardWindow> open(const QString& layout)
+    {
+        settings.LayoutFile = layout;
+        auto w = std::make_unique<KeyboardWindow>(settings, ProgramPaths(qEnvironmentVariable("CLAVORA_DATA"), {}),
+                                                  keys);
+        w->setAttribute(Qt::WA_DeleteOnClose, false); // the test owns it
+        w->setColours(Back, Fore);
+        w->LoadLayout();
+        w->show();
+        if (!QTest::qWaitForWindowExposed(w.get()))
+            return nullptr;
+        return w;
+    }
+
+private slots:
+    void init()
+    {
+        keys.down.clear();
+        keys.capsLock = false;
+    }
+
+    void aHeldKeyIsPaintedInTheWindowsColoursWithinATick()
+    {
+        auto w = open("QWERTY - United States");
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), QString("Orvella Clavora - Keyboard Layout"));
+        QCOMPARE(w->size(), QSize(606, 209));
+        const QPoint a = insideKey(*w, 26);
+        QCOMPARE(colourAt(*w, a), toQColor(KeyColour(26)));
+        keys.down = {65};
+        QTRY_COMPARE_WITH_TIMEOUT(colourAt(*w, a), toQColor(Back), 3 * KeyboardWindow::TickMilliseconds);
+        QCOMPARE(colourAt(*w, a - QPoint(3, 3)), toQColor(Fore)); // the border
+        QCOMPARE(colourAt(*w, insideKey(*w, 27)), toQColor(KeyColour(27)));
+        keys.down.clear();
+        QTRY_COMPARE(colourAt(*w, a), toQColor(KeyColour(26)));
+    }
+
+    void itRepaintsOnlyWhenALookChanges()
+    {
+        auto w = open("QWERTY - United Kingdom");
+        QVERIFY(w);
+        PaintCounter counter;
+        w->installEventFilter(&counter);
+        QTest::qWait(10 * KeyboardWindow::TickMilliseconds);
+        QCOMPARE(counter.paints, 0);
+        keys.capsLock = true;
+        QTRY_VERIFY(counter.paints > 0);
+        QCOMPARE(colourAt(*w, inside(w->control().form().shape(NamedShape::CapsLockKey).box)), toQColor(Back));
+    }
+
+    void anUnreadableLayoutIsToldOnceWithoutBlockingTheWindow()
+    {
+        auto w = open("No Such Layout");
+        QVERIFY(w);
+        QTRY_VERIFY(!w->findChildren<QMessageBox*>().isEmpty());
+        keys.down = {13};
+        QTest::qWait(5 * KeyboardWindow::TickMilliseconds);
+        const auto boxes = w->findChildren<QMessageBox*>();
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY(boxes[0]->isVisible());
+        QVERIFY(!boxes[0]->isModal());
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        QVERIFY(boxes[0]->text().contains("No Such Layout.kbl"));
+        QCOMPARE(w->control().form().shape(NamedShape::EnterKey).fill, Back); // still following the keys
+    }
+
+    void closingIsAnnounced()
+    {
+        auto w = open("QWERTY - United States");
+        QVERIFY(w);
+        QSignalSpy closing(w.get(), &KeyboardWindow::closing);
+        w->close();
+        QCOMPARE(closing.count(), 1);
+    }
+};
+
+QTEST_MAIN(KeyboardWindowTest)
+#include "tst_keyboard_window.moc"
