@@ -157,10 +157,6 @@ private slots:
         QTest::newRow("repeats empty") << "Repeats" << "" << "1";
         QTest::newRow("accuracy 150") << "MinAccuracy" << "150" << "100";
         QTest::newRow("accuracy 99.9") << "MinAccuracy" << "99.9" << "99";
-        QTest::newRow("accuracy -5") << "MinAccuracy" << "-5" << "0";
-        QTest::newRow("speed -1") << "MinSpeed" << "-1" << "0";
-        QTest::newRow("number of exercises abc") << "NumQuickEx" << "abc" << "1";
-        QTest::newRow("quick repeats 99999") << "QuickExRepeats" << "99999" << "32767";
     }
     void numericBoxesAreCheckedWhenLeft()
     {
