@@ -2,15 +2,15 @@
 
 #include "common/Twips.h"
 #include "exercises/ExerciseControl.h"
+#include "keyboard/KeyboardPlacement.h"
 #include "settings_dialog/ApplySettings.h"
 #include "windows/GameWindow.h"
+#include "windows/KeyboardWindow.h"
 #include "windows/MainWindow.h"
 #include "windows/SettingsDialog.h"
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QVBoxLayout>
 #include <QWindow>
 
 namespace clavora {
@@ -32,6 +32,7 @@ Hub::Hub(ProgramPaths paths, QString commandLine)
 Hub::~Hub()
 {
     delete settingsDialog_; // a top-level window of its own, open when the program ends
+    delete keyboard_;       // likewise, and it reads the key tracker
 }
 
 void Hub::start()
@@ -209,8 +210,12 @@ void Hub::ApplySettings(const SettingsForm& form)
 
 void Hub::reloadKeyboard()
 {
-    // For the keyboard window's owner to fill: the keyboard window takes Main's colours and
-    // runs LoadLayout; when it does not exist it is created first, without being shown.
+    if (!keyboard_) {
+        loadKeyboard(); // created without being shown; its load takes the colours and the layout
+        return;
+    }
+    keyboard_->setColours(settings_.WinColour, settings_.TextColour);
+    keyboard_->LoadLayout();
 }
 
 void Hub::helpClicked()
@@ -230,28 +235,66 @@ void Hub::showLayoutClicked(bool checked)
         main_->activateWindow();
 }
 
+bool Hub::keyboardOnly() const
+{
+    // The mode in force, not any "/k" on the command line: with "/g /k" or "/k /q" the
+    // keyboard is an ordinary helper window whose close must not end the program unsaved.
+    return FindStartMode(commandLine_) == StartMode::KeyboardOnly;
+}
+
+KeyboardWindow& Hub::loadKeyboard()
+{
+    if (keyboard_)
+        return *keyboard_;
+    keyboard_ = new KeyboardWindow(settings_, paths_, keyTracker_);
+    connect(keyboard_, &KeyboardWindow::closing, this, &Hub::keyboardClosing);
+    keyboard_->setColours(settings_.WinColour, settings_.TextColour);
+    if (!keyboardOnly())
+        placeKeyboard(*keyboard_);
+    keyboard_->LoadLayout();
+    return *keyboard_;
+}
+
+void Hub::placeKeyboard(QWidget& keyboard)
+{
+    const bool besideGame = settings_.GameLoaded && game_;
+    const QWidget& owner = besideGame ? static_cast<const QWidget&>(*game_) : *main_;
+    const TwipsBox ownerFrame{pixelsToTwips(owner.x()), pixelsToTwips(owner.y()), pixelsToTwips(owner.width()),
+                              pixelsToTwips(outerHeight(owner))};
+    const auto position = KeyboardPosition(ownerFrame, pixelsToTwips(outerHeight(keyboard)), screenHeightTwips(),
+                                           besideGame ? GameOwnerOffset : MainOwnerOffset);
+    if (position)
+        keyboard.move(twipsToPixels(position->x()), twipsToPixels(position->y()));
+}
+
 void Hub::openKeyboard()
 {
-    if (keyboardStandIn_)
-        return;
-    auto* w = new QWidget(nullptr, Qt::Window);
-    w->setAttribute(Qt::WA_DeleteOnClose);
-    w->setWindowTitle(QStringLiteral("Orvella Clavora - Keyboard Layout"));
-    auto* layout = new QVBoxLayout(w);
-    layout->addWidget(new QLabel(QStringLiteral("The on-screen keyboard is not part of this version yet."), w));
-    keyboardStandIn_ = w;
-    w->show();
+    loadKeyboard().show();
 }
 
 QWidget* Hub::keyboardWindow()
 {
-    return keyboardStandIn_;
+    return keyboard_;
 }
 
 void Hub::closeKeyboard()
 {
-    if (keyboardStandIn_)
-        keyboardStandIn_->close();
+    if (keyboard_)
+        keyboard_->close();
+}
+
+void Hub::keyboardClosing()
+{
+    if (keyboardOnly()) {
+        QCoreApplication::exit(0); // at once, leaving the settings file as it was
+        return;
+    }
+    // Forgotten first: unticking the box asks to close it again, which must do nothing.
+    keyboard_ = nullptr;
+    if (settings_.GameLoaded && game_)
+        game_->setShowLayoutChecked(false);
+    else
+        main_->setShowLayoutChecked(false);
 }
 
 } // namespace clavora

@@ -1,6 +1,7 @@
 #pragma once
 #include "CommandLine.h"
 #include "common/ProgramPaths.h"
+#include "platform/KeyStateTracker.h"
 #include "platform/QtServices.h"
 #include "platform/XdgStartupEntry.h"
 #include "settings/AppSettings.h"
@@ -15,6 +16,7 @@ namespace clavora {
 class MainWindow;
 class ExerciseControl;
 class GameWindow;
+class KeyboardWindow;
 class SettingsDialog;
 struct SettingsForm;
 
@@ -59,8 +61,12 @@ private:
     int outerHeight(const QWidget& window) const;
     bool keyboardSitsBelow(const QWidget& window);
     void moveKeyboardBelow(const QWidget& window);
+    bool keyboardOnly() const;
+    KeyboardWindow& loadKeyboard();
+    void placeKeyboard(QWidget& keyboard);
     void openKeyboard();
     void closeKeyboard();
+    void keyboardClosing();
     void refresh();
 
     ProgramPaths paths_;
@@ -70,13 +76,14 @@ private:
     SystemClipboard clipboard_;
     DesktopShell shell_;
     SystemBeep beep_;
+    KeyStateTracker keyTracker_;
     XdgStartupEntry startupEntry_;
     ProfileFile profile_;
     AppSettings settings_;
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<ExerciseControl> exercises_;
     std::unique_ptr<GameWindow> game_;
-    QPointer<QWidget> keyboardStandIn_;
+    QPointer<KeyboardWindow> keyboard_;
     QPointer<SettingsDialog> settingsDialog_;
 };
 
