@@ -1,0 +1,95 @@
+"""The keyboard window in the real program: keys held on a real X keyboard light up."""
+import os
+import time
+
+import harness
+
+MAIN = "Orvella Clavora - Exercises"
+KEYBOARD = "Orvella Clavora - Keyboard Layout"
+# Window colour red 64, green 48, blue 32; text colour yellow.
+COLOURS = "[Display]\nWinColour=2109504\nTextColour=65535\nWinX=1500\nWinY=1500\n"
+LIT = (64, 48, 32)
+DARK_BLUE, DARK_YELLOW, GREY = (0, 0, 192), (192, 192, 0), (128, 128, 128)
+# A point inside each key's border (the window's pixels), clear of its captions.
+A_KEY, S_KEY, CAPS_LOCK = (79, 87), (119, 87), (7, 87)
+LEFT_CTRL, LEFT_ALT, ALT_GR, RIGHT_CTRL = (7, 167), (111, 167), (399, 167), (551, 167)
+TICK = 0.05  # what a key press may take to show: two ticks of the keyboard's 25 ms timer
+
+
+class KeyboardWindow(harness.ProgramTest):
+    def colours(self, window, *points):
+        shot = os.path.join(self.root, "keyboard.png")
+        self.screenshot(shot, window)
+        return [self.pixel(shot, x, y) for x, y in points]
+
+    def frame_extents(self, window):
+        out = self.display.run(["xprop", "-id", str(window), "_NET_FRAME_EXTENTS"])
+        left, right, top, bottom = (int(v) for v in out.split("=")[1].split(","))
+        return left, right, top, bottom
+
+    def close_window(self, window):
+        self.activate(window)
+        self.key("alt+F4")
+
+    def test_keyboard_only_lights_held_keys_and_its_close_leaves_the_settings_alone(self):
+        self.write_settings(COLOURS + "[KeyLayout]\nShowLayout=0\n")
+        settings_path = os.path.join(self.folder, "Clavora.ini")
+        before = (self.settings_text(), os.stat(settings_path).st_mtime_ns)
+        self.start("/k")
+        window = self.wait_window(KEYBOARD)
+        self.assertEqual(self.find_windows(MAIN), [])
+        self.activate(window)
+        self.assertEqual(self.colours(window, A_KEY), [DARK_BLUE])
+
+        self.display.run(["xdotool", "keydown", "a"], check=True)
+        time.sleep(TICK)
+        self.assertEqual(self.colours(window, A_KEY, S_KEY), [LIT, DARK_YELLOW])
+        self.display.run(["xdotool", "keyup", "a"], check=True)
+        time.sleep(TICK)
+        self.assertEqual(self.colours(window, A_KEY), [DARK_BLUE])
+
+        # ALT GR is the right Alt key; it lights that key alone.
+        self.display.run(["xte", "keydown Alt_R"], check=True)
+        time.sleep(TICK)
+        self.assertEqual(self.colours(window, ALT_GR, LEFT_CTRL, LEFT_ALT, RIGHT_CTRL), [LIT, GREY, GREY, GREY])
+        self.display.run(["xte", "keyup Alt_R"], check=True)
+        time.sleep(TICK)
+        self.assertEqual(self.colours(window, ALT_GR), [GREY])
+
+        # Caps Lock shows its toggle, held or not, as the X server keeps it.
+        self.key("Caps_Lock")
+        harness.wait_for(lambda: self.colours(window, CAPS_LOCK) == [LIT], timeout=2, what="Caps Lock to light")
+        self.key("Caps_Lock")
+        harness.wait_for(lambda: self.colours(window, CAPS_LOCK) == [DARK_BLUE], timeout=2, what="Caps Lock off")
+
+        self.close_window(window)
+        self.assertEqual(self.wait_exit(), 0)
+        self.assertEqual((self.settings_text(), os.stat(settings_path).st_mtime_ns), before)
+
+    def test_mains_box_opens_the_keyboard_right_below_main_and_its_close_unticks_the_box(self):
+        self.write_settings(COLOURS + "[KeyLayout]\nShowLayout=0\n")
+        self.start()
+        main = self.wait_window(MAIN)
+        self.activate(main)
+        self.click(main, 22, 318)  # "Show keyboard layout"
+        keyboard = self.wait_window(KEYBOARD)
+
+        main_x, main_y, _, main_height = self.geometry(main)
+        left, _, top, bottom = self.frame_extents(main)
+        harness.wait_for(lambda: self.geometry(keyboard)[:2] != (0, 0), what="the keyboard to be placed")
+        keyboard_x, keyboard_y, _, _ = self.geometry(keyboard)
+        keyboard_left, _, keyboard_top, _ = self.frame_extents(keyboard)
+        # Frame edges: 495 twips (33 pixels) right of Main's, 120 twips (8 pixels) below its bottom.
+        self.assertEqual(keyboard_x - keyboard_left, main_x - left + 33)
+        self.assertEqual(keyboard_y - keyboard_top, main_y + main_height + bottom + 8)
+
+        self.close_window(keyboard)
+        self.wait_no_window(KEYBOARD)
+        self.assertTrue(self.find_windows(MAIN))
+        self.close_window(main)
+        self.assertEqual(self.wait_exit(), 0)
+        self.assertEqual(self.setting("KeyLayout", "ShowLayout"), "0")
+
+
+if __name__ == "__main__":
+    harness.main()
