@@ -13,7 +13,8 @@ KeyCapture::KeyCapture(QWidget* parent) : QWidget(parent)
 void KeyCapture::keyPressEvent(QKeyEvent* event)
 {
     const QString text = event->text();
-    if (text.isEmpty()) {
+    // Alt with a key is a command, such as Alt+S while Start is disabled, never a typed character.
+    if (text.isEmpty() || event->modifiers().testFlag(Qt::AltModifier)) {
         QWidget::keyPressEvent(event);
         return;
     }

@@ -1,0 +1,154 @@
+"""The typing game in the real program, checked through the pixels of screenshots."""
+import os
+import re
+import subprocess
+import time
+
+import harness
+from harness import wait_for
+
+MAIN = "Orvella Clavora - Exercises"
+GAME = "Orvella Clavora - Game"
+# "a" is the only key the game may draw; the game starts at level 1, one letter every 1.09 s.
+SETTINGS = """[RndEx]
+LowerCase=0
+UpperCase=0
+Numbers=0
+NumberPunc=0
+Punc=0
+ShiftPunc=0
+Space=0
+Custom=1
+CustomKeys=a
+[Display]
+WinX=1500
+WinY=1800
+[Game]
+StartLevel=1
+[KeyLayout]
+ShowLayout=0
+"""
+# Client-area rectangles in pixels (x, y, width, height).
+PLAY_AREA = (80, 24, 565, 318)
+SCORE = (540, 8, 109, 17)
+GAME_OVER = (80 + 112, 24 + 128, 341, 59)
+BORDER = 4  # the play area's frame line
+
+
+class Picture:
+    """One rectangle of the screen as rows of (r, g, b)."""
+
+    def __init__(self, test, window, rect):
+        x, y = test.client_origin(window)
+        left, top, self.width, self.height = x + rect[0], y + rect[1], rect[2], rect[3]
+        shot = os.path.join(test.root, "shot.png")
+        test.screenshot(shot)
+        ppm = subprocess.run(["convert", shot, "-crop", f"{self.width}x{self.height}+{left}+{top}", "+repage",
+                              "-depth", "8", "ppm:-"], capture_output=True, check=True).stdout
+        # P6 header: magic, width, height, maximum, each followed by one blank.
+        fields, end = [], 0
+        while len(fields) < 4:
+            start = end
+            while ppm[start:start + 1].isspace():
+                start += 1
+            end = start
+            while not ppm[end:end + 1].isspace():
+                end += 1
+            fields.append(ppm[start:end])
+        self.data = ppm[end + 1:]
+
+    def pixel(self, x, y):
+        i = 3 * (y * self.width + x)
+        return tuple(self.data[i:i + 3])
+
+    def pixels(self, margin=0):
+        for y in range(margin, self.height - margin):
+            for x in range(margin, self.width - margin):
+                yield (x, y), self.pixel(x, y)
+
+
+class Game(harness.ProgramTest):
+    def client_origin(self, window):
+        """Where the window's client area starts on the screen (xwininfo's absolute corner)."""
+        out = self.display.run(["xwininfo", "-id", str(window)])
+        return tuple(int(re.search(rf"Absolute upper-left {axis}:\s+(-?\d+)", out).group(1)) for axis in "XY")
+
+    def picture(self, window, rect):
+        return Picture(self, window, rect)
+
+    def first_letter_pixel(self, game):
+        """A pixel of some shell in the play area (its background is the black window colour)."""
+        for point, colour in self.picture(game, PLAY_AREA).pixels(BORDER):
+            if colour != (0, 0, 0):
+                return point
+        return None
+
+    def test_play_pause_game_over_and_back_to_the_exercises(self):
+        self.write_settings(SETTINGS)
+        self.start()
+        main = self.wait_window(MAIN)
+        self.activate(main)
+        main_place = self.client_origin(main)
+
+        self.key("alt+g")
+        game = self.wait_window(GAME)
+        self.wait_no_window(MAIN)
+        self.assertEqual(self.client_origin(game), main_place)
+        self.activate(game)
+
+        # Alt+S starts; the first letter comes after about a second and "a" defuses it.
+        no_score = self.picture(game, SCORE).data
+        self.key("alt+s")
+        letter = wait_for(lambda: self.first_letter_pixel(game), timeout=5, what="a letter")
+        self.type("a")
+        wait_for(lambda: self.picture(game, PLAY_AREA).pixel(*letter) == (0, 0, 0), timeout=2,
+                 what="the letter to go")
+        self.assertNotEqual(self.picture(game, SCORE).data, no_score, "the score did not rise")
+
+        # Esc pauses: nothing on the play area moves. Esc again and the fuses burn on.
+        wait_for(lambda: self.first_letter_pixel(game), timeout=5, what="another letter")
+        self.key("Escape")
+        time.sleep(0.3)
+        paused = self.picture(game, PLAY_AREA).data
+        time.sleep(1.5)
+        self.assertEqual(self.picture(game, PLAY_AREA).data, paused, "the game went on while paused")
+        self.key("Escape")
+        time.sleep(1.5)
+        self.assertNotEqual(self.picture(game, PLAY_AREA).data, paused, "the game did not resume")
+
+        # A new game left alone: its first letter explodes about 6.1 s after the start, and
+        # "GAME OVER!" fades from green to red over the next 5 s.
+        self.key("alt+e")
+        time.sleep(0.3)  # a button's access key clicks it a moment later
+        self.key("alt+s")
+        started = time.monotonic()
+        time.sleep(7.0 - (time.monotonic() - started))
+        fading = self.picture(game, GAME_OVER)
+        time.sleep(12.5 - (time.monotonic() - started))
+        faded = self.picture(game, GAME_OVER)
+        text = [point for point, colour in fading.pixels() if faded.pixel(*point) != colour]
+        self.assertGreater(len(text), 200, "no GAME OVER text changed colour")
+        greenish = [p for p in text if fading.pixel(*p)[1] > fading.pixel(*p)[0]]
+        red = [p for p in text if faded.pixel(*p) == (255, 0, 0)]
+        self.assertGreater(len(greenish), len(text) * 0.9, "GAME OVER! was not green at first")
+        self.assertGreater(len(red), len(text) * 0.3, "GAME OVER! did not end pure red")
+        time.sleep(0.5)
+        self.assertEqual(self.picture(game, GAME_OVER).data, faded.data, "the fade did not stop")
+
+        # The Exercises button puts the exercise window where the game window stands.
+        self.display.run(["xdotool", "windowmove", "--sync", str(game), "230", "170"], check=True)
+        moved = wait_for(lambda: self.client_origin(game) != main_place and self.client_origin(game),
+                         what="the game window to move")
+        self.activate(game)
+        self.key("alt+x")
+        main = self.wait_window(MAIN)
+        self.wait_no_window(GAME)
+        self.assertEqual(self.client_origin(main), moved)
+        self.activate(main)
+        self.key("alt+F4")
+        self.assertEqual(self.wait_exit(), 0)
+        self.assertEqual(self.setting("Game", "StartLevel"), "1")
+
+
+if __name__ == "__main__":
+    harness.main()
