@@ -10,7 +10,10 @@
 #include "windows/SettingsDialog.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QWindow>
 
 namespace clavora {
@@ -84,11 +87,13 @@ void Hub::HelpFile()
 
 bool Hub::eventFilter(QObject* watched, QEvent* event)
 {
-    // Every window opens the help on F1's release, whatever has the focus.
-    if (event->type() == QEvent::KeyRelease && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->isWindow()) {
+    // Every window opens the help on F1's release, whatever has the focus. The release is
+    // taken where it arrives first: a line edit accepts it, so it never reaches the window.
+    if (event->type() == QEvent::KeyRelease && watched->isWidgetType()) {
+        const auto* widget = static_cast<QWidget*>(watched);
+        const QWidget* receiver = widget->window()->focusWidget();
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_F1 && !key->isAutoRepeat())
+        if (widget == (receiver ? receiver : widget->window()) && key->key() == Qt::Key_F1 && !key->isAutoRepeat())
             HelpFile();
     }
     return QObject::eventFilter(watched, event);
@@ -122,7 +127,7 @@ void Hub::openGame()
     connect(game_.get(), &GameWindow::helpClicked, this, &Hub::HelpFile);
     connect(game_.get(), &GameWindow::showLayoutClicked, main_.get(), &MainWindow::setShowLayoutChecked);
     connect(game_.get(), &GameWindow::closed, this, &Hub::gameClosed);
-    game_->move(main_->pos());
+    placeAt(*game_, *main_);
     game_->setShowLayoutChecked(main_->showLayoutChecked());
     game_->show();
     if (keyboardFollows)
@@ -133,7 +138,7 @@ void Hub::gameExercisesClicked()
 {
     const bool keyboardFollows = game_->showLayoutChecked() && keyboardSitsBelow(*game_);
     settings_.GameLoaded = false;
-    main_->move(game_->pos());
+    placeAt(*main_, *game_);
     main_->show();
     main_->activateWindow();
     if (keyboardFollows)
@@ -147,6 +152,13 @@ void Hub::gameClosed()
     // The close box of the window in use ends the program.
     if (settings_.GameLoaded)
         closeMain();
+}
+
+void Hub::placeAt(QWidget& window, const QWidget& other)
+{
+    // The windows share one decoration, so matching the client corners matches the frames.
+    // A client position holds whether or not the window manager has framed the window yet.
+    window.setGeometry(QRect(other.geometry().topLeft(), window.size()));
 }
 
 int Hub::outerHeight(const QWidget& window) const
@@ -186,8 +198,7 @@ void Hub::openSettings(QWidget* opener)
     connect(dialog, &QDialog::finished, this, &Hub::settingsClosed);
     dialog->winId();
     dialog->windowHandle()->setTransientParent(opener->windowHandle());
-    dialog->adjustSize();
-    dialog->move(opener->frameGeometry().center() - dialog->rect().center());
+    dialog->placeOver(*opener);
     dialog->show();
 }
 
@@ -255,14 +266,37 @@ KeyboardWindow& Hub::loadKeyboard()
     return *keyboard_;
 }
 
+namespace {
+// A window that has just been shown learns its frame from the window manager only when it
+// is first exposed; until then its frame is its client area.
+void waitUntilExposed(const QWidget& window)
+{
+    const QWindow* handle = window.windowHandle();
+    if (!handle || !window.isVisible() || handle->isExposed())
+        return;
+    QEventLoop loop;
+    QTimer poll;
+    const QDeadlineTimer deadline(500);
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (handle->isExposed() || deadline.hasExpired())
+            loop.quit();
+    });
+    poll.start(5);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+} // namespace
+
 void Hub::placeKeyboard(QWidget& keyboard)
 {
     const bool besideGame = settings_.GameLoaded && game_;
     const QWidget& owner = besideGame ? static_cast<const QWidget&>(*game_) : *main_;
-    const TwipsBox ownerFrame{pixelsToTwips(owner.x()), pixelsToTwips(owner.y()), pixelsToTwips(owner.width()),
-                              pixelsToTwips(outerHeight(owner))};
-    const auto position = KeyboardPosition(ownerFrame, pixelsToTwips(outerHeight(keyboard)), screenHeightTwips(),
-                                           besideGame ? GameOwnerOffset : MainOwnerOffset);
+    waitUntilExposed(owner);
+    const QRect frame = owner.frameGeometry();
+    const int decoration = frame.height() - owner.height(); // the keyboard's frame is alike
+    const TwipsBox ownerFrame{pixelsToTwips(frame.x()), pixelsToTwips(frame.y()), pixelsToTwips(frame.width()),
+                              pixelsToTwips(frame.height())};
+    const auto position = KeyboardPosition(ownerFrame, pixelsToTwips(keyboard.height() + decoration),
+                                           screenHeightTwips(), besideGame ? GameOwnerOffset : MainOwnerOffset);
     if (position)
         keyboard.move(twipsToPixels(position->x()), twipsToPixels(position->y()));
 }

@@ -58,6 +58,7 @@ private:
     void openGame();
     void gameExercisesClicked();
     void gameClosed();
+    static void placeAt(QWidget& window, const QWidget& other);
     int outerHeight(const QWidget& window) const;
     bool keyboardSitsBelow(const QWidget& window);
     void moveKeyboardBelow(const QWidget& window);
