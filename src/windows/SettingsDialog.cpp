@@ -14,8 +14,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace clavora {
 
@@ -64,6 +67,18 @@ SettingsDialog::SettingsDialog(const AppSettings& live, const ProgramPaths& path
                                                  *this);
     bindControls();
     apply();
+}
+
+void SettingsDialog::placeOver(const QWidget& opener)
+{
+    adjustSize();
+    QRect frame(QPoint(), size());
+    frame.moveCenter(opener.frameGeometry().center());
+    // The dialog is taller than the exercise window; its title bar must stay reachable.
+    const QRect screen = opener.screen()->availableGeometry();
+    const int x = std::max(screen.left(), std::min(frame.left(), screen.right() + 1 - frame.width()));
+    const int y = std::max(screen.top(), std::min(frame.top(), screen.bottom() + 1 - frame.height()));
+    move(x, y);
 }
 
 QLabel* SettingsDialog::label(const QString& caption, QWidget* buddy)

@@ -26,6 +26,8 @@ public:
     SettingsDialog(const AppSettings& live, const ProgramPaths& paths);
 
     const SettingsForm& form() const { return control_->form(); }
+    // Centred over the window that opened it, kept whole on that window's screen.
+    void placeOver(const QWidget& opener);
 
     // SettingsUi
     std::optional<Rgb> pickColour(Rgb current) override;

@@ -85,6 +85,27 @@ class SettingsDialog(harness.ProgramTest):
         self.close_main(main)
         self.assertFalse(os.path.exists(self.autostart_entry()))
 
+    def test_f1_opens_the_help_from_a_box_and_leaves_the_dialog_open(self):
+        # The desktop's opener is replaced by one that notes what it was asked to open.
+        opened = os.path.join(self.root, "opened")
+        bin_folder = os.path.join(self.root, "bin")
+        os.makedirs(bin_folder)
+        opener = os.path.join(bin_folder, "xdg-open")
+        with open(opener, "w") as f:
+            f.write(f"#!/bin/sh\necho \"$1\" >> '{opened}'\n")
+        os.chmod(opener, 0o755)
+        self.env["PATH"] = bin_folder + os.pathsep + self.env["PATH"]
+        self.write_settings(NO_KEYBOARD)
+        main = self.open_main()
+        self.open_settings(main)
+        self.key("alt+r", "F1")  # the focus in a text box, which keeps its key releases
+
+        def opened_lines():
+            return open(opened).read().splitlines() if os.path.exists(opened) else []
+        harness.wait_for(opened_lines, what="the help to open")
+        self.assertEqual(opened_lines(), ["file://" + os.path.join(self.folder, "Readme.txt")])
+        self.assertTrue(self.find_windows(SETTINGS))
+
 
 if __name__ == "__main__":
     harness.main()
