@@ -10,10 +10,7 @@
 #include "windows/SettingsDialog.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
-#include <QEventLoop>
 #include <QKeyEvent>
-#include <QTimer>
 #include <QWindow>
 
 namespace clavora {
@@ -87,13 +84,11 @@ void Hub::HelpFile()
 
 bool Hub::eventFilter(QObject* watched, QEvent* event)
 {
-    // Every window opens the help on F1's release, whatever has the focus. The release is
-    // taken where it arrives first: a line edit accepts it, so it never reaches the window.
-    if (event->type() == QEvent::KeyRelease && watched->isWidgetType()) {
-        const auto* widget = static_cast<QWidget*>(watched);
-        const QWidget* receiver = widget->window()->focusWidget();
+    // Every window opens the help on F1's release, whatever has the focus.
+    if (event->type() == QEvent::KeyRelease && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->isWindow()) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (widget == (receiver ? receiver : widget->window()) && key->key() == Qt::Key_F1 && !key->isAutoRepeat())
+        if (key->key() == Qt::Key_F1 && !key->isAutoRepeat())
             HelpFile();
     }
     return QObject::eventFilter(watched, event);
@@ -198,7 +193,8 @@ void Hub::openSettings(QWidget* opener)
     connect(dialog, &QDialog::finished, this, &Hub::settingsClosed);
     dialog->winId();
     dialog->windowHandle()->setTransientParent(opener->windowHandle());
-    dialog->placeOver(*opener);
+    dialog->adjustSize();
+    dialog->move(opener->frameGeometry().center() - dialog->rect().center());
     dialog->show();
 }
 
@@ -266,37 +262,14 @@ KeyboardWindow& Hub::loadKeyboard()
     return *keyboard_;
 }
 
-namespace {
-// A window that has just been shown learns its frame from the window manager only when it
-// is first exposed; until then its frame is its client area.
-void waitUntilExposed(const QWidget& window)
-{
-    const QWindow* handle = window.windowHandle();
-    if (!handle || !window.isVisible() || handle->isExposed())
-        return;
-    QEventLoop loop;
-    QTimer poll;
-    const QDeadlineTimer deadline(500);
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (handle->isExposed() || deadline.hasExpired())
-            loop.quit();
-    });
-    poll.start(5);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-}
-} // namespace
-
 void Hub::placeKeyboard(QWidget& keyboard)
 {
     const bool besideGame = settings_.GameLoaded && game_;
     const QWidget& owner = besideGame ? static_cast<const QWidget&>(*game_) : *main_;
-    waitUntilExposed(owner);
-    const QRect frame = owner.frameGeometry();
-    const int decoration = frame.height() - owner.height(); // the keyboard's frame is alike
-    const TwipsBox ownerFrame{pixelsToTwips(frame.x()), pixelsToTwips(frame.y()), pixelsToTwips(frame.width()),
-                              pixelsToTwips(frame.height())};
-    const auto position = KeyboardPosition(ownerFrame, pixelsToTwips(keyboard.height() + decoration),
-                                           screenHeightTwips(), besideGame ? GameOwnerOffset : MainOwnerOffset);
+    const TwipsBox ownerFrame{pixelsToTwips(owner.x()), pixelsToTwips(owner.y()), pixelsToTwips(owner.width()),
+                              pixelsToTwips(outerHeight(owner))};
+    const auto position = KeyboardPosition(ownerFrame, pixelsToTwips(outerHeight(keyboard)), screenHeightTwips(),
+                                           besideGame ? GameOwnerOffset : MainOwnerOffset);
     if (position)
         keyboard.move(twipsToPixels(position->x()), twipsToPixels(position->y()));
 }
