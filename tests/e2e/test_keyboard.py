@@ -27,6 +27,15 @@ class KeyboardWindow(harness.ProgramTest):
         left, right, top, bottom = (int(v) for v in out.split("=")[1].split(","))
         return left, right, top, bottom
 
+    def assert_right_below(self, main, keyboard):
+        """Frame edges: 495 twips (33 pixels) right of Main's, 120 twips (8 pixels) below its bottom."""
+        main_x, main_y, _, main_height = self.geometry(main)
+        left, _, _, bottom = self.frame_extents(main)
+        keyboard_x, keyboard_y, _, _ = self.geometry(keyboard)
+        keyboard_left, _, keyboard_top, _ = self.frame_extents(keyboard)
+        self.assertEqual(keyboard_x - keyboard_left, main_x - left + 33)
+        self.assertEqual(keyboard_y - keyboard_top, main_y + main_height + bottom + 8)
+
     def close_window(self, window):
         self.activate(window)
         self.key("alt+F4")
@@ -73,15 +82,7 @@ class KeyboardWindow(harness.ProgramTest):
         self.activate(main)
         self.click(main, 22, 318)  # "Show keyboard layout"
         keyboard = self.wait_window(KEYBOARD)
-
-        main_x, main_y, _, main_height = self.geometry(main)
-        left, _, top, bottom = self.frame_extents(main)
-        harness.wait_for(lambda: self.geometry(keyboard)[:2] != (0, 0), what="the keyboard to be placed")
-        keyboard_x, keyboard_y, _, _ = self.geometry(keyboard)
-        keyboard_left, _, keyboard_top, _ = self.frame_extents(keyboard)
-        # Frame edges: 495 twips (33 pixels) right of Main's, 120 twips (8 pixels) below its bottom.
-        self.assertEqual(keyboard_x - keyboard_left, main_x - left + 33)
-        self.assertEqual(keyboard_y - keyboard_top, main_y + main_height + bottom + 8)
+        self.assert_right_below(main, keyboard)
 
         self.close_window(keyboard)
         self.wait_no_window(KEYBOARD)
@@ -89,6 +90,16 @@ class KeyboardWindow(harness.ProgramTest):
         self.close_window(main)
         self.assertEqual(self.wait_exit(), 0)
         self.assertEqual(self.setting("KeyLayout", "ShowLayout"), "0")
+
+    def test_a_saved_box_opens_the_keyboard_right_below_main_at_start_up(self):
+        # Main has only just been shown then: its frame comes from the window manager later.
+        self.write_settings(COLOURS + "[KeyLayout]\nLayout=QWERTY - United Kingdom\nShowLayout=1\n")
+        self.start()
+        main = self.wait_window(MAIN)
+        keyboard = self.wait_window(KEYBOARD)
+        self.assert_right_below(main, keyboard)
+        # The United Kingdom layout has 48 keys: the left SHIFT key is short, the extra key after it.
+        self.assertEqual(self.colours(keyboard, (50, 127), (54, 127), (59, 127)), [DARK_BLUE, LIT, DARK_BLUE])
 
 
 if __name__ == "__main__":
