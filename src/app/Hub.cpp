@@ -10,7 +10,10 @@
 #include "windows/SettingsDialog.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QWindow>
 
 namespace clavora {
@@ -262,14 +265,37 @@ KeyboardWindow& Hub::loadKeyboard()
     return *keyboard_;
 }
 
+namespace {
+// A window that has just been shown learns its frame from the window manager only when it
+// is first exposed; until then its frame is its client area.
+void waitUntilExposed(const QWidget& window)
+{
+    const QWindow* handle = window.windowHandle();
+    if (!handle || !window.isVisible() || handle->isExposed())
+        return;
+    QEventLoop loop;
+    QTimer poll;
+    const QDeadlineTimer deadline(500);
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (handle->isExposed() || deadline.hasExpired())
+            loop.quit();
+    });
+    poll.start(5);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+} // namespace
+
 void Hub::placeKeyboard(QWidget& keyboard)
 {
     const bool besideGame = settings_.GameLoaded && game_;
     const QWidget& owner = besideGame ? static_cast<const QWidget&>(*game_) : *main_;
-    const TwipsBox ownerFrame{pixelsToTwips(owner.x()), pixelsToTwips(owner.y()), pixelsToTwips(owner.width()),
-                              pixelsToTwips(outerHeight(owner))};
-    const auto position = KeyboardPosition(ownerFrame, pixelsToTwips(outerHeight(keyboard)), screenHeightTwips(),
-                                           besideGame ? GameOwnerOffset : MainOwnerOffset);
+    waitUntilExposed(owner);
+    const QRect frame = owner.frameGeometry();
+    const int decoration = frame.height() - owner.height(); // the keyboard's frame is alike
+    const TwipsBox ownerFrame{pixelsToTwips(frame.x()), pixelsToTwips(frame.y()), pixelsToTwips(frame.width()),
+                              pixelsToTwips(frame.height())};
+    const auto position = KeyboardPosition(ownerFrame, pixelsToTwips(keyboard.height() + decoration),
+                                           screenHeightTwips(), besideGame ? GameOwnerOffset : MainOwnerOffset);
     if (position)
         keyboard.move(twipsToPixels(position->x()), twipsToPixels(position->y()));
 }
