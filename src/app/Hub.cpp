@@ -87,11 +87,13 @@ void Hub::HelpFile()
 
 bool Hub::eventFilter(QObject* watched, QEvent* event)
 {
-    // Every window opens the help on F1's release, whatever has the focus.
-    if (event->type() == QEvent::KeyRelease && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->isWindow()) {
+    // Every window opens the help on F1's release, whatever has the focus. The release is
+    // taken where it arrives first: a line edit accepts it, so it never reaches the window.
+    if (event->type() == QEvent::KeyRelease && watched->isWidgetType()) {
+        const auto* widget = static_cast<QWidget*>(watched);
+        const QWidget* receiver = widget->window()->focusWidget();
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_F1 && !key->isAutoRepeat())
+        if (widget == (receiver ? receiver : widget->window()) && key->key() == Qt::Key_F1 && !key->isAutoRepeat())
             HelpFile();
     }
     return QObject::eventFilter(watched, event);
@@ -196,8 +198,7 @@ void Hub::openSettings(QWidget* opener)
     connect(dialog, &QDialog::finished, this, &Hub::settingsClosed);
     dialog->winId();
     dialog->windowHandle()->setTransientParent(opener->windowHandle());
-    dialog->adjustSize();
-    dialog->move(opener->frameGeometry().center() - dialog->rect().center());
+    dialog->placeOver(*opener);
     dialog->show();
 }
 
