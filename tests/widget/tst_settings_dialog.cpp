@@ -2,6 +2,7 @@
 #include "app/Hub.h"
 #include "windows/GameWindow.h"
 #include "windows/Geometry.h"
+#include "windows/KeyboardWindow.h"
 #include "windows/MainWindow.h"
 #include "windows/SettingsDialog.h"
 
@@ -89,9 +90,9 @@ class SettingsDialogTest : public QObject {
     }
 
     // A Hub on the test folder whose settings file holds `ini`.
-    std::unique_ptr<Hub> startHub(const QByteArray& ini = {})
+    std::unique_ptr<Hub> startHub(const QByteArray& ini = {}, const QByteArray& keyLayout = "ShowLayout=0\n")
     {
-        writeFile("Clavora.ini", "[KeyLayout]\nShowLayout=0\n" + ini);
+        writeFile("Clavora.ini", "[KeyLayout]\n" + keyLayout + ini);
         auto hub = std::make_unique<Hub>(paths(), QString());
         hub->start();
         return hub;
@@ -325,6 +326,27 @@ private slots:
         QVERIFY(hub->settings().LowerCase);
         QVERIFY(!hub->settings().UpperCase);
         QVERIFY(!hub->settings().Space);
+    }
+
+    void okReloadsTheShownKeyboardWithTheNewLayoutAndColours()
+    {
+        const QDir data(qEnvironmentVariable("CLAVORA_DATA") + "/Layouts");
+        for (const char* name : {"QWERTY - United Kingdom.kbl", "QWERTY - United States.kbl"})
+            QFile::copy(data.filePath(name), dir.filePath(QString("Layouts/") + name));
+        auto hub = startHub("[Display]\nWinColour=255\nTextColour=65280\n",
+                            "ShowLayout=1\nLayout=QWERTY - United States\n");
+        const auto* keyboard = qobject_cast<KeyboardWindow*>(hub->keyboardWindow());
+        QVERIFY(keyboard);
+        QVERIFY(!keyboard->control().keyCaps().ExtraKey);
+        SettingsDialog* d = clickSettings(&hub->mainWindow(), "S&ettings");
+        auto* layouts = child<QComboBox>(d, "Layout");
+        layouts->setCurrentIndex(layouts->findText("QWERTY - United Kingdom"));
+        child<QPushButton>(d, "DefaultsButton")->click();
+        child<QPushButton>(d, "OKButton")->click();
+        QCOMPARE(hub->settings().LayoutFile, QString("QWERTY - United Kingdom"));
+        QVERIFY(keyboard->control().keyCaps().ExtraKey); // the UK layout's 48 keys
+        QCOMPARE(keyboard->control().form().backColour, DefaultWindowColour);
+        QCOMPARE(keyboard->control().form().foreColour, DefaultTextColour);
     }
 
     void openedFromTheGameBothWindowsComeBackWithTheColours()
