@@ -103,12 +103,6 @@ private slots:
         QVERIFY(!tracker->isDown(161));
         QVERIFY(!tracker->isDown(65));
     }
-
-    void withoutAnXServerCapsLockIsOff()
-    {
-        QVERIFY(!tracker->isToggled(20));
-        QVERIFY(!tracker->isToggled(65));
-    }
 };
 
 QTEST_MAIN(KeyStateTrackerTest)

@@ -46,24 +46,10 @@ TEST(LayoutFile, ReadsOneCaptionPerCharacterWithAmpersandsDoubled)
     EXPECT_EQ(t.UpperCaption[1], "1");
     EXPECT_EQ(t.UpperCaption[2], "");
 
-    // Bytes that are not UTF-8 are Windows-1252; a character beyond 16 bits is still one key.
-    const auto legacy = ReadLayoutFile(folder.write("w.kbl", "\xA3\x80\r\nx\r\n")).table;
-    EXPECT_EQ(legacy.LowerCaption[0], QString::fromUtf8("£"));
-    EXPECT_EQ(legacy.LowerCaption[1], QString::fromUtf8("€"));
+    // A character beyond 16 bits is still one key.
     const auto wide = ReadLayoutFile(folder.write("e.kbl", "\xF0\x9F\x98\x80z\r\n\r\n")).table;
     EXPECT_EQ(wide.LowerCaption[0], QString::fromUtf8("\xF0\x9F\x98\x80"));
     EXPECT_EQ(wide.LowerCaption[1], "z");
-}
-
-TEST(LayoutFile, EveryLineEndEndsALine)
-{
-    TempFolder folder;
-    for (const QByteArray end : {"\r\n", "\r", "\n"}) {
-        const auto contents = ReadLayoutFile(folder.write("l.kbl", Us47 + "<" + end + UsShift47 + ">" + end));
-        EXPECT_EQ(contents.problem, LayoutFileProblem::None);
-        EXPECT_TRUE(contents.table.ExtraKey) << end.toHex().constData();
-        EXPECT_EQ(contents.table.UpperCaption[47], ">") << end.toHex().constData();
-    }
 }
 
 TEST(LayoutFile, MissingOrShortFilesGiveACompleteTableAndSaySo)
