@@ -46,11 +46,6 @@ QRect PlayArea::shellRect(const Shown& s)
     return twipsRect(s.left, s.top, ShellTwips, ShellTwips);
 }
 
-QRect PlayArea::letterRect(const Shown& s)
-{
-    return twipsRect(s.left, s.top + LetterOffsetTwips, ShellTwips, LetterHeightTwips);
-}
-
 void PlayArea::sync(const SlotTable& table)
 {
     const int count = std::max(table.size(), int(shown_.size()) - 1);
@@ -73,8 +68,8 @@ void PlayArea::sync(const SlotTable& table)
         have = want;
     }
     shown_.resize(size_t(table.size()) + 1);
-    if (discs_.size() > shown_.size())
-        discs_.resize(shown_.size());
+    if (drawn_.size() > shown_.size())
+        drawn_.resize(shown_.size());
     if (!restack)
         return;
     order_.clear();
@@ -94,24 +89,34 @@ QPixmap PlayArea::blank(QSize size) const
     return pixmap;
 }
 
-const QPixmap& PlayArea::disc(int slot)
+const QPixmap& PlayArea::shell(int slot)
 {
-    if (discs_.size() <= size_t(slot))
-        discs_.resize(size_t(slot) + 1);
-    Disc& d = discs_[size_t(slot)];
-    const Rgb fill = shown_[size_t(slot)].fill;
-    if (d.pixmap.isNull() || d.fill != fill) {
-        const int side = twipsToPixels(ShellTwips);
-        d.pixmap = blank({side, side});
-        d.fill = fill;
-        QPainter p(&d.pixmap);
+    if (drawn_.size() <= size_t(slot))
+        drawn_.resize(size_t(slot) + 1);
+    Drawn& d = drawn_[size_t(slot)];
+    const Shown& s = shown_[size_t(slot)];
+    const int side = twipsToPixels(ShellTwips);
+    if (d.disc.isNull() || d.fill != s.fill) {
+        d.disc = blank({side, side});
+        QPainter p(&d.disc);
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(Qt::NoPen);
-        p.setBrush(toQColor(fill));
+        p.setBrush(toQColor(s.fill));
         // Inset so that no fill shows outside the rim drawn over it.
         p.drawEllipse(QRectF(0, 0, side, side).adjusted(1, 1, -1, -1));
+        d.shell = QPixmap();
     }
-    return d.pixmap;
+    if (d.shell.isNull() || d.rim != s.rim || d.letter != s.letter) {
+        d.shell = d.disc.copy();
+        QPainter p(&d.shell);
+        p.drawPixmap(0, 0, rim(s.rim));
+        const QRect label = twipsRect(0, LetterOffsetTwips, ShellTwips, LetterHeightTwips);
+        p.drawPixmap(label.topLeft(), letter(s.letter, letterColourOn(s.fill)));
+        d.fill = s.fill;
+        d.rim = s.rim;
+        d.letter = s.letter;
+    }
+    return d.shell;
 }
 
 const QPixmap& PlayArea::rim(Rgb colour)
@@ -158,9 +163,7 @@ void PlayArea::paintEvent(QPaintEvent* event)
         const QRect shell = shellRect(s);
         if (!dirty.intersects(shell))
             continue;
-        p.drawPixmap(shell.topLeft(), disc(i));
-        p.drawPixmap(shell.topLeft(), rim(s.rim));
-        p.drawPixmap(letterRect(s).topLeft(), letter(s.letter, letterColourOn(s.fill)));
+        p.drawPixmap(shell.topLeft(), this->shell(i));
     }
     drawFrame(&p);
 }

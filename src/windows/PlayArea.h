@@ -43,14 +43,17 @@ private:
         std::uint64_t stacking = 0;
         bool operator==(const Shown&) const = default;
     };
-    struct Disc {
+    // A shell with its letter, made again only when one of them changes colour.
+    struct Drawn {
         Rgb fill = 0;
-        QPixmap pixmap;
+        Rgb rim = 0;
+        QChar letter;
+        QPixmap disc;
+        QPixmap shell;
     };
 
     static QRect shellRect(const Shown& s);
-    static QRect letterRect(const Shown& s);
-    const QPixmap& disc(int slot);
+    const QPixmap& shell(int slot);
     const QPixmap& rim(Rgb colour);
     const QPixmap& letter(QChar c, Rgb colour);
     QPixmap blank(QSize size) const;
@@ -58,7 +61,7 @@ private:
     QLabel* gameOverLabel_;
     std::vector<Shown> shown_ = std::vector<Shown>(1); // by slot number; entry 0 unused
     std::vector<int> order_;                           // shown slots, back to front
-    std::vector<Disc> discs_;                          // each slot's fill, made once per letter
+    std::vector<Drawn> drawn_;                         // by slot number
     QHash<Rgb, QPixmap> rims_;
     QHash<quint64, QPixmap> letters_;
 };
