@@ -3,7 +3,6 @@
 #include "windows/GameWindow.h"
 #include "windows/MainWindow.h"
 
-#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -33,34 +32,9 @@ class GameSwitchingTest : public QObject {
 private slots:
     void initTestCase() { qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8()); }
 
-    void gameStandsWhereMainStoodAndReturnsMainToItsOwnPlace()
+    void keyboardRightBelowFollowsAndTheStartLevelIsKept()
     {
-        writeSettings("[Display]\nWinX=1500\nWinY=3000\nWinColour=255\n[Game]\nStartLevel=9\n[KeyLayout]\nShowLayout=0\n");
-        Hub hub(ProgramPaths(dir.path(), dir.filePath("clavora")), QString());
-        hub.start();
-        MainWindow& main = hub.mainWindow();
-        QTest::mouseClick(button(&main, "&Game"), Qt::LeftButton);
-        GameWindow* game = hub.gameWindow();
-        QVERIFY(game && game->isVisible());
-        QVERIFY(!main.isVisible());
-        QVERIFY(hub.settings().GameLoaded);
-        QCOMPARE(game->pos(), QPoint(100, 200));
-        QCOMPARE(game->palette().color(QPalette::Window), QColor(255, 0, 0));
-        QCOMPARE(game->findChild<QLineEdit*>()->text(), QString("9"));
-
-        game->move(150, 250);
-        game->findChild<QLineEdit*>()->setText("17");
-        QTest::mouseClick(button(game, "E&xercises"), Qt::LeftButton);
-        QVERIFY(main.isVisible());
-        QCOMPARE(main.pos(), QPoint(150, 250));
-        QVERIFY(!hub.settings().GameLoaded);
-        QCOMPARE(hub.settings().GameStartLevel, std::int16_t(17));
-        QTRY_VERIFY(!hub.gameWindow());
-    }
-
-    void keyboardBelowTheWindowInUseFollowsTheSwitch()
-    {
-        writeSettings("[KeyLayout]\nShowLayout=1\n");
+        writeSettings("[Game]\nStartLevel=9\n[KeyLayout]\nShowLayout=1\n");
         Hub hub(ProgramPaths(dir.path(), dir.filePath("clavora")), QString());
         hub.start();
         MainWindow& main = hub.mainWindow();
@@ -70,12 +44,17 @@ private slots:
         QTest::mouseClick(button(&main, "&Game"), Qt::LeftButton);
         GameWindow* game = hub.gameWindow();
         QVERIFY(game->showLayoutChecked());
+        QCOMPARE(game->findChild<QLineEdit*>()->text(), QString("9"));
         QCOMPARE(keyboard->y(), game->frameGeometry().bottom() + 1);
 
         keyboard->move(keyboard->x(), keyboard->y() + 7); // dragged away: it stays
         const int dragged = keyboard->y();
+        game->findChild<QLineEdit*>()->setText("17");
         QTest::mouseClick(button(game, "E&xercises"), Qt::LeftButton);
         QCOMPARE(keyboard->y(), dragged);
+        QVERIFY(main.isVisible() && !hub.settings().GameLoaded);
+        QCOMPARE(hub.settings().GameStartLevel, std::int16_t(17));
+        QTRY_VERIFY(!hub.gameWindow());
     }
 
     void gameFirstTakesTheSavedKeyboardBoxAndItsCloseSavesItsPlace()
@@ -84,10 +63,8 @@ private slots:
         Hub hub(ProgramPaths(dir.path(), dir.filePath("clavora")), QStringLiteral("/G"));
         hub.start();
         GameWindow* game = hub.gameWindow();
-        QVERIFY(game && game->isVisible());
-        QVERIFY(!hub.mainWindow().isVisible());
-        QVERIFY(game->showLayoutChecked());
-        QVERIFY(hub.mainWindow().showLayoutChecked());
+        QVERIFY(game && game->isVisible() && !hub.mainWindow().isVisible());
+        QVERIFY(game->showLayoutChecked() && hub.mainWindow().showLayoutChecked());
         QVERIFY(hub.keyboardWindow());
 
         game->move(90, 120);

@@ -100,30 +100,6 @@ private slots:
         QVERIFY(window->control().running());
         QCOMPARE(QApplication::focusWidget(), keyCapture());
     }
-
-    void playAreaShowsTheLetterBurningAndExploding()
-    {
-        settings.GameStartLevel = 1;
-        window = std::make_unique<GameWindow>(settings, clock, random, beep);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        // The letter's shell at the top left corner, filled (0, 0, 200).
-        random.queued = {0.0, 0.0, 0.0, 0.0, 0.0, 200.5 / 256};
-        QTest::mouseClick(button("&Start Game"), Qt::LeftButton);
-        tickAt(1001.125);
-        const QPoint rim(4 + 2, 8 + 24), centre(4 + 12, 8 + 12); // away from the letter itself
-        QImage shot = playArea()->grab().toImage();
-        QCOMPARE(shot.pixelColor(rim), QColor(0, 255, 0));
-        QCOMPARE(shot.pixelColor(centre), QColor(0, 0, 200));
-
-        tickAt(1006.125);
-        QTRY_VERIFY(playArea()->gameOverLabel()->isVisible());
-        shot = playArea()->grab().toImage();
-        QCOMPARE(shot.pixelColor(rim), QColor(255, 0, 0));
-        QCOMPARE(shot.pixelColor(centre), QColor(255, 0, 0));
-        QVERIFY(button("&Start Game")->isEnabled());
-        QCOMPARE(QApplication::focusWidget(), button("&Start Game"));
-    }
 };
 
 QTEST_MAIN(GameWindowTest)

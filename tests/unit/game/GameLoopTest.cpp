@@ -9,9 +9,9 @@ using GameLoop = GameTest;
 TEST_F(GameLoop, FirstLetterAtLevelOneComesAfterOnePointZeroNineSeconds)
 {
     start();
-    tickAt(1000.0 + 1.09);
+    tickAt(1001.09);
     EXPECT_EQ(letters(), 0);
-    tickAt(1000.0 + 1.1);
+    tickAt(1001.1);
     EXPECT_EQ(letters(), 1);
 }
 
@@ -21,38 +21,35 @@ TEST_F(GameLoop, LateTickSpawnsEveryLetterDueAndCarriesTheFraction)
     tickAt(1000.3);
     EXPECT_EQ(letters(), 5);
     EXPECT_NEAR(game.state().SpawnCarry, 0.25, 1e-9);
-    EXPECT_EQ(game.state().LastSpawnTime, 1000.3);
-    // With the carried quarter, 1.8 intervals later bring two letters.
-    tickAt(1000.3 + 1.8 * 60 / 1050);
+    tickAt(1000.3 + 1.8 * 60 / 1050); // with the carried quarter: two more
     EXPECT_EQ(letters(), 7);
-    EXPECT_NEAR(game.state().SpawnCarry, 0.05, 1e-9);
 }
 
 TEST_F(GameLoop, RimBurnsInStepsAndTheLetterExplodesAtFiveSeconds)
 {
     start();
     const double born = 1001.125;
-    tickAt(born); // the letter appears
+    tickAt(born);
     tickAt(born + 0.29);
     EXPECT_EQ(table()[1].rim, PureGreen); // red would rise by less than 15
     tickAt(born + 0.3);
     EXPECT_EQ(table()[1].rim, rgb(15, 240, 0));
-    tickAt(born + 0.31);
-    EXPECT_EQ(table()[1].rim, rgb(15, 240, 0));
     tickAt(born + 4.999);
     EXPECT_FALSE(game.state().GameOver);
-    EXPECT_EQ(redOf(table()[1].rim), 255);
-    EXPECT_EQ(greenOf(table()[1].rim), 0);
     tickAt(born + 5.0);
     EXPECT_TRUE(game.state().GameOver);
-    EXPECT_EQ(table()[1].rim, PureRed);
     EXPECT_EQ(table()[1].fill, PureRed);
     EXPECT_TRUE(form().gameOverVisible);
-    EXPECT_EQ(form().gameOverColour, PureGreen);
     EXPECT_TRUE(form().startEnabled);
-    EXPECT_FALSE(form().pauseEnabled);
     EXPECT_TRUE(form().timerEnabled); // for the fade
-    EXPECT_FALSE(game.running());
+
+    tickAt(born + 5.19);
+    EXPECT_EQ(form().gameOverColour, PureGreen);
+    tickAt(born + 5.2);
+    EXPECT_EQ(form().gameOverColour, rgb(10, 245, 0));
+    tickAt(born + 10.0);
+    EXPECT_EQ(form().gameOverColour, PureRed);
+    EXPECT_FALSE(form().timerEnabled);
 }
 
 TEST_F(GameLoop, OnlyTheLowerOfTwoOverdueSlotsExplodes)
@@ -60,62 +57,35 @@ TEST_F(GameLoop, OnlyTheLowerOfTwoOverdueSlotsExplodes)
     start();
     tickAt(1001.125);
     tickAt(1002.25);
-    ASSERT_EQ(letters(), 2);
-    // Slot 1 is hit and refilled later, so slot 2 holds the older letter.
-    typeAt(1002.25, u'a');
+    typeAt(1002.25, u'a'); // frees slot 1, refilled next: slot 2 holds the older letter
     tickAt(1003.375);
     ASSERT_EQ(table()[1].SpawnTime, 1003.375);
-    tickAt(1009.0); // both are overdue now
+    tickAt(1009.0);
     EXPECT_EQ(table()[1].fill, PureRed);
     EXPECT_NE(table()[2].fill, PureRed);
     EXPECT_NE(table()[2].rim, PureRed);
-    EXPECT_GT(table()[1].stacking, table()[2].stacking);
 }
 
-TEST_F(GameLoop, GameOverFadesFromGreenToRedAndStopsTheTimer)
-{
-    start();
-    tickAt(1001.125);
-    const double exploded = 1006.125;
-    tickAt(exploded);
-    ASSERT_TRUE(game.state().GameOver);
-    tickAt(exploded + 0.19);
-    EXPECT_EQ(form().gameOverColour, PureGreen);
-    tickAt(exploded + 0.2);
-    EXPECT_EQ(form().gameOverColour, rgb(10, 245, 0));
-    tickAt(exploded + 4.99);
-    EXPECT_TRUE(form().timerEnabled);
-    tickAt(exploded + 5.0);
-    EXPECT_EQ(form().gameOverColour, PureRed);
-    EXPECT_FALSE(form().timerEnabled);
-}
-
+// Also with a text colour of pure green, which the notice must not be mistaken for.
 TEST_F(GameLoop, AdvanceNoticeComesOnceWithOneBeep)
 {
-    start();
-    playUntil(1029.9);
-    EXPECT_EQ(form().noticeText, PauseNotice);
-    playUntil(1030.0);
-    EXPECT_EQ(form().noticeText, AdvanceNotice);
-    EXPECT_EQ(form().noticeColour, PureGreen);
-    EXPECT_EQ(beep.beeps, 1);
-    playUntil(1040.0);
-    EXPECT_EQ(beep.beeps, 1);
-    EXPECT_EQ(form().timeText, QStringLiteral("Time elapsed: 0:40"));
-}
-
-TEST_F(GameLoop, PureGreenTextStillGetsTheNoticeAndItsBeep)
-{
-    settings.TextColour = PureGreen;
-    game.load();
-    start();
-    typeAt(1001.0, u'\r');
-    game.PauseGame();
-    EXPECT_EQ(form().noticeText, PausedNotice); // not taken for the advance notice
-    game.ResumeGame();
-    playUntil(1030.0);
-    EXPECT_EQ(form().noticeText, AdvanceNotice);
-    EXPECT_EQ(beep.beeps, 1);
+    for (const Rgb text : {DefaultTextColour, PureGreen}) {
+        settings.TextColour = text;
+        game.load();
+        clock.now = 1000.0;
+        beep.beeps = 0;
+        start();
+        game.PauseGame();
+        EXPECT_EQ(form().noticeText, PausedNotice);
+        game.ResumeGame();
+        playUntil(1029.9);
+        EXPECT_EQ(form().noticeText, PauseNotice);
+        playUntil(1040.0);
+        EXPECT_EQ(form().noticeText, AdvanceNotice);
+        EXPECT_EQ(form().noticeColour, PureGreen);
+        EXPECT_EQ(beep.beeps, 1);
+        game.EndGame();
+    }
 }
 
 TEST_F(GameLoop, PauseMovesEveryStoredTimeByItsLength)
@@ -132,7 +102,6 @@ TEST_F(GameLoop, PauseMovesEveryStoredTimeByItsLength)
     EXPECT_EQ(after.LevelStartTime, before.LevelStartTime + 10);
     EXPECT_EQ(after.LastSpawnTime, before.LastSpawnTime + 10);
     EXPECT_EQ(after.Slots[1].SpawnTime, before.Slots[1].SpawnTime + 10);
-    EXPECT_EQ(after.PauseStartTime, 10.0);
     tickAt(1012.01);
     EXPECT_EQ(form().timeText, QStringLiteral("Time elapsed: 0:02"));
 }
@@ -141,19 +110,16 @@ TEST_F(GameLoop, MidnightKeepsAgesElapsedTimeAndRhythm)
 {
     clock.now = DaySeconds - 2.0;
     start();
-    tickAt(DaySeconds - 0.9); // the first letter, 1.1 s in
-    tickAt(0.1);              // past midnight
-    const GameState& g = game.state();
-    EXPECT_DOUBLE_EQ(g.GameStartTime, -2.0);
-    EXPECT_NEAR(g.Slots[1].SpawnTime, -0.9, 1e-6);
+    tickAt(DaySeconds - 0.9); // the first letter
+    tickAt(0.1);
+    EXPECT_DOUBLE_EQ(game.state().GameStartTime, -2.0);
     EXPECT_EQ(form().timeText, QStringLiteral("Time elapsed: 0:02"));
-    EXPECT_EQ(letters(), 1);
     tickAt(0.2); // 1.1 s after the first letter
     EXPECT_EQ(letters(), 2);
     tickAt(4.0);
-    EXPECT_FALSE(g.GameOver); // 4.9 s old
+    EXPECT_FALSE(game.state().GameOver); // 4.9 s old
     tickAt(4.2);
-    EXPECT_TRUE(g.GameOver);
+    EXPECT_TRUE(game.state().GameOver);
 }
 
 TEST_F(GameLoop, MidnightDuringAPause)
@@ -164,11 +130,9 @@ TEST_F(GameLoop, MidnightDuringAPause)
     game.PauseGame();
     clock.now = 5.0;
     game.ResumeGame();
-    EXPECT_EQ(game.state().PauseStartTime, 10.0);
     EXPECT_EQ(game.state().GameStartTime, DaySeconds - 5.5 + 10.0);
     tickAt(5.5);
     EXPECT_EQ(form().timeText, QStringLiteral("Time elapsed: 0:01"));
-    EXPECT_EQ(letters(), 0);
     EXPECT_TRUE(game.running());
 }
 
