@@ -19,9 +19,4 @@ StartMode FindStartMode(const QString& commandLine)
     return StartMode::Normal;
 }
 
-bool HasKeyboardSwitch(const QString& commandLine)
-{
-    return commandLine.contains(QLatin1String("/k"), Qt::CaseInsensitive);
-}
-
 } // namespace clavora

@@ -13,6 +13,4 @@ QString CommandLineText(const QStringList& arguments);
 // command line, without regard to case.
 StartMode FindStartMode(const QString& commandLine);
 
-bool HasKeyboardSwitch(const QString& commandLine);
-
 } // namespace clavora

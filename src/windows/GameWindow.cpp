@@ -16,17 +16,9 @@
 namespace clavora {
 
 namespace {
-template <typename W>
-W* make(QWidget* parent, const QString& text, int l, int t, int w, int h)
-{
-    auto* widget = new W(text, parent);
-    placeTwips(widget, l, t, w, h);
-    return widget;
-}
-
 QLabel* statusLabel(QWidget* parent, const QString& text, int l, int t, int w, int h)
 {
-    auto* label = make<QLabel>(parent, text, l, t, w, h);
+    auto* label = makeAt<QLabel>(parent, text, l, t, w, h);
     label->setFont(fixedFont(9));
     return label;
 }
@@ -40,23 +32,23 @@ GameWindow::GameWindow(AppSettings& settings, Clock& clock, Random& random, Beep
     setFixedSize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
     setAutoFillBackground(true);
 
-    startLevelLabel_ = make<QLabel>(this, QStringLiteral("Start &Level:"), 60, 420, 1095, 255);
+    startLevelLabel_ = makeAt<QLabel>(this, QStringLiteral("Start &Level:"), 60, 420, 1095, 255);
     startLevelLabel_->setAlignment(Qt::AlignCenter);
-    startLevel_ = make<QLineEdit>(this, QStringLiteral("1"), 420, 660, 375, 285);
+    startLevel_ = makeAt<QLineEdit>(this, QStringLiteral("1"), 420, 660, 375, 285);
     startLevel_->setAlignment(Qt::AlignCenter);
     startLevel_->setAccessibleName(QStringLiteral("Start level"));
     startLevelLabel_->setBuddy(startLevel_);
-    startButton_ = make<WrapButton>(this, QStringLiteral("&Start Game"), 120, 1140, 975, 435);
-    pauseButton_ = make<WrapButton>(this, PauseCaption, 120, 1740, 975, 435);
+    startButton_ = makeAt<WrapButton>(this, QStringLiteral("&Start Game"), 120, 1140, 975, 435);
+    pauseButton_ = makeAt<WrapButton>(this, PauseCaption, 120, 1740, 975, 435);
     pauseButton_->setEnabled(false);
-    stopButton_ = make<WrapButton>(this, QStringLiteral("&End Game"), 120, 2340, 975, 435);
+    stopButton_ = makeAt<WrapButton>(this, QStringLiteral("&End Game"), 120, 2340, 975, 435);
     stopButton_->setEnabled(false);
-    gameButton_ = make<WrapButton>(this, QStringLiteral("E&xercises"), 120, 2940, 975, 435);
-    settingsButton_ = make<WrapButton>(this, QStringLiteral("Se&ttings"), 120, 3540, 975, 435);
-    helpButton_ = make<WrapButton>(this, QStringLiteral("&Help"), 120, 4140, 975, 435);
+    gameButton_ = makeAt<WrapButton>(this, QStringLiteral("E&xercises"), 120, 2940, 975, 435);
+    settingsButton_ = makeAt<WrapButton>(this, QStringLiteral("Se&ttings"), 120, 3540, 975, 435);
+    helpButton_ = makeAt<WrapButton>(this, QStringLiteral("&Help"), 120, 4140, 975, 435);
     for (QPushButton* b : {startButton_, pauseButton_, stopButton_, gameButton_, settingsButton_, helpButton_})
         b->setAutoDefault(false);
-    showLayout_ = make<WrapCheckBox>(this, QStringLiteral("Show keyboard layout"), 120, 4740, 1035, 585);
+    showLayout_ = makeAt<WrapCheckBox>(this, QStringLiteral("Show keyboard layout"), 120, 4740, 1035, 585);
     levelLabel_ = statusLabel(this, QStringLiteral("Level: 1"), 1320, 120, 1635, 255);
     keyLevelLabel_ = statusLabel(this, QString(), 3000, 120, 2175, 255);
     timeLabel_ = statusLabel(this, QStringLiteral("Time elapsed: 0:00"), 5220, 120, 2835, 315);

@@ -19,6 +19,15 @@ inline void placeTwips(QWidget* w, int left, int top, int width, int height)
     w->setGeometry(twipsRect(left, top, width, height));
 }
 
+// A control with its caption, placed in twips.
+template <typename W>
+W* makeAt(QWidget* parent, const QString& text, int left, int top, int width, int height)
+{
+    auto* widget = new W(text, parent);
+    placeTwips(widget, left, top, width, height);
+    return widget;
+}
+
 inline QColor toQColor(Rgb c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
 inline Rgb fromQColor(const QColor& c) { return rgb(c.red(), c.green(), c.blue()); }
 

@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "FormWriting.h"
 #include "Geometry.h"
 #include "WrapButton.h"
 #include "exercises/ExerciseControl.h"
@@ -20,61 +21,42 @@
 
 namespace clavora {
 
-namespace {
-template <typename W>
-W* make(QWidget* parent, const QString& text, int l, int t, int w, int h)
-{
-    auto* widget = new W(text, parent);
-    placeTwips(widget, l, t, w, h);
-    return widget;
-}
-
-void setTextIfDifferent(QLineEdit* edit, const QString& text)
-{
-    if (edit->text() != text) {
-        const QSignalBlocker block(edit);
-        edit->setText(text);
-        edit->setCursorPosition(int(text.size()));
-    }
-}
-} // namespace
-
 MainWindow::MainWindow()
 {
     setFixedSize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
-    label1_ = make<QLabel>(this, QStringLiteral("Exercise type:"), -60, 300, 1275, 255);
+    label1_ = makeAt<QLabel>(this, QStringLiteral("Exercise type:"), -60, 300, 1275, 255);
     label1_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    presetExercises_ = make<QRadioButton>(this, QStringLiteral("&Preset - exercise:"), 1320, 300, 1575, 255);
+    presetExercises_ = makeAt<QRadioButton>(this, QStringLiteral("&Preset - exercise:"), 1320, 300, 1575, 255);
     presetExercises_->setChecked(true);
     // The caption is a little wider than the classic box; tighter spacing keeps it whole.
     presetExercises_->setStyleSheet(QStringLiteral("QRadioButton { spacing: 1px; }"));
-    exNumBox_ = make<QLineEdit>(this, QStringLiteral("1"), 2880, 270, 375, 285);
+    exNumBox_ = makeAt<QLineEdit>(this, QStringLiteral("1"), 2880, 270, 375, 285);
     exNumBox_->setAlignment(Qt::AlignCenter);
-    randomExercises_ = make<QRadioButton>(this, QStringLiteral("&Random"), 3360, 300, 1035, 255);
-    startButton_ = make<WrapButton>(this, QStringLiteral("&Start Exercises"), 4560, 180, 975, 435);
-    stopButton_ = make<WrapButton>(this, QStringLiteral("S&top Exercises"), 5640, 180, 975, 435);
+    randomExercises_ = makeAt<QRadioButton>(this, QStringLiteral("&Random"), 3360, 300, 1035, 255);
+    startButton_ = makeAt<WrapButton>(this, QStringLiteral("&Start Exercises"), 4560, 180, 975, 435);
+    stopButton_ = makeAt<WrapButton>(this, QStringLiteral("S&top Exercises"), 5640, 180, 975, 435);
     stopButton_->setEnabled(false);
-    gameButton_ = make<WrapButton>(this, QStringLiteral("&Game"), 6720, 180, 975, 435);
-    settingsButton_ = make<WrapButton>(this, QStringLiteral("S&ettings"), 7800, 180, 975, 435);
-    helpButton_ = make<WrapButton>(this, QStringLiteral("&Help"), 8940, 180, 975, 435);
-    typeThis_ = make<QLineEdit>(this, SampleText, 180, 780, 9735, 495);
+    gameButton_ = makeAt<WrapButton>(this, QStringLiteral("&Game"), 6720, 180, 975, 435);
+    settingsButton_ = makeAt<WrapButton>(this, QStringLiteral("S&ettings"), 7800, 180, 975, 435);
+    helpButton_ = makeAt<WrapButton>(this, QStringLiteral("&Help"), 8940, 180, 975, 435);
+    typeThis_ = makeAt<QLineEdit>(this, SampleText, 180, 780, 9735, 495);
     typeThis_->setReadOnly(true);
     typeThis_->setFocusPolicy(Qt::ClickFocus);
     typeThis_->setFont(fixedFont(18));
-    exerciseBox_ = make<QLineEdit>(this, SampleText, 180, 1380, 9735, 495);
+    exerciseBox_ = makeAt<QLineEdit>(this, SampleText, 180, 1380, 9735, 495);
     exerciseBox_->setFont(fixedFont(18));
     exerciseBox_->setEnabled(false);
     exerciseBox_->setAccessibleName(QStringLiteral("Typing line"));
     typeThis_->setAccessibleName(QStringLiteral("Exercise"));
-    timeLabel_ = make<QLabel>(this, QStringLiteral("Time elapsed:"), 3180, 2100, 1635, 255);
+    timeLabel_ = makeAt<QLabel>(this, QStringLiteral("Time elapsed:"), 3180, 2100, 1635, 255);
     timeLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     timeLabel_->setEnabled(false);
-    timeBox_ = make<QLineEdit>(this, QString(), 4920, 2040, 615, 285);
+    timeBox_ = makeAt<QLineEdit>(this, QString(), 4920, 2040, 615, 285);
     timeBox_->setAlignment(Qt::AlignCenter);
     timeBox_->setReadOnly(true);
     timeBox_->setEnabled(false);
     timeBox_->setFocusPolicy(Qt::ClickFocus);
-    secondsLabel_ = make<QLabel>(this, QStringLiteral("seconds"), 5640, 2100, 675, 255);
+    secondsLabel_ = makeAt<QLabel>(this, QStringLiteral("seconds"), 5640, 2100, 675, 255);
     secondsLabel_->setEnabled(false);
     log_ = new QPlainTextEdit(this);
     placeTwips(log_, 180, 2520, 9735, 2055);
@@ -82,8 +64,8 @@ MainWindow::MainWindow()
     log_->setFocusPolicy(Qt::ClickFocus);
     log_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     log_->setAccessibleName(QStringLiteral("Log"));
-    showLayout_ = make<QCheckBox>(this, QStringLiteral("Show keyboard layout"), 180, 4620, 2400, 315);
-    saveLogButton_ = make<QPushButton>(this, QStringLiteral("Sa&ve Log"), 8820, 4620, 1095, 315);
+    showLayout_ = makeAt<QCheckBox>(this, QStringLiteral("Show keyboard layout"), 180, 4620, 2400, 315);
+    saveLogButton_ = makeAt<QPushButton>(this, QStringLiteral("Sa&ve Log"), 8820, 4620, 1095, 315);
     for (QPushButton* b : {startButton_, stopButton_, gameButton_, settingsButton_, helpButton_, saveLogButton_})
         b->setAutoDefault(false);
 

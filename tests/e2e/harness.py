@@ -154,10 +154,11 @@ class ProgramTest(unittest.TestCase):
                  what="the window to take the focus")
 
     def geometry(self, window):
-        """Position of the window's client area and its size, in pixels."""
-        out = self.display.run(["xdotool", "getwindowgeometry", "--shell", str(window)])
-        values = dict(line.split("=") for line in out.split())
-        return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+        """Position of the window's client area on the screen and its size, in pixels.
+        (xdotool's own geometry is off by the window frame.)"""
+        out = self.display.run(["xwininfo", "-id", str(window)])
+        value = lambda name: int(re.search(rf"{name}:\s+(-?\d+)", out).group(1))
+        return value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"), value("Height")
 
     def click(self, window, x, y):
         self.display.run(["xdotool", "mousemove", "--window", str(window), str(x), str(y), "click", "1"], check=True)

@@ -1,6 +1,5 @@
 """The typing game in the real program, checked through the pixels of screenshots."""
 import os
-import re
 import subprocess
 import time
 
@@ -69,9 +68,7 @@ class Picture:
 
 class Game(harness.ProgramTest):
     def client_origin(self, window):
-        """Where the window's client area starts on the screen (xwininfo's absolute corner)."""
-        out = self.display.run(["xwininfo", "-id", str(window)])
-        return tuple(int(re.search(rf"Absolute upper-left {axis}:\s+(-?\d+)", out).group(1)) for axis in "XY")
+        return self.geometry(window)[:2]
 
     def picture(self, window, rect):
         return Picture(self, window, rect)

@@ -14,6 +14,5 @@ TEST(CommandLine, FirstSwitchFoundInTheOrderGameQuickKeyboard)
     };
     for (const auto& [line, mode] : cases)
         EXPECT_EQ(FindStartMode(line), mode) << line;
-    EXPECT_TRUE(HasKeyboardSwitch("/k /q"));
     EXPECT_EQ(CommandLineText({"/usr/bin/clavora", "/q", "/g"}), "/q /g");
 }
