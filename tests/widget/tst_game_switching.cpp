@@ -1,3 +1,4 @@
+#include "ProgramFolder.h"
 #include "app/Hub.h"
 #include "settings/ProfileFile.h"
 #include "windows/GameWindow.h"
@@ -5,7 +6,6 @@
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace clavora;
@@ -13,14 +13,8 @@ using namespace clavora;
 // Switching between the exercise window and the game window through the hub.
 class GameSwitchingTest : public QObject {
     Q_OBJECT
-    QTemporaryDir dir;
+    test::ProgramFolder dir;
 
-    void writeSettings(const QByteArray& text)
-    {
-        QFile f(dir.filePath("Clavora.ini"));
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(text);
-    }
     static QPushButton* button(QWidget* window, const QString& caption)
     {
         for (auto* b : window->findChildren<QPushButton*>())
@@ -30,12 +24,10 @@ class GameSwitchingTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8()); }
-
     void keyboardRightBelowFollowsAndTheStartLevelIsKept()
     {
-        writeSettings("[Game]\nStartLevel=9\n[KeyLayout]\nShowLayout=1\n");
-        Hub hub(ProgramPaths(dir.path(), dir.filePath("clavora")), QString());
+        dir.writeSettings("[Game]\nStartLevel=9\n[KeyLayout]\nShowLayout=1\n");
+        Hub hub(dir.paths(), QString());
         hub.start();
         MainWindow& main = hub.mainWindow();
         QWidget* keyboard = hub.keyboardWindow();
@@ -59,8 +51,8 @@ private slots:
 
     void gameFirstTakesTheSavedKeyboardBoxAndItsCloseSavesItsPlace()
     {
-        writeSettings("[KeyLayout]\nShowLayout=1\n");
-        Hub hub(ProgramPaths(dir.path(), dir.filePath("clavora")), QStringLiteral("/G"));
+        dir.writeSettings("[KeyLayout]\nShowLayout=1\n");
+        Hub hub(dir.paths(), QStringLiteral("/G"));
         hub.start();
         GameWindow* game = hub.gameWindow();
         QVERIFY(game && game->isVisible() && !hub.mainWindow().isVisible());

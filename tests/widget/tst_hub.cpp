@@ -1,32 +1,24 @@
+#include "ProgramFolder.h"
 #include "app/Hub.h"
 #include "windows/MainWindow.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace clavora;
 
 class HubTest : public QObject {
     Q_OBJECT
-    QTemporaryDir dir;
+    test::ProgramFolder dir;
 
-    void writeSettings(const QByteArray& text)
-    {
-        QFile f(dir.filePath("Clavora.ini"));
-        f.open(QIODevice::WriteOnly);
-        f.write(text);
-    }
 
 private slots:
-    void initTestCase() { qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8()); }
-
     void startUpColoursTheControlsFromTheSettings()
     {
-        writeSettings("[Display]\nWinColour=255\nTextColour=65280\n[KeyLayout]\nShowLayout=0\n");
-        Hub hub(ProgramPaths(dir.path(), dir.filePath("clavora")), QString());
+        dir.writeSettings("[Display]\nWinColour=255\nTextColour=65280\n[KeyLayout]\nShowLayout=0\n");
+        Hub hub(dir.paths(), QString());
         hub.start();
         MainWindow& main = hub.mainWindow();
         QCOMPARE(main.palette().color(QPalette::Window), QColor(255, 0, 0));
@@ -41,8 +33,8 @@ private slots:
 
     void showLayoutIsAppliedLastAndQuickModeSetsTheCaption()
     {
-        writeSettings("[KeyLayout]\nShowLayout=1\n[QuickEx]\nExType=1\n");
-        Hub hub(ProgramPaths(dir.path(), dir.filePath("clavora")), QStringLiteral("/Q"));
+        dir.writeSettings("[KeyLayout]\nShowLayout=1\n[QuickEx]\nExType=1\n");
+        Hub hub(dir.paths(), QStringLiteral("/Q"));
         hub.start();
         QVERIFY(hub.mainWindow().showLayoutChecked());
         QCOMPARE(hub.mainWindow().windowTitle(), QString("Orvella Clavora - Quick Exercises"));

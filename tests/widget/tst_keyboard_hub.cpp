@@ -1,30 +1,18 @@
+#include "ProgramFolder.h"
 #include "app/Hub.h"
 #include "windows/GameWindow.h"
 #include "windows/KeyboardWindow.h"
 #include "windows/MainWindow.h"
 
 #include <QPointer>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace clavora;
 
 class KeyboardHubTest : public QObject {
     Q_OBJECT
-    QTemporaryDir dir;
+    test::ProgramFolder dir;
 
-    void writeSettings(const QByteArray& text)
-    {
-        QFile f(dir.filePath("Clavora.ini"));
-        f.open(QIODevice::WriteOnly);
-        f.write(text);
-    }
-    std::unique_ptr<Hub> start(const QString& commandLine)
-    {
-        auto hub = std::make_unique<Hub>(ProgramPaths(dir.path(), dir.filePath("clavora")), commandLine);
-        hub->start();
-        return hub;
-    }
     static QPoint belowOf(const QWidget& owner, int offsetPixels)
     {
         return {owner.x() + offsetPixels, owner.y() + owner.frameGeometry().height() + 8}; // 120 twips
@@ -33,7 +21,6 @@ class KeyboardHubTest : public QObject {
 private slots:
     void initTestCase()
     {
-        qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8());
         QDir().mkpath(dir.filePath("Layouts"));
         QFile::copy(qEnvironmentVariable("CLAVORA_DATA") + "/Layouts/QWERTY - United States.kbl",
                     dir.filePath("Layouts/QWERTY - United States.kbl"));
@@ -41,8 +28,8 @@ private slots:
 
     void mainsBoxOpensTheKeyboardBelowMainAndItsCloseUnticksTheBox()
     {
-        writeSettings("[Display]\nWinX=1500\nWinY=1500\nWinColour=255\nTextColour=65280\n[KeyLayout]\nShowLayout=0\n");
-        auto hub = start({});
+        dir.writeSettings("[Display]\nWinX=1500\nWinY=1500\nWinColour=255\nTextColour=65280\n[KeyLayout]\nShowLayout=0\n");
+        auto hub = dir.startHub({});
         MainWindow& main = hub->mainWindow();
         QVERIFY(!hub->keyboardWindow());
         main.setShowLayoutChecked(true);
@@ -68,8 +55,8 @@ private slots:
 
     void besideTheGameItStandsBelowTheGameAndUnticksItsBox()
     {
-        writeSettings("[Display]\nWinX=1500\nWinY=1500\n[KeyLayout]\nShowLayout=0\n");
-        auto hub = start("/g");
+        dir.writeSettings("[Display]\nWinX=1500\nWinY=1500\n[KeyLayout]\nShowLayout=0\n");
+        auto hub = dir.startHub("/g");
         GameWindow* game = hub->gameWindow();
         QVERIFY(game);
         game->setShowLayoutChecked(true);
@@ -85,8 +72,8 @@ private slots:
     void anotherModeWithKStillTreatsTheKeyboardAsAHelperWindow()
     {
         // "/k /q" runs quick exercises: closing the keyboard must not end that run unsaved.
-        writeSettings("[Display]\nWinX=1500\nWinY=1500\n[KeyLayout]\nShowLayout=1\n[QuickEx]\nExType=1\n");
-        auto hub = start("/k /q");
+        dir.writeSettings("[Display]\nWinX=1500\nWinY=1500\n[KeyLayout]\nShowLayout=1\n[QuickEx]\nExType=1\n");
+        auto hub = dir.startHub("/k /q");
         QVERIFY(hub->mainWindow().isVisible());
         QWidget* keyboard = hub->keyboardWindow();
         QVERIFY(keyboard);
