@@ -1,15 +1,24 @@
 #pragma once
 #include "common/Services.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <random>
 
 namespace clavora {
 
+// Seconds since local midnight as they were when the program started, carried on by a
+// monotonic timer: a wall clock set back (the end of summer time, a time sync) would
+// otherwise pass for midnight and age every running time by a day.
 class SystemClock final : public Clock {
 public:
+    SystemClock();
     double secondsSinceMidnight() const override;
     QDateTime localDateTime() const override;
+
+private:
+    QElapsedTimer sinceStart_;
+    qint64 startMsecs_;
 };
 
 class MersenneRandom final : public Random {
