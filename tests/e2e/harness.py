@@ -169,6 +169,23 @@ class ProgramTest(unittest.TestCase):
     def type(self, text):
         self.display.run(["xdotool", "type", "--delay", "25", text], check=True)
 
+    def open_main(self, *args, program=None):
+        """Starts the program and activates its exercise window."""
+        self.start(*args, program=program)
+        window = self.wait_window("Orvella Clavora - Exercises")
+        self.activate(window)
+        return window
+
+    def close_window(self, window):
+        """Closes a window through the window manager (its close box)."""
+        self.activate(window)
+        self.key("alt+F4")
+
+    def close_main(self, window):
+        """Closes the window in use and waits for the program to end cleanly."""
+        self.close_window(window)
+        self.assertEqual(self.wait_exit(), 0)
+
     def confirm_box(self, title, timeout=10):
         """Presses OK on a message box with this title."""
         box = self.wait_window(title, timeout)

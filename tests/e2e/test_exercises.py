@@ -5,7 +5,6 @@ import time
 import harness
 from harness import wait_for
 
-MAIN = "Orvella Clavora - Exercises"
 NO_KEYBOARD = "[KeyLayout]\nShowLayout=0\n"
 GUARD = " LOL, nice try xD "
 SAVE_ORDER = [
@@ -19,16 +18,14 @@ SAVE_ORDER = [
 
 
 class ExerciseWindow(harness.ProgramTest):
-    def open_main(self, *args):
-        self.start(*args)
-        window = self.wait_window(MAIN)
-        self.activate(window)
-        return window
-
-    def close_main(self, window):
-        self.activate(window)
-        self.key("alt+F4")
-        self.assertEqual(self.wait_exit(), 0)
+    def save_log(self, path):
+        """Saves the log through the Save As dialog under this name."""
+        self.key("alt+v")
+        self.activate(self.wait_window("Save Log As . . ."))
+        self.key("ctrl+a")
+        self.type(path)
+        self.key("Return")
+        wait_for(lambda: os.path.exists(path), what="the saved log")
 
     def test_first_close_writes_every_key_and_the_typed_number(self):
         window = self.open_main()
@@ -57,13 +54,7 @@ class ExerciseWindow(harness.ProgramTest):
         self.key("Escape")
 
         log_path = os.path.join(self.root, "session.log")
-        self.key("alt+v")
-        dialog = self.wait_window("Save Log As . . .")
-        self.activate(dialog)
-        self.key("ctrl+a")
-        self.type(log_path)
-        self.key("Return")
-        wait_for(lambda: os.path.exists(log_path), what="the saved log")
+        self.save_log(log_path)
         self.assertTrue(os.path.isdir(os.path.join(self.folder, "Logs")))
         with open(log_path, encoding="utf-8", newline="") as f:
             lines = f.read().split("\r\n")
@@ -84,12 +75,7 @@ class ExerciseWindow(harness.ProgramTest):
         self.confirm_box("Exercise Status")
         self.key("Escape")
         log_path = os.path.join(self.root, "random.txt")
-        self.key("alt+v")
-        self.activate(self.wait_window("Save Log As . . ."))
-        self.key("ctrl+a")
-        self.type(log_path)
-        self.key("Return")
-        wait_for(lambda: os.path.exists(log_path), what="the saved log")
+        self.save_log(log_path)
         with open(log_path, encoding="utf-8", newline="") as f:
             self.assertTrue(f.read().startswith("Random Key Exercise - level 2: "))
         self.close_main(window)

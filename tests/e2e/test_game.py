@@ -141,9 +141,7 @@ class Game(harness.ProgramTest):
         main = self.wait_window(MAIN)
         self.wait_no_window(GAME)
         self.assertEqual(self.client_origin(main), moved)
-        self.activate(main)
-        self.key("alt+F4")
-        self.assertEqual(self.wait_exit(), 0)
+        self.close_main(main)
         self.assertEqual(self.setting("Game", "StartLevel"), "1")
 
 

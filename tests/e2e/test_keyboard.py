@@ -36,10 +36,6 @@ class KeyboardWindow(harness.ProgramTest):
         self.assertEqual(keyboard_x - keyboard_left, main_x - left + 33)
         self.assertEqual(keyboard_y - keyboard_top, main_y + main_height + bottom + 8)
 
-    def close_window(self, window):
-        self.activate(window)
-        self.key("alt+F4")
-
     def test_keyboard_only_lights_held_keys_and_its_close_leaves_the_settings_alone(self):
         self.write_settings(COLOURS + "[KeyLayout]\nShowLayout=0\n")
         settings_path = os.path.join(self.folder, "Clavora.ini")

@@ -3,19 +3,12 @@ import os
 
 import harness
 
-MAIN = "Orvella Clavora - Exercises"
 SETTINGS = "Orvella Clavora - Settings"
 NO_KEYBOARD = "[KeyLayout]\nShowLayout=0\n"
 CLASSES = ["LowerCase", "UpperCase", "Numbers", "NumberPunc", "Punc", "ShiftPunc", "Space", "Custom"]
 
 
 class SettingsDialog(harness.ProgramTest):
-    def open_main(self):
-        self.start()
-        window = self.wait_window(MAIN)
-        self.activate(window)
-        return window
-
     def open_settings(self, main):
         self.activate(main)
         self.key("alt+e")
@@ -33,11 +26,6 @@ class SettingsDialog(harness.ProgramTest):
         """ENTER presses OK wherever the focus is, also inside a box."""
         self.key("Return")
         self.wait_no_window(SETTINGS)
-
-    def close_main(self, main):
-        self.activate(main)
-        self.key("alt+F4")
-        self.assertEqual(self.wait_exit(), 0)
 
     def autostart_entry(self):
         return os.path.join(self.home, ".config", "autostart", "clavora-quick-exercises.desktop")

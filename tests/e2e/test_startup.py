@@ -5,7 +5,6 @@ import time
 
 import harness
 
-MAIN = "Orvella Clavora - Exercises"
 QUICK = "Orvella Clavora - Quick Exercises"
 GAME = "Orvella Clavora - Game"
 NO_KEYBOARD = "[KeyLayout]\nShowLayout=0\n"
@@ -50,12 +49,9 @@ class StartUp(harness.ProgramTest):
     def test_switches_that_are_not_ours_start_normally(self):
         for args in (["-q"], ["/x"]):
             self.write_settings(NO_KEYBOARD)
-            self.start(*args)
-            window = self.wait_window(MAIN)
+            window = self.open_main(*args)
             self.assertFalse(self.find_windows(QUICK))
-            self.activate(window)
-            self.key("alt+F4")
-            self.assertEqual(self.wait_exit(), 0)
+            self.close_main(window)
 
     def test_game_switch_wins_in_any_case_and_order(self):
         for args in (["/G"], ["/q", "/g"]):
@@ -77,11 +73,7 @@ class StartUp(harness.ProgramTest):
         with open(entry, "w") as f:
             f.write("[Desktop Entry]\nExec=old\n")  # present: the setting loads as on
         program = os.path.join(folder, "clavora")
-        self.start(program=program)
-        window = self.wait_window(MAIN)
-        self.activate(window)
-        self.key("alt+F4")
-        self.assertEqual(self.wait_exit(), 0)
+        self.close_main(self.open_main(program=program))
 
         with open(entry, encoding="utf-8") as f:
             exec_line = next(line[5:] for line in f.read().splitlines() if line.startswith("Exec="))
