@@ -87,6 +87,15 @@ void Hub::HelpFile()
 
 bool Hub::eventFilter(QObject* watched, QEvent* event)
 {
+    // The settings dialog's opener is out of use while the dialog is open: its close box
+    // brings the dialog forward rather than ending the program under the user's edits.
+    if (event->type() == QEvent::Close && event->spontaneous() && settingsDialog_ &&
+        (watched == main_.get() || (game_ && watched == game_.get()))) {
+        event->ignore();
+        settingsDialog_->raise();
+        settingsDialog_->activateWindow();
+        return true;
+    }
     // Every window opens the help on F1's release, whatever has the focus. The release is
     // taken where it arrives first: a line edit accepts it, so it never reaches the window.
     if (event->type() == QEvent::KeyRelease && watched->isWidgetType()) {

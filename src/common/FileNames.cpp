@@ -17,4 +17,15 @@ QString fileIgnoringCase(const QString& folder, const QString& fileName)
     return exact;
 }
 
+QString folderProblemForSaving(const QString& folder)
+{
+    const QFileInfo info(folder);
+    const QString shown = QDir::toNativeSeparators(info.absoluteFilePath());
+    if (!info.isDir())
+        return QStringLiteral("The folder \"%1\" does not exist.  Choose a folder that does.").arg(shown);
+    if (!info.isWritable())
+        return QStringLiteral("You cannot save files in the folder \"%1\".  Choose another folder.").arg(shown);
+    return {};
+}
+
 } // namespace clavora

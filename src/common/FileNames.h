@@ -8,4 +8,7 @@ namespace clavora {
 // whose name differs only in case, else the exact name, which then does not open.
 QString fileIgnoringCase(const QString& folder, const QString& fileName);
 
+// Why a file cannot be saved in `folder`, for the user to read; empty when it can.
+QString folderProblemForSaving(const QString& folder);
+
 } // namespace clavora

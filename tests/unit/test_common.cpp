@@ -1,10 +1,12 @@
 #include "TempFolder.h"
+#include "common/FileNames.h"
 #include "common/Numbers.h"
 #include "common/ProgramPaths.h"
 #include "common/TextFile.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 #include <cmath>
 
@@ -133,4 +135,18 @@ TEST(ProgramPaths, StoredNamesFindTheirFilesWhateverTheCase)
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.found, folder.path(c.expected)) << c.expected.toStdString();
+}
+
+TEST(FolderProblemForSaving, OnlyAFolderThatExistsAndCanBeWritten)
+{
+    const test::TempFolder folder;
+    folder.write("a file", "x");
+    EXPECT_EQ(folderProblemForSaving(folder.path("")), "");
+    EXPECT_TRUE(folderProblemForSaving(folder.path("missing")).contains("does not exist"));
+    EXPECT_TRUE(folderProblemForSaving(folder.path("a file")).contains("does not exist"));
+    QFile::setPermissions(folder.path(""), QFile::ReadOwner | QFile::ExeOwner);
+    const bool privileged = QFileInfo(folder.path("")).isWritable(); // the superuser writes anywhere
+    if (!privileged)
+        EXPECT_TRUE(folderProblemForSaving(folder.path("")).contains("cannot save"));
+    QFile::setPermissions(folder.path(""), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
