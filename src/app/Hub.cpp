@@ -46,9 +46,13 @@ void Hub::start()
     main_->move(twipsToPixels(settings_.WinX), twipsToPixels(settings_.WinY));
     ColourControls();
     refresh();
-    main_->show();
+    const StartMode mode = FindStartMode(commandLine_);
+    // The game stands in for Main at once: a Main shown for that moment would be hidden
+    // before the window manager had framed it, and its place could no longer be trusted.
+    if (mode != StartMode::Game)
+        main_->show();
 
-    switch (FindStartMode(commandLine_)) {
+    switch (mode) {
     case StartMode::Game:
         openGame();
         break;
@@ -87,6 +91,15 @@ void Hub::HelpFile()
 
 bool Hub::eventFilter(QObject* watched, QEvent* event)
 {
+    // The settings dialog's opener is out of use while the dialog is open: its close box
+    // brings the dialog forward rather than ending the program under the user's edits.
+    if (event->type() == QEvent::Close && event->spontaneous() && settingsDialog_ &&
+        (watched == main_.get() || (game_ && watched == game_.get()))) {
+        event->ignore();
+        settingsDialog_->raise();
+        settingsDialog_->activateWindow();
+        return true;
+    }
     // Every window opens the help on F1's release, whatever has the focus. The release is
     // taken where it arrives first: a line edit accepts it, so it never reaches the window.
     if (event->type() == QEvent::KeyRelease && watched->isWidgetType()) {
@@ -119,6 +132,7 @@ void Hub::gameClicked()
 void Hub::openGame()
 {
     const bool keyboardFollows = main_->showLayoutChecked() && keyboardSitsBelow(*main_);
+    const QPoint frame = main_->pos();
     main_->hide();
     settings_.GameLoaded = true;
     game_ = std::make_unique<GameWindow>(settings_, clock_, random_, beep_);
@@ -127,22 +141,25 @@ void Hub::openGame()
     connect(game_.get(), &GameWindow::helpClicked, this, &Hub::HelpFile);
     connect(game_.get(), &GameWindow::showLayoutClicked, main_.get(), &MainWindow::setShowLayoutChecked);
     connect(game_.get(), &GameWindow::closed, this, &Hub::gameClosed);
-    placeAt(*game_, *main_);
+    game_->move(frame);
     game_->setShowLayoutChecked(main_->showLayoutChecked());
     game_->show();
     if (keyboardFollows)
-        moveKeyboardBelow(*game_);
+        moveKeyboardBelow(frame, *game_);
 }
 
 void Hub::gameExercisesClicked()
 {
     const bool keyboardFollows = game_->showLayoutChecked() && keyboardSitsBelow(*game_);
+    const QPoint frame = game_->pos();
     settings_.GameLoaded = false;
-    placeAt(*main_, *game_);
+    // By its client area: a hidden window no longer knows its frame. The game, shown
+    // and framed, puts its client where Main's goes, as the two share one decoration.
+    main_->setGeometry(QRect(game_->geometry().topLeft(), main_->size()));
     main_->show();
     main_->activateWindow();
     if (keyboardFollows)
-        moveKeyboardBelow(*main_);
+        moveKeyboardBelow(frame, *main_);
     game_->close(); // keeps the start level; Main stays, as the game is no longer in use
     game_.release()->deleteLater(); // the click that got here is still being handled
 }
@@ -154,18 +171,13 @@ void Hub::gameClosed()
         closeMain();
 }
 
-void Hub::placeAt(QWidget& window, const QWidget& other)
-{
-    // The windows share one decoration, so matching the client corners matches the frames.
-    // A client position holds whether or not the window manager has framed the window yet.
-    window.setGeometry(QRect(other.geometry().topLeft(), window.size()));
-}
-
 int Hub::outerHeight(const QWidget& window) const
 {
-    // Every window has the same decoration, and Main's is known once it has been shown,
-    // while a window that has just been shown may not have its frame yet.
-    return window.height() + main_->frameGeometry().height() - main_->height();
+    // Every window has the same decoration, but a window that has just been shown may not
+    // have its frame yet: then the other window's tells it.
+    const QWidget* other = &window == main_.get() ? static_cast<const QWidget*>(game_.get()) : main_.get();
+    const QWidget& framed = window.frameGeometry().height() != window.height() || !other ? window : *other;
+    return window.height() + framed.frameGeometry().height() - framed.height();
 }
 
 bool Hub::keyboardSitsBelow(const QWidget& window)
@@ -174,10 +186,11 @@ bool Hub::keyboardSitsBelow(const QWidget& window)
     return keyboard && keyboard->y() == window.y() + outerHeight(window);
 }
 
-void Hub::moveKeyboardBelow(const QWidget& window)
+void Hub::moveKeyboardBelow(QPoint frame, const QWidget& window)
 {
+    // The frame's corner as placed, not as the window reports it before it is framed.
     QWidget* keyboard = keyboardWindow();
-    keyboard->move(keyboard->x(), window.y() + outerHeight(window));
+    keyboard->move(keyboard->x(), frame.y() + outerHeight(window));
 }
 
 void Hub::settingsClicked()

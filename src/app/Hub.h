@@ -58,10 +58,9 @@ private:
     void openGame();
     void gameExercisesClicked();
     void gameClosed();
-    static void placeAt(QWidget& window, const QWidget& other);
     int outerHeight(const QWidget& window) const;
     bool keyboardSitsBelow(const QWidget& window);
-    void moveKeyboardBelow(const QWidget& window);
+    void moveKeyboardBelow(QPoint frame, const QWidget& window);
     bool keyboardOnly() const;
     KeyboardWindow& loadKeyboard();
     void placeKeyboard(QWidget& keyboard);

@@ -19,6 +19,8 @@ public:
 
     const MainForm& form() const { return form_; }
     bool running() const { return running_; }
+    // Text the clipboard guard keeps out of the typing line: part of the exercise shown.
+    bool guards(const QString& text) const;
 
     // After the settings are loaded: number box and type buttons follow them.
     void showSettings();

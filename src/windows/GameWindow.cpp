@@ -1,5 +1,6 @@
 #include "GameWindow.h"
 
+#include "ButtonKeys.h"
 #include "FormWriting.h"
 #include "Geometry.h"
 #include "KeyCapture.h"
@@ -105,6 +106,7 @@ GameWindow::GameWindow(AppSettings& settings, Clock& clock, Random& random, Beep
             [this](const QString& t) { forward([&t](auto& c) { c.startLevelChanged(t); }); });
     startLevel_->installEventFilter(this);
     apply();
+    new ButtonKeys(*this);
 }
 
 GameWindow::~GameWindow() = default;
@@ -120,8 +122,10 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == startLevel_ && event->type() == QEvent::FocusIn)
         forward([](auto& c) { c.startLevelFocused(); });
-    else if (watched == startLevel_ && event->type() == QEvent::FocusOut)
+    else if (watched == startLevel_ && event->type() == QEvent::FocusOut) {
         forward([](auto& c) { c.startLevelFocusLost(); });
+        showStartOnLeaving(startLevel_, event);
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -1,5 +1,7 @@
 #include "SettingsDialog.h"
 
+#include "ButtonKeys.h"
+#include "FormWriting.h"
 #include "Geometry.h"
 #include "common/ProgramPaths.h"
 #include "settings_dialog/FileList.h"
@@ -23,15 +25,6 @@
 namespace clavora {
 
 namespace {
-void setTextIfDifferent(QLineEdit* edit, const QString& text)
-{
-    if (edit->text() != text) {
-        const QSignalBlocker block(edit);
-        edit->setText(text);
-        edit->setCursorPosition(int(text.size()));
-    }
-}
-
 void setListIfDifferent(QComboBox* list, const QStringList& entries, int index)
 {
     const QSignalBlocker block(list);
@@ -67,6 +60,7 @@ SettingsDialog::SettingsDialog(const AppSettings& live, const ProgramPaths& path
                                                  *this);
     bindControls();
     apply();
+    new ButtonKeys(*this);
 }
 
 void SettingsDialog::placeOver(const QWidget& opener)
@@ -293,8 +287,10 @@ bool SettingsDialog::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         const auto found = numericBoxes_.find(static_cast<QLineEdit*>(watched));
-        if (found != numericBoxes_.end() && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+        if (found != numericBoxes_.end() && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
             forward([box = found->second](auto& c) { c.numberBoxLeft(box); });
+            showStartOnLeaving(found->first, event);
+        }
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -6,6 +6,7 @@
 #include "windows/PlayArea.h"
 
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -67,8 +68,8 @@ private slots:
     {
         QCOMPARE(QApplication::focusWidget(), startLevel());
         QCOMPARE(startLevel()->text(), QString("5000"));
-        QTest::keyClick(startLevel(), Qt::Key_S, Qt::AltModifier); // clicks Start a moment later
-        QTRY_VERIFY(window->control().running());
+        QTest::keyClick(startLevel(), Qt::Key_S, Qt::AltModifier); // leaves the box, then clicks Start
+        QVERIFY(window->control().running());
         QCOMPARE(startLevel()->text(), QString("1"));
         QCOMPARE(labelStarting("Level:"), QString("Level: 1"));
         QCOMPARE(QApplication::focusWidget(), keyCapture());
@@ -80,6 +81,30 @@ private slots:
         QCOMPARE(labelStarting("Score:"), QString("Score: 0"));
         QCOMPARE(QApplication::focusWidget(), keyCapture());
         QCOMPARE(window->control().state().Slots[1].Char, QChar(u'a'));
+    }
+
+    void enterOnTheFocusedStartButtonStartsAgain()
+    {
+        QTest::mouseClick(button("&Start Game"), Qt::LeftButton);
+        button("&End Game")->click();
+        QVERIFY(!window->control().running());
+        QCOMPARE(QApplication::focusWidget(), button("&Start Game"));
+        QTest::keyClick(button("&Start Game"), Qt::Key_Return);
+        QVERIFY(window->control().running());
+    }
+
+    void shiftTabIsAMissAndDeleteIsNoKey()
+    {
+        QTest::mouseClick(button("&Start Game"), Qt::LeftButton);
+        tickAt(1001.125);
+        QTest::keyClick(keyCapture(), 'a');
+        QCOMPARE(labelStarting("Score:"), QString("Score: 10"));
+        QKeyEvent deletePress(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+        QApplication::sendEvent(keyCapture(), &deletePress);
+        QCOMPARE(labelStarting("Score:"), QString("Score: 10"));
+        QTest::keyClick(keyCapture(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(labelStarting("Score:"), QString("Score: 0"));
+        QCOMPARE(QApplication::focusWidget(), keyCapture());
     }
 
     void focusReturnsToTheGameWhileItRuns()
