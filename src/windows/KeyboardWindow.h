@@ -2,13 +2,15 @@
 #include "keyboard/KeyboardControl.h"
 #include "keyboard/KeyboardUi.h"
 
-#include <QTimer>
+#include <QPixmap>
 #include <QWidget>
+#include <array>
+#include <vector>
 
 namespace clavora {
 
-// The on-screen keyboard: one widget paints every key from the logic's form, and repaints
-// only when a key's look has changed since it last painted.
+// The on-screen keyboard. It follows the key tracker's changes, never a timer, and repaints
+// only the keys whose look changed, each from a cached picture of that key.
 class KeyboardWindow final : public QWidget, public KeyboardUi {
     Q_OBJECT
 public:
@@ -21,8 +23,6 @@ public:
     // KeyboardUi
     void showNotice(const QString& text) override;
 
-    static constexpr int TickMilliseconds = 25;
-
 signals:
     void closing();
 
@@ -31,12 +31,35 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void tick();
-    void apply();
+    static constexpr int MaxCaptionsPerKey = 3;
+    // What a key's picture depends on besides the window's colours and the layout.
+    struct Look {
+        Rgb fill = 0;
+        Rgb border = 0;
+        std::array<Rgb, MaxCaptionsPerKey> captions{};
+        bool operator==(const Look&) const = default;
+    };
+    struct Picture {
+        Look look;
+        QPixmap pixmap;
+    };
+    // One key's rectangle: its shape (if any) with the captions over it.
+    struct Tile {
+        QRect rect;
+        int shape = -1;
+        std::vector<int> captions;
+        Look shown;
+        std::array<Picture, 2> pictures; // the lit and the unlit look, once each was painted
+    };
+
+    void keysChanged();
+    void buildTiles();
+    Look lookOf(const Tile& tile) const;
+    const QPixmap& picture(Tile& tile);
+    QPixmap render(const Tile& tile) const;
 
     KeyboardControl control_;
-    KeyboardForm painted_;
-    QTimer keyStateTimer_;
+    std::vector<Tile> tiles_;
 };
 
 } // namespace clavora
