@@ -99,37 +99,42 @@ void writeAttempt(benchmark::State& state)
 BENCHMARK(writeAttempt)->Unit(benchmark::kMicrosecond);
 
 // Ten years back from the fixed "today": 27 or 28 attempts a day, a game every 18 hours.
+// HISTORY_BENCH_STORE names a file to keep the generated store in between runs.
 struct TenYears {
     QTemporaryDir folder;
-    QString path = folder.filePath(HistoryStore::FileName);
+    QString path = qEnvironmentVariable("HISTORY_BENCH_STORE", folder.filePath(HistoryStore::FileName));
     FixedClock clock;
     std::unique_ptr<HistoryStore> store;
     double megabytes = 0;
 
     TenYears()
     {
-        std::mt19937 random(11);
-        {
-            HistoryStore writer(path);
-            const QDateTime first = clock.today.addDays(-3650);
-            constexpr int Attempts = 100000;
-            for (int i = 0; i < Attempts; ++i)
-                writer.addAttempt(sampleAttempt(random, first.addSecs(qint64(i) * 3650 * 86400 / Attempts)));
-            for (int i = 0; i < 5000; ++i) {
-                GameRecord game;
-                game.started = first.addSecs(qint64(i) * 64800);
-                game.ended = game.started.addSecs(120);
-                game.startLevel = 1;
-                game.levelReached = 1 + random() % 30;
-                game.score = random() % 10000;
-                for (char16_t letter = u'a'; letter <= u'z'; ++letter)
-                    game.letters.push_back({letter, int(random() % 10), 1.5, int(random() % 2), int(random() % 3)});
-                writer.addGame(game);
-            }
-            QSqlQuery(writer.database()).exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
-        }
+        if (!QFileInfo::exists(path))
+            generate();
         megabytes = (QFileInfo(path).size() + QFileInfo(path + QStringLiteral("-wal")).size()) / 1e6;
         store = std::make_unique<HistoryStore>(path);
+    }
+
+    void generate()
+    {
+        std::mt19937 random(11);
+        HistoryStore writer(path);
+        const QDateTime first = clock.today.addDays(-3650);
+        constexpr int Attempts = 100000;
+        for (int i = 0; i < Attempts; ++i)
+            writer.addAttempt(sampleAttempt(random, first.addSecs(qint64(i) * 3650 * 86400 / Attempts)));
+        for (int i = 0; i < 5000; ++i) {
+            GameRecord game;
+            game.started = first.addSecs(qint64(i) * 64800);
+            game.ended = game.started.addSecs(120);
+            game.startLevel = 1;
+            game.levelReached = 1 + random() % 30;
+            game.score = random() % 10000;
+            for (char16_t letter = u'a'; letter <= u'z'; ++letter)
+                game.letters.push_back({letter, int(random() % 10), 1.5, int(random() % 2), int(random() % 3)});
+            writer.addGame(game);
+        }
+        QSqlQuery(writer.database()).exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
     }
 };
 
@@ -154,6 +159,34 @@ void openProgressWindow(benchmark::State& state)
     state.counters["store MB"] = history.megabytes;
     state.counters["days"] = double(queries.dailyFigures(HistoryPeriod::Everything).size());
 }
+// Each query alone, over everything.
+void dailyFiguresQuery(benchmark::State& state)
+{
+    const ProgressQueries queries(*tenYears().store, tenYears().clock);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(queries.dailyFigures(HistoryPeriod::Everything));
+}
+BENCHMARK(dailyFiguresQuery)->Unit(benchmark::kMillisecond);
+
+void keyFiguresQuery(benchmark::State& state)
+{
+    const ProgressQueries queries(*tenYears().store, tenYears().clock);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(queries.keyFigures(HistoryPeriod::Everything));
+    QSqlQuery rows(QStringLiteral("SELECT COUNT(*) FROM keystrokes"), tenYears().store->database());
+    if (rows.next())
+        state.counters["keystroke rows"] = rows.value(0).toDouble();
+}
+BENCHMARK(keyFiguresQuery)->Unit(benchmark::kMillisecond);
+
+void confusionPairsQuery(benchmark::State& state)
+{
+    const ProgressQueries queries(*tenYears().store, tenYears().clock);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(queries.confusionPairs(HistoryPeriod::Everything));
+}
+BENCHMARK(confusionPairsQuery)->Unit(benchmark::kMillisecond);
+
 BENCHMARK(openProgressWindow)
     ->ArgName("period")
     ->Arg(int(HistoryPeriod::Month))
