@@ -134,7 +134,7 @@ bool HistoryStore::addAttempt(const AttemptRecord& attempt)
             return false;
         query.prepare(QStringLiteral(
             "INSERT INTO keystrokes (day, expected, struck, count, timed_count, interval_sum) VALUES (?, ?, ?, ?, ?, ?)"
-            " ON CONFLICT (day, expected, struck) DO UPDATE SET count = count + excluded.count,"
+            " ON CONFLICT (expected, struck, day) DO UPDATE SET count = count + excluded.count,"
             " timed_count = timed_count + excluded.timed_count, interval_sum = interval_sum + excluded.interval_sum"));
         for (const KeystrokePair& pair : attempt.keystrokes.pairs) {
             query.bindValue(0, day);

@@ -139,11 +139,11 @@ std::vector<KeyFigures> ProgressQueries::keyFigures(HistoryPeriod period) const
         }
     }
 
-    // Rows come in key order within each day, so each key's daily means are gathered apart.
+    // One row a day for each key struck right, in key order.
     std::map<char16_t, std::vector<std::pair<double, qint64>>> dailyMeans;
-    QSqlQuery intervals = select(store_, QStringLiteral("SELECT expected, SUM(timed_count), SUM(interval_sum)"
-                                                        " FROM keystrokes WHERE day >= ? AND expected <> 0"
-                                                        " AND timed_count > 0 GROUP BY day, expected"),
+    QSqlQuery intervals = select(store_, QStringLiteral("SELECT expected, timed_count, interval_sum FROM keystrokes"
+                                                        " WHERE struck = expected AND expected <> 0 AND day >= ?"
+                                                        " AND timed_count > 0"),
                                  {first});
     while (intervals.next()) {
         const qint64 timed = intervals.value(1).toLongLong();

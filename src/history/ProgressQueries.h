@@ -31,8 +31,8 @@ struct KeyFigures {
     int errors = 0;
     // Absent below StrokesForRate strokes: too few to say anything.
     std::optional<double> errorRate;
-    // The median over days of each day's mean interval before the key, weighted by strokes:
-    // the store keeps sums per day, not single intervals.
+    // The median over days of each day's mean interval before a right stroke of the key,
+    // weighted by strokes: the store keeps sums per day, not single intervals.
     std::optional<double> medianIntervalMilliseconds;
     std::optional<QChar> mostStruckInstead;
 };
