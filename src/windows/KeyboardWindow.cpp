@@ -84,9 +84,11 @@ void KeyboardWindow::buildTiles()
     control_.tick();
     const KeyboardForm& f = control_.form();
     tiles_.clear();
+    pictures_.clear();
+    changed_.clear();
     for (int s = 0; s < ShapeCount; ++s)
         if (shapeAt(f, s).visible)
-            tiles_.push_back({pixels(shapeAt(f, s).box), s, {}, {}, {}});
+            tiles_.push_back({pixels(shapeAt(f, s).box), s, {}, {}});
     for (int c = 0; c < CaptionCount; ++c) {
         if (!shows(captionAt(f, c)))
             continue;
@@ -95,7 +97,7 @@ void KeyboardWindow::buildTiles()
             return t.rect.contains(rect.center()) && int(t.captions.size()) < MaxCaptionsPerKey;
         });
         if (tile == tiles_.end())
-            tile = tiles_.insert(tiles_.end(), {rect, -1, {}, {}, {}});
+            tile = tiles_.insert(tiles_.end(), {rect, -1, {}, {}});
         tile->captions.push_back(c);
     }
     for (Tile& t : tiles_)
@@ -125,37 +127,47 @@ void KeyboardWindow::keysChanged()
             continue;
         t.shown = look;
         update(t.rect);
+        changed_.push_back(size_t(&t - tiles_.data()));
     }
 }
 
-const QPixmap& KeyboardWindow::picture(Tile& tile)
+KeyboardWindow::Picture* KeyboardWindow::cached(size_t tile)
 {
-    for (const Picture& p : tile.pictures)
-        if (!p.pixmap.isNull() && p.look == tile.shown)
-            return p.pixmap;
-    // The older picture goes: a key mostly goes back and forth between two looks.
-    std::swap(tile.pictures[0], tile.pictures[1]);
-    Picture& fresh = tile.pictures[0];
-    fresh.look = tile.shown;
-    fresh.pixmap = render(tile);
+    for (Picture& p : pictures_)
+        if (p.tile == tile && p.look == tiles_[tile].shown)
+            return &p;
+    return nullptr;
+}
+
+const QPixmap& KeyboardWindow::picture(size_t tile)
+{
+    if (Picture* p = cached(tile)) {
+        p->lastUse = ++uses_;
+        return p->pixmap;
+    }
+    if (pictures_.size() < MaxPictures)
+        pictures_.emplace_back();
+    Picture& fresh = *std::min_element(pictures_.begin(), pictures_.end(),
+                                       [](const Picture& a, const Picture& b) { return a.lastUse < b.lastUse; });
+    const Tile& t = tiles_[tile];
+    const qreal ratio = devicePixelRatioF();
+    fresh = {tile, t.shown, QPixmap(t.rect.size() * ratio), ++uses_};
+    fresh.pixmap.setDevicePixelRatio(ratio);
+    QPainter p(&fresh.pixmap);
+    p.setFont(font());
+    p.translate(-t.rect.topLeft());
+    paintTile(p, t);
     return fresh.pixmap;
 }
 
-QPixmap KeyboardWindow::render(const Tile& tile) const
+void KeyboardWindow::paintTile(QPainter& p, const Tile& tile) const
 {
     const KeyboardForm& f = control_.form();
-    const qreal ratio = devicePixelRatioF();
-    QPixmap pixmap(tile.rect.size() * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    QPainter p(&pixmap);
-    p.setFont(font());
-    p.translate(-tile.rect.topLeft());
     p.fillRect(tile.rect, toQColor(f.backColour));
     if (tile.shape >= 0)
         paintShape(p, shapeAt(f, tile.shape));
     for (const int c : tile.captions)
         paintCaption(p, captionAt(f, c));
-    return pixmap;
 }
 
 void KeyboardWindow::showNotice(const QString& text)
@@ -176,9 +188,17 @@ void KeyboardWindow::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     p.fillRect(event->rect(), toQColor(control_.form().backColour)); // the gaps between the keys
-    for (Tile& t : tiles_)
-        if (event->region().intersects(t.rect))
-            p.drawPixmap(t.rect.topLeft(), picture(t));
+    for (size_t i = 0; i < tiles_.size(); ++i) {
+        const Tile& t = tiles_[i];
+        if (!event->region().intersects(t.rect))
+            continue;
+        const bool keyChanged = std::find(changed_.begin(), changed_.end(), i) != changed_.end();
+        if (keyChanged || cached(i))
+            p.drawPixmap(t.rect.topLeft(), picture(i));
+        else
+            paintTile(p, t);
+    }
+    changed_.clear();
 }
 
 void KeyboardWindow::closeEvent(QCloseEvent* event)

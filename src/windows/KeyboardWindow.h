@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QWidget>
 #include <array>
+#include <QtGlobal>
 #include <vector>
 
 namespace clavora {
@@ -39,27 +40,35 @@ private:
         std::array<Rgb, MaxCaptionsPerKey> captions{};
         bool operator==(const Look&) const = default;
     };
-    struct Picture {
-        Look look;
-        QPixmap pixmap;
-    };
     // One key's rectangle: its shape (if any) with the captions over it.
     struct Tile {
         QRect rect;
         int shape = -1;
         std::vector<int> captions;
         Look shown;
-        std::array<Picture, 2> pictures; // the lit and the unlit look, once each was painted
     };
+    struct Picture {
+        size_t tile = 0;
+        Look look;
+        QPixmap pixmap;
+        quint64 lastUse = 0;
+    };
+    // Pictures of the keys typed lately, lit and unlit; a full repaint paints without them,
+    // so that the keyboard keeps no picture of keys that are never pressed.
+    static constexpr size_t MaxPictures = 24;
 
     void keysChanged();
     void buildTiles();
     Look lookOf(const Tile& tile) const;
-    const QPixmap& picture(Tile& tile);
-    QPixmap render(const Tile& tile) const;
+    const QPixmap& picture(size_t tile);
+    Picture* cached(size_t tile);
+    void paintTile(QPainter& p, const Tile& tile) const;
 
     KeyboardControl control_;
     std::vector<Tile> tiles_;
+    std::vector<Picture> pictures_;
+    std::vector<size_t> changed_; // keys whose look changed since the last paint
+    quint64 uses_ = 0;
 };
 
 } // namespace clavora
