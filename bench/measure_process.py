@@ -121,7 +121,7 @@ def main():
     parser.add_argument("--typing", type=int, default=30, help="seconds of typing")
     parser.add_argument("--probe", help="the first_paint probe (default: bench/first_paint in the binary's build)")
     args = parser.parse_args()
-    args.probe = args.probe or os.path.join(os.path.dirname(os.path.abspath(args.binary)), "bench", "first_paint")
+    args.probe = os.path.abspath(args.probe or os.path.join(os.path.dirname(args.binary), "bench", "first_paint"))
     if not os.access(args.probe, os.X_OK):
         parser.error(f"no first_paint probe at {args.probe}: build it, or name it with --probe")
 

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace clavora {
 
