@@ -99,6 +99,26 @@ TEST(LineReader, KeepsOnlyTheStartOfAHugeLineAndNeverSplitsACharacter)
     EXPECT_EQ(readAll("ab\xC3\xA9z", 3), QStringList{"ab"});
 }
 
+TEST(LineReader, SkipsAndTakesTheStartOfALineByTheSameLineEnds)
+{
+    // Every line end, and a CR LF split across the reader's 256 KB chunks.
+    QByteArray bytes = "one\rtwo\nthree\r\n" + QByteArray(256 * 1024 - 16, 'x') + "\r\nfive\r\n";
+    ASSERT_EQ(bytes.indexOf("\r\nfive"), 256 * 1024 - 1);
+    const QStringList all = readAll(bytes);
+    for (int wanted = 0; wanted < all.size(); ++wanted) {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        LineReader reader(buffer, 160);
+        for (int i = 0; i < wanted; ++i)
+            ASSERT_TRUE(reader.skip());
+        QString start;
+        ASSERT_TRUE(reader.nextStart(start));
+        EXPECT_EQ(start, all[wanted].left(160)) << wanted;
+        EXPECT_FALSE(reader.next(start)); // the reading ends with the line asked for
+    }
+}
+
 TEST(DecodeText, Utf8WhenValidElseWindows1252)
 {
     EXPECT_EQ(decodeText("\xC2\xA3 5"), QString::fromUtf8("£ 5"));
