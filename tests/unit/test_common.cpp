@@ -1,5 +1,6 @@
 #include "TempFolder.h"
 #include "common/Numbers.h"
+#include "common/Twips.h"
 #include "common/TextFile.h"
 
 #include <QBuffer>
@@ -125,4 +126,20 @@ TEST(DecodeText, Utf8WhenValidElseWindows1252)
     EXPECT_EQ(decodeText("\xA3 5"), QString::fromUtf8("£ 5"));
     EXPECT_EQ(decodeText("\x80\x93"), QString::fromUtf8("€\u201C"));
     EXPECT_EQ(decodeText(QByteArray("a\0b", 3)).size(), 3);
+}
+
+TEST(Twips, ExtremePositionsNeitherOverflowNorLeaveTheScreen)
+{
+    EXPECT_EQ(twipsToPixels(2147483647), 143165576);
+    EXPECT_EQ(twipsToPixels(-2147483647 - 1), -143165577);
+    EXPECT_EQ(twipsToPixels(-22), -1);
+    EXPECT_EQ(pixelsToTwips(200000000), 2147483647);
+    struct Case {
+        int edge, size, screenStart, screenSize, expected;
+    };
+    for (const Case& c : {Case{100, 50, 0, 1000, 100}, Case{143165577, 50, 0, 1000, 950},
+                          Case{-143165577, 50, 0, 1000, 0}, Case{10, 50, 200, 1000, 200},
+                          Case{500, 2000, 0, 1000, 0}}) {
+        EXPECT_EQ(keepOnScreen(c.edge, c.size, c.screenStart, c.screenSize), c.expected) << c.edge;
+    }
 }
