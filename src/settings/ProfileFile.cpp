@@ -39,7 +39,8 @@ QString unquoted(const QString& raw)
 // start lines of their own.
 QString storable(const QString& value)
 {
-    QString clean = value.left(value.indexOf(QChar(u'\0')));
+    const qsizetype nul = value.indexOf(QChar(u'\0'));
+    QString clean = nul < 0 ? value : value.left(nul);
     return clean.replace(u'\r', u' ').replace(u'\n', u' ');
 }
 } // namespace

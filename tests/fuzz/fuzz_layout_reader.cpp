@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const qsizetype firstEnd = bytes.indexOf('\r') < 0 ? bytes.indexOf('\n')
                                : bytes.indexOf('\n') < 0 ? bytes.indexOf('\r')
                                                          : std::min(bytes.indexOf('\r'), bytes.indexOf('\n'));
-    const QString firstLine = decodeText(bytes.left(firstEnd));
+    const QString firstLine = decodeText(firstEnd < 0 ? bytes : bytes.left(firstEnd));
     FUZZ_CHECK(contents.table.ExtraKey == (firstLine.toUcs4().size() == CharacterKeyCount));
     for (int i = 0; i < CharacterKeyCount; ++i) {
         for (const QString& caption : {contents.table.LowerCaption[i], contents.table.UpperCaption[i]}) {
