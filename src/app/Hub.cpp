@@ -13,6 +13,7 @@
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
@@ -43,7 +44,11 @@ void Hub::start()
     random_.seed(quint32(clock_.secondsSinceMidnight() * 1000));
     settings_ = LoadSettings(profile_, startupEntry_, screenWidthTwips());
     exercises_->showSettings();
-    main_->move(twipsToPixels(settings_.WinX), twipsToPixels(settings_.WinY));
+    // A saved position that lies off the screen (another monitor, a hand-edited file) is
+    // brought back onto it.
+    const QRect screen = main_->screen()->availableGeometry();
+    main_->move(keepOnScreen(twipsToPixels(settings_.WinX), main_->width(), screen.x(), screen.width()),
+                keepOnScreen(twipsToPixels(settings_.WinY), main_->height(), screen.y(), screen.height()));
     ColourControls();
     refresh();
     const StartMode mode = FindStartMode(commandLine_);
@@ -51,6 +56,8 @@ void Hub::start()
     // before the window manager had framed it, and its place could no longer be trusted.
     if (mode != StartMode::Game)
         main_->show();
+    if (const auto notice = LoadNotice(profile_))
+        main_->showMessage(notice->title, notice->text);
 
     switch (mode) {
     case StartMode::Game:
@@ -118,7 +125,10 @@ void Hub::closeMain()
     settings_.WinX = pixelsToTwips(inUse->pos().x());
     settings_.WinY = pixelsToTwips(inUse->pos().y());
     settings_.ShowLayout = main_->showLayoutChecked() ? 1 : 0;
-    SaveSettings(profile_, startupEntry_, settings_, exercises_->form().exNumText, paths_.executable());
+    const SettingsSaved saved =
+        SaveSettings(profile_, startupEntry_, settings_, exercises_->form().exNumText, paths_.executable());
+    for (const Notice& notice : SaveNotices(saved, profile_, startupEntry_, paths_.executable()))
+        main_->showMessage(notice.title, notice.text);
     QCoreApplication::exit(0);
 }
 

@@ -1,8 +1,9 @@
 #include "LayoutFile.h"
 
+#include "common/FileAccess.h"
 #include "common/TextFile.h"
 
-#include <QFile>
+#include <QBuffer>
 
 namespace clavora {
 
@@ -29,12 +30,22 @@ QString CaptionForm(const QString& character)
 
 LayoutFileContents ReadLayoutFile(const QString& path)
 {
-    LayoutFileContents contents;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Two lines of 48 characters: a few KB hold them in any encoding, whatever follows.
+    const BoundedRead read = readRegularFile(path, 4096);
+    if (!read.found) {
+        LayoutFileContents contents;
         contents.problem = LayoutFileProblem::Unreadable;
         return contents;
     }
+    return ReadLayoutText(read.bytes);
+}
+
+LayoutFileContents ReadLayoutText(const QByteArray& bytes)
+{
+    LayoutFileContents contents;
+    QBuffer file;
+    file.setData(bytes);
+    file.open(QIODevice::ReadOnly);
     LineReader reader(file, KeptLineBytes);
     QString lower, upper;
     const bool complete = reader.next(lower) && reader.next(upper);

@@ -23,6 +23,9 @@ struct LayoutFileContents {
 // A character as a caption shows it: labels take a single "&" as an access-key marker.
 QString CaptionForm(const QString& character);
 
+// Reads the start of the file; anything but a regular file is unreadable.
 LayoutFileContents ReadLayoutFile(const QString& path);
+// The table that a layout file of these bytes gives.
+LayoutFileContents ReadLayoutText(const QByteArray& bytes);
 
 } // namespace clavora
