@@ -66,14 +66,3 @@ TEST(HeatMap, ScaleRunsFromGreenThroughYellowToRed)
         EXPECT_LE(std::abs(redOf(a) - redOf(b)) + std::abs(greenOf(a) - greenOf(b)), 6) << rate;
     }
 }
-
-TEST(HeatMap, KeepsTheLayoutsCaptionsAndArrangement)
-{
-    KeyCapTable t = table();
-    t.ExtraKey = true;
-    const HeatMap heatMap(t, {}, 20);
-    EXPECT_EQ(heatMap.keyboard.Label[13 + 48].text, "Q");
-    EXPECT_EQ(heatMap.keyboard.altGrLabel[13].text, "@");
-    EXPECT_TRUE(heatMap.keyboard.Key[47].visible);
-    EXPECT_TRUE(heatMap.keyboard.shape(NamedShape::EnterKeyExt).visible);
-}
