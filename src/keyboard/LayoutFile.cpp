@@ -47,13 +47,20 @@ LayoutFileContents ReadLayoutText(const QByteArray& bytes)
     file.setData(bytes);
     file.open(QIODevice::ReadOnly);
     LineReader reader(file, KeptLineBytes);
-    QString lower, upper;
+    QString lower, upper, altGr;
     const bool complete = reader.next(lower) && reader.next(upper);
     if (!complete)
         contents.problem = LayoutFileProblem::NoSecondLine;
+    else
+        reader.next(altGr);
     const QList<uint> lowerCharacters = lower.toUcs4();
     contents.table.LowerCaption = captionsOf(lowerCharacters);
     contents.table.UpperCaption = captionsOf(upper.toUcs4());
+    contents.table.altGrCaption = captionsOf(altGr.toUcs4());
+    for (QString& caption : contents.table.altGrCaption) {
+        if (caption == QStringLiteral(" "))
+            caption.clear();
+    }
     contents.table.ExtraKey = lowerCharacters.size() == CharacterKeyCount;
     return contents;
 }

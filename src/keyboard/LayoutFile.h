@@ -10,6 +10,7 @@ constexpr int CharacterKeyCount = 48;
 struct KeyCapTable {
     std::array<QString, CharacterKeyCount> LowerCaption; // unshifted, in caption form
     std::array<QString, CharacterKeyCount> UpperCaption; // shifted, in caption form
+    std::array<QString, CharacterKeyCount> altGrCaption; // with AltGr, in caption form; empty for none
     bool ExtraKey = false;                               // the 48-key arrangement
 };
 
@@ -24,6 +25,8 @@ struct LayoutFileContents {
 QString CaptionForm(const QString& character);
 
 // Reads the start of the file; anything but a regular file is unreadable.
+// Lines 1 and 2: the unshifted and shifted characters. An optional line 3: the characters
+// typed with AltGr, a blank for a key that types none.
 LayoutFileContents ReadLayoutFile(const QString& path);
 // The table that a layout file of these bytes gives.
 LayoutFileContents ReadLayoutText(const QByteArray& bytes);
