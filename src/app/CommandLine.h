@@ -13,4 +13,9 @@ QString CommandLineText(const QStringList& arguments);
 // command line, without regard to case.
 StartMode FindStartMode(const QString& commandLine);
 
+// What "--help" (the switches and the files of both modes) or "--version" asks to print, for
+// the program's arguments (its own path first); empty when neither is one of them, and the
+// program starts.
+QString InformationText(const QStringList& arguments);
+
 } // namespace clavora

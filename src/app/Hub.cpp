@@ -5,6 +5,7 @@
 #include "keyboard/KeyboardPlacement.h"
 #include "settings_dialog/ApplySettings.h"
 #include "windows/GameWindow.h"
+#include "windows/HelpWindow.h"
 #include "windows/KeyboardWindow.h"
 #include "windows/MainWindow.h"
 #include "windows/SettingsDialog.h"
@@ -29,6 +30,7 @@ Hub::Hub(ProgramPaths paths, QString commandLine)
     connect(main_.get(), &MainWindow::settingsClicked, this, &Hub::settingsClicked);
     connect(main_.get(), &MainWindow::helpClicked, this, &Hub::helpClicked);
     connect(main_.get(), &MainWindow::showLayoutClicked, this, &Hub::showLayoutClicked);
+    connect(&shell_, &DesktopShell::openFailed, this, &Hub::showHelpText);
     qApp->installEventFilter(this);
 }
 
@@ -36,6 +38,7 @@ Hub::~Hub()
 {
     delete settingsDialog_; // a top-level window of its own, open when the program ends
     delete keyboard_;       // likewise, and it reads the key tracker
+    delete helpWindow_;
 }
 
 void Hub::start()
@@ -234,6 +237,15 @@ void Hub::helpClicked()
     exercises_->StopExercises();
     refresh();
     HelpFile();
+}
+
+void Hub::showHelpText(const QString& path)
+{
+    if (!helpWindow_)
+        helpWindow_ = new HelpWindow(path);
+    helpWindow_->show();
+    helpWindow_->raise();
+    helpWindow_->activateWindow();
 }
 
 void Hub::showLayoutClicked(bool checked)

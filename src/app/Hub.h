@@ -16,6 +16,7 @@ namespace clavora {
 class MainWindow;
 class ExerciseControl;
 class GameWindow;
+class HelpWindow;
 class KeyboardWindow;
 class SettingsDialog;
 struct SettingsForm;
@@ -54,6 +55,7 @@ private:
     void settingsClosed();
     void reloadKeyboard();
     void helpClicked();
+    void showHelpText(const QString& path);
     void showLayoutClicked(bool checked);
     void openGame();
     void gameExercisesClicked();
@@ -86,6 +88,7 @@ private:
     std::unique_ptr<GameWindow> game_;
     QPointer<KeyboardWindow> keyboard_;
     QPointer<SettingsDialog> settingsDialog_;
+    QPointer<HelpWindow> helpWindow_;
 };
 
 } // namespace clavora

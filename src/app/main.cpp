@@ -1,16 +1,29 @@
 #include "app/Hub.h"
 #include "windows/Geometry.h"
+#include "windows/KeyboardAccessible.h"
 
 #include <QApplication>
 #include <QFileInfo>
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    // Answered before Qt connects to a display, so it works in a terminal without one.
+    if (const QString text = clavora::InformationText(arguments); !text.isEmpty()) {
+        std::fputs(text.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Orvella Clavora"));
+    app.setDesktopFileName(QStringLiteral("org.orvella.Clavora"));
     // The program ends when the exercise window closes, not when its last window does.
     app.setQuitOnLastWindowClosed(false);
     QApplication::setFont(clavora::interfaceFont());
+    QAccessible::installFactory(clavora::keyboardAccessibleFactory);
     const QFileInfo exe(QCoreApplication::applicationFilePath());
     clavora::Hub hub(clavora::ProgramPaths(exe.absolutePath(), exe.absoluteFilePath()),
                      clavora::CommandLineText(app.arguments()));

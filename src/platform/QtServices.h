@@ -46,9 +46,15 @@ private:
     bool hasText_ = false;
 };
 
-class DesktopShell final : public Shell {
+// Opens a file with xdg-open and reports when no program could show it: xdg-open is
+// missing, or it ends with an error because nothing handles the file.
+class DesktopShell final : public QObject, public Shell {
+    Q_OBJECT
 public:
     void open(const QString& path) override;
+
+signals:
+    void openFailed(const QString& path);
 };
 
 class SystemBeep final : public Beep {
