@@ -12,7 +12,9 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QTimer>
 #include <QWindow>
@@ -108,6 +110,7 @@ void Hub::closeMain()
     settings_.WinX = pixelsToTwips(inUse->pos().x());
     settings_.WinY = pixelsToTwips(inUse->pos().y());
     settings_.ShowLayout = main_->showLayoutChecked() ? 1 : 0;
+    QDir().mkpath(QFileInfo(paths_.settingsFile()).path()); // installed, the first save makes the folder
     SaveSettings(profile_, startupEntry_, settings_, exercises_->form().exNumText, paths_.executable());
     QCoreApplication::exit(0);
 }

@@ -25,7 +25,8 @@ int main(int argc, char* argv[])
     QApplication::setFont(clavora::interfaceFont());
     QAccessible::installFactory(clavora::keyboardAccessibleFactory);
     const QFileInfo exe(QCoreApplication::applicationFilePath());
-    clavora::Hub hub(clavora::ProgramPaths(exe.absolutePath(), exe.absoluteFilePath()),
+    clavora::Hub hub(clavora::ProgramPaths::forProgram(exe.absoluteFilePath(), QFileInfo(exe.absolutePath()).isWritable(),
+                                                       QProcessEnvironment::systemEnvironment()),
                      clavora::CommandLineText(app.arguments()));
     hub.start();
     return app.exec();

@@ -62,8 +62,8 @@ SettingsDialog::SettingsDialog(const AppSettings& live, const ProgramPaths& path
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(Caption);
     buildControls();
-    control_ = std::make_unique<SettingsControl>(baseNamesIn(paths.exercisesFolder(), QStringLiteral(".txt")),
-                                                 baseNamesIn(paths.layoutsFolder(), QStringLiteral(".kbl")), live,
+    control_ = std::make_unique<SettingsControl>(baseNamesIn(paths.exercisesFolders(), QStringLiteral(".txt")),
+                                                 baseNamesIn(paths.layoutsFolders(), QStringLiteral(".kbl")), live,
                                                  *this);
     bindControls();
     apply();
