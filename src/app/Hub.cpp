@@ -104,7 +104,7 @@ bool Hub::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-void Hub::closeMain()
+void Hub::saveSettings()
 {
     const QWidget* inUse = settings_.GameLoaded && game_ ? static_cast<QWidget*>(game_.get()) : main_.get();
     settings_.WinX = pixelsToTwips(inUse->pos().x());
@@ -112,6 +112,11 @@ void Hub::closeMain()
     settings_.ShowLayout = main_->showLayoutChecked() ? 1 : 0;
     QDir().mkpath(QFileInfo(paths_.settingsFile()).path()); // installed, the first save makes the folder
     SaveSettings(profile_, startupEntry_, settings_, exercises_->form().exNumText, paths_.executable());
+}
+
+void Hub::closeMain()
+{
+    saveSettings();
     QCoreApplication::exit(0);
 }
 

@@ -44,12 +44,15 @@ public:
     // The game window while it is open, else null.
     GameWindow* gameWindow() { return game_.get(); }
     MainWindow& mainWindow() { return *main_; }
+    // Writes the settings, as closing the exercise window does, without ending the program.
+    void saveSettings();
+    // Closing the exercise window: save, then end.
+    void closeMain();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void closeMain();
     void gameClicked();
     void settingsClicked();
     void settingsClosed();

@@ -1,9 +1,11 @@
 #include "app/Hub.h"
+#include "platform/TerminationSignals.h"
 #include "windows/Geometry.h"
 #include "windows/KeyboardAccessible.h"
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QSessionManager>
 #include <cstdio>
 
 int main(int argc, char* argv[])
@@ -29,5 +31,9 @@ int main(int argc, char* argv[])
                                                        QProcessEnvironment::systemEnvironment()),
                      clavora::CommandLineText(app.arguments()));
     hub.start();
+    // A log-out or a kill saves the settings as closing the exercise window does.
+    clavora::TerminationSignals termination;
+    QObject::connect(&termination, &clavora::TerminationSignals::received, &hub, &clavora::Hub::closeMain);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &hub, [&hub](QSessionManager&) { hub.saveSettings(); });
     return app.exec();
 }
