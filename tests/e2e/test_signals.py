@@ -22,6 +22,17 @@ class Signals(harness.ProgramTest):
                 self.assertEqual(self.setting("Exercises", "ExNum"), "7")
                 self.assertNotEqual(self.setting("Display", "WinX"), "1500")
 
+    def test_a_signal_while_a_message_box_waits_still_saves_and_ends(self):
+        self.write_settings(NO_KEYBOARD + "[Exercises]\nExNum=4\n")
+        self.open_main()
+        self.key("alt+s")
+        self.type(self.exercise_line(4))
+        self.key("Return")
+        self.wait_window("Exercise Status")
+        self.process.send_signal(signal.SIGTERM)
+        self.assertEqual(self.wait_exit(), 0)
+        self.assertEqual(self.setting("Exercises", "ExNum"), "4")
+
 
 if __name__ == "__main__":
     harness.main()
