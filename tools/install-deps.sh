@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs, as root, the Debian packages the program needs to build and run;
 # with --tests also those the tests and the packaging checks add.
 # Asks the package servers only when something is missing, so a second run changes nothing.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is needed, builds with warnings as errors, and runs every test: unit,
 # window, end-to-end and the packaging checks (desktop entry, AppStream data, the .deb).
 # The end-to-end tests start their own X server, so no display is needed.

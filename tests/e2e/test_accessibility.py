@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a screen reader finds over AT-SPI: a name on every control, the keyboard's keys."""
 import os
 import subprocess

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The help: --help and --version on the command line, and our own window when the desktop
 cannot show the help file."""
 import os

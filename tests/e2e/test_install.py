@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The installed program, run by an ordinary user from a read-only prefix."""
 import os
 import subprocess

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Ending the program from outside: a signal saves the settings as closing the window does."""
 import signal
 

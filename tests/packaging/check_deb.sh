@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the .deb from the build folder given and checks it as Debian would: lintian
 # without errors, dependencies computed from the binary plus xdg-utils, the files in place.
 set -e
