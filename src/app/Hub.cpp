@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Hub.h"
 
 #include "common/Twips.h"
@@ -5,13 +6,16 @@
 #include "keyboard/KeyboardPlacement.h"
 #include "settings_dialog/ApplySettings.h"
 #include "windows/GameWindow.h"
+#include "windows/HelpWindow.h"
 #include "windows/KeyboardWindow.h"
 #include "windows/MainWindow.h"
 #include "windows/SettingsDialog.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QTimer>
@@ -30,6 +34,7 @@ Hub::Hub(ProgramPaths paths, QString commandLine)
     connect(main_.get(), &MainWindow::settingsClicked, this, &Hub::settingsClicked);
     connect(main_.get(), &MainWindow::helpClicked, this, &Hub::helpClicked);
     connect(main_.get(), &MainWindow::showLayoutClicked, this, &Hub::showLayoutClicked);
+    connect(&shell_, &DesktopShell::openFailed, this, &Hub::showHelpText);
     qApp->installEventFilter(this);
 }
 
@@ -37,6 +42,7 @@ Hub::~Hub()
 {
     delete settingsDialog_; // a top-level window of its own, open when the program ends
     delete keyboard_;       // likewise, and it reads the key tracker
+    delete helpWindow_;
 }
 
 void Hub::start()
@@ -119,16 +125,22 @@ bool Hub::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-void Hub::closeMain()
+void Hub::saveSettings()
 {
     const QWidget* inUse = settings_.GameLoaded && game_ ? static_cast<QWidget*>(game_.get()) : main_.get();
     settings_.WinX = pixelsToTwips(inUse->pos().x());
     settings_.WinY = pixelsToTwips(inUse->pos().y());
     settings_.ShowLayout = main_->showLayoutChecked() ? 1 : 0;
+    QDir().mkpath(QFileInfo(paths_.settingsFile()).path()); // installed, the first save makes the folder
     const SettingsSaved saved =
         SaveSettings(profile_, startupEntry_, settings_, exercises_->form().exNumText, paths_.executable());
     for (const Notice& notice : SaveNotices(saved, profile_, startupEntry_, paths_.executable()))
         main_->showMessage(notice.title, notice.text);
+}
+
+void Hub::closeMain()
+{
+    saveSettings();
     QCoreApplication::exit(0);
 }
 
@@ -257,6 +269,15 @@ void Hub::helpClicked()
     exercises_->StopExercises();
     refresh();
     HelpFile();
+}
+
+void Hub::showHelpText(const QString& path)
+{
+    if (!helpWindow_)
+        helpWindow_ = new HelpWindow(path);
+    helpWindow_->show();
+    helpWindow_->raise();
+    helpWindow_->activateWindow();
 }
 
 void Hub::showLayoutClicked(bool checked)
