@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program and tells how long after its exec its first window was mapped and first
 // painted, as the X server saw it: "<pid> <mapped ms> <painted ms>". The program is left
 // running for the caller to measure and end.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The program's own figures as a user meets them, on a private Xvfb: exec to first paint,
 memory after start, idle CPU with the keyboard window open, CPU per typed key.
 

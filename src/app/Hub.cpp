@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Hub.h"
 
 #include "common/Twips.h"
@@ -5,14 +6,18 @@
 #include "keyboard/KeyboardPlacement.h"
 #include "settings_dialog/ApplySettings.h"
 #include "windows/GameWindow.h"
+#include "windows/HelpWindow.h"
 #include "windows/KeyboardWindow.h"
 #include "windows/MainWindow.h"
 #include "windows/SettingsDialog.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
@@ -29,6 +34,7 @@ Hub::Hub(ProgramPaths paths, QString commandLine)
     connect(main_.get(), &MainWindow::settingsClicked, this, &Hub::settingsClicked);
     connect(main_.get(), &MainWindow::helpClicked, this, &Hub::helpClicked);
     connect(main_.get(), &MainWindow::showLayoutClicked, this, &Hub::showLayoutClicked);
+    connect(&shell_, &DesktopShell::openFailed, this, &Hub::showHelpText);
     qApp->installEventFilter(this);
 }
 
@@ -36,6 +42,7 @@ Hub::~Hub()
 {
     delete settingsDialog_; // a top-level window of its own, open when the program ends
     delete keyboard_;       // likewise, and it reads the key tracker
+    delete helpWindow_;
 }
 
 void Hub::start()
@@ -43,7 +50,11 @@ void Hub::start()
     random_.seed(quint32(clock_.secondsSinceMidnight() * 1000));
     settings_ = LoadSettings(profile_, startupEntry_, screenWidthTwips());
     exercises_->showSettings();
-    main_->move(twipsToPixels(settings_.WinX), twipsToPixels(settings_.WinY));
+    // A saved position that lies off the screen (another monitor, a hand-edited file) is
+    // brought back onto it.
+    const QRect screen = main_->screen()->availableGeometry();
+    main_->move(keepOnScreen(twipsToPixels(settings_.WinX), main_->width(), screen.x(), screen.width()),
+                keepOnScreen(twipsToPixels(settings_.WinY), main_->height(), screen.y(), screen.height()));
     ColourControls();
     refresh();
     const StartMode mode = FindStartMode(commandLine_);
@@ -51,6 +62,8 @@ void Hub::start()
     // before the window manager had framed it, and its place could no longer be trusted.
     if (mode != StartMode::Game)
         main_->show();
+    if (const auto notice = LoadNotice(profile_))
+        main_->showMessage(notice->title, notice->text);
 
     switch (mode) {
     case StartMode::Game:
@@ -112,13 +125,22 @@ bool Hub::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-void Hub::closeMain()
+void Hub::saveSettings()
 {
     const QWidget* inUse = settings_.GameLoaded && game_ ? static_cast<QWidget*>(game_.get()) : main_.get();
     settings_.WinX = pixelsToTwips(inUse->pos().x());
     settings_.WinY = pixelsToTwips(inUse->pos().y());
     settings_.ShowLayout = main_->showLayoutChecked() ? 1 : 0;
-    SaveSettings(profile_, startupEntry_, settings_, exercises_->form().exNumText, paths_.executable());
+    QDir().mkpath(QFileInfo(paths_.settingsFile()).path()); // installed, the first save makes the folder
+    const SettingsSaved saved =
+        SaveSettings(profile_, startupEntry_, settings_, exercises_->form().exNumText, paths_.executable());
+    for (const Notice& notice : SaveNotices(saved, profile_, startupEntry_, paths_.executable()))
+        main_->showMessage(notice.title, notice.text);
+}
+
+void Hub::closeMain()
+{
+    saveSettings();
     QCoreApplication::exit(0);
 }
 
@@ -247,6 +269,15 @@ void Hub::helpClicked()
     exercises_->StopExercises();
     refresh();
     HelpFile();
+}
+
+void Hub::showHelpText(const QString& path)
+{
+    if (!helpWindow_)
+        helpWindow_ = new HelpWindow(path);
+    helpWindow_->show();
+    helpWindow_->raise();
+    helpWindow_->activateWindow();
 }
 
 void Hub::showLayoutClicked(bool checked)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "CommandLine.h"
 #include "common/ProgramPaths.h"
@@ -16,6 +17,7 @@ namespace clavora {
 class MainWindow;
 class ExerciseControl;
 class GameWindow;
+class HelpWindow;
 class KeyboardWindow;
 class SettingsDialog;
 struct SettingsForm;
@@ -43,17 +45,21 @@ public:
     // The game window while it is open, else null.
     GameWindow* gameWindow() { return game_.get(); }
     MainWindow& mainWindow() { return *main_; }
+    // Writes the settings, as closing the exercise window does, without ending the program.
+    void saveSettings();
+    // Closing the exercise window: save, then end.
+    void closeMain();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void closeMain();
     void gameClicked();
     void settingsClicked();
     void settingsClosed();
     void reloadKeyboard();
     void helpClicked();
+    void showHelpText(const QString& path);
     void showLayoutClicked(bool checked);
     void openGame();
     void gameExercisesClicked();
@@ -85,6 +91,7 @@ private:
     std::unique_ptr<GameWindow> game_;
     QPointer<KeyboardWindow> keyboard_;
     QPointer<SettingsDialog> settingsDialog_;
+    QPointer<HelpWindow> helpWindow_;
 };
 
 } // namespace clavora

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QLocale>
 #include <QString>
@@ -14,6 +15,10 @@ struct LeadingNumber {
     bool ok = true;
 };
 LeadingNumber leadingNumber(QStringView text);
+
+// The integer a text starts with: an optional sign and the decimal digits that follow, 0 when
+// there are none. Its size is capped at 2^40, beyond every field's width.
+qint64 leadingInteger(QStringView text);
 
 // Nearest whole number, halves to the even neighbour.
 double roundHalfEven(double value);

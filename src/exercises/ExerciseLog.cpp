@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExerciseLog.h"
 
-#include <QSaveFile>
+#include "common/FileAccess.h"
 
 namespace clavora {
 
@@ -14,15 +15,7 @@ void ExerciseLog::append(const QString& status)
 
 bool SaveTextFile(const QString& path, const QString& text)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return saveFileSafely(path, text.toUtf8()).ok;
 }
 
 } // namespace clavora

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "KeyboardControl.h"
 
 #include "KeyCodes.h"
@@ -8,21 +9,11 @@
 
 #include <QDir>
 #include <algorithm>
-#include <QLocale>
 
 namespace clavora {
 
 namespace {
 constexpr int UpperLabel = CharacterKeyCount;
-constexpr int MovingKey = 25; // end of the top row, or inside the tall ENTER key's notch
-constexpr int ExtraKeyIndex = 47;
-
-void move(TwipsBox& box, int left, int top, int width)
-{
-    box.left = left;
-    box.top = top;
-    box.width = width;
-}
 } // namespace
 
 KeyboardControl::KeyboardControl(const AppSettings& settings, ProgramPaths paths, const KeyState& keys,
@@ -42,12 +33,7 @@ void KeyboardControl::LoadLayout()
     const QString path = paths_.layoutFile(settings_.LayoutFile);
     const LayoutFileContents contents = ReadLayoutFile(path);
     table_ = contents.table;
-    for (int i = 0; i < CharacterKeyCount; ++i) {
-        form_.Label[i].text = table_.LowerCaption[i];
-        form_.Label[i + UpperLabel].text = table_.UpperCaption[i];
-    }
-    applyArrangement();
-    placeCaptions();
+    applyLayout(form_, table_);
 
     const QString shownPath = QDir::toNativeSeparators(path);
     const bool noCharacters = std::all_of(table_.LowerCaption.begin(), table_.LowerCaption.end(),
@@ -62,47 +48,6 @@ void KeyboardControl::LoadLayout()
         ui_.showNotice(QStringLiteral("The layout file \"%1\" ends after its first line, so the keys show "
                                       "no shifted characters.")
                            .arg(shownPath));
-}
-
-void KeyboardControl::applyArrangement()
-{
-    const bool extra = table_.ExtraKey;
-    move(form_.shape(NamedShape::EnterKey).box, extra ? 8340 : 7740, 1260, extra ? 675 : 1275);
-    move(form_.label(NamedLabel::EnterLabel).box, extra ? 8340 : 7740, 1440, extra ? 675 : 1275);
-    form_.shape(NamedShape::EnterKeyExt).visible = extra;
-    if (extra) {
-        move(form_.Key[MovingKey].box, 7740, 1260, 555);
-        move(form_.Label[MovingKey].box, 7740, 1530, 555);
-        move(form_.Label[MovingKey + UpperLabel].box, 7740, 1320, 555);
-    } else {
-        move(form_.Key[MovingKey].box, 8160, 660, 855);
-        move(form_.Label[MovingKey].box, 8160, 930, 855);
-        move(form_.Label[MovingKey + UpperLabel].box, 8160, 720, 855);
-    }
-    form_.shape(NamedShape::LeftShiftKey).box.width = extra ? 735 : 1335;
-    form_.label(NamedLabel::LeftShiftLabel).box.width = extra ? 735 : 1335;
-    form_.Key[ExtraKeyIndex].visible = extra;
-    form_.Label[ExtraKeyIndex].visible = extra;
-    form_.Label[ExtraKeyIndex + UpperLabel].visible = extra;
-}
-
-void KeyboardControl::placeCaptions()
-{
-    const QLocale locale;
-    for (int i = 0; i < CharacterKeyCount; ++i) {
-        const int top = form_.Key[i].box.top;
-        KeyCaption& lower = form_.Label[i];
-        KeyCaption& upper = form_.Label[i + UpperLabel];
-        if (locale.toUpper(lower.text) == upper.text) {
-            // A letter shows its capital alone, centred on the key.
-            lower.visible = false;
-            upper.box.top = top + 180;
-        } else {
-            lower.visible = true;
-            lower.box.top = top + 270;
-            upper.box.top = top + 60;
-        }
-    }
 }
 
 void KeyboardControl::setLook(KeyShape& shape, bool lit, Rgb unlitFill) const
@@ -152,6 +97,7 @@ void KeyboardControl::tick()
         setLook(form_.Key[i], lit, KeyColour(std::int16_t(i)));
         setLook(form_.Label[i], lit);
         setLook(form_.Label[i + UpperLabel], lit);
+        setLook(form_.altGrLabel[i], lit);
     }
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "KeyboardForm.h"
 #include "LayoutFile.h"
@@ -28,8 +29,6 @@ public:
     void tick();
 
 private:
-    void applyArrangement();
-    void placeCaptions();
     void light(std::initializer_list<NamedShape> shapes, std::initializer_list<NamedLabel> labels, bool lit,
                Rgb unlitFill);
     void setLook(KeyShape& shape, bool lit, Rgb unlitFill) const;

@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "KeyboardForm.h"
 
 #include "KeyColour.h"
+
+#include <QLocale>
 
 namespace clavora {
 
@@ -8,6 +11,11 @@ namespace {
 constexpr int KeySize = 555;
 constexpr int CaptionHeight = 255;
 constexpr int KeyPitch = 600;
+constexpr int UpperLabel = CharacterKeyCount;
+constexpr int MovingKey = 25; // end of the top row, or inside the tall ENTER key's notch
+constexpr int ExtraKeyIndex = 47;
+// The AltGr caption's part of a key, at its right.
+constexpr int AltGrWidth = 285;
 
 TwipsBox characterKeyBox(int k)
 {
@@ -33,6 +41,49 @@ void setLabel(KeyboardForm& f, NamedLabel l, int left, int top, int width, const
 {
     f.label(l) = {{left, top, width, CaptionHeight}, QString::fromLatin1(text), true, 0};
 }
+
+void move(TwipsBox& box, int left, int top, int width)
+{
+    box.left = left;
+    box.top = top;
+    box.width = width;
+}
+
+void applyArrangement(KeyboardForm& form, bool extra)
+{
+    move(form.shape(NamedShape::EnterKey).box, extra ? 8340 : 7740, 1260, extra ? 675 : 1275);
+    move(form.label(NamedLabel::EnterLabel).box, extra ? 8340 : 7740, 1440, extra ? 675 : 1275);
+    form.shape(NamedShape::EnterKeyExt).visible = extra;
+    if (extra)
+        move(form.Key[MovingKey].box, 7740, 1260, 555);
+    else
+        move(form.Key[MovingKey].box, 8160, 660, 855);
+    form.shape(NamedShape::LeftShiftKey).box.width = extra ? 735 : 1335;
+    form.label(NamedLabel::LeftShiftLabel).box.width = extra ? 735 : 1335;
+    form.Key[ExtraKeyIndex].visible = extra;
+    form.Label[ExtraKeyIndex].visible = extra;
+    form.Label[ExtraKeyIndex + UpperLabel].visible = extra;
+    form.altGrLabel[ExtraKeyIndex].visible = extra;
+}
+
+// A letter shows its capital alone, centred on the key; an AltGr character takes the key's
+// bottom right and moves the other captions to its left.
+void placeCaptions(KeyboardForm& form)
+{
+    const QLocale locale;
+    for (int i = 0; i < CharacterKeyCount; ++i) {
+        const TwipsBox& key = form.Key[i].box;
+        KeyCaption& lower = form.Label[i];
+        KeyCaption& upper = form.Label[i + UpperLabel];
+        KeyCaption& altGr = form.altGrLabel[i];
+        const int width = altGr.text.isEmpty() ? key.width : key.width - AltGrWidth;
+        const bool letter = locale.toUpper(lower.text) == upper.text;
+        lower.visible = !letter;
+        move(lower.box, key.left, key.top + 270, width);
+        move(upper.box, key.left, key.top + (letter ? 180 : 60), width);
+        move(altGr.box, key.left + key.width - AltGrWidth, key.top + 270, AltGrWidth);
+    }
+}
 } // namespace
 
 KeyboardForm DesignKeyboardForm()
@@ -44,6 +95,7 @@ KeyboardForm DesignKeyboardForm()
         f.Key[k] = {key, shown, KeyColour(std::int16_t(k)), 0};
         f.Label[k] = {{key.left, key.top + 270, key.width, CaptionHeight}, {}, shown, 0};
         f.Label[k + CharacterKeyCount] = {{key.left, key.top + 60, key.width, CaptionHeight}, {}, shown, 0};
+        f.altGrLabel[k] = {{key.left + key.width - AltGrWidth, key.top + 270, AltGrWidth, CaptionHeight}, {}, shown, 0};
     }
     using S = NamedShape;
     setShape(f, S::TabKey, {60, 660, 855, KeySize}, zone::DarkBlue);
@@ -78,6 +130,17 @@ KeyboardForm DesignKeyboardForm()
     setLabel(f, L::MenuLabel, 7500, 2640, 675, "MENU");
     setLabel(f, L::RightCtrlLabel, 8220, 2640, 795, "CTRL");
     return f;
+}
+
+void applyLayout(KeyboardForm& form, const KeyCapTable& table)
+{
+    for (int i = 0; i < CharacterKeyCount; ++i) {
+        form.Label[i].text = table.LowerCaption[i];
+        form.Label[i + UpperLabel].text = table.UpperCaption[i];
+        form.altGrLabel[i].text = table.altGrCaption[i];
+    }
+    applyArrangement(form, table.ExtraKey);
+    placeCaptions(form);
 }
 
 } // namespace clavora

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "LayoutFile.h"
 
+#include "common/FileAccess.h"
 #include "common/TextFile.h"
 
-#include <QFile>
+#include <QBuffer>
 
 namespace clavora {
 
@@ -29,20 +31,37 @@ QString CaptionForm(const QString& character)
 
 LayoutFileContents ReadLayoutFile(const QString& path)
 {
-    LayoutFileContents contents;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Two lines of 48 characters: a few KB hold them in any encoding, whatever follows.
+    const BoundedRead read = readRegularFile(path, 4096);
+    if (!read.found) {
+        LayoutFileContents contents;
         contents.problem = LayoutFileProblem::Unreadable;
         return contents;
     }
+    return ReadLayoutText(read.bytes);
+}
+
+LayoutFileContents ReadLayoutText(const QByteArray& bytes)
+{
+    LayoutFileContents contents;
+    QBuffer file;
+    file.setData(bytes);
+    file.open(QIODevice::ReadOnly);
     LineReader reader(file, KeptLineBytes);
-    QString lower, upper;
+    QString lower, upper, altGr;
     const bool complete = reader.next(lower) && reader.next(upper);
     if (!complete)
         contents.problem = LayoutFileProblem::NoSecondLine;
+    else
+        reader.next(altGr);
     const QList<uint> lowerCharacters = lower.toUcs4();
     contents.table.LowerCaption = captionsOf(lowerCharacters);
     contents.table.UpperCaption = captionsOf(upper.toUcs4());
+    contents.table.altGrCaption = captionsOf(altGr.toUcs4());
+    for (QString& caption : contents.table.altGrCaption) {
+        if (caption == QStringLiteral(" "))
+            caption.clear();
+    }
     contents.table.ExtraKey = lowerCharacters.size() == CharacterKeyCount;
     return contents;
 }

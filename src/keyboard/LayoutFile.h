@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QString>
 #include <array>
@@ -10,6 +11,7 @@ constexpr int CharacterKeyCount = 48;
 struct KeyCapTable {
     std::array<QString, CharacterKeyCount> LowerCaption; // unshifted, in caption form
     std::array<QString, CharacterKeyCount> UpperCaption; // shifted, in caption form
+    std::array<QString, CharacterKeyCount> altGrCaption; // with AltGr, in caption form; empty for none
     bool ExtraKey = false;                               // the 48-key arrangement
 };
 
@@ -23,6 +25,11 @@ struct LayoutFileContents {
 // A character as a caption shows it: labels take a single "&" as an access-key marker.
 QString CaptionForm(const QString& character);
 
+// Reads the start of the file; anything but a regular file is unreadable.
+// Lines 1 and 2: the unshifted and shifted characters. An optional line 3: the characters
+// typed with AltGr, a blank for a key that types none.
 LayoutFileContents ReadLayoutFile(const QString& path);
+// The table that a layout file of these bytes gives.
+LayoutFileContents ReadLayoutText(const QByteArray& bytes);
 
 } // namespace clavora

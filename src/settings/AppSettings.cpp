@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppSettings.h"
 
 #include "ProfileFile.h"
@@ -62,8 +63,8 @@ AppSettings LoadSettings(const ProfileFile& file, StartupEntry& entry, int scree
     s.QuickExType = r.type(QuickEx, QStringLiteral("ExType"));
     s.ExNumMin = r.int32(QuickEx, QStringLiteral("ExNumMin"), 1);
     s.ExNumMax = r.int32(QuickEx, QStringLiteral("ExNumMax"), 112);
-    s.WinColour = Rgb(file.readInt(Display, QStringLiteral("WinColour"), DefaultWindowColour));
-    s.TextColour = Rgb(file.readInt(Display, QStringLiteral("TextColour"), DefaultTextColour));
+    s.WinColour = Rgb(r.int32(Display, QStringLiteral("WinColour"), DefaultWindowColour));
+    s.TextColour = Rgb(r.int32(Display, QStringLiteral("TextColour"), DefaultTextColour));
     const auto defaultX = std::int32_t(roundHalfEven(screenWidthTwips / 2.0 - 5093));
     s.WinX = r.int32(Display, QStringLiteral("WinX"), defaultX);
     s.WinY = r.int32(Display, QStringLiteral("WinY"), 100);
@@ -74,10 +75,10 @@ AppSettings LoadSettings(const ProfileFile& file, StartupEntry& entry, int scree
     return s;
 }
 
-bool SaveSettings(ProfileFile& file, StartupEntry& entry, const AppSettings& s, const QString& exNumText,
-                  const QString& program)
+void WriteSettings(ProfileFile& file, const AppSettings& s, const QString& exNumText)
 {
-    const auto num = [](qint64 v) { return QString::number(v); };
+    // One rule for every integer: its signed value, so a colour of -1 stays -1.
+    const auto num = [](std::int32_t v) { return QString::number(v); };
     file.write(Exercises, QStringLiteral("ExNum"), exNumText);
     file.write(Exercises, QStringLiteral("ExType"), typeText(s.ExType));
     file.write(Exercises, QStringLiteral("Repeats"), num(s.Repeats));
@@ -93,23 +94,64 @@ bool SaveSettings(ProfileFile& file, StartupEntry& entry, const AppSettings& s, 
     file.write(RndEx, QStringLiteral("Space"), flagText(s.Space));
     file.write(RndEx, QStringLiteral("Custom"), flagText(s.Custom));
     file.write(RndEx, QStringLiteral("CustomKeys"), s.CustomKeys);
-    if (s.QuickExStartUp)
-        entry.write(program);
-    else
-        entry.remove();
     file.write(QuickEx, QStringLiteral("NumEx"), num(s.NumEx));
     file.write(QuickEx, QStringLiteral("Repeats"), num(s.QuickExRepeats));
     file.write(QuickEx, QStringLiteral("ExType"), typeText(s.QuickExType));
     file.write(QuickEx, QStringLiteral("ExNumMin"), num(s.ExNumMin));
     file.write(QuickEx, QStringLiteral("ExNumMax"), num(s.ExNumMax));
-    file.write(Display, QStringLiteral("WinColour"), num(s.WinColour));
-    file.write(Display, QStringLiteral("TextColour"), num(s.TextColour));
+    file.write(Display, QStringLiteral("WinColour"), num(std::int32_t(s.WinColour)));
+    file.write(Display, QStringLiteral("TextColour"), num(std::int32_t(s.TextColour)));
     file.write(Display, QStringLiteral("WinX"), num(s.WinX));
     file.write(Display, QStringLiteral("WinY"), num(s.WinY));
     file.write(Game, QStringLiteral("StartLevel"), num(s.GameStartLevel));
     file.write(KeyLayout, QStringLiteral("Layout"), s.LayoutFile);
     file.write(KeyLayout, QStringLiteral("ShowLayout"), num(s.ShowLayout));
-    return file.save();
+}
+
+SettingsSaved SaveSettings(ProfileFile& file, StartupEntry& entry, const AppSettings& s, const QString& exNumText,
+                           const QString& program)
+{
+    SettingsSaved saved;
+    WriteSettings(file, s, exNumText);
+    // A file too large to read was left alone on purpose, and the user was told at start.
+    saved.file = file.tooLarge() ? SaveResult{true, {}} : file.save();
+    if (s.QuickExStartUp)
+        saved.entry = entry.write(program);
+    else
+        entry.remove();
+    return saved;
+}
+
+QList<Notice> SaveNotices(const SettingsSaved& saved, const ProfileFile& file, const StartupEntry& entry,
+                          const QString& program)
+{
+    using Outcome = StartupEntry::Written::Outcome;
+    QList<Notice> notices;
+    QStringList failures;
+    if (!saved.file.ok)
+        failures.append(QStringLiteral("The settings could not be saved to \"%1\": %2.").arg(file.path(), saved.file.reason));
+    if (saved.entry.outcome == Outcome::Failed)
+        failures.append(QStringLiteral("The quick-exercise start-up entry could not be saved to \"%1\": %2.")
+                            .arg(entry.location(), saved.entry.reason));
+    if (!failures.isEmpty())
+        notices.append({QStringLiteral("Save Error"), failures.join(u'\n')});
+    if (saved.entry.outcome == Outcome::UnsafePath)
+        notices.append({QStringLiteral("Quick Exercises at Log-in"),
+                        QStringLiteral("Quick exercises at log-in need the program in a folder whose path holds none "
+                                       "of the characters $ ` \" \\ % and no control characters.\n\nThe program is "
+                                       "\"%1\", so no start-up entry was made.")
+                            .arg(program)});
+    return notices;
+}
+
+std::optional<Notice> LoadNotice(const ProfileFile& file)
+{
+    if (!file.tooLarge())
+        return std::nullopt;
+    return Notice{QStringLiteral("Settings Not Read"),
+                  QStringLiteral("\"%1\" is larger than 4 MB, so it was not read and will be left as it is. "
+                                 "The program starts with its default settings.")
+                      .arg(file.path())};
 }
 
 } // namespace clavora

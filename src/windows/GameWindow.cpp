@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "GameWindow.h"
 
 #include "ButtonKeys.h"
@@ -55,6 +56,7 @@ GameWindow::GameWindow(AppSettings& settings, Clock& clock, Random& random, Beep
     timeLabel_ = statusLabel(this, QStringLiteral("Time elapsed: 0:00"), 5220, 120, 2835, 315);
     scoreLabel_ = statusLabel(this, QStringLiteral("Score: 0"), 8100, 120, 1635, 255);
     playArea_ = new PlayArea(this);
+    playArea_->setAccessibleName(QStringLiteral("Play area"));
     placeTwips(playArea_, 1200, 360, PlayArea::WidthTwips, PlayArea::HeightTwips);
     advanceLabel_ = statusLabel(this, StartNotice, 1200, 5160, 8475, 315);
     advanceLabel_->setAlignment(Qt::AlignCenter);

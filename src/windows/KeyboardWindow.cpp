@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "KeyboardWindow.h"
 
 #include "Geometry.h"
+#include "KeyboardPainter.h"
 #include "keyboard/KeyState.h"
 
 #include <QCloseEvent>
@@ -13,7 +15,7 @@ namespace clavora {
 
 namespace {
 constexpr int ShapeCount = CharacterKeyCount + int(NamedShape::Count);
-constexpr int CaptionCount = 2 * CharacterKeyCount + int(NamedLabel::Count);
+constexpr int CaptionCount = 3 * CharacterKeyCount + int(NamedLabel::Count);
 
 // Every shape and caption of the form by one number: the character keys' first.
 const KeyShape& shapeAt(const KeyboardForm& f, int i)
@@ -23,8 +25,10 @@ const KeyShape& shapeAt(const KeyboardForm& f, int i)
 
 const KeyCaption& captionAt(const KeyboardForm& f, int i)
 {
-    const int characterCaptions = 2 * CharacterKeyCount;
-    return i < characterCaptions ? f.Label[size_t(i)] : f.namedLabels[size_t(i - characterCaptions)];
+    const int labels = 2 * CharacterKeyCount, altGr = 3 * CharacterKeyCount;
+    if (i < labels)
+        return f.Label[size_t(i)];
+    return i < altGr ? f.altGrLabel[size_t(i - labels)] : f.namedLabels[size_t(i - altGr)];
 }
 
 QRect pixels(const TwipsBox& b)
@@ -37,19 +41,6 @@ bool shows(const KeyCaption& c)
     return c.visible && !c.text.isEmpty();
 }
 
-void paintShape(QPainter& p, const KeyShape& s)
-{
-    p.setPen(toQColor(s.border));
-    p.setBrush(toQColor(s.fill));
-    p.drawRect(pixels(s.box).adjusted(0, 0, -1, -1)); // the border lies inside the key
-}
-
-void paintCaption(QPainter& p, const KeyCaption& c)
-{
-    p.setPen(toQColor(c.colour));
-    // Like a label's caption, "&&" shows as one "&".
-    p.drawText(pixels(c.box), Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic, c.text);
-}
 } // namespace
 
 KeyboardWindow::KeyboardWindow(const AppSettings& settings, ProgramPaths paths, const KeyState& keys)
@@ -166,9 +157,9 @@ void KeyboardWindow::paintTile(QPainter& p, const Tile& tile) const
     const KeyboardForm& f = control_.form();
     p.fillRect(tile.rect, toQColor(f.backColour));
     if (tile.shape >= 0)
-        paintShape(p, shapeAt(f, tile.shape));
+        paintKeyShape(p, shapeAt(f, tile.shape));
     for (const int c : tile.captions)
-        paintCaption(p, captionAt(f, c));
+        paintKeyCaption(p, captionAt(f, c));
 }
 
 void KeyboardWindow::showNotice(const QString& text)

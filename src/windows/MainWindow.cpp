@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindow.h"
 
 #include "ButtonKeys.h"
@@ -38,6 +39,7 @@ MainWindow::MainWindow()
     presetExercises_->setStyleSheet(QStringLiteral("QRadioButton { spacing: 1px; }"));
     exNumBox_ = makeAt<QLineEdit>(this, QStringLiteral("1"), 2880, 270, 375, 285);
     exNumBox_->setAlignment(Qt::AlignCenter);
+    exNumBox_->setAccessibleName(QStringLiteral("Exercise number"));
     randomExercises_ = makeAt<QRadioButton>(this, QStringLiteral("&Random"), 3360, 300, 1035, 255);
     startButton_ = makeAt<WrapButton>(this, QStringLiteral("&Start Exercises"), 4560, 180, 975, 435);
     stopButton_ = makeAt<WrapButton>(this, QStringLiteral("S&top Exercises"), 5640, 180, 975, 435);
@@ -62,6 +64,7 @@ MainWindow::MainWindow()
     timeBox_->setReadOnly(true);
     timeBox_->setEnabled(false);
     timeBox_->setFocusPolicy(Qt::ClickFocus);
+    timeBox_->setAccessibleName(QStringLiteral("Time elapsed in seconds"));
     secondsLabel_ = makeAt<QLabel>(this, QStringLiteral("seconds"), 5640, 2100, 675, 255);
     secondsLabel_->setEnabled(false);
     log_ = new QPlainTextEdit(this);

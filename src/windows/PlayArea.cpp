@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlayArea.h"
 
 #include "Geometry.h"
@@ -108,7 +109,6 @@ const QPixmap& PlayArea::shell(int slot)
         drawn_.resize(size_t(slot) + 1);
     Drawn& d = drawn_[size_t(slot)];
     const Shown& s = shown_[size_t(slot)];
-    const int side = twipsToPixels(ShellTwips);
     if (d.disc.isNull() || d.fill != s.fill) {
         d.disc = disc(s.fill);
         d.shell = QPixmap();

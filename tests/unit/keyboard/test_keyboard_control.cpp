@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "KeyboardFakes.h"
 #include "TempFolder.h"
 #include "keyboard/KeyColour.h"
@@ -99,8 +100,9 @@ TEST_F(Keyboard, CaptionsStandAboveEachOtherUnlessTheCapitalIsTheShiftedOne)
         EXPECT_EQ(lower.text, c.lower) << c.key;
         EXPECT_EQ(upper.text, c.upper) << c.key;
         EXPECT_EQ(lower.visible, c.lowerShown) << c.key;
-        if (c.lowerShown)
+        if (c.lowerShown) {
             EXPECT_EQ(lower.box.top, c.lowerTop) << c.key;
+        }
         EXPECT_EQ(upper.box.top, c.upperTop) << c.key;
         EXPECT_TRUE(form().Key[c.key].visible) << c.key; // drawn, captioned or not
     }
@@ -225,4 +227,34 @@ TEST_F(Keyboard, AnUnreadableOrShortLayoutIsReportedOncePerLoad)
         EXPECT_TRUE(ui.notices.last().contains("holds no characters")) << ui.notices.last().toStdString();
     }
     EXPECT_EQ(ui.notices.size(), 4);
+}
+
+TEST_F(Keyboard, AltGrCaptionsTakeTheKeysBottomRightAndLightWithTheKey)
+{
+    // q: "@" with AltGr; 2: "²"; w: none.
+    load(Us47 + "\r\n" + UsShift47 + "\r\n" + "  \xC2\xB2" + QByteArray(10, ' ') + "@\r\n");
+    const struct {
+        int key;
+        QString altGr;
+        TwipsBox altGrBox, lowerBox, upperBox;
+    } cases[] = {
+        {13, "@", {960 + 270, 660 + 270, 285, 255}, {960, 930, 270, 255}, {960, 840, 270, 255}}, // a letter: capital alone
+        {2, "\xC2\xB2", {1260 + 270, 60 + 270, 285, 255}, {1260, 330, 270, 255}, {1260, 120, 270, 255}},
+        {14, "", {1560 + 270, 660 + 270, 285, 255}, {1560, 930, 555, 255}, {1560, 840, 555, 255}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(form().altGrLabel[c.key].text, c.altGr) << c.key;
+        EXPECT_EQ(form().altGrLabel[c.key].box, c.altGrBox) << c.key;
+        EXPECT_EQ(form().Label[c.key].box, c.lowerBox) << c.key;
+        EXPECT_EQ(form().Label[c.key + 48].box, c.upperBox) << c.key;
+    }
+    keys.down = {'Q'};
+    control.tick();
+    EXPECT_EQ(form().altGrLabel[13].colour, Fore);
+    EXPECT_EQ(form().altGrLabel[2].colour, 0u);
+
+    // Reloading a layout without the line takes the captions away.
+    load(Us47 + "\r\n" + UsShift47);
+    EXPECT_EQ(form().altGrLabel[13].text, "");
+    EXPECT_EQ(form().Label[13 + 48].box.width, 555);
 }
