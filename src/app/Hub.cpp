@@ -1,34 +1,30 @@
 #include "Hub.h"
 
 #include "common/Twips.h"
-#include "exercises/ExerciseControl.h"
 #include "keyboard/KeyboardPlacement.h"
-#include "settings_dialog/ApplySettings.h"
 #include "windows/GameWindow.h"
+#include "windows/KeyboardDocking.h"
 #include "windows/KeyboardWindow.h"
 #include "windows/MainWindow.h"
 #include "windows/SettingsDialog.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
-#include <QEventLoop>
 #include <QKeyEvent>
-#include <QTimer>
 #include <QWindow>
 
 namespace clavora {
 
 Hub::Hub(ProgramPaths paths, QString commandLine)
-    : paths_(std::move(paths)), commandLine_(std::move(commandLine)), profile_(paths_.settingsFile())
+    : paths_(std::move(paths)), profile_(paths_.settingsFile()), session_(*this, FindStartMode(commandLine))
 {
-    main_ = std::make_unique<MainWindow>();
-    exercises_ = std::make_unique<ExerciseControl>(settings_, paths_, clock_, random_, clipboard_, *main_);
-    main_->bind(*exercises_);
-    connect(main_.get(), &MainWindow::closing, this, &Hub::closeMain);
-    connect(main_.get(), &MainWindow::gameClicked, this, &Hub::gameClicked);
-    connect(main_.get(), &MainWindow::settingsClicked, this, &Hub::settingsClicked);
-    connect(main_.get(), &MainWindow::helpClicked, this, &Hub::helpClicked);
-    connect(main_.get(), &MainWindow::showLayoutClicked, this, &Hub::showLayoutClicked);
+    main_ = std::make_unique<MainWindow>(session_.settings(), paths_, clock_, random_, clipboard_);
+    connect(main_.get(), &MainWindow::closed, this, [this] { session_.windowClosed(AppWindow::Main); });
+    connect(main_.get(), &MainWindow::quickRunEnded, this, [this] { session_.quickRunFinished(); });
+    connect(main_.get(), &MainWindow::gameClicked, this, [this] { session_.gameRequested(); });
+    connect(main_.get(), &MainWindow::settingsClicked, this, [this] { openSettings(main_.get()); });
+    connect(main_.get(), &MainWindow::helpClicked, this, &Hub::openHelp);
+    connect(main_.get(), &MainWindow::showLayoutClicked, this,
+            [this](bool checked) { session_.showLayoutToggled(checked); });
     qApp->installEventFilter(this);
 }
 
@@ -41,46 +37,10 @@ Hub::~Hub()
 void Hub::start()
 {
     random_.seed(quint32(clock_.secondsSinceMidnight() * 1000));
-    settings_ = LoadSettings(profile_, startupEntry_, screenWidthTwips());
-    exercises_->showSettings();
-    main_->move(twipsToPixels(settings_.WinX), twipsToPixels(settings_.WinY));
-    ColourControls();
-    refresh();
-    main_->show();
-
-    switch (FindStartMode(commandLine_)) {
-    case StartMode::Game:
-        openGame();
-        break;
-    case StartMode::QuickExercises:
-        exercises_->startQuickRun();
-        refresh();
-        break;
-    case StartMode::KeyboardOnly:
-        openKeyboard();
-        main_->hide();
-        break;
-    case StartMode::Normal:
-        break;
-    }
-    // The saved box goes to the window in use; the game window passes it on to Main's.
-    if (settings_.GameLoaded)
-        game_->setShowLayoutChecked(settings_.ShowLayout == 1);
-    else
-        main_->setShowLayoutChecked(settings_.ShowLayout == 1);
+    session_.start(LoadSettings(profile_, startupEntry_, screenWidthTwips()));
 }
 
-void Hub::refresh()
-{
-    main_->apply();
-}
-
-void Hub::ColourControls()
-{
-    main_->applyColours(settings_.WinColour, settings_.TextColour);
-}
-
-void Hub::HelpFile()
+void Hub::openHelp()
 {
     shell_.open(paths_.helpFile());
 }
@@ -94,107 +54,93 @@ bool Hub::eventFilter(QObject* watched, QEvent* event)
         const QWidget* receiver = widget->window()->focusWidget();
         const auto* key = static_cast<QKeyEvent*>(event);
         if (widget == (receiver ? receiver : widget->window()) && key->key() == Qt::Key_F1 && !key->isAutoRepeat())
-            HelpFile();
+            openHelp();
     }
     return QObject::eventFilter(watched, event);
 }
 
-void Hub::closeMain()
+QWidget& Hub::widgetOf(AppWindow window) const
 {
-    const QWidget* inUse = settings_.GameLoaded && game_ ? static_cast<QWidget*>(game_.get()) : main_.get();
-    settings_.WinX = pixelsToTwips(inUse->pos().x());
-    settings_.WinY = pixelsToTwips(inUse->pos().y());
-    settings_.ShowLayout = main_->showLayoutChecked() ? 1 : 0;
-    SaveSettings(profile_, startupEntry_, settings_, exercises_->form().exNumText, paths_.executable());
-    QCoreApplication::exit(0);
+    if (window == AppWindow::Game && game_)
+        return *game_;
+    return *main_;
 }
 
-void Hub::gameClicked()
+void Hub::showWindow(AppWindow window)
 {
-    exercises_->StopExercises();
-    refresh();
-    openGame();
+    if (window == AppWindow::Game) {
+        createGame();
+        return;
+    }
+    if (game_) {
+        const bool keyboardFollows = keyboard_ && KeyboardDocking::sitsBelow(*keyboard_, *game_, *main_);
+        KeyboardDocking::placeAt(*main_, *game_);
+        main_->show();
+        main_->activateWindow();
+        if (keyboardFollows)
+            KeyboardDocking::moveBelow(*keyboard_, *main_, *main_);
+        return;
+    }
+    main_->load(); // the first showing, at start-up
+    main_->show();
 }
 
-void Hub::openGame()
+void Hub::createGame()
 {
-    const bool keyboardFollows = main_->showLayoutChecked() && keyboardSitsBelow(*main_);
-    main_->hide();
-    settings_.GameLoaded = true;
-    game_ = std::make_unique<GameWindow>(settings_, clock_, random_, beep_);
-    connect(game_.get(), &GameWindow::exercisesClicked, this, &Hub::gameExercisesClicked);
+    const bool keyboardFollows = keyboard_ && KeyboardDocking::sitsBelow(*keyboard_, *main_, *main_);
+    game_ = std::make_unique<GameWindow>(session_.settings(), clock_, random_, beep_);
+    connect(game_.get(), &GameWindow::exercisesClicked, this, [this] { session_.exercisesRequested(); });
     connect(game_.get(), &GameWindow::settingsClicked, this, [this] { openSettings(game_.get()); });
-    connect(game_.get(), &GameWindow::helpClicked, this, &Hub::HelpFile);
-    connect(game_.get(), &GameWindow::showLayoutClicked, main_.get(), &MainWindow::setShowLayoutChecked);
-    connect(game_.get(), &GameWindow::closed, this, &Hub::gameClosed);
-    placeAt(*game_, *main_);
-    game_->setShowLayoutChecked(main_->showLayoutChecked());
+    connect(game_.get(), &GameWindow::helpClicked, this, &Hub::openHelp);
+    connect(game_.get(), &GameWindow::showLayoutClicked, this,
+            [this](bool checked) { session_.showLayoutToggled(checked); });
+    connect(game_.get(), &GameWindow::closed, this, [this] { session_.windowClosed(AppWindow::Game); });
+    KeyboardDocking::placeAt(*game_, *main_);
     game_->show();
     if (keyboardFollows)
-        moveKeyboardBelow(*game_);
+        KeyboardDocking::moveBelow(*keyboard_, *game_, *main_);
 }
 
-void Hub::gameExercisesClicked()
+void Hub::hideWindow(AppWindow window)
 {
-    const bool keyboardFollows = game_->showLayoutChecked() && keyboardSitsBelow(*game_);
-    settings_.GameLoaded = false;
-    placeAt(*main_, *game_);
-    main_->show();
-    main_->activateWindow();
-    if (keyboardFollows)
-        moveKeyboardBelow(*main_);
-    game_->close(); // keeps the start level; Main stays, as the game is no longer in use
-    game_.release()->deleteLater(); // the click that got here is still being handled
+    switch (window) {
+    case AppWindow::Main:
+        main_->hide();
+        break;
+    case AppWindow::Game:
+        if (game_) {
+            game_->close();                 // keeps the start level in the settings
+            game_.release()->deleteLater(); // the click that got here is still being handled
+        }
+        break;
+    case AppWindow::Keyboard:
+        closeKeyboard();
+        break;
+    }
 }
 
-void Hub::gameClosed()
+void Hub::setShowLayoutBox(AppWindow window, bool checked)
 {
-    // The close box of the window in use ends the program.
-    if (settings_.GameLoaded)
-        closeMain();
+    if (window == AppWindow::Game && game_)
+        game_->setShowLayoutChecked(checked);
+    else
+        main_->setShowLayoutChecked(checked);
 }
 
-void Hub::placeAt(QWidget& window, const QWidget& other)
+void Hub::startQuickRun()
 {
-    // The windows share one decoration, so matching the client corners matches the frames.
-    // A client position holds whether or not the window manager has framed the window yet.
-    window.setGeometry(QRect(other.geometry().topLeft(), window.size()));
-}
-
-int Hub::outerHeight(const QWidget& window) const
-{
-    // Every window has the same decoration, and Main's is known once it has been shown,
-    // while a window that has just been shown may not have its frame yet.
-    return window.height() + main_->frameGeometry().height() - main_->height();
-}
-
-bool Hub::keyboardSitsBelow(const QWidget& window)
-{
-    const QWidget* keyboard = keyboardWindow();
-    return keyboard && keyboard->y() == window.y() + outerHeight(window);
-}
-
-void Hub::moveKeyboardBelow(const QWidget& window)
-{
-    QWidget* keyboard = keyboardWindow();
-    keyboard->move(keyboard->x(), window.y() + outerHeight(window));
-}
-
-void Hub::settingsClicked()
-{
-    exercises_->StopExercises();
-    refresh();
-    openSettings(main_.get());
+    main_->startQuickRun();
 }
 
 void Hub::openSettings(QWidget* opener)
 {
     opener->setEnabled(false);
     // Not a child of the opener: a disabled parent would disable the dialog too.
-    auto* dialog = new SettingsDialog(settings_, paths_);
+    auto* dialog = new SettingsDialog(session_.settings(), paths_);
     settingsDialog_ = dialog;
-    connect(dialog, &SettingsDialog::applyRequested, this, &Hub::ApplySettings);
-    connect(dialog, &SettingsDialog::helpRequested, this, &Hub::HelpFile);
+    connect(dialog, &SettingsDialog::applyRequested, this,
+            [this](const SettingsForm& form) { session_.settingsConfirmed(form); });
+    connect(dialog, &SettingsDialog::helpRequested, this, &Hub::openHelp);
     connect(dialog, &QDialog::finished, this, &Hub::settingsClosed);
     dialog->winId();
     dialog->windowHandle()->setTransientParent(opener->windowHandle());
@@ -205,18 +151,16 @@ void Hub::openSettings(QWidget* opener)
 void Hub::settingsClosed()
 {
     main_->setEnabled(true);
-    if (settings_.GameLoaded && game_)
+    if (game_)
         game_->setEnabled(true);
 }
 
-void Hub::ApplySettings(const SettingsForm& form)
+void Hub::recolour()
 {
-    clavora::ApplySettings(form, settings_);
-    ColourControls();
-    if (settings_.GameLoaded && game_)
-        game_->ColourWindow(settings_.WinColour, settings_.TextColour);
-    if (main_->showLayoutChecked())
-        reloadKeyboard();
+    const AppSettings& s = session_.settings();
+    main_->colourWindow(s.WinColour, s.TextColour);
+    if (game_)
+        game_->colourWindow(s.WinColour, s.TextColour);
 }
 
 void Hub::reloadKeyboard()
@@ -225,90 +169,36 @@ void Hub::reloadKeyboard()
         loadKeyboard(); // created without being shown; its load takes the colours and the layout
         return;
     }
-    keyboard_->setColours(settings_.WinColour, settings_.TextColour);
+    const AppSettings& s = session_.settings();
+    keyboard_->colourWindow(s.WinColour, s.TextColour);
     keyboard_->LoadLayout();
-}
-
-void Hub::helpClicked()
-{
-    exercises_->StopExercises();
-    refresh();
-    HelpFile();
-}
-
-void Hub::showLayoutClicked(bool checked)
-{
-    if (checked)
-        openKeyboard();
-    else
-        closeKeyboard();
-    if (main_->isVisible())
-        main_->activateWindow();
-}
-
-bool Hub::keyboardOnly() const
-{
-    // The mode in force, not any "/k" on the command line: with "/g /k" or "/k /q" the
-    // keyboard is an ordinary helper window whose close must not end the program unsaved.
-    return FindStartMode(commandLine_) == StartMode::KeyboardOnly;
 }
 
 KeyboardWindow& Hub::loadKeyboard()
 {
     if (keyboard_)
         return *keyboard_;
-    keyboard_ = new KeyboardWindow(settings_, paths_, keyTracker_);
-    connect(keyboard_, &KeyboardWindow::closing, this, &Hub::keyboardClosing);
-    keyboard_->setColours(settings_.WinColour, settings_.TextColour);
-    if (!keyboardOnly())
-        placeKeyboard(*keyboard_);
+    const AppSettings& s = session_.settings();
+    keyboard_ = new KeyboardWindow(s, paths_, keyTracker_);
+    connect(keyboard_, &KeyboardWindow::closed, this, &Hub::keyboardClosed);
+    keyboard_->colourWindow(s.WinColour, s.TextColour);
+    if (!session_.keyboardOnly()) {
+        const bool besideGame = session_.windowInUse() == AppWindow::Game && game_;
+        KeyboardDocking::place(*keyboard_, widgetOf(session_.windowInUse()),
+                               besideGame ? GameOwnerOffset : MainOwnerOffset);
+    }
     keyboard_->LoadLayout();
     return *keyboard_;
 }
 
-namespace {
-// A window that has just been shown learns its frame from the window manager only when it
-// is first exposed; until then its frame is its client area.
-void waitUntilExposed(const QWidget& window)
+KeyboardWindow* Hub::keyboardWindow()
 {
-    const QWindow* handle = window.windowHandle();
-    if (!handle || !window.isVisible() || handle->isExposed())
-        return;
-    QEventLoop loop;
-    QTimer poll;
-    const QDeadlineTimer deadline(500);
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (handle->isExposed() || deadline.hasExpired())
-            loop.quit();
-    });
-    poll.start(5);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-}
-} // namespace
-
-void Hub::placeKeyboard(QWidget& keyboard)
-{
-    const bool besideGame = settings_.GameLoaded && game_;
-    const QWidget& owner = besideGame ? static_cast<const QWidget&>(*game_) : *main_;
-    waitUntilExposed(owner);
-    const QRect frame = owner.frameGeometry();
-    const int decoration = frame.height() - owner.height(); // the keyboard's frame is alike
-    const TwipsBox ownerFrame{pixelsToTwips(frame.x()), pixelsToTwips(frame.y()), pixelsToTwips(frame.width()),
-                              pixelsToTwips(frame.height())};
-    const auto position = KeyboardPosition(ownerFrame, pixelsToTwips(keyboard.height() + decoration),
-                                           screenHeightTwips(), besideGame ? GameOwnerOffset : MainOwnerOffset);
-    if (position)
-        keyboard.move(twipsToPixels(position->x()), twipsToPixels(position->y()));
+    return keyboard_;
 }
 
 void Hub::openKeyboard()
 {
     loadKeyboard().show();
-}
-
-QWidget* Hub::keyboardWindow()
-{
-    return keyboard_;
 }
 
 void Hub::closeKeyboard()
@@ -317,18 +207,32 @@ void Hub::closeKeyboard()
         keyboard_->close();
 }
 
-void Hub::keyboardClosing()
+void Hub::keyboardClosed()
 {
-    if (keyboardOnly()) {
-        QCoreApplication::exit(0); // at once, leaving the settings file as it was
-        return;
-    }
     // Forgotten first: unticking the box asks to close it again, which must do nothing.
     keyboard_ = nullptr;
-    if (settings_.GameLoaded && game_)
-        game_->setShowLayoutChecked(false);
-    else
-        main_->setShowLayoutChecked(false);
+    session_.windowClosed(AppWindow::Keyboard);
+}
+
+int Hub::windowX(AppWindow window) const
+{
+    return pixelsToTwips(widgetOf(window).pos().x());
+}
+
+int Hub::windowY(AppWindow window) const
+{
+    return pixelsToTwips(widgetOf(window).pos().y());
+}
+
+void Hub::save()
+{
+    SaveSettings(profile_, startupEntry_, session_.settings(), main_->control().form().exNumText,
+                 paths_.executable());
+}
+
+void Hub::end()
+{
+    QCoreApplication::exit(0);
 }
 
 } // namespace clavora

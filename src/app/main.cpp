@@ -1,4 +1,5 @@
 #include "app/Hub.h"
+#include "common/Captions.h"
 #include "windows/Geometry.h"
 
 #include <QApplication>
@@ -7,7 +8,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    app.setApplicationName(QStringLiteral("Orvella Clavora"));
+    app.setApplicationName(clavora::ProductName);
     // The program ends when the exercise window closes, not when its last window does.
     app.setQuitOnLastWindowClosed(false);
     QApplication::setFont(clavora::interfaceFont());

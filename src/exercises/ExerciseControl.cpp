@@ -19,10 +19,17 @@ ExerciseControl::ExerciseControl(AppSettings& settings, ProgramPaths paths, Cloc
 {
 }
 
-void ExerciseControl::showSettings()
+void ExerciseControl::load()
 {
     form_.exNumText = QString::number(settings_.ExNum);
     form_.presetSelected = settings_.ExType == ExerciseType::Preset;
+    colourWindow(settings_.WinColour, settings_.TextColour);
+}
+
+void ExerciseControl::colourWindow(Rgb window, Rgb text)
+{
+    form_.windowColour = window;
+    form_.textColour = text;
 }
 
 std::int32_t ExerciseControl::quickPick()
@@ -33,7 +40,7 @@ std::int32_t ExerciseControl::quickPick()
 
 void ExerciseControl::startQuickRun()
 {
-    settings_.QuickMode = true;
+    quickRun_ = true;
     form_.caption = QuickExercisesCaption;
     if (settings_.QuickExType == ExerciseType::Preset)
         form_.exNumText = QString::number(quickPick());
@@ -94,7 +101,7 @@ void ExerciseControl::BeginExercise()
 
 void ExerciseControl::StopExercises()
 {
-    settings_.QuickMode = false;
+    quickRun_ = false;
     form_.caption = ExercisesCaption;
     running_ = false;
     form_.startEnabled = true;
@@ -149,7 +156,7 @@ void ExerciseControl::FinishExercise()
     const QString title = preset ? QStringLiteral("Preset Exercise #%1").arg(settings_.ExNum)
                                  : QStringLiteral("Random Key Exercise - level ") + RndLvl(settings_);
     const AttemptResult result = MeasureAttempt(form_.typeThisText, form_.exerciseText, elapsed_);
-    const int required = settings_.QuickMode ? settings_.QuickExRepeats : saturateToInt16(settings_.Repeats);
+    const int required = quickRun_ ? settings_.QuickExRepeats : saturateToInt16(settings_.Repeats);
     ++repeatCount_;
     const Status status = StatusText(title, repeatCount_, required, result, elapsed_,
                                      {settings_.MinAccuracy, settings_.MinSpeed});
@@ -161,10 +168,10 @@ void ExerciseControl::FinishExercise()
 
     if (repeatCount_ >= required) {
         repeatCount_ = 0;
-        if (settings_.QuickMode) {
+        if (quickRun_) {
             ++quickExDone_;
             if (quickExDone_ >= settings_.NumEx) {
-                ui_.closeMain();
+                ui_.quickRunFinished();
                 return;
             }
         }
@@ -173,7 +180,7 @@ void ExerciseControl::FinishExercise()
             BeginExercise();
             return;
         }
-        const std::int32_t next = settings_.QuickMode ? quickPick()
+        const std::int32_t next = quickRun_ ? quickPick()
                                                       : saturateToInt32(double(settings_.ExNum) + 1);
         LoadPresetExercise(next);
         if (form_.typeThisText.isEmpty()) {

@@ -19,11 +19,14 @@ public:
 
     const MainForm& form() const { return form_; }
     bool running() const { return running_; }
+    // A quick run is under way: its own repeats and number of exercises apply.
+    bool quickRun() const { return quickRun_; }
 
-    // After the settings are loaded: number box and type buttons follow them.
-    void showSettings();
+    // After the settings are loaded: number box, type buttons and colours follow them.
+    void load();
     // The quick-exercise start: number and type chosen, caption set, exercises started.
     void startQuickRun();
+    void colourWindow(Rgb window, Rgb text);
 
     void StartExercises();
     void StopExercises();
@@ -38,7 +41,6 @@ public:
     void randomClicked();
     void saveLogClicked();
 
-    static constexpr double DaySeconds = 86400.0;
     static inline const QString GuardText = QStringLiteral(" LOL, nice try xD ");
 
 private:
@@ -59,6 +61,7 @@ private:
     MainForm form_;
     ExerciseLog log_;
     bool running_ = false;
+    bool quickRun_ = false;
     double startTime_ = 0.0;
     double elapsed_ = 0.0;
     std::int32_t repeatCount_ = 0;

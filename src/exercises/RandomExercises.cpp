@@ -1,5 +1,6 @@
 #include "RandomExercises.h"
 
+#include "PresetExercises.h"
 #include "common/Services.h"
 #include "settings/AppSettings.h"
 
@@ -48,7 +49,7 @@ QString MakeRandomExercise(const QString& pool, Random& random)
     if (pool.isEmpty())
         return line;
     const bool blanksOnly = pool.count(u' ') == pool.size();
-    for (int i = 0; i < 40; ++i) {
+    for (int i = 0; i < MaxExerciseLength; ++i) {
         const bool twoBlanks = line.endsWith(QStringLiteral("  "));
         if (twoBlanks && blanksOnly)
             break; // no draw could ever be accepted

@@ -1,5 +1,6 @@
 #pragma once
 #include "LayoutFile.h"
+#include "common/Captions.h"
 #include "common/Colour.h"
 
 #include <QString>
@@ -7,7 +8,6 @@
 
 namespace clavora {
 
-inline const QString KeyboardCaption = QStringLiteral("Orvella Clavora - Keyboard Layout");
 constexpr int KeyboardClientWidthTwips = 9090;
 constexpr int KeyboardClientHeightTwips = 3135;
 

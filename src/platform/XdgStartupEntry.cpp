@@ -1,6 +1,6 @@
 #include "XdgStartupEntry.h"
 
-#include "exercises/MainForm.h"
+#include "common/Captions.h"
 
 #include <QDir>
 #include <QFile>

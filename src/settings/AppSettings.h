@@ -41,10 +41,6 @@ struct AppSettings {
     std::int16_t GameStartLevel = 0;
     QString LayoutFile;
     std::int16_t ShowLayout = 0;
-
-    // Run-time flags, never saved.
-    bool GameLoaded = false; // the game window is the window in use
-    bool QuickMode = false;  // a quick-exercise run is under way
 };
 
 // Reads every field from the file (defaults for what is missing) and the start-up entry.

@@ -1,10 +1,12 @@
 #include "KeyboardWindow.h"
 
+#include "FormWriting.h"
 #include "Geometry.h"
 
 #include <QCloseEvent>
 #include <QMessageBox>
 #include <QPainter>
+#include <QTimer>
 
 namespace clavora {
 
@@ -43,28 +45,23 @@ KeyboardWindow::KeyboardWindow(const AppSettings& settings, ProgramPaths paths, 
     setWindowTitle(KeyboardCaption);
     setFixedSize(twipsToPixels(KeyboardClientWidthTwips), twipsToPixels(KeyboardClientHeightTwips));
     setFont(fixedFont(9));
-    keyStateTimer_.setInterval(TickMilliseconds);
-    connect(&keyStateTimer_, &QTimer::timeout, this, &KeyboardWindow::tick);
-    keyStateTimer_.start();
+    keyStateTimer_ = new QTimer(this);
+    keyStateTimer_->setObjectName(QStringLiteral("KeyStateTimer"));
+    keyStateTimer_->setInterval(TickMilliseconds);
+    connect(keyStateTimer_, &QTimer::timeout, this, forwardTo(this, control_, &KeyboardControl::tick));
+    keyStateTimer_->start();
     painted_ = control_.form();
 }
 
-void KeyboardWindow::setColours(Rgb back, Rgb fore)
+void KeyboardWindow::colourWindow(Rgb window, Rgb text)
 {
-    control_.setColours(back, fore);
+    control_.setColours(window, text);
     apply();
 }
 
 void KeyboardWindow::LoadLayout()
 {
-    control_.LoadLayout();
-    apply();
-}
-
-void KeyboardWindow::tick()
-{
-    control_.tick();
-    apply();
+    forwardTo(this, control_, &KeyboardControl::LoadLayout)();
 }
 
 void KeyboardWindow::apply()
@@ -106,7 +103,7 @@ void KeyboardWindow::paintEvent(QPaintEvent*)
 void KeyboardWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    emit closing();
+    emit closed();
 }
 
 } // namespace clavora

@@ -60,7 +60,7 @@ public:
     QString saveTitle;
     int typingFocus = 0;
     int numberFocus = 0;
-    int closes = 0;
+    int quickRunEnds = 0;
     void showMessage(const QString& title, const QString& text) override { messages.emplace_back(title, text); }
     void focusTypingLine() override { ++typingFocus; }
     void focusAndSelectNumber() override { ++numberFocus; }
@@ -72,7 +72,7 @@ public:
         saveTitle = title;
         return saveAnswer;
     }
-    void closeMain() override { ++closes; }
+    void quickRunFinished() override { ++quickRunEnds; }
 };
 
 class FakeStartupEntry final : public StartupEntry {

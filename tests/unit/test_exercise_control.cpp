@@ -37,7 +37,7 @@ struct Control : ::testing::Test {
         settings.Space = true;
         control = std::make_unique<ExerciseControl>(settings, ProgramPaths(folder.path(""), "clavora"), clock,
                                                     random, clipboard, ui);
-        control->showSettings();
+        control->load();
     }
     const MainForm& form() const { return control->form(); }
     void setNumber(const QString& text) { control->numberChanged(text); }
@@ -208,15 +208,15 @@ TEST_F(Control, QuickRunClosesAfterNumExDoneExercises)
 {
     random.fallback = 0.5; // picks exercise 3 of 1..5
     control->startQuickRun();
-    EXPECT_TRUE(settings.QuickMode);
+    EXPECT_TRUE(control->quickRun());
     EXPECT_EQ(form().caption, QuickExercisesCaption);
     EXPECT_EQ(form().exNumText, "3");
     for (int pass = 1; pass <= 5; ++pass) {
         typeExercise();
-        EXPECT_EQ(ui.closes, 0) << pass;
+        EXPECT_EQ(ui.quickRunEnds, 0) << pass;
     }
     typeExercise();
-    EXPECT_EQ(ui.closes, 1);
+    EXPECT_EQ(ui.quickRunEnds, 1);
     EXPECT_TRUE(lastMessage().startsWith("Preset Exercise #3 (2 of 2)"));
 }
 
@@ -236,14 +236,14 @@ TEST_F(Control, StopEndsTheQuickRun)
 {
     control->startQuickRun();
     control->StopExercises();
-    EXPECT_FALSE(settings.QuickMode);
+    EXPECT_FALSE(control->quickRun());
     EXPECT_EQ(form().caption, ExercisesCaption);
 }
 
 TEST_F(Control, RandomExercisesAreReplacedWhenDone)
 {
     settings.ExType = ExerciseType::Random;
-    control->showSettings();
+    control->load();
     random.fallback = 0.0; // always "a"
     control->StartExercises();
     EXPECT_EQ(form().typeThisText, QString(40, 'a'));
@@ -257,7 +257,7 @@ TEST_F(Control, EmptyRandomPoolTellsTheUserInsteadOfStarting)
     settings.ExType = ExerciseType::Random;
     settings.LowerCase = false;
     settings.Space = false;
-    control->showSettings();
+    control->load();
     control->StartExercises();
     EXPECT_FALSE(control->running());
     ASSERT_EQ(ui.messages.size(), 1u);

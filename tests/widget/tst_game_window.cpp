@@ -1,4 +1,5 @@
 #include "Fakes.h"
+#include "FindControl.h"
 #include "game/GameControl.h"
 #include "settings/AppSettings.h"
 #include "windows/GameWindow.h"
@@ -8,7 +9,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 using namespace clavora;
 using namespace clavora::test;
@@ -22,28 +25,17 @@ class GameWindowTest : public QObject {
     FakeBeep beep;
     std::unique_ptr<GameWindow> window;
 
-    QLineEdit* startLevel() { return window->findChild<QLineEdit*>(); }
-    KeyCapture* keyCapture() { return window->findChild<KeyCapture*>(); }
-    PlayArea* playArea() { return window->findChild<PlayArea*>(); }
-    QString labelStarting(const QString& start)
-    {
-        for (auto* label : window->findChildren<QLabel*>())
-            if (label->text().startsWith(start))
-                return label->text();
-        return {};
-    }
-    QPushButton* button(const QString& caption)
-    {
-        for (auto* b : window->findChildren<QPushButton*>())
-            if (b->text() == caption)
-                return b;
-        return nullptr;
-    }
-    // Lets the game's timer run at the fake clock's new time.
+    QLineEdit* startLevel() { return findControl<QLineEdit>(*window, "StartLevel"); }
+    KeyCapture* keyCapture() { return findControl<KeyCapture>(*window, "KeyCapture"); }
+    PlayArea* playArea() { return findControl<PlayArea>(*window, "Frame"); }
+    QString label(const char* name) { return findControl<QLabel>(*window, name)->text(); }
+    QPushButton* button(const char* name) { return findControl<QPushButton>(*window, name); }
+    // Lets the game's timer tick at the fake clock's new time.
     void tickAt(double now)
     {
         clock.now = now;
-        QTest::qWait(60);
+        QSignalSpy ticks(findControl<QTimer>(*window, "GameTimer"), &QTimer::timeout);
+        QTRY_VERIFY(!ticks.isEmpty());
     }
 
 private slots:
@@ -70,21 +62,21 @@ private slots:
         QTest::keyClick(startLevel(), Qt::Key_S, Qt::AltModifier); // clicks Start a moment later
         QTRY_VERIFY(window->control().running());
         QCOMPARE(startLevel()->text(), QString("1"));
-        QCOMPARE(labelStarting("Level:"), QString("Level: 1"));
+        QCOMPARE(label("LevelLabel"), QString("Level: 1"));
         QCOMPARE(QApplication::focusWidget(), keyCapture());
 
         tickAt(1001.125);
         QTest::keyClick(keyCapture(), 'a');
-        QCOMPARE(labelStarting("Score:"), QString("Score: 10"));
+        QCOMPARE(label("ScoreLabel"), QString("Score: 10"));
         QTest::keyClick(keyCapture(), Qt::Key_Tab); // a typed character that no letter carries
-        QCOMPARE(labelStarting("Score:"), QString("Score: 0"));
+        QCOMPARE(label("ScoreLabel"), QString("Score: 0"));
         QCOMPARE(QApplication::focusWidget(), keyCapture());
         QCOMPARE(window->control().state().Slots[1].Char, QChar(u'a'));
     }
 
     void focusReturnsToTheGameWhileItRuns()
     {
-        QTest::mouseClick(button("&Start Game"), Qt::LeftButton);
+        QTest::mouseClick(button("StartButton"), Qt::LeftButton);
         QTest::mouseClick(startLevel(), Qt::LeftButton);
         QTRY_COMPARE(QApplication::focusWidget(), keyCapture());
         QTest::mouseClick(playArea(), Qt::LeftButton);
@@ -92,7 +84,7 @@ private slots:
 
         QTest::keyClick(keyCapture(), Qt::Key_Escape);
         QVERIFY(window->control().state().Paused);
-        QCOMPARE(labelStarting("Game paused."), QString("Game paused.  Press ALT and P to unpause the game."));
+        QCOMPARE(label("AdvanceLabel"), QString("Game paused.  Press ALT and P to unpause the game."));
         QTest::mouseClick(startLevel(), Qt::LeftButton);
         QCOMPARE(QApplication::focusWidget(), startLevel()); // read-only while paused
         QVERIFY(startLevel()->isReadOnly());

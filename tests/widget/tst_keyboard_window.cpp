@@ -1,3 +1,4 @@
+#include "FindControl.h"
 #include "keyboard/KeyboardFakes.h"
 #include "keyboard/KeyColour.h"
 #include "settings/AppSettings.h"
@@ -6,7 +7,9 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 using namespace clavora;
 using namespace clavora::test;
@@ -50,7 +53,7 @@ class KeyboardWindowTest : public QObject {
         auto w = std::make_unique<KeyboardWindow>(settings, ProgramPaths(qEnvironmentVariable("CLAVORA_DATA"), {}),
                                                   keys);
         w->setAttribute(Qt::WA_DeleteOnClose, false); // the test owns it
-        w->setColours(Back, Fore);
+        w->colourWindow(Back, Fore);
         w->LoadLayout();
         w->show();
         if (!QTest::qWaitForWindowExposed(w.get()))
@@ -71,7 +74,8 @@ private slots:
         QVERIFY(w);
         PaintCounter counter;
         w->installEventFilter(&counter);
-        QTest::qWait(10 * KeyboardWindow::TickMilliseconds);
+        QSignalSpy ticks(findControl<QTimer>(*w, "KeyStateTimer"), &QTimer::timeout);
+        QTRY_VERIFY(ticks.size() >= 10);
         QCOMPARE(counter.paints, 0);
         keys.capsLock = true;
         QTRY_VERIFY(counter.paints > 0);
@@ -87,14 +91,13 @@ private slots:
         QVERIFY(w);
         QTRY_VERIFY(!w->findChildren<QMessageBox*>().isEmpty());
         keys.down = {13};
-        QTest::qWait(5 * KeyboardWindow::TickMilliseconds);
+        QTRY_COMPARE(w->control().form().shape(NamedShape::EnterKey).fill, Back); // still following the keys
         const auto boxes = w->findChildren<QMessageBox*>();
         QCOMPARE(boxes.size(), 1);
         QVERIFY(boxes[0]->isVisible());
         QVERIFY(!boxes[0]->isModal());
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
         QVERIFY(boxes[0]->text().contains("No Such Layout.kbl"));
-        QCOMPARE(w->control().form().shape(NamedShape::EnterKey).fill, Back); // still following the keys
     }
 };
 

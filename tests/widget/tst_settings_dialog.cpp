@@ -1,3 +1,4 @@
+#include "FindControl.h"
 #include "ModalAnswerer.h"
 #include "app/Hub.h"
 #include "windows/GameWindow.h"
@@ -22,23 +23,6 @@ using namespace clavora;
 using namespace clavora::test;
 
 namespace {
-template <typename W>
-W* child(QWidget* parent, const char* name)
-{
-    auto* w = parent->findChild<W*>(QString::fromLatin1(name));
-    if (!w)
-        qFatal("no control %s", name);
-    return w;
-}
-
-QPushButton* buttonCaptioned(QWidget* window, const QString& caption)
-{
-    for (auto* b : window->findChildren<QPushButton*>())
-        if (b->text() == caption)
-            return b;
-    qFatal("no button %s", qPrintable(caption));
-}
-
 SettingsDialog* openDialog()
 {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -97,9 +81,9 @@ class SettingsDialogTest : public QObject {
         hub->start();
         return hub;
     }
-    SettingsDialog* clickSettings(QWidget* window, const QString& caption)
+    SettingsDialog* clickSettings(QWidget* window)
     {
-        buttonCaptioned(window, caption)->click();
+        findControl<QPushButton>(*window, "SettingsButton")->click();
         SettingsDialog* d = openDialog();
         if (d) {
             QApplication::setActiveWindow(d);
@@ -140,11 +124,11 @@ private slots:
     void listsAreSortedAndSelectIgnoringCase()
     {
         showDialog();
-        auto* presets = child<QComboBox>(dialog, "PresetFile");
+        auto* presets = findControl<QComboBox>(*dialog, "PresetFile");
         QCOMPARE(presets->count(), 2);
         QCOMPARE(presets->itemText(0), QString("set a"));
         QCOMPARE(presets->currentText(), QString("Set B"));
-        QCOMPARE(child<QComboBox>(dialog, "Layout")->currentText(), QString("Alpha"));
+        QCOMPARE(findControl<QComboBox>(*dialog, "Layout")->currentText(), QString("Alpha"));
         QCOMPARE(dialog->windowTitle(), QString("Orvella Clavora - Settings"));
     }
 
@@ -165,7 +149,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         showDialog();
-        auto* edit = child<QLineEdit>(dialog, box.toLatin1().constData());
+        auto* edit = findControl<QLineEdit>(*dialog, box.toLatin1().constData());
         typeAndLeave(edit, typed);
         QCOMPARE(edit->text(), shown);
     }
@@ -186,10 +170,10 @@ private slots:
         live.ExNumMin = 10;
         live.ExNumMax = 5;
         showDialog();
-        auto* box = child<QLineEdit>(dialog, left.toLatin1().constData());
+        auto* box = findControl<QLineEdit>(*dialog, left.toLatin1().constData());
         typeAndLeave(box, box->text());
-        QCOMPARE(child<QLineEdit>(dialog, "QuickExNumFrom")->text(), from);
-        QCOMPARE(child<QLineEdit>(dialog, "QuickExNumTo")->text(), to);
+        QCOMPARE(findControl<QLineEdit>(*dialog, "QuickExNumFrom")->text(), from);
+        QCOMPARE(findControl<QLineEdit>(*dialog, "QuickExNumTo")->text(), to);
     }
 
     void enterConfirmsAndChecksTheBoxWithTheFocus()
@@ -197,7 +181,7 @@ private slots:
         showDialog();
         std::optional<SettingsForm> applied;
         connect(dialog, &SettingsDialog::applyRequested, this, [&](const SettingsForm& f) { applied = f; });
-        auto* accuracy = child<QLineEdit>(dialog, "MinAccuracy");
+        auto* accuracy = findControl<QLineEdit>(*dialog, "MinAccuracy");
         accuracy->setFocus(Qt::OtherFocusReason);
         accuracy->selectAll();
         QTest::keyClicks(accuracy, "150");
@@ -210,8 +194,8 @@ private slots:
     void customKeysLoseBlanksAndDriveTheirBox()
     {
         showDialog();
-        auto* keys = child<QLineEdit>(dialog, "CustomKeys");
-        auto* custom = child<QCheckBox>(dialog, "RndCustom");
+        auto* keys = findControl<QLineEdit>(*dialog, "CustomKeys");
+        auto* custom = findControl<QCheckBox>(*dialog, "RndCustom");
         QVERIFY(!custom->isChecked());
         keys->setFocus(Qt::OtherFocusReason);
         keys->clear();
@@ -229,10 +213,10 @@ private slots:
     {
         live.WinColour = rgb(10, 20, 30);
         showDialog();
-        auto* lower = child<QCheckBox>(dialog, "RndLowerCase");
+        auto* lower = findControl<QCheckBox>(*dialog, "RndLowerCase");
         {
             ModalAnswerer cancel([](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
-            child<QPushButton>(dialog, "WindowColourButton")->click();
+            findControl<QPushButton>(*dialog, "WindowColourButton")->click();
             QCOMPARE(cancel.seen().size(), size_t(1));
         }
         QCOMPARE(dialog->form().backColour, rgb(10, 20, 30));
@@ -243,7 +227,7 @@ private slots:
                 picker->setCurrentColor(QColor(200, 100, 50));
                 picker->accept();
             });
-            child<QPushButton>(dialog, "TextColourButton")->click();
+            findControl<QPushButton>(*dialog, "TextColourButton")->click();
         }
         QCOMPARE(textColourOf(lower), QColor(200, 100, 50));
         for (QLabel* l : dialog->findChildren<QLabel*>())
@@ -265,14 +249,14 @@ private slots:
         QFETCH(QString, how);
         auto hub = startHub();
         MainWindow& main = hub->mainWindow();
-        QPointer<SettingsDialog> d = clickSettings(&main, "S&ettings");
+        QPointer<SettingsDialog> d = clickSettings(&main);
         QVERIFY(d);
         QVERIFY(!main.isEnabled());
         QVERIFY(d->isEnabled());
         if (how == "ok")
-            child<QPushButton>(d, "OKButton")->click();
+            findControl<QPushButton>(*d, "OKButton")->click();
         else if (how == "cancel")
-            child<QPushButton>(d, "CancelButton")->click();
+            findControl<QPushButton>(*d, "CancelButton")->click();
         else if (how == "escape")
             QTest::keyClick(d->focusWidget(), Qt::Key_Escape);
         else
@@ -286,7 +270,7 @@ private slots:
         showDialog();
         int helps = 0;
         connect(dialog, &SettingsDialog::helpRequested, this, [&] { ++helps; });
-        child<QPushButton>(dialog, "HelpButton")->click();
+        findControl<QPushButton>(*dialog, "HelpButton")->click();
         QCOMPARE(helps, 1);
         QVERIFY(dialog && dialog->isVisible());
     }
@@ -302,30 +286,30 @@ private slots:
         QFETCH(bool, ok);
         auto hub = startHub("[Display]\nWinColour=255\nTextColour=65280\n[Exercises]\nRepeats=4\n");
         MainWindow& main = hub->mainWindow();
-        SettingsDialog* d = clickSettings(&main, "S&ettings");
-        child<QPushButton>(d, "DefaultsButton")->click();
+        SettingsDialog* d = clickSettings(&main);
+        findControl<QPushButton>(*d, "DefaultsButton")->click();
         QCOMPARE(d->palette().color(QPalette::Window), QColor(Qt::black));
-        child<QPushButton>(d, ok ? "OKButton" : "CancelButton")->click();
-        const AppSettings& s = hub->settings();
+        findControl<QPushButton>(*d, ok ? "OKButton" : "CancelButton")->click();
+        const AppSettings& s = hub->session().settings();
         QCOMPARE(s.WinColour, ok ? DefaultWindowColour : Rgb(255));
         QCOMPARE(s.TextColour, ok ? DefaultTextColour : Rgb(65280));
         QCOMPARE(s.Repeats, 4);
         QCOMPARE(main.palette().color(QPalette::Window), ok ? QColor(Qt::black) : QColor(255, 0, 0));
-        auto* showLayout = main.findChildren<QCheckBox*>().at(0);
+        auto* showLayout = findControl<QCheckBox>(main, "ShowLayout");
         QCOMPARE(textColourOf(showLayout), ok ? toQColor(DefaultTextColour) : QColor(0, 255, 0));
     }
 
     void uncheckingEveryClassKeepsLowerCase()
     {
         auto hub = startHub("[RndEx]\nLowerCase=0\nUpperCase=1\n");
-        SettingsDialog* d = clickSettings(&hub->mainWindow(), "S&ettings");
+        SettingsDialog* d = clickSettings(&hub->mainWindow());
         for (auto* box : d->findChildren<QCheckBox*>())
             if (box->objectName().startsWith("Rnd") && box->isChecked())
                 box->click();
-        child<QPushButton>(d, "OKButton")->click();
-        QVERIFY(hub->settings().LowerCase);
-        QVERIFY(!hub->settings().UpperCase);
-        QVERIFY(!hub->settings().Space);
+        findControl<QPushButton>(*d, "OKButton")->click();
+        QVERIFY(hub->session().settings().LowerCase);
+        QVERIFY(!hub->session().settings().UpperCase);
+        QVERIFY(!hub->session().settings().Space);
     }
 
     void okReloadsTheShownKeyboardWithTheNewLayoutAndColours()
@@ -335,15 +319,15 @@ private slots:
             QFile::copy(data.filePath(name), dir.filePath(QString("Layouts/") + name));
         auto hub = startHub("[Display]\nWinColour=255\nTextColour=65280\n",
                             "ShowLayout=1\nLayout=QWERTY - United States\n");
-        const auto* keyboard = qobject_cast<KeyboardWindow*>(hub->keyboardWindow());
+        const KeyboardWindow* keyboard = hub->keyboardWindow();
         QVERIFY(keyboard);
         QVERIFY(!keyboard->control().keyCaps().ExtraKey);
-        SettingsDialog* d = clickSettings(&hub->mainWindow(), "S&ettings");
-        auto* layouts = child<QComboBox>(d, "Layout");
+        SettingsDialog* d = clickSettings(&hub->mainWindow());
+        auto* layouts = findControl<QComboBox>(*d, "Layout");
         layouts->setCurrentIndex(layouts->findText("QWERTY - United Kingdom"));
-        child<QPushButton>(d, "DefaultsButton")->click();
-        child<QPushButton>(d, "OKButton")->click();
-        QCOMPARE(hub->settings().LayoutFile, QString("QWERTY - United Kingdom"));
+        findControl<QPushButton>(*d, "DefaultsButton")->click();
+        findControl<QPushButton>(*d, "OKButton")->click();
+        QCOMPARE(hub->session().settings().LayoutFile, QString("QWERTY - United Kingdom"));
         QVERIFY(keyboard->control().keyCaps().ExtraKey); // the UK layout's 48 keys
         QCOMPARE(keyboard->control().form().backColour, DefaultWindowColour);
         QCOMPARE(keyboard->control().form().foreColour, DefaultTextColour);
@@ -352,14 +336,14 @@ private slots:
     void openedFromTheGameBothWindowsComeBackWithTheColours()
     {
         auto hub = startHub("[Display]\nWinColour=255\n");
-        buttonCaptioned(&hub->mainWindow(), "&Game")->click();
+        findControl<QPushButton>(hub->mainWindow(), "GameButton")->click();
         GameWindow* game = hub->gameWindow();
         QVERIFY(game);
-        SettingsDialog* d = clickSettings(game, "Se&ttings");
+        SettingsDialog* d = clickSettings(game);
         QVERIFY(d);
         QVERIFY(!game->isEnabled());
-        child<QPushButton>(d, "DefaultsButton")->click();
-        child<QPushButton>(d, "OKButton")->click();
+        findControl<QPushButton>(*d, "DefaultsButton")->click();
+        findControl<QPushButton>(*d, "OKButton")->click();
         QVERIFY(game->isEnabled());
         QVERIFY(hub->mainWindow().isEnabled());
         QCOMPARE(game->palette().color(QPalette::Window), QColor(Qt::black));

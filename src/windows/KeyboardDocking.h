@@ -1,0 +1,25 @@
+#pragma once
+#include <QWidget>
+
+namespace clavora {
+
+// Where the keyboard window stands beside the window in use. Positions follow the outer
+// frames, which every top-level window of the program shares.
+class KeyboardDocking {
+public:
+    // Below `owner` when it fits on the screen, else above it, else where the system put
+    // it. An owner that has just been shown learns its frame only when it is first exposed,
+    // so until then the placing waits for that expose event.
+    static void place(QWidget& keyboard, QWidget& owner, int leftOffsetTwips);
+
+    // Whether the keyboard stands right below `window`: then it follows the window that
+    // takes `window`'s place. `framed` is a window whose frame is already known.
+    static bool sitsBelow(const QWidget& keyboard, const QWidget& window, const QWidget& framed);
+    static void moveBelow(QWidget& keyboard, const QWidget& window, const QWidget& framed);
+
+    // Puts `window`'s client area where `other`'s is: the windows share one decoration, and
+    // a client position holds whether or not the window manager has framed the window yet.
+    static void placeAt(QWidget& window, const QWidget& other);
+};
+
+} // namespace clavora
