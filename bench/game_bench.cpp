@@ -1,5 +1,6 @@
 // The game loop's tick plus one whole paint of the play area, in the two cases the
 // program is budgeted for: level 200 a minute into a game, and 3,000 letters on screen.
+#include "Fakes.h"
 #include "common/Services.h"
 #include "common/Twips.h"
 #include "game/GameControl.h"
@@ -11,46 +12,26 @@
 #include <QApplication>
 #include <QImage>
 #include <benchmark/benchmark.h>
-#include <random>
 
 using namespace clavora;
+using namespace clavora::test;
 
 namespace {
-
-class SteppedClock final : public Clock {
-public:
-    double now = 36000.0;
-    double secondsSinceMidnight() const override { return now; }
-    QDateTime localDateTime() const override { return {}; }
-};
-
-class SeededRandom final : public Random {
-public:
-    void seed(quint32 value) override { engine_.seed(value); }
-    double next() override { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_); }
-
-private:
-    std::mt19937 engine_{1};
-};
-
-class SilentBeep final : public Beep {
-public:
-    void beep() override {}
-};
-
-class NoFocus final : public GameUi {
-public:
-    void focusKeyCapture() override {}
-    void focusStartButton() override {}
-};
 
 constexpr double Tick = 0.025;
 
 AppSettings lettersOnly()
 {
     AppSettings s;
-    s.LowerCase = true;
+    s.Space = false;
     return s;
+}
+
+FakeRandom seededRandom()
+{
+    FakeRandom random;
+    random.seed(1);
+    return random;
 }
 
 struct Screen {
@@ -88,10 +69,11 @@ void hitOldLetters(GameControl& game, double now)
 void TickAndPaintAtLevel200(benchmark::State& state)
 {
     AppSettings settings = lettersOnly();
-    SteppedClock clock;
-    SeededRandom random;
-    SilentBeep beep;
-    NoFocus ui;
+    FakeClock clock;
+    clock.now = 36000.0;
+    FakeRandom random = seededRandom();
+    FakeBeep beep;
+    FakeGameUi ui;
     GameControl game(settings, clock, random, beep, ui);
     game.load();
     game.startLevelChanged(QStringLiteral("200"));
@@ -119,7 +101,7 @@ BENCHMARK(TickAndPaintAtLevel200)->Unit(benchmark::kMillisecond);
 void TickAndPaint3000Letters(benchmark::State& state)
 {
     constexpr int Letters = 3000;
-    SeededRandom random;
+    FakeRandom random = seededRandom();
     GameState game;
     game.Level = MaxStartLevel;
     game.AllowedKeys = QStringLiteral("abcdefghijklmnopqrstuvwxyz");

@@ -198,7 +198,7 @@ KeyboardWindow* Hub::keyboardWindow()
 
 void Hub::openKeyboard()
 {
-    loadKeyboard().show();
+    KeyboardDocking::show(loadKeyboard());
 }
 
 void Hub::closeKeyboard()

@@ -11,36 +11,39 @@ class StartupEntry;
 
 enum class ExerciseType { Preset, Random };
 
-// The live settings. Field names are the settings file's keys.
+inline const QString DefaultExerciseSet = QStringLiteral("QWERTY - United States");
+
+// The live settings, holding their defaults until the settings file is read. Where each
+// one is kept in the file is in the table in AppSettings.cpp.
 struct AppSettings {
-    std::int32_t ExNum = 0;
+    std::int32_t ExNum = 1;
     ExerciseType ExType = ExerciseType::Preset;
-    std::int32_t Repeats = 0;
+    std::int32_t Repeats = 2;
     std::int16_t MinAccuracy = 0;
     std::int16_t MinSpeed = 0;
-    QString PresetFile;
-    bool LowerCase = false;
+    QString PresetFile = DefaultExerciseSet;
+    bool LowerCase = true;
     bool UpperCase = false;
     bool Numbers = false;
     bool NumberPunc = false;
     bool Punc = false;
     bool ShiftPunc = false;
-    bool Space = false;
+    bool Space = true;
     bool Custom = false;
-    QString CustomKeys;
-    bool QuickExStartUp = false;
-    std::int32_t NumEx = 0;
-    std::int16_t QuickExRepeats = 0;
+    QString CustomKeys = QStringLiteral("asdfjkl;");
+    bool QuickExStartUp = false; // kept in the start-up entry, not in the file
+    std::int32_t NumEx = 3;
+    std::int16_t QuickExRepeats = 2;
     ExerciseType QuickExType = ExerciseType::Preset;
-    std::int32_t ExNumMin = 0;
-    std::int32_t ExNumMax = 0;
-    Rgb WinColour = 0;
-    Rgb TextColour = 0;
-    std::int32_t WinX = 0;
-    std::int32_t WinY = 0;
-    std::int16_t GameStartLevel = 0;
-    QString LayoutFile;
-    std::int16_t ShowLayout = 0;
+    std::int32_t ExNumMin = 1;
+    std::int32_t ExNumMax = 112;
+    Rgb WinColour = DefaultWindowColour;
+    Rgb TextColour = DefaultTextColour;
+    std::int32_t WinX = 0; // the loaded default centres the exercise window on the screen
+    std::int32_t WinY = 100;
+    std::int16_t GameStartLevel = 1;
+    QString LayoutFile = DefaultExerciseSet;
+    std::int16_t ShowLayout = 1;
 };
 
 // Reads every field from the file (defaults for what is missing) and the start-up entry.

@@ -6,6 +6,7 @@
 
 #include <QEvent>
 #include <QPointer>
+#include <QTimer>
 #include <QWindow>
 
 namespace clavora {
@@ -23,31 +24,47 @@ void placeNow(QWidget& keyboard, const QWidget& owner, int leftOffsetTwips)
         keyboard.move(twipsToPixels(position->x()), twipsToPixels(position->y()));
 }
 
-// Places the keyboard once, at the owner's first expose, and then goes.
+// Places the keyboard once, at the owner's first expose, shows it when asked to, and goes.
 class ExposeWatch final : public QObject {
+    Q_OBJECT
 public:
     ExposeWatch(QWidget& keyboard, QWidget& owner, int leftOffsetTwips)
-        : QObject(&keyboard), keyboard_(&keyboard), owner_(&owner), leftOffset_(leftOffsetTwips)
+        : QObject(&keyboard), keyboard_(keyboard), owner_(&owner), leftOffset_(leftOffsetTwips)
     {
         owner.windowHandle()->installEventFilter(this);
+        QTimer::singleShot(500, this, &ExposeWatch::done);
     }
+
+    bool showWhenDone = false;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
-            watched->removeEventFilter(this);
-            if (keyboard_ && owner_)
-                placeNow(*keyboard_, *owner_, leftOffset_);
-            deleteLater();
-        }
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed())
+            done();
         return false;
     }
 
 private:
-    QPointer<QWidget> keyboard_;
+    void done()
+    {
+        if (finished_)
+            return;
+        finished_ = true;
+        if (owner_) {
+            owner_->windowHandle()->removeEventFilter(this);
+            placeNow(keyboard_, *owner_, leftOffset_);
+        }
+        if (showWhenDone)
+            keyboard_.show();
+        setParent(nullptr); // no longer found as the keyboard's pending placing
+        deleteLater();
+    }
+
+    QWidget& keyboard_; // the parent
     QPointer<QWidget> owner_;
     int leftOffset_;
+    bool finished_ = false;
 };
 
 int outerHeight(const QWidget& window, const QWidget& framed)
@@ -63,6 +80,14 @@ void KeyboardDocking::place(QWidget& keyboard, QWidget& owner, int leftOffsetTwi
         new ExposeWatch(keyboard, owner, leftOffsetTwips);
     else
         placeNow(keyboard, owner, leftOffsetTwips);
+}
+
+void KeyboardDocking::show(QWidget& keyboard)
+{
+    if (auto* watch = keyboard.findChild<ExposeWatch*>(QString(), Qt::FindDirectChildrenOnly))
+        watch->showWhenDone = true;
+    else
+        keyboard.show();
 }
 
 bool KeyboardDocking::sitsBelow(const QWidget& keyboard, const QWidget& window, const QWidget& framed)
@@ -81,3 +106,5 @@ void KeyboardDocking::placeAt(QWidget& window, const QWidget& other)
 }
 
 } // namespace clavora
+
+#include "KeyboardDocking.moc"

@@ -9,8 +9,11 @@ class KeyboardDocking {
 public:
     // Below `owner` when it fits on the screen, else above it, else where the system put
     // it. An owner that has just been shown learns its frame only when it is first exposed,
-    // so until then the placing waits for that expose event.
+    // so until then the placing waits for that expose event (half a second at most).
     static void place(QWidget& keyboard, QWidget& owner, int leftOffsetTwips);
+    // Shows the keyboard now, or once its placing is done: a window the window manager has
+    // framed would take a later move as its client's.
+    static void show(QWidget& keyboard);
 
     // Whether the keyboard stands right below `window`: then it follows the window that
     // takes `window`'s place. `framed` is a window whose frame is already known.

@@ -27,14 +27,11 @@ struct Control : ::testing::Test {
             text += "exercise " + QByteArray::number(i) + "\r\n";
         folder.write("Exercises/set.txt", text);
         settings.PresetFile = "set";
-        settings.ExNum = 1;
         settings.Repeats = 1;
         settings.NumEx = 3;
         settings.QuickExRepeats = 2;
         settings.ExNumMin = 1;
         settings.ExNumMax = 5;
-        settings.LowerCase = true;
-        settings.Space = true;
         control = std::make_unique<ExerciseControl>(settings, ProgramPaths(folder.path(""), "clavora"), clock,
                                                     random, clipboard, ui);
         control->load();

@@ -103,11 +103,10 @@ namespace {
 AppSettings classes(std::initializer_list<bool AppSettings::*> on, bool space = true)
 {
     AppSettings s;
+    s.LowerCase = false;
     for (auto flag : on)
         s.*flag = true;
     s.Space = space;
-    s.CustomKeys = "asdfjkl;";
-    s.LayoutFile = "QWERTY - United States";
     return s;
 }
 } // namespace

@@ -42,6 +42,8 @@ private slots:
     void init()
     {
         settings = {};
+        settings.LowerCase = false;
+        settings.Space = false;
         settings.Custom = true;
         settings.CustomKeys = QStringLiteral("a");
         settings.GameStartLevel = 5000;

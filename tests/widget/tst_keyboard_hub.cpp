@@ -35,7 +35,7 @@ private slots:
         main.setShowLayoutChecked(true);
         QPointer<KeyboardWindow> keyboard = hub->keyboardWindow();
         QVERIFY(keyboard);
-        QVERIFY(keyboard->isVisible());
+        QTRY_VERIFY(keyboard->isVisible());
         QTRY_COMPARE(keyboard->pos(), belowOf(main, 33)); // 495 twips
         QCOMPARE(keyboard->control().form().backColour, Rgb(255));
         QCOMPARE(keyboard->control().form().foreColour, Rgb(65280));
@@ -47,7 +47,8 @@ private slots:
 
         main.setShowLayoutChecked(true);
         keyboard = hub->keyboardWindow();
-        QVERIFY(keyboard && keyboard->isVisible());
+        QVERIFY(keyboard);
+        QTRY_VERIFY(keyboard->isVisible());
         main.setShowLayoutChecked(false);
         QVERIFY(!hub->keyboardWindow());
         QTRY_VERIFY(!keyboard);
@@ -61,7 +62,8 @@ private slots:
         QVERIFY(game);
         game->setShowLayoutChecked(true);
         QWidget* keyboard = hub->keyboardWindow();
-        QVERIFY(keyboard && keyboard->isVisible());
+        QVERIFY(keyboard);
+        QTRY_VERIFY(keyboard->isVisible());
         QTRY_COMPARE(keyboard->pos(), belowOf(*game, 23)); // 345 twips
         keyboard->close();
         QVERIFY(!game->showLayoutChecked());

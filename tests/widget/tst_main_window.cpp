@@ -43,8 +43,6 @@ private slots:
         f.close();
         settings = AppSettings{};
         settings.PresetFile = "set";
-        settings.ExNum = 1;
-        settings.Repeats = 2;
         window = std::make_unique<MainWindow>(settings, ProgramPaths(dir.path(), "clavora"), clock, random,
                                               clipboard);
         window->load();

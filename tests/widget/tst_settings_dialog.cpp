@@ -105,16 +105,6 @@ private slots:
     void init()
     {
         live = AppSettings{};
-        live.Repeats = 2;
-        live.LowerCase = true;
-        live.Space = true;
-        live.CustomKeys = "asdfjkl;";
-        live.NumEx = 3;
-        live.QuickExRepeats = 2;
-        live.ExNumMin = 1;
-        live.ExNumMax = 112;
-        live.WinColour = DefaultWindowColour;
-        live.TextColour = DefaultTextColour;
         live.PresetFile = "SET B";
         live.LayoutFile = "alpha";
     }
@@ -321,6 +311,7 @@ private slots:
                             "ShowLayout=1\nLayout=QWERTY - United States\n");
         const KeyboardWindow* keyboard = hub->keyboardWindow();
         QVERIFY(keyboard);
+        QTRY_VERIFY(keyboard->isVisible()); // placed once Main is exposed
         QVERIFY(!keyboard->control().keyCaps().ExtraKey);
         SettingsDialog* d = clickSettings(&hub->mainWindow());
         auto* layouts = findControl<QComboBox>(*d, "Layout");

@@ -1,27 +1,21 @@
 #pragma once
 #include "Fakes.h"
 #include "game/GameControl.h"
-#include "game/GameUi.h"
 #include "settings/AppSettings.h"
 
 #include <gtest/gtest.h>
 
 namespace clavora::test {
 
-class FakeGameUi final : public GameUi {
-public:
-    void focusKeyCapture() override {}
-    void focusStartButton() override {}
-};
-
 // A game window's logic on a fake clock, with "a" as the only allowed key.
 class GameTest : public ::testing::Test {
 protected:
     GameTest()
     {
+        settings.LowerCase = false;
+        settings.Space = false;
         settings.Custom = true;
         settings.CustomKeys = QStringLiteral("a");
-        settings.GameStartLevel = 1;
         random.fallback = 0.5;
         clock.now = 1000.0;
         game.load();

@@ -19,25 +19,8 @@ public:
     std::optional<Rgb> pickColour(Rgb) override { return std::nullopt; }
 };
 
-AppSettings liveDefaults()
-{
-    AppSettings s;
-    s.Repeats = 2;
-    s.PresetFile = "QWERTY - United States";
-    s.LowerCase = true;
-    s.Space = true;
-    s.CustomKeys = "asdfjkl;";
-    s.NumEx = 3;
-    s.QuickExRepeats = 2;
-    s.ExNumMin = 1;
-    s.ExNumMax = 112;
-    s.TextColour = DefaultTextColour;
-    s.LayoutFile = "QWERTY - United States";
-    return s;
-}
-
 struct SettingsLogic : ::testing::Test {
-    AppSettings live = liveDefaults();
+    AppSettings live;
     CancelledPicker ui;
     std::unique_ptr<SettingsControl> control;
 
