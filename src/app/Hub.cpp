@@ -37,7 +37,9 @@ Hub::~Hub()
 void Hub::start()
 {
     random_.seed(quint32(clock_.secondsSinceMidnight() * 1000));
-    session_.start(LoadSettings(profile_, startupEntry_, screenWidthTwips()));
+    session_.settings() = LoadSettings(profile_, startupEntry_, screenWidthTwips());
+    main_->load();
+    session_.start();
 }
 
 void Hub::openHelp()
@@ -47,6 +49,15 @@ void Hub::openHelp()
 
 bool Hub::eventFilter(QObject* watched, QEvent* event)
 {
+    // The settings dialog's opener is out of use while the dialog is open: its close box
+    // brings the dialog forward rather than ending the program under the user's edits.
+    if (event->type() == QEvent::Close && event->spontaneous() && settingsDialog_ &&
+        (watched == main_.get() || (game_ && watched == game_.get()))) {
+        event->ignore();
+        settingsDialog_->raise();
+        settingsDialog_->activateWindow();
+        return true;
+    }
     // Every window opens the help on F1's release, whatever has the focus. The release is
     // taken where it arrives first: a line edit accepts it, so it never reaches the window.
     if (event->type() == QEvent::KeyRelease && watched->isWidgetType()) {
@@ -72,22 +83,27 @@ void Hub::showWindow(AppWindow window)
         createGame();
         return;
     }
-    if (game_) {
-        const bool keyboardFollows = keyboard_ && KeyboardDocking::sitsBelow(*keyboard_, *game_, *main_);
-        KeyboardDocking::placeAt(*main_, *game_);
+    if (!game_) {
         main_->show();
-        main_->activateWindow();
-        if (keyboardFollows)
-            KeyboardDocking::moveBelow(*keyboard_, *main_, *main_);
         return;
     }
-    main_->load(); // the first showing, at start-up
+    const bool keyboardFollows = keyboard_ && KeyboardDocking::sitsBelow(*keyboard_, *game_, main_.get());
+    const QPoint frame = game_->pos();
+    // By its client area: a hidden window no longer knows its frame. The game, shown
+    // and framed, puts its client where Main's goes, as the two share one decoration.
+    main_->setGeometry(QRect(game_->geometry().topLeft(), main_->size()));
     main_->show();
+    main_->activateWindow();
+    if (keyboardFollows)
+        KeyboardDocking::moveBelow(*keyboard_, frame, *main_, game_.get());
 }
 
 void Hub::createGame()
 {
-    const bool keyboardFollows = keyboard_ && KeyboardDocking::sitsBelow(*keyboard_, *main_, *main_);
+    // Main's frame corner as placed, whether or not Main was ever shown.
+    const QPoint frame = main_->pos();
+    const bool keyboardFollows =
+        keyboard_ && main_->isVisible() && KeyboardDocking::sitsBelow(*keyboard_, *main_, nullptr);
     game_ = std::make_unique<GameWindow>(session_.settings(), clock_, random_, beep_);
     connect(game_.get(), &GameWindow::exercisesClicked, this, [this] { session_.exercisesRequested(); });
     connect(game_.get(), &GameWindow::settingsClicked, this, [this] { openSettings(game_.get()); });
@@ -95,10 +111,10 @@ void Hub::createGame()
     connect(game_.get(), &GameWindow::showLayoutClicked, this,
             [this](bool checked) { session_.showLayoutToggled(checked); });
     connect(game_.get(), &GameWindow::closed, this, [this] { session_.windowClosed(AppWindow::Game); });
-    KeyboardDocking::placeAt(*game_, *main_);
+    game_->move(frame);
     game_->show();
     if (keyboardFollows)
-        KeyboardDocking::moveBelow(*keyboard_, *game_, *main_);
+        KeyboardDocking::moveBelow(*keyboard_, frame, *game_, main_.get());
 }
 
 void Hub::hideWindow(AppWindow window)

@@ -68,7 +68,10 @@ std::int32_t saturateToInt32(double value) { return saturate<std::int32_t>(value
 
 QString formatTenths(double seconds, const QLocale& locale)
 {
-    return locale.toString(seconds, 'f', 1);
+    // Digits and the decimal mark only: a grouping mark would be misread as the decimal one.
+    QLocale ungrouped = locale;
+    ungrouped.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return ungrouped.toString(seconds, 'f', 1);
 }
 
 } // namespace clavora

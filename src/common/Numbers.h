@@ -22,7 +22,8 @@ double roundHalfEven(double value);
 std::int16_t saturateToInt16(double value);
 std::int32_t saturateToInt32(double value);
 
-// Seconds with exactly one decimal, rounded to the nearest tenth: "0.0", "7.3", "125.0".
+// Seconds with exactly one decimal, rounded to the nearest tenth, never grouped: "0.0",
+// "7.3", "1770.7".
 QString formatTenths(double seconds, const QLocale& locale = QLocale());
 
 } // namespace clavora

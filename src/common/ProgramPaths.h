@@ -1,4 +1,6 @@
 #pragma once
+#include "FileNames.h"
+
 #include <QString>
 
 namespace clavora {
@@ -16,8 +18,16 @@ public:
     QString exercisesFolder() const { return folder_ + QStringLiteral("/Exercises"); }
     QString layoutsFolder() const { return folder_ + QStringLiteral("/Layouts"); }
     QString logsFolder() const { return folder_ + QStringLiteral("/Logs"); }
-    QString presetFile(const QString& name) const { return exercisesFolder() + u'/' + name + QStringLiteral(".txt"); }
-    QString layoutFile(const QString& name) const { return layoutsFolder() + u'/' + name + QStringLiteral(".kbl"); }
+        // A stored name finds its file whatever the case of its letters, as it did where the
+    // file system ignores case.
+    QString presetFile(const QString& name) const
+    {
+        return fileIgnoringCase(exercisesFolder(), name + QStringLiteral(".txt"));
+    }
+    QString layoutFile(const QString& name) const
+    {
+        return fileIgnoringCase(layoutsFolder(), name + QStringLiteral(".kbl"));
+    }
     QString helpFile() const { return folder_ + QStringLiteral("/Readme.txt"); }
 
 private:

@@ -133,9 +133,13 @@ void ExerciseControl::guardClipboard()
     // An empty clipboard, or one holding no text, guards nothing and is left alone.
     if (!clipboard_.hasText())
         return;
-    const QString text = clipboard_.text();
-    if (!text.isEmpty() && text != GuardText && form_.typeThisText.contains(text))
+    if (guards(clipboard_.text()))
         clipboard_.setText(GuardText);
+}
+
+bool ExerciseControl::guards(const QString& text) const
+{
+    return !text.isEmpty() && text != GuardText && form_.typeThisText.contains(text);
 }
 
 void ExerciseControl::typingLineChanged(const QString& text)

@@ -21,6 +21,8 @@ public:
     bool running() const { return running_; }
     // A quick run is under way: its own repeats and number of exercises apply.
     bool quickRun() const { return quickRun_; }
+    // Text the clipboard guard keeps out of the typing line: part of the exercise shown.
+    bool guards(const QString& text) const;
 
     // After the settings are loaded: number box, type buttons and colours follow them.
     void load();

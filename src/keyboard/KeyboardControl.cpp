@@ -7,6 +7,7 @@
 #include "settings/AppSettings.h"
 
 #include <QDir>
+#include <algorithm>
 #include <QLocale>
 
 namespace clavora {
@@ -49,11 +50,16 @@ void KeyboardControl::LoadLayout()
     placeCaptions();
 
     const QString shownPath = QDir::toNativeSeparators(path);
+    const bool noCharacters = std::all_of(table_.LowerCaption.begin(), table_.LowerCaption.end(),
+                                          [](const QString& caption) { return caption.isEmpty(); });
     if (contents.problem == LayoutFileProblem::Unreadable)
         ui_.showNotice(QStringLiteral("The layout file \"%1\" could not be read, so the keys show no characters.")
                            .arg(shownPath));
+    else if (contents.problem == LayoutFileProblem::NoSecondLine && noCharacters)
+        ui_.showNotice(QStringLiteral("The layout file \"%1\" holds no characters, so the keys show none.")
+                           .arg(shownPath));
     else if (contents.problem == LayoutFileProblem::NoSecondLine)
-        ui_.showNotice(QStringLiteral("The layout file \"%1\" ends before its second line, so the keys show "
+        ui_.showNotice(QStringLiteral("The layout file \"%1\" ends after its first line, so the keys show "
                                       "no shifted characters.")
                            .arg(shownPath));
 }

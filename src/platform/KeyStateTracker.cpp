@@ -53,6 +53,11 @@ bool KeyStateTracker::eventFilter(QObject* watched, QEvent* event)
             press(key->nativeScanCode());
         break;
     }
+    case QEvent::WindowBlocked:
+        // A modal box of ours has taken the keyboard: the blocked window's releases never
+        // arrive, as when the program loses the focus.
+        held_.clear();
+        break;
     default:
         break;
     }

@@ -10,7 +10,8 @@ namespace clavora {
 
 // Which keys are held down in the program's own windows, from their key presses and
 // releases, keyed by physical key; Caps Lock's toggle as the X server has it. Every key
-// counts as released when the program loses the focus, since its releases then go elsewhere.
+// counts as released when the program loses the focus, or a modal box of its own takes the
+// keyboard, since the releases then go elsewhere.
 class KeyStateTracker final : public QObject, public QAbstractNativeEventFilter, public KeyState {
     Q_OBJECT
 public:

@@ -6,10 +6,12 @@ namespace clavora {
 
 Session::Session(SessionUi& ui, StartMode mode) : ui_(ui), mode_(mode) {}
 
-void Session::start(const AppSettings& loaded)
+void Session::start()
 {
-    settings_ = loaded;
-    ui_.showWindow(AppWindow::Main);
+    // The game stands in for Main at once: a Main shown for that moment would be hidden
+    // before the window manager had framed it, and its place could no longer be trusted.
+    if (mode_ != StartMode::Game)
+        ui_.showWindow(AppWindow::Main);
     switch (mode_) {
     case StartMode::Game:
         gameRequested();

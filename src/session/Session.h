@@ -21,8 +21,9 @@ public:
     // "/k" alone: the keyboard is the whole program and nothing is saved.
     bool keyboardOnly() const { return mode_ == StartMode::KeyboardOnly; }
 
-    // Main shows first, then the start mode acts, then the saved keyboard box is applied.
-    void start(const AppSettings& loaded);
+    // With the loaded settings: Main shows, then the start mode acts, then the saved keyboard
+    // box is applied.
+    void start();
     void gameRequested();
     void exercisesRequested();
     void windowClosed(AppWindow window);

@@ -10,7 +10,8 @@ class SessionUi {
 public:
     virtual ~SessionUi() = default;
     // Main is shown where the settings put it, or where the game window stood; the game
-    // window is created where Main stands. A keyboard docked below the old window follows.
+    // window is created where Main stands, shown or not. A keyboard docked below the old
+    // window follows.
     virtual void showWindow(AppWindow window) = 0;
     // Hiding the game window closes and discards it.
     virtual void hideWindow(AppWindow window) = 0;

@@ -18,7 +18,9 @@ void ApplySettings(const SettingsForm& form, AppSettings& s)
     s.Repeats = saturateToInt32(rounded(form.repeats));
     s.MinAccuracy = saturateToInt16(rounded(form.minAccuracy));
     s.MinSpeed = saturateToInt16(rounded(form.minSpeed));
-    s.PresetFile = form.presetFile();
+    // A stored name the lists no longer hold is kept rather than replaced by no name at all.
+    if (form.presetFileIndex >= 0)
+        s.PresetFile = form.presetFile();
     s.LowerCase = form.rndLowerCase;
     s.UpperCase = form.rndUpperCase;
     s.Numbers = form.rndNumbers;
@@ -39,7 +41,8 @@ void ApplySettings(const SettingsForm& form, AppSettings& s)
     s.QuickExType = form.presetExercises ? ExerciseType::Preset : ExerciseType::Random;
     s.ExNumMin = saturateToInt32(rounded(form.quickExNumFrom));
     s.ExNumMax = saturateToInt32(rounded(form.quickExNumTo));
-    s.LayoutFile = form.layout();
+    if (form.layoutIndex >= 0)
+        s.LayoutFile = form.layout();
     s.WinColour = form.backColour;
     s.TextColour = form.foreColour;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QStringList>
@@ -11,13 +12,14 @@ namespace clavora {
 // property only where the control differs, with the control's signals blocked, so that a
 // written value never comes back to the logic as the user's input.
 
-// Setting a box's text also moves its caret.
+// Setting a box's text also moves its caret: to the end of a box being typed in, else to
+// the start, so that a text too long for its box shows how it begins.
 inline void setTextIfDifferent(QLineEdit* edit, const QString& text)
 {
     if (edit->text() != text) {
         const QSignalBlocker block(edit);
         edit->setText(text);
-        edit->setCursorPosition(int(text.size()));
+        edit->setCursorPosition(edit->hasFocus() ? int(text.size()) : 0);
     }
 }
 
@@ -59,6 +61,15 @@ auto forwardTo(Window* window, Control& control, void (Control::*event)(Params..
         (control.*event)(arguments...);
         window->apply();
     };
+}
+
+// A box the user leaves for another control scrolls back to its start; switching to
+// another window or opening the box's menu leaves it as it was.
+inline void showStartOnLeaving(QLineEdit* edit, const QEvent* event)
+{
+    const auto reason = static_cast<const QFocusEvent*>(event)->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        edit->setCursorPosition(0);
 }
 
 } // namespace clavora

@@ -1,5 +1,6 @@
 #include "GameWindow.h"
 
+#include "ButtonKeys.h"
 #include "FormWriting.h"
 #include "Geometry.h"
 #include "KeyCapture.h"
@@ -105,6 +106,7 @@ void GameWindow::bindControls()
     connect(gameTimer_, &QTimer::timeout, this, forwardTo(this, control_, &GameControl::tick));
     connect(startLevel_, &QLineEdit::textChanged, this, forwardTo(this, control_, &GameControl::startLevelChanged));
     startLevel_->installEventFilter(this);
+    new ButtonKeys(*this);
 }
 
 void GameWindow::leaveAndEmit(void (GameWindow::*signal)())
@@ -117,8 +119,10 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == startLevel_ && event->type() == QEvent::FocusIn)
         forwardTo(this, control_, &GameControl::startLevelFocused)();
-    else if (watched == startLevel_ && event->type() == QEvent::FocusOut)
+    else if (watched == startLevel_ && event->type() == QEvent::FocusOut) {
         forwardTo(this, control_, &GameControl::startLevelFocusLost)();
+        showStartOnLeaving(startLevel_, event);
+    }
     return QWidget::eventFilter(watched, event);
 }
 

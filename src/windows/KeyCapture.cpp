@@ -12,7 +12,13 @@ KeyCapture::KeyCapture(QWidget* parent) : QWidget(parent)
 
 void KeyCapture::keyPressEvent(QKeyEvent* event)
 {
-    const QString text = event->text();
+    // Shift+Tab types a Tab, as Ctrl+Tab does; left to the window it would move the focus.
+    if (event->key() == Qt::Key_Backtab) {
+        emit typed(u'\t');
+        return;
+    }
+    // Delete types nothing in a text box, so it is no key of the game.
+    const QString text = event->text() == QStringLiteral("\x7f") ? QString() : event->text();
     // Alt with a key is a command, such as Alt+S while Start is disabled, never a typed character.
     if (text.isEmpty() || event->modifiers().testFlag(Qt::AltModifier)) {
         QWidget::keyPressEvent(event);

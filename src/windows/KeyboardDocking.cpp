@@ -67,8 +67,9 @@ private:
     bool finished_ = false;
 };
 
-int outerHeight(const QWidget& window, const QWidget& framed)
+int outerHeight(const QWidget& window, const QWidget* other)
 {
+    const QWidget& framed = window.frameGeometry().height() != window.height() || !other ? window : *other;
     return window.height() + framed.frameGeometry().height() - framed.height();
 }
 } // namespace
@@ -90,19 +91,14 @@ void KeyboardDocking::show(QWidget& keyboard)
         keyboard.show();
 }
 
-bool KeyboardDocking::sitsBelow(const QWidget& keyboard, const QWidget& window, const QWidget& framed)
+bool KeyboardDocking::sitsBelow(const QWidget& keyboard, const QWidget& window, const QWidget* other)
 {
-    return keyboard.y() == window.y() + outerHeight(window, framed);
+    return keyboard.y() == window.y() + outerHeight(window, other);
 }
 
-void KeyboardDocking::moveBelow(QWidget& keyboard, const QWidget& window, const QWidget& framed)
+void KeyboardDocking::moveBelow(QWidget& keyboard, QPoint frame, const QWidget& window, const QWidget* other)
 {
-    keyboard.move(keyboard.x(), window.y() + outerHeight(window, framed));
-}
-
-void KeyboardDocking::placeAt(QWidget& window, const QWidget& other)
-{
-    window.setGeometry(QRect(other.geometry().topLeft(), window.size()));
+    keyboard.move(keyboard.x(), frame.y() + outerHeight(window, other));
 }
 
 } // namespace clavora

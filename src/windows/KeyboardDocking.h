@@ -16,13 +16,12 @@ public:
     static void show(QWidget& keyboard);
 
     // Whether the keyboard stands right below `window`: then it follows the window that
-    // takes `window`'s place. `framed` is a window whose frame is already known.
-    static bool sitsBelow(const QWidget& keyboard, const QWidget& window, const QWidget& framed);
-    static void moveBelow(QWidget& keyboard, const QWidget& window, const QWidget& framed);
-
-    // Puts `window`'s client area where `other`'s is: the windows share one decoration, and
-    // a client position holds whether or not the window manager has framed the window yet.
-    static void placeAt(QWidget& window, const QWidget& other);
+    // takes `window`'s place. A window that has just been shown may not have its frame
+    // yet: then `other`, which shares its decoration, tells it.
+    static bool sitsBelow(const QWidget& keyboard, const QWidget& window, const QWidget* other);
+    // Below `window`, whose frame corner was placed at `frame`: a window reports its
+    // corner wrongly until the window manager has framed it.
+    static void moveBelow(QWidget& keyboard, QPoint frame, const QWidget& window, const QWidget* other);
 };
 
 } // namespace clavora

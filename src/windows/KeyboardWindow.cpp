@@ -78,7 +78,7 @@ void KeyboardWindow::showNotice(const QString& text)
     QMetaObject::invokeMethod(
         this,
         [this, text] {
-            auto* box = new QMessageBox(QMessageBox::Warning, KeyboardCaption, text, QMessageBox::Ok, this);
+            auto* box = new QMessageBox(QMessageBox::Warning, LayoutNoticeCaption, text, QMessageBox::Ok, this);
             box->setAttribute(Qt::WA_DeleteOnClose);
             box->setModal(false);
             box->show();

@@ -1,13 +1,19 @@
 #include "MainWindow.h"
 
+#include "ButtonKeys.h"
 #include "FormWriting.h"
 #include "Geometry.h"
 #include "WrapButton.h"
+#include "common/FileNames.h"
 #include "settings/AppSettings.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -86,6 +92,7 @@ void MainWindow::buildControls()
     exTimer_->setObjectName(QStringLiteral("ExTimer"));
     exTimer_->setInterval(100);
     exTimer_->setTimerType(Qt::PreciseTimer);
+    new ButtonKeys(*this);
 }
 
 void MainWindow::bindControls()
@@ -113,6 +120,7 @@ void MainWindow::bindControls()
             activateWindow();
     });
     exNumBox_->installEventFilter(this);
+    exerciseBox_->installEventFilter(this);
 }
 
 void MainWindow::stopAndEmit(void (MainWindow::*signal)())
@@ -140,8 +148,16 @@ void MainWindow::colourWindow(Rgb window, Rgb text)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == exNumBox_ && event->type() == QEvent::FocusOut)
+    // Selecting text copies it to the selection that a middle click pastes: the exercise
+    // must not come back into the typing line that way either.
+    if (watched == exerciseBox_ && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton &&
+        control_.guards(QGuiApplication::clipboard()->text(QClipboard::Selection)))
+        return true;
+    if (watched == exNumBox_ && event->type() == QEvent::FocusOut) {
         forwardTo(this, control_, &ExerciseControl::numberFocusLost)();
+        showStartOnLeaving(exNumBox_, event);
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -225,10 +241,35 @@ void MainWindow::focusAndSelectNumber()
     apply();
 }
 
+namespace {
+// Takes a name only in a folder that exists and can be written; otherwise it says why and
+// stays open where the user was.
+class SaveFileDialog final : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override
+    {
+        const QStringList files = selectedFiles();
+        const QFileInfo file(files.value(0));
+        // A folder's name opens that folder, which the dialog itself sees to.
+        if (!files.isEmpty() && !file.isDir()) {
+            const QString problem = folderProblemForSaving(file.absolutePath());
+            if (!problem.isEmpty()) {
+                QMessageBox box(QMessageBox::Warning, windowTitle(), problem, QMessageBox::Ok, this);
+                box.exec();
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+};
+} // namespace
+
 std::optional<QString> MainWindow::askSaveFileName(const QString& proposed, const QStringList& filters,
                                                    const QString& title)
 {
-    QFileDialog dialog(this, title);
+    SaveFileDialog dialog(this, title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

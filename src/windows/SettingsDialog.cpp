@@ -1,5 +1,6 @@
 #include "SettingsDialog.h"
 
+#include "ButtonKeys.h"
 #include "FormWriting.h"
 #include "Geometry.h"
 #include "common/Captions.h"
@@ -35,6 +36,7 @@ SettingsDialog::SettingsDialog(const AppSettings& live, const ProgramPaths& path
     buildControls();
     bindControls();
     apply();
+    new ButtonKeys(*this);
 }
 
 void SettingsDialog::placeOver(const QWidget& opener)
@@ -249,8 +251,10 @@ bool SettingsDialog::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         const auto found = numericBoxes_.find(static_cast<QLineEdit*>(watched));
-        if (found != numericBoxes_.end() && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+        if (found != numericBoxes_.end() && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
             forwardTo(this, control_, &SettingsControl::numberBoxLeft)(found->second);
+            showStartOnLeaving(found->first, event);
+        }
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -34,6 +34,7 @@ class Display:
     """A private Xvfb with openbox as window manager."""
 
     def __init__(self, width=1280, height=1024):
+        self.width, self.height = width, height
         read_fd, write_fd = os.pipe()
         self.xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", f"{width}x{height}x24", "-nolisten", "tcp"],
@@ -143,7 +144,9 @@ class ProgramTest(unittest.TestCase):
         return [int(w) for w in out.split()]
 
     def wait_window(self, title, timeout=10):
-        return wait_for(lambda: self.find_windows(title), timeout, what=f"window '{title}'")[0]
+        window = wait_for(lambda: self.find_windows(title), timeout, what=f"window '{title}'")[0]
+        self.assert_frame_on_screen(window)
+        return window
 
     def wait_no_window(self, title, timeout=10):
         wait_for(lambda: not self.find_windows(title), timeout, what=f"window '{title}' to close")
@@ -159,6 +162,33 @@ class ProgramTest(unittest.TestCase):
         out = self.display.run(["xwininfo", "-id", str(window)])
         value = lambda name: int(re.search(rf"{name}:\s+(-?\d+)", out).group(1))
         return value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"), value("Height")
+
+    def frame_extents(self, window):
+        """Widths of the window manager's frame: left, right, top, bottom."""
+        out = self.display.run(["xprop", "-id", str(window), "_NET_FRAME_EXTENTS"])
+        if "=" not in out:
+            return None
+        left, right, top, bottom = (int(v) for v in out.split("=")[1].split(","))
+        return left, right, top, bottom
+
+    def frame(self, window):
+        """The window's frame on the screen: x, y, width, height."""
+        x, y, width, height = self.geometry(window)
+        left, right, top, bottom = self.frame_extents(window) or (0, 0, 0, 0)
+        return x - left, y - top, width + left + right, height + top + bottom
+
+    def assert_frame_on_screen(self, window, timeout=3):
+        """Every window of the program shows whole, title bar included, once it is placed."""
+        def on_screen():
+            if not self.frame_extents(window):
+                return False
+            x, y, width, height = self.frame(window)
+            return 0 <= x and 0 <= y and x + width <= self.display.width and y + height <= self.display.height
+        try:
+            wait_for(on_screen, timeout, what="the frame on the screen")
+        except AssertionError:
+            raise AssertionError(f"window {window}'s frame {self.frame(window)} is not on the "
+                                 f"{self.display.width}x{self.display.height} screen") from None
 
     def click(self, window, x, y):
         self.display.run(["xdotool", "mousemove", "--window", str(window), str(x), str(y), "click", "1"], check=True)
@@ -178,6 +208,7 @@ class ProgramTest(unittest.TestCase):
 
     def close_window(self, window):
         """Closes a window through the window manager (its close box)."""
+        self.assert_frame_on_screen(window)
         self.activate(window)
         self.key("alt+F4")
 

@@ -1,5 +1,6 @@
 """The exercise window in the real program: settings file, typing, evaluation, log, clipboard."""
 import os
+import subprocess
 import time
 
 import harness
@@ -97,6 +98,31 @@ class ExerciseWindow(harness.ProgramTest):
         self.set_clipboard(line[2:6])
         time.sleep(0.5)
         self.assertEqual(self.clipboard(), line[2:6])
+        self.close_main(window)
+
+    def primary(self):
+        return subprocess.run(["xclip", "-selection", "primary", "-o"], env=self.env, capture_output=True,
+                              timeout=5).stdout.decode()
+
+    def test_a_middle_click_cannot_paste_the_selected_exercise(self):
+        self.write_settings(NO_KEYBOARD)
+        window = self.open_main()
+        line = self.exercise_line(1)
+        self.key("alt+s")
+        time.sleep(0.3)
+        self.type("zz")
+        exercise, typing = (80, 60), (80, 100)  # points in the exercise line and the typing line
+        self.display.run(["xdotool", "mousemove", "--window", str(window), *map(str, exercise),
+                          "click", "--repeat", "3", "--delay", "80", "1"], check=True)
+        wait_for(lambda: self.primary() == line, timeout=2, what="the exercise in the selection")
+        self.display.run(["xdotool", "mousemove", "--window", str(window), *map(str, typing), "click", "2"],
+                         check=True)
+        time.sleep(0.3)
+        # What the typing line holds, through the selection its own triple click makes.
+        self.display.run(["xdotool", "mousemove", "--window", str(window), *map(str, typing),
+                          "click", "--repeat", "3", "--delay", "80", "1"], check=True)
+        wait_for(lambda: self.primary() != line, timeout=2, what="the typing line's text in the selection")
+        self.assertEqual(self.primary(), "zz")
         self.close_main(window)
 
     def test_missing_exercise_reports_not_found(self):

@@ -5,6 +5,7 @@ import time
 import harness
 
 MAIN = "Orvella Clavora - Exercises"
+GAME = "Orvella Clavora - Game"
 KEYBOARD = "Orvella Clavora - Keyboard Layout"
 # Window colour red 64, green 48, blue 32; text colour yellow.
 COLOURS = "[Display]\nWinColour=2109504\nTextColour=65535\nWinX=1500\nWinY=1500\n"
@@ -21,11 +22,6 @@ class KeyboardWindow(harness.ProgramTest):
         shot = os.path.join(self.root, "keyboard.png")
         self.screenshot(shot, window)
         return [self.pixel(shot, x, y) for x, y in points]
-
-    def frame_extents(self, window):
-        out = self.display.run(["xprop", "-id", str(window), "_NET_FRAME_EXTENTS"])
-        left, right, top, bottom = (int(v) for v in out.split("=")[1].split(","))
-        return left, right, top, bottom
 
     def assert_right_below(self, main, keyboard):
         """Frame edges: 495 twips (33 pixels) right of Main's, 120 twips (8 pixels) below its bottom."""
@@ -86,6 +82,28 @@ class KeyboardWindow(harness.ProgramTest):
         self.close_window(main)
         self.assertEqual(self.wait_exit(), 0)
         self.assertEqual(self.setting("KeyLayout", "ShowLayout"), "0")
+
+    def test_a_keyboard_docked_on_mains_bottom_edge_follows_to_the_games(self):
+        self.write_settings(COLOURS + "[KeyLayout]\nShowLayout=1\n")
+        self.start()
+        main = self.wait_window(MAIN)
+        keyboard = self.wait_window(KEYBOARD)
+        _, main_y, _, main_height = self.frame(main)
+        x, _, _, _ = self.frame(keyboard)
+        top = self.frame_extents(keyboard)[2]
+        for y in (main_y + main_height, main_y + main_height - top):  # a frame's or a client's place
+            self.display.run(["xdotool", "windowmove", "--sync", str(keyboard), str(x), str(y)], check=True)
+            time.sleep(0.3)
+            if self.frame(keyboard)[1] == main_y + main_height:
+                break
+        self.assertEqual(self.frame(keyboard)[1], main_y + main_height)
+        self.activate(main)
+        self.key("alt+g")
+        game = self.wait_window(GAME)
+        _, game_y, _, game_height = harness.wait_for(lambda: self.frame_extents(game) and self.frame(game),
+                                                     what="the game's frame")
+        harness.wait_for(lambda: self.frame(keyboard)[1] == game_y + game_height, timeout=3,
+                         what="the keyboard's frame on the game's bottom edge")
 
     def test_a_saved_box_opens_the_keyboard_right_below_main_at_start_up(self):
         # Main has only just been shown then: its frame comes from the window manager later.

@@ -5,6 +5,7 @@ import time
 
 import harness
 
+MAIN = "Orvella Clavora - Exercises"
 QUICK = "Orvella Clavora - Quick Exercises"
 GAME = "Orvella Clavora - Game"
 NO_KEYBOARD = "[KeyLayout]\nShowLayout=0\n"
@@ -61,6 +62,27 @@ class StartUp(harness.ProgramTest):
             self.assertFalse(self.find_windows(QUICK))
             self.process.kill()
             self.process.wait()
+
+    def test_game_first_shares_mains_place_and_keeps_it_run_after_run(self):
+        # 3000 twips are 200 pixels: the saved place is the frame's corner.
+        self.write_settings(NO_KEYBOARD + "[Display]\nWinX=3000\nWinY=3000\n")
+        for run in range(2):
+            self.start("/g")
+            game = self.wait_window(GAME)
+            harness.wait_for(lambda: self.frame(game)[:2] == (200, 200), timeout=3,
+                             what=f"the game's frame at the saved place, run {run + 1}")
+            self.close_main(game)
+            self.assertEqual((self.setting("Display", "WinX"), self.setting("Display", "WinY")), ("3000", "3000"))
+
+        self.start("/g")
+        game = self.wait_window(GAME)
+        client = self.geometry(game)[:2]
+        self.activate(game)
+        self.key("alt+x")
+        main = self.wait_window(MAIN)
+        harness.wait_for(lambda: self.geometry(main)[:2] == client, timeout=3, what="Main where the game was")
+        self.close_main(main)
+        self.assertEqual((self.setting("Display", "WinX"), self.setting("Display", "WinY")), ("3000", "3000"))
 
     def test_autostart_entry_starts_the_program_from_a_hostile_folder(self):
         folder = os.path.join(self.root, "my $progs `echo x` 100% \"q\" back\\slash")

@@ -1,8 +1,12 @@
 #include "TempFolder.h"
+#include "common/FileNames.h"
 #include "common/Numbers.h"
+#include "common/ProgramPaths.h"
 #include "common/TextFile.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 #include <cmath>
 
@@ -50,6 +54,9 @@ TEST(FormatTenths, OneDecimalInTheLocalesSeparator)
     EXPECT_EQ(formatTenths(7.25, QLocale::c()), "7.3");
     EXPECT_EQ(formatTenths(125, QLocale::c()), "125.0");
     EXPECT_EQ(formatTenths(24.3, QLocale(QLocale::German)), "24,3");
+    // Never grouped, in locales that group by default.
+    EXPECT_EQ(formatTenths(1770.66, QLocale(QLocale::English, QLocale::UnitedStates)), "1770.7");
+    EXPECT_EQ(formatTenths(1380.5, QLocale(QLocale::German)), "1380,5");
 }
 
 namespace {
@@ -105,4 +112,41 @@ TEST(DecodeText, Utf8WhenValidElseWindows1252)
     EXPECT_EQ(decodeText("\xA3 5"), QString::fromUtf8("£ 5"));
     EXPECT_EQ(decodeText("\x80\x93"), QString::fromUtf8("€\u201C"));
     EXPECT_EQ(decodeText(QByteArray("a\0b", 3)).size(), 3);
+}
+
+TEST(ProgramPaths, StoredNamesFindTheirFilesWhateverTheCase)
+{
+    const test::TempFolder folder;
+    QDir(folder.path("")).mkpath("Layouts");
+    QDir(folder.path("")).mkpath("Exercises");
+    folder.write("Layouts/QWERTZ - German.kbl", "x");
+    folder.write("Exercises/Mixed.txt", "x");
+    folder.write("Exercises/MIXED.txt", "x");
+    const ProgramPaths paths(folder.path(""), folder.path("clavora"));
+    const struct {
+        QString found, expected;
+    } cases[] = {
+        {paths.layoutFile("qwertz - GERMAN"), "Layouts/QWERTZ - German.kbl"},
+        {paths.layoutFile("QWERTZ - German"), "Layouts/QWERTZ - German.kbl"},
+        {paths.presetFile("Mixed"), "Exercises/Mixed.txt"}, // an exact match wins over an earlier one
+        {paths.presetFile("mixed"), "Exercises/MIXED.txt"}, // else the first in name order
+        {paths.layoutFile("Missing"), "Layouts/Missing.kbl"},
+        {paths.layoutFile(""), "Layouts/.kbl"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.found, folder.path(c.expected)) << c.expected.toStdString();
+}
+
+TEST(FolderProblemForSaving, OnlyAFolderThatExistsAndCanBeWritten)
+{
+    const test::TempFolder folder;
+    folder.write("a file", "x");
+    EXPECT_EQ(folderProblemForSaving(folder.path("")), "");
+    EXPECT_TRUE(folderProblemForSaving(folder.path("missing")).contains("does not exist"));
+    EXPECT_TRUE(folderProblemForSaving(folder.path("a file")).contains("does not exist"));
+    QFile::setPermissions(folder.path(""), QFile::ReadOwner | QFile::ExeOwner);
+    const bool privileged = QFileInfo(folder.path("")).isWritable(); // the superuser writes anywhere
+    if (!privileged)
+        EXPECT_TRUE(folderProblemForSaving(folder.path("")).contains("cannot save"));
+    QFile::setPermissions(folder.path(""), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }

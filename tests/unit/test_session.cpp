@@ -105,7 +105,7 @@ TEST(Session, RulesOfTheWindowsTheCloseAndTheKeyboardBox)
          {"show Main", "box Main on", "open keyboard"}, AppWindow::Main},
         {"an unticked box opens nothing", StartMode::Normal, 0, {}, {"show Main", "box Main off"}, AppWindow::Main},
         {"/g: the game is in use and takes the box", StartMode::Game, 1, {},
-         {"show Main", "show Game", "box Game on", "open keyboard", "hide Main", "box Game on"}, AppWindow::Game},
+         {"show Game", "box Game on", "open keyboard", "hide Main", "box Game on"}, AppWindow::Game},
         {"/q starts the quick run before the box", StartMode::QuickExercises, 0, {},
          {"show Main", "quick run", "box Main off"}, AppWindow::Main},
         {"/k shows only the keyboard", StartMode::KeyboardOnly, 0, {},
@@ -118,7 +118,7 @@ TEST(Session, RulesOfTheWindowsTheCloseAndTheKeyboardBox)
          {"show Main", "quick run", "box Main off", "save 1000 1100 0", "end"}, AppWindow::Main},
         {"closing the game in use saves where the game stands", StartMode::Game, 0,
          [](Session& s, FakeSessionUi&) { s.windowClosed(AppWindow::Game); },
-         {"show Main", "show Game", "box Game off", "hide Main", "box Game off", "save 2000 2100 0", "end"},
+         {"show Game", "box Game off", "hide Main", "box Game off", "save 2000 2100 0", "end"},
          AppWindow::Game},
         {"going back to the exercises closes the game without ending", StartMode::Normal, 0,
          [](Session& s, FakeSessionUi&) {
@@ -133,7 +133,7 @@ TEST(Session, RulesOfTheWindowsTheCloseAndTheKeyboardBox)
              s.showLayoutToggled(true);
              s.exercisesRequested();
          },
-         {"show Main", "show Game", "box Game off", "hide Main", "box Game off", "open keyboard", "show Main",
+         {"show Game", "box Game off", "hide Main", "box Game off", "open keyboard", "show Main",
           "box Main on", "open keyboard", "hide Game"},
          AppWindow::Main},
         {"closing the keyboard unticks the box of the window in use", StartMode::Game, 1,
@@ -141,7 +141,7 @@ TEST(Session, RulesOfTheWindowsTheCloseAndTheKeyboardBox)
              ui.keyboardClosedByUser();
              s.windowClosed(AppWindow::Game);
          },
-         {"show Main", "show Game", "box Game on", "open keyboard", "hide Main", "box Game on", "box Game off",
+         {"show Game", "box Game on", "open keyboard", "hide Main", "box Game on", "box Game off",
           "close keyboard", "save 2000 2100 0", "end"},
          AppWindow::Game},
         {"/k: closing the keyboard ends without saving", StartMode::KeyboardOnly, 1,
@@ -158,9 +158,8 @@ TEST(Session, RulesOfTheWindowsTheCloseAndTheKeyboardBox)
         FakeSessionUi ui;
         Session session(ui, c.mode);
         ui.session = &session;
-        AppSettings loaded;
-        loaded.ShowLayout = std::int16_t(c.savedShowLayout);
-        session.start(loaded);
+        session.settings().ShowLayout = std::int16_t(c.savedShowLayout);
+        session.start();
         if (c.events)
             c.events(session, ui);
         EXPECT_EQ(ui.log.join(", ").toStdString(), c.log.join(", ").toStdString()) << c.name;

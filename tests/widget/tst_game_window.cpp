@@ -7,6 +7,7 @@
 #include "windows/PlayArea.h"
 
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -61,8 +62,8 @@ private slots:
     {
         QCOMPARE(QApplication::focusWidget(), startLevel());
         QCOMPARE(startLevel()->text(), QString("5000"));
-        QTest::keyClick(startLevel(), Qt::Key_S, Qt::AltModifier); // clicks Start a moment later
-        QTRY_VERIFY(window->control().running());
+        QTest::keyClick(startLevel(), Qt::Key_S, Qt::AltModifier); // leaves the box, then clicks Start
+        QVERIFY(window->control().running());
         QCOMPARE(startLevel()->text(), QString("1"));
         QCOMPARE(label("LevelLabel"), QString("Level: 1"));
         QCOMPARE(QApplication::focusWidget(), keyCapture());
@@ -74,6 +75,30 @@ private slots:
         QCOMPARE(label("ScoreLabel"), QString("Score: 0"));
         QCOMPARE(QApplication::focusWidget(), keyCapture());
         QCOMPARE(window->control().state().Slots[1].Char, QChar(u'a'));
+    }
+
+    void enterOnTheFocusedStartButtonStartsAgain()
+    {
+        QTest::mouseClick(button("StartButton"), Qt::LeftButton);
+        button("StopButton")->click();
+        QVERIFY(!window->control().running());
+        QCOMPARE(QApplication::focusWidget(), button("StartButton"));
+        QTest::keyClick(button("StartButton"), Qt::Key_Return);
+        QVERIFY(window->control().running());
+    }
+
+    void shiftTabIsAMissAndDeleteIsNoKey()
+    {
+        QTest::mouseClick(button("StartButton"), Qt::LeftButton);
+        tickAt(1001.125);
+        QTest::keyClick(keyCapture(), 'a');
+        QCOMPARE(label("ScoreLabel"), QString("Score: 10"));
+        QKeyEvent deletePress(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+        QApplication::sendEvent(keyCapture(), &deletePress);
+        QCOMPARE(label("ScoreLabel"), QString("Score: 10"));
+        QTest::keyClick(keyCapture(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(label("ScoreLabel"), QString("Score: 0"));
+        QCOMPARE(QApplication::focusWidget(), keyCapture());
     }
 
     void focusReturnsToTheGameWhileItRuns()

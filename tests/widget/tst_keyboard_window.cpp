@@ -98,6 +98,7 @@ private slots:
         QVERIFY(!boxes[0]->isModal());
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
         QVERIFY(boxes[0]->text().contains("No Such Layout.kbl"));
+        QCOMPARE(boxes[0]->windowTitle(), QString("Keyboard Layout Notice")); // not taken for the keyboard
     }
 };
 

@@ -6,6 +6,8 @@
 #include "windows/MainWindow.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -121,6 +123,61 @@ private slots:
         button("StopButton")->setFocus(); // focus leaves the box
         edit("TypeThis")->setFocus();
         QCOMPARE(number->text(), QString("12"));
+        QCOMPARE(number->cursorPosition(), 0); // a number too long for the box shows its start
+    }
+
+    void accessKeyTidiesTheNumberFirstAndTheNextKeyReachesTheTypingLine_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("fraction") << "1.7";
+        QTest::newRow("zero") << "0";
+    }
+    void accessKeyTidiesTheNumberFirstAndTheNextKeyReachesTheTypingLine()
+    {
+        QFETCH(QString, typed);
+        ModalAnswerer answerer;
+        QLineEdit* number = numberBox();
+        number->setFocus();
+        number->selectAll();
+        QTest::keyClicks(number, typed);
+        QTest::keyClick(number, Qt::Key_S, Qt::AltModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // at once, as a quick typist does
+        QCOMPARE(number->text(), QString("1"));
+        QVERIFY(control().running());
+        QCOMPARE(edit("TypeThis")->text(), QString("first exercise"));
+        QCOMPARE(answerer.seen().size(), size_t(1));
+        QCOMPARE(answerer.seen()[0].title, QString("Exercise Status"));
+    }
+
+    void saveAsTakesANameOnlyInAFolderThatExists()
+    {
+        const QString missing = dir.filePath("No Such Folder/log.txt");
+        int asked = 0;
+        ModalAnswerer answerer([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            if (!dialog) {
+                static_cast<QDialog*>(modal)->accept(); // the box that says why
+                return;
+            }
+            if (++asked == 1) {
+                dialog->findChild<QLineEdit*>("fileNameEdit")->setText(missing);
+                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+            } else {
+                dialog->reject();
+            }
+        });
+        button("SaveLogButton")->click();
+        QCOMPARE(asked, 2); // still open after the refused name
+        QCOMPARE(answerer.seen().size(), size_t(3));
+        QVERIFY(answerer.seen()[1].text.contains("does not exist"));
+        QVERIFY(!QFileInfo::exists(missing));
+    }
+
+    void enterClicksTheFocusedButton()
+    {
+        button("StartButton")->setFocus();
+        QTest::keyClick(button("StartButton"), Qt::Key_Return);
+        QVERIFY(control().running());
     }
 };
 

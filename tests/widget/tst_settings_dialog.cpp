@@ -18,6 +18,8 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtTest/qtestspontaneevent.h>
+#include <QCloseEvent>
 
 using namespace clavora;
 using namespace clavora::test;
@@ -181,6 +183,30 @@ private slots:
         QTRY_VERIFY(!dialog);
     }
 
+    void aCheckBoxTickedByItsAccessKeyIsSavedByAnEnterRightAfter()
+    {
+        showDialog();
+        std::optional<SettingsForm> applied;
+        connect(dialog, &SettingsDialog::applyRequested, this, [&](const SettingsForm& f) { applied = f; });
+        QVERIFY(findControl<QCheckBox>(*dialog, "RndSpace")->isChecked());
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_C, Qt::AltModifier);
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+        QVERIFY(applied);
+        QVERIFY(!applied->rndSpace);
+    }
+
+    void numbersTooLongForTheirBoxShowTheirStart()
+    {
+        live.Repeats = 2147483647;
+        showDialog();
+        auto* repeats = findControl<QLineEdit>(*dialog, "Repeats");
+        QCOMPARE(repeats->text(), QString("2147483647"));
+        QCOMPARE(repeats->cursorPosition(), 0);
+        typeAndLeave(repeats, "99999999999999");
+        QCOMPARE(repeats->text(), QString("2147483647"));
+        QCOMPARE(repeats->cursorPosition(), 0);
+    }
+
     void customKeysLoseBlanksAndDriveTheirBox()
     {
         showDialog();
@@ -253,6 +279,21 @@ private slots:
             d->close();
         QVERIFY(main.isEnabled());
         QTRY_VERIFY(!d);
+    }
+
+    void theOpenersCloseBoxBringsTheDialogForward()
+    {
+        auto hub = startHub();
+        MainWindow& main = hub->mainWindow();
+        QPointer<SettingsDialog> d = clickSettings(&main);
+        QVERIFY(d);
+        QCloseEvent fromWindowManager;
+        QSpontaneKeyEvent::setSpontaneous(&fromWindowManager);
+        qApp->notify(&main, &fromWindowManager); // as the window system delivers it
+        QVERIFY(!fromWindowManager.isAccepted());
+        QVERIFY(main.isVisible() && d);
+        QTRY_COMPARE(QApplication::activeWindow(), d.data());
+        d->close();
     }
 
     void helpLeavesTheDialogOpen()

@@ -214,6 +214,15 @@ TEST_F(Keyboard, AnUnreadableOrShortLayoutIsReportedOncePerLoad)
     EXPECT_EQ(form().Label[13].text, "q");
     EXPECT_TRUE(form().Label[13].visible);
 
+    EXPECT_TRUE(ui.notices[1].contains("no shifted characters"));
+
     load(Uk48 + "\r\n" + UkShift48);
     EXPECT_EQ(ui.notices.size(), 2);
+
+    // An empty file (or one blank line) shows no characters at all, and says so.
+    for (const QByteArray& empty : {QByteArray(), QByteArray("\r\n")}) {
+        load(empty);
+        EXPECT_TRUE(ui.notices.last().contains("holds no characters")) << ui.notices.last().toStdString();
+    }
+    EXPECT_EQ(ui.notices.size(), 4);
 }

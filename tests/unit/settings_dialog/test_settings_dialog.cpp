@@ -225,12 +225,16 @@ TEST_F(SettingsLogic, ApplyStoresTheChoices)
     EXPECT_EQ(s.Repeats, 7);
 }
 
-TEST_F(SettingsLogic, NothingSelectedStoresEmptyNames)
+TEST_F(SettingsLogic, NothingSelectedKeepsTheStoredNames)
 {
-    open({}, {});
-    const AppSettings s = confirmed();
-    EXPECT_EQ(s.PresetFile, "");
-    EXPECT_EQ(s.LayoutFile, "");
+    live.PresetFile = "Gone";
+    live.LayoutFile = "Stale";
+    for (const QStringList& listed : {QStringList(), QStringList{"Other"}}) {
+        open(listed, listed);
+        const AppSettings s = confirmed();
+        EXPECT_EQ(s.PresetFile, "Gone");
+        EXPECT_EQ(s.LayoutFile, "Stale");
+    }
 }
 
 TEST(FileList, OffersOnlyFilesTheProgramCanOpenSorted)

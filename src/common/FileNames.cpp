@@ -1,0 +1,31 @@
+#include "FileNames.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace clavora {
+
+QString fileIgnoringCase(const QString& folder, const QString& fileName)
+{
+    const QString exact = folder + u'/' + fileName;
+    if (fileName.isEmpty() || QFileInfo::exists(exact))
+        return exact;
+    const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QString& entry : entries)
+        if (entry.compare(fileName, Qt::CaseInsensitive) == 0)
+            return folder + u'/' + entry;
+    return exact;
+}
+
+QString folderProblemForSaving(const QString& folder)
+{
+    const QFileInfo info(folder);
+    const QString shown = QDir::toNativeSeparators(info.absoluteFilePath());
+    if (!info.isDir())
+        return QStringLiteral("The folder \"%1\" does not exist.  Choose a folder that does.").arg(shown);
+    if (!info.isWritable())
+        return QStringLiteral("You cannot save files in the folder \"%1\".  Choose another folder.").arg(shown);
+    return {};
+}
+
+} // namespace clavora

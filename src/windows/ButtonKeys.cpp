@@ -1,0 +1,36 @@
+#include "ButtonKeys.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QShortcutEvent>
+
+namespace clavora {
+
+ButtonKeys::ButtonKeys(QWidget& window) : QObject(&window)
+{
+    for (QAbstractButton* button : window.findChildren<QAbstractButton*>())
+        button->installEventFilter(this);
+}
+
+bool ButtonKeys::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* button = static_cast<QAbstractButton*>(watched);
+    if (event->type() == QEvent::Shortcut && !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+        if (button->focusPolicy() & Qt::TabFocus)
+            button->setFocus(Qt::ShortcutFocusReason);
+        button->click(); // does nothing when leaving a control has disabled the button
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress && qobject_cast<QPushButton*>(button)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat() &&
+            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            button->click();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace clavora
