@@ -23,7 +23,7 @@ constexpr double Tick = 0.025;
 AppSettings lettersOnly()
 {
     AppSettings s;
-    s.Space = false;
+    s.space = false;
     return s;
 }
 
@@ -60,10 +60,10 @@ int lettersShown(const SlotTable& table)
 // A player who types each letter once it is two seconds old, so the game goes on.
 void hitOldLetters(GameControl& game, double now)
 {
-    const SlotTable& table = game.state().Slots;
+    const SlotTable& table = game.state().letterSlots;
     for (int i = 1; i <= table.size(); ++i)
-        if (!table[i].isFree() && now - table[i].SpawnTime >= 2.0)
-            game.keyPressed(table[i].Char);
+        if (!table[i].isFree() && now - table[i].spawnTime >= 2.0)
+            game.keyPressed(table[i].character);
 }
 
 void TickAndPaintAtLevel200(benchmark::State& state)
@@ -77,13 +77,13 @@ void TickAndPaintAtLevel200(benchmark::State& state)
     GameControl game(settings, clock, random, beep, ui);
     game.load();
     game.startLevelChanged(QStringLiteral("200"));
-    game.StartGame();
+    game.startGame();
     Screen screen;
     auto step = [&] {
         clock.now += Tick;
         hitOldLetters(game, clock.now);
         game.tick();
-        screen.paint(game.state().Slots);
+        screen.paint(game.state().letterSlots);
     };
     for (double played = 0; played < 60.0; played += Tick)
         step();
@@ -92,7 +92,7 @@ void TickAndPaintAtLevel200(benchmark::State& state)
         if (!game.running())
             state.SkipWithError("the game ended");
     }
-    state.counters["letters"] = lettersShown(game.state().Slots);
+    state.counters["letters"] = lettersShown(game.state().letterSlots);
 }
 BENCHMARK(TickAndPaintAtLevel200)->Unit(benchmark::kMillisecond);
 
@@ -103,24 +103,24 @@ void TickAndPaint3000Letters(benchmark::State& state)
     constexpr int Letters = 3000;
     FakeRandom random = seededRandom();
     GameState game;
-    game.Level = MaxStartLevel;
-    game.AllowedKeys = QStringLiteral("abcdefghijklmnopqrstuvwxyz");
+    game.level = MaxStartLevel;
+    game.allowedKeys = QStringLiteral("abcdefghijklmnopqrstuvwxyz");
     double now = 36000.0;
-    game.GameStartTime = game.LevelStartTime = game.LastSpawnTime = now;
+    game.gameStartTime = game.levelStartTime = game.lastSpawnTime = now;
     for (int i = 0; i < Letters; ++i)
-        SpawnLetter(game, random, now - FuseSeconds + FuseSeconds * i / Letters, 60);
+        spawnLetter(game, random, now - FuseSeconds + FuseSeconds * i / Letters, 60);
     Screen screen;
-    screen.paint(game.Slots); // the first paint makes every shell's pixmap
+    screen.paint(game.letterSlots); // the first paint makes every shell's pixmap
     for (auto _ : state) {
         now += Tick;
         game.spawnDue(random, now);
         while (const int overdue = game.burnFuses(now)) {
-            game.Slots[overdue].Char = QChar();
-            SpawnLetter(game, random, now, 60);
+            game.letterSlots[overdue].character = QChar();
+            spawnLetter(game, random, now, 60);
         }
-        screen.paint(game.Slots);
+        screen.paint(game.letterSlots);
     }
-    state.counters["letters"] = lettersShown(game.Slots);
+    state.counters["letters"] = lettersShown(game.letterSlots);
 }
 BENCHMARK(TickAndPaint3000Letters)->Unit(benchmark::kMillisecond)->Iterations(400);
 

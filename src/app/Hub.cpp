@@ -15,7 +15,7 @@
 namespace clavora {
 
 Hub::Hub(ProgramPaths paths, QString commandLine)
-    : paths_(std::move(paths)), profile_(paths_.settingsFile()), session_(*this, FindStartMode(commandLine))
+    : paths_(std::move(paths)), profile_(paths_.settingsFile()), session_(*this, findStartMode(commandLine))
 {
     main_ = std::make_unique<MainWindow>(session_.settings(), paths_, clock_, random_, clipboard_);
     connect(main_.get(), &MainWindow::closed, this, [this] { session_.windowClosed(AppWindow::Main); });
@@ -37,7 +37,7 @@ Hub::~Hub()
 void Hub::start()
 {
     random_.seed(quint32(clock_.secondsSinceMidnight() * 1000));
-    session_.settings() = LoadSettings(profile_, startupEntry_, screenWidthTwips());
+    session_.settings() = loadSettings(profile_, startupEntry_, screenWidthTwips());
     main_->load();
     session_.start();
 }
@@ -174,9 +174,9 @@ void Hub::settingsClosed()
 void Hub::recolour()
 {
     const AppSettings& s = session_.settings();
-    main_->colourWindow(s.WinColour, s.TextColour);
+    main_->colourWindow(s.windowColour, s.textColour);
     if (game_)
-        game_->colourWindow(s.WinColour, s.TextColour);
+        game_->colourWindow(s.windowColour, s.textColour);
 }
 
 void Hub::reloadKeyboard()
@@ -186,8 +186,8 @@ void Hub::reloadKeyboard()
         return;
     }
     const AppSettings& s = session_.settings();
-    keyboard_->colourWindow(s.WinColour, s.TextColour);
-    keyboard_->LoadLayout();
+    keyboard_->colourWindow(s.windowColour, s.textColour);
+    keyboard_->loadLayout();
 }
 
 KeyboardWindow& Hub::loadKeyboard()
@@ -197,13 +197,13 @@ KeyboardWindow& Hub::loadKeyboard()
     const AppSettings& s = session_.settings();
     keyboard_ = new KeyboardWindow(s, paths_, keyTracker_);
     connect(keyboard_, &KeyboardWindow::closed, this, &Hub::keyboardClosed);
-    keyboard_->colourWindow(s.WinColour, s.TextColour);
+    keyboard_->colourWindow(s.windowColour, s.textColour);
     if (!session_.keyboardOnly()) {
         const bool besideGame = session_.windowInUse() == AppWindow::Game && game_;
         KeyboardDocking::place(*keyboard_, widgetOf(session_.windowInUse()),
                                besideGame ? GameOwnerOffset : MainOwnerOffset);
     }
-    keyboard_->LoadLayout();
+    keyboard_->loadLayout();
     return *keyboard_;
 }
 
@@ -242,7 +242,7 @@ int Hub::windowY(AppWindow window) const
 
 void Hub::save()
 {
-    SaveSettings(profile_, startupEntry_, session_.settings(), main_->control().form().exNumText,
+    saveSettings(profile_, startupEntry_, session_.settings(), main_->control().form().exerciseNumberText,
                  paths_.executable());
 }
 

@@ -14,7 +14,7 @@ int main(int argc, char* argv[])
     QApplication::setFont(clavora::interfaceFont());
     const QFileInfo exe(QCoreApplication::applicationFilePath());
     clavora::Hub hub(clavora::ProgramPaths(exe.absolutePath(), exe.absoluteFilePath()),
-                     clavora::CommandLineText(app.arguments()));
+                     clavora::commandLineText(app.arguments()));
     hub.start();
     return app.exec();
 }

@@ -30,8 +30,8 @@ public:
     void startQuickRun();
     void colourWindow(Rgb window, Rgb text);
 
-    void StartExercises();
-    void StopExercises();
+    void startExercises();
+    void stopExercises();
 
     // Events forwarded by the window.
     void tick();
@@ -46,10 +46,10 @@ public:
     static inline const QString GuardText = QStringLiteral(" LOL, nice try xD ");
 
 private:
-    void BeginExercise();
-    void FinishExercise();
-    void LoadPresetExercise(std::int32_t number);
-    void MakeRandomExercise();
+    void beginExercise();
+    void finishExercise();
+    void loadPresetExercise(std::int32_t number);
+    void makeRandomExercise();
     void selectPreset();
     std::int32_t quickPick();
     void guardClipboard();
@@ -67,7 +67,7 @@ private:
     double startTime_ = 0.0;
     double elapsed_ = 0.0;
     std::int32_t repeatCount_ = 0;
-    std::int32_t quickExDone_ = 0;
+    std::int32_t quickExercisesDone_ = 0;
 };
 
 } // namespace clavora

@@ -13,8 +13,8 @@ struct MainForm {
     Rgb windowColour = DefaultWindowColour;
     Rgb textColour = DefaultTextColour;
     QString caption = ExercisesCaption;
-    QString exNumText = QStringLiteral("1");
-    bool exNumReadOnly = false;
+    QString exerciseNumberText = QStringLiteral("1");
+    bool exerciseNumberReadOnly = false;
     bool presetSelected = true; // else RandomExercises is selected
     bool startEnabled = true;
     bool stopEnabled = false;

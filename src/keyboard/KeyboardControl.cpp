@@ -27,7 +27,7 @@ void move(TwipsBox& box, int left, int top, int width)
 
 KeyboardControl::KeyboardControl(const AppSettings& settings, ProgramPaths paths, const KeyState& keys,
                                  KeyboardUi& ui)
-    : settings_(settings), paths_(std::move(paths)), keys_(keys), ui_(ui), form_(DesignKeyboardForm())
+    : settings_(settings), paths_(std::move(paths)), keys_(keys), ui_(ui), form_(designKeyboardForm())
 {
 }
 
@@ -37,20 +37,20 @@ void KeyboardControl::setColours(Rgb back, Rgb fore)
     form_.foreColour = fore;
 }
 
-void KeyboardControl::LoadLayout()
+void KeyboardControl::loadLayout()
 {
-    const QString path = paths_.layoutFile(settings_.LayoutFile);
-    const LayoutFileContents contents = ReadLayoutFile(path);
+    const QString path = paths_.layoutFile(settings_.layoutFile);
+    const LayoutFileContents contents = readLayoutFile(path);
     table_ = contents.table;
     for (int i = 0; i < CharacterKeyCount; ++i) {
-        form_.Label[i].text = table_.LowerCaption[i];
-        form_.Label[i + UpperLabel].text = table_.UpperCaption[i];
+        form_.labels[i].text = table_.lowerCaptions[i];
+        form_.labels[i + UpperLabel].text = table_.upperCaptions[i];
     }
     applyArrangement();
     placeCaptions();
 
     const QString shownPath = QDir::toNativeSeparators(path);
-    const bool noCharacters = std::all_of(table_.LowerCaption.begin(), table_.LowerCaption.end(),
+    const bool noCharacters = std::all_of(table_.lowerCaptions.begin(), table_.lowerCaptions.end(),
                                           [](const QString& caption) { return caption.isEmpty(); });
     if (contents.problem == LayoutFileProblem::Unreadable)
         ui_.showNotice(QStringLiteral("The layout file \"%1\" could not be read, so the keys show no characters.")
@@ -66,33 +66,33 @@ void KeyboardControl::LoadLayout()
 
 void KeyboardControl::applyArrangement()
 {
-    const bool extra = table_.ExtraKey;
+    const bool extra = table_.extraKey;
     move(form_.shape(NamedShape::EnterKey).box, extra ? 8340 : 7740, 1260, extra ? 675 : 1275);
     move(form_.label(NamedLabel::EnterLabel).box, extra ? 8340 : 7740, 1440, extra ? 675 : 1275);
     form_.shape(NamedShape::EnterKeyExt).visible = extra;
     if (extra) {
-        move(form_.Key[MovingKey].box, 7740, 1260, 555);
-        move(form_.Label[MovingKey].box, 7740, 1530, 555);
-        move(form_.Label[MovingKey + UpperLabel].box, 7740, 1320, 555);
+        move(form_.keys[MovingKey].box, 7740, 1260, 555);
+        move(form_.labels[MovingKey].box, 7740, 1530, 555);
+        move(form_.labels[MovingKey + UpperLabel].box, 7740, 1320, 555);
     } else {
-        move(form_.Key[MovingKey].box, 8160, 660, 855);
-        move(form_.Label[MovingKey].box, 8160, 930, 855);
-        move(form_.Label[MovingKey + UpperLabel].box, 8160, 720, 855);
+        move(form_.keys[MovingKey].box, 8160, 660, 855);
+        move(form_.labels[MovingKey].box, 8160, 930, 855);
+        move(form_.labels[MovingKey + UpperLabel].box, 8160, 720, 855);
     }
     form_.shape(NamedShape::LeftShiftKey).box.width = extra ? 735 : 1335;
     form_.label(NamedLabel::LeftShiftLabel).box.width = extra ? 735 : 1335;
-    form_.Key[ExtraKeyIndex].visible = extra;
-    form_.Label[ExtraKeyIndex].visible = extra;
-    form_.Label[ExtraKeyIndex + UpperLabel].visible = extra;
+    form_.keys[ExtraKeyIndex].visible = extra;
+    form_.labels[ExtraKeyIndex].visible = extra;
+    form_.labels[ExtraKeyIndex + UpperLabel].visible = extra;
 }
 
 void KeyboardControl::placeCaptions()
 {
     const QLocale locale;
     for (int i = 0; i < CharacterKeyCount; ++i) {
-        const int top = form_.Key[i].box.top;
-        KeyCaption& lower = form_.Label[i];
-        KeyCaption& upper = form_.Label[i + UpperLabel];
+        const int top = form_.keys[i].box.top;
+        KeyCaption& lower = form_.labels[i];
+        KeyCaption& upper = form_.labels[i + UpperLabel];
         if (locale.toUpper(lower.text) == upper.text) {
             // A letter shows its capital alone, centred on the key.
             lower.visible = false;
@@ -147,11 +147,11 @@ void KeyboardControl::tick()
     light({S::EnterKey, S::EnterKeyExt}, {L::EnterLabel}, keys_.isDown(vk::Enter), zone::Blue);
     light({S::Spacebar}, {}, keys_.isDown(vk::Space), zone::Brown);
     for (int i = 0; i < CharacterKeyCount; ++i) {
-        const QString& lower = form_.Label[i].text;
-        const bool lit = lower.size() == 1 && keys_.isDown(CharKeyCode(lower));
-        setLook(form_.Key[i], lit, KeyColour(std::int16_t(i)));
-        setLook(form_.Label[i], lit);
-        setLook(form_.Label[i + UpperLabel], lit);
+        const QString& lower = form_.labels[i].text;
+        const bool lit = lower.size() == 1 && keys_.isDown(characterKeyCode(lower));
+        setLook(form_.keys[i], lit, keyColour(std::int16_t(i)));
+        setLook(form_.labels[i], lit);
+        setLook(form_.labels[i + UpperLabel], lit);
     }
 }
 

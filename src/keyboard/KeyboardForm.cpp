@@ -35,15 +35,15 @@ void setLabel(KeyboardForm& f, NamedLabel l, int left, int top, int width, const
 }
 } // namespace
 
-KeyboardForm DesignKeyboardForm()
+KeyboardForm designKeyboardForm()
 {
     KeyboardForm f;
     for (int k = 0; k < CharacterKeyCount; ++k) {
         const TwipsBox key = characterKeyBox(k);
         const bool shown = k != 47;
-        f.Key[k] = {key, shown, KeyColour(std::int16_t(k)), 0};
-        f.Label[k] = {{key.left, key.top + 270, key.width, CaptionHeight}, {}, shown, 0};
-        f.Label[k + CharacterKeyCount] = {{key.left, key.top + 60, key.width, CaptionHeight}, {}, shown, 0};
+        f.keys[k] = {key, shown, keyColour(std::int16_t(k)), 0};
+        f.labels[k] = {{key.left, key.top + 270, key.width, CaptionHeight}, {}, shown, 0};
+        f.labels[k + CharacterKeyCount] = {{key.left, key.top + 60, key.width, CaptionHeight}, {}, shown, 0};
     }
     using S = NamedShape;
     setShape(f, S::TabKey, {60, 660, 855, KeySize}, zone::DarkBlue);

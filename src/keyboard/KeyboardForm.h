@@ -54,8 +54,8 @@ enum class NamedLabel {
 struct KeyboardForm {
     Rgb backColour = DefaultWindowColour;
     Rgb foreColour = DefaultTextColour;
-    std::array<KeyShape, CharacterKeyCount> Key;
-    std::array<KeyCaption, 2 * CharacterKeyCount> Label; // i: key i's lower caption, i + 48: its upper
+    std::array<KeyShape, CharacterKeyCount> keys;
+    std::array<KeyCaption, 2 * CharacterKeyCount> labels; // i: key i's lower caption, i + 48: its upper
     std::array<KeyShape, std::size_t(NamedShape::Count)> namedShapes;
     std::array<KeyCaption, std::size_t(NamedLabel::Count)> namedLabels;
 
@@ -69,6 +69,6 @@ struct KeyboardForm {
 
 // The keyboard as designed, before any layout file is loaded: the 47-key arrangement,
 // every key in its zone colour.
-KeyboardForm DesignKeyboardForm();
+KeyboardForm designKeyboardForm();
 
 } // namespace clavora

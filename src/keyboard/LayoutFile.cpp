@@ -16,18 +16,18 @@ std::array<QString, CharacterKeyCount> captionsOf(const QList<uint>& characters)
     std::array<QString, CharacterKeyCount> captions;
     for (qsizetype i = 0; i < std::min<qsizetype>(characters.size(), CharacterKeyCount); ++i) {
         const char32_t c = characters[i];
-        captions[i] = CaptionForm(QString::fromUcs4(&c, 1));
+        captions[i] = captionForm(QString::fromUcs4(&c, 1));
     }
     return captions;
 }
 } // namespace
 
-QString CaptionForm(const QString& character)
+QString captionForm(const QString& character)
 {
     return character == QStringLiteral("&") ? QStringLiteral("&&") : character;
 }
 
-LayoutFileContents ReadLayoutFile(const QString& path)
+LayoutFileContents readLayoutFile(const QString& path)
 {
     LayoutFileContents contents;
     QFile file(path);
@@ -41,9 +41,9 @@ LayoutFileContents ReadLayoutFile(const QString& path)
     if (!complete)
         contents.problem = LayoutFileProblem::NoSecondLine;
     const QList<uint> lowerCharacters = lower.toUcs4();
-    contents.table.LowerCaption = captionsOf(lowerCharacters);
-    contents.table.UpperCaption = captionsOf(upper.toUcs4());
-    contents.table.ExtraKey = lowerCharacters.size() == CharacterKeyCount;
+    contents.table.lowerCaptions = captionsOf(lowerCharacters);
+    contents.table.upperCaptions = captionsOf(upper.toUcs4());
+    contents.table.extraKey = lowerCharacters.size() == CharacterKeyCount;
     return contents;
 }
 

@@ -8,9 +8,9 @@ constexpr int CharacterKeyCount = 48;
 
 // The captions of a layout file's character keys and the arrangement its first line picks.
 struct KeyCapTable {
-    std::array<QString, CharacterKeyCount> LowerCaption; // unshifted, in caption form
-    std::array<QString, CharacterKeyCount> UpperCaption; // shifted, in caption form
-    bool ExtraKey = false;                               // the 48-key arrangement
+    std::array<QString, CharacterKeyCount> lowerCaptions; // unshifted, in caption form
+    std::array<QString, CharacterKeyCount> upperCaptions; // shifted, in caption form
+    bool extraKey = false;                               // the 48-key arrangement
 };
 
 enum class LayoutFileProblem { None, Unreadable, NoSecondLine };
@@ -21,8 +21,8 @@ struct LayoutFileContents {
 };
 
 // A character as a caption shows it: labels take a single "&" as an access-key marker.
-QString CaptionForm(const QString& character);
+QString captionForm(const QString& character);
 
-LayoutFileContents ReadLayoutFile(const QString& path);
+LayoutFileContents readLayoutFile(const QString& path);
 
 } // namespace clavora

@@ -27,14 +27,14 @@ void Session::start()
         break;
     }
     // Last, so that the keyboard opens beside the window that is in use by now.
-    ui_.setShowLayoutBox(windowInUse_, settings_.ShowLayout == 1);
+    ui_.setShowLayoutBox(windowInUse_, settings_.showLayout == 1);
 }
 
 void Session::gameRequested()
 {
     windowInUse_ = AppWindow::Game;
     ui_.showWindow(AppWindow::Game);
-    ui_.setShowLayoutBox(AppWindow::Game, settings_.ShowLayout == 1);
+    ui_.setShowLayoutBox(AppWindow::Game, settings_.showLayout == 1);
     ui_.hideWindow(AppWindow::Main);
 }
 
@@ -42,7 +42,7 @@ void Session::exercisesRequested()
 {
     windowInUse_ = AppWindow::Main;
     ui_.showWindow(AppWindow::Main);
-    ui_.setShowLayoutBox(AppWindow::Main, settings_.ShowLayout == 1);
+    ui_.setShowLayoutBox(AppWindow::Main, settings_.showLayout == 1);
     // The game window keeps its start level; Main stays, as the game is no longer in use.
     ui_.hideWindow(AppWindow::Game);
 }
@@ -63,7 +63,7 @@ void Session::windowClosed(AppWindow window)
             ui_.end(); // leaving the settings file as it was
             return;
         }
-        settings_.ShowLayout = 0;
+        settings_.showLayout = 0;
         ui_.setShowLayoutBox(windowInUse_, false);
         break;
     }
@@ -76,7 +76,7 @@ void Session::quickRunFinished()
 
 void Session::showLayoutToggled(bool checked)
 {
-    settings_.ShowLayout = checked ? 1 : 0;
+    settings_.showLayout = checked ? 1 : 0;
     if (checked)
         ui_.openKeyboard();
     else
@@ -85,16 +85,16 @@ void Session::showLayoutToggled(bool checked)
 
 void Session::settingsConfirmed(const SettingsForm& form)
 {
-    ApplySettings(form, settings_);
+    applySettings(form, settings_);
     ui_.recolour();
-    if (settings_.ShowLayout == 1)
+    if (settings_.showLayout == 1)
         ui_.reloadKeyboard();
 }
 
 void Session::saveAndEnd()
 {
-    settings_.WinX = ui_.windowX(windowInUse_);
-    settings_.WinY = ui_.windowY(windowInUse_);
+    settings_.windowX = ui_.windowX(windowInUse_);
+    settings_.windowY = ui_.windowY(windowInUse_);
     ui_.save();
     ui_.end();
 }

@@ -20,33 +20,33 @@ struct Stored {
 
 // Every setting the file holds, in the file's order, with its section and key.
 const Stored StoredSettings[] = {
-    {"Exercises", "ExNum", &AppSettings::ExNum},
-    {"Exercises", "ExType", &AppSettings::ExType},
-    {"Exercises", "Repeats", &AppSettings::Repeats},
-    {"Exercises", "MinAccuracy", &AppSettings::MinAccuracy},
-    {"Exercises", "MinSpeed", &AppSettings::MinSpeed},
-    {"Exercises", "PresetFile", &AppSettings::PresetFile},
-    {"RndEx", "LowerCase", &AppSettings::LowerCase},
-    {"RndEx", "UpperCase", &AppSettings::UpperCase},
-    {"RndEx", "Numbers", &AppSettings::Numbers},
-    {"RndEx", "NumberPunc", &AppSettings::NumberPunc},
-    {"RndEx", "Punc", &AppSettings::Punc},
-    {"RndEx", "ShiftPunc", &AppSettings::ShiftPunc},
-    {"RndEx", "Space", &AppSettings::Space},
-    {"RndEx", "Custom", &AppSettings::Custom},
-    {"RndEx", "CustomKeys", &AppSettings::CustomKeys},
-    {"QuickEx", "NumEx", &AppSettings::NumEx},
-    {"QuickEx", "Repeats", &AppSettings::QuickExRepeats},
-    {"QuickEx", "ExType", &AppSettings::QuickExType},
-    {"QuickEx", "ExNumMin", &AppSettings::ExNumMin},
-    {"QuickEx", "ExNumMax", &AppSettings::ExNumMax},
-    {"Display", "WinColour", &AppSettings::WinColour},
-    {"Display", "TextColour", &AppSettings::TextColour},
-    {"Display", "WinX", &AppSettings::WinX},
-    {"Display", "WinY", &AppSettings::WinY},
-    {"Game", "StartLevel", &AppSettings::GameStartLevel},
-    {"KeyLayout", "Layout", &AppSettings::LayoutFile},
-    {"KeyLayout", "ShowLayout", &AppSettings::ShowLayout},
+    {"Exercises", "ExNum", &AppSettings::exerciseNumber},
+    {"Exercises", "ExType", &AppSettings::exerciseType},
+    {"Exercises", "Repeats", &AppSettings::repeats},
+    {"Exercises", "MinAccuracy", &AppSettings::minAccuracy},
+    {"Exercises", "MinSpeed", &AppSettings::minSpeed},
+    {"Exercises", "PresetFile", &AppSettings::presetFile},
+    {"RndEx", "LowerCase", &AppSettings::lowerCase},
+    {"RndEx", "UpperCase", &AppSettings::upperCase},
+    {"RndEx", "Numbers", &AppSettings::numbers},
+    {"RndEx", "NumberPunc", &AppSettings::numberPunctuation},
+    {"RndEx", "Punc", &AppSettings::punctuation},
+    {"RndEx", "ShiftPunc", &AppSettings::shiftedPunctuation},
+    {"RndEx", "Space", &AppSettings::space},
+    {"RndEx", "Custom", &AppSettings::custom},
+    {"RndEx", "CustomKeys", &AppSettings::customKeys},
+    {"QuickEx", "NumEx", &AppSettings::quickExerciseCount},
+    {"QuickEx", "Repeats", &AppSettings::quickRepeats},
+    {"QuickEx", "ExType", &AppSettings::quickExerciseType},
+    {"QuickEx", "ExNumMin", &AppSettings::quickNumberFrom},
+    {"QuickEx", "ExNumMax", &AppSettings::quickNumberTo},
+    {"Display", "WinColour", &AppSettings::windowColour},
+    {"Display", "TextColour", &AppSettings::textColour},
+    {"Display", "WinX", &AppSettings::windowX},
+    {"Display", "WinY", &AppSettings::windowY},
+    {"Game", "StartLevel", &AppSettings::gameStartLevel},
+    {"KeyLayout", "Layout", &AppSettings::layoutFile},
+    {"KeyLayout", "ShowLayout", &AppSettings::showLayout},
 };
 
 // Reads one setting, `defaults` giving the value for a missing one.
@@ -93,31 +93,31 @@ struct Writer {
 };
 } // namespace
 
-AppSettings LoadSettings(const ProfileFile& file, StartupEntry& entry, int screenWidthTwips)
+AppSettings loadSettings(const ProfileFile& file, StartupEntry& entry, int screenWidthTwips)
 {
     AppSettings defaults;
-    defaults.WinX = std::int32_t(roundHalfEven(screenWidthTwips / 2.0 - 5093));
+    defaults.windowX = std::int32_t(roundHalfEven(screenWidthTwips / 2.0 - 5093));
     AppSettings s;
     for (const Stored& stored : StoredSettings)
         std::visit(Reader{file, defaults, s, QLatin1String(stored.section), QLatin1String(stored.key)}, stored.field);
-    s.ExNum = std::max(s.ExNum, 1);
+    s.exerciseNumber = std::max(s.exerciseNumber, 1);
     // The check box knows only unchecked and checked; anything but 1 leaves it unchecked.
-    s.ShowLayout = s.ShowLayout == 1 ? 1 : 0;
-    s.QuickExStartUp = !entry.read().isEmpty();
+    s.showLayout = s.showLayout == 1 ? 1 : 0;
+    s.quickExercisesAtStartUp = !entry.read().isEmpty();
     return s;
 }
 
-bool SaveSettings(ProfileFile& file, StartupEntry& entry, const AppSettings& s, const QString& exNumText,
+bool saveSettings(ProfileFile& file, StartupEntry& entry, const AppSettings& s, const QString& exerciseNumberText,
                   const QString& program)
 {
     for (const Stored& stored : StoredSettings) {
         const bool exerciseNumber = std::holds_alternative<std::int32_t AppSettings::*>(stored.field) &&
-                                    std::get<std::int32_t AppSettings::*>(stored.field) == &AppSettings::ExNum;
+                                    std::get<std::int32_t AppSettings::*>(stored.field) == &AppSettings::exerciseNumber;
         // The number is saved as the box shows it, which may not be a number at all.
-        const QString value = exerciseNumber ? exNumText : std::visit(Writer{s}, stored.field);
+        const QString value = exerciseNumber ? exerciseNumberText : std::visit(Writer{s}, stored.field);
         file.write(QLatin1String(stored.section), QLatin1String(stored.key), value);
     }
-    if (s.QuickExStartUp)
+    if (s.quickExercisesAtStartUp)
         entry.write(program);
     else
         entry.remove();

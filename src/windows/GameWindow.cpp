@@ -84,11 +84,11 @@ void GameWindow::buildControls()
 
 void GameWindow::bindControls()
 {
-    connect(startButton_, &QPushButton::clicked, this, forwardTo(this, control_, &GameControl::StartGame));
+    connect(startButton_, &QPushButton::clicked, this, forwardTo(this, control_, &GameControl::startGame));
     connect(pauseButton_, &QPushButton::clicked, this, forwardTo(this, control_, &GameControl::pauseClicked));
     // Esc clicks Pause, as a dialog's cancel button.
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, pauseButton_, &QPushButton::click);
-    connect(stopButton_, &QPushButton::clicked, this, forwardTo(this, control_, &GameControl::EndGame));
+    connect(stopButton_, &QPushButton::clicked, this, forwardTo(this, control_, &GameControl::endGame));
     connect(gameButton_, &QPushButton::clicked, this, [this] { leaveAndEmit(&GameWindow::exercisesClicked); });
     connect(settingsButton_, &QPushButton::clicked, this, [this] { leaveAndEmit(&GameWindow::settingsClicked); });
     connect(helpButton_, &QPushButton::clicked, this, [this] {
@@ -152,7 +152,7 @@ void GameWindow::apply()
         shownGameOverColour_ = f.gameOverColour;
     }
     gameOver->setVisible(f.gameOverVisible);
-    playArea_->sync(control_.state().Slots);
+    playArea_->sync(control_.state().letterSlots);
     if (f.timerEnabled != gameTimer_->isActive())
         f.timerEnabled ? gameTimer_->start() : gameTimer_->stop();
     // Last: moving the focus runs the start-level box's focus handling, which applies again.
@@ -177,7 +177,7 @@ void GameWindow::applyColours(Rgb window, Rgb text)
 
 void GameWindow::colourWindow(Rgb window, Rgb text)
 {
-    control_.ColourWindow(window, text);
+    control_.colourWindow(window, text);
     apply();
 }
 

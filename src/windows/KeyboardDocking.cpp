@@ -18,7 +18,7 @@ void placeNow(QWidget& keyboard, const QWidget& owner, int leftOffsetTwips)
     const int decoration = frame.height() - owner.height(); // the keyboard's frame is alike
     const TwipsBox ownerFrame{pixelsToTwips(frame.x()), pixelsToTwips(frame.y()), pixelsToTwips(frame.width()),
                               pixelsToTwips(frame.height())};
-    const auto position = KeyboardPosition(ownerFrame, pixelsToTwips(keyboard.height() + decoration),
+    const auto position = keyboardPosition(ownerFrame, pixelsToTwips(keyboard.height() + decoration),
                                            screenHeightTwips(), leftOffsetTwips);
     if (position)
         keyboard.move(twipsToPixels(position->x()), twipsToPixels(position->y()));

@@ -59,9 +59,9 @@ void KeyboardWindow::colourWindow(Rgb window, Rgb text)
     apply();
 }
 
-void KeyboardWindow::LoadLayout()
+void KeyboardWindow::loadLayout()
 {
-    forwardTo(this, control_, &KeyboardControl::LoadLayout)();
+    forwardTo(this, control_, &KeyboardControl::loadLayout)();
 }
 
 void KeyboardWindow::apply()
@@ -90,11 +90,11 @@ void KeyboardWindow::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), toQColor(painted_.backColour));
-    for (const KeyShape& s : painted_.Key)
+    for (const KeyShape& s : painted_.keys)
         paintShape(p, s);
     for (const KeyShape& s : painted_.namedShapes)
         paintShape(p, s);
-    for (const KeyCaption& c : painted_.Label)
+    for (const KeyCaption& c : painted_.labels)
         paintCaption(p, c);
     for (const KeyCaption& c : painted_.namedLabels)
         paintCaption(p, c);

@@ -17,7 +17,7 @@ public:
 
     const KeyboardControl& control() const { return control_; }
     void colourWindow(Rgb window, Rgb text);
-    void LoadLayout();
+    void loadLayout();
     // Repaints when a key's look has changed since the last paint.
     void apply();
 

@@ -45,8 +45,8 @@ void MainWindow::buildControls()
     // The caption is a little wider than its 1575 twips with the style's spacing; tighter
     // spacing keeps it whole.
     presetExercises_->setStyleSheet(QStringLiteral("QRadioButton { spacing: 1px; }"));
-    exNumBox_ = makeAt<QLineEdit>(this, "ExNumBox", QStringLiteral("1"), 2880, 270, 375, 285);
-    exNumBox_->setAlignment(Qt::AlignCenter);
+    numberBox_ = makeAt<QLineEdit>(this, "ExNumBox", QStringLiteral("1"), 2880, 270, 375, 285);
+    numberBox_->setAlignment(Qt::AlignCenter);
     randomExercises_ = makeAt<QRadioButton>(this, "RandomExercises", QStringLiteral("&Random"), 3360, 300, 1035, 255);
     startButton_ = makeAt<WrapButton>(this, "StartButton", QStringLiteral("&Start Exercises"), 4560, 180, 975, 435);
     stopButton_ = makeAt<WrapButton>(this, "StopButton", QStringLiteral("S&top Exercises"), 5640, 180, 975, 435);
@@ -83,31 +83,31 @@ void MainWindow::buildControls()
     for (QPushButton* b : {startButton_, stopButton_, gameButton_, settingsButton_, helpButton_, saveLogButton_})
         b->setAutoDefault(false);
 
-    QWidget* order[] = {presetExercises_, randomExercises_, exNumBox_, startButton_, stopButton_, gameButton_,
+    QWidget* order[] = {presetExercises_, randomExercises_, numberBox_, startButton_, stopButton_, gameButton_,
                         settingsButton_, helpButton_, exerciseBox_, showLayout_, saveLogButton_};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    exTimer_ = new QTimer(this);
-    exTimer_->setObjectName(QStringLiteral("ExTimer"));
-    exTimer_->setInterval(100);
-    exTimer_->setTimerType(Qt::PreciseTimer);
+    exerciseTimer_ = new QTimer(this);
+    exerciseTimer_->setObjectName(QStringLiteral("ExTimer"));
+    exerciseTimer_->setInterval(100);
+    exerciseTimer_->setTimerType(Qt::PreciseTimer);
     new ButtonKeys(*this);
 }
 
 void MainWindow::bindControls()
 {
-    connect(startButton_, &QPushButton::clicked, this, forwardTo(this, control_, &ExerciseControl::StartExercises));
-    connect(stopButton_, &QPushButton::clicked, this, forwardTo(this, control_, &ExerciseControl::StopExercises));
+    connect(startButton_, &QPushButton::clicked, this, forwardTo(this, control_, &ExerciseControl::startExercises));
+    connect(stopButton_, &QPushButton::clicked, this, forwardTo(this, control_, &ExerciseControl::stopExercises));
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, [this] {
         if (stopButton_->isEnabled())
             stopButton_->click();
     });
-    connect(exTimer_, &QTimer::timeout, this, forwardTo(this, control_, &ExerciseControl::tick));
+    connect(exerciseTimer_, &QTimer::timeout, this, forwardTo(this, control_, &ExerciseControl::tick));
     connect(exerciseBox_, &QLineEdit::textChanged, this,
             forwardTo(this, control_, &ExerciseControl::typingLineChanged));
     connect(exerciseBox_, &QLineEdit::returnPressed, this, forwardTo(this, control_, &ExerciseControl::enterPressed));
-    connect(exNumBox_, &QLineEdit::textChanged, this, forwardTo(this, control_, &ExerciseControl::numberChanged));
+    connect(numberBox_, &QLineEdit::textChanged, this, forwardTo(this, control_, &ExerciseControl::numberChanged));
     connect(presetExercises_, &QRadioButton::clicked, this, forwardTo(this, control_, &ExerciseControl::presetClicked));
     connect(randomExercises_, &QRadioButton::clicked, this, forwardTo(this, control_, &ExerciseControl::randomClicked));
     connect(saveLogButton_, &QPushButton::clicked, this, forwardTo(this, control_, &ExerciseControl::saveLogClicked));
@@ -119,20 +119,20 @@ void MainWindow::bindControls()
         if (isVisible())
             activateWindow();
     });
-    exNumBox_->installEventFilter(this);
+    numberBox_->installEventFilter(this);
     exerciseBox_->installEventFilter(this);
 }
 
 void MainWindow::stopAndEmit(void (MainWindow::*signal)())
 {
-    forwardTo(this, control_, &ExerciseControl::StopExercises)();
+    forwardTo(this, control_, &ExerciseControl::stopExercises)();
     emit(this->*signal)();
 }
 
 void MainWindow::load()
 {
     forwardTo(this, control_, &ExerciseControl::load)();
-    move(twipsToPixels(settings_.WinX), twipsToPixels(settings_.WinY));
+    move(twipsToPixels(settings_.windowX), twipsToPixels(settings_.windowY));
 }
 
 void MainWindow::startQuickRun()
@@ -154,9 +154,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton &&
         control_.guards(QGuiApplication::clipboard()->text(QClipboard::Selection)))
         return true;
-    if (watched == exNumBox_ && event->type() == QEvent::FocusOut) {
+    if (watched == numberBox_ && event->type() == QEvent::FocusOut) {
         forwardTo(this, control_, &ExerciseControl::numberFocusLost)();
-        showStartOnLeaving(exNumBox_, event);
+        showStartOnLeaving(numberBox_, event);
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -168,8 +168,8 @@ void MainWindow::apply()
         applyColours(f.windowColour, f.textColour);
     if (windowTitle() != f.caption)
         setWindowTitle(f.caption);
-    setTextIfDifferent(exNumBox_, f.exNumText);
-    exNumBox_->setReadOnly(f.exNumReadOnly);
+    setTextIfDifferent(numberBox_, f.exerciseNumberText);
+    numberBox_->setReadOnly(f.exerciseNumberReadOnly);
     setCheckedIfDifferent(presetExercises_, f.presetSelected);
     setCheckedIfDifferent(randomExercises_, !f.presetSelected);
     startButton_->setEnabled(f.startEnabled);
@@ -188,14 +188,14 @@ void MainWindow::apply()
         log_->moveCursor(QTextCursor::End);
         log_->verticalScrollBar()->setValue(log_->verticalScrollBar()->maximum());
     }
-    if (f.timerEnabled != exTimer_->isActive())
-        f.timerEnabled ? exTimer_->start() : exTimer_->stop();
+    if (f.timerEnabled != exerciseTimer_->isActive())
+        f.timerEnabled ? exerciseTimer_->start() : exerciseTimer_->stop();
     const Focus focus = std::exchange(pendingFocus_, Focus::None);
     if (focus == Focus::TypingLine)
         exerciseBox_->setFocus();
     else if (focus == Focus::Number) {
-        exNumBox_->setFocus();
-        exNumBox_->selectAll();
+        numberBox_->setFocus();
+        numberBox_->selectAll();
     }
 }
 

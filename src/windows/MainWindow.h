@@ -67,7 +67,7 @@ private:
     ExerciseControl control_;
     QLabel* typeLabel_;
     QRadioButton* presetExercises_;
-    QLineEdit* exNumBox_;
+    QLineEdit* numberBox_;
     QRadioButton* randomExercises_;
     QPushButton* startButton_;
     QPushButton* stopButton_;
@@ -82,7 +82,7 @@ private:
     QPlainTextEdit* log_;
     QCheckBox* showLayout_;
     QPushButton* saveLogButton_;
-    QTimer* exTimer_;
+    QTimer* exerciseTimer_;
     std::optional<std::pair<Rgb, Rgb>> shownColours_;
     enum class Focus { None, TypingLine, Number } pendingFocus_ = Focus::None;
 };

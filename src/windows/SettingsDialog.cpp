@@ -135,24 +135,24 @@ void SettingsDialog::buildControls()
 
     QLabel* classesHeading = heading(QStringLiteral("Random Exercises and Game - allow these keys:"));
     auto* classes = new QGridLayout;
-    classes->addWidget(checkBox(QStringLiteral("RndLowerCase"), QStringLiteral("&Lower case letters"), &SettingsForm::rndLowerCase), 0, 0);
-    classes->addWidget(checkBox(QStringLiteral("RndUpperCase"), QStringLiteral("&Upper case letters"), &SettingsForm::rndUpperCase), 1, 0);
-    classes->addWidget(checkBox(QStringLiteral("RndNumbers"), QStringLiteral("&Numbers"), &SettingsForm::rndNumbers), 2, 0);
-    classes->addWidget(checkBox(QStringLiteral("RndSpace"), QStringLiteral("Spa&cebar"), &SettingsForm::rndSpace), 3, 0);
+    classes->addWidget(checkBox(QStringLiteral("RndLowerCase"), QStringLiteral("&Lower case letters"), &SettingsForm::lowerCase), 0, 0);
+    classes->addWidget(checkBox(QStringLiteral("RndUpperCase"), QStringLiteral("&Upper case letters"), &SettingsForm::upperCase), 1, 0);
+    classes->addWidget(checkBox(QStringLiteral("RndNumbers"), QStringLiteral("&Numbers"), &SettingsForm::numbers), 2, 0);
+    classes->addWidget(checkBox(QStringLiteral("RndSpace"), QStringLiteral("Spa&cebar"), &SettingsForm::space), 3, 0);
     classes->addWidget(
         checkBox(QStringLiteral("RndNumberPunc"), QStringLiteral("Nu&mber punctuation and symbols (! $ % etc.)"),
-                 &SettingsForm::rndNumberPunc),
+                 &SettingsForm::numberPunctuation),
         0, 1);
     classes->addWidget(
         checkBox(QStringLiteral("RndPunc"), QStringLiteral("Other non-shifted &punctuation and symbols (; , . etc.)"),
-                 &SettingsForm::rndPunc),
+                 &SettingsForm::punctuation),
         1, 1);
     classes->addWidget(
         checkBox(QStringLiteral("RndShiftPunc"), QStringLiteral("Other sh&ifted punctuation and symbols (: < > etc.)"),
-                 &SettingsForm::rndShiftPunc),
+                 &SettingsForm::shiftedPunctuation),
         2, 1);
     auto* custom = new QHBoxLayout;
-    custom->addWidget(checkBox(QStringLiteral("RndCustom"), QStringLiteral("Cust&om:"), &SettingsForm::rndCustom));
+    custom->addWidget(checkBox(QStringLiteral("RndCustom"), QStringLiteral("Cust&om:"), &SettingsForm::custom));
     customKeys_ = new QLineEdit(this);
     customKeys_->setObjectName(QStringLiteral("CustomKeys"));
     customKeys_->setAccessibleName(QStringLiteral("Custom keys"));
@@ -165,11 +165,11 @@ void SettingsDialog::buildControls()
     auto* quick = new QGridLayout;
     quick->addWidget(
         checkBox(QStringLiteral("QuickExStartUp"), QStringLiteral("Launch &quick exercises on Windows start-up"),
-                 &SettingsForm::quickExStartUp),
+                 &SettingsForm::quickExercisesAtStartUp),
         0, 0, 1, 2);
-    QLineEdit* numQuickEx = numericBox(NumericBox::NumQuickEx, QStringLiteral("NumQuickEx"));
-    quick->addWidget(label(QStringLiteral("Num&ber of exercises:"), numQuickEx), 1, 0);
-    quick->addWidget(numQuickEx, 1, 1, Qt::AlignLeft);
+    QLineEdit* quickExerciseCount = numericBox(NumericBox::NumQuickEx, QStringLiteral("NumQuickEx"));
+    quick->addWidget(label(QStringLiteral("Num&ber of exercises:"), quickExerciseCount), 1, 0);
+    quick->addWidget(quickExerciseCount, 1, 1, Qt::AlignLeft);
     QLineEdit* quickRepeats = numericBox(NumericBox::QuickExRepeats, QStringLiteral("QuickExRepeats"));
     quick->addWidget(label(QStringLiteral("Repeats:"), quickRepeats), 2, 0);
     quick->addWidget(quickRepeats, 2, 1, Qt::AlignLeft);

@@ -65,13 +65,13 @@ public:
             session->windowClosed(AppWindow::Keyboard);
     }
     void reloadKeyboard() override { log << "reload keyboard"; }
-    void recolour() override { log << QString("recolour %1").arg(session->settings().WinColour); }
+    void recolour() override { log << QString("recolour %1").arg(session->settings().windowColour); }
     int windowX(AppWindow window) const override { return window == AppWindow::Game ? 2000 : 1000; }
     int windowY(AppWindow window) const override { return window == AppWindow::Game ? 2100 : 1100; }
     void save() override
     {
         const AppSettings& s = session->settings();
-        log << QString("save %1 %2 %3").arg(s.WinX).arg(s.WinY).arg(s.ShowLayout);
+        log << QString("save %1 %2 %3").arg(s.windowX).arg(s.windowY).arg(s.showLayout);
     }
     void end() override { log << "end"; }
 
@@ -158,7 +158,7 @@ TEST(Session, RulesOfTheWindowsTheCloseAndTheKeyboardBox)
         FakeSessionUi ui;
         Session session(ui, c.mode);
         ui.session = &session;
-        session.settings().ShowLayout = std::int16_t(c.savedShowLayout);
+        session.settings().showLayout = std::int16_t(c.savedShowLayout);
         session.start();
         if (c.events)
             c.events(session, ui);

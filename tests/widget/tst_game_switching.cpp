@@ -39,7 +39,7 @@ private slots:
         QTest::mouseClick(findControl<QPushButton>(*game, "GameButton"), Qt::LeftButton);
         QCOMPARE(keyboard->y(), dragged);
         QVERIFY(main.isVisible() && hub->session().windowInUse() == AppWindow::Main);
-        QCOMPARE(hub->session().settings().GameStartLevel, std::int16_t(17));
+        QCOMPARE(hub->session().settings().gameStartLevel, std::int16_t(17));
         QTRY_VERIFY(!hub->gameWindow());
     }
 

@@ -43,12 +43,12 @@ private slots:
     void init()
     {
         settings = {};
-        settings.LowerCase = false;
-        settings.Space = false;
-        settings.Custom = true;
-        settings.CustomKeys = QStringLiteral("a");
-        settings.GameStartLevel = 5000;
-        settings.TextColour = rgb(0, 0, 255);
+        settings.lowerCase = false;
+        settings.space = false;
+        settings.custom = true;
+        settings.customKeys = QStringLiteral("a");
+        settings.gameStartLevel = 5000;
+        settings.textColour = rgb(0, 0, 255);
         clock.now = 1000.0;
         random.fallback = 0.5;
         window = std::make_unique<GameWindow>(settings, clock, random, beep);
@@ -74,7 +74,7 @@ private slots:
         QTest::keyClick(keyCapture(), Qt::Key_Tab); // a typed character that no letter carries
         QCOMPARE(label("ScoreLabel"), QString("Score: 0"));
         QCOMPARE(QApplication::focusWidget(), keyCapture());
-        QCOMPARE(window->control().state().Slots[1].Char, QChar(u'a'));
+        QCOMPARE(window->control().state().letterSlots[1].character, QChar(u'a'));
     }
 
     void enterOnTheFocusedStartButtonStartsAgain()
@@ -110,7 +110,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), keyCapture());
 
         QTest::keyClick(keyCapture(), Qt::Key_Escape);
-        QVERIFY(window->control().state().Paused);
+        QVERIFY(window->control().state().paused);
         QCOMPARE(label("AdvanceLabel"), QString("Game paused.  Press ALT and P to unpause the game."));
         QTest::mouseClick(startLevel(), Qt::LeftButton);
         QCOMPARE(QApplication::focusWidget(), startLevel()); // read-only while paused

@@ -40,7 +40,7 @@ private slots:
         QVERIFY(hub.keyboardWindow());
         QCOMPARE(hub.mainWindow().windowTitle(), QString("Orvella Clavora - Quick Exercises"));
         QVERIFY(hub.mainWindow().control().quickRun());
-        QCOMPARE(hub.session().settings().ExType, ExerciseType::Random);
+        QCOMPARE(hub.session().settings().exerciseType, ExerciseType::Random);
     }
 };
 

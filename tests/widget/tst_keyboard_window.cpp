@@ -49,12 +49,12 @@ class KeyboardWindowTest : public QObject {
 
     std::unique_ptr<KeyboardWindow> open(const QString& layout)
     {
-        settings.LayoutFile = layout;
+        settings.layoutFile = layout;
         auto w = std::make_unique<KeyboardWindow>(settings, ProgramPaths(qEnvironmentVariable("CLAVORA_DATA"), {}),
                                                   keys);
         w->setAttribute(Qt::WA_DeleteOnClose, false); // the test owns it
         w->colourWindow(Back, Fore);
-        w->LoadLayout();
+        w->loadLayout();
         w->show();
         if (!QTest::qWaitForWindowExposed(w.get()))
             return nullptr;
@@ -82,7 +82,7 @@ private slots:
         const QPoint caps = inside(w->control().form().shape(NamedShape::CapsLockKey).box);
         QCOMPARE(colourAt(*w, caps), toQColor(Back));
         QCOMPARE(colourAt(*w, caps - QPoint(3, 3)), toQColor(Fore)); // the border
-        QCOMPARE(colourAt(*w, inside(w->control().form().Key[26].box)), toQColor(KeyColour(26)));
+        QCOMPARE(colourAt(*w, inside(w->control().form().keys[26].box)), toQColor(keyColour(26)));
     }
 
     void anUnreadableLayoutIsToldOnceWithoutBlockingTheWindow()

@@ -44,7 +44,7 @@ private slots:
         f.write("first exercise\r\nsecond exercise\r\n");
         f.close();
         settings = AppSettings{};
-        settings.PresetFile = "set";
+        settings.presetFile = "set";
         window = std::make_unique<MainWindow>(settings, ProgramPaths(dir.path(), "clavora"), clock, random,
                                               clipboard);
         window->load();
@@ -114,12 +114,12 @@ private slots:
     {
         auto* random = findControl<QRadioButton>(*window, "RandomExercises");
         random->click();
-        QCOMPARE(settings.ExType, ExerciseType::Random);
+        QCOMPARE(settings.exerciseType, ExerciseType::Random);
         QLineEdit* number = numberBox();
         number->setFocus();
         number->selectAll();
         QTest::keyClicks(number, "12.9");
-        QCOMPARE(settings.ExType, ExerciseType::Preset);
+        QCOMPARE(settings.exerciseType, ExerciseType::Preset);
         button("StopButton")->setFocus(); // focus leaves the box
         edit("TypeThis")->setFocus();
         QCOMPARE(number->text(), QString("12"));

@@ -107,8 +107,8 @@ private slots:
     void init()
     {
         live = AppSettings{};
-        live.PresetFile = "SET B";
-        live.LayoutFile = "alpha";
+        live.presetFile = "SET B";
+        live.layoutFile = "alpha";
     }
 
     void cleanup() { delete dialog; }
@@ -159,8 +159,8 @@ private slots:
         QFETCH(QString, left);
         QFETCH(QString, from);
         QFETCH(QString, to);
-        live.ExNumMin = 10;
-        live.ExNumMax = 5;
+        live.quickNumberFrom = 10;
+        live.quickNumberTo = 5;
         showDialog();
         auto* box = findControl<QLineEdit>(*dialog, left.toLatin1().constData());
         typeAndLeave(box, box->text());
@@ -192,12 +192,12 @@ private slots:
         QTest::keyClick(dialog->focusWidget(), Qt::Key_C, Qt::AltModifier);
         QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
         QVERIFY(applied);
-        QVERIFY(!applied->rndSpace);
+        QVERIFY(!applied->space);
     }
 
     void numbersTooLongForTheirBoxShowTheirStart()
     {
-        live.Repeats = 2147483647;
+        live.repeats = 2147483647;
         showDialog();
         auto* repeats = findControl<QLineEdit>(*dialog, "Repeats");
         QCOMPARE(repeats->text(), QString("2147483647"));
@@ -227,7 +227,7 @@ private slots:
 
     void colourPickerCancelKeepsTheColourAndPickingRepaints()
     {
-        live.WinColour = rgb(10, 20, 30);
+        live.windowColour = rgb(10, 20, 30);
         showDialog();
         auto* lower = findControl<QCheckBox>(*dialog, "RndLowerCase");
         {
@@ -322,9 +322,9 @@ private slots:
         QCOMPARE(d->palette().color(QPalette::Window), QColor(Qt::black));
         findControl<QPushButton>(*d, ok ? "OKButton" : "CancelButton")->click();
         const AppSettings& s = hub->session().settings();
-        QCOMPARE(s.WinColour, ok ? DefaultWindowColour : Rgb(255));
-        QCOMPARE(s.TextColour, ok ? DefaultTextColour : Rgb(65280));
-        QCOMPARE(s.Repeats, 4);
+        QCOMPARE(s.windowColour, ok ? DefaultWindowColour : Rgb(255));
+        QCOMPARE(s.textColour, ok ? DefaultTextColour : Rgb(65280));
+        QCOMPARE(s.repeats, 4);
         QCOMPARE(main.palette().color(QPalette::Window), ok ? QColor(Qt::black) : QColor(255, 0, 0));
         auto* showLayout = findControl<QCheckBox>(main, "ShowLayout");
         QCOMPARE(textColourOf(showLayout), ok ? toQColor(DefaultTextColour) : QColor(0, 255, 0));
@@ -338,9 +338,9 @@ private slots:
             if (box->objectName().startsWith("Rnd") && box->isChecked())
                 box->click();
         findControl<QPushButton>(*d, "OKButton")->click();
-        QVERIFY(hub->session().settings().LowerCase);
-        QVERIFY(!hub->session().settings().UpperCase);
-        QVERIFY(!hub->session().settings().Space);
+        QVERIFY(hub->session().settings().lowerCase);
+        QVERIFY(!hub->session().settings().upperCase);
+        QVERIFY(!hub->session().settings().space);
     }
 
     void okReloadsTheShownKeyboardWithTheNewLayoutAndColours()
@@ -353,14 +353,14 @@ private slots:
         const KeyboardWindow* keyboard = hub->keyboardWindow();
         QVERIFY(keyboard);
         QTRY_VERIFY(keyboard->isVisible()); // placed once Main is exposed
-        QVERIFY(!keyboard->control().keyCaps().ExtraKey);
+        QVERIFY(!keyboard->control().keyCaps().extraKey);
         SettingsDialog* d = clickSettings(&hub->mainWindow());
         auto* layouts = findControl<QComboBox>(*d, "Layout");
         layouts->setCurrentIndex(layouts->findText("QWERTY - United Kingdom"));
         findControl<QPushButton>(*d, "DefaultsButton")->click();
         findControl<QPushButton>(*d, "OKButton")->click();
-        QCOMPARE(hub->session().settings().LayoutFile, QString("QWERTY - United Kingdom"));
-        QVERIFY(keyboard->control().keyCaps().ExtraKey); // the UK layout's 48 keys
+        QCOMPARE(hub->session().settings().layoutFile, QString("QWERTY - United Kingdom"));
+        QVERIFY(keyboard->control().keyCaps().extraKey); // the UK layout's 48 keys
         QCOMPARE(keyboard->control().form().backColour, DefaultWindowColour);
         QCOMPARE(keyboard->control().form().foreColour, DefaultTextColour);
     }

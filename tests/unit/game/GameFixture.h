@@ -12,10 +12,10 @@ class GameTest : public ::testing::Test {
 protected:
     GameTest()
     {
-        settings.LowerCase = false;
-        settings.Space = false;
-        settings.Custom = true;
-        settings.CustomKeys = QStringLiteral("a");
+        settings.lowerCase = false;
+        settings.space = false;
+        settings.custom = true;
+        settings.customKeys = QStringLiteral("a");
         random.fallback = 0.5;
         clock.now = 1000.0;
         game.load();
@@ -24,7 +24,7 @@ protected:
     void start(const QString& level = QStringLiteral("1"))
     {
         game.startLevelChanged(level);
-        game.StartGame();
+        game.startGame();
     }
     void tickAt(double t)
     {
@@ -55,7 +55,7 @@ protected:
             n += table()[i].isFree() ? 0 : 1;
         return n;
     }
-    const SlotTable& table() const { return game.state().Slots; }
+    const SlotTable& table() const { return game.state().letterSlots; }
     const GameForm& form() const { return game.form(); }
 
     AppSettings settings;
