@@ -1,0 +1,23 @@
+#pragma once
+#include <QStringList>
+
+class QIODevice;
+
+namespace clavora {
+
+// Writes rows as comma-separated values in UTF-8: a field holding a comma, a double quote or
+// a line break is quoted, its quotes doubled; every row ends with CR LF.
+class CsvWriter {
+public:
+    explicit CsvWriter(QIODevice& device) : device_(device) {}
+
+    // False once any write has failed.
+    bool writeRow(const QStringList& fields);
+    bool good() const { return good_; }
+
+private:
+    QIODevice& device_;
+    bool good_ = true;
+};
+
+} // namespace clavora

@@ -1,0 +1,99 @@
+#include "ProgressControl.h"
+#include "HistoryExport.h"
+#include "HistoryStore.h"
+#include "ProgressUi.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+#include <functional>
+
+namespace clavora {
+namespace {
+
+const QString ExportError = QStringLiteral("Export Error");
+
+bool writeFile(const QString& path, const std::function<bool(QIODevice&)>& write)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && write(file) && file.commit();
+}
+
+} // namespace
+
+ProgressControl::ProgressControl(HistoryStore& store, const Clock& clock, ProgressUi& ui, bool recording)
+    : store_(store), queries_(store, clock), ui_(ui)
+{
+    form_.recordChecked = recording;
+    refresh();
+}
+
+void ProgressControl::refresh()
+{
+    form_.historyAvailable = store_.available();
+    form_.problem = store_.problem();
+    form_.days = queries_.dailyFigures(form_.period);
+    form_.keys = queries_.keyFigures(form_.period);
+    form_.confusions.clear();
+    for (const ConfusionPair& pair : queries_.confusionPairs(form_.period))
+        form_.confusions << QStringLiteral("expected %1, struck %2: %3 %4")
+                                .arg(keyName(pair.expected), keyName(pair.struck))
+                                .arg(pair.count)
+                                .arg(pair.count == 1 ? QStringLiteral("time") : QStringLiteral("times"));
+    form_.games = queries_.bestGames();
+}
+
+void ProgressControl::periodChosen(HistoryPeriod period)
+{
+    form_.period = period;
+    refresh();
+}
+
+void ProgressControl::recordToggled(bool checked)
+{
+    form_.recordChecked = checked;
+}
+
+void ProgressControl::forgetClicked()
+{
+    if (!ui_.confirm(QStringLiteral("Forget My History"),
+                     QStringLiteral("Forget every recorded attempt, key and game? This cannot be undone.")))
+        return;
+    if (!store_.forget())
+        ui_.showMessage(QStringLiteral("Forget Error"), QStringLiteral("The history could not be emptied.\n") + store_.problem());
+    refresh();
+}
+
+QString ProgressControl::keysFileName(const QString& attemptsFile)
+{
+    const QFileInfo info(attemptsFile);
+    const QString suffix = info.suffix().isEmpty() ? QStringLiteral("csv") : info.suffix();
+    return info.path() + u'/' + info.completeBaseName() + QStringLiteral(" keys.") + suffix;
+}
+
+void ProgressControl::exportClicked(const QString& folder)
+{
+    const auto chosen = ui_.askSaveFileName(folder + QStringLiteral("/Clavora history.csv"),
+                                            {QStringLiteral("CSV Files (*.csv)"), QStringLiteral("All Files (*.*)")},
+                                            QStringLiteral("Export History As . . ."));
+    if (!chosen)
+        return;
+    const HistoryExport exporter(store_, queries_);
+    const QString keysFile = keysFileName(*chosen);
+    if (!writeFile(*chosen, [&](QIODevice& device) { return exporter.writeAttempts(device); })
+        || !writeFile(keysFile, [&](QIODevice& device) { return exporter.writeKeys(device); })) {
+        ui_.showMessage(ExportError, QStringLiteral("An error occurred while exporting the history."));
+        return;
+    }
+    ui_.showMessage(QStringLiteral("Export"),
+                    QStringLiteral("The attempts are in %1 and the keys in %2.")
+                        .arg(QFileInfo(*chosen).fileName(), QFileInfo(keysFile).fileName()));
+}
+
+QString ProgressControl::keyName(QChar key)
+{
+    if (key == u' ')
+        return QStringLiteral("Space");
+    return QString(key);
+}
+
+} // namespace clavora

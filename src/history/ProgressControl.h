@@ -1,0 +1,55 @@
+#pragma once
+#include "ProgressQueries.h"
+
+#include <QStringList>
+
+namespace clavora {
+
+class HistoryStore;
+class ProgressUi;
+
+// What the progress window shows.
+struct ProgressForm {
+    HistoryPeriod period = HistoryPeriod::Month;
+    std::vector<DayFigures> days;
+    std::vector<KeyFigures> keys;
+    QStringList confusions; // "expected e, struck r: 37 times"
+    std::vector<GameFigures> games;
+    bool recordChecked = true;
+    bool historyAvailable = false; // Forget and Export need a store
+    QString problem;               // why there is no history, empty when there is one
+};
+
+// The progress window's rules: the figures of a period, recording on or off, forgetting,
+// exporting.
+class ProgressControl {
+public:
+    static inline const QString Title = QStringLiteral("Orvella Clavora - Progress");
+
+    ProgressControl(HistoryStore& store, const Clock& clock, ProgressUi& ui, bool recording);
+
+    const ProgressForm& form() const { return form_; }
+    bool recording() const { return form_.recordChecked; }
+
+    // Events forwarded by the window.
+    void periodChosen(HistoryPeriod period);
+    void recordToggled(bool checked);
+    void forgetClicked();
+    // `folder`: where the save dialog starts.
+    void exportClicked(const QString& folder);
+
+    // The name a key goes by in the window: visible characters as they are, the blank by name.
+    static QString keyName(QChar key);
+    // The keys file written beside the chosen attempts file.
+    static QString keysFileName(const QString& attemptsFile);
+
+private:
+    void refresh();
+
+    HistoryStore& store_;
+    ProgressQueries queries_;
+    ProgressUi& ui_;
+    ProgressForm form_;
+};
+
+} // namespace clavora

@@ -1,0 +1,273 @@
+#include "ProgressWindow.h"
+#include "Geometry.h"
+#include "SaveFileDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeAxis>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QValueAxis>
+#include <QtCharts/QChartView>
+
+namespace clavora {
+namespace {
+
+const std::pair<const char*, HistoryPeriod> Periods[] = {{"7 days", HistoryPeriod::Week},
+                                                         {"30 days", HistoryPeriod::Month},
+                                                         {"A year", HistoryPeriod::Year},
+                                                         {"Everything", HistoryPeriod::Everything}};
+
+QChart* newChart(const QString& title)
+{
+    auto* chart = new QChart;
+    chart->setTitle(title);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->legend()->setVisible(true);
+    return chart;
+}
+
+// A table cell that sorts by its number; an absent figure is an empty cell that sorts first.
+QTableWidgetItem* numberItem(std::optional<double> value, int decimals = 0)
+{
+    auto* item = new QTableWidgetItem;
+    if (value)
+        item->setData(Qt::DisplayRole, decimals == 0 ? QVariant(qRound64(*value)) : QVariant(std::round(*value * 10) / 10));
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+QTableWidgetItem* textItem(const QString& text)
+{
+    return new QTableWidgetItem(text);
+}
+
+QTableWidget* newTable(const QStringList& headings, const QString& name)
+{
+    auto* table = new QTableWidget(0, int(headings.size()));
+    table->setObjectName(name);
+    table->setHorizontalHeaderLabels(headings);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    return table;
+}
+
+void fillChart(QChart* chart, const std::vector<DayFigures>& days,
+               const std::vector<std::pair<QString, std::function<double(const DayFigures&)>>>& lines)
+{
+    chart->removeAllSeries();
+    for (QAbstractAxis* axis : chart->axes())
+        chart->removeAxis(axis);
+    auto* dates = new QDateTimeAxis;
+    dates->setFormat(QStringLiteral("d MMM yy"));
+    dates->setTickCount(5);
+    auto* values = new QValueAxis;
+    values->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(dates, Qt::AlignBottom);
+    chart->addAxis(values, Qt::AlignLeft);
+    double highest = 10;
+    for (const auto& [name, value] : lines) {
+        auto* series = new QLineSeries;
+        series->setName(name);
+        series->setPointsVisible(true);
+        for (const DayFigures& day : days) {
+            series->append(double(QDateTime(day.day, QTime(12, 0)).toMSecsSinceEpoch()), value(day));
+            highest = std::max(highest, value(day));
+        }
+        chart->addSeries(series);
+        series->attachAxis(dates);
+        series->attachAxis(values);
+    }
+    values->setRange(0, highest * 1.1);
+    if (!days.empty())
+        dates->setRange(QDateTime(days.front().day, QTime(0, 0)), QDateTime(days.back().day, QTime(23, 59)));
+}
+
+} // namespace
+
+ProgressWindow::ProgressWindow(HistoryStore& store, const Clock& clock, bool recording, QString exportFolder,
+                               QWidget* parent)
+    : QWidget(parent), control_(store, clock, *this, recording), exportFolder_(std::move(exportFolder))
+{
+    setWindowTitle(ProgressControl::Title);
+    auto* grid = new QGridLayout(this);
+
+    periodBox_ = new QComboBox;
+    periodBox_->setObjectName(QStringLiteral("periodBox"));
+    for (const auto& [caption, period] : Periods)
+        periodBox_->addItem(QString::fromLatin1(caption), int(period));
+    auto* periodLabel = new QLabel(QStringLiteral("&Show:"));
+    periodLabel->setBuddy(periodBox_);
+    problemLabel_ = new QLabel;
+    problemLabel_->setObjectName(QStringLiteral("problemLabel"));
+    problemLabel_->setWordWrap(true);
+
+    speedChart_ = newChart(QStringLiteral("Speed per day (words per minute)"));
+    accuracyChart_ = newChart(QStringLiteral("Accuracy per day (%)"));
+    auto* speedView = new QChartView(speedChart_);
+    auto* accuracyView = new QChartView(accuracyChart_);
+    speedView->setRenderHint(QPainter::Antialiasing);
+    accuracyView->setRenderHint(QPainter::Antialiasing);
+    speedView->setMinimumSize(460, 320);
+    accuracyView->setMinimumSize(460, 320);
+
+    keyTable_ = newTable({QStringLiteral("Key"), QStringLiteral("Strokes"), QStringLiteral("Error rate %"),
+                          QStringLiteral("Median interval ms"), QStringLiteral("Struck instead")},
+                         QStringLiteral("keyTable"));
+    confusionList_ = new QListWidget;
+    confusionList_->setObjectName(QStringLiteral("confusionList"));
+    gameTable_ = newTable({QStringLiteral("Played"), QStringLiteral("Score"), QStringLiteral("Start level"),
+                           QStringLiteral("Level reached")},
+                          QStringLiteral("gameTable"));
+
+    recordCheck_ = new QCheckBox(QStringLiteral("&Record my progress"));
+    forgetButton_ = new QPushButton(QStringLiteral("&Forget my history…"));
+    exportButton_ = new QPushButton(QStringLiteral("&Export…"));
+    auto* closeButton = new QPushButton(QStringLiteral("&Close"));
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(periodLabel);
+    top->addWidget(periodBox_);
+    top->addStretch();
+    grid->addLayout(top, 0, 0, 1, 2);
+    grid->addWidget(problemLabel_, 1, 0, 1, 2);
+    grid->addWidget(speedView, 2, 0);
+    grid->addWidget(accuracyView, 2, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Keys")), 3, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Most frequent mistakes")), 3, 1);
+    grid->addWidget(keyTable_, 4, 0, 3, 1);
+    grid->addWidget(confusionList_, 4, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Best games")), 5, 1);
+    grid->addWidget(gameTable_, 6, 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(recordCheck_);
+    bottom->addStretch();
+    bottom->addWidget(forgetButton_);
+    bottom->addWidget(exportButton_);
+    bottom->addWidget(closeButton);
+    grid->addLayout(bottom, 7, 0, 1, 2);
+
+    connect(periodBox_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        forward([&] { control_.periodChosen(HistoryPeriod(periodBox_->itemData(index).toInt())); });
+    });
+    connect(recordCheck_, &QCheckBox::toggled, this, [this](bool checked) {
+        forward([&] { control_.recordToggled(checked); });
+        emit recordingChanged(checked);
+    });
+    connect(forgetButton_, &QPushButton::clicked, this, [this] { forward([&] { control_.forgetClicked(); }); });
+    connect(exportButton_, &QPushButton::clicked, this,
+            [this] { forward([&] { control_.exportClicked(exportFolder_); }); });
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    apply();
+}
+
+template <typename F>
+void ProgressWindow::forward(F&& event)
+{
+    event();
+    apply();
+}
+
+void ProgressWindow::setColours(Rgb back, Rgb fore)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, toQColor(back));
+    p.setColor(QPalette::WindowText, toQColor(fore));
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+void ProgressWindow::apply()
+{
+    const ProgressForm& form = control_.form();
+    {
+        const QSignalBlocker block(periodBox_);
+        periodBox_->setCurrentIndex(periodBox_->findData(int(form.period)));
+    }
+    {
+        const QSignalBlocker block(recordCheck_);
+        recordCheck_->setChecked(form.recordChecked);
+    }
+    problemLabel_->setText(form.problem);
+    problemLabel_->setVisible(!form.problem.isEmpty());
+    forgetButton_->setEnabled(form.historyAvailable);
+    exportButton_->setEnabled(form.historyAvailable);
+    applyCharts();
+    applyKeys();
+    confusionList_->clear();
+    confusionList_->addItems(form.confusions);
+    applyGames();
+}
+
+void ProgressWindow::applyCharts()
+{
+    const auto& days = control_.form().days;
+    fillChart(speedChart_, days,
+              {{QStringLiteral("Median WPM"), [](const DayFigures& d) { return d.medianSpeed; }},
+               {QStringLiteral("Best WPM"), [](const DayFigures& d) { return double(d.bestSpeed); }},
+               {QStringLiteral("Median correct WPM"), [](const DayFigures& d) { return d.medianCorrectSpeed; }},
+               {QStringLiteral("Best correct WPM"), [](const DayFigures& d) { return double(d.bestCorrectSpeed); }}});
+    fillChart(accuracyChart_, days,
+              {{QStringLiteral("Median accuracy"), [](const DayFigures& d) { return d.medianAccuracy; }},
+               {QStringLiteral("Best accuracy"), [](const DayFigures& d) { return double(d.bestAccuracy); }}});
+}
+
+void ProgressWindow::applyKeys()
+{
+    const auto& keys = control_.form().keys;
+    keyTable_->setSortingEnabled(false);
+    keyTable_->setRowCount(int(keys.size()));
+    for (int row = 0; row < int(keys.size()); ++row) {
+        const KeyFigures& key = keys[std::size_t(row)];
+        keyTable_->setItem(row, 0, textItem(ProgressControl::keyName(key.key)));
+        keyTable_->setItem(row, 1, numberItem(key.strokes));
+        keyTable_->setItem(row, 2, numberItem(key.errorRate ? std::optional(100 * *key.errorRate) : std::nullopt, 1));
+        keyTable_->setItem(row, 3, numberItem(key.medianIntervalMilliseconds));
+        keyTable_->setItem(row, 4, textItem(key.mostStruckInstead ? ProgressControl::keyName(*key.mostStruckInstead)
+                                                                   : QString()));
+    }
+    keyTable_->setSortingEnabled(true);
+}
+
+void ProgressWindow::applyGames()
+{
+    const auto& games = control_.form().games;
+    gameTable_->setSortingEnabled(false);
+    gameTable_->setRowCount(int(games.size()));
+    for (int row = 0; row < int(games.size()); ++row) {
+        const GameFigures& game = games[std::size_t(row)];
+        gameTable_->setItem(row, 0, textItem(QDateTime::fromString(game.ended, Qt::ISODate)
+                                                 .toString(QStringLiteral("yyyy-MM-dd HH:mm"))));
+        gameTable_->setItem(row, 1, numberItem(double(game.score)));
+        gameTable_->setItem(row, 2, numberItem(game.startLevel));
+        gameTable_->setItem(row, 3, numberItem(game.levelReached));
+    }
+    gameTable_->setSortingEnabled(true);
+}
+
+void ProgressWindow::showMessage(const QString& title, const QString& text)
+{
+    QMessageBox::information(this, title, text);
+}
+
+bool ProgressWindow::confirm(const QString& title, const QString& text)
+{
+    return QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
+}
+
+std::optional<QString> ProgressWindow::askSaveFileName(const QString& proposed, const QStringList& filters,
+                                                       const QString& title)
+{
+    return askSaveFileNameWith(this, proposed, filters, title);
+}
+
+} // namespace clavora

@@ -1,0 +1,65 @@
+#pragma once
+#include "common/Colour.h"
+#include "history/ProgressControl.h"
+#include "history/ProgressUi.h"
+
+#include <QWidget>
+
+class QChart;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+
+namespace clavora {
+
+class HistoryStore;
+
+// The progress window: charts of speed and accuracy per day, the key table, the most
+// frequent mistakes and the best games, bound to the progress logic.
+class ProgressWindow final : public QWidget, public ProgressUi {
+    Q_OBJECT
+public:
+    // `exportFolder`: where the Export dialog starts.
+    ProgressWindow(HistoryStore& store, const Clock& clock, bool recording, QString exportFolder,
+                   QWidget* parent = nullptr);
+
+    const ProgressForm& form() const { return control_.form(); }
+    void setColours(Rgb back, Rgb fore);
+
+    // ProgressUi
+    void showMessage(const QString& title, const QString& text) override;
+    bool confirm(const QString& title, const QString& text) override;
+    std::optional<QString> askSaveFileName(const QString& proposed, const QStringList& filters,
+                                           const QString& title) override;
+
+signals:
+    // "Record my progress" was ticked or cleared; the owner saves it and starts or stops
+    // the recorders.
+    void recordingChanged(bool recording);
+
+private:
+    template <typename F>
+    void forward(F&& event);
+    void apply();
+    void applyCharts();
+    void applyKeys();
+    void applyGames();
+
+    ProgressControl control_;
+    QString exportFolder_;
+    QComboBox* periodBox_;
+    QLabel* problemLabel_;
+    QChart* speedChart_;
+    QChart* accuracyChart_;
+    QTableWidget* keyTable_;
+    QListWidget* confusionList_;
+    QTableWidget* gameTable_;
+    QCheckBox* recordCheck_;
+    QPushButton* forgetButton_;
+    QPushButton* exportButton_;
+};
+
+} // namespace clavora

@@ -1,0 +1,151 @@
+#include "Fakes.h"
+#include "ModalAnswerer.h"
+#include "history/HistoryStore.h"
+#include "windows/ProgressWindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+
+using namespace clavora;
+using namespace clavora::test;
+
+namespace {
+
+QPushButton* buttonCaptioned(QWidget* window, const QString& caption)
+{
+    for (auto* b : window->findChildren<QPushButton*>())
+        if (b->text() == caption)
+            return b;
+    qFatal("no button %s", qPrintable(caption));
+}
+
+void answerWith(QWidget* modal, QMessageBox::StandardButton button)
+{
+    if (auto* box = qobject_cast<QMessageBox*>(modal))
+        box->button(button)->click();
+}
+
+} // namespace
+
+class ProgressWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        store_ = std::make_unique<HistoryStore>(HistoryStore::InMemory);
+        clock_.dateTime = QDateTime(QDate(2024, 3, 10), QTime(18, 0));
+        for (int day = 0; day < 5; ++day) {
+            AttemptRecord record;
+            record.finished = QDateTime(QDate(2024, 3, 6 + day), QTime(12, 0));
+            record.exercise = record.typed = QStringLiteral("asdf");
+            record.speed = 20 + 5 * day;
+            record.correctSpeed = 18 + 5 * day;
+            record.accuracy = 90 + day;
+            record.keystrokes.pairs = {{u'a', u'a', 10, 10, 2.0}, {u'a', u's', 2, 2, 0.4}, {u's', u's', 5, 5, 1.0},
+                                       {u'd', u'd', 1, 0, 0.0}};
+            QVERIFY(store_->addAttempt(record));
+        }
+        GameRecord game;
+        game.started = QDateTime(QDate(2024, 3, 9), QTime(10, 0));
+        game.ended = game.started.addSecs(100);
+        game.startLevel = 1;
+        game.levelReached = 6;
+        game.score = 777;
+        QVERIFY(store_->addGame(game));
+        window_ = std::make_unique<ProgressWindow>(*store_, clock_, true, QDir::tempPath());
+        window_->show();
+    }
+    void cleanup()
+    {
+        window_.reset();
+        store_.reset();
+    }
+
+    void showsTheFiguresOfThePeriod()
+    {
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Orvella Clavora - Progress"));
+        auto* keys = window_->findChild<QTableWidget*>(QStringLiteral("keyTable"));
+        QCOMPARE(keys->rowCount(), 3);
+        // Sorted by error rate: keys below twenty strokes have no rate and come first.
+        keys->sortItems(2, Qt::DescendingOrder);
+        QCOMPARE(keys->item(0, 0)->text(), QStringLiteral("a"));
+        QCOMPARE(keys->item(0, 1)->data(Qt::DisplayRole).toInt(), 60);
+        QCOMPARE(keys->item(0, 2)->data(Qt::DisplayRole).toDouble(), 16.7);
+        QCOMPARE(keys->item(0, 3)->data(Qt::DisplayRole).toInt(), 200);
+        QCOMPARE(keys->item(0, 4)->text(), QStringLiteral("s"));
+        keys->sortItems(1, Qt::AscendingOrder);
+        QCOMPARE(keys->item(0, 0)->text(), QStringLiteral("d"));
+        QCOMPARE(keys->item(0, 1)->data(Qt::DisplayRole).toInt(), 5);
+        QVERIFY(keys->item(0, 2)->text().isEmpty());
+
+        auto* confusions = window_->findChild<QListWidget*>(QStringLiteral("confusionList"));
+        QCOMPARE(confusions->count(), 1);
+        QCOMPARE(confusions->item(0)->text(), QStringLiteral("expected a, struck s: 10 times"));
+        auto* games = window_->findChild<QTableWidget*>(QStringLiteral("gameTable"));
+        QCOMPARE(games->rowCount(), 1);
+        QCOMPARE(games->item(0, 1)->data(Qt::DisplayRole).toInt(), 777);
+        QVERIFY(window_->findChild<QLabel*>(QStringLiteral("problemLabel"))->isHidden());
+
+        QCOMPARE(window_->form().days.size(), std::size_t(5));
+        auto* period = window_->findChild<QComboBox*>(QStringLiteral("periodBox"));
+        QCOMPARE(period->currentText(), QStringLiteral("30 days"));
+        clock_.dateTime = QDateTime(QDate(2024, 3, 14), QTime(9, 0));
+        period->setCurrentIndex(period->findText(QStringLiteral("7 days")));
+        QCOMPARE(window_->form().days.size(), std::size_t(3)); // the 8th to the 10th
+        window_->grab().save(QDir::temp().filePath(QStringLiteral("clavora-progress-window.png")));
+    }
+
+    void forgetsAfterYesOnly()
+    {
+        auto* forget = buttonCaptioned(window_.get(), QStringLiteral("&Forget my history…"));
+        {
+            ModalAnswerer no([](QWidget* modal) { answerWith(modal, QMessageBox::No); });
+            forget->click();
+            QCOMPARE(no.seen().size(), std::size_t(1));
+        }
+        QCOMPARE(window_->findChild<QTableWidget*>(QStringLiteral("keyTable"))->rowCount(), 3);
+        {
+            ModalAnswerer yes([](QWidget* modal) { answerWith(modal, QMessageBox::Yes); });
+            forget->click();
+        }
+        QCOMPARE(window_->findChild<QTableWidget*>(QStringLiteral("keyTable"))->rowCount(), 0);
+        QCOMPARE(window_->findChild<QTableWidget*>(QStringLiteral("gameTable"))->rowCount(), 0);
+        QCOMPARE(window_->findChild<QListWidget*>(QStringLiteral("confusionList"))->count(), 0);
+    }
+
+    void recordCheckBoxTellsTheOwner()
+    {
+        auto* record = window_->findChild<QCheckBox*>();
+        QCOMPARE(record->text(), QStringLiteral("&Record my progress"));
+        QVERIFY(record->isChecked());
+        QSignalSpy changed(window_.get(), &ProgressWindow::recordingChanged);
+        record->click();
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(changed.at(0).at(0).toBool(), false);
+    }
+
+    void aMissingStoreIsExplained()
+    {
+        HistoryStore broken(QStringLiteral("/proc/clavora-no-such-place/History.sqlite"));
+        ProgressWindow window(broken, clock_, true, QDir::tempPath());
+        window.show();
+        QVERIFY(window.findChild<QLabel*>(QStringLiteral("problemLabel"))->isVisible());
+        QVERIFY(!buttonCaptioned(&window, QStringLiteral("&Forget my history…"))->isEnabled());
+        QVERIFY(!buttonCaptioned(&window, QStringLiteral("&Export…"))->isEnabled());
+    }
+
+private:
+    FakeClock clock_;
+    std::unique_ptr<HistoryStore> store_;
+    std::unique_ptr<ProgressWindow> window_;
+};
+
+QTEST_MAIN(ProgressWindowTest)
+#include "tst_progress_window.moc"
