@@ -10,5 +10,6 @@ inline const QString QuickExercisesCaption = QStringLiteral("Orvella Clavora - Q
 inline const QString GameCaption = QStringLiteral("Orvella Clavora - Game");
 inline const QString KeyboardCaption = QStringLiteral("Orvella Clavora - Keyboard Layout");
 inline const QString SettingsCaption = QStringLiteral("Orvella Clavora - Settings");
+inline const QString ProgressCaption = QStringLiteral("Orvella Clavora - Progress");
 
 } // namespace clavora

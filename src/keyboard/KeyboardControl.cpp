@@ -31,7 +31,7 @@ KeyboardControl::KeyboardControl(const AppSettings& settings, ProgramPaths paths
 {
 }
 
-void KeyboardControl::setColours(Rgb back, Rgb fore)
+void KeyboardControl::colourWindow(Rgb back, Rgb fore)
 {
     form_.backColour = back;
     form_.foreColour = fore;

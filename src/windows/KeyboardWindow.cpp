@@ -55,7 +55,7 @@ KeyboardWindow::KeyboardWindow(const AppSettings& settings, ProgramPaths paths, 
 
 void KeyboardWindow::colourWindow(Rgb window, Rgb text)
 {
-    control_.setColours(window, text);
+    control_.colourWindow(window, text);
     apply();
 }
 

@@ -2,9 +2,9 @@
 
 #include "ButtonKeys.h"
 #include "FormWriting.h"
+#include "SaveFileDialog.h"
 #include "Geometry.h"
 #include "WrapButton.h"
-#include "common/FileNames.h"
 #include "settings/AppSettings.h"
 
 #include <QCheckBox>
@@ -12,8 +12,6 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -241,43 +239,10 @@ void MainWindow::focusAndSelectNumber()
     apply();
 }
 
-namespace {
-// Takes a name only in a folder that exists and can be written; otherwise it says why and
-// stays open where the user was.
-class SaveFileDialog final : public QFileDialog {
-public:
-    using QFileDialog::QFileDialog;
-
-    void accept() override
-    {
-        const QStringList files = selectedFiles();
-        const QFileInfo file(files.value(0));
-        // A folder's name opens that folder, which the dialog itself sees to.
-        if (!files.isEmpty() && !file.isDir()) {
-            const QString problem = folderProblemForSaving(file.absolutePath());
-            if (!problem.isEmpty()) {
-                QMessageBox box(QMessageBox::Warning, windowTitle(), problem, QMessageBox::Ok, this);
-                box.exec();
-                return;
-            }
-        }
-        QFileDialog::accept();
-    }
-};
-} // namespace
-
 std::optional<QString> MainWindow::askSaveFileName(const QString& proposed, const QStringList& filters,
                                                    const QString& title)
 {
-    SaveFileDialog dialog(this, title);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(filters);
-    dialog.selectFile(proposed);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return askSaveFileNameWith(this, proposed, filters, title);
 }
 
 void MainWindow::quickRunFinished()

@@ -24,7 +24,7 @@ protected:
     Keyboard() : control(settings, ProgramPaths(folder.path(""), {}), keys, ui)
     {
         QDir().mkpath(folder.path("Layouts"));
-        control.setColours(Back, Fore);
+        control.colourWindow(Back, Fore);
     }
     void load(const QByteArray& text)
     {
@@ -187,7 +187,7 @@ TEST_F(Keyboard, NewColoursShowOnLitKeysFromTheNextTick)
     load(Us47 + "\r\n" + UsShift47);
     keys.down = {65};
     control.tick();
-    control.setColours(0x00FF00, 0x0000FF);
+    control.colourWindow(0x00FF00, 0x0000FF);
     EXPECT_EQ(form().keys[26].fill, Back);
     control.tick();
     EXPECT_EQ(form().keys[26].fill, 0x00FF00u);
