@@ -48,7 +48,7 @@ TEST_F(SettingsFixture, MissingFileGivesEveryDefault)
     EXPECT_EQ(s.showLayout, 1);
 }
 
-TEST_F(SettingsFixture, ValuesAreReadAsTheClassicProfileReaderReadsThem)
+TEST_F(SettingsFixture, ValuesAreReadWithProfileFileRules)
 {
     struct Case {
         QByteArray text;

@@ -45,4 +45,4 @@ private slots:
 };
 
 QTEST_MAIN(HubTest)
-#include "tst_hub.moc"
+#include "test_hub.moc"

@@ -103,4 +103,4 @@ private slots:
 };
 
 QTEST_MAIN(KeyboardWindowTest)
-#include "tst_keyboard_window.moc"
+#include "test_keyboard_window.moc"

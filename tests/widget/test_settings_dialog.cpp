@@ -383,4 +383,4 @@ private slots:
 };
 
 QTEST_MAIN(SettingsDialogTest)
-#include "tst_settings_dialog.moc"
+#include "test_settings_dialog.moc"

@@ -122,4 +122,4 @@ private slots:
 };
 
 QTEST_MAIN(GameWindowTest)
-#include "tst_game_window.moc"
+#include "test_game_window.moc"

@@ -62,4 +62,4 @@ private slots:
 };
 
 QTEST_MAIN(GameSwitchingTest)
-#include "tst_game_switching.moc"
+#include "test_game_switching.moc"

@@ -182,4 +182,4 @@ private slots:
 };
 
 QTEST_MAIN(MainWindowTest)
-#include "tst_main_window.moc"
+#include "test_main_window.moc"

@@ -117,4 +117,4 @@ private slots:
 };
 
 QTEST_MAIN(KeyStateTrackerTest)
-#include "tst_keystate_tracker.moc"
+#include "test_keystate_tracker.moc"

@@ -86,4 +86,4 @@ private slots:
 };
 
 QTEST_MAIN(KeyboardHubTest)
-#include "tst_keyboard_hub.moc"
+#include "test_keyboard_hub.moc"
