@@ -8,3 +8,7 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)"
 cd build
 ctest --output-on-failure -j2 --timeout 300
+cd ..
+# The unit and window tests again under the sanitizers, then each fuzzer for a minute.
+sh tools/run-sanitizers.sh
+sh tools/run-fuzzers.sh

@@ -242,8 +242,16 @@ int Hub::windowY(AppWindow window) const
 
 void Hub::save()
 {
-    saveSettings(profile_, startupEntry_, session_.settings(), main_->control().form().exerciseNumberText,
-                 paths_.executable());
+    const SettingsSaved saved = saveSettings(profile_, startupEntry_, session_.settings(),
+                                             main_->control().form().exerciseNumberText, paths_.executable());
+    for (const Notice& notice : saveNotices(saved, profile_, startupEntry_, paths_.executable()))
+        main_->showMessage(notice.title, notice.text);
+}
+
+void Hub::showLoadNotice()
+{
+    if (const auto notice = loadNotice(profile_))
+        main_->showMessage(notice->title, notice->text);
 }
 
 void Hub::end()

@@ -49,6 +49,7 @@ public:
     void recolour() override;
     int windowX(AppWindow window) const override;
     int windowY(AppWindow window) const override;
+    void showLoadNotice() override;
     void save() override;
     void end() override;
 

@@ -46,6 +46,19 @@ LeadingNumber leadingNumber(QStringView text)
     return {value, true};
 }
 
+qint64 leadingInteger(QStringView text)
+{
+    constexpr qint64 Cap = qint64(1) << 40;
+    qsizetype i = 0;
+    const bool negative = i < text.size() && text[i] == u'-';
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
+        ++i;
+    qint64 number = 0;
+    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i)
+        number = std::min<qint64>(number * 10 + (text[i].unicode() - u'0'), Cap);
+    return negative ? -number : number;
+}
+
 double roundHalfEven(double value)
 {
     return std::nearbyint(value); // the default rounding mode is to nearest, ties to even

@@ -15,6 +15,10 @@ struct LeadingNumber {
 };
 LeadingNumber leadingNumber(QStringView text);
 
+// The integer a text starts with: an optional sign and the decimal digits that follow, 0 when
+// there are none. Its size is capped at 2^40, beyond every field's width.
+qint64 leadingInteger(QStringView text);
+
 // Nearest whole number, halves to the even neighbour.
 double roundHalfEven(double value);
 

@@ -1,8 +1,8 @@
 #include "TextFile.h"
 
-#include <QFile>
 #include <QStringDecoder>
 #include <array>
+#include <cstring>
 
 namespace clavora {
 
@@ -48,71 +48,100 @@ LineReader::LineReader(QIODevice& device, qsizetype keepBytes)
 
 bool LineReader::fill()
 {
+    constexpr qsizetype ChunkBytes = 256 * 1024; // stays in the cache while it is scanned
     if (eof_)
         return false;
-    buffer_ = device_.read(64 * 1024);
+    // A small file needs no more than its own size.
+    const qint64 want = device_.isSequential() ? ChunkBytes
+                                               : std::clamp<qint64>(device_.size() - device_.pos(), 1, ChunkBytes);
+    if (buffer_.size() < want)
+        buffer_.resize(want);
+    size_ = std::max<qint64>(device_.read(buffer_.data(), want), 0);
     pos_ = 0;
-    if (buffer_.isEmpty()) {
+    nextCr_ = nextLf_ = -1;
+    if (size_ == 0) {
         eof_ = true; // end of file or a read error: both end the reading
         return false;
     }
     return true;
 }
 
-bool LineReader::next(QString& line)
+qsizetype LineReader::lineEnd()
 {
-    QByteArray kept;
+    const char* data = buffer_.constData();
+    const auto find = [&](char c) {
+        const void* at = std::memchr(data + pos_, c, size_t(size_ - pos_));
+        return at ? static_cast<const char*>(at) - data : size_;
+    };
+    if (nextCr_ < pos_)
+        nextCr_ = find('\r');
+    if (nextLf_ < pos_)
+        nextLf_ = find('\n');
+    return std::min(nextCr_, nextLf_);
+}
+
+bool LineReader::read(QByteArray* kept, Until until)
+{
     bool any = false;
     bool cut = false;
     const auto finish = [&] {
-        if (cut)
-            dropPartialUtf8(kept);
-        line = decodeText(kept);
+        if (kept && cut)
+            dropPartialUtf8(*kept);
+        return true;
     };
     for (;;) {
-        if (pos_ >= buffer_.size() && !fill()) {
-            if (!any)
-                return false;
-            finish();
-            return true;
-        }
+        if (pos_ >= size_ && !fill())
+            return any && finish();
         any = true;
-        const char* data = buffer_.constData();
-        qsizetype i = pos_;
-        while (i < buffer_.size() && data[i] != '\r' && data[i] != '\n')
-            ++i;
-        const qsizetype room = keepBytes_ - kept.size();
-        if (room > 0)
-            kept.append(data + pos_, std::min(room, i - pos_));
-        if (i - pos_ > room)
-            cut = true;
-        if (i < buffer_.size()) {
-            const bool cr = data[i] == '\r';
-            pos_ = i + 1;
+        const qsizetype end = lineEnd();
+        if (kept) {
+            const qsizetype room = keepBytes_ - kept->size();
+            if (room > 0)
+                kept->append(buffer_.constData() + pos_, std::min(room, end - pos_));
+            if (end - pos_ > room) {
+                cut = true;
+                if (until == Until::KeptFull)
+                    return finish();
+            }
+        }
+        if (end < size_) {
+            const bool cr = buffer_[end] == '\r';
+            pos_ = end + 1;
             if (cr) {
-                if (pos_ >= buffer_.size())
+                if (pos_ >= size_)
                     fill();
-                if (pos_ < buffer_.size() && buffer_[pos_] == '\n')
+                if (pos_ < size_ && buffer_[pos_] == '\n')
                     ++pos_;
             }
-            finish();
-            return true;
+            return finish();
         }
-        pos_ = i;
+        pos_ = end;
     }
 }
 
-QStringList readFirstLines(const QString& path, int count, qsizetype keepBytes)
+bool LineReader::next(QString& line)
 {
-    QStringList lines;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return lines;
-    LineReader reader(file, keepBytes);
-    QString line;
-    while (lines.size() < count && reader.next(line))
-        lines.append(line);
-    return lines;
+    QByteArray kept;
+    if (!read(&kept, Until::LineEnd))
+        return false;
+    line = decodeText(kept);
+    return true;
+}
+
+bool LineReader::skip()
+{
+    return read(nullptr, Until::LineEnd);
+}
+
+bool LineReader::nextStart(QString& line)
+{
+    QByteArray kept;
+    if (!read(&kept, Until::KeptFull))
+        return false;
+    line = decodeText(kept);
+    eof_ = true;
+    pos_ = size_;
+    return true;
 }
 
 } // namespace clavora

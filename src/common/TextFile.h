@@ -2,7 +2,6 @@
 #include <QByteArray>
 #include <QIODevice>
 #include <QString>
-#include <QStringList>
 
 namespace clavora {
 
@@ -18,18 +17,28 @@ public:
     LineReader(QIODevice& device, qsizetype keepBytes);
     // False at the end of the file (or at the first read error).
     bool next(QString& line);
+    // Passes over one line without keeping any of it.
+    bool skip();
+    // The start of the next line, reading no further than needed to know it: the search for
+    // the line's end stops once its first `keepBytes` bytes are kept. Ends the reading.
+    bool nextStart(QString& line);
 
 private:
+    enum class Until { LineEnd, KeptFull };
+    bool read(QByteArray* kept, Until until);
     bool fill();
+    qsizetype lineEnd();
 
     QIODevice& device_;
     qsizetype keepBytes_;
     QByteArray buffer_;
+    qsizetype size_ = 0;
     qsizetype pos_ = 0;
+    // Where the next CR and LF stand in the buffer (its size when it holds none); each is
+    // searched for again only once the reading has passed it.
+    qsizetype nextCr_ = -1;
+    qsizetype nextLf_ = -1;
     bool eof_ = false;
 };
-
-// The first `count` lines of a file (fewer when it ends sooner; none when it does not open).
-QStringList readFirstLines(const QString& path, int count, qsizetype keepBytes);
 
 } // namespace clavora

@@ -1,6 +1,6 @@
 #include "ExerciseLog.h"
 
-#include <QSaveFile>
+#include "common/FileAccess.h"
 
 namespace clavora {
 
@@ -14,15 +14,7 @@ void ExerciseLog::append(const QString& status)
 
 bool saveTextFile(const QString& path, const QString& text)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return saveFileSafely(path, text.toUtf8()).ok;
 }
 
 } // namespace clavora

@@ -1,5 +1,6 @@
 #include "PresetExercises.h"
 
+#include "common/FileAccess.h"
 #include "common/TextFile.h"
 
 #include <QFile>
@@ -11,15 +12,16 @@ QString readPresetLine(const QString& path, qint64 number)
     QString line;
     if (number < 1)
         return line;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openRegularFile(file, path))
         return line;
     // 40 characters of UTF-8 take at most 160 bytes.
     LineReader reader(file, 4 * MaxExerciseLength);
-    for (qint64 i = 1; i <= number; ++i) {
-        if (!reader.next(line))
-            return {};
+    for (qint64 i = 1; i < number; ++i) {
+        if (!reader.skip())
+            return line;
     }
+    reader.nextStart(line);
     return line;
 }
 

@@ -8,21 +8,11 @@
 
 #include <QDir>
 #include <algorithm>
-#include <QLocale>
 
 namespace clavora {
 
 namespace {
 constexpr int UpperLabel = CharacterKeyCount;
-constexpr int MovingKey = 25; // end of the top row, or inside the tall ENTER key's notch
-constexpr int ExtraKeyIndex = 47;
-
-void move(TwipsBox& box, int left, int top, int width)
-{
-    box.left = left;
-    box.top = top;
-    box.width = width;
-}
 } // namespace
 
 KeyboardControl::KeyboardControl(const AppSettings& settings, ProgramPaths paths, const KeyState& keys,
@@ -42,12 +32,7 @@ void KeyboardControl::loadLayout()
     const QString path = paths_.layoutFile(settings_.layoutFile);
     const LayoutFileContents contents = readLayoutFile(path);
     table_ = contents.table;
-    for (int i = 0; i < CharacterKeyCount; ++i) {
-        form_.labels[i].text = table_.lowerCaptions[i];
-        form_.labels[i + UpperLabel].text = table_.upperCaptions[i];
-    }
-    applyArrangement();
-    placeCaptions();
+    applyLayout(form_, table_);
 
     const QString shownPath = QDir::toNativeSeparators(path);
     const bool noCharacters = std::all_of(table_.lowerCaptions.begin(), table_.lowerCaptions.end(),
@@ -62,47 +47,6 @@ void KeyboardControl::loadLayout()
         ui_.showNotice(QStringLiteral("The layout file \"%1\" ends after its first line, so the keys show "
                                       "no shifted characters.")
                            .arg(shownPath));
-}
-
-void KeyboardControl::applyArrangement()
-{
-    const bool extra = table_.extraKey;
-    move(form_.shape(NamedShape::EnterKey).box, extra ? 8340 : 7740, 1260, extra ? 675 : 1275);
-    move(form_.label(NamedLabel::EnterLabel).box, extra ? 8340 : 7740, 1440, extra ? 675 : 1275);
-    form_.shape(NamedShape::EnterKeyExt).visible = extra;
-    if (extra) {
-        move(form_.keys[MovingKey].box, 7740, 1260, 555);
-        move(form_.labels[MovingKey].box, 7740, 1530, 555);
-        move(form_.labels[MovingKey + UpperLabel].box, 7740, 1320, 555);
-    } else {
-        move(form_.keys[MovingKey].box, 8160, 660, 855);
-        move(form_.labels[MovingKey].box, 8160, 930, 855);
-        move(form_.labels[MovingKey + UpperLabel].box, 8160, 720, 855);
-    }
-    form_.shape(NamedShape::LeftShiftKey).box.width = extra ? 735 : 1335;
-    form_.label(NamedLabel::LeftShiftLabel).box.width = extra ? 735 : 1335;
-    form_.keys[ExtraKeyIndex].visible = extra;
-    form_.labels[ExtraKeyIndex].visible = extra;
-    form_.labels[ExtraKeyIndex + UpperLabel].visible = extra;
-}
-
-void KeyboardControl::placeCaptions()
-{
-    const QLocale locale;
-    for (int i = 0; i < CharacterKeyCount; ++i) {
-        const int top = form_.keys[i].box.top;
-        KeyCaption& lower = form_.labels[i];
-        KeyCaption& upper = form_.labels[i + UpperLabel];
-        if (locale.toUpper(lower.text) == upper.text) {
-            // A letter shows its capital alone, centred on the key.
-            lower.visible = false;
-            upper.box.top = top + 180;
-        } else {
-            lower.visible = true;
-            lower.box.top = top + 270;
-            upper.box.top = top + 60;
-        }
-    }
 }
 
 void KeyboardControl::setLook(KeyShape& shape, bool lit, Rgb unlitFill) const
@@ -152,6 +96,7 @@ void KeyboardControl::tick()
         setLook(form_.keys[i], lit, keyColour(std::int16_t(i)));
         setLook(form_.labels[i], lit);
         setLook(form_.labels[i + UpperLabel], lit);
+        setLook(form_.altGrLabel[i], lit);
     }
 }
 

@@ -28,8 +28,6 @@ public:
     void tick();
 
 private:
-    void applyArrangement();
-    void placeCaptions();
     void light(std::initializer_list<NamedShape> shapes, std::initializer_list<NamedLabel> labels, bool lit,
                Rgb unlitFill);
     void setLook(KeyShape& shape, bool lit, Rgb unlitFill) const;

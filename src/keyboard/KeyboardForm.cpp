@@ -2,12 +2,19 @@
 
 #include "KeyColour.h"
 
+#include <QLocale>
+
 namespace clavora {
 
 namespace {
 constexpr int KeySize = 555;
 constexpr int CaptionHeight = 255;
 constexpr int KeyPitch = 600;
+constexpr int UpperLabel = CharacterKeyCount;
+constexpr int MovingKey = 25; // end of the top row, or inside the tall ENTER key's notch
+constexpr int ExtraKeyIndex = 47;
+// The AltGr caption's part of a key, at its right.
+constexpr int AltGrWidth = 285;
 
 TwipsBox characterKeyBox(int k)
 {
@@ -33,6 +40,49 @@ void setLabel(KeyboardForm& f, NamedLabel l, int left, int top, int width, const
 {
     f.label(l) = {{left, top, width, CaptionHeight}, QString::fromLatin1(text), true, 0};
 }
+
+void move(TwipsBox& box, int left, int top, int width)
+{
+    box.left = left;
+    box.top = top;
+    box.width = width;
+}
+
+void applyArrangement(KeyboardForm& form, bool extra)
+{
+    move(form.shape(NamedShape::EnterKey).box, extra ? 8340 : 7740, 1260, extra ? 675 : 1275);
+    move(form.label(NamedLabel::EnterLabel).box, extra ? 8340 : 7740, 1440, extra ? 675 : 1275);
+    form.shape(NamedShape::EnterKeyExt).visible = extra;
+    if (extra)
+        move(form.keys[MovingKey].box, 7740, 1260, 555);
+    else
+        move(form.keys[MovingKey].box, 8160, 660, 855);
+    form.shape(NamedShape::LeftShiftKey).box.width = extra ? 735 : 1335;
+    form.label(NamedLabel::LeftShiftLabel).box.width = extra ? 735 : 1335;
+    form.keys[ExtraKeyIndex].visible = extra;
+    form.labels[ExtraKeyIndex].visible = extra;
+    form.labels[ExtraKeyIndex + UpperLabel].visible = extra;
+    form.altGrLabel[ExtraKeyIndex].visible = extra;
+}
+
+// A letter shows its capital alone, centred on the key; an AltGr character takes the key's
+// bottom right and moves the other captions to its left.
+void placeCaptions(KeyboardForm& form)
+{
+    const QLocale locale;
+    for (int i = 0; i < CharacterKeyCount; ++i) {
+        const TwipsBox& key = form.keys[i].box;
+        KeyCaption& lower = form.labels[i];
+        KeyCaption& upper = form.labels[i + UpperLabel];
+        KeyCaption& altGr = form.altGrLabel[i];
+        const int width = altGr.text.isEmpty() ? key.width : key.width - AltGrWidth;
+        const bool letter = locale.toUpper(lower.text) == upper.text;
+        lower.visible = !letter;
+        move(lower.box, key.left, key.top + 270, width);
+        move(upper.box, key.left, key.top + (letter ? 180 : 60), width);
+        move(altGr.box, key.left + key.width - AltGrWidth, key.top + 270, AltGrWidth);
+    }
+}
 } // namespace
 
 KeyboardForm designKeyboardForm()
@@ -44,6 +94,7 @@ KeyboardForm designKeyboardForm()
         f.keys[k] = {key, shown, keyColour(std::int16_t(k)), 0};
         f.labels[k] = {{key.left, key.top + 270, key.width, CaptionHeight}, {}, shown, 0};
         f.labels[k + CharacterKeyCount] = {{key.left, key.top + 60, key.width, CaptionHeight}, {}, shown, 0};
+        f.altGrLabel[k] = {{key.left + key.width - AltGrWidth, key.top + 270, AltGrWidth, CaptionHeight}, {}, shown, 0};
     }
     using S = NamedShape;
     setShape(f, S::TabKey, {60, 660, 855, KeySize}, zone::DarkBlue);
@@ -78,6 +129,17 @@ KeyboardForm designKeyboardForm()
     setLabel(f, L::MenuLabel, 7500, 2640, 675, "MENU");
     setLabel(f, L::RightCtrlLabel, 8220, 2640, 795, "CTRL");
     return f;
+}
+
+void applyLayout(KeyboardForm& form, const KeyCapTable& table)
+{
+    for (int i = 0; i < CharacterKeyCount; ++i) {
+        form.labels[i].text = table.lowerCaptions[i];
+        form.labels[i + UpperLabel].text = table.upperCaptions[i];
+        form.altGrLabel[i].text = table.altGrCaption[i];
+    }
+    applyArrangement(form, table.extraKey);
+    placeCaptions(form);
 }
 
 } // namespace clavora

@@ -56,6 +56,7 @@ struct KeyboardForm {
     Rgb foreColour = DefaultTextColour;
     std::array<KeyShape, CharacterKeyCount> keys;
     std::array<KeyCaption, 2 * CharacterKeyCount> labels; // i: key i's lower caption, i + 48: its upper
+    std::array<KeyCaption, CharacterKeyCount> altGrLabel; // key i's AltGr caption, bottom right
     std::array<KeyShape, std::size_t(NamedShape::Count)> namedShapes;
     std::array<KeyCaption, std::size_t(NamedLabel::Count)> namedLabels;
 
@@ -70,5 +71,8 @@ struct KeyboardForm {
 // The keyboard as designed, before any layout file is loaded: the 47-key arrangement,
 // every key in its zone colour.
 KeyboardForm designKeyboardForm();
+
+// Captions and arrangement from a layout file's table; colours stay as they are.
+void applyLayout(KeyboardForm& form, const KeyCapTable& table);
 
 } // namespace clavora

@@ -1,8 +1,9 @@
 #include "LayoutFile.h"
 
+#include "common/FileAccess.h"
 #include "common/TextFile.h"
 
-#include <QFile>
+#include <QBuffer>
 
 namespace clavora {
 
@@ -29,20 +30,37 @@ QString captionForm(const QString& character)
 
 LayoutFileContents readLayoutFile(const QString& path)
 {
-    LayoutFileContents contents;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Two lines of 48 characters: a few KB hold them in any encoding, whatever follows.
+    const BoundedRead read = readRegularFile(path, 4096);
+    if (!read.found) {
+        LayoutFileContents contents;
         contents.problem = LayoutFileProblem::Unreadable;
         return contents;
     }
+    return readLayoutText(read.bytes);
+}
+
+LayoutFileContents readLayoutText(const QByteArray& bytes)
+{
+    LayoutFileContents contents;
+    QBuffer file;
+    file.setData(bytes);
+    file.open(QIODevice::ReadOnly);
     LineReader reader(file, KeptLineBytes);
-    QString lower, upper;
+    QString lower, upper, altGr;
     const bool complete = reader.next(lower) && reader.next(upper);
     if (!complete)
         contents.problem = LayoutFileProblem::NoSecondLine;
+    else
+        reader.next(altGr);
     const QList<uint> lowerCharacters = lower.toUcs4();
     contents.table.lowerCaptions = captionsOf(lowerCharacters);
     contents.table.upperCaptions = captionsOf(upper.toUcs4());
+    contents.table.altGrCaption = captionsOf(altGr.toUcs4());
+    for (QString& caption : contents.table.altGrCaption) {
+        if (caption == QStringLiteral(" "))
+            caption.clear();
+    }
     contents.table.extraKey = lowerCharacters.size() == CharacterKeyCount;
     return contents;
 }

@@ -10,6 +10,7 @@ constexpr int CharacterKeyCount = 48;
 struct KeyCapTable {
     std::array<QString, CharacterKeyCount> lowerCaptions; // unshifted, in caption form
     std::array<QString, CharacterKeyCount> upperCaptions; // shifted, in caption form
+    std::array<QString, CharacterKeyCount> altGrCaption; // with AltGr, in caption form; empty for none
     bool extraKey = false;                               // the 48-key arrangement
 };
 
@@ -23,6 +24,11 @@ struct LayoutFileContents {
 // A character as a caption shows it: labels take a single "&" as an access-key marker.
 QString captionForm(const QString& character);
 
+// Reads the start of the file; anything but a regular file is unreadable.
+// Lines 1 and 2: the unshifted and shifted characters. An optional line 3: the characters
+// typed with AltGr, a blank for a key that types none.
 LayoutFileContents readLayoutFile(const QString& path);
+// The table that a layout file of these bytes gives.
+LayoutFileContents readLayoutText(const QByteArray& bytes);
 
 } // namespace clavora

@@ -1,10 +1,10 @@
 #include "XdgStartupEntry.h"
 
 #include "common/Captions.h"
+#include "common/FileAccess.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace clavora {
 
@@ -25,43 +25,35 @@ QString XdgStartupEntry::filePath() const
 
 QString XdgStartupEntry::execValue(const QString& program)
 {
+    // Launchers differ: GLib applies the Desktop Entry quoting, Openbox's runner hands the
+    // line to /bin/sh, systemd's generator skips "%" and "\\". Inside double quotes every
+    // one of them reads a path without these characters exactly as it is.
     for (const QChar c : program)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+        if (c.category() == QChar::Other_Control || QStringLiteral("$`\"\\%").contains(c))
             return {};
-    // Inside the quotes of an argument, " ` $ and \ take a backslash.
-    QString quoted;
-    for (const QChar c : program) {
-        if (c == u'"' || c == u'`' || c == u'$' || c == u'\\')
-            quoted += u'\\';
-        quoted += c;
-    }
-    // Field codes start with %, so a literal one is doubled.
-    quoted.replace(u'%', QStringLiteral("%%"));
-    // The Exec key is a string value, in which each backslash is itself escaped.
-    quoted.replace(u'\\', QStringLiteral("\\\\"));
-    return u'"' + quoted + QStringLiteral("\" /q");
+    return u'"' + program + QStringLiteral("\" /q");
 }
 
 QString XdgStartupEntry::read()
 {
-    QFile file(filePath());
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.read(64 * 1024)).trimmed();
+    return QString::fromUtf8(readRegularFile(filePath(), 64 * 1024).bytes).trimmed();
 }
 
-void XdgStartupEntry::write(const QString& program)
+StartupEntry::Written XdgStartupEntry::write(const QString& program)
 {
     const QString exec = execValue(program);
-    if (exec.isEmpty() || !QDir().mkpath(folder_))
-        return;
-    QSaveFile file(filePath());
-    if (!file.open(QIODevice::WriteOnly))
-        return;
+    if (exec.isEmpty()) {
+        remove(); // an entry left from before would start a program the user no longer has there
+        return {Written::Outcome::UnsafePath, {}};
+    }
+    if (!QDir().mkpath(folder_))
+        return {Written::Outcome::Failed, QStringLiteral("the folder could not be created")};
     const QString text = QStringLiteral("[Desktop Entry]\nType=Application\nName=") + QuickExercisesCaption +
                          QStringLiteral("\nExec=") + exec + QStringLiteral("\nTerminal=false\n");
-    file.write(text.toUtf8());
-    file.commit();
+    const SaveResult saved = saveFileSafely(filePath(), text.toUtf8());
+    if (!saved.ok)
+        return {Written::Outcome::Failed, saved.reason};
+    return {};
 }
 
 void XdgStartupEntry::remove()

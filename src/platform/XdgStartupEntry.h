@@ -9,13 +9,14 @@ public:
     // `folder` is the autostart folder; by default $XDG_CONFIG_HOME/autostart.
     explicit XdgStartupEntry(QString folder = defaultFolder());
     QString read() override;
-    void write(const QString& program) override;
+    Written write(const QString& program) override;
     void remove() override;
+    QString location() const override { return filePath(); }
 
     QString filePath() const;
     static QString defaultFolder();
-    // The Exec value that runs exactly `program` with "/q", quoted by the Desktop Entry
-    // rules; empty when no Exec line can name it (a path with a line break).
+    // The Exec value that runs exactly `program` with "/q" under every launcher; empty for a
+    // path holding $ ` " \ % or a control character, which some launcher would misread.
     static QString execValue(const QString& program);
 
 private:

@@ -12,6 +12,7 @@ void Session::start()
     // before the window manager had framed it, and its place could no longer be trusted.
     if (mode_ != StartMode::Game)
         ui_.showWindow(AppWindow::Main);
+    ui_.showLoadNotice(); // before a quick run's clock starts
     switch (mode_) {
     case StartMode::Game:
         gameRequested();

@@ -27,7 +27,9 @@ public:
     // The top-left corner of a window's client area, in twips.
     virtual int windowX(AppWindow window) const = 0;
     virtual int windowY(AppWindow window) const = 0;
-    // Writes the settings file and the start-up entry.
+    // Tells what went wrong reading the settings, if anything did.
+    virtual void showLoadNotice() = 0;
+    // Writes the settings file and the start-up entry, and tells what failed.
     virtual void save() = 0;
     // Ends the program at once.
     virtual void end() = 0;

@@ -73,7 +73,11 @@ struct Reader {
                                                                                : ExerciseType::Random;
     }
     void operator()(QString AppSettings::*f) const { settings.*f = file.readString(section, key, defaults.*f); }
-    void operator()(Rgb AppSettings::*f) const { settings.*f = Rgb(number(defaults.*f)); }
+    // A colour is a 32-bit signed number in the file, as every other integer.
+    void operator()(Rgb AppSettings::*f) const
+    {
+        settings.*f = Rgb(saturateToInt32(double(number(std::int32_t(defaults.*f)))));
+    }
 };
 
 // The text the file holds for one setting.
@@ -90,6 +94,8 @@ struct Writer {
         return settings.*f == ExerciseType::Preset ? QStringLiteral("0") : QStringLiteral("1");
     }
     QString operator()(QString AppSettings::*f) const { return settings.*f; }
+    // One rule for every integer: its signed value, so a colour of -1 stays -1.
+    QString operator()(Rgb AppSettings::*f) const { return QString::number(std::int32_t(settings.*f)); }
 };
 } // namespace
 
@@ -107,8 +113,7 @@ AppSettings loadSettings(const ProfileFile& file, StartupEntry& entry, int scree
     return s;
 }
 
-bool saveSettings(ProfileFile& file, StartupEntry& entry, const AppSettings& s, const QString& exerciseNumberText,
-                  const QString& program)
+void writeSettings(ProfileFile& file, const AppSettings& s, const QString& exerciseNumberText)
 {
     for (const Stored& stored : StoredSettings) {
         const bool exerciseNumber = std::holds_alternative<std::int32_t AppSettings::*>(stored.field) &&
@@ -117,11 +122,52 @@ bool saveSettings(ProfileFile& file, StartupEntry& entry, const AppSettings& s, 
         const QString value = exerciseNumber ? exerciseNumberText : std::visit(Writer{s}, stored.field);
         file.write(QLatin1String(stored.section), QLatin1String(stored.key), value);
     }
+}
+
+SettingsSaved saveSettings(ProfileFile& file, StartupEntry& entry, const AppSettings& s,
+                           const QString& exerciseNumberText, const QString& program)
+{
+    SettingsSaved saved;
+    writeSettings(file, s, exerciseNumberText);
+    // A file too large to read was left alone on purpose, and the user was told at start.
+    saved.file = file.tooLarge() ? SaveResult{true, {}} : file.save();
     if (s.quickExercisesAtStartUp)
-        entry.write(program);
+        saved.entry = entry.write(program);
     else
         entry.remove();
-    return file.save();
+    return saved;
+}
+
+QList<Notice> saveNotices(const SettingsSaved& saved, const ProfileFile& file, const StartupEntry& entry,
+                          const QString& program)
+{
+    using Outcome = StartupEntry::Written::Outcome;
+    QList<Notice> notices;
+    QStringList failures;
+    if (!saved.file.ok)
+        failures.append(QStringLiteral("The settings could not be saved to \"%1\": %2.").arg(file.path(), saved.file.reason));
+    if (saved.entry.outcome == Outcome::Failed)
+        failures.append(QStringLiteral("The quick-exercise start-up entry could not be saved to \"%1\": %2.")
+                            .arg(entry.location(), saved.entry.reason));
+    if (!failures.isEmpty())
+        notices.append({QStringLiteral("Save Error"), failures.join(u'\n')});
+    if (saved.entry.outcome == Outcome::UnsafePath)
+        notices.append({QStringLiteral("Quick Exercises at Log-in"),
+                        QStringLiteral("Quick exercises at log-in need the program in a folder whose path holds none "
+                                       "of the characters $ ` \" \\ % and no control characters.\n\nThe program is "
+                                       "\"%1\", so no start-up entry was made.")
+                            .arg(program)});
+    return notices;
+}
+
+std::optional<Notice> loadNotice(const ProfileFile& file)
+{
+    if (!file.tooLarge())
+        return std::nullopt;
+    return Notice{QStringLiteral("Settings Not Read"),
+                  QStringLiteral("\"%1\" is larger than 4 MB, so it was not read and will be left as it is. "
+                                 "The program starts with its default settings.")
+                      .arg(file.path())};
 }
 
 } // namespace clavora

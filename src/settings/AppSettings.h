@@ -1,13 +1,16 @@
 #pragma once
+#include "StartupEntry.h"
 #include "common/Colour.h"
+#include "common/FileAccess.h"
 
+#include <QList>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace clavora {
 
 class ProfileFile;
-class StartupEntry;
 
 enum class ExerciseType { Preset, Random };
 
@@ -44,15 +47,38 @@ struct AppSettings {
     std::int16_t gameStartLevel = 1;
     QString layoutFile = DefaultExerciseSet;
     std::int16_t showLayout = 1;
+
+    bool operator==(const AppSettings&) const = default;
 };
 
 // Reads every field from the file (defaults for what is missing) and the start-up entry.
 AppSettings loadSettings(const ProfileFile& file, StartupEntry& entry, int screenWidthTwips);
 
-// Writes every field in the file's order; `exerciseNumberText` is the number box's text as shown.
-// Also writes or removes the start-up entry for `program`. Returns false when the file
-// could not be written.
-bool saveSettings(ProfileFile& file, StartupEntry& entry, const AppSettings& settings,
-                  const QString& exerciseNumberText, const QString& program);
+// Puts every field into the file in the file's order, without saving it;
+// `exerciseNumberText` is the number box's text as shown. Every integer field, colours
+// included, is written as a signed decimal of its width.
+void writeSettings(ProfileFile& file, const AppSettings& settings, const QString& exerciseNumberText);
+
+// What a save at the close came to, and what the user must be told about it.
+struct SettingsSaved {
+    SaveResult file;
+    StartupEntry::Written entry;
+};
+struct Notice {
+    QString title;
+    QString text;
+};
+
+// Writes the settings and saves the file (not a file too large to have been read), and
+// writes or removes the start-up entry for `program`.
+SettingsSaved saveSettings(ProfileFile& file, StartupEntry& entry, const AppSettings& settings,
+                           const QString& exerciseNumberText, const QString& program);
+
+// The boxes to show after a save: "Save Error" for what failed, and the reason no start-up
+// entry was made for a program in a folder that a launcher would misread.
+QList<Notice> saveNotices(const SettingsSaved& saved, const ProfileFile& file, const StartupEntry& entry,
+                          const QString& program);
+// The box to show at start when the settings file was too large to be read; none otherwise.
+std::optional<Notice> loadNotice(const ProfileFile& file);
 
 } // namespace clavora

@@ -1,10 +1,7 @@
 #include "ProfileFile.h"
 
+#include "common/Numbers.h"
 #include "common/TextFile.h"
-
-#include <QFile>
-#include <QRegularExpression>
-#include <QSaveFile>
 
 namespace clavora {
 
@@ -24,20 +21,56 @@ bool splitKey(const QString& line, QString& key, QString& value)
     if (eq < 0 || line.trimmed().startsWith(u';'))
         return false;
     key = line.left(eq).trimmed();
-    value = line.mid(eq + 1).trimmed();
+    value = line.mid(eq + 1);
     return true;
+}
+
+// What reading makes of a value as it stands after the "=": blanks around it dropped, then
+// one layer of matching quotes.
+QString unquoted(const QString& raw)
+{
+    QString value = raw.trimmed();
+    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front())
+        value = value.mid(1, value.size() - 2);
+    return value;
+}
+
+// A text as it is kept and written: nothing from a NUL on, and no line breaks, which would
+// start lines of their own.
+QString storable(const QString& value)
+{
+    const qsizetype nul = value.indexOf(QChar(u'\0'));
+    QString clean = nul < 0 ? value : value.left(nul);
+    return clean.replace(u'\r', u' ').replace(u'\n', u' ');
 }
 } // namespace
 
 ProfileFile::ProfileFile(QString path) : path_(std::move(path))
 {
-    QFile file(path_);
-    if (file.open(QIODevice::ReadOnly)) {
-        // A settings file is small; a larger one is read no further than this.
-        static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
-        lines_ = decodeText(file.read(4 * 1024 * 1024)).split(lineEnd);
-        if (!lines_.isEmpty() && lines_.last().isEmpty())
-            lines_.removeLast();
+    const BoundedRead read = readRegularFile(path_, MaxBytes);
+    tooLarge_ = read.tooLarge;
+    if (!tooLarge_)
+        parse(read.bytes);
+}
+
+ProfileFile::ProfileFile(QString path, const QByteArray& bytes) : path_(std::move(path))
+{
+    parse(bytes);
+}
+
+void ProfileFile::parse(const QByteArray& bytes)
+{
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = start;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        qsizetype next = end;
+        if (next < bytes.size())
+            next += bytes[next] == '\r' && next + 1 < bytes.size() && bytes[next + 1] == '\n' ? 2 : 1;
+        const QByteArray line = bytes.mid(start, end - start);
+        lines_.append({decodeText(line), line, bytes.mid(end, next - end)});
+        start = next;
     }
 }
 
@@ -46,7 +79,8 @@ ProfileFile::Found ProfileFile::find(const QString& section, const QString& key)
     Found found;
     bool inside = false;
     for (qsizetype i = 0; i < lines_.size(); ++i) {
-        const QString name = sectionName(lines_[i]);
+        const QString& line = lines_[i].text;
+        const QString name = sectionName(line);
         if (!name.isNull()) {
             if (inside)
                 break;
@@ -57,10 +91,10 @@ ProfileFile::Found ProfileFile::find(const QString& section, const QString& key)
         }
         if (!inside)
             continue;
-        if (!lines_[i].trimmed().isEmpty())
+        if (!line.trimmed().isEmpty())
             found.lastLine = i;
         QString k, v;
-        if (found.keyLine < 0 && splitKey(lines_[i], k, v) && k.compare(key, Qt::CaseInsensitive) == 0)
+        if (found.keyLine < 0 && splitKey(line, k, v) && k.compare(key, Qt::CaseInsensitive) == 0)
             found.keyLine = i;
     }
     return found;
@@ -71,64 +105,77 @@ bool ProfileFile::value(const QString& section, const QString& key, QString& out
     const Found found = find(section, key);
     if (found.keyLine < 0)
         return false;
-    QString k;
-    splitKey(lines_[found.keyLine], k, out);
-    if (out.size() >= 2 && (out.front() == u'"' || out.front() == u'\'') && out.back() == out.front())
-        out = out.mid(1, out.size() - 2);
+    QString k, raw;
+    splitKey(lines_[found.keyLine].text, k, raw);
+    out = unquoted(raw);
     return true;
 }
 
 qint64 ProfileFile::readInt(const QString& section, const QString& key, qint64 fallback) const
 {
     QString text;
-    if (!value(section, key, text))
-        return fallback;
-    // An optional sign and the decimal digits at the start; anything after them is ignored.
-    qsizetype i = 0;
-    const bool negative = i < text.size() && text[i] == u'-';
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
-        ++i;
-    qint64 number = 0;
-    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i)
-        number = std::min<qint64>(number * 10 + (text[i].unicode() - u'0'), qint64(1) << 40);
-    return negative ? -number : number;
+    return value(section, key, text) ? leadingInteger(text) : fallback;
 }
 
 QString ProfileFile::readString(const QString& section, const QString& key, const QString& fallback) const
 {
     QString text;
     if (!value(section, key, text))
-        return fallback.left(MaxText);
-    return text.left(MaxText);
+        text = fallback;
+    text = storable(text);
+    if (text.size() > MaxText)
+        text.truncate(text[MaxText - 1].isHighSurrogate() ? MaxText - 1 : MaxText); // never half a character
+    return text;
+}
+
+void ProfileFile::insert(qsizetype at, const QString& text)
+{
+    // New lines end as the file's lines do; a last line without its end gets one first.
+    QByteArray end = "\n";
+    for (const Line& line : lines_)
+        if (!line.end.isEmpty()) {
+            end = line.end;
+            break;
+        }
+    if (at > 0 && lines_[at - 1].end.isEmpty())
+        lines_[at - 1].end = end;
+    lines_.insert(at, {text, text.toUtf8(), end});
 }
 
 void ProfileFile::write(const QString& section, const QString& key, const QString& value)
 {
-    // A line break in a value would start a line of its own in the file.
-    QString clean = value;
-    clean.replace(u'\r', u' ').replace(u'\n', u' ');
-    const QString line = key + u'=' + clean;
+    QString text = storable(value);
+    if (unquoted(text) != text)
+        text = u'"' + text + u'"';
+    const QString line = key + u'=' + text;
     const Found found = find(section, key);
-    if (found.keyLine >= 0)
-        lines_[found.keyLine] = line;
-    else if (found.sectionLine >= 0)
-        lines_.insert(found.lastLine + 1, line);
-    else {
-        lines_.append(u'[' + section + u']');
-        lines_.append(line);
+    if (found.keyLine >= 0) {
+        Line& old = lines_[found.keyLine];
+        if (old.text != line) {
+            old.text = line;
+            old.bytes = line.toUtf8();
+        }
+    } else if (found.sectionLine >= 0) {
+        insert(found.lastLine + 1, line);
+    } else {
+        insert(lines_.size(), u'[' + section + u']');
+        insert(lines_.size(), line);
     }
 }
 
-bool ProfileFile::save() const
+QByteArray ProfileFile::bytes() const
 {
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     QByteArray bytes;
-    for (const QString& line : lines_)
-        bytes += line.toUtf8() + '\n';
-    file.write(bytes);
-    return file.commit();
+    for (const Line& line : lines_)
+        bytes += line.bytes + line.end;
+    return bytes;
+}
+
+SaveResult ProfileFile::save() const
+{
+    if (tooLarge_)
+        return {false, QStringLiteral("the file is larger than 4 MB")};
+    return saveFileSafely(path_, bytes());
 }
 
 } // namespace clavora

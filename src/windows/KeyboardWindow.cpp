@@ -2,6 +2,7 @@
 
 #include "FormWriting.h"
 #include "Geometry.h"
+#include "KeyboardPainter.h"
 
 #include <QCloseEvent>
 #include <QMessageBox>
@@ -9,31 +10,6 @@
 #include <QTimer>
 
 namespace clavora {
-
-namespace {
-QRect pixels(const TwipsBox& b)
-{
-    return twipsRect(b.left, b.top, b.width, b.height);
-}
-
-void paintShape(QPainter& p, const KeyShape& s)
-{
-    if (!s.visible)
-        return;
-    p.setPen(toQColor(s.border));
-    p.setBrush(toQColor(s.fill));
-    p.drawRect(pixels(s.box).adjusted(0, 0, -1, -1)); // the border lies inside the key
-}
-
-void paintCaption(QPainter& p, const KeyCaption& c)
-{
-    if (!c.visible || c.text.isEmpty())
-        return;
-    p.setPen(toQColor(c.colour));
-    // Like a label's caption, "&&" shows as one "&".
-    p.drawText(pixels(c.box), Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic, c.text);
-}
-} // namespace
 
 KeyboardWindow::KeyboardWindow(const AppSettings& settings, ProgramPaths paths, const KeyState& keys)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -89,15 +65,7 @@ void KeyboardWindow::showNotice(const QString& text)
 void KeyboardWindow::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.fillRect(rect(), toQColor(painted_.backColour));
-    for (const KeyShape& s : painted_.keys)
-        paintShape(p, s);
-    for (const KeyShape& s : painted_.namedShapes)
-        paintShape(p, s);
-    for (const KeyCaption& c : painted_.labels)
-        paintCaption(p, c);
-    for (const KeyCaption& c : painted_.namedLabels)
-        paintCaption(p, c);
+    paintKeyboard(p, painted_);
 }
 
 void KeyboardWindow::closeEvent(QCloseEvent* event)

@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTimer>
@@ -130,7 +131,11 @@ void MainWindow::stopAndEmit(void (MainWindow::*signal)())
 void MainWindow::load()
 {
     forwardTo(this, control_, &ExerciseControl::load)();
-    move(twipsToPixels(settings_.windowX), twipsToPixels(settings_.windowY));
+    // A saved position that lies off the screen (another monitor, a hand-edited file) is
+    // brought back onto it.
+    const QRect available = screen()->availableGeometry();
+    move(keepOnScreen(twipsToPixels(settings_.windowX), width(), available.x(), available.width()),
+         keepOnScreen(twipsToPixels(settings_.windowY), height(), available.y(), available.height()));
 }
 
 void MainWindow::startQuickRun()

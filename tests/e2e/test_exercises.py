@@ -57,6 +57,8 @@ class ExerciseWindow(harness.ProgramTest):
         log_path = os.path.join(self.root, "session.log")
         self.save_log(log_path)
         self.assertTrue(os.path.isdir(os.path.join(self.folder, "Logs")))
+        # A portable program writes nothing outside its folder: not even the dialog's history.
+        self.assertFalse(os.path.exists(os.path.join(self.home, ".config", "QtProject.conf")))
         with open(log_path, encoding="utf-8", newline="") as f:
             lines = f.read().split("\r\n")
         self.assertEqual(len(lines), 3, lines)

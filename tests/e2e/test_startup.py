@@ -83,25 +83,40 @@ class StartUp(harness.ProgramTest):
         self.close_main(main)
         self.assertEqual((self.setting("Display", "WinX"), self.setting("Display", "WinY")), ("3000", "3000"))
 
-    def test_autostart_entry_starts_the_program_from_a_hostile_folder(self):
-        folder = os.path.join(self.root, "my $progs `echo x` 100% \"q\" back\\slash")
+    def autostart_entry(self):
+        return os.path.join(self.home, ".config", "autostart", "clavora-quick-exercises.desktop")
+
+    def install_with_old_entry(self, folder):
+        """The program in this folder, with an entry present: the setting loads as on."""
         self.install(folder)
         with open(os.path.join(folder, "Clavora.ini"), "w") as f:
             f.write(NO_KEYBOARD)
-        autostart = os.path.join(self.home, ".config", "autostart")
-        os.makedirs(autostart)
-        entry = os.path.join(autostart, "clavora-quick-exercises.desktop")
-        with open(entry, "w") as f:
-            f.write("[Desktop Entry]\nExec=old\n")  # present: the setting loads as on
-        program = os.path.join(folder, "clavora")
+        os.makedirs(os.path.dirname(self.autostart_entry()))
+        with open(self.autostart_entry(), "w") as f:
+            f.write("[Desktop Entry]\nExec=old\n")
+        return os.path.join(folder, "clavora")
+
+    def test_autostart_entry_starts_the_program_from_a_folder_of_shell_words(self):
+        program = self.install_with_old_entry(os.path.join(self.root, "my prog's (x) a;b&c|d *?~#!"))
         self.close_main(self.open_main(program=program))
 
-        with open(entry, encoding="utf-8") as f:
+        with open(self.autostart_entry(), encoding="utf-8") as f:
             exec_line = next(line[5:] for line in f.read().splitlines() if line.startswith("Exec="))
         args = exec_arguments(exec_line)
         self.assertEqual(args, [program, "/q"])
         self.start(*args[1:], program=args[0])
         self.wait_window(QUICK)
+
+    def test_a_folder_a_launcher_would_misread_gets_no_entry_and_one_notice(self):
+        program = self.install_with_old_entry(os.path.join(self.root, "subst$(touch X) `echo x` 100% back\\slash"))
+        window = self.open_main(program=program)
+        self.close_window(window)
+        self.confirm_box("Quick Exercises at Log-in")
+        self.assertEqual(self.wait_exit(), 0)
+        self.assertFalse(os.path.exists(self.autostart_entry()))
+        # The setting now loads as off: the next close says nothing more.
+        self.close_main(self.open_main(program=program))
+        self.assertFalse(os.path.exists(self.autostart_entry()))
 
 
 if __name__ == "__main__":

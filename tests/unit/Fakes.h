@@ -87,12 +87,16 @@ public:
     QString text;
     QString writtenFor;
     int removes = 0;
+    Written answer; // what the next write reports
     QString read() override { return text; }
-    void write(const QString& program) override
+    Written write(const QString& program) override
     {
         writtenFor = program;
-        text = program + QStringLiteral(" /q");
+        if (answer.outcome == Written::Outcome::Written)
+            text = program + QStringLiteral(" /q");
+        return answer;
     }
+    QString location() const override { return QStringLiteral("/home/u/.config/autostart/q.desktop"); }
     void remove() override
     {
         ++removes;

@@ -2,6 +2,7 @@
 #include "common/FileNames.h"
 #include "common/Numbers.h"
 #include "common/ProgramPaths.h"
+#include "common/Twips.h"
 #include "common/TextFile.h"
 
 #include <QBuffer>
@@ -106,6 +107,26 @@ TEST(LineReader, KeepsOnlyTheStartOfAHugeLineAndNeverSplitsACharacter)
     EXPECT_EQ(readAll("ab\xC3\xA9z", 3), QStringList{"ab"});
 }
 
+TEST(LineReader, SkipsAndTakesTheStartOfALineByTheSameLineEnds)
+{
+    // Every line end, and a CR LF split across the reader's 256 KB chunks.
+    QByteArray bytes = "one\rtwo\nthree\r\n" + QByteArray(256 * 1024 - 16, 'x') + "\r\nfive\r\n";
+    ASSERT_EQ(bytes.indexOf("\r\nfive"), 256 * 1024 - 1);
+    const QStringList all = readAll(bytes);
+    for (int wanted = 0; wanted < all.size(); ++wanted) {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        LineReader reader(buffer, 160);
+        for (int i = 0; i < wanted; ++i)
+            ASSERT_TRUE(reader.skip());
+        QString start;
+        ASSERT_TRUE(reader.nextStart(start));
+        EXPECT_EQ(start, all[wanted].left(160)) << wanted;
+        EXPECT_FALSE(reader.next(start)); // the reading ends with the line asked for
+    }
+}
+
 TEST(DecodeText, Utf8WhenValidElseWindows1252)
 {
     EXPECT_EQ(decodeText("\xC2\xA3 5"), QString::fromUtf8("£ 5"));
@@ -149,4 +170,20 @@ TEST(FolderProblemForSaving, OnlyAFolderThatExistsAndCanBeWritten)
     if (!privileged)
         EXPECT_TRUE(folderProblemForSaving(folder.path("")).contains("cannot save"));
     QFile::setPermissions(folder.path(""), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST(Twips, ExtremePositionsNeitherOverflowNorLeaveTheScreen)
+{
+    EXPECT_EQ(twipsToPixels(2147483647), 143165576);
+    EXPECT_EQ(twipsToPixels(-2147483647 - 1), -143165577);
+    EXPECT_EQ(twipsToPixels(-22), -1);
+    EXPECT_EQ(pixelsToTwips(200000000), 2147483647);
+    struct Case {
+        int edge, size, screenStart, screenSize, expected;
+    };
+    for (const Case& c : {Case{100, 50, 0, 1000, 100}, Case{143165577, 50, 0, 1000, 950},
+                          Case{-143165577, 50, 0, 1000, 0}, Case{10, 50, 200, 1000, 200},
+                          Case{500, 2000, 0, 1000, 0}}) {
+        EXPECT_EQ(keepOnScreen(c.edge, c.size, c.screenStart, c.screenSize), c.expected) << c.edge;
+    }
 }

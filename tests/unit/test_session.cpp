@@ -74,6 +74,7 @@ public:
         log << QString("save %1 %2 %3").arg(s.windowX).arg(s.windowY).arg(s.showLayout);
     }
     void end() override { log << "end"; }
+    void showLoadNotice() override {} // shown whenever there is one: not a rule of the session
 
     // The user closes the keyboard window with its close box.
     void keyboardClosedByUser()

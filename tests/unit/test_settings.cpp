@@ -48,7 +48,7 @@ TEST_F(SettingsFixture, MissingFileGivesEveryDefault)
     EXPECT_EQ(s.showLayout, 1);
 }
 
-TEST_F(SettingsFixture, ValuesAreReadWithProfileFileRules)
+TEST_F(SettingsFixture, ValuesAreReadAsTheClassicProfileReaderReadsThem)
 {
     struct Case {
         QByteArray text;
@@ -94,7 +94,7 @@ TEST_F(SettingsFixture, SaveKeepsUnknownLinesAndReplacesKeysInPlace)
     ProfileFile file(ini());
     AppSettings s = loadSettings(file, entry, 20000);
     s.customKeys = "line\nbreak";
-    ASSERT_TRUE(saveSettings(file, entry, s, "12", "/opt/clavora"));
+    ASSERT_TRUE(saveSettings(file, entry, s, "12", "/opt/clavora").file.ok);
     const QString text = QString::fromUtf8(folder.read("Clavora.ini"));
     const QStringList lines = text.split('\n');
     EXPECT_EQ(lines[0], "; my notes");
@@ -113,7 +113,7 @@ TEST_F(SettingsFixture, FirstSaveWritesAllKeysInOrderAndRoundTrips)
     AppSettings s = loadSettings(file, entry, 20000);
     s.quickExercisesAtStartUp = true;
     s.windowColour = 0x123456;
-    ASSERT_TRUE(saveSettings(file, entry, s, "1", "/opt/clavora"));
+    ASSERT_TRUE(saveSettings(file, entry, s, "1", "/opt/clavora").file.ok);
     EXPECT_EQ(entry.writtenFor, "/opt/clavora");
     const QString text = QString::fromUtf8(folder.read("Clavora.ini"));
     QStringList keys;
@@ -133,6 +133,99 @@ TEST_F(SettingsFixture, FailedSaveLeavesTheOldFileWhole)
     folder.write("Clavora.ini", "[Exercises]\nExNum=4\n");
     ProfileFile file(folder.path("missing-folder/Clavora.ini"));
     AppSettings s = loadSettings(file, entry, 20000);
-    EXPECT_FALSE(saveSettings(file, entry, s, "1", "/x"));
+    const SettingsSaved saved = saveSettings(file, entry, s, "1", "/x");
+    EXPECT_FALSE(saved.file.ok);
     EXPECT_EQ(folder.read("Clavora.ini"), "[Exercises]\nExNum=4\n");
+    const QList<Notice> notices = saveNotices(saved, file, entry, "/x");
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_EQ(notices[0].title, "Save Error");
+    EXPECT_TRUE(notices[0].text.contains(file.path() + "\": No such file or directory.")) << notices[0].text.toStdString();
+}
+
+TEST_F(SettingsFixture, ValuesKeepTheirShapeAcrossRuns)
+{
+    struct Case {
+        QByteArray line;    // as found in the file
+        QString loaded;     // what every later run loads
+    };
+    const Case cases[] = {
+        {"CustomKeys=\"'a b'\"", "'a b'"},
+        {"CustomKeys='\"x\"'", "\"x\""},
+        {"CustomKeys=\"  padded  \"", "  padded  "},
+        {"CustomKeys=\"\"\"", "\""},
+        {"CustomKeys=a\0b", "a"},
+        {"CustomKeys= plain ", "plain"},
+        {"CustomKeys=\"", "\""},
+    };
+    for (const Case& c : cases) {
+        folder.write("Clavora.ini", "[RndEx]\n" + c.line + "\n");
+        for (int run = 0; run < 3; ++run) {
+            ProfileFile file(ini());
+            const AppSettings s = loadSettings(file, entry, 20000);
+            EXPECT_EQ(s.customKeys, c.loaded) << c.line.toStdString() << " run " << run;
+            ASSERT_TRUE(saveSettings(file, entry, s, "1", "/x").file.ok);
+        }
+    }
+}
+
+TEST_F(SettingsFixture, EveryIntegerIsWrittenAsItsSignedValue)
+{
+    ProfileFile file(ini());
+    file.write("Display", "WinColour", "-1");
+    file.write("Display", "TextColour", "-2147483633");
+    AppSettings s = loadSettings(file, entry, 20000);
+    EXPECT_EQ(s.windowColour, 0xFFFFFFFFu);
+    writeSettings(file, s, "1");
+    EXPECT_EQ(file.readString("Display", "WinColour", ""), "-1");
+    EXPECT_EQ(file.readString("Display", "TextColour", ""), "-2147483633");
+}
+
+TEST_F(SettingsFixture, EachLineKeepsItsOwnEncodingAndUnchangedLinesTheirBytes)
+{
+    const QByteArray latin1Comment = "; caf\xE9 notes\r\n";
+    const QByteArray utf8Preset = "PresetFile=\xC3\x9C" "bung \xE2\x80\x93 \xC3\x9F\r\n";
+    folder.write("Clavora.ini", latin1Comment + "[Exercises]\r\n" + utf8Preset + "ExNum=3\r\n");
+    ProfileFile file(ini());
+    const AppSettings s = loadSettings(file, entry, 20000);
+    EXPECT_EQ(s.presetFile, QString::fromUtf8("Übung – ß"));
+    ASSERT_TRUE(saveSettings(file, entry, s, "4", "/x").file.ok);
+    const QByteArray saved = folder.read("Clavora.ini");
+    EXPECT_TRUE(saved.startsWith(latin1Comment + "[Exercises]\r\n" + utf8Preset + "ExNum=4\r\nExType=0\r\n"))
+        << saved.toStdString();
+}
+
+TEST_F(SettingsFixture, AFileOverTheLimitIsNeitherReadNorSavedOver)
+{
+    QByteArray big = "[Exercises]\nExNum=7\n";
+    big += "[Mine]\n" + QByteArray(ProfileFile::MaxBytes, ';') + "\n";
+    folder.write("Clavora.ini", big);
+    ProfileFile file(ini());
+    const AppSettings s = loadSettings(file, entry, 20000);
+    EXPECT_EQ(s.exerciseNumber, 1);
+    const auto notice = loadNotice(file);
+    ASSERT_TRUE(notice);
+    EXPECT_TRUE(notice->text.contains(ini()));
+    const SettingsSaved saved = saveSettings(file, entry, s, "1", "/x");
+    EXPECT_TRUE(saveNotices(saved, file, entry, "/x").isEmpty()); // told once, at start
+    EXPECT_EQ(folder.read("Clavora.ini"), big);
+    EXPECT_FALSE(loadNotice(ProfileFile(ini(), "[Exercises]\n")));
+}
+
+TEST_F(SettingsFixture, AProgramPathNoLauncherCanReadGetsNoEntryAndOneNotice)
+{
+    using Outcome = StartupEntry::Written::Outcome;
+    ProfileFile file(ini());
+    AppSettings s = loadSettings(file, entry, 20000);
+    s.quickExercisesAtStartUp = true;
+    entry.answer = {Outcome::UnsafePath, {}};
+    QList<Notice> notices = saveNotices(saveSettings(file, entry, s, "1", "/a$b/clavora"), file, entry, "/a$b/clavora");
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_EQ(notices[0].title, "Quick Exercises at Log-in");
+    EXPECT_TRUE(notices[0].text.contains("\"/a$b/clavora\"")) << notices[0].text.toStdString();
+
+    entry.answer = {Outcome::Failed, "No space left on device"};
+    notices = saveNotices(saveSettings(file, entry, s, "1", "/opt/clavora"), file, entry, "/opt/clavora");
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_EQ(notices[0].title, "Save Error");
+    EXPECT_TRUE(notices[0].text.contains(entry.location() + "\": No space left on device."));
 }

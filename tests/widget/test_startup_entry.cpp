@@ -1,6 +1,9 @@
 #include "platform/XdgStartupEntry.h"
 
+#include <QDir>
 #include <QProcess>
+#include <QStandardPaths>
+#include <sys/stat.h>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -53,27 +56,51 @@ static QStringList execArguments(const QString& value)
     return args;
 }
 
+// The program a launcher should start: a script that writes down its own path and arguments.
+static QString makeRecorder(const QString& folder, const QString& output)
+{
+    QDir().mkpath(folder);
+    const QString path = folder + "/clavora";
+    QFile script(path);
+    script.open(QIODevice::WriteOnly);
+    script.write("#!/bin/sh\nprintf '%s\\n' \"$0\" \"$@\" > '" + output.toUtf8() + "'\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
+static QStringList recorded(const QString& output)
+{
+    QFile file(output);
+    for (int i = 0; i < 100 && !file.exists(); ++i)
+        QTest::qWait(50);
+    QTest::qWait(50); // the script may still be writing
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+    lines.removeLast();
+    QFile::remove(output);
+    return lines;
+}
+
 class StartupEntryTest : public QObject {
     Q_OBJECT
 private slots:
-    void hostilePathsStartExactlyThisProgram_data()
+    void hostileButReadablePathsStartExactlyThisProgram_data()
     {
         QTest::addColumn<QString>("program");
         QTest::newRow("blanks") << "/opt/my programs/clavora";
-        QTest::newRow("quotes") << "/opt/it's \"here\"/clavora";
-        QTest::newRow("backslash") << "/opt/back\\slash/clavora";
-        QTest::newRow("dollar") << "/opt/$HOME/clavora";
-        QTest::newRow("percent") << "/opt/100%u/clavora";
-        QTest::newRow("backquote") << "/opt/`rm -rf ~`/clavora";
-        QTest::newRow("semicolon") << "/opt/a;b|c&d/clavora";
+        QTest::newRow("single quotes") << "/opt/it's 'here'/clavora";
+        QTest::newRow("shell words") << "/opt/a;b|c&d (e) <f> *?[g] ~ #h !i/clavora";
+        QTest::newRow("accents") << QString::fromUtf8("/opt/Übung ß/clavora");
     }
-    void hostilePathsStartExactlyThisProgram()
+    void hostileButReadablePathsStartExactlyThisProgram()
     {
         QFETCH(QString, program);
         QTemporaryDir dir;
         XdgStartupEntry entry(dir.filePath("autostart"));
         QVERIFY(entry.read().isEmpty());
-        entry.write(program);
+        QCOMPARE(int(entry.write(program).outcome), int(StartupEntry::Written::Outcome::Written));
         QFile file(entry.filePath());
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
@@ -89,18 +116,101 @@ private slots:
         entry.remove(); // removing an absent entry is harmless
     }
 
-    void lineBreakInPathWritesNothing()
+    void pathsALauncherWouldMisreadGetNoEntryAndLoseTheOldOne_data()
     {
+        QTest::addColumn<QString>("program");
+        QTest::newRow("dollar") << "/opt/$HOME/clavora";
+        QTest::newRow("command") << "/opt/subst$(touch X)/clavora";
+        QTest::newRow("backquote") << "/opt/`rm -rf ~`/clavora";
+        QTest::newRow("double quote") << "/opt/\"q\"/clavora";
+        QTest::newRow("backslash") << "/opt/back\\slash/clavora";
+        QTest::newRow("percent") << "/opt/100%u/clavora";
+        QTest::newRow("line break") << "/opt/two\nlines/clavora";
+        QTest::newRow("tab") << "/opt/a\tb/clavora";
+        QTest::newRow("C1 control") << QString("/opt/a") + QChar(0x85) + "b/clavora";
+    }
+    void pathsALauncherWouldMisreadGetNoEntryAndLoseTheOldOne()
+    {
+        QFETCH(QString, program);
         QTemporaryDir dir;
         XdgStartupEntry entry(dir.filePath("autostart"));
-        entry.write("/opt/two\nlines/clavora");
+        QCOMPARE(int(entry.write("/opt/clavora").outcome), int(StartupEntry::Written::Outcome::Written));
+        QCOMPARE(int(entry.write(program).outcome), int(StartupEntry::Written::Outcome::UnsafePath));
+        QVERIFY(!QFile::exists(entry.filePath()));
+    }
+
+    // GLib's launcher, Openbox's runner (through /bin/sh) and systemd's generator each start
+    // exactly the program, with "/q".
+    void everyLauncherStartsExactlyTheProgram_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("plain") << "plain";
+        QTest::newRow("shell words") << "my prog's (x) a;b&c|d *?~#!";
+    }
+    void everyLauncherStartsExactlyTheProgram()
+    {
+        QFETCH(QString, folder);
+        QTemporaryDir dir;
+        const QString output = dir.filePath("arguments");
+        const QString program = makeRecorder(dir.filePath(folder), output);
+        XdgStartupEntry entry(dir.filePath("config/autostart"));
+        QCOMPARE(int(entry.write(program).outcome), int(StartupEntry::Written::Outcome::Written));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+        environment.insert("XDG_CONFIG_DIRS", dir.filePath("no-system-entries"));
+        const auto run = [&](const QString& tool, const QStringList& arguments) {
+            QProcess process;
+            process.setProcessEnvironment(environment);
+            process.start(tool, arguments);
+            QVERIFY2(process.waitForFinished(20000), qPrintable(tool));
+        };
+        int launchers = 0;
+
+        if (!QStandardPaths::findExecutable("gio").isEmpty()) {
+            ++launchers;
+            run("gio", {"launch", entry.filePath()});
+            QCOMPARE(recorded(output), (QStringList{program, "/q"}));
+        }
+        const QString openbox = "/usr/lib/x86_64-linux-gnu/openbox-xdg-autostart";
+        if (QFile::exists(openbox) && QProcess::execute("/usr/bin/python3", {"-c", "import xdg.DesktopEntry"}) == 0) {
+            ++launchers;
+            run(openbox, {});
+            QCOMPARE(recorded(output), (QStringList{program, "/q"}));
+        }
+        const QString generator = "/usr/lib/systemd/user-generators/systemd-xdg-autostart-generator";
+        if (QFile::exists(generator)) {
+            ++launchers;
+            const QString units = dir.filePath("units");
+            QDir().mkpath(units);
+            run(generator, {units, units, units});
+            QFile unit(units + "/app-clavora\\x2dquick\\x2dexercises@autostart.service");
+            QVERIFY(unit.open(QIODevice::ReadOnly));
+            QString start;
+            for (const QString& line : QString::fromUtf8(unit.readAll()).split('\n'))
+                if (line.startsWith("ExecStart=:"))
+                    start = line.mid(11);
+            // systemd splits the line by the same quotes; the path holds no escapes to undo.
+            QCOMPARE(execArguments(start), (QStringList{program, "/q"}));
+        }
+        if (launchers == 0)
+            QSKIP("none of gio, openbox-xdg-autostart (python3-xdg) or systemd's generator is installed");
+    }
+
+    void unwritableFolderIsReported()
+    {
+        XdgStartupEntry entry("/proc/no-such-place/autostart");
+        const StartupEntry::Written written = entry.write("/opt/clavora");
+        QCOMPARE(int(written.outcome), int(StartupEntry::Written::Outcome::Failed));
+        QVERIFY(!written.reason.isEmpty());
         QVERIFY(entry.read().isEmpty());
     }
 
-    void unwritableFolderIsSilent()
+    void aFifoInPlaceOfTheEntryReadsAsNone()
     {
-        XdgStartupEntry entry("/proc/no-such-place/autostart");
-        entry.write("/opt/clavora");
+        QTemporaryDir dir;
+        XdgStartupEntry entry(dir.filePath("autostart"));
+        QDir().mkpath(dir.filePath("autostart"));
+        QCOMPARE(::mkfifo(QFile::encodeName(entry.filePath()).constData(), 0600), 0);
         QVERIFY(entry.read().isEmpty());
     }
 };

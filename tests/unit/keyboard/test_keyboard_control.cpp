@@ -226,3 +226,33 @@ TEST_F(Keyboard, AnUnreadableOrShortLayoutIsReportedOncePerLoad)
     }
     EXPECT_EQ(ui.notices.size(), 4);
 }
+
+TEST_F(Keyboard, AltGrCaptionsTakeTheKeysBottomRightAndLightWithTheKey)
+{
+    // q: "@" with AltGr; 2: "²"; w: none.
+    load(Us47 + "\r\n" + UsShift47 + "\r\n" + "  \xC2\xB2" + QByteArray(10, ' ') + "@\r\n");
+    const struct {
+        int key;
+        QString altGr;
+        TwipsBox altGrBox, lowerBox, upperBox;
+    } cases[] = {
+        {13, "@", {960 + 270, 660 + 270, 285, 255}, {960, 930, 270, 255}, {960, 840, 270, 255}}, // a letter: capital alone
+        {2, "\xC2\xB2", {1260 + 270, 60 + 270, 285, 255}, {1260, 330, 270, 255}, {1260, 120, 270, 255}},
+        {14, "", {1560 + 270, 660 + 270, 285, 255}, {1560, 930, 555, 255}, {1560, 840, 555, 255}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(form().altGrLabel[c.key].text, c.altGr) << c.key;
+        EXPECT_EQ(form().altGrLabel[c.key].box, c.altGrBox) << c.key;
+        EXPECT_EQ(form().labels[c.key].box, c.lowerBox) << c.key;
+        EXPECT_EQ(form().labels[c.key + 48].box, c.upperBox) << c.key;
+    }
+    keys.down = {'Q'};
+    control.tick();
+    EXPECT_EQ(form().altGrLabel[13].colour, Fore);
+    EXPECT_EQ(form().altGrLabel[2].colour, 0u);
+
+    // Reloading a layout without the line takes the captions away.
+    load(Us47 + "\r\n" + UsShift47);
+    EXPECT_EQ(form().altGrLabel[13].text, "");
+    EXPECT_EQ(form().labels[13 + 48].box.width, 555);
+}

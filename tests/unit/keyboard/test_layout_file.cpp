@@ -71,3 +71,54 @@ TEST(LayoutFile, MissingOrShortFilesGiveACompleteTableAndSaySo)
     // An empty second line is a line: the file is as its author wrote it.
     EXPECT_EQ(readLayoutFile(folder.write("blank.kbl", Us47 + "\r\n\r\n")).problem, LayoutFileProblem::None);
 }
+
+TEST(LayoutFile, AnOptionalThirdLineHoldsTheAltGrCharacters)
+{
+    TempFolder folder;
+    const QByteArray twoLines = Us47 + "\r\n" + UsShift47 + "\r\n";
+    const struct {
+        const char* name;
+        QByteArray text;
+        std::vector<std::pair<int, QString>> altGr; // every other key has none
+    } cases[] = {
+        {"no third line", twoLines, {}},
+        {"a blank is no character", twoLines + "  \xC2\xB2\xC2\xB3 \r\n", {{2, "\xC2\xB2"}, {3, "\xC2\xB3"}}},
+        {"an ampersand in caption form", twoLines + "&\r\n", {{0, "&&"}}},
+        {"a lone LF ends it too", twoLines + "\xE2\x82\xAC\nmore", {{0, "\xE2\x82\xAC"}}},
+        {"beyond the 48th character nothing counts", twoLines + QByteArray(47, ' ') + "xy", {{47, "x"}}},
+        {"no second line: no third either", Us47 + "\r\n", {}},
+    };
+    for (const auto& c : cases) {
+        const auto contents = readLayoutFile(folder.write("l.kbl", c.text));
+        std::array<QString, CharacterKeyCount> expected;
+        for (const auto& [key, caption] : c.altGr)
+            expected[key] = caption;
+        EXPECT_EQ(contents.table.altGrCaption, expected) << c.name;
+        // The first two lines read as they always did.
+        EXPECT_EQ(contents.table.lowerCaptions[13], "q") << c.name;
+        EXPECT_EQ(contents.table.extraKey, false) << c.name;
+    }
+}
+
+TEST(LayoutFile, ShippedGermanAndFrenchLayoutsHaveTheirAltGrCharacters)
+{
+    const auto german = readLayoutFile(QStringLiteral(CLAVORA_SHIPPED_DATA "/Layouts/QWERTZ - German.kbl"));
+    EXPECT_EQ(german.problem, LayoutFileProblem::None);
+    EXPECT_EQ(german.table.lowerCaptions[13], "q");
+    EXPECT_EQ(german.table.altGrCaption[13], "@");
+    EXPECT_EQ(german.table.altGrCaption[15], QString::fromUtf8("\xE2\x82\xAC")); // e: the euro sign
+    EXPECT_EQ(german.table.altGrCaption[7], "{");
+    EXPECT_EQ(german.table.altGrCaption[8], "[");
+    EXPECT_EQ(german.table.altGrCaption[47], "|");
+
+    const auto french = readLayoutFile(QStringLiteral(CLAVORA_SHIPPED_DATA "/Layouts/AZERTY - French.kbl"));
+    EXPECT_EQ(french.problem, LayoutFileProblem::None);
+    EXPECT_EQ(french.table.altGrCaption[10], "@");
+    EXPECT_EQ(french.table.altGrCaption[15], QString::fromUtf8("\xE2\x82\xAC"));
+    EXPECT_EQ(french.table.altGrCaption[4], "{");
+
+    // A layout without the line keeps its keys free of AltGr captions.
+    const auto us = readLayoutFile(QStringLiteral(CLAVORA_SHIPPED_DATA "/Layouts/QWERTY - United States.kbl"));
+    for (const QString& caption : us.table.altGrCaption)
+        EXPECT_TRUE(caption.isEmpty());
+}

@@ -1,0 +1,84 @@
+#include "DesktopLayout.h"
+
+#include "KeyboardForm.h"
+
+#include <QStringList>
+
+namespace clavora {
+
+namespace {
+
+struct MappedLayout {
+    const char* layout;
+    const char* variant;
+    const char* file; // the layout file and the preset exercise file share the name
+    const char* keyboardName;
+};
+
+constexpr MappedLayout Mapped[] = {
+    {"us", "", "QWERTY - United States", "English (US)"},
+    {"gb", "", "QWERTY - United Kingdom", "English (UK)"},
+    {"de", "", "QWERTZ - German", "German"},
+    {"fr", "", "AZERTY - French", "French"},
+    {"us", "dvorak", "Dvorak - United States", "English (Dvorak)"},
+    {"us", "colemak", "Colemak - United States", "English (Colemak)"},
+};
+
+// Words in the names of variants that put the letters elsewhere.
+constexpr const char* Rearranging[] = {"dvorak", "dvp", "colemak", "workman", "bepo", "neo", "bone", "norman",
+                                       "koy", "adnw", "qwerty", "qwertz", "azerty"};
+
+bool rearrangesLetters(const QString& variant)
+{
+    for (const char* word : Rearranging) {
+        if (variant.contains(QLatin1String(word), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+std::optional<ShippedLayout> find(const QString& layout, const QString& variant)
+{
+    for (const MappedLayout& entry : Mapped) {
+        if (layout.compare(QLatin1String(entry.layout), Qt::CaseInsensitive) == 0 &&
+            variant.compare(QLatin1String(entry.variant), Qt::CaseInsensitive) == 0)
+            return ShippedLayout{QLatin1String(entry.file), QLatin1String(entry.file),
+                                 QLatin1String(entry.keyboardName)};
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+DesktopLayoutName desktopLayoutFromRules(const QString& layouts, const QString& variants, int group)
+{
+    const QStringList layoutList = layouts.split(u',');
+    const QStringList variantList = variants.split(u',');
+    if (group < 0 || group >= layoutList.size())
+        group = 0;
+    return {layoutList[group].trimmed(), group < variantList.size() ? variantList[group].trimmed() : QString()};
+}
+
+std::optional<ShippedLayout> shippedLayoutFor(const DesktopLayoutName& desktop)
+{
+    if (auto exact = find(desktop.layout, desktop.variant))
+        return exact;
+    if (rearrangesLetters(desktop.variant))
+        return std::nullopt;
+    return find(desktop.layout, {});
+}
+
+ShippedLayout firstStartLayout(const DesktopLayoutName& desktop)
+{
+    return shippedLayoutFor(desktop).value_or(*find(QStringLiteral("us"), {}));
+}
+
+QString keyboardCaption(const QString& chosenLayoutFile, const DesktopLayoutName& desktop)
+{
+    const std::optional<ShippedLayout> shipped = shippedLayoutFor(desktop);
+    if (!shipped || shipped->layoutFile.compare(chosenLayoutFile, Qt::CaseInsensitive) == 0)
+        return KeyboardCaption;
+    return QStringLiteral("%1 (your keyboard is %2)").arg(KeyboardCaption, shipped->keyboardName);
+}
+
+} // namespace clavora

@@ -1,0 +1,38 @@
+#pragma once
+#include <QString>
+#include <optional>
+
+namespace clavora {
+
+// The desktop's keyboard layout as X names it: "de", or "us" with the variant "dvorak".
+struct DesktopLayoutName {
+    QString layout;
+    QString variant;
+    bool operator==(const DesktopLayoutName&) const = default;
+};
+
+// The layout and preset exercise files shipped for a desktop layout.
+struct ShippedLayout {
+    QString layoutFile;
+    QString presetFile;
+    QString keyboardName; // as a person calls that keyboard: "German"
+    bool operator==(const ShippedLayout&) const = default;
+};
+
+// The layout of X's group `group`, from the comma-separated lists of its rules names
+// ("us,de" and ",nodeadkeys"). A group past the lists' end is the first group.
+DesktopLayoutName desktopLayoutFromRules(const QString& layouts, const QString& variants, int group);
+
+// The shipped files for the desktop's layout. A variant that only moves symbols or dead keys
+// keeps its layout's files; one that rearranges the letters (Dvorak on a German desktop) has
+// none unless it is shipped.
+std::optional<ShippedLayout> shippedLayoutFor(const DesktopLayoutName& desktop);
+
+// What a first start picks: the desktop's files, else QWERTY - United States.
+ShippedLayout firstStartLayout(const DesktopLayoutName& desktop);
+
+// The keyboard window's caption: it names the desktop's keyboard when that has shipped files
+// other than the chosen layout file.
+QString keyboardCaption(const QString& chosenLayoutFile, const DesktopLayoutName& desktop);
+
+} // namespace clavora

@@ -1,0 +1,30 @@
+#pragma once
+#include "KeyboardForm.h"
+
+#include <QChar>
+#include <vector>
+
+namespace clavora {
+
+// How often a character was expected, and how often another key was struck for it.
+struct CharacterStrokes {
+    QChar character;
+    int strokes = 0;
+    int errors = 0;
+};
+
+// The keyboard of a layout with each key coloured by its error rate: all the characters it
+// types count together. Keys with too few strokes, and keys that type no character, are grey.
+struct HeatMap {
+    static constexpr Rgb TooFewStrokesColour = 0x808080;
+
+    KeyboardForm keyboard;
+    double scaleTop = 0; // the rate shown fully red; every higher rate is red too
+
+    HeatMap(const KeyCapTable& table, const std::vector<CharacterStrokes>& strokes, int minimumStrokes);
+
+    // Green at no errors, through yellow, to red at `top`.
+    static Rgb colour(double rate, double top);
+};
+
+} // namespace clavora

@@ -1,0 +1,12 @@
+#pragma once
+#include "keyboard/KeyboardForm.h"
+
+class QPainter;
+
+namespace clavora {
+
+// Draws a keyboard form at the painter's origin: the window colour, the keys, then their
+// captions in the painter's font.
+void paintKeyboard(QPainter& painter, const KeyboardForm& form);
+
+} // namespace clavora
