@@ -103,13 +103,13 @@ ProgressWindow::ProgressWindow(HistoryStore& store, const Clock& clock, bool rec
     auto* grid = new QGridLayout(this);
 
     periodBox_ = new QComboBox;
-    periodBox_->setObjectName(QStringLiteral("periodBox"));
+    periodBox_->setObjectName(QStringLiteral("PeriodBox"));
     for (const auto& [caption, period] : Periods)
         periodBox_->addItem(QString::fromLatin1(caption), int(period));
     auto* periodLabel = new QLabel(QStringLiteral("&Show:"));
     periodLabel->setBuddy(periodBox_);
     problemLabel_ = new QLabel;
-    problemLabel_->setObjectName(QStringLiteral("problemLabel"));
+    problemLabel_->setObjectName(QStringLiteral("ProblemLabel"));
     problemLabel_->setWordWrap(true);
 
     speedChart_ = newChart(QStringLiteral("Speed per day (words per minute)"));
@@ -123,17 +123,21 @@ ProgressWindow::ProgressWindow(HistoryStore& store, const Clock& clock, bool rec
 
     keyTable_ = newTable({QStringLiteral("Key"), QStringLiteral("Strokes"), QStringLiteral("Error rate %"),
                           QStringLiteral("Median interval ms"), QStringLiteral("Struck instead")},
-                         QStringLiteral("keyTable"));
+                         QStringLiteral("KeyTable"));
     confusionList_ = new QListWidget;
-    confusionList_->setObjectName(QStringLiteral("confusionList"));
+    confusionList_->setObjectName(QStringLiteral("ConfusionList"));
     gameTable_ = newTable({QStringLiteral("Played"), QStringLiteral("Score"), QStringLiteral("Start level"),
                            QStringLiteral("Level reached")},
-                          QStringLiteral("gameTable"));
+                          QStringLiteral("GameTable"));
 
     recordCheck_ = new QCheckBox(QStringLiteral("&Record my progress"));
+    recordCheck_->setObjectName(QStringLiteral("RecordCheck"));
     forgetButton_ = new QPushButton(QStringLiteral("&Forget my history…"));
+    forgetButton_->setObjectName(QStringLiteral("ForgetButton"));
     exportButton_ = new QPushButton(QStringLiteral("&Export…"));
+    exportButton_->setObjectName(QStringLiteral("ExportButton"));
     auto* closeButton = new QPushButton(QStringLiteral("&Close"));
+    closeButton->setObjectName(QStringLiteral("CloseButton"));
 
     auto* top = new QHBoxLayout;
     top->addWidget(periodLabel);
