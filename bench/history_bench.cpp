@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history's costs: recording one key, writing one attempt, and ten years of daily use
 // (100,000 attempts with their keystrokes, 5,000 games): its size on disk and the time of
 // the queries the progress window runs when it opens.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgressWindow.h"
 #include "Geometry.h"
 #include "FormWriting.h"

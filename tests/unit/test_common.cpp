@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TempFolder.h"
 #include "common/FileNames.h"
 #include "common/Numbers.h"
@@ -167,8 +168,9 @@ TEST(FolderProblemForSaving, OnlyAFolderThatExistsAndCanBeWritten)
     EXPECT_TRUE(folderProblemForSaving(folder.path("a file")).contains("does not exist"));
     QFile::setPermissions(folder.path(""), QFile::ReadOwner | QFile::ExeOwner);
     const bool privileged = QFileInfo(folder.path("")).isWritable(); // the superuser writes anywhere
-    if (!privileged)
+    if (!privileged) {
         EXPECT_TRUE(folderProblemForSaving(folder.path("")).contains("cannot save"));
+    }
     QFile::setPermissions(folder.path(""), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
