@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Hub.h"
+#include "common/Captions.h"
 #include "platform/TerminationSignals.h"
 #include "windows/Geometry.h"
 #include "windows/KeyboardAccessible.h"
@@ -16,13 +17,13 @@ int main(int argc, char* argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     // Answered before Qt connects to a display, so it works in a terminal without one.
-    if (const QString text = clavora::InformationText(arguments); !text.isEmpty()) {
+    if (const QString text = clavora::informationText(arguments); !text.isEmpty()) {
         std::fputs(text.toLocal8Bit().constData(), stdout);
         return 0;
     }
 
     QApplication app(argc, argv);
-    app.setApplicationName(QStringLiteral("Orvella Clavora"));
+    app.setApplicationName(clavora::ProductName);
     app.setDesktopFileName(QStringLiteral("org.orvella.Clavora"));
     // The program ends when the exercise window closes, not when its last window does.
     app.setQuitOnLastWindowClosed(false);
@@ -42,11 +43,11 @@ int main(int argc, char* argv[])
     // settings; a portable program writes nothing outside its own folder, so they keep none.
     if (!paths.installed())
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
-    clavora::Hub hub(paths, clavora::CommandLineText(app.arguments()));
+    clavora::Hub hub(paths, clavora::commandLineText(app.arguments()));
     hub.start();
     // A log-out or a kill saves the settings as closing the exercise window does.
     clavora::TerminationSignals termination;
     QObject::connect(&termination, &clavora::TerminationSignals::received, &hub, &clavora::Hub::closeMain);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &hub, [&hub](QSessionManager&) { hub.saveSettings(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &hub, [&hub](QSessionManager&) { hub.save(); });
     return app.exec();
 }

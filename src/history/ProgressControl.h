@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "ProgressQueries.h"
+#include "common/Colour.h"
 
 #include <QStringList>
 
@@ -11,6 +12,8 @@ class ProgressUi;
 
 // What the progress window shows.
 struct ProgressForm {
+    Rgb windowColour = DefaultWindowColour;
+    Rgb textColour = DefaultTextColour;
     HistoryPeriod period = HistoryPeriod::Month;
     std::vector<DayFigures> days;
     std::vector<KeyFigures> keys;
@@ -25,12 +28,12 @@ struct ProgressForm {
 // exporting.
 class ProgressControl {
 public:
-    static inline const QString Title = QStringLiteral("Orvella Clavora - Progress");
-
     ProgressControl(HistoryStore& store, const Clock& clock, ProgressUi& ui, bool recording);
 
     const ProgressForm& form() const { return form_; }
     bool recording() const { return form_.recordChecked; }
+
+    void colourWindow(Rgb window, Rgb text);
 
     // Events forwarded by the window.
     void periodChosen(HistoryPeriod period);

@@ -33,13 +33,13 @@ struct OtherKey {
 };
 } // namespace
 
-QList<AccessibleKey> AccessibleKeys(const KeyboardForm& form)
+QList<AccessibleKey> accessibleKeys(const KeyboardForm& form)
 {
     QList<AccessibleKey> keys;
     for (int i = 0; i < CharacterKeyCount; ++i) {
-        if (form.Key[i].visible)
-            keys.append({form.Key[i].box,
-                         joined({shownText(form.Label[i]), shownText(form.Label[i + CharacterKeyCount])})});
+        if (form.keys[i].visible)
+            keys.append({form.keys[i].box,
+                         joined({shownText(form.labels[i]), shownText(form.labels[i + CharacterKeyCount])})});
     }
     using S = NamedShape;
     using L = NamedLabel;

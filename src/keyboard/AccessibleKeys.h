@@ -16,6 +16,6 @@ struct AccessibleKey {
 // The keys the keyboard window shows, for assistive technology: the character keys, then the
 // others, each named by the captions drawn on it (unshifted first, each once), the space bar
 // "SPACE". Hidden keys are left out.
-QList<AccessibleKey> AccessibleKeys(const KeyboardForm& form);
+QList<AccessibleKey> accessibleKeys(const KeyboardForm& form);
 
 } // namespace clavora

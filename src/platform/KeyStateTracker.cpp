@@ -96,7 +96,7 @@ void KeyStateTracker::press(quint32 scanCode)
                                    [scanCode](const HeldKey& k) { return k.scanCode == scanCode; });
     if (known)
         return;
-    held_.push_back({scanCode, KeyCodeOfSymbol(keyboard_->unshiftedSymbol(scanCode))});
+    held_.push_back({scanCode, keyCodeOfSymbol(keyboard_->unshiftedSymbol(scanCode))});
     emit changed();
 }
 

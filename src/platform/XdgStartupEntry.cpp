@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "XdgStartupEntry.h"
 
+#include "common/Captions.h"
 #include "common/FileAccess.h"
-#include "exercises/MainForm.h"
 
 #include <QDir>
 #include <QFile>

@@ -15,7 +15,7 @@ class KeyAccessible final : public QAccessibleInterface {
 public:
     KeyAccessible(KeyboardWindow* keyboard, int index) : keyboard_(keyboard), index_(index) {}
 
-    bool isValid() const override { return keyboard_ && index_ < AccessibleKeys(keyboard_->control().form()).size(); }
+    bool isValid() const override { return keyboard_ && index_ < accessibleKeys(keyboard_->control().form()).size(); }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return keyboard_ ? keyboard_->windowHandle() : nullptr; }
     QAccessibleInterface* focusChild() const override { return nullptr; }
@@ -46,7 +46,7 @@ public:
     }
 
 private:
-    AccessibleKey key() const { return AccessibleKeys(keyboard_->control().form()).at(index_); }
+    AccessibleKey key() const { return accessibleKeys(keyboard_->control().form()).at(index_); }
 
     QPointer<KeyboardWindow> keyboard_;
     int index_;
@@ -68,7 +68,7 @@ KeyboardWindow* KeyboardAccessible::keyboard() const
 
 int KeyboardAccessible::childCount() const
 {
-    return int(AccessibleKeys(keyboard()->control().form()).size());
+    return int(accessibleKeys(keyboard()->control().form()).size());
 }
 
 QAccessibleInterface* KeyboardAccessible::child(int index) const

@@ -36,11 +36,11 @@ void paintKeyCaption(QPainter& p, const KeyCaption& c)
 void paintKeyboard(QPainter& p, const KeyboardForm& form)
 {
     p.fillRect(twipsRect(0, 0, KeyboardClientWidthTwips, KeyboardClientHeightTwips), toQColor(form.backColour));
-    for (const KeyShape& s : form.Key)
+    for (const KeyShape& s : form.keys)
         paintKeyShape(p, s);
     for (const KeyShape& s : form.namedShapes)
         paintKeyShape(p, s);
-    for (const KeyCaption& c : form.Label)
+    for (const KeyCaption& c : form.labels)
         paintKeyCaption(p, c);
     for (const KeyCaption& c : form.altGrLabel)
         paintKeyCaption(p, c);

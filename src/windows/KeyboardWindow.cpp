@@ -20,14 +20,14 @@ constexpr int CaptionCount = 3 * CharacterKeyCount + int(NamedLabel::Count);
 // Every shape and caption of the form by one number: the character keys' first.
 const KeyShape& shapeAt(const KeyboardForm& f, int i)
 {
-    return i < CharacterKeyCount ? f.Key[size_t(i)] : f.namedShapes[size_t(i - CharacterKeyCount)];
+    return i < CharacterKeyCount ? f.keys[size_t(i)] : f.namedShapes[size_t(i - CharacterKeyCount)];
 }
 
 const KeyCaption& captionAt(const KeyboardForm& f, int i)
 {
     const int labels = 2 * CharacterKeyCount, altGr = 3 * CharacterKeyCount;
     if (i < labels)
-        return f.Label[size_t(i)];
+        return f.labels[size_t(i)];
     return i < altGr ? f.altGrLabel[size_t(i - labels)] : f.namedLabels[size_t(i - altGr)];
 }
 
@@ -57,15 +57,15 @@ KeyboardWindow::KeyboardWindow(const AppSettings& settings, ProgramPaths paths, 
     buildTiles();
 }
 
-void KeyboardWindow::setColours(Rgb back, Rgb fore)
+void KeyboardWindow::colourWindow(Rgb back, Rgb fore)
 {
-    control_.setColours(back, fore);
+    control_.colourWindow(back, fore);
     buildTiles();
 }
 
-void KeyboardWindow::LoadLayout()
+void KeyboardWindow::loadLayout()
 {
-    control_.LoadLayout();
+    control_.loadLayout();
     buildTiles();
 }
 
@@ -196,7 +196,7 @@ void KeyboardWindow::paintEvent(QPaintEvent* event)
 void KeyboardWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    emit closing();
+    emit closed();
 }
 
 } // namespace clavora

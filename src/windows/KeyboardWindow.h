@@ -18,15 +18,15 @@ class KeyboardWindow final : public QWidget, public KeyboardUi {
 public:
     KeyboardWindow(const AppSettings& settings, ProgramPaths paths, const KeyState& keys);
 
-    void setColours(Rgb back, Rgb fore);
-    void LoadLayout();
+    void colourWindow(Rgb back, Rgb fore);
+    void loadLayout();
     const KeyboardControl& control() const { return control_; }
 
     // KeyboardUi
     void showNotice(const QString& text) override;
 
 signals:
-    void closing();
+    void closed();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

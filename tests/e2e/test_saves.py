@@ -58,7 +58,7 @@ class Saves(harness.ProgramTest):
     def type_one_attempt(self):
         """Starts the exercise, types one character and ENTER: one line in the log."""
         self.key("alt+s")
-        time.sleep(0.2)
+        self.wait_clock_running(self.wait_window("Orvella Clavora - Exercises"))
         self.type("x")
         self.key("Return")
         self.confirm_box("Exercise Status")

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/CommandLine.h"
+#include "session/CommandLine.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +14,6 @@ TEST(CommandLine, FirstSwitchFoundInTheOrderGameQuickKeyboard)
         {"/x", StartMode::Normal},        {"word/quick", StartMode::QuickExercises},
     };
     for (const auto& [line, mode] : cases)
-        EXPECT_EQ(FindStartMode(line), mode) << line;
-    EXPECT_EQ(CommandLineText({"/usr/bin/clavora", "/q", "/g"}), "/q /g");
+        EXPECT_EQ(findStartMode(line), mode) << line;
+    EXPECT_EQ(commandLineText({"/usr/bin/clavora", "/q", "/g"}), "/q /g");
 }

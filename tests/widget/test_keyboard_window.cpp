@@ -53,12 +53,12 @@ class KeyboardWindowTest : public QObject {
 
     std::unique_ptr<KeyboardWindow> open(const QString& layout)
     {
-        settings.LayoutFile = layout;
+        settings.layoutFile = layout;
         auto w = std::make_unique<KeyboardWindow>(settings, ProgramPaths(qEnvironmentVariable("CLAVORA_DATA"), {}),
                                                   keys);
         w->setAttribute(Qt::WA_DeleteOnClose, false); // the test owns it
-        w->setColours(Back, Fore);
-        w->LoadLayout();
+        w->colourWindow(Back, Fore);
+        w->loadLayout();
         w->show();
         if (!QTest::qWaitForWindowExposed(w.get()))
             return nullptr;
@@ -93,11 +93,11 @@ private slots:
             QRegion repainted;
         } steps[] = {
             {"Caps Lock on", {}, true, rectOf(form.shape(NamedShape::CapsLockKey).box)},
-            {"A down", {65}, true, rectOf(form.Key[26].box)},
+            {"A down", {65}, true, rectOf(form.keys[26].box)},
             {"A up, S and Enter down", {83, 13}, true,
-             rectOf(form.Key[26].box) + rectOf(form.Key[27].box) + rectOf(form.shape(NamedShape::EnterKey).box)},
+             rectOf(form.keys[26].box) + rectOf(form.keys[27].box) + rectOf(form.shape(NamedShape::EnterKey).box)},
             {"everything off", {}, false,
-             rectOf(form.Key[27].box) + rectOf(form.shape(NamedShape::EnterKey).box) +
+             rectOf(form.keys[27].box) + rectOf(form.shape(NamedShape::EnterKey).box) +
                  rectOf(form.shape(NamedShape::CapsLockKey).box)},
         };
         for (const auto& step : steps) {
@@ -112,7 +112,7 @@ private slots:
         emit keys.changed();
         QCOMPARE(colourAt(*w, caps), toQColor(Back));
         QCOMPARE(colourAt(*w, caps - QPoint(3, 3)), toQColor(Fore)); // the border
-        QCOMPARE(colourAt(*w, inside(form.Key[26].box)), toQColor(KeyColour(26)));
+        QCOMPARE(colourAt(*w, inside(form.keys[26].box)), toQColor(keyColour(26)));
     }
 
     void cachedKeysNeverOutliveNewColoursOrLayouts()
@@ -131,14 +131,14 @@ private slots:
         const QImage typed = w->grab().toImage();
         QCOMPARE(typed, open("QWERTY - United States")->grab().toImage());
 
-        w->setColours(Fore, Back);
-        settings.LayoutFile = "QWERTY - United Kingdom";
-        w->LoadLayout();
+        w->colourWindow(Fore, Back);
+        settings.layoutFile = "QWERTY - United Kingdom";
+        w->loadLayout();
         const QImage shown = w->grab().toImage();
 
         auto fresh = open("QWERTY - United Kingdom");
         QVERIFY(fresh);
-        fresh->setColours(Fore, Back);
+        fresh->colourWindow(Fore, Back);
         QCOMPARE(shown, fresh->grab().toImage());
     }
 
@@ -161,4 +161,4 @@ private slots:
 };
 
 QTEST_MAIN(KeyboardWindowTest)
-#include "tst_keyboard_window.moc"
+#include "test_keyboard_window.moc"

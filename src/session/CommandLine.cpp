@@ -3,12 +3,12 @@
 
 namespace clavora {
 
-QString CommandLineText(const QStringList& arguments)
+QString commandLineText(const QStringList& arguments)
 {
     return arguments.mid(1).join(u' ');
 }
 
-StartMode FindStartMode(const QString& commandLine)
+StartMode findStartMode(const QString& commandLine)
 {
     const auto has = [&](const char* s) { return commandLine.contains(QLatin1String(s), Qt::CaseInsensitive); };
     if (has("/g"))
@@ -20,7 +20,7 @@ StartMode FindStartMode(const QString& commandLine)
     return StartMode::Normal;
 }
 
-QString InformationText(const QStringList& arguments)
+QString informationText(const QStringList& arguments)
 {
     const QStringList own = arguments.mid(1);
     if (own.contains(QStringLiteral("--help")))

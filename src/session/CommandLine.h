@@ -8,15 +8,15 @@ namespace clavora {
 enum class StartMode { Normal, Game, QuickExercises, KeyboardOnly };
 
 // The program's arguments as one text, without the program's own path.
-QString CommandLineText(const QStringList& arguments);
+QString commandLineText(const QStringList& arguments);
 
 // The first switch found, tested in the order /g, /q, /k, as a substring anywhere in the
 // command line, without regard to case.
-StartMode FindStartMode(const QString& commandLine);
+StartMode findStartMode(const QString& commandLine);
 
 // What "--help" (the switches and the files of both modes) or "--version" asks to print, for
 // the program's arguments (its own path first); empty when neither is one of them, and the
 // program starts.
-QString InformationText(const QStringList& arguments);
+QString informationText(const QStringList& arguments);
 
 } // namespace clavora

@@ -71,29 +71,29 @@ private slots:
     {
         // Enough letters to crowd the area, so that most lie wholly behind others.
         GameState game;
-        game.AllowedKeys = QStringLiteral("abcdefghijklmnopqrstuvwxyzWM@");
+        game.allowedKeys = QStringLiteral("abcdefghijklmnopqrstuvwxyzWM@");
         test::FakeRandom random;
         random.fallback = 0.5;
         std::mt19937 engine(7);
         for (int i = 0; i < 600 * 6; ++i)
             random.queued.push_back(std::uniform_real_distribution<double>(0.0, 1.0)(engine));
         for (int i = 0; i < 600; ++i)
-            SpawnLetter(game, random, 100.0, 60);
-        for (int i = 1; i <= game.Slots.size(); i += 3)
-            game.Slots[i].rim = rgb(200, 55, 0); // burnt rims in between
-        for (int i = 1; i <= game.Slots.size(); i += 7)
-            game.Slots.raise(i);
+            spawnLetter(game, random, 100.0, 60);
+        for (int i = 1; i <= game.letterSlots.size(); i += 3)
+            game.letterSlots[i].rim = rgb(200, 55, 0); // burnt rims in between
+        for (int i = 1; i <= game.letterSlots.size(); i += 7)
+            game.letterSlots.raise(i);
         PlayArea crowded(nullptr);
         crowded.resize(twipsToPixels(PlayArea::WidthTwips), twipsToPixels(PlayArea::HeightTwips));
-        const QImage culled = paint(crowded, game.Slots);
+        const QImage culled = paint(crowded, game.letterSlots);
         // The same letters in an area so large that they do not crowd it: every one is painted.
         PlayArea roomy(nullptr);
         roomy.resize(crowded.size() * 3);
-        const QImage full = paint(roomy, game.Slots);
+        const QImage full = paint(roomy, game.letterSlots);
         const QRect inner = QRect(QPoint(0, 0), crowded.size()).adjusted(3, 3, -3, -3); // clear of the frames
         QCOMPARE(culled.copy(inner), full.copy(inner));
     }
 };
 
 QTEST_MAIN(PlayAreaTest)
-#include "tst_play_area.moc"
+#include "test_play_area.moc"
