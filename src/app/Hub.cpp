@@ -8,6 +8,7 @@
 #include "windows/KeyboardDocking.h"
 #include "windows/KeyboardWindow.h"
 #include "windows/MainWindow.h"
+#include "windows/ProgressWindow.h"
 #include "windows/SettingsDialog.h"
 
 #include <QApplication>
@@ -21,12 +22,15 @@ namespace clavora {
 Hub::Hub(ProgramPaths paths, QString commandLine)
     : paths_(std::move(paths)), profile_(paths_.settingsFile()), session_(*this, findStartMode(commandLine))
 {
-    main_ = std::make_unique<MainWindow>(session_.settings(), paths_, clock_, random_, clipboard_);
+    if (!session_.keyboardOnly())
+        history_ = std::make_unique<HistoryStore>(paths_.historyFile());
+    main_ = std::make_unique<MainWindow>(session_.settings(), paths_, clock_, random_, clipboard_, history_.get());
     connect(main_.get(), &MainWindow::closed, this, [this] { session_.windowClosed(AppWindow::Main); });
     connect(main_.get(), &MainWindow::quickRunEnded, this, [this] { session_.quickRunFinished(); });
     connect(main_.get(), &MainWindow::gameClicked, this, [this] { session_.gameRequested(); });
     connect(main_.get(), &MainWindow::settingsClicked, this, [this] { openSettings(main_.get()); });
     connect(main_.get(), &MainWindow::helpClicked, this, &Hub::openHelp);
+    connect(main_.get(), &MainWindow::progressClicked, this, &Hub::openProgress);
     connect(main_.get(), &MainWindow::showLayoutClicked, this,
             [this](bool checked) { session_.showLayoutToggled(checked); });
     connect(&shell_, &DesktopShell::openFailed, this, &Hub::showHelpText);
@@ -38,6 +42,7 @@ Hub::~Hub()
     delete settingsDialog_; // a top-level window of its own, open when the program ends
     delete keyboard_;       // likewise, and it reads the key tracker
     delete helpWindow_;
+    delete progress_;       // likewise, and it reads the history
 }
 
 void Hub::start()
@@ -124,10 +129,11 @@ void Hub::createGame()
     const QPoint frame = main_->pos();
     const bool keyboardFollows =
         keyboard_ && main_->isVisible() && KeyboardDocking::sitsBelow(*keyboard_, *main_, nullptr);
-    game_ = std::make_unique<GameWindow>(session_.settings(), clock_, random_, beep_);
+    game_ = std::make_unique<GameWindow>(session_.settings(), clock_, random_, beep_, history_.get());
     connect(game_.get(), &GameWindow::exercisesClicked, this, [this] { session_.exercisesRequested(); });
     connect(game_.get(), &GameWindow::settingsClicked, this, [this] { openSettings(game_.get()); });
     connect(game_.get(), &GameWindow::helpClicked, this, &Hub::openHelp);
+    connect(game_.get(), &GameWindow::progressClicked, this, &Hub::openProgress);
     connect(game_.get(), &GameWindow::showLayoutClicked, this,
             [this](bool checked) { session_.showLayoutToggled(checked); });
     connect(game_.get(), &GameWindow::closed, this, [this] { session_.windowClosed(AppWindow::Game); });
@@ -184,6 +190,31 @@ void Hub::openSettings(QWidget* opener)
     dialog->show();
 }
 
+void Hub::openProgress()
+{
+    if (!history_)
+        return;
+    if (progress_) {
+        progress_->refresh();
+    } else {
+        AppSettings& settings = session_.settings();
+        progress_ = new ProgressWindow(*history_, clock_, settings.recordProgress, QDir::homePath());
+        progress_->setAttribute(Qt::WA_DeleteOnClose);
+        progress_->setAttribute(Qt::WA_QuitOnClose, false);
+        progress_->colourWindow(settings.windowColour, settings.textColour);
+        connect(progress_, &ProgressWindow::recordingChanged, this,
+                [this](bool recording) { session_.settings().recordProgress = recording; });
+    }
+    progress_->show();
+    progress_->raise();
+    progress_->activateWindow();
+}
+
+ProgressWindow* Hub::progressWindow()
+{
+    return progress_;
+}
+
 void Hub::settingsClosed()
 {
     main_->setEnabled(true);
@@ -197,6 +228,8 @@ void Hub::recolour()
     main_->colourWindow(s.windowColour, s.textColour);
     if (game_)
         game_->colourWindow(s.windowColour, s.textColour);
+    if (progress_)
+        progress_->colourWindow(s.windowColour, s.textColour);
 }
 
 void Hub::reloadKeyboard()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "common/ProgramPaths.h"
+#include "history/HistoryStore.h"
 #include "platform/KeyStateTracker.h"
 #include "platform/QtServices.h"
 #include "platform/XdgStartupEntry.h"
@@ -17,6 +18,7 @@ class MainWindow;
 class GameWindow;
 class HelpWindow;
 class KeyboardWindow;
+class ProgressWindow;
 class SettingsDialog;
 
 // Creates the services and the windows and wires the windows' events to the session, whose
@@ -36,11 +38,15 @@ public:
     void closeMain();
     // Opens the settings dialog without waiting for it; `opener` is disabled until it closes.
     void openSettings(QWidget* opener);
+    // Opens the progress window, or brings it forward with fresh figures.
+    void openProgress();
     MainWindow& mainWindow() { return *main_; }
     // The game window while it is open, else null.
     GameWindow* gameWindow() { return game_.get(); }
     // The keyboard window while it is open, else null.
     KeyboardWindow* keyboardWindow();
+    // The progress window while it is open, else null.
+    ProgressWindow* progressWindow();
 
     // SessionUi
     void showWindow(AppWindow window) override;
@@ -80,11 +86,14 @@ private:
     XdgStartupEntry startupEntry_;
     ProfileFile profile_;
     Session session_;
+    // None when the keyboard is the whole program: nothing is recorded then.
+    std::unique_ptr<HistoryStore> history_;
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<GameWindow> game_;
     QPointer<KeyboardWindow> keyboard_;
     QPointer<SettingsDialog> settingsDialog_;
     QPointer<HelpWindow> helpWindow_;
+    QPointer<ProgressWindow> progress_;
 };
 
 } // namespace clavora

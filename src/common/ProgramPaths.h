@@ -27,6 +27,8 @@ public:
     const QString& executable() const { return executable_; }
     QString settingsFile() const { return configFolder_ + QStringLiteral("/Clavora.ini"); }
     QString logsFolder() const { return userFolder_ + QStringLiteral("/Logs"); }
+    // Beside the settings when portable, among the user's files when installed.
+    QString historyFile() const { return userFolder_ + QStringLiteral("/History.sqlite"); }
     // The user's folder first, then the shipped one; one folder when portable.
     QStringList exercisesFolders() const { return folders(QStringLiteral("/Exercises")); }
     QStringList layoutsFolders() const { return folders(QStringLiteral("/Layouts")); }

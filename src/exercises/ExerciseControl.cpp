@@ -7,6 +7,7 @@
 #include "RandomExercises.h"
 #include "common/Numbers.h"
 #include "common/Services.h"
+#include "history/HistoryStore.h"
 #include "settings/AppSettings.h"
 
 #include <QDir>
@@ -15,8 +16,9 @@
 namespace clavora {
 
 ExerciseControl::ExerciseControl(AppSettings& settings, ProgramPaths paths, Clock& clock, Random& random,
-                                 Clipboard& clipboard, ExerciseUi& ui)
-    : settings_(settings), paths_(std::move(paths)), clock_(clock), random_(random), clipboard_(clipboard), ui_(ui)
+                                 Clipboard& clipboard, ExerciseUi& ui, HistoryStore* history)
+    : settings_(settings), paths_(std::move(paths)), clock_(clock), random_(random), clipboard_(clipboard), ui_(ui),
+      history_(history)
 {
 }
 
@@ -95,6 +97,10 @@ void ExerciseControl::beginExercise()
     startTime_ = clock_.secondsSinceMidnight();
     elapsed_ = 0.0;
     form_.timeText = formatTenths(0.0);
+    if (history_ && settings_.recordProgress)
+        typing_.beginAttempt(startTime_);
+    else
+        typing_.discardAttempt();
     clipboard_.refresh();
     ui_.focusTypingLine();
     form_.timerEnabled = true;
@@ -102,6 +108,7 @@ void ExerciseControl::beginExercise()
 
 void ExerciseControl::stopExercises()
 {
+    typing_.discardAttempt();
     quickRun_ = false;
     form_.caption = ExercisesCaption;
     running_ = false;
@@ -146,6 +153,8 @@ bool ExerciseControl::guards(const QString& text) const
 void ExerciseControl::typingLineChanged(const QString& text)
 {
     form_.exerciseText = text.left(MaxExerciseLength);
+    if (typing_.recording())
+        typing_.typingLineChanged(form_.typeThisText, form_.exerciseText, clock_.secondsSinceMidnight());
 }
 
 void ExerciseControl::enterPressed()
@@ -167,6 +176,8 @@ void ExerciseControl::finishExercise()
                                      {settings_.minAccuracy, settings_.minSpeed});
     if (!status.counted)
         --repeatCount_;
+    // Kept before the box waits for the user: a program ended meanwhile loses nothing.
+    recordAttempt(result, status.counted);
     ui_.showMessage(QStringLiteral("Exercise Status"), status.text);
     log_.append(status.text);
     form_.logText = log_.text();
@@ -194,6 +205,31 @@ void ExerciseControl::finishExercise()
         }
     }
     beginExercise();
+}
+
+void ExerciseControl::recordAttempt(const AttemptResult& result, bool passed)
+{
+    if (!typing_.recording())
+        return;
+    KeystrokeTally keystrokes = typing_.finishAttempt();
+    // Recording may have been switched off in the progress window during the attempt.
+    if (!settings_.recordProgress)
+        return;
+    AttemptRecord attempt;
+    attempt.finished = clock_.localDateTime();
+    const bool preset = settings_.exerciseType == ExerciseType::Preset;
+    attempt.source = {preset ? AttemptKind::Preset : AttemptKind::Random, quickRun_,
+                      preset ? settings_.presetFile : QString(), preset ? settings_.exerciseNumber : 0};
+    attempt.exercise = form_.typeThisText;
+    attempt.typed = form_.exerciseText;
+    attempt.seconds = elapsed_;
+    attempt.correct = result.correct;
+    attempt.accuracy = result.accuracy;
+    attempt.speed = result.speed;
+    attempt.correctSpeed = result.correctSpeed;
+    attempt.passed = passed;
+    attempt.keystrokes = std::move(keystrokes);
+    history_->addAttempt(attempt); // a store that fails is set aside and says why in the progress window
 }
 
 void ExerciseControl::loadPresetExercise(std::int32_t number)

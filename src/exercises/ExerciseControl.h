@@ -3,6 +3,7 @@
 #include "ExerciseLog.h"
 #include "MainForm.h"
 #include "common/ProgramPaths.h"
+#include "history/TypingRecorder.h"
 
 namespace clavora {
 
@@ -11,12 +12,15 @@ class Clock;
 class Random;
 class Clipboard;
 class ExerciseUi;
+class HistoryStore;
+struct AttemptResult;
 
-// The exercise window's rules: starting, timing, evaluating and stopping attempts.
+// The exercise window's rules: starting, timing, evaluating and stopping attempts. With a
+// history, each finished attempt is kept there while the settings say to record.
 class ExerciseControl {
 public:
     ExerciseControl(AppSettings& settings, ProgramPaths paths, Clock& clock, Random& random,
-                    Clipboard& clipboard, ExerciseUi& ui);
+                    Clipboard& clipboard, ExerciseUi& ui, HistoryStore* history = nullptr);
 
     const MainForm& form() const { return form_; }
     bool running() const { return running_; }
@@ -54,6 +58,7 @@ private:
     void selectPreset();
     std::int32_t quickPick();
     void guardClipboard();
+    void recordAttempt(const AttemptResult& result, bool passed);
 
     AppSettings& settings_;
     ProgramPaths paths_;
@@ -63,6 +68,8 @@ private:
     ExerciseUi& ui_;
     MainForm form_;
     ExerciseLog log_;
+    HistoryStore* history_;
+    TypingRecorder typing_;
     bool running_ = false;
     bool quickRun_ = false;
     double startTime_ = 0.0;

@@ -6,6 +6,7 @@
 #include "common/Numbers.h"
 #include "common/Services.h"
 #include "exercises/RandomExercises.h"
+#include "history/HistoryStore.h"
 #include "settings/AppSettings.h"
 
 #include <algorithm>
@@ -22,8 +23,9 @@ constexpr QChar Enter = u'\r';
 QString levelText(std::int16_t level) { return QStringLiteral("Level: %1").arg(level); }
 } // namespace
 
-GameControl::GameControl(AppSettings& settings, Clock& clock, Random& random, Beep& beep, GameUi& ui)
-    : settings_(settings), clock_(clock), random_(random), beep_(beep), ui_(ui)
+GameControl::GameControl(AppSettings& settings, Clock& clock, Random& random, Beep& beep, GameUi& ui,
+                         HistoryStore* history)
+    : settings_(settings), clock_(clock), random_(random), beep_(beep), ui_(ui), history_(history)
 {
 }
 
@@ -42,6 +44,7 @@ void GameControl::load()
 
 void GameControl::unload()
 {
+    recordGame();
     settings_.gameStartLevel = saturateToInt16(roundHalfEven(leadingNumber(form_.startLevelText).value));
 }
 
@@ -89,12 +92,15 @@ void GameControl::startGame()
     form_.startEnabled = false;
     form_.pauseEnabled = true;
     form_.stopEnabled = true;
+    if (history_ && settings_.recordProgress)
+        recorder_.beginGame(clock_.localDateTime(), game_.level);
     ui_.focusKeyCapture();
     form_.timerEnabled = true;
 }
 
 void GameControl::endGame()
 {
+    recordGame();
     form_.timerEnabled = false;
     form_.startLevelReadOnly = false;
     form_.startEnabled = true;
@@ -104,6 +110,16 @@ void GameControl::endGame()
     if (!noticeShowing_)
         showNotice(StartNotice);
     ui_.focusStartButton();
+}
+
+void GameControl::recordGame()
+{
+    if (!recorder_.recording())
+        return;
+    const GameRecord game = recorder_.finishGame(clock_.localDateTime(), game_.level, game_.score);
+    // Recording may have been switched off in the progress window during the game.
+    if (settings_.recordProgress)
+        history_->addGame(game); // a store that fails is set aside and says why in the progress window
 }
 
 void GameControl::pauseGame()
@@ -165,6 +181,7 @@ void GameControl::tick()
 void GameControl::explode(int i, double now)
 {
     LetterSlot& slot = game_.letterSlots[i];
+    recorder_.letterExploded(slot.character);
     slot.rim = PureRed;
     slot.fill = PureRed;
     game_.letterSlots.raise(i);
@@ -216,7 +233,9 @@ void GameControl::keyPressed(QChar code)
         LetterSlot& slot = game_.letterSlots[target];
         slot.character = QChar();
         game_.score += hitPoints(now - slot.spawnTime);
+        recorder_.letterHit(code, now - slot.spawnTime);
     } else {
+        recorder_.strayKey(code);
         spawnLetter(game_, random_, now, PenaltyColourFloor);
         game_.score = std::max(game_.score - MissPenalty, 0);
     }
@@ -237,6 +256,11 @@ void GameControl::helpClicked()
 {
     if (running())
         pauseGame();
+}
+
+void GameControl::progressClicked()
+{
+    helpClicked();
 }
 
 void GameControl::leaving()

@@ -2,6 +2,7 @@
 #pragma once
 #include "GameForm.h"
 #include "GameState.h"
+#include "history/GameRecorder.h"
 
 namespace clavora {
 
@@ -9,13 +10,16 @@ struct AppSettings;
 class Beep;
 class Clock;
 class GameUi;
+class HistoryStore;
 class Random;
 
 // The game window's rules: starting, pausing and ending games, the 25 ms loop and the
-// typed keys. The window shows `form()` and the letters of `state().letterSlots`.
+// typed keys. The window shows `form()` and the letters of `state().letterSlots`. With a
+// history, each game is kept there when it ends while the settings say to record.
 class GameControl {
 public:
-    GameControl(AppSettings& settings, Clock& clock, Random& random, Beep& beep, GameUi& ui);
+    GameControl(AppSettings& settings, Clock& clock, Random& random, Beep& beep, GameUi& ui,
+                HistoryStore* history = nullptr);
 
     const GameForm& form() const { return form_; }
     const GameState& state() const { return game_; }
@@ -25,7 +29,7 @@ public:
 
     // The window opens with the exercise window's colours, key level and start level.
     void load();
-    // Keeps the start level in the settings.
+    // Keeps the start level in the settings, and a game still under way in the history.
     void unload();
     // New window colours for the controls; the advance notice keeps its green.
     void colourWindow(Rgb window, Rgb text);
@@ -41,6 +45,8 @@ public:
     void pauseClicked();
     // Help pauses a running game; leaving for the exercises or the settings ends it.
     void helpClicked();
+    // The progress window opens: a running game pauses, as for the help.
+    void progressClicked();
     void leaving();
     void startLevelChanged(const QString& text);
     void startLevelFocused();
@@ -55,6 +61,7 @@ private:
     void fade(double now);
     void showNotice(const QString& text);
     void showScore();
+    void recordGame();
 
     AppSettings& settings_;
     Clock& clock_;
@@ -63,6 +70,8 @@ private:
     GameUi& ui_;
     GameForm form_;
     GameState game_;
+    HistoryStore* history_;
+    GameRecorder recorder_;
     bool noticeShowing_ = false;
 };
 

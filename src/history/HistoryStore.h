@@ -16,7 +16,6 @@ namespace clavora {
 // program goes on without history, and `problem()` tells why.
 class HistoryStore {
 public:
-    static inline const QString FileName = QStringLiteral("History.sqlite");
     // An in-memory store, for tests and benchmarks.
     static inline const QString InMemory = QStringLiteral(":memory:");
 

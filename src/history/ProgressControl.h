@@ -34,6 +34,8 @@ public:
     bool recording() const { return form_.recordChecked; }
 
     void colourWindow(Rgb window, Rgb text);
+    // Reads the figures again: attempts and games may have been kept since.
+    void refresh();
 
     // Events forwarded by the window.
     void periodChosen(HistoryPeriod period);
@@ -48,8 +50,6 @@ public:
     static QString keysFileName(const QString& attemptsFile);
 
 private:
-    void refresh();
-
     HistoryStore& store_;
     ProgressQueries queries_;
     ProgressUi& ui_;

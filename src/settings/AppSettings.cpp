@@ -48,6 +48,7 @@ const Stored StoredSettings[] = {
     {"Game", "StartLevel", &AppSettings::gameStartLevel},
     {"KeyLayout", "Layout", &AppSettings::layoutFile},
     {"KeyLayout", "ShowLayout", &AppSettings::showLayout},
+    {"History", "Record", &AppSettings::recordProgress},
 };
 
 // Reads one setting, `defaults` giving the value for a missing one.

@@ -48,6 +48,7 @@ struct AppSettings {
     std::int16_t gameStartLevel = 1;
     QString layoutFile = DefaultExerciseSet;
     std::int16_t showLayout = 1;
+    bool recordProgress = true;
 
     bool operator==(const AppSettings&) const = default;
 };

@@ -6,6 +6,7 @@
 #include "Geometry.h"
 #include "KeyCapture.h"
 #include "PlayArea.h"
+#include "ProgressWindow.h"
 #include "WrapButton.h"
 #include "WrapCheckBox.h"
 
@@ -25,8 +26,8 @@ QLabel* statusLabel(QWidget* parent, const char* name, const QString& text, int 
 }
 } // namespace
 
-GameWindow::GameWindow(AppSettings& settings, Clock& clock, Random& random, Beep& beep)
-    : QWidget(nullptr, Qt::Window), control_(settings, clock, random, beep, *this)
+GameWindow::GameWindow(AppSettings& settings, Clock& clock, Random& random, Beep& beep, HistoryStore* history)
+    : QWidget(nullptr, Qt::Window), control_(settings, clock, random, beep, *this, history)
 {
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(GameCaption);
@@ -72,9 +73,12 @@ void GameWindow::buildControls()
     keyCapture_ = new KeyCapture(this);
     keyCapture_->setObjectName(QStringLiteral("KeyCapture"));
     placeTwips(keyCapture_, 4800, 7200, 255, 285);
+    // At the top of the column, above the start level: every other place in it is taken.
+    progressButton_ = makeAt<QPushButton>(this, "ProgressButton", ProgressWindow::ButtonCaption, 120, 60, 975, 315);
+    progressButton_->setAutoDefault(false);
 
     QWidget* order[] = {startLevel_, startButton_, pauseButton_, stopButton_,
-                        gameButton_, settingsButton_, helpButton_, showLayout_};
+                        gameButton_, settingsButton_, helpButton_, showLayout_, progressButton_};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -103,6 +107,11 @@ void GameWindow::bindControls()
             activateWindow();
         forwardTo(this, control_, &GameControl::showLayoutClicked)();
     });
+    connect(progressButton_, &QPushButton::clicked, this, [this] {
+        forwardTo(this, control_, &GameControl::progressClicked)();
+        emit progressClicked();
+    });
+    connect(new QShortcut(ProgressWindow::Shortcut, this), &QShortcut::activated, progressButton_, &QPushButton::click);
     connect(playArea_, &PlayArea::clicked, this, forwardTo(this, control_, &GameControl::playAreaClicked));
     connect(keyCapture_, &KeyCapture::typed, this, forwardTo(this, control_, &GameControl::keyPressed));
     connect(gameTimer_, &QTimer::timeout, this, forwardTo(this, control_, &GameControl::tick));

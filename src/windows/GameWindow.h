@@ -23,7 +23,7 @@ class PlayArea;
 class GameWindow final : public QWidget, public GameUi {
     Q_OBJECT
 public:
-    GameWindow(AppSettings& settings, Clock& clock, Random& random, Beep& beep);
+    GameWindow(AppSettings& settings, Clock& clock, Random& random, Beep& beep, HistoryStore* history = nullptr);
 
     const GameControl& control() const { return control_; }
     // Writes the logic's form into the controls, touching only what differs.
@@ -46,6 +46,8 @@ signals:
     // The game has ended; the settings dialog may open over this window.
     void settingsClicked();
     void helpClicked();
+    // A running game has paused.
+    void progressClicked();
     void showLayoutClicked(bool checked);
     // The window has closed and kept its start level in the settings.
     void closed();
@@ -70,6 +72,7 @@ private:
     QPushButton* gameButton_;
     QPushButton* settingsButton_;
     QPushButton* helpButton_;
+    QPushButton* progressButton_;
     QCheckBox* showLayout_;
     QLabel* levelLabel_;
     QLabel* keyLevelLabel_;

@@ -5,6 +5,7 @@
 #include "FormWriting.h"
 #include "SaveFileDialog.h"
 #include "Geometry.h"
+#include "ProgressWindow.h"
 #include "WrapButton.h"
 #include "settings/AppSettings.h"
 
@@ -26,8 +27,9 @@
 
 namespace clavora {
 
-MainWindow::MainWindow(AppSettings& settings, ProgramPaths paths, Clock& clock, Random& random, Clipboard& clipboard)
-    : settings_(settings), control_(settings, std::move(paths), clock, random, clipboard, *this)
+MainWindow::MainWindow(AppSettings& settings, ProgramPaths paths, Clock& clock, Random& random, Clipboard& clipboard,
+                       HistoryStore* history)
+    : settings_(settings), control_(settings, std::move(paths), clock, random, clipboard, *this, history)
 {
     buildControls();
     bindControls();
@@ -82,11 +84,14 @@ void MainWindow::buildControls()
     log_->setAccessibleName(QStringLiteral("Log"));
     showLayout_ = makeAt<QCheckBox>(this, "ShowLayout", QStringLiteral("Show keyboard layout"), 180, 4620, 2400, 315);
     saveLogButton_ = makeAt<QPushButton>(this, "SaveLogButton", QStringLiteral("Sa&ve Log"), 8820, 4620, 1095, 315);
-    for (QPushButton* b : {startButton_, stopButton_, gameButton_, settingsButton_, helpButton_, saveLogButton_})
+    // In the free space of the bottom row.
+    progressButton_ =
+        makeAt<QPushButton>(this, "ProgressButton", ProgressWindow::ButtonCaption, 7620, 4620, 1095, 315);
+    for (QPushButton* b : {startButton_, stopButton_, gameButton_, settingsButton_, helpButton_, progressButton_, saveLogButton_})
         b->setAutoDefault(false);
 
     QWidget* order[] = {presetExercises_, randomExercises_, numberBox_, startButton_, stopButton_, gameButton_,
-                        settingsButton_, helpButton_, exerciseBox_, showLayout_, saveLogButton_};
+                        settingsButton_, helpButton_, exerciseBox_, showLayout_, progressButton_, saveLogButton_};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -116,6 +121,8 @@ void MainWindow::bindControls()
     connect(gameButton_, &QPushButton::clicked, this, [this] { stopAndEmit(&MainWindow::gameClicked); });
     connect(settingsButton_, &QPushButton::clicked, this, [this] { stopAndEmit(&MainWindow::settingsClicked); });
     connect(helpButton_, &QPushButton::clicked, this, [this] { stopAndEmit(&MainWindow::helpClicked); });
+    connect(progressButton_, &QPushButton::clicked, this, [this] { stopAndEmit(&MainWindow::progressClicked); });
+    connect(new QShortcut(ProgressWindow::Shortcut, this), &QShortcut::activated, progressButton_, &QPushButton::click);
     connect(showLayout_, &QCheckBox::toggled, this, [this](bool checked) {
         emit showLayoutClicked(checked);
         if (isVisible())

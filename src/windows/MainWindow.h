@@ -21,7 +21,8 @@ namespace clavora {
 class MainWindow final : public QWidget, public ExerciseUi {
     Q_OBJECT
 public:
-    MainWindow(AppSettings& settings, ProgramPaths paths, Clock& clock, Random& random, Clipboard& clipboard);
+    MainWindow(AppSettings& settings, ProgramPaths paths, Clock& clock, Random& random, Clipboard& clipboard,
+               HistoryStore* history = nullptr);
 
     const ExerciseControl& control() const { return control_; }
     // Takes the loaded settings: number, type, colours and the saved position.
@@ -46,10 +47,11 @@ public:
     static constexpr int ClientHeightTwips = 5115;
 
 signals:
-    // The game, the settings and the help first stop a running exercise.
+    // The game, the settings, the help and the progress window first stop a running exercise.
     void gameClicked();
     void settingsClicked();
     void helpClicked();
+    void progressClicked();
     void showLayoutClicked(bool checked);
     void quickRunEnded();
     void closed();
@@ -83,6 +85,7 @@ private:
     QPlainTextEdit* log_;
     QCheckBox* showLayout_;
     QPushButton* saveLogButton_;
+    QPushButton* progressButton_;
     QTimer* exerciseTimer_;
     std::optional<std::pair<Rgb, Rgb>> shownColours_;
     enum class Focus { None, TypingLine, Number } pendingFocus_ = Focus::None;

@@ -181,6 +181,11 @@ void ProgressWindow::colourWindow(Rgb window, Rgb text)
     forwardTo(this, control_, &ProgressControl::colourWindow)(window, text);
 }
 
+void ProgressWindow::refresh()
+{
+    forwardTo(this, control_, &ProgressControl::refresh)();
+}
+
 void ProgressWindow::applyColours(Rgb window, Rgb text)
 {
     QPalette p = palette();

@@ -4,6 +4,7 @@
 #include "history/ProgressControl.h"
 #include "history/ProgressUi.h"
 
+#include <QKeySequence>
 #include <QWidget>
 
 class QChart;
@@ -23,12 +24,19 @@ class HistoryStore;
 class ProgressWindow final : public QWidget, public ProgressUi {
     Q_OBJECT
 public:
+    // The button and the key that open it from the exercise and the game windows; P is
+    // taken by Preset and Pause.
+    static inline const QString ButtonCaption = QStringLiteral("Pr&ogress");
+    static inline const QKeySequence Shortcut = QKeySequence(Qt::CTRL | Qt::Key_P);
+
     // `exportFolder`: where the Export dialog starts.
     ProgressWindow(HistoryStore& store, const Clock& clock, bool recording, QString exportFolder,
                    QWidget* parent = nullptr);
 
     const ProgressForm& form() const { return control_.form(); }
     void colourWindow(Rgb window, Rgb text);
+    // Shows the figures as they are now.
+    void refresh();
     // Writes the logic's form into the controls.
     void apply();
 

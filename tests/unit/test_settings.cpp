@@ -47,6 +47,7 @@ TEST_F(SettingsFixture, MissingFileGivesEveryDefault)
     EXPECT_EQ(s.gameStartLevel, 1);
     EXPECT_EQ(s.layoutFile, "QWERTY - United States");
     EXPECT_EQ(s.showLayout, 1);
+    EXPECT_TRUE(s.recordProgress); // a file from before the history records
 }
 
 TEST_F(SettingsFixture, ValuesAreReadAsTheClassicProfileReaderReadsThem)
@@ -67,6 +68,7 @@ TEST_F(SettingsFixture, ValuesAreReadAsTheClassicProfileReaderReadsThem)
         {"[RndEx]\nCustomKeys=\n", [](auto& s) { return s.customKeys.isEmpty(); }, "present but empty"},
         {"[Exercises]\nMinSpeed=99999\n", [](auto& s) { return s.minSpeed == 32767; }, "16-bit clamp"},
         {"[KeyLayout]\nShowLayout=2\n", [](auto& s) { return s.showLayout == 0; }, "unknown box state"},
+        {"[History]\nRecord=0\n", [](auto& s) { return !s.recordProgress; }, "recording off"},
         {"[Display]\nWinX=-300\n", [](auto& s) { return s.windowX == -300; }, "negative position"},
         {"[Exercises]\r\nRepeats = 5 \r\n", [](auto& s) { return s.repeats == 5; }, "CR LF and blanks"},
         {"[Other]\nExNum=9\n[Exercises]\n", [](auto& s) { return s.exerciseNumber == 1; }, "key in another section"},
@@ -125,7 +127,9 @@ TEST_F(SettingsFixture, FirstSaveWritesAllKeysInOrderAndRoundTrips)
                                  "LowerCase", "UpperCase", "Numbers", "NumberPunc", "Punc", "ShiftPunc",
                                  "Space", "Custom", "CustomKeys", "NumEx", "Repeats", "ExType", "ExNumMin",
                                  "ExNumMax", "WinColour", "TextColour", "WinX", "WinY", "StartLevel", "Layout",
-                                 "ShowLayout"}));
+                                 "ShowLayout", "Record"}));
+    EXPECT_TRUE(text.endsWith("[KeyLayout]\nLayout=QWERTY - United States\nShowLayout=1\n[History]\nRecord=1\n"))
+        << text.toStdString();
     EXPECT_EQ(loadSettings(ProfileFile(ini()), entry, 20000).windowColour, 0x123456u);
 }
 

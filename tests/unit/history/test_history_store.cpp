@@ -146,7 +146,7 @@ TEST(HistoryStore, ForgetEmptiesEveryTable)
 TEST(HistoryStore, MigratesAVersionOneStoreKeepingItsRows)
 {
     TempFolder folder;
-    const QString path = folder.path(HistoryStore::FileName);
+    const QString path = folder.path("History.sqlite");
     {
         QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("version-one"));
         database.setDatabaseName(path);
@@ -210,7 +210,7 @@ TEST(HistoryStore, AStoreItCannotUseIsLeftAloneAndReported)
 TEST(HistoryStore, AFailedWriteKeepsEarlierAttemptsAndStopsRecording)
 {
     TempFolder folder;
-    const QString path = folder.path(HistoryStore::FileName);
+    const QString path = folder.path("History.sqlite");
     {
         HistoryStore store(path);
         ASSERT_TRUE(store.addAttempt(attempt(at(2024, 3, 10), 30)));

@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "FindControl.h"
+#include "ProgramFolder.h"
+#include "windows/GameWindow.h"
+#include "windows/MainWindow.h"
+#include "windows/ProgressWindow.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using namespace clavora;
+using namespace clavora::test;
+
+namespace {
+// The access key of every caption in a window, lower case, once for each caption that has it.
+QStringList accessKeys(const QWidget& window)
+{
+    QStringList keys;
+    auto keyOf = [&keys](const QString& caption) {
+        const qsizetype at = caption.indexOf(u'&');
+        if (at >= 0 && at + 1 < caption.size())
+            keys << caption.mid(at + 1, 1).toLower();
+    };
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+        keyOf(button->text());
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        keyOf(label->text());
+    return keys;
+}
+
+// The key tells the window apart from any other key in it; the pause button's other caption
+// counts too.
+void checkAccessKeyIsFree(QWidget& window, const QStringList& otherCaptions = {})
+{
+    QStringList keys = accessKeys(window);
+    for (const QString& caption : otherCaptions)
+        keys << caption.mid(caption.indexOf(u'&') + 1, 1).toLower();
+    QCOMPARE(keys.count(QStringLiteral("o")), 1);
+    QCOMPARE(findControl<QPushButton>(window, "ProgressButton")->text(), QStringLiteral("Pr&ogress"));
+}
+} // namespace
+
+class ProgressOpeningTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<ProgramFolder> dir;
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<ProgramFolder>();
+        // Random exercises: the folder holds no exercise files.
+        dir->writeSettings("[Exercises]\nExType=1\n[Display]\nWinColour=255\nTextColour=65280\n[KeyLayout]\nShowLayout=0\n");
+    }
+
+    void exerciseWindowOpensItWithCtrlPAndStopsTheExercise()
+    {
+        auto hub = dir->startHub();
+        MainWindow& main = hub->mainWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        checkAccessKeyIsFree(main);
+        findControl<QPushButton>(main, "StartButton")->click();
+        QVERIFY(main.control().running());
+        QTest::keyClick(main.focusWidget(), Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(!main.control().running());
+        ProgressWindow* progress = hub->progressWindow();
+        QVERIFY(progress && progress->isVisible());
+        QCOMPARE(progress->windowTitle(), QStringLiteral("Orvella Clavora - Progress"));
+        QCOMPARE(progress->palette().color(QPalette::Window), QColor(255, 0, 0));
+        QCOMPARE(progress->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+        // Once only: a second request brings the same window forward.
+        findControl<QPushButton>(main, "ProgressButton")->click();
+        QCOMPARE(hub->progressWindow(), progress);
+        QVERIFY(progress->form().historyAvailable);
+        QVERIFY(QFileInfo::exists(dir->filePath("History.sqlite")));
+    }
+
+    void gameWindowOpensItWithCtrlPAndPausesTheGame()
+    {
+        auto hub = dir->startHub(QStringLiteral("/g"));
+        GameWindow* game = hub->gameWindow();
+        QVERIFY(game && QTest::qWaitForWindowActive(game));
+        checkAccessKeyIsFree(*game, {UnpauseCaption});
+        findControl<QPushButton>(*game, "StartButton")->click();
+        QVERIFY(game->control().running());
+        QTest::keyClick(game->focusWidget(), Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(game->control().state().paused);
+        QVERIFY(hub->progressWindow() && hub->progressWindow()->isVisible());
+    }
+
+    void recordMyProgressIsSavedInItsOwnSection()
+    {
+        auto hub = dir->startHub();
+        QVERIFY(hub->session().settings().recordProgress); // a file without [History]
+        hub->openProgress();
+        findControl<QCheckBox>(*hub->progressWindow(), "RecordCheck")->click();
+        QVERIFY(!hub->session().settings().recordProgress);
+        hub->save();
+        QFile file(dir->filePath("Clavora.ini"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(QString(file.readAll()).remove(u'\r').endsWith("[History]\nRecord=0\n"));
+    }
+};
+
+QTEST_MAIN(ProgressOpeningTest)
+#include "test_progress_opening.moc"
