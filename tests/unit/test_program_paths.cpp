@@ -55,6 +55,7 @@ TEST(ProgramPaths, PortableKeepsEveryFileBesideTheProgram)
     const ProgramPaths paths("/stick", "/stick/clavora");
     EXPECT_EQ(paths.settingsFile(), "/stick/Clavora.ini");
     EXPECT_EQ(paths.logsFolder(), "/stick/Logs");
+    EXPECT_EQ(paths.historyFile(), "/stick/History.sqlite");
     EXPECT_EQ(paths.exercisesFolders(), QStringList{"/stick/Exercises"});
     EXPECT_EQ(paths.layoutsFolders(), QStringList{"/stick/Layouts"});
     EXPECT_EQ(paths.presetFile("US"), "/stick/Exercises/US.txt");
@@ -79,6 +80,7 @@ TEST(ProgramPaths, InstalledUsesTheXdgFoldersOrTheirDefaults)
         const auto paths = ProgramPaths::forProgram(program, true, environment("/home/ann", c.configHome, c.dataHome));
         EXPECT_EQ(paths.settingsFile(), c.settings);
         EXPECT_EQ(paths.logsFolder(), c.logs);
+        EXPECT_EQ(paths.historyFile(), QFileInfo(c.logs).path() + "/History.sqlite");
         EXPECT_EQ(paths.exercisesFolders(),
                   (QStringList{QFileInfo(c.logs).path() + "/Exercises", root.path("usr/share/clavora/Exercises")}));
     }
