@@ -93,7 +93,7 @@ BENCHMARK(recordKey);
 void writeAttempt(benchmark::State& state)
 {
     QTemporaryDir folder;
-    HistoryStore store(folder.filePath(HistoryStore::FileName));
+    HistoryStore store(folder.filePath(QStringLiteral("History.sqlite")));
     std::mt19937 random(7);
     const AttemptRecord record = sampleAttempt(random, QDateTime::currentDateTime());
     for (auto _ : state) {
@@ -103,11 +103,25 @@ void writeAttempt(benchmark::State& state)
 }
 BENCHMARK(writeAttempt)->Unit(benchmark::kMicrosecond);
 
+// What the program's start spends on the history: opening a store of the current version.
+void openStore(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("History.sqlite"));
+    HistoryStore(path).available();
+    for (auto _ : state) {
+        HistoryStore store(path);
+        if (!store.available())
+            state.SkipWithError(store.problem().toUtf8().constData());
+    }
+}
+BENCHMARK(openStore)->Unit(benchmark::kMicrosecond);
+
 // Ten years back from the fixed "today": 27 or 28 attempts a day, a game every 18 hours.
 // HISTORY_BENCH_STORE names a file to keep the generated store in between runs.
 struct TenYears {
     QTemporaryDir folder;
-    QString path = qEnvironmentVariable("HISTORY_BENCH_STORE", folder.filePath(HistoryStore::FileName));
+    QString path = qEnvironmentVariable("HISTORY_BENCH_STORE", folder.filePath(QStringLiteral("History.sqlite")));
     FakeClock clock = fixedClock();
     std::unique_ptr<HistoryStore> store;
     double megabytes = 0;
