@@ -94,6 +94,11 @@ void fillChart(QChart* chart, const std::vector<DayFigures>& days,
     values->setRange(0, highest * 1.1);
     if (!days.empty())
         dates->setRange(QDateTime(days.front().day, QTime(0, 0)), QDateTime(days.back().day, QTime(23, 59)));
+    else
+        dates->setLabelsVisible(false); // no day to name: the axis would count from 1970
+    // A single day has no other dates to mark.
+    if (!days.empty() && days.front().day == days.back().day)
+        dates->setTickCount(2);
 }
 
 } // namespace
