@@ -63,6 +63,8 @@ class Installed(harness.ProgramTest):
         self.close_main(main)
         self.assertIn("ExNum=7", self.user_settings())
         self.assertFalse(os.path.exists(os.path.join(self.prefix, "bin", "Clavora.ini")))
+        # The history is among the user's data, not beside the settings.
+        self.assertTrue(os.path.exists(os.path.join(self.home, ".local", "share", "clavora", "History.sqlite")))
 
         # Restarted, it loads the saved setting; the user's exercise file is offered beside
         # the installed ones and can be chosen.
