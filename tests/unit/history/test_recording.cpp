@@ -229,13 +229,5 @@ TEST_F(GameRecording, AGameIsKeptWhenEndedOrClosedAndOnlyWhileRecording)
     EXPECT_EQ(rows(store, "SELECT COUNT(*) FROM games"), "2");
 }
 
-TEST_F(GameRecording, ProgressPausesARunningGame)
-{
-    game.startGame();
-    game.progressClicked();
-    EXPECT_TRUE(game.state().paused);
-    EXPECT_EQ(game.form().pauseCaption, UnpauseCaption);
-}
-
 } // namespace
 } // namespace clavora::test
