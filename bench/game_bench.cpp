@@ -1,5 +1,6 @@
 // The game loop's tick plus one whole paint of the play area, in the two cases the
 // program is budgeted for: level 200 a minute into a game, and 3,000 letters on screen.
+#include "Fakes.h"
 #include "common/Services.h"
 #include "common/Twips.h"
 #include "game/GameControl.h"
@@ -11,46 +12,26 @@
 #include <QApplication>
 #include <QImage>
 #include <benchmark/benchmark.h>
-#include <random>
 
 using namespace clavora;
+using namespace clavora::test;
 
 namespace {
-
-class SteppedClock final : public Clock {
-public:
-    double now = 36000.0;
-    double secondsSinceMidnight() const override { return now; }
-    QDateTime localDateTime() const override { return {}; }
-};
-
-class SeededRandom final : public Random {
-public:
-    void seed(quint32 value) override { engine_.seed(value); }
-    double next() override { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_); }
-
-private:
-    std::mt19937 engine_{1};
-};
-
-class SilentBeep final : public Beep {
-public:
-    void beep() override {}
-};
-
-class NoFocus final : public GameUi {
-public:
-    void focusKeyCapture() override {}
-    void focusStartButton() override {}
-};
 
 constexpr double Tick = 0.025;
 
 AppSettings lettersOnly()
 {
     AppSettings s;
-    s.LowerCase = true;
+    s.space = false;
     return s;
+}
+
+FakeRandom seededRandom()
+{
+    FakeRandom random;
+    random.seed(1);
+    return random;
 }
 
 struct Screen {
@@ -79,29 +60,30 @@ int lettersShown(const SlotTable& table)
 // A player who types each letter once it is two seconds old, so the game goes on.
 void hitOldLetters(GameControl& game, double now)
 {
-    const SlotTable& table = game.state().Slots;
+    const SlotTable& table = game.state().letterSlots;
     for (int i = 1; i <= table.size(); ++i)
-        if (!table[i].isFree() && now - table[i].SpawnTime >= 2.0)
-            game.keyPressed(table[i].Char);
+        if (!table[i].isFree() && now - table[i].spawnTime >= 2.0)
+            game.keyPressed(table[i].character);
 }
 
 void TickAndPaintAtLevel200(benchmark::State& state)
 {
     AppSettings settings = lettersOnly();
-    SteppedClock clock;
-    SeededRandom random;
-    SilentBeep beep;
-    NoFocus ui;
+    FakeClock clock;
+    clock.now = 36000.0;
+    FakeRandom random = seededRandom();
+    FakeBeep beep;
+    FakeGameUi ui;
     GameControl game(settings, clock, random, beep, ui);
     game.load();
     game.startLevelChanged(QStringLiteral("200"));
-    game.StartGame();
+    game.startGame();
     Screen screen;
     auto step = [&] {
         clock.now += Tick;
         hitOldLetters(game, clock.now);
         game.tick();
-        screen.paint(game.state().Slots);
+        screen.paint(game.state().letterSlots);
     };
     for (double played = 0; played < 60.0; played += Tick)
         step();
@@ -110,7 +92,7 @@ void TickAndPaintAtLevel200(benchmark::State& state)
         if (!game.running())
             state.SkipWithError("the game ended");
     }
-    state.counters["letters"] = lettersShown(game.state().Slots);
+    state.counters["letters"] = lettersShown(game.state().letterSlots);
 }
 BENCHMARK(TickAndPaintAtLevel200)->Unit(benchmark::kMillisecond);
 
@@ -119,26 +101,26 @@ BENCHMARK(TickAndPaintAtLevel200)->Unit(benchmark::kMillisecond);
 void TickAndPaint3000Letters(benchmark::State& state)
 {
     constexpr int Letters = 3000;
-    SeededRandom random;
+    FakeRandom random = seededRandom();
     GameState game;
-    game.Level = MaxStartLevel;
-    game.AllowedKeys = QStringLiteral("abcdefghijklmnopqrstuvwxyz");
+    game.level = MaxStartLevel;
+    game.allowedKeys = QStringLiteral("abcdefghijklmnopqrstuvwxyz");
     double now = 36000.0;
-    game.GameStartTime = game.LevelStartTime = game.LastSpawnTime = now;
+    game.gameStartTime = game.levelStartTime = game.lastSpawnTime = now;
     for (int i = 0; i < Letters; ++i)
-        SpawnLetter(game, random, now - FuseSeconds + FuseSeconds * i / Letters, 60);
+        spawnLetter(game, random, now - FuseSeconds + FuseSeconds * i / Letters, 60);
     Screen screen;
-    screen.paint(game.Slots); // the first paint makes every shell's pixmap
+    screen.paint(game.letterSlots); // the first paint makes every shell's pixmap
     for (auto _ : state) {
         now += Tick;
         game.spawnDue(random, now);
         while (const int overdue = game.burnFuses(now)) {
-            game.Slots[overdue].Char = QChar();
-            SpawnLetter(game, random, now, 60);
+            game.letterSlots[overdue].character = QChar();
+            spawnLetter(game, random, now, 60);
         }
-        screen.paint(game.Slots);
+        screen.paint(game.letterSlots);
     }
-    state.counters["letters"] = lettersShown(game.Slots);
+    state.counters["letters"] = lettersShown(game.letterSlots);
 }
 BENCHMARK(TickAndPaint3000Letters)->Unit(benchmark::kMillisecond)->Iterations(400);
 

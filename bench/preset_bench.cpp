@@ -47,7 +47,7 @@ void lastButOneOfAMillionLines(benchmark::State& state)
 {
     const QString path = files().manyLines();
     for (auto _ : state)
-        benchmark::DoNotOptimize(ReadPresetLine(path, 999999));
+        benchmark::DoNotOptimize(readPresetLine(path, 999999));
 }
 BENCHMARK(lastButOneOfAMillionLines)->Unit(benchmark::kMillisecond);
 
@@ -55,7 +55,7 @@ void firstLineOf200Megabytes(benchmark::State& state)
 {
     const QString path = files().hugeFirstLine();
     for (auto _ : state)
-        benchmark::DoNotOptimize(ReadPresetLine(path, 1));
+        benchmark::DoNotOptimize(readPresetLine(path, 1));
 }
 BENCHMARK(firstLineOf200Megabytes)->Unit(benchmark::kMillisecond);
 

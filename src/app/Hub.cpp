@@ -1,35 +1,30 @@
 #include "Hub.h"
 
 #include "common/Twips.h"
-#include "exercises/ExerciseControl.h"
 #include "keyboard/KeyboardPlacement.h"
-#include "settings_dialog/ApplySettings.h"
 #include "windows/GameWindow.h"
+#include "windows/KeyboardDocking.h"
 #include "windows/KeyboardWindow.h"
 #include "windows/MainWindow.h"
 #include "windows/SettingsDialog.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
-#include <QEventLoop>
 #include <QKeyEvent>
-#include <QScreen>
-#include <QTimer>
 #include <QWindow>
 
 namespace clavora {
 
 Hub::Hub(ProgramPaths paths, QString commandLine)
-    : paths_(std::move(paths)), commandLine_(std::move(commandLine)), profile_(paths_.settingsFile())
+    : paths_(std::move(paths)), profile_(paths_.settingsFile()), session_(*this, findStartMode(commandLine))
 {
-    main_ = std::make_unique<MainWindow>();
-    exercises_ = std::make_unique<ExerciseControl>(settings_, paths_, clock_, random_, clipboard_, *main_);
-    main_->bind(*exercises_);
-    connect(main_.get(), &MainWindow::closing, this, &Hub::closeMain);
-    connect(main_.get(), &MainWindow::gameClicked, this, &Hub::gameClicked);
-    connect(main_.get(), &MainWindow::settingsClicked, this, &Hub::settingsClicked);
-    connect(main_.get(), &MainWindow::helpClicked, this, &Hub::helpClicked);
-    connect(main_.get(), &MainWindow::showLayoutClicked, this, &Hub::showLayoutClicked);
+    main_ = std::make_unique<MainWindow>(session_.settings(), paths_, clock_, random_, clipboard_);
+    connect(main_.get(), &MainWindow::closed, this, [this] { session_.windowClosed(AppWindow::Main); });
+    connect(main_.get(), &MainWindow::quickRunEnded, this, [this] { session_.quickRunFinished(); });
+    connect(main_.get(), &MainWindow::gameClicked, this, [this] { session_.gameRequested(); });
+    connect(main_.get(), &MainWindow::settingsClicked, this, [this] { openSettings(main_.get()); });
+    connect(main_.get(), &MainWindow::helpClicked, this, &Hub::openHelp);
+    connect(main_.get(), &MainWindow::showLayoutClicked, this,
+            [this](bool checked) { session_.showLayoutToggled(checked); });
     qApp->installEventFilter(this);
 }
 
@@ -42,56 +37,12 @@ Hub::~Hub()
 void Hub::start()
 {
     random_.seed(quint32(clock_.secondsSinceMidnight() * 1000));
-    settings_ = LoadSettings(profile_, startupEntry_, screenWidthTwips());
-    exercises_->showSettings();
-    // A saved position that lies off the screen (another monitor, a hand-edited file) is
-    // brought back onto it.
-    const QRect screen = main_->screen()->availableGeometry();
-    main_->move(keepOnScreen(twipsToPixels(settings_.WinX), main_->width(), screen.x(), screen.width()),
-                keepOnScreen(twipsToPixels(settings_.WinY), main_->height(), screen.y(), screen.height()));
-    ColourControls();
-    refresh();
-    const StartMode mode = FindStartMode(commandLine_);
-    // The game stands in for Main at once: a Main shown for that moment would be hidden
-    // before the window manager had framed it, and its place could no longer be trusted.
-    if (mode != StartMode::Game)
-        main_->show();
-    if (const auto notice = LoadNotice(profile_))
-        main_->showMessage(notice->title, notice->text);
-
-    switch (mode) {
-    case StartMode::Game:
-        openGame();
-        break;
-    case StartMode::QuickExercises:
-        exercises_->startQuickRun();
-        refresh();
-        break;
-    case StartMode::KeyboardOnly:
-        openKeyboard();
-        main_->hide();
-        break;
-    case StartMode::Normal:
-        break;
-    }
-    // The saved box goes to the window in use; the game window passes it on to Main's.
-    if (settings_.GameLoaded)
-        game_->setShowLayoutChecked(settings_.ShowLayout == 1);
-    else
-        main_->setShowLayoutChecked(settings_.ShowLayout == 1);
+    session_.settings() = loadSettings(profile_, startupEntry_, screenWidthTwips());
+    main_->load();
+    session_.start();
 }
 
-void Hub::refresh()
-{
-    main_->apply();
-}
-
-void Hub::ColourControls()
-{
-    main_->applyColours(settings_.WinColour, settings_.TextColour);
-}
-
-void Hub::HelpFile()
+void Hub::openHelp()
 {
     shell_.open(paths_.helpFile());
 }
@@ -114,110 +65,98 @@ bool Hub::eventFilter(QObject* watched, QEvent* event)
         const QWidget* receiver = widget->window()->focusWidget();
         const auto* key = static_cast<QKeyEvent*>(event);
         if (widget == (receiver ? receiver : widget->window()) && key->key() == Qt::Key_F1 && !key->isAutoRepeat())
-            HelpFile();
+            openHelp();
     }
     return QObject::eventFilter(watched, event);
 }
 
-void Hub::closeMain()
+QWidget& Hub::widgetOf(AppWindow window) const
 {
-    const QWidget* inUse = settings_.GameLoaded && game_ ? static_cast<QWidget*>(game_.get()) : main_.get();
-    settings_.WinX = pixelsToTwips(inUse->pos().x());
-    settings_.WinY = pixelsToTwips(inUse->pos().y());
-    settings_.ShowLayout = main_->showLayoutChecked() ? 1 : 0;
-    const SettingsSaved saved =
-        SaveSettings(profile_, startupEntry_, settings_, exercises_->form().exNumText, paths_.executable());
-    for (const Notice& notice : SaveNotices(saved, profile_, startupEntry_, paths_.executable()))
-        main_->showMessage(notice.title, notice.text);
-    QCoreApplication::exit(0);
+    if (window == AppWindow::Game && game_)
+        return *game_;
+    return *main_;
 }
 
-void Hub::gameClicked()
+void Hub::showWindow(AppWindow window)
 {
-    exercises_->StopExercises();
-    refresh();
-    openGame();
-}
-
-void Hub::openGame()
-{
-    const bool keyboardFollows = main_->showLayoutChecked() && keyboardSitsBelow(*main_);
-    const QPoint frame = main_->pos();
-    main_->hide();
-    settings_.GameLoaded = true;
-    game_ = std::make_unique<GameWindow>(settings_, clock_, random_, beep_);
-    connect(game_.get(), &GameWindow::exercisesClicked, this, &Hub::gameExercisesClicked);
-    connect(game_.get(), &GameWindow::settingsClicked, this, [this] { openSettings(game_.get()); });
-    connect(game_.get(), &GameWindow::helpClicked, this, &Hub::HelpFile);
-    connect(game_.get(), &GameWindow::showLayoutClicked, main_.get(), &MainWindow::setShowLayoutChecked);
-    connect(game_.get(), &GameWindow::closed, this, &Hub::gameClosed);
-    game_->move(frame);
-    game_->setShowLayoutChecked(main_->showLayoutChecked());
-    game_->show();
-    if (keyboardFollows)
-        moveKeyboardBelow(frame, *game_);
-}
-
-void Hub::gameExercisesClicked()
-{
-    const bool keyboardFollows = game_->showLayoutChecked() && keyboardSitsBelow(*game_);
+    if (window == AppWindow::Game) {
+        createGame();
+        return;
+    }
+    if (!game_) {
+        main_->show();
+        return;
+    }
+    const bool keyboardFollows = keyboard_ && KeyboardDocking::sitsBelow(*keyboard_, *game_, main_.get());
     const QPoint frame = game_->pos();
-    settings_.GameLoaded = false;
     // By its client area: a hidden window no longer knows its frame. The game, shown
     // and framed, puts its client where Main's goes, as the two share one decoration.
     main_->setGeometry(QRect(game_->geometry().topLeft(), main_->size()));
     main_->show();
     main_->activateWindow();
     if (keyboardFollows)
-        moveKeyboardBelow(frame, *main_);
-    game_->close(); // keeps the start level; Main stays, as the game is no longer in use
-    game_.release()->deleteLater(); // the click that got here is still being handled
+        KeyboardDocking::moveBelow(*keyboard_, frame, *main_, game_.get());
 }
 
-void Hub::gameClosed()
+void Hub::createGame()
 {
-    // The close box of the window in use ends the program.
-    if (settings_.GameLoaded)
-        closeMain();
+    // Main's frame corner as placed, whether or not Main was ever shown.
+    const QPoint frame = main_->pos();
+    const bool keyboardFollows =
+        keyboard_ && main_->isVisible() && KeyboardDocking::sitsBelow(*keyboard_, *main_, nullptr);
+    game_ = std::make_unique<GameWindow>(session_.settings(), clock_, random_, beep_);
+    connect(game_.get(), &GameWindow::exercisesClicked, this, [this] { session_.exercisesRequested(); });
+    connect(game_.get(), &GameWindow::settingsClicked, this, [this] { openSettings(game_.get()); });
+    connect(game_.get(), &GameWindow::helpClicked, this, &Hub::openHelp);
+    connect(game_.get(), &GameWindow::showLayoutClicked, this,
+            [this](bool checked) { session_.showLayoutToggled(checked); });
+    connect(game_.get(), &GameWindow::closed, this, [this] { session_.windowClosed(AppWindow::Game); });
+    game_->move(frame);
+    game_->show();
+    if (keyboardFollows)
+        KeyboardDocking::moveBelow(*keyboard_, frame, *game_, main_.get());
 }
 
-int Hub::outerHeight(const QWidget& window) const
+void Hub::hideWindow(AppWindow window)
 {
-    // Every window has the same decoration, but a window that has just been shown may not
-    // have its frame yet: then the other window's tells it.
-    const QWidget* other = &window == main_.get() ? static_cast<const QWidget*>(game_.get()) : main_.get();
-    const QWidget& framed = window.frameGeometry().height() != window.height() || !other ? window : *other;
-    return window.height() + framed.frameGeometry().height() - framed.height();
+    switch (window) {
+    case AppWindow::Main:
+        main_->hide();
+        break;
+    case AppWindow::Game:
+        if (game_) {
+            game_->close();                 // keeps the start level in the settings
+            game_.release()->deleteLater(); // the click that got here is still being handled
+        }
+        break;
+    case AppWindow::Keyboard:
+        closeKeyboard();
+        break;
+    }
 }
 
-bool Hub::keyboardSitsBelow(const QWidget& window)
+void Hub::setShowLayoutBox(AppWindow window, bool checked)
 {
-    const QWidget* keyboard = keyboardWindow();
-    return keyboard && keyboard->y() == window.y() + outerHeight(window);
+    if (window == AppWindow::Game && game_)
+        game_->setShowLayoutChecked(checked);
+    else
+        main_->setShowLayoutChecked(checked);
 }
 
-void Hub::moveKeyboardBelow(QPoint frame, const QWidget& window)
+void Hub::startQuickRun()
 {
-    // The frame's corner as placed, not as the window reports it before it is framed.
-    QWidget* keyboard = keyboardWindow();
-    keyboard->move(keyboard->x(), frame.y() + outerHeight(window));
-}
-
-void Hub::settingsClicked()
-{
-    exercises_->StopExercises();
-    refresh();
-    openSettings(main_.get());
+    main_->startQuickRun();
 }
 
 void Hub::openSettings(QWidget* opener)
 {
     opener->setEnabled(false);
     // Not a child of the opener: a disabled parent would disable the dialog too.
-    auto* dialog = new SettingsDialog(settings_, paths_);
+    auto* dialog = new SettingsDialog(session_.settings(), paths_);
     settingsDialog_ = dialog;
-    connect(dialog, &SettingsDialog::applyRequested, this, &Hub::ApplySettings);
-    connect(dialog, &SettingsDialog::helpRequested, this, &Hub::HelpFile);
+    connect(dialog, &SettingsDialog::applyRequested, this,
+            [this](const SettingsForm& form) { session_.settingsConfirmed(form); });
+    connect(dialog, &SettingsDialog::helpRequested, this, &Hub::openHelp);
     connect(dialog, &QDialog::finished, this, &Hub::settingsClosed);
     dialog->winId();
     dialog->windowHandle()->setTransientParent(opener->windowHandle());
@@ -228,18 +167,16 @@ void Hub::openSettings(QWidget* opener)
 void Hub::settingsClosed()
 {
     main_->setEnabled(true);
-    if (settings_.GameLoaded && game_)
+    if (game_)
         game_->setEnabled(true);
 }
 
-void Hub::ApplySettings(const SettingsForm& form)
+void Hub::recolour()
 {
-    clavora::ApplySettings(form, settings_);
-    ColourControls();
-    if (settings_.GameLoaded && game_)
-        game_->ColourWindow(settings_.WinColour, settings_.TextColour);
-    if (main_->showLayoutChecked())
-        reloadKeyboard();
+    const AppSettings& s = session_.settings();
+    main_->colourWindow(s.windowColour, s.textColour);
+    if (game_)
+        game_->colourWindow(s.windowColour, s.textColour);
 }
 
 void Hub::reloadKeyboard()
@@ -248,90 +185,36 @@ void Hub::reloadKeyboard()
         loadKeyboard(); // created without being shown; its load takes the colours and the layout
         return;
     }
-    keyboard_->setColours(settings_.WinColour, settings_.TextColour);
-    keyboard_->LoadLayout();
-}
-
-void Hub::helpClicked()
-{
-    exercises_->StopExercises();
-    refresh();
-    HelpFile();
-}
-
-void Hub::showLayoutClicked(bool checked)
-{
-    if (checked)
-        openKeyboard();
-    else
-        closeKeyboard();
-    if (main_->isVisible())
-        main_->activateWindow();
-}
-
-bool Hub::keyboardOnly() const
-{
-    // The mode in force, not any "/k" on the command line: with "/g /k" or "/k /q" the
-    // keyboard is an ordinary helper window whose close must not end the program unsaved.
-    return FindStartMode(commandLine_) == StartMode::KeyboardOnly;
+    const AppSettings& s = session_.settings();
+    keyboard_->colourWindow(s.windowColour, s.textColour);
+    keyboard_->loadLayout();
 }
 
 KeyboardWindow& Hub::loadKeyboard()
 {
     if (keyboard_)
         return *keyboard_;
-    keyboard_ = new KeyboardWindow(settings_, paths_, keyTracker_);
-    connect(keyboard_, &KeyboardWindow::closing, this, &Hub::keyboardClosing);
-    keyboard_->setColours(settings_.WinColour, settings_.TextColour);
-    if (!keyboardOnly())
-        placeKeyboard(*keyboard_);
-    keyboard_->LoadLayout();
+    const AppSettings& s = session_.settings();
+    keyboard_ = new KeyboardWindow(s, paths_, keyTracker_);
+    connect(keyboard_, &KeyboardWindow::closed, this, &Hub::keyboardClosed);
+    keyboard_->colourWindow(s.windowColour, s.textColour);
+    if (!session_.keyboardOnly()) {
+        const bool besideGame = session_.windowInUse() == AppWindow::Game && game_;
+        KeyboardDocking::place(*keyboard_, widgetOf(session_.windowInUse()),
+                               besideGame ? GameOwnerOffset : MainOwnerOffset);
+    }
+    keyboard_->loadLayout();
     return *keyboard_;
 }
 
-namespace {
-// A window that has just been shown learns its frame from the window manager only when it
-// is first exposed; until then its frame is its client area.
-void waitUntilExposed(const QWidget& window)
+KeyboardWindow* Hub::keyboardWindow()
 {
-    const QWindow* handle = window.windowHandle();
-    if (!handle || !window.isVisible() || handle->isExposed())
-        return;
-    QEventLoop loop;
-    QTimer poll;
-    const QDeadlineTimer deadline(500);
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (handle->isExposed() || deadline.hasExpired())
-            loop.quit();
-    });
-    poll.start(5);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-}
-} // namespace
-
-void Hub::placeKeyboard(QWidget& keyboard)
-{
-    const bool besideGame = settings_.GameLoaded && game_;
-    const QWidget& owner = besideGame ? static_cast<const QWidget&>(*game_) : *main_;
-    waitUntilExposed(owner);
-    const QRect frame = owner.frameGeometry();
-    const int decoration = frame.height() - owner.height(); // the keyboard's frame is alike
-    const TwipsBox ownerFrame{pixelsToTwips(frame.x()), pixelsToTwips(frame.y()), pixelsToTwips(frame.width()),
-                              pixelsToTwips(frame.height())};
-    const auto position = KeyboardPosition(ownerFrame, pixelsToTwips(keyboard.height() + decoration),
-                                           screenHeightTwips(), besideGame ? GameOwnerOffset : MainOwnerOffset);
-    if (position)
-        keyboard.move(twipsToPixels(position->x()), twipsToPixels(position->y()));
+    return keyboard_;
 }
 
 void Hub::openKeyboard()
 {
-    loadKeyboard().show();
-}
-
-QWidget* Hub::keyboardWindow()
-{
-    return keyboard_;
+    KeyboardDocking::show(loadKeyboard());
 }
 
 void Hub::closeKeyboard()
@@ -340,18 +223,40 @@ void Hub::closeKeyboard()
         keyboard_->close();
 }
 
-void Hub::keyboardClosing()
+void Hub::keyboardClosed()
 {
-    if (keyboardOnly()) {
-        QCoreApplication::exit(0); // at once, leaving the settings file as it was
-        return;
-    }
     // Forgotten first: unticking the box asks to close it again, which must do nothing.
     keyboard_ = nullptr;
-    if (settings_.GameLoaded && game_)
-        game_->setShowLayoutChecked(false);
-    else
-        main_->setShowLayoutChecked(false);
+    session_.windowClosed(AppWindow::Keyboard);
+}
+
+int Hub::windowX(AppWindow window) const
+{
+    return pixelsToTwips(widgetOf(window).pos().x());
+}
+
+int Hub::windowY(AppWindow window) const
+{
+    return pixelsToTwips(widgetOf(window).pos().y());
+}
+
+void Hub::save()
+{
+    const SettingsSaved saved = saveSettings(profile_, startupEntry_, session_.settings(),
+                                             main_->control().form().exerciseNumberText, paths_.executable());
+    for (const Notice& notice : saveNotices(saved, profile_, startupEntry_, paths_.executable()))
+        main_->showMessage(notice.title, notice.text);
+}
+
+void Hub::showLoadNotice()
+{
+    if (const auto notice = loadNotice(profile_))
+        main_->showMessage(notice->title, notice->text);
+}
+
+void Hub::end()
+{
+    QCoreApplication::exit(0);
 }
 
 } // namespace clavora

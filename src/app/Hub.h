@@ -1,10 +1,9 @@
 #pragma once
-#include "CommandLine.h"
 #include "common/ProgramPaths.h"
 #include "platform/KeyStateTracker.h"
 #include "platform/QtServices.h"
 #include "platform/XdgStartupEntry.h"
-#include "settings/AppSettings.h"
+#include "session/Session.h"
 #include "settings/ProfileFile.h"
 
 #include <QObject>
@@ -14,15 +13,13 @@
 namespace clavora {
 
 class MainWindow;
-class ExerciseControl;
 class GameWindow;
 class KeyboardWindow;
 class SettingsDialog;
-struct SettingsForm;
 
-// Owns the settings and the windows, runs the start-up sequence and the close, and lets
-// the windows reach each other.
-class Hub final : public QObject {
+// Creates the services and the windows and wires the windows' events to the session, whose
+// rules it carries out with the real windows.
+class Hub final : public QObject, public SessionUi {
     Q_OBJECT
 public:
     Hub(ProgramPaths paths, QString commandLine);
@@ -30,47 +27,44 @@ public:
 
     void start();
 
-    AppSettings& settings() { return settings_; }
+    const Session& session() const { return session_; }
     const ProgramPaths& paths() const { return paths_; }
-    void HelpFile();
-    void ColourControls();
+    void openHelp();
     // Opens the settings dialog without waiting for it; `opener` is disabled until it closes.
     void openSettings(QWidget* opener);
-    // Stores the confirmed dialog in the settings and re-colours the open windows.
-    void ApplySettings(const SettingsForm& form);
-    // The keyboard window while it is open, else null.
-    QWidget* keyboardWindow();
+    MainWindow& mainWindow() { return *main_; }
     // The game window while it is open, else null.
     GameWindow* gameWindow() { return game_.get(); }
-    MainWindow& mainWindow() { return *main_; }
+    // The keyboard window while it is open, else null.
+    KeyboardWindow* keyboardWindow();
+
+    // SessionUi
+    void showWindow(AppWindow window) override;
+    void hideWindow(AppWindow window) override;
+    void setShowLayoutBox(AppWindow window, bool checked) override;
+    void startQuickRun() override;
+    void openKeyboard() override;
+    void closeKeyboard() override;
+    void reloadKeyboard() override;
+    void recolour() override;
+    int windowX(AppWindow window) const override;
+    int windowY(AppWindow window) const override;
+    void showLoadNotice() override;
+    void save() override;
+    void end() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void closeMain();
-    void gameClicked();
-    void settingsClicked();
+    void createGame();
     void settingsClosed();
-    void reloadKeyboard();
-    void helpClicked();
-    void showLayoutClicked(bool checked);
-    void openGame();
-    void gameExercisesClicked();
-    void gameClosed();
-    int outerHeight(const QWidget& window) const;
-    bool keyboardSitsBelow(const QWidget& window);
-    void moveKeyboardBelow(QPoint frame, const QWidget& window);
-    bool keyboardOnly() const;
     KeyboardWindow& loadKeyboard();
-    void placeKeyboard(QWidget& keyboard);
-    void openKeyboard();
-    void closeKeyboard();
-    void keyboardClosing();
-    void refresh();
+    void keyboardClosed();
+    // Main, or the game window while it is open.
+    QWidget& widgetOf(AppWindow window) const;
 
     ProgramPaths paths_;
-    QString commandLine_;
     SystemClock clock_;
     MersenneRandom random_;
     SystemClipboard clipboard_;
@@ -79,9 +73,8 @@ private:
     KeyStateTracker keyTracker_;
     XdgStartupEntry startupEntry_;
     ProfileFile profile_;
-    AppSettings settings_;
+    Session session_;
     std::unique_ptr<MainWindow> main_;
-    std::unique_ptr<ExerciseControl> exercises_;
     std::unique_ptr<GameWindow> game_;
     QPointer<KeyboardWindow> keyboard_;
     QPointer<SettingsDialog> settingsDialog_;

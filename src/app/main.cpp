@@ -1,4 +1,5 @@
 #include "app/Hub.h"
+#include "common/Captions.h"
 #include "windows/Geometry.h"
 
 #include <QApplication>
@@ -11,13 +12,13 @@ int main(int argc, char* argv[])
     // settings; a portable program writes nothing outside its own folder, so they keep none.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
     QApplication app(argc, argv);
-    app.setApplicationName(QStringLiteral("Orvella Clavora"));
+    app.setApplicationName(clavora::ProductName);
     // The program ends when the exercise window closes, not when its last window does.
     app.setQuitOnLastWindowClosed(false);
     QApplication::setFont(clavora::interfaceFont());
     const QFileInfo exe(QCoreApplication::applicationFilePath());
     clavora::Hub hub(clavora::ProgramPaths(exe.absolutePath(), exe.absoluteFilePath()),
-                     clavora::CommandLineText(app.arguments()));
+                     clavora::commandLineText(app.arguments()));
     hub.start();
     return app.exec();
 }

@@ -4,6 +4,9 @@
 
 namespace clavora {
 
+// A day on the clock: a reading below an earlier one means midnight has passed.
+constexpr double DaySeconds = 86400.0;
+
 // The system clock as the program reads it.
 class Clock {
 public:

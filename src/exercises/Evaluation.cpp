@@ -13,7 +13,7 @@ int wordsPerMinute(int characters, float minutes)
 }
 } // namespace
 
-AttemptResult MeasureAttempt(const QString& exercise, const QString& typed, double elapsedSeconds)
+AttemptResult measureAttempt(const QString& exercise, const QString& typed, double elapsedSeconds)
 {
     AttemptResult r;
     r.length = int(exercise.size());
@@ -28,7 +28,7 @@ AttemptResult MeasureAttempt(const QString& exercise, const QString& typed, doub
     return r;
 }
 
-Status StatusText(const QString& title, int attempt, int requiredPasses, const AttemptResult& r,
+Status statusText(const QString& title, int attempt, int requiredPasses, const AttemptResult& r,
                   double elapsedSeconds, const PassMarks& marks, const QLocale& locale)
 {
     Status s;

@@ -15,7 +15,7 @@ struct AttemptResult {
 
 // An attempt that took no measurable time has a speed of 0 (no division by zero), and an
 // empty exercise text an accuracy of 0.
-AttemptResult MeasureAttempt(const QString& exercise, const QString& typed, double elapsedSeconds);
+AttemptResult measureAttempt(const QString& exercise, const QString& typed, double elapsedSeconds);
 
 struct PassMarks {
     int minAccuracy = 0;
@@ -28,7 +28,7 @@ struct Status {
     QString text;
     bool counted = true;
 };
-Status StatusText(const QString& title, int attempt, int requiredPasses, const AttemptResult& result,
+Status statusText(const QString& title, int attempt, int requiredPasses, const AttemptResult& result,
                   double elapsedSeconds, const PassMarks& marks, const QLocale& locale = QLocale());
 
 } // namespace clavora

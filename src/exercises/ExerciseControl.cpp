@@ -19,67 +19,74 @@ ExerciseControl::ExerciseControl(AppSettings& settings, ProgramPaths paths, Cloc
 {
 }
 
-void ExerciseControl::showSettings()
+void ExerciseControl::load()
 {
-    form_.exNumText = QString::number(settings_.ExNum);
-    form_.presetSelected = settings_.ExType == ExerciseType::Preset;
+    form_.exerciseNumberText = QString::number(settings_.exerciseNumber);
+    form_.presetSelected = settings_.exerciseType == ExerciseType::Preset;
+    colourWindow(settings_.windowColour, settings_.textColour);
+}
+
+void ExerciseControl::colourWindow(Rgb window, Rgb text)
+{
+    form_.windowColour = window;
+    form_.textColour = text;
 }
 
 std::int32_t ExerciseControl::quickPick()
 {
-    const double width = double(settings_.ExNumMax) - settings_.ExNumMin + 1;
-    return saturateToInt32(std::floor(random_.next() * width + settings_.ExNumMin));
+    const double width = double(settings_.quickNumberTo) - settings_.quickNumberFrom + 1;
+    return saturateToInt32(std::floor(random_.next() * width + settings_.quickNumberFrom));
 }
 
 void ExerciseControl::startQuickRun()
 {
-    settings_.QuickMode = true;
+    quickRun_ = true;
     form_.caption = QuickExercisesCaption;
-    if (settings_.QuickExType == ExerciseType::Preset)
-        form_.exNumText = QString::number(quickPick());
-    form_.presetSelected = settings_.QuickExType == ExerciseType::Preset;
-    settings_.ExType = settings_.QuickExType;
-    StartExercises();
+    if (settings_.quickExerciseType == ExerciseType::Preset)
+        form_.exerciseNumberText = QString::number(quickPick());
+    form_.presetSelected = settings_.quickExerciseType == ExerciseType::Preset;
+    settings_.exerciseType = settings_.quickExerciseType;
+    startExercises();
 }
 
-void ExerciseControl::StartExercises()
+void ExerciseControl::startExercises()
 {
     repeatCount_ = 0;
     if (!form_.presetSelected) {
-        MakeRandomExercise();
+        makeRandomExercise();
         if (form_.typeThisText.isEmpty()) {
             // Nothing can be drawn from an empty pool; an empty line would measure nothing.
-            StopExercises();
+            stopExercises();
             ui_.showMessage(QStringLiteral("Exercise Not Found"),
                             QStringLiteral("No keys are allowed for random exercises.  Choose some in Settings."));
             return;
         }
-        BeginExercise();
+        beginExercise();
         return;
     }
-    const double number = roundHalfEven(leadingNumber(form_.exNumText).value);
+    const double number = roundHalfEven(leadingNumber(form_.exerciseNumberText).value);
     const bool fits = number >= std::numeric_limits<std::int32_t>::min() &&
                       number <= std::numeric_limits<std::int32_t>::max();
     if (fits)
-        LoadPresetExercise(std::int32_t(number));
+        loadPresetExercise(std::int32_t(number));
     else
         form_.typeThisText.clear(); // no file has that many lines
     if (!form_.typeThisText.isEmpty()) {
-        BeginExercise();
+        beginExercise();
         return;
     }
-    StopExercises();
+    stopExercises();
     ui_.showMessage(QStringLiteral("Exercise Not Found"),
                     QStringLiteral("Invalid exercise number.  Please try a lower number."));
     ui_.focusAndSelectNumber();
 }
 
-void ExerciseControl::BeginExercise()
+void ExerciseControl::beginExercise()
 {
     running_ = true;
     form_.startEnabled = false;
     form_.stopEnabled = true;
-    form_.exNumReadOnly = true;
+    form_.exerciseNumberReadOnly = true;
     form_.typeThisEnabled = true;
     form_.exerciseEnabled = true;
     form_.exerciseText.clear();
@@ -92,14 +99,14 @@ void ExerciseControl::BeginExercise()
     form_.timerEnabled = true;
 }
 
-void ExerciseControl::StopExercises()
+void ExerciseControl::stopExercises()
 {
-    settings_.QuickMode = false;
+    quickRun_ = false;
     form_.caption = ExercisesCaption;
     running_ = false;
     form_.startEnabled = true;
     form_.stopEnabled = false;
-    form_.exNumReadOnly = false;
+    form_.exerciseNumberReadOnly = false;
     form_.typeThisEnabled = false;
     form_.exerciseEnabled = false;
     form_.timeEnabled = false;
@@ -143,20 +150,20 @@ void ExerciseControl::typingLineChanged(const QString& text)
 void ExerciseControl::enterPressed()
 {
     if (running_)
-        FinishExercise();
+        finishExercise();
 }
 
-void ExerciseControl::FinishExercise()
+void ExerciseControl::finishExercise()
 {
     form_.timerEnabled = false;
-    const bool preset = settings_.ExType == ExerciseType::Preset;
-    const QString title = preset ? QStringLiteral("Preset Exercise #%1").arg(settings_.ExNum)
-                                 : QStringLiteral("Random Key Exercise - level ") + RndLvl(settings_);
-    const AttemptResult result = MeasureAttempt(form_.typeThisText, form_.exerciseText, elapsed_);
-    const int required = settings_.QuickMode ? settings_.QuickExRepeats : saturateToInt16(settings_.Repeats);
+    const bool preset = settings_.exerciseType == ExerciseType::Preset;
+    const QString title = preset ? QStringLiteral("Preset Exercise #%1").arg(settings_.exerciseNumber)
+                                 : QStringLiteral("Random Key Exercise - level ") + keyLevel(settings_);
+    const AttemptResult result = measureAttempt(form_.typeThisText, form_.exerciseText, elapsed_);
+    const int required = quickRun_ ? settings_.quickRepeats : saturateToInt16(settings_.repeats);
     ++repeatCount_;
-    const Status status = StatusText(title, repeatCount_, required, result, elapsed_,
-                                     {settings_.MinAccuracy, settings_.MinSpeed});
+    const Status status = statusText(title, repeatCount_, required, result, elapsed_,
+                                     {settings_.minAccuracy, settings_.minSpeed});
     if (!status.counted)
         --repeatCount_;
     ui_.showMessage(QStringLiteral("Exercise Status"), status.text);
@@ -165,57 +172,57 @@ void ExerciseControl::FinishExercise()
 
     if (repeatCount_ >= required) {
         repeatCount_ = 0;
-        if (settings_.QuickMode) {
-            ++quickExDone_;
-            if (quickExDone_ >= settings_.NumEx) {
-                ui_.closeMain();
+        if (quickRun_) {
+            ++quickExercisesDone_;
+            if (quickExercisesDone_ >= settings_.quickExerciseCount) {
+                ui_.quickRunFinished();
                 return;
             }
         }
         if (!preset) {
-            MakeRandomExercise();
-            BeginExercise();
+            makeRandomExercise();
+            beginExercise();
             return;
         }
-        const std::int32_t next = settings_.QuickMode ? quickPick()
-                                                      : saturateToInt32(double(settings_.ExNum) + 1);
-        LoadPresetExercise(next);
+        const std::int32_t next = quickRun_ ? quickPick()
+                                                      : saturateToInt32(double(settings_.exerciseNumber) + 1);
+        loadPresetExercise(next);
         if (form_.typeThisText.isEmpty()) {
-            StopExercises();
+            stopExercises();
             return;
         }
     }
-    BeginExercise();
+    beginExercise();
 }
 
-void ExerciseControl::LoadPresetExercise(std::int32_t number)
+void ExerciseControl::loadPresetExercise(std::int32_t number)
 {
-    settings_.ExNum = number;
-    const QString line = ReadPresetLine(paths_.presetFile(settings_.PresetFile), number);
+    settings_.exerciseNumber = number;
+    const QString line = readPresetLine(paths_.presetFile(settings_.presetFile), number);
     if (!line.isEmpty())
         numberChanged(QString::number(number));
-    form_.typeThisText = ExerciseTextOf(line);
+    form_.typeThisText = exerciseTextOf(line);
 }
 
-void ExerciseControl::MakeRandomExercise()
+void ExerciseControl::makeRandomExercise()
 {
-    form_.typeThisText = clavora::MakeRandomExercise(KeysAllowed(settings_), random_);
+    form_.typeThisText = clavora::makeRandomExercise(keysAllowed(settings_), random_);
 }
 
 void ExerciseControl::numberChanged(const QString& text)
 {
-    form_.exNumText = text;
+    form_.exerciseNumberText = text;
     selectPreset();
 }
 
 void ExerciseControl::numberFocusLost()
 {
-    const LeadingNumber n = leadingNumber(form_.exNumText);
+    const LeadingNumber n = leadingNumber(form_.exerciseNumberText);
     const double whole = std::floor(n.value);
     if (!n.ok || whole < 1 || whole > std::numeric_limits<std::int32_t>::max())
-        form_.exNumText = QStringLiteral("1");
+        form_.exerciseNumberText = QStringLiteral("1");
     else
-        form_.exNumText = QString::number(qint64(whole));
+        form_.exerciseNumberText = QString::number(qint64(whole));
 }
 
 void ExerciseControl::selectPreset()
@@ -227,15 +234,15 @@ void ExerciseControl::selectPreset()
 void ExerciseControl::presetClicked()
 {
     if (!running_)
-        settings_.ExType = ExerciseType::Preset;
-    form_.presetSelected = settings_.ExType == ExerciseType::Preset || !running_;
+        settings_.exerciseType = ExerciseType::Preset;
+    form_.presetSelected = settings_.exerciseType == ExerciseType::Preset || !running_;
 }
 
 void ExerciseControl::randomClicked()
 {
     if (!running_)
-        settings_.ExType = ExerciseType::Random;
-    form_.presetSelected = running_ && settings_.ExType == ExerciseType::Preset;
+        settings_.exerciseType = ExerciseType::Random;
+    form_.presetSelected = running_ && settings_.exerciseType == ExerciseType::Preset;
 }
 
 void ExerciseControl::saveLogClicked()
@@ -251,7 +258,7 @@ void ExerciseControl::saveLogClicked()
         QStringLiteral("Save Log As . . ."));
     if (!chosen)
         return;
-    if (!SaveTextFile(*chosen, log_.text()))
+    if (!saveTextFile(*chosen, log_.text()))
         ui_.showMessage(QStringLiteral("Save Error"), QStringLiteral("An error occurred while saving the log."));
 }
 

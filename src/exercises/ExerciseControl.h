@@ -19,16 +19,19 @@ public:
 
     const MainForm& form() const { return form_; }
     bool running() const { return running_; }
+    // A quick run is under way: its own repeats and number of exercises apply.
+    bool quickRun() const { return quickRun_; }
     // Text the clipboard guard keeps out of the typing line: part of the exercise shown.
     bool guards(const QString& text) const;
 
-    // After the settings are loaded: number box and type buttons follow them.
-    void showSettings();
+    // After the settings are loaded: number box, type buttons and colours follow them.
+    void load();
     // The quick-exercise start: number and type chosen, caption set, exercises started.
     void startQuickRun();
+    void colourWindow(Rgb window, Rgb text);
 
-    void StartExercises();
-    void StopExercises();
+    void startExercises();
+    void stopExercises();
 
     // Events forwarded by the window.
     void tick();
@@ -40,14 +43,13 @@ public:
     void randomClicked();
     void saveLogClicked();
 
-    static constexpr double DaySeconds = 86400.0;
     static inline const QString GuardText = QStringLiteral(" LOL, nice try xD ");
 
 private:
-    void BeginExercise();
-    void FinishExercise();
-    void LoadPresetExercise(std::int32_t number);
-    void MakeRandomExercise();
+    void beginExercise();
+    void finishExercise();
+    void loadPresetExercise(std::int32_t number);
+    void makeRandomExercise();
     void selectPreset();
     std::int32_t quickPick();
     void guardClipboard();
@@ -61,10 +63,11 @@ private:
     MainForm form_;
     ExerciseLog log_;
     bool running_ = false;
+    bool quickRun_ = false;
     double startTime_ = 0.0;
     double elapsed_ = 0.0;
     std::int32_t repeatCount_ = 0;
-    std::int32_t quickExDone_ = 0;
+    std::int32_t quickExercisesDone_ = 0;
 };
 
 } // namespace clavora

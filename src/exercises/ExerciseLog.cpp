@@ -12,7 +12,7 @@ void ExerciseLog::append(const QString& status)
     text_ += line.replace(QStringLiteral("\r\n"), QStringLiteral("  "));
 }
 
-bool SaveTextFile(const QString& path, const QString& text)
+bool saveTextFile(const QString& path, const QString& text)
 {
     return saveFileSafely(path, text.toUtf8()).ok;
 }

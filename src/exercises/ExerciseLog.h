@@ -17,6 +17,6 @@ private:
 
 // Writes the text to a temporary file beside `path` and renames it over `path`, so a
 // failed save never destroys an earlier file. False on any failure.
-bool SaveTextFile(const QString& path, const QString& text);
+bool saveTextFile(const QString& path, const QString& text);
 
 } // namespace clavora

@@ -16,8 +16,8 @@ public:
     // A Save As dialog that asks before overwriting; nothing when cancelled.
     virtual std::optional<QString> askSaveFileName(const QString& proposed, const QStringList& filters,
                                                    const QString& title) = 0;
-    // Closes the exercise window, which saves the settings and ends the program.
-    virtual void closeMain() = 0;
+    // The last exercise of a quick run is done: the program saves and ends.
+    virtual void quickRunFinished() = 0;
 };
 
 } // namespace clavora

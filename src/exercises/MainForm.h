@@ -1,17 +1,20 @@
 #pragma once
+#include "common/Captions.h"
+#include "common/Colour.h"
+
 #include <QString>
 
 namespace clavora {
 
 inline const QString SampleText = QStringLiteral("1234567890123456789012345678901234567890");
-inline const QString ExercisesCaption = QStringLiteral("Orvella Clavora - Exercises");
-inline const QString QuickExercisesCaption = QStringLiteral("Orvella Clavora - Quick Exercises");
 
 // What the exercise window shows; the window applies it whole after every event.
 struct MainForm {
+    Rgb windowColour = DefaultWindowColour;
+    Rgb textColour = DefaultTextColour;
     QString caption = ExercisesCaption;
-    QString exNumText = QStringLiteral("1");
-    bool exNumReadOnly = false;
+    QString exerciseNumberText = QStringLiteral("1");
+    bool exerciseNumberReadOnly = false;
     bool presetSelected = true; // else RandomExercises is selected
     bool startEnabled = true;
     bool stopEnabled = false;

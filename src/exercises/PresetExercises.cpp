@@ -7,7 +7,7 @@
 
 namespace clavora {
 
-QString ReadPresetLine(const QString& path, qint64 number)
+QString readPresetLine(const QString& path, qint64 number)
 {
     QString line;
     if (number < 1)
@@ -25,7 +25,7 @@ QString ReadPresetLine(const QString& path, qint64 number)
     return line;
 }
 
-QString ExerciseTextOf(const QString& line)
+QString exerciseTextOf(const QString& line)
 {
     QString text = line.left(MaxExerciseLength);
     while (text.endsWith(u' '))

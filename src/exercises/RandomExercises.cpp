@@ -1,5 +1,6 @@
 #include "RandomExercises.h"
 
+#include "PresetExercises.h"
 #include "common/Services.h"
 #include "settings/AppSettings.h"
 
@@ -12,43 +13,43 @@ bool isUnitedKingdom(const QString& layout)
 }
 } // namespace
 
-QString KeysAllowed(const AppSettings& s)
+QString keysAllowed(const AppSettings& s)
 {
-    const bool uk = isUnitedKingdom(s.LayoutFile);
+    const bool uk = isUnitedKingdom(s.layoutFile);
     QString pool;
-    if (s.LowerCase)
+    if (s.lowerCase)
         pool += QStringLiteral("abcdefghijklmnopqrstuvwxyz     ");
-    if (s.UpperCase)
+    if (s.upperCase)
         pool += QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ     ");
-    if (s.Numbers)
+    if (s.numbers)
         pool += QStringLiteral("1234567890  ");
-    if (s.NumberPunc)
+    if (s.numberPunctuation)
         pool += uk ? QStringLiteral("!\"\u00A3$%^&*()  ") : QStringLiteral("!@#$%^&*()  ");
-    if (s.Punc)
+    if (s.punctuation)
         pool += uk ? QStringLiteral("-=[];'#,./\\  ") : QStringLiteral("-=[]\\;',./  ");
-    if (s.ShiftPunc)
+    if (s.shiftedPunctuation)
         pool += uk ? QStringLiteral("_+{}:@~<>?|  ") : QStringLiteral("_+{}|:\"<>?  ");
-    if (s.Custom)
-        pool += s.CustomKeys + QString(s.CustomKeys.size() / 5 + 1, u' ');
-    if (!s.Space)
+    if (s.custom)
+        pool += s.customKeys + QString(s.customKeys.size() / 5 + 1, u' ');
+    if (!s.space)
         pool.remove(u' ');
     return pool;
 }
 
-QString RndLvl(const AppSettings& s)
+QString keyLevel(const AppSettings& s)
 {
-    const int level = (s.LowerCase ? 1 : 0) + (s.UpperCase ? 2 : 0) + (s.Numbers ? 2 : 0) +
-                      (s.NumberPunc ? 3 : 0) + (s.Punc ? 3 : 0) + (s.ShiftPunc ? 4 : 0) + (s.Space ? 1 : 0);
-    return QString::number(level) + (s.Custom ? QStringLiteral("+") : QString());
+    const int level = (s.lowerCase ? 1 : 0) + (s.upperCase ? 2 : 0) + (s.numbers ? 2 : 0) +
+                      (s.numberPunctuation ? 3 : 0) + (s.punctuation ? 3 : 0) + (s.shiftedPunctuation ? 4 : 0) + (s.space ? 1 : 0);
+    return QString::number(level) + (s.custom ? QStringLiteral("+") : QString());
 }
 
-QString MakeRandomExercise(const QString& pool, Random& random)
+QString makeRandomExercise(const QString& pool, Random& random)
 {
     QString line;
     if (pool.isEmpty())
         return line;
     const bool blanksOnly = pool.count(u' ') == pool.size();
-    for (int i = 0; i < 40; ++i) {
+    for (int i = 0; i < MaxExerciseLength; ++i) {
         const bool twoBlanks = line.endsWith(QStringLiteral("  "));
         if (twoBlanks && blanksOnly)
             break; // no draw could ever be accepted

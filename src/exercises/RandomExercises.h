@@ -7,11 +7,11 @@ struct AppSettings;
 class Random;
 
 // The pool of characters that random exercises and the game draw from.
-QString KeysAllowed(const AppSettings& settings);
+QString keysAllowed(const AppSettings& settings);
 // How demanding the chosen key classes are, "+" appended for custom keys.
-QString RndLvl(const AppSettings& settings);
+QString keyLevel(const AppSettings& settings);
 // A line of at most 40 characters from the pool: never three blanks in a row, no blank at
 // its end. A pool of blanks alone gives an empty line.
-QString MakeRandomExercise(const QString& pool, Random& random);
+QString makeRandomExercise(const QString& pool, Random& random);
 
 } // namespace clavora

@@ -28,23 +28,23 @@ GameControl::GameControl(AppSettings& settings, Clock& clock, Random& random, Be
 
 bool GameControl::running() const
 {
-    return form_.timerEnabled && !game_.Paused && !game_.GameOver;
+    return form_.timerEnabled && !game_.paused && !game_.gameOver;
 }
 
 void GameControl::load()
 {
-    ColourWindow(settings_.WinColour, settings_.TextColour);
-    form_.keyLevelText = QStringLiteral("Key level: ") + RndLvl(settings_);
-    form_.startLevelText = QString::number(settings_.GameStartLevel);
-    game_.Level = 0;
+    colourWindow(settings_.windowColour, settings_.textColour);
+    form_.keyLevelText = QStringLiteral("Key level: ") + keyLevel(settings_);
+    form_.startLevelText = QString::number(settings_.gameStartLevel);
+    game_.level = 0;
 }
 
 void GameControl::unload()
 {
-    settings_.GameStartLevel = saturateToInt16(roundHalfEven(leadingNumber(form_.startLevelText).value));
+    settings_.gameStartLevel = saturateToInt16(roundHalfEven(leadingNumber(form_.startLevelText).value));
 }
 
-void GameControl::ColourWindow(Rgb window, Rgb text)
+void GameControl::colourWindow(Rgb window, Rgb text)
 {
     form_.windowColour = window;
     form_.textColour = text;
@@ -61,26 +61,26 @@ void GameControl::showNotice(const QString& text)
 
 void GameControl::showScore()
 {
-    form_.scoreText = QStringLiteral("Score: %1").arg(game_.Score);
+    form_.scoreText = QStringLiteral("Score: %1").arg(game_.score);
 }
 
-void GameControl::StartGame()
+void GameControl::startGame()
 {
     // Alt+S clicks Start without taking the focus from the box, so its focus-out check
     // may not have run.
     form_.startLevelText = validStartLevel(form_.startLevelText);
-    game_.Slots.clear();
-    game_.SpawnCarry = 0.0;
-    game_.Level = std::int16_t(form_.startLevelText.toInt());
-    game_.AllowedKeys = KeysAllowed(settings_);
-    game_.Score = 0;
+    game_.letterSlots.clear();
+    game_.spawnCarry = 0.0;
+    game_.level = std::int16_t(form_.startLevelText.toInt());
+    game_.allowedKeys = keysAllowed(settings_);
+    game_.score = 0;
     const double now = clock_.secondsSinceMidnight();
-    game_.GameStartTime = game_.LevelStartTime = game_.LastSpawnTime = now;
-    game_.GameOver = false;
-    game_.Paused = false;
+    game_.gameStartTime = game_.levelStartTime = game_.lastSpawnTime = now;
+    game_.gameOver = false;
+    game_.paused = false;
     form_.gameOverVisible = false;
-    form_.levelText = levelText(game_.Level);
-    form_.keyLevelText = QStringLiteral("Key level: ") + RndLvl(settings_);
+    form_.levelText = levelText(game_.level);
+    form_.keyLevelText = QStringLiteral("Key level: ") + keyLevel(settings_);
     form_.timeText = elapsedText(0.0);
     showScore();
     showNotice(PauseNotice);
@@ -92,7 +92,7 @@ void GameControl::StartGame()
     form_.timerEnabled = true;
 }
 
-void GameControl::EndGame()
+void GameControl::endGame()
 {
     form_.timerEnabled = false;
     form_.startLevelReadOnly = false;
@@ -105,35 +105,35 @@ void GameControl::EndGame()
     ui_.focusStartButton();
 }
 
-void GameControl::PauseGame()
+void GameControl::pauseGame()
 {
     form_.timerEnabled = false;
-    game_.Paused = true;
-    game_.PauseStartTime = clock_.secondsSinceMidnight();
+    game_.paused = true;
+    game_.pauseStartTime = clock_.secondsSinceMidnight();
     form_.pauseCaption = UnpauseCaption;
     if (!noticeShowing_)
         showNotice(PausedNotice);
 }
 
-void GameControl::ResumeGame()
+void GameControl::resumeGame()
 {
     const double now = clock_.secondsSinceMidnight();
-    if (game_.PauseStartTime > now)
-        game_.PauseStartTime -= DaySeconds; // the pause went past midnight
-    game_.PauseStartTime = now - game_.PauseStartTime;
+    if (game_.pauseStartTime > now)
+        game_.pauseStartTime -= DaySeconds; // the pause went past midnight
+    game_.pauseStartTime = now - game_.pauseStartTime;
     // The pause counts neither as playing time nor as fuse time.
-    game_.moveTimes(game_.PauseStartTime);
+    game_.moveTimes(game_.pauseStartTime);
     form_.pauseCaption = PauseCaption;
     if (!noticeShowing_)
         showNotice(PauseNotice);
-    game_.Paused = false;
+    game_.paused = false;
     ui_.focusKeyCapture();
     form_.timerEnabled = true;
 }
 
 void GameControl::correctForMidnight(double now)
 {
-    if (now < game_.GameStartTime)
+    if (now < game_.gameStartTime)
         game_.moveTimes(-DaySeconds);
 }
 
@@ -143,17 +143,17 @@ void GameControl::tick()
         return;
     const double now = clock_.secondsSinceMidnight();
     correctForMidnight(now);
-    if (game_.GameOver) {
+    if (game_.gameOver) {
         fade(now);
         return;
     }
     game_.spawnDue(random_, now);
-    form_.timeText = elapsedText(now - game_.GameStartTime);
+    form_.timeText = elapsedText(now - game_.gameStartTime);
     if (const int overdue = game_.burnFuses(now)) {
         explode(overdue, now);
         return;
     }
-    if (!noticeShowing_ && game_.Level < MaxLevel && now >= game_.LevelStartTime + AdvanceSeconds) {
+    if (!noticeShowing_ && game_.level < MaxLevel && now >= game_.levelStartTime + AdvanceSeconds) {
         form_.noticeText = AdvanceNotice;
         form_.noticeColour = PureGreen;
         noticeShowing_ = true;
@@ -163,21 +163,21 @@ void GameControl::tick()
 
 void GameControl::explode(int i, double now)
 {
-    LetterSlot& slot = game_.Slots[i];
+    LetterSlot& slot = game_.letterSlots[i];
     slot.rim = PureRed;
     slot.fill = PureRed;
-    game_.Slots.raise(i);
+    game_.letterSlots.raise(i);
     form_.gameOverColour = PureGreen;
     form_.gameOverVisible = true;
-    EndGame();
-    game_.GameStartTime = now;
-    game_.GameOver = true;
+    endGame();
+    game_.gameStartTime = now;
+    game_.gameOver = true;
     form_.timerEnabled = true; // for the fade
 }
 
 void GameControl::fade(double now)
 {
-    double red = (now - game_.GameStartTime) * (FullRed / FuseSeconds);
+    double red = (now - game_.gameStartTime) * (FullRed / FuseSeconds);
     const bool last = red >= FullRed;
     if (last) {
         red = FullRed;
@@ -195,29 +195,29 @@ void GameControl::keyPressed(QChar code)
     correctForMidnight(now);
     if (code == Enter) {
         // An early ENTER is neither an advance nor a miss.
-        if (now < game_.LevelStartTime + AdvanceSeconds || game_.Level >= MaxLevel)
+        if (now < game_.levelStartTime + AdvanceSeconds || game_.level >= MaxLevel)
             return;
-        ++game_.Level;
-        game_.LevelStartTime = now;
-        form_.levelText = levelText(game_.Level);
+        ++game_.level;
+        game_.levelStartTime = now;
+        form_.levelText = levelText(game_.level);
         showNotice(PauseNotice);
         return;
     }
     // The oldest letter wins; among letters of the same tick, the lowest slot.
     int target = 0;
-    for (int i = 1; i <= game_.Slots.size(); ++i) {
-        const LetterSlot& slot = game_.Slots[i];
-        if (!slot.isFree() && slot.Char == code &&
-            (target == 0 || slot.SpawnTime < game_.Slots[target].SpawnTime))
+    for (int i = 1; i <= game_.letterSlots.size(); ++i) {
+        const LetterSlot& slot = game_.letterSlots[i];
+        if (!slot.isFree() && slot.character == code &&
+            (target == 0 || slot.spawnTime < game_.letterSlots[target].spawnTime))
             target = i;
     }
     if (target != 0) {
-        LetterSlot& slot = game_.Slots[target];
-        slot.Char = QChar();
-        game_.Score += hitPoints(now - slot.SpawnTime);
+        LetterSlot& slot = game_.letterSlots[target];
+        slot.character = QChar();
+        game_.score += hitPoints(now - slot.spawnTime);
     } else {
-        SpawnLetter(game_, random_, now, PenaltyColourFloor);
-        game_.Score = std::max(game_.Score - MissPenalty, 0);
+        spawnLetter(game_, random_, now, PenaltyColourFloor);
+        game_.score = std::max(game_.score - MissPenalty, 0);
     }
     showScore();
 }
@@ -226,21 +226,21 @@ void GameControl::pauseClicked()
 {
     if (!form_.pauseEnabled)
         return;
-    if (game_.Paused)
-        ResumeGame();
+    if (game_.paused)
+        resumeGame();
     else
-        PauseGame();
+        pauseGame();
 }
 
 void GameControl::helpClicked()
 {
     if (running())
-        PauseGame();
+        pauseGame();
 }
 
 void GameControl::leaving()
 {
-    EndGame();
+    endGame();
 }
 
 void GameControl::startLevelChanged(const QString& text)

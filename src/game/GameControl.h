@@ -11,7 +11,7 @@ class GameUi;
 class Random;
 
 // The game window's rules: starting, pausing and ending games, the 25 ms loop and the
-// typed keys. The window shows `form()` and the letters of `state().Slots`.
+// typed keys. The window shows `form()` and the letters of `state().letterSlots`.
 class GameControl {
 public:
     GameControl(AppSettings& settings, Clock& clock, Random& random, Beep& beep, GameUi& ui);
@@ -27,12 +27,12 @@ public:
     // Keeps the start level in the settings.
     void unload();
     // New window colours for the controls; the advance notice keeps its green.
-    void ColourWindow(Rgb window, Rgb text);
+    void colourWindow(Rgb window, Rgb text);
 
-    void StartGame();
-    void EndGame();
-    void PauseGame();
-    void ResumeGame();
+    void startGame();
+    void endGame();
+    void pauseGame();
+    void resumeGame();
 
     // Events forwarded by the window.
     void tick();

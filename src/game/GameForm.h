@@ -1,11 +1,11 @@
 #pragma once
+#include "common/Captions.h"
 #include "common/Colour.h"
 
 #include <QString>
 
 namespace clavora {
 
-inline const QString GameCaption = QStringLiteral("Orvella Clavora - Game");
 inline const QString StartNotice = QStringLiteral("Press ALT and S to start a game.");
 inline const QString PauseNotice = QStringLiteral("Press ALT and P to pause the game.");
 inline const QString PausedNotice = QStringLiteral("Game paused.  Press ALT and P to unpause the game.");

@@ -9,7 +9,6 @@ namespace clavora {
 
 constexpr double FuseSeconds = 5.0;
 constexpr double AdvanceSeconds = 30.0;
-constexpr double DaySeconds = 86400.0;
 constexpr double FullRed = 255.0;
 // The rate Level * 5 + 50 must fit 16 bits; advancing stops here.
 constexpr std::int16_t MaxLevel = 6543;

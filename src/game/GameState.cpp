@@ -17,33 +17,33 @@ constexpr double RimStep = 15.0;
 
 void GameState::moveTimes(double seconds)
 {
-    GameStartTime += seconds;
-    LevelStartTime += seconds;
-    LastSpawnTime += seconds;
-    Slots.forEach([seconds](LetterSlot& s) { s.SpawnTime += seconds; });
+    gameStartTime += seconds;
+    levelStartTime += seconds;
+    lastSpawnTime += seconds;
+    letterSlots.forEach([seconds](LetterSlot& s) { s.spawnTime += seconds; });
 }
 
 void GameState::spawnDue(Random& random, double now)
 {
-    const double interval = spawnInterval(Level);
-    if (LastSpawnTime + interval > now)
+    const double interval = spawnInterval(level);
+    if (lastSpawnTime + interval > now)
         return;
-    const double due = (now - LastSpawnTime) / interval + SpawnCarry;
+    const double due = (now - lastSpawnTime) / interval + spawnCarry;
     const double count = std::floor(due);
-    SpawnCarry = due - count;
-    LastSpawnTime = now;
+    spawnCarry = due - count;
+    lastSpawnTime = now;
     int from = 1;
     for (double n = 0; n < count; ++n)
-        from = SpawnLetter(*this, random, now, LoopColourFloor, from) + 1;
+        from = spawnLetter(*this, random, now, LoopColourFloor, from) + 1;
 }
 
 int GameState::burnFuses(double now)
 {
-    for (int i = 1; i <= Slots.size(); ++i) {
-        LetterSlot& slot = Slots[i];
+    for (int i = 1; i <= letterSlots.size(); ++i) {
+        LetterSlot& slot = letterSlots[i];
         if (slot.isFree())
             continue;
-        const double age = now - slot.SpawnTime;
+        const double age = now - slot.spawnTime;
         if (age >= FuseSeconds)
             return i; // the game is over: later letters are not looked at
         const double red = age * (FullRed / FuseSeconds);
@@ -53,17 +53,17 @@ int GameState::burnFuses(double now)
     return 0;
 }
 
-int SpawnLetter(GameState& game, Random& random, double now, int colourFloor, int fromSlot)
+int spawnLetter(GameState& game, Random& random, double now, int colourFloor, int fromSlot)
 {
-    const int i = game.Slots.lowestFree(fromSlot);
-    LetterSlot& slot = game.Slots[i];
-    const int keys = int(game.AllowedKeys.size());
+    const int i = game.letterSlots.lowestFree(fromSlot);
+    LetterSlot& slot = game.letterSlots[i];
+    const int keys = int(game.allowedKeys.size());
     const int pick = random.below(keys);
     // An empty pool still gives a letter: a blank one, hit by the space bar.
-    slot.Char = keys > 0 ? game.AllowedKeys[pick] : QChar(u' ');
-    slot.ShellLeft = std::int16_t(random.next() * LeftRange + LeftMin);
-    slot.ShellTop = std::int16_t(random.next() * TopRange + TopMin);
-    slot.SpawnTime = now;
+    slot.character = keys > 0 ? game.allowedKeys[pick] : QChar(u' ');
+    slot.shellLeft = std::int16_t(random.next() * LeftRange + LeftMin);
+    slot.shellTop = std::int16_t(random.next() * TopRange + TopMin);
+    slot.spawnTime = now;
     int red, green, blue;
     do {
         red = random.below(256);
@@ -72,7 +72,7 @@ int SpawnLetter(GameState& game, Random& random, double now, int colourFloor, in
     } while (red < colourFloor && green < colourFloor && blue < colourFloor);
     slot.fill = rgb(red, green, blue);
     slot.rim = PureGreen;
-    game.Slots.raise(i);
+    game.letterSlots.raise(i);
     return i;
 }
 

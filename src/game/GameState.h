@@ -11,17 +11,17 @@ class Random;
 // What one game keeps between ticks and key presses. Times are clock readings in seconds
 // since local midnight.
 struct GameState {
-    double GameStartTime = 0.0;  // also times the game-over fade
-    double LevelStartTime = 0.0;
-    double LastSpawnTime = 0.0;
-    double PauseStartTime = 0.0;
-    double SpawnCarry = 0.0;     // the fraction of a letter due but not yet spawned
-    bool Paused = false;
-    bool GameOver = false;
-    std::int16_t Level = 0;      // 0 until the first game in the window
-    std::int32_t Score = 0;
-    QString AllowedKeys;
-    SlotTable Slots;
+    double gameStartTime = 0.0;  // also times the game-over fade
+    double levelStartTime = 0.0;
+    double lastSpawnTime = 0.0;
+    double pauseStartTime = 0.0;
+    double spawnCarry = 0.0;     // the fraction of a letter due but not yet spawned
+    bool paused = false;
+    bool gameOver = false;
+    std::int16_t level = 0;      // 0 until the first game in the window
+    std::int32_t score = 0;
+    QString allowedKeys;
+    SlotTable letterSlots;
 
     // Moves every stored time, the letters' included: forward by a pause, back a day at midnight.
     void moveTimes(double seconds);
@@ -34,6 +34,6 @@ struct GameState {
 // Puts a new letter into the lowest free slot at or above `fromSlot` and returns that
 // slot. Its fill has at least one component of `colourFloor` or more, so no shell is
 // near-black.
-int SpawnLetter(GameState& game, Random& random, double now, int colourFloor, int fromSlot = 1);
+int spawnLetter(GameState& game, Random& random, double now, int colourFloor, int fromSlot = 1);
 
 } // namespace clavora

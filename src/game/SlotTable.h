@@ -10,15 +10,15 @@ namespace clavora {
 // One letter of the play area with its shell. Positions are in twips from the play area's
 // top left corner.
 struct LetterSlot {
-    QChar Char;                 // NUL marks a free slot
-    std::int16_t ShellLeft = 0;
-    std::int16_t ShellTop = 0;
-    double SpawnTime = 0.0;
+    QChar character;                 // NUL marks a free slot
+    std::int16_t shellLeft = 0;
+    std::int16_t shellTop = 0;
+    double spawnTime = 0.0;
     Rgb fill = 0;
     Rgb rim = PureGreen;
     std::uint64_t stacking = 0; // a slot with a higher value lies in front
 
-    bool isFree() const { return Char.isNull(); }
+    bool isFree() const { return character.isNull(); }
 };
 
 // The letter slots, numbered from 1. A slot is reused once free; the table only grows

@@ -42,6 +42,12 @@ void ProgressControl::refresh()
     form_.games = queries_.bestGames();
 }
 
+void ProgressControl::colourWindow(Rgb window, Rgb text)
+{
+    form_.windowColour = window;
+    form_.textColour = text;
+}
+
 void ProgressControl::periodChosen(HistoryPeriod period)
 {
     form_.period = period;

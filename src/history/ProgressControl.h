@@ -1,5 +1,6 @@
 #pragma once
 #include "ProgressQueries.h"
+#include "common/Colour.h"
 
 #include <QStringList>
 
@@ -10,6 +11,8 @@ class ProgressUi;
 
 // What the progress window shows.
 struct ProgressForm {
+    Rgb windowColour = DefaultWindowColour;
+    Rgb textColour = DefaultTextColour;
     HistoryPeriod period = HistoryPeriod::Month;
     std::vector<DayFigures> days;
     std::vector<KeyFigures> keys;
@@ -24,12 +27,12 @@ struct ProgressForm {
 // exporting.
 class ProgressControl {
 public:
-    static inline const QString Title = QStringLiteral("Orvella Clavora - Progress");
-
     ProgressControl(HistoryStore& store, const Clock& clock, ProgressUi& ui, bool recording);
 
     const ProgressForm& form() const { return form_; }
     bool recording() const { return form_.recordChecked; }
+
+    void colourWindow(Rgb window, Rgb text);
 
     // Events forwarded by the window.
     void periodChosen(HistoryPeriod period);

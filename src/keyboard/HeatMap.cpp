@@ -27,7 +27,7 @@ Rgb HeatMap::colour(double rate, double top)
 }
 
 HeatMap::HeatMap(const KeyCapTable& table, const std::vector<CharacterStrokes>& strokes, int minimumStrokes)
-    : keyboard(DesignKeyboardForm())
+    : keyboard(designKeyboardForm())
 {
     applyLayout(keyboard, table);
     std::map<char16_t, const CharacterStrokes*> byCharacter;
@@ -53,7 +53,7 @@ HeatMap::HeatMap(const KeyCapTable& table, const std::vector<CharacterStrokes>& 
 
     std::vector<std::pair<KeyShape*, std::optional<double>>> rated;
     for (int i = 0; i < CharacterKeyCount; ++i)
-        rated.emplace_back(&keyboard.Key[i], rateOf({characterOf(table.LowerCaption[i]), characterOf(table.UpperCaption[i]),
+        rated.emplace_back(&keyboard.keys[i], rateOf({characterOf(table.lowerCaptions[i]), characterOf(table.upperCaptions[i]),
                                                      characterOf(table.altGrCaption[i])}));
     rated.emplace_back(&keyboard.shape(NamedShape::Spacebar), rateOf({QChar(u' ')}));
 

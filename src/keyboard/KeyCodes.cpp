@@ -20,7 +20,7 @@ char32_t firstCodePoint(const QString& text)
 }
 } // namespace
 
-std::uint16_t CharKeyCode(const QString& caption)
+std::uint16_t characterKeyCode(const QString& caption)
 {
     if (caption.isEmpty())
         return 0;

@@ -24,6 +24,6 @@ constexpr std::uint16_t RightAlt = 165; // also ALT GR
 
 // The code of the key that types a caption's first character: letters by their capital,
 // digits by themselves, twelve punctuation marks by their US key; 0 (never down) otherwise.
-std::uint16_t CharKeyCode(const QString& caption);
+std::uint16_t characterKeyCode(const QString& caption);
 
 } // namespace clavora

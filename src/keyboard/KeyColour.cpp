@@ -2,7 +2,7 @@
 
 namespace clavora {
 
-Rgb KeyColour(std::int16_t index)
+Rgb keyColour(std::int16_t index)
 {
     switch (index) {
     case 0: case 1: case 13: case 26: case 37: case 47:

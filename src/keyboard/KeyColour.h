@@ -20,6 +20,6 @@ constexpr Rgb Brown = 0x0040C0;
 } // namespace zone
 
 // The zone colour of character key `index` (0 to 47).
-Rgb KeyColour(std::int16_t index);
+Rgb keyColour(std::int16_t index);
 
 } // namespace clavora

@@ -17,25 +17,25 @@ constexpr int UpperLabel = CharacterKeyCount;
 
 KeyboardControl::KeyboardControl(const AppSettings& settings, ProgramPaths paths, const KeyState& keys,
                                  KeyboardUi& ui)
-    : settings_(settings), paths_(std::move(paths)), keys_(keys), ui_(ui), form_(DesignKeyboardForm())
+    : settings_(settings), paths_(std::move(paths)), keys_(keys), ui_(ui), form_(designKeyboardForm())
 {
 }
 
-void KeyboardControl::setColours(Rgb back, Rgb fore)
+void KeyboardControl::colourWindow(Rgb back, Rgb fore)
 {
     form_.backColour = back;
     form_.foreColour = fore;
 }
 
-void KeyboardControl::LoadLayout()
+void KeyboardControl::loadLayout()
 {
-    const QString path = paths_.layoutFile(settings_.LayoutFile);
-    const LayoutFileContents contents = ReadLayoutFile(path);
+    const QString path = paths_.layoutFile(settings_.layoutFile);
+    const LayoutFileContents contents = readLayoutFile(path);
     table_ = contents.table;
     applyLayout(form_, table_);
 
     const QString shownPath = QDir::toNativeSeparators(path);
-    const bool noCharacters = std::all_of(table_.LowerCaption.begin(), table_.LowerCaption.end(),
+    const bool noCharacters = std::all_of(table_.lowerCaptions.begin(), table_.lowerCaptions.end(),
                                           [](const QString& caption) { return caption.isEmpty(); });
     if (contents.problem == LayoutFileProblem::Unreadable)
         ui_.showNotice(QStringLiteral("The layout file \"%1\" could not be read, so the keys show no characters.")
@@ -91,11 +91,11 @@ void KeyboardControl::tick()
     light({S::EnterKey, S::EnterKeyExt}, {L::EnterLabel}, keys_.isDown(vk::Enter), zone::Blue);
     light({S::Spacebar}, {}, keys_.isDown(vk::Space), zone::Brown);
     for (int i = 0; i < CharacterKeyCount; ++i) {
-        const QString& lower = form_.Label[i].text;
-        const bool lit = lower.size() == 1 && keys_.isDown(CharKeyCode(lower));
-        setLook(form_.Key[i], lit, KeyColour(std::int16_t(i)));
-        setLook(form_.Label[i], lit);
-        setLook(form_.Label[i + UpperLabel], lit);
+        const QString& lower = form_.labels[i].text;
+        const bool lit = lower.size() == 1 && keys_.isDown(characterKeyCode(lower));
+        setLook(form_.keys[i], lit, keyColour(std::int16_t(i)));
+        setLook(form_.labels[i], lit);
+        setLook(form_.labels[i + UpperLabel], lit);
         setLook(form_.altGrLabel[i], lit);
     }
 }

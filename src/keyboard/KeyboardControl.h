@@ -21,9 +21,9 @@ public:
     const KeyCapTable& keyCaps() const { return table_; }
 
     // The window's own colours, which lit keys take from the next tick on.
-    void setColours(Rgb back, Rgb fore);
+    void colourWindow(Rgb back, Rgb fore);
     // Reads the layout file the settings name; tells the user once when it is unreadable or short.
-    void LoadLayout();
+    void loadLayout();
     // Sets the look of every key from the key states, lit or not, changed or not.
     void tick();
 

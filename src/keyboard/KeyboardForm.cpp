@@ -54,14 +54,14 @@ void applyArrangement(KeyboardForm& form, bool extra)
     move(form.label(NamedLabel::EnterLabel).box, extra ? 8340 : 7740, 1440, extra ? 675 : 1275);
     form.shape(NamedShape::EnterKeyExt).visible = extra;
     if (extra)
-        move(form.Key[MovingKey].box, 7740, 1260, 555);
+        move(form.keys[MovingKey].box, 7740, 1260, 555);
     else
-        move(form.Key[MovingKey].box, 8160, 660, 855);
+        move(form.keys[MovingKey].box, 8160, 660, 855);
     form.shape(NamedShape::LeftShiftKey).box.width = extra ? 735 : 1335;
     form.label(NamedLabel::LeftShiftLabel).box.width = extra ? 735 : 1335;
-    form.Key[ExtraKeyIndex].visible = extra;
-    form.Label[ExtraKeyIndex].visible = extra;
-    form.Label[ExtraKeyIndex + UpperLabel].visible = extra;
+    form.keys[ExtraKeyIndex].visible = extra;
+    form.labels[ExtraKeyIndex].visible = extra;
+    form.labels[ExtraKeyIndex + UpperLabel].visible = extra;
     form.altGrLabel[ExtraKeyIndex].visible = extra;
 }
 
@@ -71,9 +71,9 @@ void placeCaptions(KeyboardForm& form)
 {
     const QLocale locale;
     for (int i = 0; i < CharacterKeyCount; ++i) {
-        const TwipsBox& key = form.Key[i].box;
-        KeyCaption& lower = form.Label[i];
-        KeyCaption& upper = form.Label[i + UpperLabel];
+        const TwipsBox& key = form.keys[i].box;
+        KeyCaption& lower = form.labels[i];
+        KeyCaption& upper = form.labels[i + UpperLabel];
         KeyCaption& altGr = form.altGrLabel[i];
         const int width = altGr.text.isEmpty() ? key.width : key.width - AltGrWidth;
         const bool letter = locale.toUpper(lower.text) == upper.text;
@@ -85,15 +85,15 @@ void placeCaptions(KeyboardForm& form)
 }
 } // namespace
 
-KeyboardForm DesignKeyboardForm()
+KeyboardForm designKeyboardForm()
 {
     KeyboardForm f;
     for (int k = 0; k < CharacterKeyCount; ++k) {
         const TwipsBox key = characterKeyBox(k);
         const bool shown = k != 47;
-        f.Key[k] = {key, shown, KeyColour(std::int16_t(k)), 0};
-        f.Label[k] = {{key.left, key.top + 270, key.width, CaptionHeight}, {}, shown, 0};
-        f.Label[k + CharacterKeyCount] = {{key.left, key.top + 60, key.width, CaptionHeight}, {}, shown, 0};
+        f.keys[k] = {key, shown, keyColour(std::int16_t(k)), 0};
+        f.labels[k] = {{key.left, key.top + 270, key.width, CaptionHeight}, {}, shown, 0};
+        f.labels[k + CharacterKeyCount] = {{key.left, key.top + 60, key.width, CaptionHeight}, {}, shown, 0};
         f.altGrLabel[k] = {{key.left + key.width - AltGrWidth, key.top + 270, AltGrWidth, CaptionHeight}, {}, shown, 0};
     }
     using S = NamedShape;
@@ -134,11 +134,11 @@ KeyboardForm DesignKeyboardForm()
 void applyLayout(KeyboardForm& form, const KeyCapTable& table)
 {
     for (int i = 0; i < CharacterKeyCount; ++i) {
-        form.Label[i].text = table.LowerCaption[i];
-        form.Label[i + UpperLabel].text = table.UpperCaption[i];
+        form.labels[i].text = table.lowerCaptions[i];
+        form.labels[i + UpperLabel].text = table.upperCaptions[i];
         form.altGrLabel[i].text = table.altGrCaption[i];
     }
-    applyArrangement(form, table.ExtraKey);
+    applyArrangement(form, table.extraKey);
     placeCaptions(form);
 }
 

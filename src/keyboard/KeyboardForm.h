@@ -1,5 +1,6 @@
 #pragma once
 #include "LayoutFile.h"
+#include "common/Captions.h"
 #include "common/Colour.h"
 
 #include <QString>
@@ -7,7 +8,6 @@
 
 namespace clavora {
 
-inline const QString KeyboardCaption = QStringLiteral("Orvella Clavora - Keyboard Layout");
 // The title of the box that tells what a layout file lacked.
 inline const QString LayoutNoticeCaption = QStringLiteral("Keyboard Layout Notice");
 constexpr int KeyboardClientWidthTwips = 9090;
@@ -54,8 +54,8 @@ enum class NamedLabel {
 struct KeyboardForm {
     Rgb backColour = DefaultWindowColour;
     Rgb foreColour = DefaultTextColour;
-    std::array<KeyShape, CharacterKeyCount> Key;
-    std::array<KeyCaption, 2 * CharacterKeyCount> Label; // i: key i's lower caption, i + 48: its upper
+    std::array<KeyShape, CharacterKeyCount> keys;
+    std::array<KeyCaption, 2 * CharacterKeyCount> labels; // i: key i's lower caption, i + 48: its upper
     std::array<KeyCaption, CharacterKeyCount> altGrLabel; // key i's AltGr caption, bottom right
     std::array<KeyShape, std::size_t(NamedShape::Count)> namedShapes;
     std::array<KeyCaption, std::size_t(NamedLabel::Count)> namedLabels;
@@ -70,7 +70,7 @@ struct KeyboardForm {
 
 // The keyboard as designed, before any layout file is loaded: the 47-key arrangement,
 // every key in its zone colour.
-KeyboardForm DesignKeyboardForm();
+KeyboardForm designKeyboardForm();
 
 // Captions and arrangement from a layout file's table; colours stay as they are.
 void applyLayout(KeyboardForm& form, const KeyCapTable& table);

@@ -6,7 +6,7 @@ namespace {
 constexpr int OwnerGap = 120;
 }
 
-std::optional<QPoint> KeyboardPosition(const TwipsBox& owner, int ownHeight, int screenHeight, int leftOffset)
+std::optional<QPoint> keyboardPosition(const TwipsBox& owner, int ownHeight, int screenHeight, int leftOffset)
 {
     const int below = owner.top + owner.height + OwnerGap;
     if (below + ownHeight < screenHeight)

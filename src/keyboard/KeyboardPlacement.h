@@ -12,6 +12,6 @@ constexpr int MainOwnerOffset = 495;
 
 // Where the keyboard window goes beside its owner: below it when it fits on the screen,
 // else above it, else nowhere (it stays where the system put it). Outer frames, in twips.
-std::optional<QPoint> KeyboardPosition(const TwipsBox& owner, int ownHeight, int screenHeight, int leftOffset);
+std::optional<QPoint> keyboardPosition(const TwipsBox& owner, int ownHeight, int screenHeight, int leftOffset);
 
 } // namespace clavora

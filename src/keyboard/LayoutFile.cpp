@@ -17,18 +17,18 @@ std::array<QString, CharacterKeyCount> captionsOf(const QList<uint>& characters)
     std::array<QString, CharacterKeyCount> captions;
     for (qsizetype i = 0; i < std::min<qsizetype>(characters.size(), CharacterKeyCount); ++i) {
         const char32_t c = characters[i];
-        captions[i] = CaptionForm(QString::fromUcs4(&c, 1));
+        captions[i] = captionForm(QString::fromUcs4(&c, 1));
     }
     return captions;
 }
 } // namespace
 
-QString CaptionForm(const QString& character)
+QString captionForm(const QString& character)
 {
     return character == QStringLiteral("&") ? QStringLiteral("&&") : character;
 }
 
-LayoutFileContents ReadLayoutFile(const QString& path)
+LayoutFileContents readLayoutFile(const QString& path)
 {
     // Two lines of 48 characters: a few KB hold them in any encoding, whatever follows.
     const BoundedRead read = readRegularFile(path, 4096);
@@ -37,10 +37,10 @@ LayoutFileContents ReadLayoutFile(const QString& path)
         contents.problem = LayoutFileProblem::Unreadable;
         return contents;
     }
-    return ReadLayoutText(read.bytes);
+    return readLayoutText(read.bytes);
 }
 
-LayoutFileContents ReadLayoutText(const QByteArray& bytes)
+LayoutFileContents readLayoutText(const QByteArray& bytes)
 {
     LayoutFileContents contents;
     QBuffer file;
@@ -54,14 +54,14 @@ LayoutFileContents ReadLayoutText(const QByteArray& bytes)
     else
         reader.next(altGr);
     const QList<uint> lowerCharacters = lower.toUcs4();
-    contents.table.LowerCaption = captionsOf(lowerCharacters);
-    contents.table.UpperCaption = captionsOf(upper.toUcs4());
+    contents.table.lowerCaptions = captionsOf(lowerCharacters);
+    contents.table.upperCaptions = captionsOf(upper.toUcs4());
     contents.table.altGrCaption = captionsOf(altGr.toUcs4());
     for (QString& caption : contents.table.altGrCaption) {
         if (caption == QStringLiteral(" "))
             caption.clear();
     }
-    contents.table.ExtraKey = lowerCharacters.size() == CharacterKeyCount;
+    contents.table.extraKey = lowerCharacters.size() == CharacterKeyCount;
     return contents;
 }
 

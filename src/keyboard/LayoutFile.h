@@ -8,10 +8,10 @@ constexpr int CharacterKeyCount = 48;
 
 // The captions of a layout file's character keys and the arrangement its first line picks.
 struct KeyCapTable {
-    std::array<QString, CharacterKeyCount> LowerCaption; // unshifted, in caption form
-    std::array<QString, CharacterKeyCount> UpperCaption; // shifted, in caption form
+    std::array<QString, CharacterKeyCount> lowerCaptions; // unshifted, in caption form
+    std::array<QString, CharacterKeyCount> upperCaptions; // shifted, in caption form
     std::array<QString, CharacterKeyCount> altGrCaption; // with AltGr, in caption form; empty for none
-    bool ExtraKey = false;                               // the 48-key arrangement
+    bool extraKey = false;                               // the 48-key arrangement
 };
 
 enum class LayoutFileProblem { None, Unreadable, NoSecondLine };
@@ -22,13 +22,13 @@ struct LayoutFileContents {
 };
 
 // A character as a caption shows it: labels take a single "&" as an access-key marker.
-QString CaptionForm(const QString& character);
+QString captionForm(const QString& character);
 
 // Reads the start of the file; anything but a regular file is unreadable.
 // Lines 1 and 2: the unshifted and shifted characters. An optional line 3: the characters
 // typed with AltGr, a blank for a key that types none.
-LayoutFileContents ReadLayoutFile(const QString& path);
+LayoutFileContents readLayoutFile(const QString& path);
 // The table that a layout file of these bytes gives.
-LayoutFileContents ReadLayoutText(const QByteArray& bytes);
+LayoutFileContents readLayoutText(const QByteArray& bytes);
 
 } // namespace clavora

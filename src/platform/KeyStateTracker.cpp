@@ -76,7 +76,7 @@ void KeyStateTracker::press(quint32 scanCode)
     const bool known = std::any_of(held_.begin(), held_.end(),
                                    [scanCode](const HeldKey& k) { return k.scanCode == scanCode; });
     if (!known)
-        held_.push_back({scanCode, KeyCodeOfSymbol(keyboard_.unshiftedSymbol(scanCode))});
+        held_.push_back({scanCode, keyCodeOfSymbol(keyboard_.unshiftedSymbol(scanCode))});
 }
 
 void KeyStateTracker::release(quint32 scanCode)

@@ -7,7 +7,7 @@
 
 namespace clavora {
 
-std::uint16_t KeyCodeOfSymbol(quint32 symbol)
+std::uint16_t keyCodeOfSymbol(quint32 symbol)
 {
     switch (symbol) {
     case XKB_KEY_BackSpace: return vk::Backspace;
@@ -37,7 +37,7 @@ std::uint16_t KeyCodeOfSymbol(quint32 symbol)
     const char32_t character = xkb_keysym_to_utf32(symbol);
     if (character == 0)
         return 0;
-    return CharKeyCode(QString::fromUcs4(&character, 1));
+    return characterKeyCode(QString::fromUcs4(&character, 1));
 }
 
 } // namespace clavora

@@ -1,7 +1,7 @@
 #include "XdgStartupEntry.h"
 
+#include "common/Captions.h"
 #include "common/FileAccess.h"
-#include "exercises/MainForm.h"
 
 #include <QDir>
 #include <QFile>

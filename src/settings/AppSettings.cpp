@@ -4,124 +4,141 @@
 #include "StartupEntry.h"
 #include "common/Numbers.h"
 
+#include <variant>
+
 namespace clavora {
 
 namespace {
-const QString Exercises = QStringLiteral("Exercises");
-const QString RndEx = QStringLiteral("RndEx");
-const QString QuickEx = QStringLiteral("QuickEx");
-const QString Display = QStringLiteral("Display");
-const QString Game = QStringLiteral("Game");
-const QString KeyLayout = QStringLiteral("KeyLayout");
-const QString DefaultSet = QStringLiteral("QWERTY - United States");
+using Field = std::variant<std::int32_t AppSettings::*, std::int16_t AppSettings::*, bool AppSettings::*,
+                           ExerciseType AppSettings::*, QString AppSettings::*, Rgb AppSettings::*>;
 
-struct Reader {
-    const ProfileFile& file;
-    std::int32_t int32(const QString& s, const QString& k, std::int32_t d) const
-    {
-        return saturateToInt32(double(file.readInt(s, k, d)));
-    }
-    std::int16_t int16(const QString& s, const QString& k, std::int16_t d) const
-    {
-        return saturateToInt16(double(file.readInt(s, k, d)));
-    }
-    bool flag(const QString& s, const QString& k, bool d) const { return file.readInt(s, k, d ? 1 : 0) == 1; }
-    ExerciseType type(const QString& s, const QString& k) const
-    {
-        return file.readInt(s, k, 0) == 0 ? ExerciseType::Preset : ExerciseType::Random;
-    }
-    QString text(const QString& s, const QString& k, const QString& d) const { return file.readString(s, k, d); }
+struct Stored {
+    const char* section;
+    const char* key;
+    Field field;
 };
 
-QString flagText(bool value) { return value ? QStringLiteral("1") : QStringLiteral("0"); }
-QString typeText(ExerciseType t) { return t == ExerciseType::Preset ? QStringLiteral("0") : QStringLiteral("1"); }
+// Every setting the file holds, in the file's order, with its section and key.
+const Stored StoredSettings[] = {
+    {"Exercises", "ExNum", &AppSettings::exerciseNumber},
+    {"Exercises", "ExType", &AppSettings::exerciseType},
+    {"Exercises", "Repeats", &AppSettings::repeats},
+    {"Exercises", "MinAccuracy", &AppSettings::minAccuracy},
+    {"Exercises", "MinSpeed", &AppSettings::minSpeed},
+    {"Exercises", "PresetFile", &AppSettings::presetFile},
+    {"RndEx", "LowerCase", &AppSettings::lowerCase},
+    {"RndEx", "UpperCase", &AppSettings::upperCase},
+    {"RndEx", "Numbers", &AppSettings::numbers},
+    {"RndEx", "NumberPunc", &AppSettings::numberPunctuation},
+    {"RndEx", "Punc", &AppSettings::punctuation},
+    {"RndEx", "ShiftPunc", &AppSettings::shiftedPunctuation},
+    {"RndEx", "Space", &AppSettings::space},
+    {"RndEx", "Custom", &AppSettings::custom},
+    {"RndEx", "CustomKeys", &AppSettings::customKeys},
+    {"QuickEx", "NumEx", &AppSettings::quickExerciseCount},
+    {"QuickEx", "Repeats", &AppSettings::quickRepeats},
+    {"QuickEx", "ExType", &AppSettings::quickExerciseType},
+    {"QuickEx", "ExNumMin", &AppSettings::quickNumberFrom},
+    {"QuickEx", "ExNumMax", &AppSettings::quickNumberTo},
+    {"Display", "WinColour", &AppSettings::windowColour},
+    {"Display", "TextColour", &AppSettings::textColour},
+    {"Display", "WinX", &AppSettings::windowX},
+    {"Display", "WinY", &AppSettings::windowY},
+    {"Game", "StartLevel", &AppSettings::gameStartLevel},
+    {"KeyLayout", "Layout", &AppSettings::layoutFile},
+    {"KeyLayout", "ShowLayout", &AppSettings::showLayout},
+};
+
+// Reads one setting, `defaults` giving the value for a missing one.
+struct Reader {
+    const ProfileFile& file;
+    const AppSettings& defaults;
+    AppSettings& settings;
+    QString section;
+    QString key;
+
+    qint64 number(qint64 fallback) const { return file.readInt(section, key, fallback); }
+    void operator()(std::int32_t AppSettings::*f) const
+    {
+        settings.*f = saturateToInt32(double(number(defaults.*f)));
+    }
+    void operator()(std::int16_t AppSettings::*f) const
+    {
+        settings.*f = saturateToInt16(double(number(defaults.*f)));
+    }
+    void operator()(bool AppSettings::*f) const { settings.*f = number(defaults.*f ? 1 : 0) == 1; }
+    void operator()(ExerciseType AppSettings::*f) const
+    {
+        settings.*f = number(defaults.*f == ExerciseType::Preset ? 0 : 1) == 0 ? ExerciseType::Preset
+                                                                               : ExerciseType::Random;
+    }
+    void operator()(QString AppSettings::*f) const { settings.*f = file.readString(section, key, defaults.*f); }
+    // A colour is a 32-bit signed number in the file, as every other integer.
+    void operator()(Rgb AppSettings::*f) const
+    {
+        settings.*f = Rgb(saturateToInt32(double(number(std::int32_t(defaults.*f)))));
+    }
+};
+
+// The text the file holds for one setting.
+struct Writer {
+    const AppSettings& settings;
+    template <typename Number>
+    QString operator()(Number AppSettings::*f) const
+    {
+        return QString::number(qint64(settings.*f));
+    }
+    QString operator()(bool AppSettings::*f) const { return settings.*f ? QStringLiteral("1") : QStringLiteral("0"); }
+    QString operator()(ExerciseType AppSettings::*f) const
+    {
+        return settings.*f == ExerciseType::Preset ? QStringLiteral("0") : QStringLiteral("1");
+    }
+    QString operator()(QString AppSettings::*f) const { return settings.*f; }
+    // One rule for every integer: its signed value, so a colour of -1 stays -1.
+    QString operator()(Rgb AppSettings::*f) const { return QString::number(std::int32_t(settings.*f)); }
+};
 } // namespace
 
-AppSettings LoadSettings(const ProfileFile& file, StartupEntry& entry, int screenWidthTwips)
+AppSettings loadSettings(const ProfileFile& file, StartupEntry& entry, int screenWidthTwips)
 {
-    const Reader r{file};
+    AppSettings defaults;
+    defaults.windowX = std::int32_t(roundHalfEven(screenWidthTwips / 2.0 - 5093));
     AppSettings s;
-    s.ExNum = std::max(r.int32(Exercises, QStringLiteral("ExNum"), 1), 1);
-    s.ExType = r.type(Exercises, QStringLiteral("ExType"));
-    s.Repeats = r.int32(Exercises, QStringLiteral("Repeats"), 2);
-    s.MinAccuracy = r.int16(Exercises, QStringLiteral("MinAccuracy"), 0);
-    s.MinSpeed = r.int16(Exercises, QStringLiteral("MinSpeed"), 0);
-    s.PresetFile = r.text(Exercises, QStringLiteral("PresetFile"), DefaultSet);
-    s.LowerCase = r.flag(RndEx, QStringLiteral("LowerCase"), true);
-    s.UpperCase = r.flag(RndEx, QStringLiteral("UpperCase"), false);
-    s.Numbers = r.flag(RndEx, QStringLiteral("Numbers"), false);
-    s.NumberPunc = r.flag(RndEx, QStringLiteral("NumberPunc"), false);
-    s.Punc = r.flag(RndEx, QStringLiteral("Punc"), false);
-    s.ShiftPunc = r.flag(RndEx, QStringLiteral("ShiftPunc"), false);
-    s.Space = r.flag(RndEx, QStringLiteral("Space"), true);
-    s.Custom = r.flag(RndEx, QStringLiteral("Custom"), false);
-    s.CustomKeys = r.text(RndEx, QStringLiteral("CustomKeys"), QStringLiteral("asdfjkl;"));
-    s.QuickExStartUp = !entry.read().isEmpty();
-    s.NumEx = r.int32(QuickEx, QStringLiteral("NumEx"), 3);
-    s.QuickExRepeats = r.int16(QuickEx, QStringLiteral("Repeats"), 2);
-    s.QuickExType = r.type(QuickEx, QStringLiteral("ExType"));
-    s.ExNumMin = r.int32(QuickEx, QStringLiteral("ExNumMin"), 1);
-    s.ExNumMax = r.int32(QuickEx, QStringLiteral("ExNumMax"), 112);
-    s.WinColour = Rgb(r.int32(Display, QStringLiteral("WinColour"), DefaultWindowColour));
-    s.TextColour = Rgb(r.int32(Display, QStringLiteral("TextColour"), DefaultTextColour));
-    const auto defaultX = std::int32_t(roundHalfEven(screenWidthTwips / 2.0 - 5093));
-    s.WinX = r.int32(Display, QStringLiteral("WinX"), defaultX);
-    s.WinY = r.int32(Display, QStringLiteral("WinY"), 100);
-    s.GameStartLevel = r.int16(Game, QStringLiteral("StartLevel"), 1);
-    s.LayoutFile = r.text(KeyLayout, QStringLiteral("Layout"), DefaultSet);
+    for (const Stored& stored : StoredSettings)
+        std::visit(Reader{file, defaults, s, QLatin1String(stored.section), QLatin1String(stored.key)}, stored.field);
+    s.exerciseNumber = std::max(s.exerciseNumber, 1);
     // The check box knows only unchecked and checked; anything but 1 leaves it unchecked.
-    s.ShowLayout = r.int16(KeyLayout, QStringLiteral("ShowLayout"), 1) == 1 ? 1 : 0;
+    s.showLayout = s.showLayout == 1 ? 1 : 0;
+    s.quickExercisesAtStartUp = !entry.read().isEmpty();
     return s;
 }
 
-void WriteSettings(ProfileFile& file, const AppSettings& s, const QString& exNumText)
+void writeSettings(ProfileFile& file, const AppSettings& s, const QString& exerciseNumberText)
 {
-    // One rule for every integer: its signed value, so a colour of -1 stays -1.
-    const auto num = [](std::int32_t v) { return QString::number(v); };
-    file.write(Exercises, QStringLiteral("ExNum"), exNumText);
-    file.write(Exercises, QStringLiteral("ExType"), typeText(s.ExType));
-    file.write(Exercises, QStringLiteral("Repeats"), num(s.Repeats));
-    file.write(Exercises, QStringLiteral("MinAccuracy"), num(s.MinAccuracy));
-    file.write(Exercises, QStringLiteral("MinSpeed"), num(s.MinSpeed));
-    file.write(Exercises, QStringLiteral("PresetFile"), s.PresetFile);
-    file.write(RndEx, QStringLiteral("LowerCase"), flagText(s.LowerCase));
-    file.write(RndEx, QStringLiteral("UpperCase"), flagText(s.UpperCase));
-    file.write(RndEx, QStringLiteral("Numbers"), flagText(s.Numbers));
-    file.write(RndEx, QStringLiteral("NumberPunc"), flagText(s.NumberPunc));
-    file.write(RndEx, QStringLiteral("Punc"), flagText(s.Punc));
-    file.write(RndEx, QStringLiteral("ShiftPunc"), flagText(s.ShiftPunc));
-    file.write(RndEx, QStringLiteral("Space"), flagText(s.Space));
-    file.write(RndEx, QStringLiteral("Custom"), flagText(s.Custom));
-    file.write(RndEx, QStringLiteral("CustomKeys"), s.CustomKeys);
-    file.write(QuickEx, QStringLiteral("NumEx"), num(s.NumEx));
-    file.write(QuickEx, QStringLiteral("Repeats"), num(s.QuickExRepeats));
-    file.write(QuickEx, QStringLiteral("ExType"), typeText(s.QuickExType));
-    file.write(QuickEx, QStringLiteral("ExNumMin"), num(s.ExNumMin));
-    file.write(QuickEx, QStringLiteral("ExNumMax"), num(s.ExNumMax));
-    file.write(Display, QStringLiteral("WinColour"), num(std::int32_t(s.WinColour)));
-    file.write(Display, QStringLiteral("TextColour"), num(std::int32_t(s.TextColour)));
-    file.write(Display, QStringLiteral("WinX"), num(s.WinX));
-    file.write(Display, QStringLiteral("WinY"), num(s.WinY));
-    file.write(Game, QStringLiteral("StartLevel"), num(s.GameStartLevel));
-    file.write(KeyLayout, QStringLiteral("Layout"), s.LayoutFile);
-    file.write(KeyLayout, QStringLiteral("ShowLayout"), num(s.ShowLayout));
+    for (const Stored& stored : StoredSettings) {
+        const bool exerciseNumber = std::holds_alternative<std::int32_t AppSettings::*>(stored.field) &&
+                                    std::get<std::int32_t AppSettings::*>(stored.field) == &AppSettings::exerciseNumber;
+        // The number is saved as the box shows it, which may not be a number at all.
+        const QString value = exerciseNumber ? exerciseNumberText : std::visit(Writer{s}, stored.field);
+        file.write(QLatin1String(stored.section), QLatin1String(stored.key), value);
+    }
 }
 
-SettingsSaved SaveSettings(ProfileFile& file, StartupEntry& entry, const AppSettings& s, const QString& exNumText,
-                           const QString& program)
+SettingsSaved saveSettings(ProfileFile& file, StartupEntry& entry, const AppSettings& s,
+                           const QString& exerciseNumberText, const QString& program)
 {
     SettingsSaved saved;
-    WriteSettings(file, s, exNumText);
+    writeSettings(file, s, exerciseNumberText);
     // A file too large to read was left alone on purpose, and the user was told at start.
     saved.file = file.tooLarge() ? SaveResult{true, {}} : file.save();
-    if (s.QuickExStartUp)
+    if (s.quickExercisesAtStartUp)
         saved.entry = entry.write(program);
     else
         entry.remove();
     return saved;
 }
 
-QList<Notice> SaveNotices(const SettingsSaved& saved, const ProfileFile& file, const StartupEntry& entry,
+QList<Notice> saveNotices(const SettingsSaved& saved, const ProfileFile& file, const StartupEntry& entry,
                           const QString& program)
 {
     using Outcome = StartupEntry::Written::Outcome;
@@ -143,7 +160,7 @@ QList<Notice> SaveNotices(const SettingsSaved& saved, const ProfileFile& file, c
     return notices;
 }
 
-std::optional<Notice> LoadNotice(const ProfileFile& file)
+std::optional<Notice> loadNotice(const ProfileFile& file)
 {
     if (!file.tooLarge())
         return std::nullopt;

@@ -7,8 +7,8 @@
 
 namespace clavora {
 
-// An INI file with the behaviour of the classic profile functions: section and key names
-// match without regard to case, a missing file, section or key gives the default, an
+// An INI file read leniently, so that a file edited by hand reads as meant: section and
+// key names match without regard to case, a missing file, section or key gives the default, an
 // integer is the number at the start of its value, and writing replaces an existing key's
 // line in place, appends new keys to their section and new sections to the file, and keeps
 // every line the program does not know. Each line is decoded on its own (UTF-8 when it is

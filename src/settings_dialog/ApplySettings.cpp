@@ -13,38 +13,38 @@ double rounded(const QString& text)
 }
 } // namespace
 
-void ApplySettings(const SettingsForm& form, AppSettings& s)
+void applySettings(const SettingsForm& form, AppSettings& s)
 {
-    s.Repeats = saturateToInt32(rounded(form.repeats));
-    s.MinAccuracy = saturateToInt16(rounded(form.minAccuracy));
-    s.MinSpeed = saturateToInt16(rounded(form.minSpeed));
+    s.repeats = saturateToInt32(rounded(form.repeats));
+    s.minAccuracy = saturateToInt16(rounded(form.minAccuracy));
+    s.minSpeed = saturateToInt16(rounded(form.minSpeed));
     // A stored name the lists no longer hold is kept rather than replaced by no name at all.
     if (form.presetFileIndex >= 0)
-        s.PresetFile = form.presetFile();
-    s.LowerCase = form.rndLowerCase;
-    s.UpperCase = form.rndUpperCase;
-    s.Numbers = form.rndNumbers;
-    s.NumberPunc = form.rndNumberPunc;
-    s.Punc = form.rndPunc;
-    s.ShiftPunc = form.rndShiftPunc;
-    s.Space = form.rndSpace;
-    s.Custom = form.rndCustom;
-    s.CustomKeys = form.customKeys;
-    if (s.CustomKeys.isEmpty())
-        s.Custom = false;
+        s.presetFile = form.presetFile();
+    s.lowerCase = form.lowerCase;
+    s.upperCase = form.upperCase;
+    s.numbers = form.numbers;
+    s.numberPunctuation = form.numberPunctuation;
+    s.punctuation = form.punctuation;
+    s.shiftedPunctuation = form.shiftedPunctuation;
+    s.space = form.space;
+    s.custom = form.custom;
+    s.customKeys = form.customKeys;
+    if (s.customKeys.isEmpty())
+        s.custom = false;
     // Random exercises and the game need keys to draw from; blanks alone do not count.
-    if (!(s.LowerCase || s.UpperCase || s.Numbers || s.NumberPunc || s.Punc || s.ShiftPunc || s.Custom))
-        s.LowerCase = true;
-    s.QuickExStartUp = form.quickExStartUp;
-    s.NumEx = saturateToInt32(rounded(form.numQuickEx));
-    s.QuickExRepeats = saturateToInt16(rounded(form.quickExRepeats));
-    s.QuickExType = form.presetExercises ? ExerciseType::Preset : ExerciseType::Random;
-    s.ExNumMin = saturateToInt32(rounded(form.quickExNumFrom));
-    s.ExNumMax = saturateToInt32(rounded(form.quickExNumTo));
+    if (!(s.lowerCase || s.upperCase || s.numbers || s.numberPunctuation || s.punctuation || s.shiftedPunctuation || s.custom))
+        s.lowerCase = true;
+    s.quickExercisesAtStartUp = form.quickExercisesAtStartUp;
+    s.quickExerciseCount = saturateToInt32(rounded(form.quickExerciseCount));
+    s.quickRepeats = saturateToInt16(rounded(form.quickRepeats));
+    s.quickExerciseType = form.presetExercises ? ExerciseType::Preset : ExerciseType::Random;
+    s.quickNumberFrom = saturateToInt32(rounded(form.quickNumberFrom));
+    s.quickNumberTo = saturateToInt32(rounded(form.quickNumberTo));
     if (form.layoutIndex >= 0)
-        s.LayoutFile = form.layout();
-    s.WinColour = form.backColour;
-    s.TextColour = form.foreColour;
+        s.layoutFile = form.layout();
+    s.windowColour = form.backColour;
+    s.textColour = form.foreColour;
 }
 
 } // namespace clavora

@@ -9,6 +9,6 @@ struct SettingsForm;
 // and held within their fields' widths, the lists' choices, the key classes with at least
 // one of them on, the quick-exercise options and the two colours. Re-colouring the open
 // windows is left to the caller.
-void ApplySettings(const SettingsForm& form, AppSettings& settings);
+void applySettings(const SettingsForm& form, AppSettings& settings);
 
 } // namespace clavora

@@ -56,8 +56,8 @@ void checkNumericBox(SettingsForm& form, NumericBox box)
     text = checkedNumberText(text, box);
     if (box != NumericBox::QuickExNumFrom && box != NumericBox::QuickExNumTo)
         return;
-    const double from = leadingNumber(form.quickExNumFrom).value;
-    const double to = leadingNumber(form.quickExNumTo).value;
+    const double from = leadingNumber(form.quickNumberFrom).value;
+    const double to = leadingNumber(form.quickNumberTo).value;
     if (from > to)
         form.text(box == NumericBox::QuickExNumFrom ? NumericBox::QuickExNumTo : NumericBox::QuickExNumFrom) = text;
 }

@@ -28,33 +28,33 @@ SettingsControl::SettingsControl(QStringList presetFiles, QStringList layouts, c
 {
     form_.presetFiles = std::move(presetFiles);
     form_.layouts = std::move(layouts);
-    UpdateSettings(live);
-    form_.backColour = live.WinColour;
-    form_.foreColour = live.TextColour;
+    updateSettings(live);
+    form_.backColour = live.windowColour;
+    form_.foreColour = live.textColour;
 }
 
-void SettingsControl::UpdateSettings(const AppSettings& live)
+void SettingsControl::updateSettings(const AppSettings& live)
 {
-    form_.repeats = QString::number(live.Repeats);
-    form_.minAccuracy = QString::number(live.MinAccuracy);
-    form_.minSpeed = QString::number(live.MinSpeed);
-    form_.presetFileIndex = firstMatchIgnoringCase(form_.presetFiles, live.PresetFile);
-    form_.rndLowerCase = live.LowerCase;
-    form_.rndUpperCase = live.UpperCase;
-    form_.rndNumbers = live.Numbers;
-    form_.rndNumberPunc = live.NumberPunc;
-    form_.rndPunc = live.Punc;
-    form_.rndShiftPunc = live.ShiftPunc;
-    form_.rndSpace = live.Space;
-    customKeysChanged(live.CustomKeys);
-    form_.rndCustom = live.Custom; // whatever the keys' rule ticked
-    form_.quickExStartUp = live.QuickExStartUp;
-    form_.numQuickEx = QString::number(live.NumEx);
-    form_.quickExRepeats = QString::number(live.QuickExRepeats);
-    form_.presetExercises = live.QuickExType == ExerciseType::Preset;
-    form_.quickExNumFrom = QString::number(live.ExNumMin);
-    form_.quickExNumTo = QString::number(live.ExNumMax);
-    form_.layoutIndex = firstMatchIgnoringCase(form_.layouts, live.LayoutFile);
+    form_.repeats = QString::number(live.repeats);
+    form_.minAccuracy = QString::number(live.minAccuracy);
+    form_.minSpeed = QString::number(live.minSpeed);
+    form_.presetFileIndex = firstMatchIgnoringCase(form_.presetFiles, live.presetFile);
+    form_.lowerCase = live.lowerCase;
+    form_.upperCase = live.upperCase;
+    form_.numbers = live.numbers;
+    form_.numberPunctuation = live.numberPunctuation;
+    form_.punctuation = live.punctuation;
+    form_.shiftedPunctuation = live.shiftedPunctuation;
+    form_.space = live.space;
+    customKeysChanged(live.customKeys);
+    form_.custom = live.custom; // whatever the keys' rule ticked
+    form_.quickExercisesAtStartUp = live.quickExercisesAtStartUp;
+    form_.quickExerciseCount = QString::number(live.quickExerciseCount);
+    form_.quickRepeats = QString::number(live.quickRepeats);
+    form_.presetExercises = live.quickExerciseType == ExerciseType::Preset;
+    form_.quickNumberFrom = QString::number(live.quickNumberFrom);
+    form_.quickNumberTo = QString::number(live.quickNumberTo);
+    form_.layoutIndex = firstMatchIgnoringCase(form_.layouts, live.layoutFile);
 }
 
 void SettingsControl::numberEdited(NumericBox box, const QString& text)
@@ -71,7 +71,7 @@ void SettingsControl::customKeysChanged(const QString& text)
 {
     // The space bar has its own box; blanks are not custom keys.
     form_.customKeys = QString(text).remove(u' ');
-    form_.rndCustom = !form_.customKeys.isEmpty();
+    form_.custom = !form_.customKeys.isEmpty();
 }
 
 void SettingsControl::setTicked(bool SettingsForm::*box, bool ticked)

@@ -18,7 +18,7 @@ public:
     const SettingsForm& form() const { return form_; }
 
     // Copies the live settings into the controls.
-    void UpdateSettings(const AppSettings& live);
+    void updateSettings(const AppSettings& live);
 
     // Events forwarded by the window.
     void numberEdited(NumericBox box, const QString& text);

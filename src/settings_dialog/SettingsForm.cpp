@@ -20,10 +20,10 @@ const QString& SettingsForm::text(NumericBox box) const
     case NumericBox::Repeats: return repeats;
     case NumericBox::MinAccuracy: return minAccuracy;
     case NumericBox::MinSpeed: return minSpeed;
-    case NumericBox::NumQuickEx: return numQuickEx;
-    case NumericBox::QuickExRepeats: return quickExRepeats;
-    case NumericBox::QuickExNumFrom: return quickExNumFrom;
-    case NumericBox::QuickExNumTo: return quickExNumTo;
+    case NumericBox::NumQuickEx: return quickExerciseCount;
+    case NumericBox::QuickExRepeats: return quickRepeats;
+    case NumericBox::QuickExNumFrom: return quickNumberFrom;
+    case NumericBox::QuickExNumTo: return quickNumberTo;
     }
     return repeats;
 }

@@ -7,7 +7,6 @@
 #include "PlayArea.h"
 #include "WrapButton.h"
 #include "WrapCheckBox.h"
-#include "game/GameControl.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -17,49 +16,59 @@
 namespace clavora {
 
 namespace {
-QLabel* statusLabel(QWidget* parent, const QString& text, int l, int t, int w, int h)
+QLabel* statusLabel(QWidget* parent, const char* name, const QString& text, int l, int t, int w, int h)
 {
-    auto* label = makeAt<QLabel>(parent, text, l, t, w, h);
+    auto* label = makeAt<QLabel>(parent, name, text, l, t, w, h);
     label->setFont(fixedFont(9));
     return label;
 }
 } // namespace
 
 GameWindow::GameWindow(AppSettings& settings, Clock& clock, Random& random, Beep& beep)
-    : QWidget(nullptr, Qt::Window)
+    : QWidget(nullptr, Qt::Window), control_(settings, clock, random, beep, *this)
 {
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(GameCaption);
     setFixedSize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
     setAutoFillBackground(true);
+    buildControls();
+    control_.load();
+    bindControls();
+    apply();
+}
 
-    startLevelLabel_ = makeAt<QLabel>(this, QStringLiteral("Start &Level:"), 60, 420, 1095, 255);
+void GameWindow::buildControls()
+{
+    startLevelLabel_ = makeAt<QLabel>(this, "StartLevelLabel", QStringLiteral("Start &Level:"), 60, 420, 1095, 255);
     startLevelLabel_->setAlignment(Qt::AlignCenter);
-    startLevel_ = makeAt<QLineEdit>(this, QStringLiteral("1"), 420, 660, 375, 285);
+    startLevel_ = makeAt<QLineEdit>(this, "StartLevel", QStringLiteral("1"), 420, 660, 375, 285);
     startLevel_->setAlignment(Qt::AlignCenter);
     startLevel_->setAccessibleName(QStringLiteral("Start level"));
     startLevelLabel_->setBuddy(startLevel_);
-    startButton_ = makeAt<WrapButton>(this, QStringLiteral("&Start Game"), 120, 1140, 975, 435);
-    pauseButton_ = makeAt<WrapButton>(this, PauseCaption, 120, 1740, 975, 435);
+    startButton_ = makeAt<WrapButton>(this, "StartButton", QStringLiteral("&Start Game"), 120, 1140, 975, 435);
+    pauseButton_ = makeAt<WrapButton>(this, "PauseButton", PauseCaption, 120, 1740, 975, 435);
     pauseButton_->setEnabled(false);
-    stopButton_ = makeAt<WrapButton>(this, QStringLiteral("&End Game"), 120, 2340, 975, 435);
+    stopButton_ = makeAt<WrapButton>(this, "StopButton", QStringLiteral("&End Game"), 120, 2340, 975, 435);
     stopButton_->setEnabled(false);
-    gameButton_ = makeAt<WrapButton>(this, QStringLiteral("E&xercises"), 120, 2940, 975, 435);
-    settingsButton_ = makeAt<WrapButton>(this, QStringLiteral("Se&ttings"), 120, 3540, 975, 435);
-    helpButton_ = makeAt<WrapButton>(this, QStringLiteral("&Help"), 120, 4140, 975, 435);
+    gameButton_ = makeAt<WrapButton>(this, "GameButton", QStringLiteral("E&xercises"), 120, 2940, 975, 435);
+    settingsButton_ = makeAt<WrapButton>(this, "SettingsButton", QStringLiteral("Se&ttings"), 120, 3540, 975, 435);
+    helpButton_ = makeAt<WrapButton>(this, "HelpButton", QStringLiteral("&Help"), 120, 4140, 975, 435);
     for (QPushButton* b : {startButton_, pauseButton_, stopButton_, gameButton_, settingsButton_, helpButton_})
         b->setAutoDefault(false);
-    showLayout_ = makeAt<WrapCheckBox>(this, QStringLiteral("Show keyboard layout"), 120, 4740, 1035, 585);
-    levelLabel_ = statusLabel(this, QStringLiteral("Level: 1"), 1320, 120, 1635, 255);
-    keyLevelLabel_ = statusLabel(this, QString(), 3000, 120, 2175, 255);
-    timeLabel_ = statusLabel(this, QStringLiteral("Time elapsed: 0:00"), 5220, 120, 2835, 315);
-    scoreLabel_ = statusLabel(this, QStringLiteral("Score: 0"), 8100, 120, 1635, 255);
+    showLayout_ =
+        makeAt<WrapCheckBox>(this, "ShowLayout", QStringLiteral("Show keyboard layout"), 120, 4740, 1035, 585);
+    levelLabel_ = statusLabel(this, "LevelLabel", QStringLiteral("Level: 1"), 1320, 120, 1635, 255);
+    keyLevelLabel_ = statusLabel(this, "KeyLevelLabel", QString(), 3000, 120, 2175, 255);
+    timeLabel_ = statusLabel(this, "TimeLabel", QStringLiteral("Time elapsed: 0:00"), 5220, 120, 2835, 315);
+    scoreLabel_ = statusLabel(this, "ScoreLabel", QStringLiteral("Score: 0"), 8100, 120, 1635, 255);
     playArea_ = new PlayArea(this);
+    playArea_->setObjectName(QStringLiteral("Frame"));
     placeTwips(playArea_, 1200, 360, PlayArea::WidthTwips, PlayArea::HeightTwips);
-    advanceLabel_ = statusLabel(this, StartNotice, 1200, 5160, 8475, 315);
+    advanceLabel_ = statusLabel(this, "AdvanceLabel", StartNotice, 1200, 5160, 8475, 315);
     advanceLabel_->setAlignment(Qt::AlignCenter);
     // Below the client area: it holds the focus during play but is never seen.
     keyCapture_ = new KeyCapture(this);
+    keyCapture_->setObjectName(QStringLiteral("KeyCapture"));
     placeTwips(keyCapture_, 4800, 7200, 255, 285);
 
     QWidget* order[] = {startLevel_, startButton_, pauseButton_, stopButton_,
@@ -68,62 +77,50 @@ GameWindow::GameWindow(AppSettings& settings, Clock& clock, Random& random, Beep
         setTabOrder(order[i - 1], order[i]);
 
     gameTimer_ = new QTimer(this);
+    gameTimer_->setObjectName(QStringLiteral("GameTimer"));
     gameTimer_->setInterval(25);
     gameTimer_->setTimerType(Qt::PreciseTimer);
+}
 
-    control_ = std::make_unique<GameControl>(settings, clock, random, beep, *this);
-    control_->load();
-
-    connect(startButton_, &QPushButton::clicked, this, [this] { forward([](auto& c) { c.StartGame(); }); });
-    connect(pauseButton_, &QPushButton::clicked, this, [this] { forward([](auto& c) { c.pauseClicked(); }); });
+void GameWindow::bindControls()
+{
+    connect(startButton_, &QPushButton::clicked, this, forwardTo(this, control_, &GameControl::startGame));
+    connect(pauseButton_, &QPushButton::clicked, this, forwardTo(this, control_, &GameControl::pauseClicked));
     // Esc clicks Pause, as a dialog's cancel button.
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, pauseButton_, &QPushButton::click);
-    connect(stopButton_, &QPushButton::clicked, this, [this] { forward([](auto& c) { c.EndGame(); }); });
-    connect(gameButton_, &QPushButton::clicked, this, [this] {
-        forward([](auto& c) { c.leaving(); });
-        emit exercisesClicked();
-    });
-    connect(settingsButton_, &QPushButton::clicked, this, [this] {
-        forward([](auto& c) { c.leaving(); });
-        emit settingsClicked();
-    });
+    connect(stopButton_, &QPushButton::clicked, this, forwardTo(this, control_, &GameControl::endGame));
+    connect(gameButton_, &QPushButton::clicked, this, [this] { leaveAndEmit(&GameWindow::exercisesClicked); });
+    connect(settingsButton_, &QPushButton::clicked, this, [this] { leaveAndEmit(&GameWindow::settingsClicked); });
     connect(helpButton_, &QPushButton::clicked, this, [this] {
-        forward([](auto& c) { c.helpClicked(); });
+        forwardTo(this, control_, &GameControl::helpClicked)();
         emit helpClicked();
     });
     connect(showLayout_, &QCheckBox::toggled, this, [this](bool checked) {
         emit showLayoutClicked(checked);
         if (isVisible())
             activateWindow();
-        forward([](auto& c) { c.showLayoutClicked(); });
+        forwardTo(this, control_, &GameControl::showLayoutClicked)();
     });
-    connect(playArea_, &PlayArea::clicked, this, [this] { forward([](auto& c) { c.playAreaClicked(); }); });
-    connect(keyCapture_, &KeyCapture::typed, this, [this](QChar code) {
-        forward([code](auto& c) { c.keyPressed(code); });
-    });
-    connect(gameTimer_, &QTimer::timeout, this, [this] { forward([](auto& c) { c.tick(); }); });
-    connect(startLevel_, &QLineEdit::textChanged, this,
-            [this](const QString& t) { forward([&t](auto& c) { c.startLevelChanged(t); }); });
+    connect(playArea_, &PlayArea::clicked, this, forwardTo(this, control_, &GameControl::playAreaClicked));
+    connect(keyCapture_, &KeyCapture::typed, this, forwardTo(this, control_, &GameControl::keyPressed));
+    connect(gameTimer_, &QTimer::timeout, this, forwardTo(this, control_, &GameControl::tick));
+    connect(startLevel_, &QLineEdit::textChanged, this, forwardTo(this, control_, &GameControl::startLevelChanged));
     startLevel_->installEventFilter(this);
-    apply();
     new ButtonKeys(*this);
 }
 
-GameWindow::~GameWindow() = default;
-
-template <typename F>
-void GameWindow::forward(F&& f)
+void GameWindow::leaveAndEmit(void (GameWindow::*signal)())
 {
-    f(*control_);
-    apply();
+    forwardTo(this, control_, &GameControl::leaving)();
+    emit(this->*signal)();
 }
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == startLevel_ && event->type() == QEvent::FocusIn)
-        forward([](auto& c) { c.startLevelFocused(); });
+        forwardTo(this, control_, &GameControl::startLevelFocused)();
     else if (watched == startLevel_ && event->type() == QEvent::FocusOut) {
-        forward([](auto& c) { c.startLevelFocusLost(); });
+        forwardTo(this, control_, &GameControl::startLevelFocusLost)();
         showStartOnLeaving(startLevel_, event);
     }
     return QWidget::eventFilter(watched, event);
@@ -131,15 +128,14 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event)
 
 void GameWindow::apply()
 {
-    const GameForm& f = control_->form();
+    const GameForm& f = control_.form();
     if (shownColours_ != std::pair(f.windowColour, f.textColour))
         applyColours(f.windowColour, f.textColour);
     setTextIfDifferent(startLevel_, f.startLevelText);
     startLevel_->setReadOnly(f.startLevelReadOnly);
     startButton_->setEnabled(f.startEnabled);
     pauseButton_->setEnabled(f.pauseEnabled);
-    if (pauseButton_->text() != f.pauseCaption)
-        pauseButton_->setText(f.pauseCaption);
+    setTextIfDifferent(pauseButton_, f.pauseCaption);
     stopButton_->setEnabled(f.stopEnabled);
     levelLabel_->setText(f.levelText); // a label ignores the same text
     keyLevelLabel_->setText(f.keyLevelText);
@@ -156,7 +152,7 @@ void GameWindow::apply()
         shownGameOverColour_ = f.gameOverColour;
     }
     gameOver->setVisible(f.gameOverVisible);
-    playArea_->sync(control_->state().Slots);
+    playArea_->sync(control_.state().letterSlots);
     if (f.timerEnabled != gameTimer_->isActive())
         f.timerEnabled ? gameTimer_->start() : gameTimer_->stop();
     // Last: moving the focus runs the start-level box's focus handling, which applies again.
@@ -179,9 +175,9 @@ void GameWindow::applyColours(Rgb window, Rgb text)
     shownColours_ = std::pair(window, text);
 }
 
-void GameWindow::ColourWindow(Rgb window, Rgb text)
+void GameWindow::colourWindow(Rgb window, Rgb text)
 {
-    control_->ColourWindow(window, text);
+    control_.colourWindow(window, text);
     apply();
 }
 
@@ -208,7 +204,7 @@ void GameWindow::focusStartButton()
 void GameWindow::closeEvent(QCloseEvent* event)
 {
     gameTimer_->stop();
-    control_->unload();
+    control_.unload();
     event->accept();
     emit closed();
 }

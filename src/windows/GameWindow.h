@@ -1,9 +1,9 @@
 #pragma once
 #include "common/Colour.h"
+#include "game/GameControl.h"
 #include "game/GameUi.h"
 
 #include <QWidget>
-#include <memory>
 #include <optional>
 
 class QCheckBox;
@@ -14,27 +14,21 @@ class QTimer;
 
 namespace clavora {
 
-struct AppSettings;
-class Beep;
-class Clock;
-class GameControl;
 class KeyCapture;
 class PlayArea;
-class Random;
 
-// The game window: shows the game logic's form and letters and forwards its events.
+// The game window: owns the game logic, shows its form and letters and forwards its events.
 // It loads with the exercise window's colours, key level and start level.
 class GameWindow final : public QWidget, public GameUi {
     Q_OBJECT
 public:
     GameWindow(AppSettings& settings, Clock& clock, Random& random, Beep& beep);
-    ~GameWindow() override;
 
-    const GameControl& control() const { return *control_; }
+    const GameControl& control() const { return control_; }
     // Writes the logic's form into the controls, touching only what differs.
     void apply();
     // New window colours from the settings.
-    void ColourWindow(Rgb window, Rgb text);
+    void colourWindow(Rgb window, Rgb text);
 
     bool showLayoutChecked() const;
     void setShowLayoutChecked(bool checked);
@@ -60,11 +54,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    template <typename F>
-    void forward(F&& f);
+    void buildControls();
+    void bindControls();
     void applyColours(Rgb window, Rgb text);
+    // Ends a running game first.
+    void leaveAndEmit(void (GameWindow::*signal)());
 
-    std::unique_ptr<GameControl> control_;
+    GameControl control_;
     QLabel* startLevelLabel_;
     QLineEdit* startLevel_;
     QPushButton* startButton_;

@@ -19,11 +19,12 @@ inline void placeTwips(QWidget* w, int left, int top, int width, int height)
     w->setGeometry(twipsRect(left, top, width, height));
 }
 
-// A control with its caption, placed in twips.
+// A control with its name and caption, placed in twips. Tests find controls by name.
 template <typename W>
-W* makeAt(QWidget* parent, const QString& text, int left, int top, int width, int height)
+W* makeAt(QWidget* parent, const char* name, const QString& text, int left, int top, int width, int height)
 {
     auto* widget = new W(text, parent);
+    widget->setObjectName(QLatin1String(name));
     placeTwips(widget, left, top, width, height);
     return widget;
 }
@@ -31,7 +32,8 @@ W* makeAt(QWidget* parent, const QString& text, int left, int top, int width, in
 inline QColor toQColor(Rgb c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
 inline Rgb fromQColor(const QColor& c) { return rgb(c.red(), c.green(), c.blue()); }
 
-// The fixed-pitch font that stands in for the classic terminal font.
+// The fixed-pitch font of the exercise lines and the game: every character as wide as
+// the next, so that each typed character stands under the one it copies.
 inline QFont fixedFont(int points)
 {
     QFont font(QStringLiteral("DejaVu Sans Mono"), points);
@@ -40,7 +42,8 @@ inline QFont fixedFont(int points)
     return font;
 }
 
-// The program's interface font: small enough for the classic control sizes.
+// The program's interface font: small enough for the controls' twips sizes, which were
+// laid out for an 8-point font.
 inline QFont interfaceFont()
 {
     QFont font(QStringLiteral("DejaVu Sans"), 8);

@@ -44,7 +44,7 @@ void HeatMapWidget::setHeatMap(const HeatMap& heatMap, int minimumStrokes)
 void HeatMapWidget::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    const KeyboardForm form = heatMap_ ? heatMap_->keyboard : DesignKeyboardForm();
+    const KeyboardForm form = heatMap_ ? heatMap_->keyboard : designKeyboardForm();
     p.fillRect(rect(), toQColor(form.backColour));
     paintKeyboard(p, form);
     if (heatMap_)

@@ -34,11 +34,11 @@ void paintCaption(QPainter& p, const KeyCaption& c)
 void paintKeyboard(QPainter& p, const KeyboardForm& form)
 {
     p.fillRect(twipsRect(0, 0, KeyboardClientWidthTwips, KeyboardClientHeightTwips), toQColor(form.backColour));
-    for (const KeyShape& s : form.Key)
+    for (const KeyShape& s : form.keys)
         paintShape(p, s);
     for (const KeyShape& s : form.namedShapes)
         paintShape(p, s);
-    for (const KeyCaption& c : form.Label)
+    for (const KeyCaption& c : form.labels)
         paintCaption(p, c);
     for (const KeyCaption& c : form.altGrLabel)
         paintCaption(p, c);

@@ -1,11 +1,13 @@
 #include "KeyboardWindow.h"
 
+#include "FormWriting.h"
 #include "Geometry.h"
 #include "KeyboardPainter.h"
 
 #include <QCloseEvent>
 #include <QMessageBox>
 #include <QPainter>
+#include <QTimer>
 
 namespace clavora {
 
@@ -19,28 +21,23 @@ KeyboardWindow::KeyboardWindow(const AppSettings& settings, ProgramPaths paths, 
     setWindowTitle(KeyboardCaption);
     setFixedSize(twipsToPixels(KeyboardClientWidthTwips), twipsToPixels(KeyboardClientHeightTwips));
     setFont(fixedFont(9));
-    keyStateTimer_.setInterval(TickMilliseconds);
-    connect(&keyStateTimer_, &QTimer::timeout, this, &KeyboardWindow::tick);
-    keyStateTimer_.start();
+    keyStateTimer_ = new QTimer(this);
+    keyStateTimer_->setObjectName(QStringLiteral("KeyStateTimer"));
+    keyStateTimer_->setInterval(TickMilliseconds);
+    connect(keyStateTimer_, &QTimer::timeout, this, forwardTo(this, control_, &KeyboardControl::tick));
+    keyStateTimer_->start();
     painted_ = control_.form();
 }
 
-void KeyboardWindow::setColours(Rgb back, Rgb fore)
+void KeyboardWindow::colourWindow(Rgb window, Rgb text)
 {
-    control_.setColours(back, fore);
+    control_.colourWindow(window, text);
     apply();
 }
 
-void KeyboardWindow::LoadLayout()
+void KeyboardWindow::loadLayout()
 {
-    control_.LoadLayout();
-    apply();
-}
-
-void KeyboardWindow::tick()
-{
-    control_.tick();
-    apply();
+    forwardTo(this, control_, &KeyboardControl::loadLayout)();
 }
 
 void KeyboardWindow::apply()
@@ -74,7 +71,7 @@ void KeyboardWindow::paintEvent(QPaintEvent*)
 void KeyboardWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    emit closing();
+    emit closed();
 }
 
 } // namespace clavora

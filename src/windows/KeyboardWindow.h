@@ -2,21 +2,24 @@
 #include "keyboard/KeyboardControl.h"
 #include "keyboard/KeyboardUi.h"
 
-#include <QTimer>
 #include <QWidget>
+
+class QTimer;
 
 namespace clavora {
 
-// The on-screen keyboard: one widget paints every key from the logic's form, and repaints
-// only when a key's look has changed since it last painted.
+// The on-screen keyboard: owns the keyboard logic; one widget paints every key from the
+// logic's form.
 class KeyboardWindow final : public QWidget, public KeyboardUi {
     Q_OBJECT
 public:
     KeyboardWindow(const AppSettings& settings, ProgramPaths paths, const KeyState& keys);
 
-    void setColours(Rgb back, Rgb fore);
-    void LoadLayout();
     const KeyboardControl& control() const { return control_; }
+    void colourWindow(Rgb window, Rgb text);
+    void loadLayout();
+    // Repaints when a key's look has changed since the last paint.
+    void apply();
 
     // KeyboardUi
     void showNotice(const QString& text) override;
@@ -24,19 +27,17 @@ public:
     static constexpr int TickMilliseconds = 25;
 
 signals:
-    void closing();
+    void closed();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void tick();
-    void apply();
 
     KeyboardControl control_;
     KeyboardForm painted_;
-    QTimer keyStateTimer_;
+    QTimer* keyStateTimer_;
 };
 
 } // namespace clavora

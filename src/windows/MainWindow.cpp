@@ -2,122 +2,150 @@
 
 #include "ButtonKeys.h"
 #include "FormWriting.h"
+#include "SaveFileDialog.h"
 #include "Geometry.h"
 #include "WrapButton.h"
-#include "common/FileNames.h"
-#include "exercises/ExerciseControl.h"
+#include "settings/AppSettings.h"
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
-#include <QSignalBlocker>
 #include <QTimer>
 
 namespace clavora {
 
-MainWindow::MainWindow()
+MainWindow::MainWindow(AppSettings& settings, ProgramPaths paths, Clock& clock, Random& random, Clipboard& clipboard)
+    : settings_(settings), control_(settings, std::move(paths), clock, random, clipboard, *this)
+{
+    buildControls();
+    bindControls();
+    apply();
+}
+
+void MainWindow::buildControls()
 {
     setFixedSize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
-    label1_ = makeAt<QLabel>(this, QStringLiteral("Exercise type:"), -60, 300, 1275, 255);
-    label1_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    presetExercises_ = makeAt<QRadioButton>(this, QStringLiteral("&Preset - exercise:"), 1320, 300, 1575, 255);
+    typeLabel_ = makeAt<QLabel>(this, "TypeLabel", QStringLiteral("Exercise type:"), -60, 300, 1275, 255);
+    typeLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    presetExercises_ =
+        makeAt<QRadioButton>(this, "PresetExercises", QStringLiteral("&Preset - exercise:"), 1320, 300, 1575, 255);
     presetExercises_->setChecked(true);
-    // The caption is a little wider than the classic box; tighter spacing keeps it whole.
+    // The caption is a little wider than its 1575 twips with the style's spacing; tighter
+    // spacing keeps it whole.
     presetExercises_->setStyleSheet(QStringLiteral("QRadioButton { spacing: 1px; }"));
-    exNumBox_ = makeAt<QLineEdit>(this, QStringLiteral("1"), 2880, 270, 375, 285);
-    exNumBox_->setAlignment(Qt::AlignCenter);
-    randomExercises_ = makeAt<QRadioButton>(this, QStringLiteral("&Random"), 3360, 300, 1035, 255);
-    startButton_ = makeAt<WrapButton>(this, QStringLiteral("&Start Exercises"), 4560, 180, 975, 435);
-    stopButton_ = makeAt<WrapButton>(this, QStringLiteral("S&top Exercises"), 5640, 180, 975, 435);
+    numberBox_ = makeAt<QLineEdit>(this, "ExNumBox", QStringLiteral("1"), 2880, 270, 375, 285);
+    numberBox_->setAlignment(Qt::AlignCenter);
+    randomExercises_ = makeAt<QRadioButton>(this, "RandomExercises", QStringLiteral("&Random"), 3360, 300, 1035, 255);
+    startButton_ = makeAt<WrapButton>(this, "StartButton", QStringLiteral("&Start Exercises"), 4560, 180, 975, 435);
+    stopButton_ = makeAt<WrapButton>(this, "StopButton", QStringLiteral("S&top Exercises"), 5640, 180, 975, 435);
     stopButton_->setEnabled(false);
-    gameButton_ = makeAt<WrapButton>(this, QStringLiteral("&Game"), 6720, 180, 975, 435);
-    settingsButton_ = makeAt<WrapButton>(this, QStringLiteral("S&ettings"), 7800, 180, 975, 435);
-    helpButton_ = makeAt<WrapButton>(this, QStringLiteral("&Help"), 8940, 180, 975, 435);
-    typeThis_ = makeAt<QLineEdit>(this, SampleText, 180, 780, 9735, 495);
+    gameButton_ = makeAt<WrapButton>(this, "GameButton", QStringLiteral("&Game"), 6720, 180, 975, 435);
+    settingsButton_ = makeAt<WrapButton>(this, "SettingsButton", QStringLiteral("S&ettings"), 7800, 180, 975, 435);
+    helpButton_ = makeAt<WrapButton>(this, "HelpButton", QStringLiteral("&Help"), 8940, 180, 975, 435);
+    typeThis_ = makeAt<QLineEdit>(this, "TypeThis", SampleText, 180, 780, 9735, 495);
     typeThis_->setReadOnly(true);
     typeThis_->setFocusPolicy(Qt::ClickFocus);
     typeThis_->setFont(fixedFont(18));
-    exerciseBox_ = makeAt<QLineEdit>(this, SampleText, 180, 1380, 9735, 495);
+    exerciseBox_ = makeAt<QLineEdit>(this, "ExerciseBox", SampleText, 180, 1380, 9735, 495);
     exerciseBox_->setFont(fixedFont(18));
     exerciseBox_->setEnabled(false);
     exerciseBox_->setAccessibleName(QStringLiteral("Typing line"));
     typeThis_->setAccessibleName(QStringLiteral("Exercise"));
-    timeLabel_ = makeAt<QLabel>(this, QStringLiteral("Time elapsed:"), 3180, 2100, 1635, 255);
+    timeLabel_ = makeAt<QLabel>(this, "TimeLabel", QStringLiteral("Time elapsed:"), 3180, 2100, 1635, 255);
     timeLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     timeLabel_->setEnabled(false);
-    timeBox_ = makeAt<QLineEdit>(this, QString(), 4920, 2040, 615, 285);
+    timeBox_ = makeAt<QLineEdit>(this, "TimeBox", QString(), 4920, 2040, 615, 285);
     timeBox_->setAlignment(Qt::AlignCenter);
     timeBox_->setReadOnly(true);
     timeBox_->setEnabled(false);
     timeBox_->setFocusPolicy(Qt::ClickFocus);
-    secondsLabel_ = makeAt<QLabel>(this, QStringLiteral("seconds"), 5640, 2100, 675, 255);
+    secondsLabel_ = makeAt<QLabel>(this, "SecondsLabel", QStringLiteral("seconds"), 5640, 2100, 675, 255);
     secondsLabel_->setEnabled(false);
-    log_ = new QPlainTextEdit(this);
-    placeTwips(log_, 180, 2520, 9735, 2055);
+    log_ = makeAt<QPlainTextEdit>(this, "Log", QString(), 180, 2520, 9735, 2055);
     log_->setReadOnly(true);
     log_->setFocusPolicy(Qt::ClickFocus);
     log_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     log_->setAccessibleName(QStringLiteral("Log"));
-    showLayout_ = makeAt<QCheckBox>(this, QStringLiteral("Show keyboard layout"), 180, 4620, 2400, 315);
-    saveLogButton_ = makeAt<QPushButton>(this, QStringLiteral("Sa&ve Log"), 8820, 4620, 1095, 315);
+    showLayout_ = makeAt<QCheckBox>(this, "ShowLayout", QStringLiteral("Show keyboard layout"), 180, 4620, 2400, 315);
+    saveLogButton_ = makeAt<QPushButton>(this, "SaveLogButton", QStringLiteral("Sa&ve Log"), 8820, 4620, 1095, 315);
     for (QPushButton* b : {startButton_, stopButton_, gameButton_, settingsButton_, helpButton_, saveLogButton_})
         b->setAutoDefault(false);
 
-    QWidget* order[] = {presetExercises_, randomExercises_, exNumBox_, startButton_, stopButton_, gameButton_,
+    QWidget* order[] = {presetExercises_, randomExercises_, numberBox_, startButton_, stopButton_, gameButton_,
                         settingsButton_, helpButton_, exerciseBox_, showLayout_, saveLogButton_};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    exTimer_ = new QTimer(this);
-    exTimer_->setInterval(100);
-    exTimer_->setTimerType(Qt::PreciseTimer);
-    exNumBox_->installEventFilter(this);
-    exerciseBox_->installEventFilter(this);
+    exerciseTimer_ = new QTimer(this);
+    exerciseTimer_->setObjectName(QStringLiteral("ExTimer"));
+    exerciseTimer_->setInterval(100);
+    exerciseTimer_->setTimerType(Qt::PreciseTimer);
     new ButtonKeys(*this);
 }
 
-template <typename F>
-void MainWindow::forward(F&& f)
+void MainWindow::bindControls()
 {
-    f(*control_);
-    apply();
-}
-
-void MainWindow::bind(ExerciseControl& control)
-{
-    control_ = &control;
-    connect(startButton_, &QPushButton::clicked, this, [this] { forward([](auto& c) { c.StartExercises(); }); });
-    connect(stopButton_, &QPushButton::clicked, this, [this] { forward([](auto& c) { c.StopExercises(); }); });
-    auto* escape = new QShortcut(Qt::Key_Escape, this);
-    connect(escape, &QShortcut::activated, this, [this] {
+    connect(startButton_, &QPushButton::clicked, this, forwardTo(this, control_, &ExerciseControl::startExercises));
+    connect(stopButton_, &QPushButton::clicked, this, forwardTo(this, control_, &ExerciseControl::stopExercises));
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, [this] {
         if (stopButton_->isEnabled())
             stopButton_->click();
     });
-    connect(exTimer_, &QTimer::timeout, this, [this] { forward([](auto& c) { c.tick(); }); });
+    connect(exerciseTimer_, &QTimer::timeout, this, forwardTo(this, control_, &ExerciseControl::tick));
     connect(exerciseBox_, &QLineEdit::textChanged, this,
-            [this](const QString& t) { forward([&](auto& c) { c.typingLineChanged(t); }); });
-    connect(exerciseBox_, &QLineEdit::returnPressed, this, [this] { forward([](auto& c) { c.enterPressed(); }); });
-    connect(exNumBox_, &QLineEdit::textChanged, this,
-            [this](const QString& t) { forward([&](auto& c) { c.numberChanged(t); }); });
-    connect(presetExercises_, &QRadioButton::clicked, this, [this] { forward([](auto& c) { c.presetClicked(); }); });
-    connect(randomExercises_, &QRadioButton::clicked, this, [this] { forward([](auto& c) { c.randomClicked(); }); });
-    connect(saveLogButton_, &QPushButton::clicked, this, [this] { forward([](auto& c) { c.saveLogClicked(); }); });
-    connect(gameButton_, &QPushButton::clicked, this, &MainWindow::gameClicked);
-    connect(settingsButton_, &QPushButton::clicked, this, &MainWindow::settingsClicked);
-    connect(helpButton_, &QPushButton::clicked, this, &MainWindow::helpClicked);
-    connect(showLayout_, &QCheckBox::toggled, this, &MainWindow::showLayoutClicked);
+            forwardTo(this, control_, &ExerciseControl::typingLineChanged));
+    connect(exerciseBox_, &QLineEdit::returnPressed, this, forwardTo(this, control_, &ExerciseControl::enterPressed));
+    connect(numberBox_, &QLineEdit::textChanged, this, forwardTo(this, control_, &ExerciseControl::numberChanged));
+    connect(presetExercises_, &QRadioButton::clicked, this, forwardTo(this, control_, &ExerciseControl::presetClicked));
+    connect(randomExercises_, &QRadioButton::clicked, this, forwardTo(this, control_, &ExerciseControl::randomClicked));
+    connect(saveLogButton_, &QPushButton::clicked, this, forwardTo(this, control_, &ExerciseControl::saveLogClicked));
+    connect(gameButton_, &QPushButton::clicked, this, [this] { stopAndEmit(&MainWindow::gameClicked); });
+    connect(settingsButton_, &QPushButton::clicked, this, [this] { stopAndEmit(&MainWindow::settingsClicked); });
+    connect(helpButton_, &QPushButton::clicked, this, [this] { stopAndEmit(&MainWindow::helpClicked); });
+    connect(showLayout_, &QCheckBox::toggled, this, [this](bool checked) {
+        emit showLayoutClicked(checked);
+        if (isVisible())
+            activateWindow();
+    });
+    numberBox_->installEventFilter(this);
+    exerciseBox_->installEventFilter(this);
+}
+
+void MainWindow::stopAndEmit(void (MainWindow::*signal)())
+{
+    forwardTo(this, control_, &ExerciseControl::stopExercises)();
+    emit(this->*signal)();
+}
+
+void MainWindow::load()
+{
+    forwardTo(this, control_, &ExerciseControl::load)();
+    // A saved position that lies off the screen (another monitor, a hand-edited file) is
+    // brought back onto it.
+    const QRect available = screen()->availableGeometry();
+    move(keepOnScreen(twipsToPixels(settings_.windowX), width(), available.x(), available.width()),
+         keepOnScreen(twipsToPixels(settings_.windowY), height(), available.y(), available.height()));
+}
+
+void MainWindow::startQuickRun()
+{
+    forwardTo(this, control_, &ExerciseControl::startQuickRun)();
+}
+
+void MainWindow::colourWindow(Rgb window, Rgb text)
+{
+    control_.colourWindow(window, text);
     apply();
 }
 
@@ -125,29 +153,28 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // Selecting text copies it to the selection that a middle click pastes: the exercise
     // must not come back into the typing line that way either.
-    if (watched == exerciseBox_ && control_ && event->type() == QEvent::MouseButtonRelease &&
+    if (watched == exerciseBox_ && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton &&
-        control_->guards(QGuiApplication::clipboard()->text(QClipboard::Selection)))
+        control_.guards(QGuiApplication::clipboard()->text(QClipboard::Selection)))
         return true;
-    if (watched == exNumBox_ && event->type() == QEvent::FocusOut && control_) {
-        forward([](auto& c) { c.numberFocusLost(); });
-        showStartOnLeaving(exNumBox_, event);
+    if (watched == numberBox_ && event->type() == QEvent::FocusOut) {
+        forwardTo(this, control_, &ExerciseControl::numberFocusLost)();
+        showStartOnLeaving(numberBox_, event);
     }
     return QWidget::eventFilter(watched, event);
 }
 
 void MainWindow::apply()
 {
-    const MainForm& f = control_->form();
+    const MainForm& f = control_.form();
+    if (shownColours_ != std::pair(f.windowColour, f.textColour))
+        applyColours(f.windowColour, f.textColour);
     if (windowTitle() != f.caption)
         setWindowTitle(f.caption);
-    setTextIfDifferent(exNumBox_, f.exNumText);
-    exNumBox_->setReadOnly(f.exNumReadOnly);
-    {
-        const QSignalBlocker a(presetExercises_), b(randomExercises_);
-        presetExercises_->setChecked(f.presetSelected);
-        randomExercises_->setChecked(!f.presetSelected);
-    }
+    setTextIfDifferent(numberBox_, f.exerciseNumberText);
+    numberBox_->setReadOnly(f.exerciseNumberReadOnly);
+    setCheckedIfDifferent(presetExercises_, f.presetSelected);
+    setCheckedIfDifferent(randomExercises_, !f.presetSelected);
     startButton_->setEnabled(f.startEnabled);
     stopButton_->setEnabled(f.stopEnabled);
     setTextIfDifferent(typeThis_, f.typeThisText);
@@ -164,14 +191,14 @@ void MainWindow::apply()
         log_->moveCursor(QTextCursor::End);
         log_->verticalScrollBar()->setValue(log_->verticalScrollBar()->maximum());
     }
-    if (f.timerEnabled != exTimer_->isActive())
-        f.timerEnabled ? exTimer_->start() : exTimer_->stop();
+    if (f.timerEnabled != exerciseTimer_->isActive())
+        f.timerEnabled ? exerciseTimer_->start() : exerciseTimer_->stop();
     const Focus focus = std::exchange(pendingFocus_, Focus::None);
     if (focus == Focus::TypingLine)
         exerciseBox_->setFocus();
     else if (focus == Focus::Number) {
-        exNumBox_->setFocus();
-        exNumBox_->selectAll();
+        numberBox_->setFocus();
+        numberBox_->selectAll();
     }
 }
 
@@ -181,12 +208,12 @@ void MainWindow::applyColours(Rgb window, Rgb text)
     p.setColor(QPalette::Window, toQColor(window));
     setPalette(p);
     setAutoFillBackground(true);
-    for (QWidget* w : {static_cast<QWidget*>(label1_), static_cast<QWidget*>(timeLabel_),
-                       static_cast<QWidget*>(secondsLabel_)})
-        paintControl(w, text);
-    for (QWidget* w : {static_cast<QWidget*>(presetExercises_), static_cast<QWidget*>(randomExercises_),
-                       static_cast<QWidget*>(showLayout_)})
-        paintControl(w, text, &window);
+    for (QLabel* label : {typeLabel_, timeLabel_, secondsLabel_})
+        paintControl(label, text);
+    for (QAbstractButton* box : {static_cast<QAbstractButton*>(presetExercises_),
+                                 static_cast<QAbstractButton*>(randomExercises_), static_cast<QAbstractButton*>(showLayout_)})
+        paintControl(box, text, &window);
+    shownColours_ = std::pair(window, text);
 }
 
 bool MainWindow::showLayoutChecked() const
@@ -217,54 +244,21 @@ void MainWindow::focusAndSelectNumber()
     apply();
 }
 
-namespace {
-// Takes a name only in a folder that exists and can be written; otherwise it says why and
-// stays open where the user was.
-class SaveFileDialog final : public QFileDialog {
-public:
-    using QFileDialog::QFileDialog;
-
-    void accept() override
-    {
-        const QStringList files = selectedFiles();
-        const QFileInfo file(files.value(0));
-        // A folder's name opens that folder, which the dialog itself sees to.
-        if (!files.isEmpty() && !file.isDir()) {
-            const QString problem = folderProblemForSaving(file.absolutePath());
-            if (!problem.isEmpty()) {
-                QMessageBox box(QMessageBox::Warning, windowTitle(), problem, QMessageBox::Ok, this);
-                box.exec();
-                return;
-            }
-        }
-        QFileDialog::accept();
-    }
-};
-} // namespace
-
 std::optional<QString> MainWindow::askSaveFileName(const QString& proposed, const QStringList& filters,
                                                    const QString& title)
 {
-    SaveFileDialog dialog(this, title);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(filters);
-    dialog.selectFile(proposed);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return askSaveFileNameWith(this, proposed, filters, title);
 }
 
-void MainWindow::closeMain()
+void MainWindow::quickRunFinished()
 {
-    close();
+    emit quickRunEnded();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    emit closing();
+    emit closed();
 }
 
 } // namespace clavora

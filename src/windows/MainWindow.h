@@ -1,8 +1,10 @@
 #pragma once
 #include "common/Colour.h"
+#include "exercises/ExerciseControl.h"
 #include "exercises/ExerciseUi.h"
 
 #include <QWidget>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -14,18 +16,19 @@ class QTimer;
 
 namespace clavora {
 
-class ExerciseControl;
-
-// The exercise window: shows the exercise logic's form and forwards its events.
+// The exercise window: owns the exercise logic, shows its form and forwards its events.
 class MainWindow final : public QWidget, public ExerciseUi {
     Q_OBJECT
 public:
-    MainWindow();
-    void bind(ExerciseControl& control);
+    MainWindow(AppSettings& settings, ProgramPaths paths, Clock& clock, Random& random, Clipboard& clipboard);
 
+    const ExerciseControl& control() const { return control_; }
+    // Takes the loaded settings: number, type, colours and the saved position.
+    void load();
+    void startQuickRun();
+    void colourWindow(Rgb window, Rgb text);
     // Writes the logic's form into the controls, touching only what differs.
     void apply();
-    void applyColours(Rgb window, Rgb text);
 
     bool showLayoutChecked() const;
     void setShowLayoutChecked(bool checked);
@@ -36,30 +39,35 @@ public:
     void focusAndSelectNumber() override;
     std::optional<QString> askSaveFileName(const QString& proposed, const QStringList& filters,
                                            const QString& title) override;
-    void closeMain() override;
+    void quickRunFinished() override;
 
     static constexpr int ClientWidthTwips = 10095;
     static constexpr int ClientHeightTwips = 5115;
 
 signals:
+    // The game, the settings and the help first stop a running exercise.
     void gameClicked();
     void settingsClicked();
     void helpClicked();
     void showLayoutClicked(bool checked);
-    void closing();
+    void quickRunEnded();
+    void closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    template <typename F>
-    void forward(F&& f);
+    void buildControls();
+    void bindControls();
+    void applyColours(Rgb window, Rgb text);
+    void stopAndEmit(void (MainWindow::*signal)());
 
-    ExerciseControl* control_ = nullptr;
-    QLabel* label1_;
+    AppSettings& settings_;
+    ExerciseControl control_;
+    QLabel* typeLabel_;
     QRadioButton* presetExercises_;
-    QLineEdit* exNumBox_;
+    QLineEdit* numberBox_;
     QRadioButton* randomExercises_;
     QPushButton* startButton_;
     QPushButton* stopButton_;
@@ -74,7 +82,8 @@ private:
     QPlainTextEdit* log_;
     QCheckBox* showLayout_;
     QPushButton* saveLogButton_;
-    QTimer* exTimer_;
+    QTimer* exerciseTimer_;
+    std::optional<std::pair<Rgb, Rgb>> shownColours_;
     enum class Focus { None, TypingLine, Number } pendingFocus_ = Focus::None;
 };
 

@@ -55,7 +55,7 @@ void PlayArea::sync(const SlotTable& table)
         Shown want;
         if (i <= table.size() && !table[i].isFree()) {
             const LetterSlot& s = table[i];
-            want = {s.Char, s.ShellLeft, s.ShellTop, s.fill, s.rim, s.stacking};
+            want = {s.character, s.shellLeft, s.shellTop, s.fill, s.rim, s.stacking};
         }
         Shown& have = shown_[size_t(i)];
         if (want == have)

@@ -1,6 +1,8 @@
 #include "ProgressWindow.h"
 #include "Geometry.h"
+#include "FormWriting.h"
 #include "SaveFileDialog.h"
+#include "common/Captions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -97,7 +99,7 @@ ProgressWindow::ProgressWindow(HistoryStore& store, const Clock& clock, bool rec
                                QWidget* parent)
     : QWidget(parent), control_(store, clock, *this, recording), exportFolder_(std::move(exportFolder))
 {
-    setWindowTitle(ProgressControl::Title);
+    setWindowTitle(ProgressCaption);
     auto* grid = new QGridLayout(this);
 
     periodBox_ = new QComboBox;
@@ -156,46 +158,44 @@ ProgressWindow::ProgressWindow(HistoryStore& store, const Clock& clock, bool rec
     grid->addLayout(bottom, 7, 0, 1, 2);
 
     connect(periodBox_, &QComboBox::currentIndexChanged, this, [this](int index) {
-        forward([&] { control_.periodChosen(HistoryPeriod(periodBox_->itemData(index).toInt())); });
+        forwardTo(this, control_, &ProgressControl::periodChosen)(HistoryPeriod(periodBox_->itemData(index).toInt()));
     });
     connect(recordCheck_, &QCheckBox::toggled, this, [this](bool checked) {
-        forward([&] { control_.recordToggled(checked); });
+        forwardTo(this, control_, &ProgressControl::recordToggled)(checked);
         emit recordingChanged(checked);
     });
-    connect(forgetButton_, &QPushButton::clicked, this, [this] { forward([&] { control_.forgetClicked(); }); });
+    connect(forgetButton_, &QPushButton::clicked, this, forwardTo(this, control_, &ProgressControl::forgetClicked));
     connect(exportButton_, &QPushButton::clicked, this,
-            [this] { forward([&] { control_.exportClicked(exportFolder_); }); });
+            [this] { forwardTo(this, control_, &ProgressControl::exportClicked)(exportFolder_); });
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     apply();
 }
 
-template <typename F>
-void ProgressWindow::forward(F&& event)
+void ProgressWindow::colourWindow(Rgb window, Rgb text)
 {
-    event();
-    apply();
+    forwardTo(this, control_, &ProgressControl::colourWindow)(window, text);
 }
 
-void ProgressWindow::setColours(Rgb back, Rgb fore)
+void ProgressWindow::applyColours(Rgb window, Rgb text)
 {
     QPalette p = palette();
-    p.setColor(QPalette::Window, toQColor(back));
-    p.setColor(QPalette::WindowText, toQColor(fore));
+    p.setColor(QPalette::Window, toQColor(window));
+    p.setColor(QPalette::WindowText, toQColor(text));
     setPalette(p);
     setAutoFillBackground(true);
+    shownColours_ = std::pair(window, text);
 }
 
 void ProgressWindow::apply()
 {
     const ProgressForm& form = control_.form();
+    if (shownColours_ != std::pair(form.windowColour, form.textColour))
+        applyColours(form.windowColour, form.textColour);
     {
         const QSignalBlocker block(periodBox_);
         periodBox_->setCurrentIndex(periodBox_->findData(int(form.period)));
     }
-    {
-        const QSignalBlocker block(recordCheck_);
-        recordCheck_->setChecked(form.recordChecked);
-    }
+    setCheckedIfDifferent(recordCheck_, form.recordChecked);
     problemLabel_->setText(form.problem);
     problemLabel_->setVisible(!form.problem.isEmpty());
     forgetButton_->setEnabled(form.historyAvailable);

@@ -27,7 +27,9 @@ public:
                    QWidget* parent = nullptr);
 
     const ProgressForm& form() const { return control_.form(); }
-    void setColours(Rgb back, Rgb fore);
+    void colourWindow(Rgb window, Rgb text);
+    // Writes the logic's form into the controls.
+    void apply();
 
     // ProgressUi
     void showMessage(const QString& title, const QString& text) override;
@@ -41,9 +43,7 @@ signals:
     void recordingChanged(bool recording);
 
 private:
-    template <typename F>
-    void forward(F&& event);
-    void apply();
+    void applyColours(Rgb window, Rgb text);
     void applyCharts();
     void applyKeys();
     void applyGames();
@@ -60,6 +60,7 @@ private:
     QCheckBox* recordCheck_;
     QPushButton* forgetButton_;
     QPushButton* exportButton_;
+    std::optional<std::pair<Rgb, Rgb>> shownColours_;
 };
 
 } // namespace clavora

@@ -3,6 +3,7 @@
 #include "ButtonKeys.h"
 #include "FormWriting.h"
 #include "Geometry.h"
+#include "common/Captions.h"
 #include "common/ProgramPaths.h"
 #include "settings_dialog/FileList.h"
 
@@ -24,40 +25,15 @@
 
 namespace clavora {
 
-namespace {
-void setListIfDifferent(QComboBox* list, const QStringList& entries, int index)
-{
-    const QSignalBlocker block(list);
-    QStringList shown;
-    for (int i = 0; i < list->count(); ++i)
-        shown.append(list->itemText(i));
-    if (shown != entries) {
-        list->clear();
-        list->addItems(entries);
-    }
-    if (list->currentIndex() != index)
-        list->setCurrentIndex(index);
-}
-
-void setCheckedIfDifferent(QAbstractButton* button, bool checked)
-{
-    if (button->isChecked() != checked) {
-        const QSignalBlocker block(button);
-        button->setChecked(checked);
-    }
-}
-} // namespace
-
 SettingsDialog::SettingsDialog(const AppSettings& live, const ProgramPaths& paths)
+    : control_(baseNamesIn(paths.exercisesFolder(), QStringLiteral(".txt")),
+               baseNamesIn(paths.layoutsFolder(), QStringLiteral(".kbl")), live, *this)
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(Caption);
+    setWindowTitle(SettingsCaption);
     buildControls();
-    control_ = std::make_unique<SettingsControl>(baseNamesIn(paths.exercisesFolder(), QStringLiteral(".txt")),
-                                                 baseNamesIn(paths.layoutsFolder(), QStringLiteral(".kbl")), live,
-                                                 *this);
     bindControls();
     apply();
     new ButtonKeys(*this);
@@ -159,24 +135,24 @@ void SettingsDialog::buildControls()
 
     QLabel* classesHeading = heading(QStringLiteral("Random Exercises and Game - allow these keys:"));
     auto* classes = new QGridLayout;
-    classes->addWidget(checkBox(QStringLiteral("RndLowerCase"), QStringLiteral("&Lower case letters"), &SettingsForm::rndLowerCase), 0, 0);
-    classes->addWidget(checkBox(QStringLiteral("RndUpperCase"), QStringLiteral("&Upper case letters"), &SettingsForm::rndUpperCase), 1, 0);
-    classes->addWidget(checkBox(QStringLiteral("RndNumbers"), QStringLiteral("&Numbers"), &SettingsForm::rndNumbers), 2, 0);
-    classes->addWidget(checkBox(QStringLiteral("RndSpace"), QStringLiteral("Spa&cebar"), &SettingsForm::rndSpace), 3, 0);
+    classes->addWidget(checkBox(QStringLiteral("RndLowerCase"), QStringLiteral("&Lower case letters"), &SettingsForm::lowerCase), 0, 0);
+    classes->addWidget(checkBox(QStringLiteral("RndUpperCase"), QStringLiteral("&Upper case letters"), &SettingsForm::upperCase), 1, 0);
+    classes->addWidget(checkBox(QStringLiteral("RndNumbers"), QStringLiteral("&Numbers"), &SettingsForm::numbers), 2, 0);
+    classes->addWidget(checkBox(QStringLiteral("RndSpace"), QStringLiteral("Spa&cebar"), &SettingsForm::space), 3, 0);
     classes->addWidget(
         checkBox(QStringLiteral("RndNumberPunc"), QStringLiteral("Nu&mber punctuation and symbols (! $ % etc.)"),
-                 &SettingsForm::rndNumberPunc),
+                 &SettingsForm::numberPunctuation),
         0, 1);
     classes->addWidget(
         checkBox(QStringLiteral("RndPunc"), QStringLiteral("Other non-shifted &punctuation and symbols (; , . etc.)"),
-                 &SettingsForm::rndPunc),
+                 &SettingsForm::punctuation),
         1, 1);
     classes->addWidget(
         checkBox(QStringLiteral("RndShiftPunc"), QStringLiteral("Other sh&ifted punctuation and symbols (: < > etc.)"),
-                 &SettingsForm::rndShiftPunc),
+                 &SettingsForm::shiftedPunctuation),
         2, 1);
     auto* custom = new QHBoxLayout;
-    custom->addWidget(checkBox(QStringLiteral("RndCustom"), QStringLiteral("Cust&om:"), &SettingsForm::rndCustom));
+    custom->addWidget(checkBox(QStringLiteral("RndCustom"), QStringLiteral("Cust&om:"), &SettingsForm::custom));
     customKeys_ = new QLineEdit(this);
     customKeys_->setObjectName(QStringLiteral("CustomKeys"));
     customKeys_->setAccessibleName(QStringLiteral("Custom keys"));
@@ -189,11 +165,11 @@ void SettingsDialog::buildControls()
     auto* quick = new QGridLayout;
     quick->addWidget(
         checkBox(QStringLiteral("QuickExStartUp"), QStringLiteral("Launch &quick exercises on Windows start-up"),
-                 &SettingsForm::quickExStartUp),
+                 &SettingsForm::quickExercisesAtStartUp),
         0, 0, 1, 2);
-    QLineEdit* numQuickEx = numericBox(NumericBox::NumQuickEx, QStringLiteral("NumQuickEx"));
-    quick->addWidget(label(QStringLiteral("Num&ber of exercises:"), numQuickEx), 1, 0);
-    quick->addWidget(numQuickEx, 1, 1, Qt::AlignLeft);
+    QLineEdit* quickExerciseCount = numericBox(NumericBox::NumQuickEx, QStringLiteral("NumQuickEx"));
+    quick->addWidget(label(QStringLiteral("Num&ber of exercises:"), quickExerciseCount), 1, 0);
+    quick->addWidget(quickExerciseCount, 1, 1, Qt::AlignLeft);
     QLineEdit* quickRepeats = numericBox(NumericBox::QuickExRepeats, QStringLiteral("QuickExRepeats"));
     quick->addWidget(label(QStringLiteral("Repeats:"), quickRepeats), 2, 0);
     quick->addWidget(quickRepeats, 2, 1, Qt::AlignLeft);
@@ -247,34 +223,22 @@ void SettingsDialog::buildControls()
     page->addLayout(bottom);
 }
 
-template <typename F>
-void SettingsDialog::forward(F&& f)
-{
-    f(*control_);
-    apply();
-}
-
 void SettingsDialog::bindControls()
 {
+    const auto to = [this](auto event) { return forwardTo(this, control_, event); };
     for (const auto& [edit, box] : numericBoxes_)
         connect(edit, &QLineEdit::textChanged, this,
-                [this, box = box](const QString& t) { forward([&](auto& c) { c.numberEdited(box, t); }); });
+                [to, box = box](const QString& text) { to(&SettingsControl::numberEdited)(box, text); });
     for (const auto& [check, field] : checkBoxes_)
         connect(check, &QCheckBox::toggled, this,
-                [this, field = field](bool on) { forward([&](auto& c) { c.setTicked(field, on); }); });
-    connect(customKeys_, &QLineEdit::textChanged, this,
-            [this](const QString& t) { forward([&](auto& c) { c.customKeysChanged(t); }); });
-    connect(presetFile_, &QComboBox::currentIndexChanged, this,
-            [this](int i) { forward([&](auto& c) { c.presetFileChosen(i); }); });
-    connect(layout_, &QComboBox::currentIndexChanged, this,
-            [this](int i) { forward([&](auto& c) { c.layoutChosen(i); }); });
-    connect(presetExercises_, &QRadioButton::toggled, this,
-            [this](bool on) { forward([&](auto& c) { c.quickTypeChosen(on); }); });
-    connect(windowColourButton_, &QPushButton::clicked, this,
-            [this] { forward([](auto& c) { c.windowColourClicked(); }); });
-    connect(textColourButton_, &QPushButton::clicked, this,
-            [this] { forward([](auto& c) { c.textColourClicked(); }); });
-    connect(defaultsButton_, &QPushButton::clicked, this, [this] { forward([](auto& c) { c.defaultsClicked(); }); });
+                [to, field = field](bool ticked) { to(&SettingsControl::setTicked)(field, ticked); });
+    connect(customKeys_, &QLineEdit::textChanged, this, to(&SettingsControl::customKeysChanged));
+    connect(presetFile_, &QComboBox::currentIndexChanged, this, to(&SettingsControl::presetFileChosen));
+    connect(layout_, &QComboBox::currentIndexChanged, this, to(&SettingsControl::layoutChosen));
+    connect(presetExercises_, &QRadioButton::toggled, this, to(&SettingsControl::quickTypeChosen));
+    connect(windowColourButton_, &QPushButton::clicked, this, to(&SettingsControl::windowColourClicked));
+    connect(textColourButton_, &QPushButton::clicked, this, to(&SettingsControl::textColourClicked));
+    connect(defaultsButton_, &QPushButton::clicked, this, to(&SettingsControl::defaultsClicked));
     connect(okButton_, &QPushButton::clicked, this, &SettingsDialog::okClicked);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
     connect(helpButton_, &QPushButton::clicked, this, &SettingsDialog::helpRequested);
@@ -288,7 +252,7 @@ bool SettingsDialog::eventFilter(QObject* watched, QEvent* event)
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         const auto found = numericBoxes_.find(static_cast<QLineEdit*>(watched));
         if (found != numericBoxes_.end() && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
-            forward([box = found->second](auto& c) { c.numberBoxLeft(box); });
+            forwardTo(this, control_, &SettingsControl::numberBoxLeft)(found->second);
             showStartOnLeaving(found->first, event);
         }
     }
@@ -305,14 +269,14 @@ std::optional<NumericBox> SettingsDialog::boxWithFocus() const
 
 void SettingsDialog::okClicked()
 {
-    forward([box = boxWithFocus()](auto& c) { c.confirm(box); });
+    forwardTo(this, control_, &SettingsControl::confirm)(boxWithFocus());
     emit applyRequested(form());
     accept();
 }
 
 void SettingsDialog::apply()
 {
-    const SettingsForm& f = control_->form();
+    const SettingsForm& f = control_.form();
     setListIfDifferent(presetFile_, f.presetFiles, f.presetFileIndex);
     for (const auto& [edit, box] : numericBoxes_)
         setTextIfDifferent(edit, f.text(box));

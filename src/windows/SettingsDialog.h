@@ -25,14 +25,15 @@ class SettingsDialog final : public QDialog, public SettingsUi {
 public:
     SettingsDialog(const AppSettings& live, const ProgramPaths& paths);
 
-    const SettingsForm& form() const { return control_->form(); }
+    const SettingsForm& form() const { return control_.form(); }
     // Centred over the window that opened it, kept whole on that window's screen.
     void placeOver(const QWidget& opener);
 
+    // Writes the form into the controls, touching only what differs.
+    void apply();
+
     // SettingsUi
     std::optional<Rgb> pickColour(Rgb current) override;
-
-    static inline const QString Caption = QStringLiteral("Orvella Clavora - Settings");
 
 signals:
     void applyRequested(const SettingsForm& form);
@@ -44,10 +45,6 @@ protected:
 private:
     void buildControls();
     void bindControls();
-    template <typename F>
-    void forward(F&& f);
-    // Writes the form into the controls, touching only what differs.
-    void apply();
     void applyColours(Rgb back, Rgb fore);
     std::optional<NumericBox> boxWithFocus() const;
     void okClicked();
@@ -58,7 +55,7 @@ private:
     QPushButton* button(const QString& name, const QString& caption);
     QCheckBox* checkBox(const QString& name, const QString& caption, bool SettingsForm::*field);
 
-    std::unique_ptr<SettingsControl> control_;
+    SettingsControl control_;
     QList<QLabel*> labels_;
     std::map<QLineEdit*, NumericBox> numericBoxes_;
     std::map<QCheckBox*, bool SettingsForm::*> checkBoxes_;

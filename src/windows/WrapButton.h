@@ -4,7 +4,8 @@
 namespace clavora {
 
 // A push button whose caption wraps onto a second line when it is wider than the button,
-// as classic buttons do; the "&" access key works as usual.
+// so that two-word captions fit the buttons' fixed twips size; the "&" access key works
+// as usual.
 class WrapButton final : public QPushButton {
     Q_OBJECT
 public:

@@ -20,7 +20,7 @@ void WrapCheckBox::paintEvent(QPaintEvent*)
     option.state &= ~QStyle::State_HasFocus; // the focus frame goes round the caption below
     painter.drawControl(QStyle::CE_CheckBox, option);
     const QRect indicator = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
-    const int gap = 3; // narrower than the style's, so that each word of a classic caption fits
+    const int gap = 3; // narrower than the style's, so that each word of a caption fits the box's width
     const QRect area = rect().adjusted(indicator.right() + 1 + gap, 0, 0, 0);
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, caption);

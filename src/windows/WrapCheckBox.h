@@ -4,7 +4,8 @@
 namespace clavora {
 
 // A check box whose caption wraps onto further lines beside the box when it is wider than
-// the control, as classic check boxes do; the whole control takes clicks.
+// the control, so that a long caption fits the control's fixed twips size; the whole
+// control takes clicks.
 class WrapCheckBox final : public QCheckBox {
     Q_OBJECT
 public:

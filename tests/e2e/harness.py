@@ -9,6 +9,8 @@ import time
 import unittest
 
 BINARY = None
+# The exercise window's elapsed-time box, in client pixels.
+TIME_BOX = (328, 136, 41, 19)
 DATA = None
 
 
@@ -17,6 +19,15 @@ def setup_from_argv():
     global BINARY, DATA
     BINARY, DATA = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
     del sys.argv[1:3]
+
+
+def holds_for(condition, seconds, interval=0.05, what="condition"):
+    """Checks a condition again and again for a while: for what must not happen."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        if not condition():
+            raise AssertionError(f"{what} no longer held")
+        time.sleep(interval)
 
 
 def wait_for(condition, timeout=10.0, interval=0.05, what="condition"):
@@ -28,6 +39,38 @@ def wait_for(condition, timeout=10.0, interval=0.05, what="condition"):
         if time.monotonic() > deadline:
             raise AssertionError(f"timed out waiting for {what}")
         time.sleep(interval)
+
+
+class Picture:
+    """One rectangle of the screen as rows of (r, g, b)."""
+
+    def __init__(self, test, window, rect):
+        x, y = test.client_origin(window)
+        left, top, self.width, self.height = x + rect[0], y + rect[1], rect[2], rect[3]
+        shot = os.path.join(test.root, "shot.png")
+        test.screenshot(shot)
+        ppm = subprocess.run(["convert", shot, "-crop", f"{self.width}x{self.height}+{left}+{top}", "+repage",
+                              "-depth", "8", "ppm:-"], capture_output=True, check=True).stdout
+        # P6 header: magic, width, height, maximum, each followed by one blank.
+        fields, end = [], 0
+        while len(fields) < 4:
+            start = end
+            while ppm[start:start + 1].isspace():
+                start += 1
+            end = start
+            while not ppm[end:end + 1].isspace():
+                end += 1
+            fields.append(ppm[start:end])
+        self.data = ppm[end + 1:]
+
+    def pixel(self, x, y):
+        i = 3 * (y * self.width + x)
+        return tuple(self.data[i:i + 3])
+
+    def pixels(self, margin=0):
+        for y in range(margin, self.height - margin):
+            for x in range(margin, self.width - margin):
+                yield (x, y), self.pixel(x, y)
 
 
 class Display:
@@ -47,8 +90,12 @@ class Display:
         self.env.pop("WAYLAND_DISPLAY", None)
         self.env["QT_QPA_PLATFORM"] = "xcb"
         self.wm = subprocess.Popen(["openbox"], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        wait_for(lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in self.run(["xprop", "-root"]),
-                 what="the window manager")
+        try:
+            wait_for(lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in self.run(["xprop", "-root"]),
+                     what="the window manager")
+        except AssertionError:
+            self.close()  # a server left behind would hold the test runner's output open
+            raise
         # Caps Lock belongs to the X server; start every test with it off.
         self.run(["xdotool", "key", "--clearmodifiers", "shift"])
 
@@ -233,6 +280,22 @@ class ProgramTest(unittest.TestCase):
         result = subprocess.run(["xclip", "-selection", "clipboard", "-o"], env=self.env, capture_output=True,
                                 timeout=5)
         return result.stdout.decode()
+
+    def client_origin(self, window):
+        return self.geometry(window)[:2]
+
+    def picture(self, window, rect):
+        """A rectangle of a window's client area, (x, y, width, height) in pixels."""
+        return Picture(self, window, rect)
+
+    def wait_changed(self, window, rect, before, what, timeout=5):
+        """Waits until a rectangle no longer shows the picture `before`."""
+        wait_for(lambda: self.picture(window, rect).data != before.data, timeout=timeout, what=what)
+
+    def wait_clock_running(self, window):
+        """Waits until the exercise clock has counted, so that the attempt has a length."""
+        start = self.picture(window, TIME_BOX)
+        self.wait_changed(window, TIME_BOX, start, "the exercise clock to count")
 
     def screenshot(self, path, window="root"):
         self.display.run(["import", "-window", str(window), path], check=True)

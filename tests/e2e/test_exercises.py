@@ -1,10 +1,10 @@
 """The exercise window in the real program: settings file, typing, evaluation, log, clipboard."""
 import os
-import subprocess
 import time
+import subprocess
 
 import harness
-from harness import wait_for
+from harness import holds_for, wait_for
 
 NO_KEYBOARD = "[KeyLayout]\nShowLayout=0\n"
 GUARD = " LOL, nice try xD "
@@ -44,11 +44,11 @@ class ExerciseWindow(harness.ProgramTest):
         first, second = self.exercise_line(1), self.exercise_line(2)
         self.key("alt+s")
         for attempt in range(2):
-            time.sleep(0.3)  # let the exercise clock tick at least once
+            self.wait_clock_running(window)
             self.type(first)
             self.key("Return")
             self.confirm_box("Exercise Status")
-        time.sleep(0.3)
+        self.wait_clock_running(window)
         self.type(second)
         self.key("Return")
         self.confirm_box("Exercise Status")
@@ -72,7 +72,7 @@ class ExerciseWindow(harness.ProgramTest):
         self.write_settings(NO_KEYBOARD + "[Exercises]\nRepeats=1\n")
         window = self.open_main()
         self.key("alt+r", "alt+s")
-        time.sleep(0.3)
+        self.wait_clock_running(window)
         self.type("abc")
         self.key("Return")
         self.confirm_box("Exercise Status")
@@ -90,16 +90,16 @@ class ExerciseWindow(harness.ProgramTest):
         line = self.exercise_line(1)
         self.set_clipboard("an unrelated text")
         self.key("alt+s")
-        time.sleep(0.5)
-        self.assertEqual(self.clipboard(), "an unrelated text")
+        self.wait_clock_running(window)
+        holds_for(lambda: self.clipboard() == "an unrelated text", 0.5, what="an unrelated clipboard text")
         self.set_clipboard(line[2:6])
         wait_for(lambda: self.clipboard() == GUARD, timeout=1.0, what="the clipboard guard")
+        running = self.picture(window, harness.TIME_BOX)
         self.key("Escape")
-        time.sleep(0.3)
+        self.wait_changed(window, harness.TIME_BOX, running, "the exercise to stop")
         # Stopped: the guard no longer runs.
         self.set_clipboard(line[2:6])
-        time.sleep(0.5)
-        self.assertEqual(self.clipboard(), line[2:6])
+        holds_for(lambda: self.clipboard() == line[2:6], 0.5, what="the clipboard left alone")
         self.close_main(window)
 
     def primary(self):
@@ -111,7 +111,7 @@ class ExerciseWindow(harness.ProgramTest):
         window = self.open_main()
         line = self.exercise_line(1)
         self.key("alt+s")
-        time.sleep(0.3)
+        self.wait_clock_running(window)
         self.type("zz")
         exercise, typing = (80, 60), (80, 100)  # points in the exercise line and the typing line
         self.display.run(["xdotool", "mousemove", "--window", str(window), *map(str, exercise),
@@ -119,6 +119,8 @@ class ExerciseWindow(harness.ProgramTest):
         wait_for(lambda: self.primary() == line, timeout=2, what="the exercise in the selection")
         self.display.run(["xdotool", "mousemove", "--window", str(window), *map(str, typing), "click", "2"],
                          check=True)
+        # Nothing to wait on for what must not happen: a paste would come within this time, and
+        # the triple click below reads what the line holds.
         time.sleep(0.3)
         # What the typing line holds, through the selection its own triple click makes.
         self.display.run(["xdotool", "mousemove", "--window", str(window), *map(str, typing),

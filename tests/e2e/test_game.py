@@ -1,10 +1,8 @@
 """The typing game in the real program, checked through the pixels of screenshots."""
-import os
-import subprocess
 import time
 
 import harness
-from harness import wait_for
+from harness import holds_for, wait_for
 
 MAIN = "Orvella Clavora - Exercises"
 GAME = "Orvella Clavora - Game"
@@ -32,47 +30,10 @@ PLAY_AREA = (80, 24, 565, 318)
 SCORE = (540, 8, 109, 17)
 GAME_OVER = (80 + 112, 24 + 128, 341, 59)
 BORDER = 4  # the play area's frame line
-
-
-class Picture:
-    """One rectangle of the screen as rows of (r, g, b)."""
-
-    def __init__(self, test, window, rect):
-        x, y = test.client_origin(window)
-        left, top, self.width, self.height = x + rect[0], y + rect[1], rect[2], rect[3]
-        shot = os.path.join(test.root, "shot.png")
-        test.screenshot(shot)
-        ppm = subprocess.run(["convert", shot, "-crop", f"{self.width}x{self.height}+{left}+{top}", "+repage",
-                              "-depth", "8", "ppm:-"], capture_output=True, check=True).stdout
-        # P6 header: magic, width, height, maximum, each followed by one blank.
-        fields, end = [], 0
-        while len(fields) < 4:
-            start = end
-            while ppm[start:start + 1].isspace():
-                start += 1
-            end = start
-            while not ppm[end:end + 1].isspace():
-                end += 1
-            fields.append(ppm[start:end])
-        self.data = ppm[end + 1:]
-
-    def pixel(self, x, y):
-        i = 3 * (y * self.width + x)
-        return tuple(self.data[i:i + 3])
-
-    def pixels(self, margin=0):
-        for y in range(margin, self.height - margin):
-            for x in range(margin, self.width - margin):
-                yield (x, y), self.pixel(x, y)
+PAUSE_BUTTON = (8, 116, 65, 29)
 
 
 class Game(harness.ProgramTest):
-    def client_origin(self, window):
-        return self.geometry(window)[:2]
-
-    def picture(self, window, rect):
-        return Picture(self, window, rect)
-
     def first_letter_pixel(self, game):
         """A pixel of some shell in the play area (its background is the black window colour)."""
         for point, colour in self.picture(game, PLAY_AREA).pixels(BORDER):
@@ -104,19 +65,19 @@ class Game(harness.ProgramTest):
 
         # Esc pauses: nothing on the play area moves. Esc again and the fuses burn on.
         wait_for(lambda: self.first_letter_pixel(game), timeout=5, what="another letter")
+        running = self.picture(game, PAUSE_BUTTON)
         self.key("Escape")
-        time.sleep(0.3)
+        self.wait_changed(game, PAUSE_BUTTON, running, "the pause button to say Unpause")
         paused = self.picture(game, PLAY_AREA).data
-        time.sleep(1.5)
-        self.assertEqual(self.picture(game, PLAY_AREA).data, paused, "the game went on while paused")
+        holds_for(lambda: self.picture(game, PLAY_AREA).data == paused, 1.5, what="the paused play area")
         self.key("Escape")
-        time.sleep(1.5)
-        self.assertNotEqual(self.picture(game, PLAY_AREA).data, paused, "the game did not resume")
+        self.wait_changed(game, PLAY_AREA, self.picture(game, PLAY_AREA), "the game to resume")
 
         # A new game left alone: its first letter explodes about 6.1 s after the start, and
         # "GAME OVER!" fades from green to red over the next 5 s.
+        ended = self.picture(game, PAUSE_BUTTON)
         self.key("alt+e")
-        time.sleep(0.3)  # a button's access key clicks it a moment later
+        self.wait_changed(game, PAUSE_BUTTON, ended, "the game to end")
         self.key("alt+s")
         started = time.monotonic()
         time.sleep(7.0 - (time.monotonic() - started))
@@ -129,8 +90,7 @@ class Game(harness.ProgramTest):
         red = [p for p in text if faded.pixel(*p) == (255, 0, 0)]
         self.assertGreater(len(greenish), len(text) * 0.9, "GAME OVER! was not green at first")
         self.assertGreater(len(red), len(text) * 0.3, "GAME OVER! did not end pure red")
-        time.sleep(0.5)
-        self.assertEqual(self.picture(game, GAME_OVER).data, faded.data, "the fade did not stop")
+        holds_for(lambda: self.picture(game, GAME_OVER).data == faded.data, 0.5, what="the faded GAME OVER")
 
         # The Exercises button puts the exercise window where the game window stands.
         self.display.run(["xdotool", "windowmove", "--sync", str(game), "230", "170"], check=True)

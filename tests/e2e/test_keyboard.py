@@ -1,8 +1,8 @@
 """The keyboard window in the real program: keys held on a real X keyboard light up."""
 import os
-import time
 
 import harness
+from harness import wait_for
 
 MAIN = "Orvella Clavora - Exercises"
 GAME = "Orvella Clavora - Game"
@@ -14,7 +14,6 @@ DARK_BLUE, DARK_YELLOW, GREY = (0, 0, 192), (192, 192, 0), (128, 128, 128)
 # A point inside each key's border (the window's pixels), clear of its captions.
 A_KEY, S_KEY, CAPS_LOCK = (79, 87), (119, 87), (7, 87)
 LEFT_CTRL, LEFT_ALT, ALT_GR, RIGHT_CTRL = (7, 167), (111, 167), (399, 167), (551, 167)
-TICK = 0.05  # what a key press may take to show: two ticks of the keyboard's 25 ms timer
 
 
 class KeyboardWindow(harness.ProgramTest):
@@ -22,6 +21,10 @@ class KeyboardWindow(harness.ProgramTest):
         shot = os.path.join(self.root, "keyboard.png")
         self.screenshot(shot, window)
         return [self.pixel(shot, x, y) for x, y in points]
+
+    def wait_colours(self, window, points, expected):
+        """Waits for a held or released key to show: a tick of the keyboard's 25 ms timer."""
+        wait_for(lambda: self.colours(window, *points) == expected, timeout=2, what=f"colours {expected}")
 
     def assert_right_below(self, main, keyboard):
         """Frame edges: 495 twips (33 pixels) right of Main's, 120 twips (8 pixels) below its bottom."""
@@ -43,25 +46,21 @@ class KeyboardWindow(harness.ProgramTest):
         self.assertEqual(self.colours(window, A_KEY), [DARK_BLUE])
 
         self.display.run(["xdotool", "keydown", "a"], check=True)
-        time.sleep(TICK)
-        self.assertEqual(self.colours(window, A_KEY, S_KEY), [LIT, DARK_YELLOW])
+        self.wait_colours(window, [A_KEY, S_KEY], [LIT, DARK_YELLOW])
         self.display.run(["xdotool", "keyup", "a"], check=True)
-        time.sleep(TICK)
-        self.assertEqual(self.colours(window, A_KEY), [DARK_BLUE])
+        self.wait_colours(window, [A_KEY], [DARK_BLUE])
 
         # ALT GR is the right Alt key; it lights that key alone.
         self.display.run(["xte", "keydown Alt_R"], check=True)
-        time.sleep(TICK)
-        self.assertEqual(self.colours(window, ALT_GR, LEFT_CTRL, LEFT_ALT, RIGHT_CTRL), [LIT, GREY, GREY, GREY])
+        self.wait_colours(window, [ALT_GR, LEFT_CTRL, LEFT_ALT, RIGHT_CTRL], [LIT, GREY, GREY, GREY])
         self.display.run(["xte", "keyup Alt_R"], check=True)
-        time.sleep(TICK)
-        self.assertEqual(self.colours(window, ALT_GR), [GREY])
+        self.wait_colours(window, [ALT_GR], [GREY])
 
         # Caps Lock shows its toggle, held or not, as the X server keeps it.
         self.key("Caps_Lock")
-        harness.wait_for(lambda: self.colours(window, CAPS_LOCK) == [LIT], timeout=2, what="Caps Lock to light")
+        wait_for(lambda: self.colours(window, CAPS_LOCK) == [LIT], timeout=2, what="Caps Lock to light")
         self.key("Caps_Lock")
-        harness.wait_for(lambda: self.colours(window, CAPS_LOCK) == [DARK_BLUE], timeout=2, what="Caps Lock off")
+        wait_for(lambda: self.colours(window, CAPS_LOCK) == [DARK_BLUE], timeout=2, what="Caps Lock off")
 
         self.close_window(window)
         self.assertEqual(self.wait_exit(), 0)
@@ -93,16 +92,18 @@ class KeyboardWindow(harness.ProgramTest):
         top = self.frame_extents(keyboard)[2]
         for y in (main_y + main_height, main_y + main_height - top):  # a frame's or a client's place
             self.display.run(["xdotool", "windowmove", "--sync", str(keyboard), str(x), str(y)], check=True)
-            time.sleep(0.3)
-            if self.frame(keyboard)[1] == main_y + main_height:
+            try:
+                wait_for(lambda: self.frame(keyboard)[1] == main_y + main_height, timeout=1, what="the move")
                 break
+            except AssertionError:
+                continue
         self.assertEqual(self.frame(keyboard)[1], main_y + main_height)
         self.activate(main)
         self.key("alt+g")
         game = self.wait_window(GAME)
-        _, game_y, _, game_height = harness.wait_for(lambda: self.frame_extents(game) and self.frame(game),
+        _, game_y, _, game_height = wait_for(lambda: self.frame_extents(game) and self.frame(game),
                                                      what="the game's frame")
-        harness.wait_for(lambda: self.frame(keyboard)[1] == game_y + game_height, timeout=3,
+        wait_for(lambda: self.frame(keyboard)[1] == game_y + game_height, timeout=3,
                          what="the keyboard's frame on the game's bottom edge")
 
     def test_a_saved_box_opens_the_keyboard_right_below_main_at_start_up(self):

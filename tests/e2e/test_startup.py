@@ -1,7 +1,6 @@
 """Start-up modes, the quick-exercise run and the autostart entry, in the real program."""
 import os
 import re
-import time
 
 import harness
 
@@ -40,7 +39,7 @@ class StartUp(harness.ProgramTest):
         self.start("/q")
         window = self.wait_window(QUICK)
         self.activate(window)
-        time.sleep(0.3)
+        self.wait_clock_running(window)
         self.type(self.exercise_line(5))
         self.key("Return")
         self.confirm_box("Exercise Status")

@@ -9,14 +9,14 @@ using namespace clavora;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    const LayoutFileContents contents = ReadLayoutText(bytes);
+    const LayoutFileContents contents = readLayoutText(bytes);
     const qsizetype firstEnd = bytes.indexOf('\r') < 0 ? bytes.indexOf('\n')
                                : bytes.indexOf('\n') < 0 ? bytes.indexOf('\r')
                                                          : std::min(bytes.indexOf('\r'), bytes.indexOf('\n'));
     const QString firstLine = decodeText(firstEnd < 0 ? bytes : bytes.left(firstEnd));
-    FUZZ_CHECK(contents.table.ExtraKey == (firstLine.toUcs4().size() == CharacterKeyCount));
+    FUZZ_CHECK(contents.table.extraKey == (firstLine.toUcs4().size() == CharacterKeyCount));
     for (int i = 0; i < CharacterKeyCount; ++i) {
-        for (const QString& caption : {contents.table.LowerCaption[i], contents.table.UpperCaption[i]}) {
+        for (const QString& caption : {contents.table.lowerCaptions[i], contents.table.upperCaptions[i]}) {
             FUZZ_CHECK(caption.toUcs4().size() <= 2);
             FUZZ_CHECK(caption.size() <= 2);
         }

@@ -20,14 +20,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     NoEntry entry;
     ProfileFile first(QStringLiteral("Clavora.ini"), QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
-    const AppSettings loaded = LoadSettings(first, entry, 19200);
-    WriteSettings(first, loaded, QString::number(loaded.ExNum));
+    const AppSettings loaded = loadSettings(first, entry, 19200);
+    writeSettings(first, loaded, QString::number(loaded.exerciseNumber));
     const QByteArray once = first.bytes();
 
     ProfileFile second(QStringLiteral("Clavora.ini"), once);
-    const AppSettings reloaded = LoadSettings(second, entry, 19200);
+    const AppSettings reloaded = loadSettings(second, entry, 19200);
     FUZZ_CHECK(reloaded == loaded);
-    WriteSettings(second, reloaded, QString::number(reloaded.ExNum));
+    writeSettings(second, reloaded, QString::number(reloaded.exerciseNumber));
     FUZZ_CHECK(second.bytes() == once);
     return 0;
 }

@@ -1,10 +1,13 @@
 #pragma once
 #include "common/Services.h"
 #include "exercises/ExerciseUi.h"
+#include "game/GameUi.h"
 #include "settings/StartupEntry.h"
 
 #include <QStringList>
 #include <deque>
+#include <optional>
+#include <random>
 #include <utility>
 #include <vector>
 
@@ -19,20 +22,24 @@ public:
     QDateTime localDateTime() const override { return dateTime; }
 };
 
-// Returns the queued numbers first, then `fallback` for ever.
+// Returns the queued numbers first, then `fallback` for ever; once seeded, a repeatable
+// uniform sequence instead of the fallback.
 class FakeRandom final : public Random {
 public:
     std::deque<double> queued;
     double fallback = 0.0;
-    void seed(quint32) override {}
+    void seed(quint32 value) override { engine_.emplace(value); }
     double next() override
     {
         if (queued.empty())
-            return fallback;
+            return engine_ ? std::uniform_real_distribution<double>(0.0, 1.0)(*engine_) : fallback;
         const double r = queued.front();
         queued.pop_front();
         return r;
     }
+
+private:
+    std::optional<std::mt19937> engine_;
 };
 
 class FakeClipboard final : public Clipboard {
@@ -60,7 +67,7 @@ public:
     QString saveTitle;
     int typingFocus = 0;
     int numberFocus = 0;
-    int closes = 0;
+    int quickRunEnds = 0;
     void showMessage(const QString& title, const QString& text) override { messages.emplace_back(title, text); }
     void focusTypingLine() override { ++typingFocus; }
     void focusAndSelectNumber() override { ++numberFocus; }
@@ -72,7 +79,7 @@ public:
         saveTitle = title;
         return saveAnswer;
     }
-    void closeMain() override { ++closes; }
+    void quickRunFinished() override { ++quickRunEnds; }
 };
 
 class FakeStartupEntry final : public StartupEntry {
@@ -107,6 +114,12 @@ class FakeBeep final : public Beep {
 public:
     int beeps = 0;
     void beep() override { ++beeps; }
+};
+
+class FakeGameUi final : public GameUi {
+public:
+    void focusKeyCapture() override {}
+    void focusStartButton() override {}
 };
 
 } // namespace clavora::test

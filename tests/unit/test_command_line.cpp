@@ -1,4 +1,4 @@
-#include "app/CommandLine.h"
+#include "session/CommandLine.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +13,6 @@ TEST(CommandLine, FirstSwitchFoundInTheOrderGameQuickKeyboard)
         {"/x", StartMode::Normal},        {"word/quick", StartMode::QuickExercises},
     };
     for (const auto& [line, mode] : cases)
-        EXPECT_EQ(FindStartMode(line), mode) << line;
-    EXPECT_EQ(CommandLineText({"/usr/bin/clavora", "/q", "/g"}), "/q /g");
+        EXPECT_EQ(findStartMode(line), mode) << line;
+    EXPECT_EQ(commandLineText({"/usr/bin/clavora", "/q", "/g"}), "/q /g");
 }

@@ -26,18 +26,15 @@ struct Control : ::testing::Test {
         for (int i = 1; i <= 5; ++i)
             text += "exercise " + QByteArray::number(i) + "\r\n";
         folder.write("Exercises/set.txt", text);
-        settings.PresetFile = "set";
-        settings.ExNum = 1;
-        settings.Repeats = 1;
-        settings.NumEx = 3;
-        settings.QuickExRepeats = 2;
-        settings.ExNumMin = 1;
-        settings.ExNumMax = 5;
-        settings.LowerCase = true;
-        settings.Space = true;
+        settings.presetFile = "set";
+        settings.repeats = 1;
+        settings.quickExerciseCount = 3;
+        settings.quickRepeats = 2;
+        settings.quickNumberFrom = 1;
+        settings.quickNumberTo = 5;
         control = std::make_unique<ExerciseControl>(settings, ProgramPaths(folder.path(""), "clavora"), clock,
                                                     random, clipboard, ui);
-        control->showSettings();
+        control->load();
     }
     const MainForm& form() const { return control->form(); }
     void setNumber(const QString& text) { control->numberChanged(text); }
@@ -56,22 +53,22 @@ struct Control : ::testing::Test {
 TEST_F(Control, StartEntersTheRunningStateWithTheExercise)
 {
     setNumber("2");
-    control->StartExercises();
+    control->startExercises();
     EXPECT_TRUE(control->running());
     EXPECT_EQ(form().typeThisText, "exercise 2");
     EXPECT_EQ(form().exerciseText, "");
     EXPECT_FALSE(form().startEnabled);
-    EXPECT_TRUE(form().stopEnabled && form().exNumReadOnly && form().exerciseEnabled && form().timerEnabled);
+    EXPECT_TRUE(form().stopEnabled && form().exerciseNumberReadOnly && form().exerciseEnabled && form().timerEnabled);
     EXPECT_EQ(form().timeText, "0.0");
     EXPECT_EQ(ui.typingFocus, 1);
 
-    control->StopExercises();
+    control->stopExercises();
     EXPECT_FALSE(control->running());
     EXPECT_EQ(form().typeThisText, SampleText);
     EXPECT_EQ(form().exerciseText, SampleText);
     EXPECT_TRUE(form().startEnabled && !form().stopEnabled && !form().timerEnabled);
     EXPECT_EQ(form().timeText, "");
-    EXPECT_EQ(form().exNumText, "2");
+    EXPECT_EQ(form().exerciseNumberText, "2");
 }
 
 TEST_F(Control, NumbersThatFindNoExerciseReportNotFound)
@@ -79,16 +76,16 @@ TEST_F(Control, NumbersThatFindNoExerciseReportNotFound)
     for (const QString number : {"500", "0", "-4", "abc", "99999999999"}) {
         ui.messages.clear();
         setNumber(number);
-        control->StartExercises();
+        control->startExercises();
         EXPECT_FALSE(control->running()) << number.toStdString();
         ASSERT_EQ(ui.messages.size(), 1u);
         EXPECT_EQ(ui.messages[0].first, "Exercise Not Found");
         EXPECT_EQ(ui.messages[0].second, "Invalid exercise number.  Please try a lower number.");
-        EXPECT_EQ(form().exNumText, number); // left for correction
+        EXPECT_EQ(form().exerciseNumberText, number); // left for correction
     }
     EXPECT_EQ(ui.numberFocus, 5);
     setNumber("2.5"); // rounds to the even 2
-    control->StartExercises();
+    control->startExercises();
     EXPECT_EQ(form().typeThisText, "exercise 2");
 }
 
@@ -99,26 +96,26 @@ TEST_F(Control, NumberBoxIsNormalisedWhenItLosesTheFocus)
     for (const auto& [in, out] : cases) {
         setNumber(in);
         control->numberFocusLost();
-        EXPECT_EQ(form().exNumText, out) << in.toStdString();
+        EXPECT_EQ(form().exerciseNumberText, out) << in.toStdString();
     }
 }
 
 TEST_F(Control, TypeCannotChangeWhileRunningAndTypingANumberChoosesPreset)
 {
     control->randomClicked();
-    EXPECT_EQ(settings.ExType, ExerciseType::Random);
+    EXPECT_EQ(settings.exerciseType, ExerciseType::Random);
     setNumber("3");
-    EXPECT_EQ(settings.ExType, ExerciseType::Preset);
+    EXPECT_EQ(settings.exerciseType, ExerciseType::Preset);
     EXPECT_TRUE(form().presetSelected);
-    control->StartExercises();
+    control->startExercises();
     control->randomClicked();
     EXPECT_TRUE(form().presetSelected);
-    EXPECT_EQ(settings.ExType, ExerciseType::Preset);
+    EXPECT_EQ(settings.exerciseType, ExerciseType::Preset);
 }
 
 TEST_F(Control, TypingLineKeepsFortyCharacters)
 {
-    control->StartExercises();
+    control->startExercises();
     control->typingLineChanged(QString(100, 'x'));
     EXPECT_EQ(form().exerciseText, QString(40, 'x'));
 }
@@ -126,7 +123,7 @@ TEST_F(Control, TypingLineKeepsFortyCharacters)
 TEST_F(Control, ClockCountsAcrossMidnight)
 {
     clock.now = 86399.0;
-    control->StartExercises();
+    control->startExercises();
     clock.now = 0.5;
     control->tick();
     EXPECT_EQ(form().timeText, QLocale().toString(1.5, 'f', 1));
@@ -137,7 +134,7 @@ TEST_F(Control, ClockCountsAcrossMidnight)
 
 TEST_F(Control, ClipboardGuardReplacesOnlyPiecesOfTheExercise)
 {
-    control->StartExercises(); // "exercise 1"
+    control->startExercises(); // "exercise 1"
     struct Case {
         QString content;
         bool holdsText;
@@ -154,7 +151,7 @@ TEST_F(Control, ClipboardGuardReplacesOnlyPiecesOfTheExercise)
         if (c.replaced)
             EXPECT_EQ(clipboard.content, " LOL, nice try xD ");
     }
-    control->StopExercises();
+    control->stopExercises();
     clipboard.content = "cise";
     control->tick();
     EXPECT_EQ(clipboard.content, "cise");
@@ -162,30 +159,30 @@ TEST_F(Control, ClipboardGuardReplacesOnlyPiecesOfTheExercise)
 
 TEST_F(Control, PassesRepeatAndAdvanceToTheEndOfTheFile)
 {
-    settings.Repeats = 2;
+    settings.repeats = 2;
     setNumber("4");
-    control->StartExercises();
+    control->startExercises();
     typeExercise();
     EXPECT_TRUE(lastMessage().startsWith("Preset Exercise #4 (1 of 2): 10/10 (100%) correct, 12"));
     EXPECT_EQ(form().typeThisText, "exercise 4");
     typeExercise();
     EXPECT_TRUE(lastMessage().startsWith("Preset Exercise #4 (2 of 2)"));
     EXPECT_EQ(form().typeThisText, "exercise 5");
-    EXPECT_EQ(form().exNumText, "5");
+    EXPECT_EQ(form().exerciseNumberText, "5");
     typeExercise();
     typeExercise();
     EXPECT_FALSE(control->running()); // no exercise 6: stopped silently
     EXPECT_EQ(ui.messages.size(), 4u);
-    EXPECT_EQ(form().exNumText, "5");
-    EXPECT_EQ(settings.ExNum, 6);
+    EXPECT_EQ(form().exerciseNumberText, "5");
+    EXPECT_EQ(settings.exerciseNumber, 6);
     EXPECT_EQ(form().logText.count("\r\n"), 3);
 }
 
 TEST_F(Control, MissedMarkRepeatsThePassWithTheSameNumber)
 {
-    settings.Repeats = 3;
-    settings.MinAccuracy = 90;
-    control->StartExercises();
+    settings.repeats = 3;
+    settings.minAccuracy = 90;
+    control->startExercises();
     typeExercise(12.0, "exercise 9"); // 9 of 10 right: 90% passes
     typeExercise(12.0, "xxxxxxxxxx");
     EXPECT_TRUE(lastMessage().startsWith("Preset Exercise #1 (2 of 3)"));
@@ -198,8 +195,8 @@ TEST_F(Control, MissedMarkRepeatsThePassWithTheSameNumber)
 
 TEST_F(Control, RepeatsBeyondSixteenBitsAreClamped)
 {
-    settings.Repeats = 100000;
-    control->StartExercises();
+    settings.repeats = 100000;
+    control->startExercises();
     typeExercise();
     EXPECT_TRUE(lastMessage().startsWith("Preset Exercise #1 (1 of 32767)"));
 }
@@ -208,44 +205,44 @@ TEST_F(Control, QuickRunClosesAfterNumExDoneExercises)
 {
     random.fallback = 0.5; // picks exercise 3 of 1..5
     control->startQuickRun();
-    EXPECT_TRUE(settings.QuickMode);
+    EXPECT_TRUE(control->quickRun());
     EXPECT_EQ(form().caption, QuickExercisesCaption);
-    EXPECT_EQ(form().exNumText, "3");
+    EXPECT_EQ(form().exerciseNumberText, "3");
     for (int pass = 1; pass <= 5; ++pass) {
         typeExercise();
-        EXPECT_EQ(ui.closes, 0) << pass;
+        EXPECT_EQ(ui.quickRunEnds, 0) << pass;
     }
     typeExercise();
-    EXPECT_EQ(ui.closes, 1);
+    EXPECT_EQ(ui.quickRunEnds, 1);
     EXPECT_TRUE(lastMessage().startsWith("Preset Exercise #3 (2 of 2)"));
 }
 
 TEST_F(Control, QuickPickHandlesAReversedRange)
 {
-    settings.ExNumMin = 10;
-    settings.ExNumMax = 5; // width -4: picks from 6 to 10
+    settings.quickNumberFrom = 10;
+    settings.quickNumberTo = 5; // width -4: picks from 6 to 10
     for (const auto& [r, expected] : std::vector<std::pair<double, QString>>{{0.0, "10"}, {0.99, "6"}}) {
         random.queued = {r};
         control->startQuickRun();
-        EXPECT_EQ(form().exNumText, expected);
-        control->StopExercises();
+        EXPECT_EQ(form().exerciseNumberText, expected);
+        control->stopExercises();
     }
 }
 
 TEST_F(Control, StopEndsTheQuickRun)
 {
     control->startQuickRun();
-    control->StopExercises();
-    EXPECT_FALSE(settings.QuickMode);
+    control->stopExercises();
+    EXPECT_FALSE(control->quickRun());
     EXPECT_EQ(form().caption, ExercisesCaption);
 }
 
 TEST_F(Control, RandomExercisesAreReplacedWhenDone)
 {
-    settings.ExType = ExerciseType::Random;
-    control->showSettings();
+    settings.exerciseType = ExerciseType::Random;
+    control->load();
     random.fallback = 0.0; // always "a"
-    control->StartExercises();
+    control->startExercises();
     EXPECT_EQ(form().typeThisText, QString(40, 'a'));
     typeExercise();
     EXPECT_TRUE(lastMessage().startsWith("Random Key Exercise - level 2: 40/40"));
@@ -254,11 +251,11 @@ TEST_F(Control, RandomExercisesAreReplacedWhenDone)
 
 TEST_F(Control, EmptyRandomPoolTellsTheUserInsteadOfStarting)
 {
-    settings.ExType = ExerciseType::Random;
-    settings.LowerCase = false;
-    settings.Space = false;
-    control->showSettings();
-    control->StartExercises();
+    settings.exerciseType = ExerciseType::Random;
+    settings.lowerCase = false;
+    settings.space = false;
+    control->load();
+    control->startExercises();
     EXPECT_FALSE(control->running());
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_TRUE(ui.messages[0].second.startsWith("No keys are allowed"));
@@ -266,7 +263,7 @@ TEST_F(Control, EmptyRandomPoolTellsTheUserInsteadOfStarting)
 
 TEST_F(Control, EnterBeforeTheFirstTickGivesZeroSpeed)
 {
-    control->StartExercises();
+    control->startExercises();
     control->typingLineChanged("exercise 1");
     control->enterPressed();
     EXPECT_TRUE(lastMessage().contains(": 10/10 (100%) correct, 0.0 seconds, 0 WPM, 0 correct WPM."));
@@ -288,7 +285,7 @@ TEST_F(Control, SaveLogProposesADatedNameAndReportsFailures)
     EXPECT_EQ(ui.messages[0].first, "Save Error");
     EXPECT_EQ(ui.messages[0].second, "An error occurred while saving the log.");
 
-    control->StartExercises();
+    control->startExercises();
     ui.saveAnswer = folder.path("log");
     control->saveLogClicked();
     EXPECT_TRUE(form().timerEnabled); // saving does not stop the clock

@@ -19,21 +19,21 @@ TEST(PresetExercises, LinesAreNumberedFromOneAndCutTo40)
     for (int i = 1; i <= 112; ++i)
         text += "line " + QByteArray::number(i) + "\r\n";
     const QString file = folder.write("set.txt", text);
-    EXPECT_EQ(ReadPresetLine(file, 1), "line 1");
-    EXPECT_EQ(ReadPresetLine(file, 112), "line 112");
-    EXPECT_EQ(ReadPresetLine(file, 113), "");
-    EXPECT_EQ(ReadPresetLine(file, 0), "");
-    EXPECT_EQ(ReadPresetLine(file, -3), "");
-    EXPECT_EQ(ReadPresetLine(folder.path("missing.txt"), 1), "");
+    EXPECT_EQ(readPresetLine(file, 1), "line 1");
+    EXPECT_EQ(readPresetLine(file, 112), "line 112");
+    EXPECT_EQ(readPresetLine(file, 113), "");
+    EXPECT_EQ(readPresetLine(file, 0), "");
+    EXPECT_EQ(readPresetLine(file, -3), "");
+    EXPECT_EQ(readPresetLine(folder.path("missing.txt"), 1), "");
 
     const QString odd = folder.write("odd.txt", QByteArray(45, 'x') + "\r\n  ab   \r\n\r\nsix\n7\r   \r\n");
-    EXPECT_EQ(ExerciseTextOf(ReadPresetLine(odd, 1)), QString(40, 'x'));
-    EXPECT_EQ(ExerciseTextOf(ReadPresetLine(odd, 2)), "  ab");
-    EXPECT_EQ(ReadPresetLine(odd, 3), "");       // an empty line is no exercise
-    EXPECT_EQ(ReadPresetLine(odd, 4), "six");    // a lone LF ends a line too
-    EXPECT_EQ(ReadPresetLine(odd, 5), "7");      // so does a lone CR
-    EXPECT_EQ(ReadPresetLine(odd, 6), "   ");    // found, but blank once trimmed
-    EXPECT_EQ(ExerciseTextOf(ReadPresetLine(odd, 6)), "");
+    EXPECT_EQ(exerciseTextOf(readPresetLine(odd, 1)), QString(40, 'x'));
+    EXPECT_EQ(exerciseTextOf(readPresetLine(odd, 2)), "  ab");
+    EXPECT_EQ(readPresetLine(odd, 3), "");       // an empty line is no exercise
+    EXPECT_EQ(readPresetLine(odd, 4), "six");    // a lone LF ends a line too
+    EXPECT_EQ(readPresetLine(odd, 5), "7");      // so does a lone CR
+    EXPECT_EQ(readPresetLine(odd, 6), "   ");    // found, but blank once trimmed
+    EXPECT_EQ(exerciseTextOf(readPresetLine(odd, 6)), "");
 }
 
 TEST(Evaluation, MeasuresCorrectCharactersAccuracyAndSpeeds)
@@ -56,7 +56,7 @@ TEST(Evaluation, MeasuresCorrectCharactersAccuracyAndSpeeds)
         {"", "xyz", 30, 0, 0, 1, 0},                     // an empty exercise has nothing to get right
     };
     for (const Case& c : cases) {
-        const AttemptResult r = MeasureAttempt(c.exercise, c.typed, c.seconds);
+        const AttemptResult r = measureAttempt(c.exercise, c.typed, c.seconds);
         EXPECT_EQ(r.correct, c.correct) << c.typed.toStdString();
         EXPECT_EQ(r.accuracy, c.accuracy) << c.typed.toStdString();
         EXPECT_EQ(r.speed, c.speed) << c.typed.toStdString();
@@ -68,18 +68,18 @@ TEST(Evaluation, StatusTextShapeAndPassMarks)
 {
     const AttemptResult r{38, 40, 95, 20, 19};
     const QLocale c = QLocale::c();
-    EXPECT_EQ(StatusText("Preset Exercise #12", 1, 2, r, 24.3, {}, c).text,
+    EXPECT_EQ(statusText("Preset Exercise #12", 1, 2, r, 24.3, {}, c).text,
               "Preset Exercise #12 (1 of 2): 38/40 (95%) correct, 24.3 seconds, 20 WPM, 19 correct WPM.");
-    EXPECT_EQ(StatusText("T", 1, 1, r, 24.3, {}, c).text,
+    EXPECT_EQ(statusText("T", 1, 1, r, 24.3, {}, c).text,
               "T: 38/40 (95%) correct, 24.3 seconds, 20 WPM, 19 correct WPM.");
 
-    const Status accuracy = StatusText("T", 1, 1, r, 24.3, {96, 30}, c);
+    const Status accuracy = statusText("T", 1, 1, r, 24.3, {96, 30}, c);
     EXPECT_FALSE(accuracy.counted);
     EXPECT_TRUE(accuracy.text.endsWith(" correct WPM.\r\nLess than 96% correct - try again."));
-    const Status speed = StatusText("T", 1, 1, r, 24.3, {90, 30}, c);
+    const Status speed = statusText("T", 1, 1, r, 24.3, {90, 30}, c);
     EXPECT_FALSE(speed.counted);
     EXPECT_TRUE(speed.text.endsWith(" correct WPM.\r\nSlower than 30 WPM - try again."));
-    EXPECT_TRUE(StatusText("T", 1, 1, r, 24.3, {95, 20}, c).counted);
+    EXPECT_TRUE(statusText("T", 1, 1, r, 24.3, {95, 20}, c).counted);
 }
 
 TEST(ExerciseLog, LinesJoinedByCrLfWithBreaksAsTwoBlanks)
@@ -94,20 +94,19 @@ TEST(ExerciseLog, SavingOverAFileReplacesItWholeOrNotAtAll)
 {
     TempFolder folder;
     const QString file = folder.write("log.txt", "old contents");
-    EXPECT_TRUE(SaveTextFile(file, "new\r\nlines"));
+    EXPECT_TRUE(saveTextFile(file, "new\r\nlines"));
     EXPECT_EQ(folder.read("log.txt"), "new\r\nlines");
-    EXPECT_FALSE(SaveTextFile(folder.path("no/such/folder/log.txt"), "x"));
+    EXPECT_FALSE(saveTextFile(folder.path("no/such/folder/log.txt"), "x"));
 }
 
 namespace {
 AppSettings classes(std::initializer_list<bool AppSettings::*> on, bool space = true)
 {
     AppSettings s;
+    s.lowerCase = false;
     for (auto flag : on)
         s.*flag = true;
-    s.Space = space;
-    s.CustomKeys = "asdfjkl;";
-    s.LayoutFile = "QWERTY - United States";
+    s.space = space;
     return s;
 }
 } // namespace
@@ -120,25 +119,25 @@ TEST(RandomExercises, PoolAndKeyLevelFollowTheClasses)
         QString pool;
         QString level;
     };
-    AppSettings uk = classes({&S::NumberPunc, &S::Punc, &S::ShiftPunc});
-    uk.LayoutFile = "qwerty - united KINGDOM";
-    AppSettings tenCustom = classes({&S::Custom});
-    tenCustom.CustomKeys = "0123456789";
+    AppSettings uk = classes({&S::numberPunctuation, &S::punctuation, &S::shiftedPunctuation});
+    uk.layoutFile = "qwerty - united KINGDOM";
+    AppSettings tenCustom = classes({&S::custom});
+    tenCustom.customKeys = "0123456789";
     const Case cases[] = {
-        {classes({&S::LowerCase}), "abcdefghijklmnopqrstuvwxyz     ", "2"},
-        {classes({&S::LowerCase, &S::UpperCase, &S::Numbers, &S::NumberPunc, &S::Punc, &S::ShiftPunc}),
+        {classes({&S::lowerCase}), "abcdefghijklmnopqrstuvwxyz     ", "2"},
+        {classes({&S::lowerCase, &S::upperCase, &S::numbers, &S::numberPunctuation, &S::punctuation, &S::shiftedPunctuation}),
          "abcdefghijklmnopqrstuvwxyz     ABCDEFGHIJKLMNOPQRSTUVWXYZ     1234567890  !@#$%^&*()  -=[]\\;',./  "
          "_+{}|:\"<>?  ",
          "16"},
-        {classes({&S::Custom}), "asdfjkl;  ", "1+"},
-        {classes({&S::Custom}, false), "asdfjkl;", "0+"},
+        {classes({&S::custom}), "asdfjkl;  ", "1+"},
+        {classes({&S::custom}, false), "asdfjkl;", "0+"},
         {tenCustom, "0123456789   ", "1+"},
         {uk, QString::fromUtf8("!\"£$%^&*()  -=[];'#,./\\  _+{}:@~<>?|  "), "11"},
         {classes({}, false), "", "0"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(KeysAllowed(c.settings), c.pool);
-        EXPECT_EQ(RndLvl(c.settings), c.level);
+        EXPECT_EQ(keysAllowed(c.settings), c.pool);
+        EXPECT_EQ(keyLevel(c.settings), c.level);
     }
 }
 
@@ -152,7 +151,7 @@ TEST(RandomExercises, ManyLinesKeepTheirShape)
     const QString pools[] = {"abcdefghijklmnopqrstuvwxyz     ", "a          ", "xyz"};
     for (const QString& pool : pools) {
         for (int i = 0; i < 2000; ++i) {
-            const QString line = MakeRandomExercise(pool, random);
+            const QString line = makeRandomExercise(pool, random);
             ASSERT_LE(line.size(), 40);
             ASSERT_FALSE(line.contains("   ")) << line.toStdString();
             ASSERT_FALSE(line.endsWith(' '));
@@ -167,8 +166,8 @@ TEST(RandomExercises, ManyLinesKeepTheirShape)
 TEST(RandomExercises, PoolOfBlanksAloneEndsWithAnEmptyLine)
 {
     FakeRandom random;
-    EXPECT_EQ(MakeRandomExercise("   ", random), "");
-    EXPECT_EQ(MakeRandomExercise("", random), "");
+    EXPECT_EQ(makeRandomExercise("   ", random), "");
+    EXPECT_EQ(makeRandomExercise("", random), "");
 }
 
 TEST(RandomExercises, DrawsByTheWholePartOfRTimesLength)
@@ -176,5 +175,5 @@ TEST(RandomExercises, DrawsByTheWholePartOfRTimesLength)
     FakeRandom random;
     random.queued = {0.0, 0.99, 0.5};
     random.fallback = 0.26; // "b" from then on
-    EXPECT_EQ(MakeRandomExercise("abcd", random), "adc" + QString(37, 'b'));
+    EXPECT_EQ(makeRandomExercise("abcd", random), "adc" + QString(37, 'b'));
 }

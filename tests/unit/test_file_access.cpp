@@ -27,8 +27,8 @@ TEST(FileAccess, OnlyRegularFilesAreRead)
                           Case{"zero.txt", false}, Case{"missing.txt", false}, Case{".", false}}) {
         EXPECT_EQ(readRegularFile(folder.path(c.name), 100).found, c.found) << c.name;
         // Neither a FIFO nor an endless device may hang the readers built on it.
-        EXPECT_EQ(ReadPresetLine(folder.path(c.name), 1).isEmpty(), !c.found) << c.name;
-        EXPECT_EQ(ReadLayoutFile(folder.path(c.name)).problem == LayoutFileProblem::Unreadable, !c.found) << c.name;
+        EXPECT_EQ(readPresetLine(folder.path(c.name), 1).isEmpty(), !c.found) << c.name;
+        EXPECT_EQ(readLayoutFile(folder.path(c.name)).problem == LayoutFileProblem::Unreadable, !c.found) << c.name;
     }
 }
 

@@ -16,36 +16,36 @@ struct SettingsFixture : ::testing::Test {
     AppSettings load(const QByteArray& text)
     {
         folder.write("Clavora.ini", text);
-        return LoadSettings(ProfileFile(ini()), entry, 20000);
+        return loadSettings(ProfileFile(ini()), entry, 20000);
     }
 };
 } // namespace
 
 TEST_F(SettingsFixture, MissingFileGivesEveryDefault)
 {
-    const AppSettings s = LoadSettings(ProfileFile(ini()), entry, 19201);
-    EXPECT_EQ(s.ExNum, 1);
-    EXPECT_EQ(s.ExType, ExerciseType::Preset);
-    EXPECT_EQ(s.Repeats, 2);
-    EXPECT_EQ(s.MinAccuracy, 0);
-    EXPECT_EQ(s.MinSpeed, 0);
-    EXPECT_EQ(s.PresetFile, "QWERTY - United States");
-    EXPECT_TRUE(s.LowerCase && s.Space);
-    EXPECT_FALSE(s.UpperCase || s.Numbers || s.NumberPunc || s.Punc || s.ShiftPunc || s.Custom);
-    EXPECT_EQ(s.CustomKeys, "asdfjkl;");
-    EXPECT_FALSE(s.QuickExStartUp);
-    EXPECT_EQ(s.NumEx, 3);
-    EXPECT_EQ(s.QuickExRepeats, 2);
-    EXPECT_EQ(s.QuickExType, ExerciseType::Preset);
-    EXPECT_EQ(s.ExNumMin, 1);
-    EXPECT_EQ(s.ExNumMax, 112);
-    EXPECT_EQ(s.WinColour, 0u);
-    EXPECT_EQ(s.TextColour, 16750848u);
-    EXPECT_EQ(s.WinX, 4508); // 19201 / 2 - 5093 = 4507.5, halves to even
-    EXPECT_EQ(s.WinY, 100);
-    EXPECT_EQ(s.GameStartLevel, 1);
-    EXPECT_EQ(s.LayoutFile, "QWERTY - United States");
-    EXPECT_EQ(s.ShowLayout, 1);
+    const AppSettings s = loadSettings(ProfileFile(ini()), entry, 19201);
+    EXPECT_EQ(s.exerciseNumber, 1);
+    EXPECT_EQ(s.exerciseType, ExerciseType::Preset);
+    EXPECT_EQ(s.repeats, 2);
+    EXPECT_EQ(s.minAccuracy, 0);
+    EXPECT_EQ(s.minSpeed, 0);
+    EXPECT_EQ(s.presetFile, "QWERTY - United States");
+    EXPECT_TRUE(s.lowerCase && s.space);
+    EXPECT_FALSE(s.upperCase || s.numbers || s.numberPunctuation || s.punctuation || s.shiftedPunctuation || s.custom);
+    EXPECT_EQ(s.customKeys, "asdfjkl;");
+    EXPECT_FALSE(s.quickExercisesAtStartUp);
+    EXPECT_EQ(s.quickExerciseCount, 3);
+    EXPECT_EQ(s.quickRepeats, 2);
+    EXPECT_EQ(s.quickExerciseType, ExerciseType::Preset);
+    EXPECT_EQ(s.quickNumberFrom, 1);
+    EXPECT_EQ(s.quickNumberTo, 112);
+    EXPECT_EQ(s.windowColour, 0u);
+    EXPECT_EQ(s.textColour, 16750848u);
+    EXPECT_EQ(s.windowX, 4508); // 19201 / 2 - 5093 = 4507.5, halves to even
+    EXPECT_EQ(s.windowY, 100);
+    EXPECT_EQ(s.gameStartLevel, 1);
+    EXPECT_EQ(s.layoutFile, "QWERTY - United States");
+    EXPECT_EQ(s.showLayout, 1);
 }
 
 TEST_F(SettingsFixture, ValuesAreReadAsTheClassicProfileReaderReadsThem)
@@ -56,19 +56,19 @@ TEST_F(SettingsFixture, ValuesAreReadAsTheClassicProfileReaderReadsThem)
         const char* what;
     };
     const Case cases[] = {
-        {"[Exercises]\nExNum=0\n", [](auto& s) { return s.ExNum == 1; }, "ExNum 0 becomes 1"},
-        {"[Exercises]\nExNum=-5\n", [](auto& s) { return s.ExNum == 1; }, "ExNum -5 becomes 1"},
-        {"[exercises]\nexnum=7\n", [](auto& s) { return s.ExNum == 7; }, "names without regard to case"},
-        {"[Exercises]\nExNum=12abc\n", [](auto& s) { return s.ExNum == 12; }, "number at the start"},
-        {"[Exercises]\nExNum=abc\n", [](auto& s) { return s.ExNum == 1; }, "no digits read as 0, then 1"},
-        {"[RndEx]\nLowerCase=2\n", [](auto& s) { return !s.LowerCase; }, "a flag is true only for 1"},
-        {"[Exercises]\nExType=2\n", [](auto& s) { return s.ExType == ExerciseType::Random; }, "type not 0"},
-        {"[RndEx]\nCustomKeys=\n", [](auto& s) { return s.CustomKeys.isEmpty(); }, "present but empty"},
-        {"[Exercises]\nMinSpeed=99999\n", [](auto& s) { return s.MinSpeed == 32767; }, "16-bit clamp"},
-        {"[KeyLayout]\nShowLayout=2\n", [](auto& s) { return s.ShowLayout == 0; }, "unknown box state"},
-        {"[Display]\nWinX=-300\n", [](auto& s) { return s.WinX == -300; }, "negative position"},
-        {"[Exercises]\r\nRepeats = 5 \r\n", [](auto& s) { return s.Repeats == 5; }, "CR LF and blanks"},
-        {"[Other]\nExNum=9\n[Exercises]\n", [](auto& s) { return s.ExNum == 1; }, "key in another section"},
+        {"[Exercises]\nExNum=0\n", [](auto& s) { return s.exerciseNumber == 1; }, "ExNum 0 becomes 1"},
+        {"[Exercises]\nExNum=-5\n", [](auto& s) { return s.exerciseNumber == 1; }, "ExNum -5 becomes 1"},
+        {"[exercises]\nexnum=7\n", [](auto& s) { return s.exerciseNumber == 7; }, "names without regard to case"},
+        {"[Exercises]\nExNum=12abc\n", [](auto& s) { return s.exerciseNumber == 12; }, "number at the start"},
+        {"[Exercises]\nExNum=abc\n", [](auto& s) { return s.exerciseNumber == 1; }, "no digits read as 0, then 1"},
+        {"[RndEx]\nLowerCase=2\n", [](auto& s) { return !s.lowerCase; }, "a flag is true only for 1"},
+        {"[Exercises]\nExType=2\n", [](auto& s) { return s.exerciseType == ExerciseType::Random; }, "type not 0"},
+        {"[RndEx]\nCustomKeys=\n", [](auto& s) { return s.customKeys.isEmpty(); }, "present but empty"},
+        {"[Exercises]\nMinSpeed=99999\n", [](auto& s) { return s.minSpeed == 32767; }, "16-bit clamp"},
+        {"[KeyLayout]\nShowLayout=2\n", [](auto& s) { return s.showLayout == 0; }, "unknown box state"},
+        {"[Display]\nWinX=-300\n", [](auto& s) { return s.windowX == -300; }, "negative position"},
+        {"[Exercises]\r\nRepeats = 5 \r\n", [](auto& s) { return s.repeats == 5; }, "CR LF and blanks"},
+        {"[Other]\nExNum=9\n[Exercises]\n", [](auto& s) { return s.exerciseNumber == 1; }, "key in another section"},
     };
     for (const Case& c : cases)
         EXPECT_TRUE(c.holds(load(c.text))) << c.what;
@@ -77,24 +77,24 @@ TEST_F(SettingsFixture, ValuesAreReadAsTheClassicProfileReaderReadsThem)
 TEST_F(SettingsFixture, LongTextIsCutTo254Characters)
 {
     const AppSettings s = load("[Exercises]\nPresetFile=" + QByteArray(300, 'p') + "\n");
-    EXPECT_EQ(s.PresetFile.size(), 254);
+    EXPECT_EQ(s.presetFile.size(), 254);
 }
 
 TEST_F(SettingsFixture, StartupEntryDecidesQuickExStartUp)
 {
     entry.text = "anything";
-    EXPECT_TRUE(load("").QuickExStartUp);
+    EXPECT_TRUE(load("").quickExercisesAtStartUp);
     entry.text.clear();
-    EXPECT_FALSE(load("").QuickExStartUp);
+    EXPECT_FALSE(load("").quickExercisesAtStartUp);
 }
 
 TEST_F(SettingsFixture, SaveKeepsUnknownLinesAndReplacesKeysInPlace)
 {
     folder.write("Clavora.ini", "; my notes\n[Exercises]\nexnum=4\nMine=keep\n\n[Extra]\nA=1\n");
     ProfileFile file(ini());
-    AppSettings s = LoadSettings(file, entry, 20000);
-    s.CustomKeys = "line\nbreak";
-    ASSERT_TRUE(SaveSettings(file, entry, s, "12", "/opt/clavora").file.ok);
+    AppSettings s = loadSettings(file, entry, 20000);
+    s.customKeys = "line\nbreak";
+    ASSERT_TRUE(saveSettings(file, entry, s, "12", "/opt/clavora").file.ok);
     const QString text = QString::fromUtf8(folder.read("Clavora.ini"));
     const QStringList lines = text.split('\n');
     EXPECT_EQ(lines[0], "; my notes");
@@ -110,10 +110,10 @@ TEST_F(SettingsFixture, SaveKeepsUnknownLinesAndReplacesKeysInPlace)
 TEST_F(SettingsFixture, FirstSaveWritesAllKeysInOrderAndRoundTrips)
 {
     ProfileFile file(ini());
-    AppSettings s = LoadSettings(file, entry, 20000);
-    s.QuickExStartUp = true;
-    s.WinColour = 0x123456;
-    ASSERT_TRUE(SaveSettings(file, entry, s, "1", "/opt/clavora").file.ok);
+    AppSettings s = loadSettings(file, entry, 20000);
+    s.quickExercisesAtStartUp = true;
+    s.windowColour = 0x123456;
+    ASSERT_TRUE(saveSettings(file, entry, s, "1", "/opt/clavora").file.ok);
     EXPECT_EQ(entry.writtenFor, "/opt/clavora");
     const QString text = QString::fromUtf8(folder.read("Clavora.ini"));
     QStringList keys;
@@ -125,18 +125,18 @@ TEST_F(SettingsFixture, FirstSaveWritesAllKeysInOrderAndRoundTrips)
                                  "Space", "Custom", "CustomKeys", "NumEx", "Repeats", "ExType", "ExNumMin",
                                  "ExNumMax", "WinColour", "TextColour", "WinX", "WinY", "StartLevel", "Layout",
                                  "ShowLayout"}));
-    EXPECT_EQ(LoadSettings(ProfileFile(ini()), entry, 20000).WinColour, 0x123456u);
+    EXPECT_EQ(loadSettings(ProfileFile(ini()), entry, 20000).windowColour, 0x123456u);
 }
 
 TEST_F(SettingsFixture, FailedSaveLeavesTheOldFileWhole)
 {
     folder.write("Clavora.ini", "[Exercises]\nExNum=4\n");
     ProfileFile file(folder.path("missing-folder/Clavora.ini"));
-    AppSettings s = LoadSettings(file, entry, 20000);
-    const SettingsSaved saved = SaveSettings(file, entry, s, "1", "/x");
+    AppSettings s = loadSettings(file, entry, 20000);
+    const SettingsSaved saved = saveSettings(file, entry, s, "1", "/x");
     EXPECT_FALSE(saved.file.ok);
     EXPECT_EQ(folder.read("Clavora.ini"), "[Exercises]\nExNum=4\n");
-    const QList<Notice> notices = SaveNotices(saved, file, entry, "/x");
+    const QList<Notice> notices = saveNotices(saved, file, entry, "/x");
     ASSERT_EQ(notices.size(), 1);
     EXPECT_EQ(notices[0].title, "Save Error");
     EXPECT_TRUE(notices[0].text.contains(file.path() + "\": No such file or directory.")) << notices[0].text.toStdString();
@@ -161,9 +161,9 @@ TEST_F(SettingsFixture, ValuesKeepTheirShapeAcrossRuns)
         folder.write("Clavora.ini", "[RndEx]\n" + c.line + "\n");
         for (int run = 0; run < 3; ++run) {
             ProfileFile file(ini());
-            const AppSettings s = LoadSettings(file, entry, 20000);
-            EXPECT_EQ(s.CustomKeys, c.loaded) << c.line.toStdString() << " run " << run;
-            ASSERT_TRUE(SaveSettings(file, entry, s, "1", "/x").file.ok);
+            const AppSettings s = loadSettings(file, entry, 20000);
+            EXPECT_EQ(s.customKeys, c.loaded) << c.line.toStdString() << " run " << run;
+            ASSERT_TRUE(saveSettings(file, entry, s, "1", "/x").file.ok);
         }
     }
 }
@@ -173,9 +173,9 @@ TEST_F(SettingsFixture, EveryIntegerIsWrittenAsItsSignedValue)
     ProfileFile file(ini());
     file.write("Display", "WinColour", "-1");
     file.write("Display", "TextColour", "-2147483633");
-    AppSettings s = LoadSettings(file, entry, 20000);
-    EXPECT_EQ(s.WinColour, 0xFFFFFFFFu);
-    WriteSettings(file, s, "1");
+    AppSettings s = loadSettings(file, entry, 20000);
+    EXPECT_EQ(s.windowColour, 0xFFFFFFFFu);
+    writeSettings(file, s, "1");
     EXPECT_EQ(file.readString("Display", "WinColour", ""), "-1");
     EXPECT_EQ(file.readString("Display", "TextColour", ""), "-2147483633");
 }
@@ -186,9 +186,9 @@ TEST_F(SettingsFixture, EachLineKeepsItsOwnEncodingAndUnchangedLinesTheirBytes)
     const QByteArray utf8Preset = "PresetFile=\xC3\x9C" "bung \xE2\x80\x93 \xC3\x9F\r\n";
     folder.write("Clavora.ini", latin1Comment + "[Exercises]\r\n" + utf8Preset + "ExNum=3\r\n");
     ProfileFile file(ini());
-    const AppSettings s = LoadSettings(file, entry, 20000);
-    EXPECT_EQ(s.PresetFile, QString::fromUtf8("Übung – ß"));
-    ASSERT_TRUE(SaveSettings(file, entry, s, "4", "/x").file.ok);
+    const AppSettings s = loadSettings(file, entry, 20000);
+    EXPECT_EQ(s.presetFile, QString::fromUtf8("Übung – ß"));
+    ASSERT_TRUE(saveSettings(file, entry, s, "4", "/x").file.ok);
     const QByteArray saved = folder.read("Clavora.ini");
     EXPECT_TRUE(saved.startsWith(latin1Comment + "[Exercises]\r\n" + utf8Preset + "ExNum=4\r\nExType=0\r\n"))
         << saved.toStdString();
@@ -200,31 +200,31 @@ TEST_F(SettingsFixture, AFileOverTheLimitIsNeitherReadNorSavedOver)
     big += "[Mine]\n" + QByteArray(ProfileFile::MaxBytes, ';') + "\n";
     folder.write("Clavora.ini", big);
     ProfileFile file(ini());
-    const AppSettings s = LoadSettings(file, entry, 20000);
-    EXPECT_EQ(s.ExNum, 1);
-    const auto notice = LoadNotice(file);
+    const AppSettings s = loadSettings(file, entry, 20000);
+    EXPECT_EQ(s.exerciseNumber, 1);
+    const auto notice = loadNotice(file);
     ASSERT_TRUE(notice);
     EXPECT_TRUE(notice->text.contains(ini()));
-    const SettingsSaved saved = SaveSettings(file, entry, s, "1", "/x");
-    EXPECT_TRUE(SaveNotices(saved, file, entry, "/x").isEmpty()); // told once, at start
+    const SettingsSaved saved = saveSettings(file, entry, s, "1", "/x");
+    EXPECT_TRUE(saveNotices(saved, file, entry, "/x").isEmpty()); // told once, at start
     EXPECT_EQ(folder.read("Clavora.ini"), big);
-    EXPECT_FALSE(LoadNotice(ProfileFile(ini(), "[Exercises]\n")));
+    EXPECT_FALSE(loadNotice(ProfileFile(ini(), "[Exercises]\n")));
 }
 
 TEST_F(SettingsFixture, AProgramPathNoLauncherCanReadGetsNoEntryAndOneNotice)
 {
     using Outcome = StartupEntry::Written::Outcome;
     ProfileFile file(ini());
-    AppSettings s = LoadSettings(file, entry, 20000);
-    s.QuickExStartUp = true;
+    AppSettings s = loadSettings(file, entry, 20000);
+    s.quickExercisesAtStartUp = true;
     entry.answer = {Outcome::UnsafePath, {}};
-    QList<Notice> notices = SaveNotices(SaveSettings(file, entry, s, "1", "/a$b/clavora"), file, entry, "/a$b/clavora");
+    QList<Notice> notices = saveNotices(saveSettings(file, entry, s, "1", "/a$b/clavora"), file, entry, "/a$b/clavora");
     ASSERT_EQ(notices.size(), 1);
     EXPECT_EQ(notices[0].title, "Quick Exercises at Log-in");
     EXPECT_TRUE(notices[0].text.contains("\"/a$b/clavora\"")) << notices[0].text.toStdString();
 
     entry.answer = {Outcome::Failed, "No space left on device"};
-    notices = SaveNotices(SaveSettings(file, entry, s, "1", "/opt/clavora"), file, entry, "/opt/clavora");
+    notices = saveNotices(saveSettings(file, entry, s, "1", "/opt/clavora"), file, entry, "/opt/clavora");
     ASSERT_EQ(notices.size(), 1);
     EXPECT_EQ(notices[0].title, "Save Error");
     EXPECT_TRUE(notices[0].text.contains(entry.location() + "\": No space left on device."));

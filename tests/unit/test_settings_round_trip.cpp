@@ -28,33 +28,33 @@ AppSettings randomSettings(std::mt19937& random)
     const auto int16 = [&] { return std::int16_t(random()); };
     const auto flag = [&] { return random() % 2 == 0; };
     AppSettings s;
-    s.ExNum = std::max(int32(), 1);
-    s.ExType = flag() ? ExerciseType::Preset : ExerciseType::Random;
-    s.Repeats = int32();
-    s.MinAccuracy = int16();
-    s.MinSpeed = int16();
-    s.PresetFile = temptingText(random);
-    s.LowerCase = flag();
-    s.UpperCase = flag();
-    s.Numbers = flag();
-    s.NumberPunc = flag();
-    s.Punc = flag();
-    s.ShiftPunc = flag();
-    s.Space = flag();
-    s.Custom = flag();
-    s.CustomKeys = temptingText(random);
-    s.NumEx = int32();
-    s.QuickExRepeats = int16();
-    s.QuickExType = flag() ? ExerciseType::Preset : ExerciseType::Random;
-    s.ExNumMin = int32();
-    s.ExNumMax = int32();
-    s.WinColour = Rgb(random());
-    s.TextColour = Rgb(random());
-    s.WinX = int32();
-    s.WinY = int32();
-    s.GameStartLevel = int16();
-    s.LayoutFile = temptingText(random);
-    s.ShowLayout = std::int16_t(random() % 2);
+    s.exerciseNumber = std::max(int32(), 1);
+    s.exerciseType = flag() ? ExerciseType::Preset : ExerciseType::Random;
+    s.repeats = int32();
+    s.minAccuracy = int16();
+    s.minSpeed = int16();
+    s.presetFile = temptingText(random);
+    s.lowerCase = flag();
+    s.upperCase = flag();
+    s.numbers = flag();
+    s.numberPunctuation = flag();
+    s.punctuation = flag();
+    s.shiftedPunctuation = flag();
+    s.space = flag();
+    s.custom = flag();
+    s.customKeys = temptingText(random);
+    s.quickExerciseCount = int32();
+    s.quickRepeats = int16();
+    s.quickExerciseType = flag() ? ExerciseType::Preset : ExerciseType::Random;
+    s.quickNumberFrom = int32();
+    s.quickNumberTo = int32();
+    s.windowColour = Rgb(random());
+    s.textColour = Rgb(random());
+    s.windowX = int32();
+    s.windowY = int32();
+    s.gameStartLevel = int16();
+    s.layoutFile = temptingText(random);
+    s.showLayout = std::int16_t(random() % 2);
     return s;
 }
 } // namespace
@@ -68,12 +68,12 @@ TEST(SettingsRoundTrip, LoadSaveLoadGivesTheSameValues)
     for (int trial = 0; trial < 2000; ++trial) {
         const AppSettings original = randomSettings(random);
         ProfileFile file("unused", "; a note\n[Display]\nWinX=5\n");
-        WriteSettings(file, original, QString::number(original.ExNum));
+        writeSettings(file, original, QString::number(original.exerciseNumber));
         const QByteArray once = file.bytes();
         ProfileFile reread("unused", once);
-        const AppSettings loaded = LoadSettings(reread, entry, 20000);
+        const AppSettings loaded = loadSettings(reread, entry, 20000);
         ASSERT_EQ(loaded, original) << once.toStdString();
-        WriteSettings(reread, loaded, QString::number(loaded.ExNum));
+        writeSettings(reread, loaded, QString::number(loaded.exerciseNumber));
         ASSERT_EQ(reread.bytes(), once);
     }
 }

@@ -1,27 +1,21 @@
 #pragma once
 #include "Fakes.h"
 #include "game/GameControl.h"
-#include "game/GameUi.h"
 #include "settings/AppSettings.h"
 
 #include <gtest/gtest.h>
 
 namespace clavora::test {
 
-class FakeGameUi final : public GameUi {
-public:
-    void focusKeyCapture() override {}
-    void focusStartButton() override {}
-};
-
 // A game window's logic on a fake clock, with "a" as the only allowed key.
 class GameTest : public ::testing::Test {
 protected:
     GameTest()
     {
-        settings.Custom = true;
-        settings.CustomKeys = QStringLiteral("a");
-        settings.GameStartLevel = 1;
+        settings.lowerCase = false;
+        settings.space = false;
+        settings.custom = true;
+        settings.customKeys = QStringLiteral("a");
         random.fallback = 0.5;
         clock.now = 1000.0;
         game.load();
@@ -30,7 +24,7 @@ protected:
     void start(const QString& level = QStringLiteral("1"))
     {
         game.startLevelChanged(level);
-        game.StartGame();
+        game.startGame();
     }
     void tickAt(double t)
     {
@@ -61,7 +55,7 @@ protected:
             n += table()[i].isFree() ? 0 : 1;
         return n;
     }
-    const SlotTable& table() const { return game.state().Slots; }
+    const SlotTable& table() const { return game.state().letterSlots; }
     const GameForm& form() const { return game.form(); }
 
     AppSettings settings;

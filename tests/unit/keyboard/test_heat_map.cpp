@@ -10,15 +10,15 @@ namespace {
 KeyCapTable table()
 {
     KeyCapTable t;
-    t.LowerCaption[0] = "&&";
-    t.UpperCaption[0] = "&&";
-    t.LowerCaption[13] = "q";
-    t.UpperCaption[13] = "Q";
+    t.lowerCaptions[0] = "&&";
+    t.upperCaptions[0] = "&&";
+    t.lowerCaptions[13] = "q";
+    t.upperCaptions[13] = "Q";
     t.altGrCaption[13] = "@";
-    t.LowerCaption[14] = "w";
-    t.UpperCaption[14] = "W";
-    t.LowerCaption[15] = "e";
-    t.UpperCaption[15] = "E";
+    t.lowerCaptions[14] = "w";
+    t.upperCaptions[14] = "W";
+    t.lowerCaptions[15] = "e";
+    t.upperCaptions[15] = "E";
     return t;
 }
 } // namespace
@@ -47,7 +47,7 @@ TEST(HeatMap, ColoursEachKeyByTheRateOfAllItsCharacters)
     };
     for (const auto& c : cases) {
         const HeatMap heatMap(table(), c.strokes, 20);
-        const KeyShape& shape = c.key < 0 ? heatMap.keyboard.shape(NamedShape::Spacebar) : heatMap.keyboard.Key[c.key];
+        const KeyShape& shape = c.key < 0 ? heatMap.keyboard.shape(NamedShape::Spacebar) : heatMap.keyboard.keys[c.key];
         EXPECT_EQ(shape.fill, c.expected) << c.name;
         EXPECT_DOUBLE_EQ(heatMap.scaleTop, c.scaleTop) << c.name;
         EXPECT_EQ(heatMap.keyboard.shape(NamedShape::TabKey).fill, grey) << c.name;

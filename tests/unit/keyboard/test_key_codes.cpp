@@ -22,7 +22,7 @@ TEST(CharKeyCode, LettersByCapitalDigitsAndTwelveMarksByTheirKey)
         {u"\U00010428", 0},                    // a capital beyond 16 bits has no code
     };
     for (const auto& c : cases)
-        EXPECT_EQ(CharKeyCode(QString::fromUtf16(c.caption)), c.code) << QString::fromUtf16(c.caption).toStdString();
+        EXPECT_EQ(characterKeyCode(QString::fromUtf16(c.caption)), c.code) << QString::fromUtf16(c.caption).toStdString();
 }
 
 TEST(KeyColour, FollowsTheFingerColumns)
@@ -36,7 +36,7 @@ TEST(KeyColour, FollowsTheFingerColumns)
         DB, DY, DR, DG, DG, G, G, R, Y, B,               // bottom row
         DB};                                             // the extra key
     for (int i = 0; i < 48; ++i)
-        EXPECT_EQ(KeyColour(std::int16_t(i)), expected[i]) << "key " << i;
-    EXPECT_EQ(KeyColour(-1), B);
-    EXPECT_EQ(KeyColour(48), B);
+        EXPECT_EQ(keyColour(std::int16_t(i)), expected[i]) << "key " << i;
+    EXPECT_EQ(keyColour(-1), B);
+    EXPECT_EQ(keyColour(48), B);
 }

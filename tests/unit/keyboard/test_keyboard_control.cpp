@@ -24,13 +24,13 @@ protected:
     Keyboard() : control(settings, ProgramPaths(folder.path(""), {}), keys, ui)
     {
         QDir().mkpath(folder.path("Layouts"));
-        control.setColours(Back, Fore);
+        control.colourWindow(Back, Fore);
     }
     void load(const QByteArray& text)
     {
         folder.write("Layouts/Test.kbl", text);
-        settings.LayoutFile = "Test";
-        control.LoadLayout();
+        settings.layoutFile = "Test";
+        control.loadLayout();
     }
     const KeyboardForm& form() const { return control.form(); }
 
@@ -63,14 +63,14 @@ TEST_F(Keyboard, ArrangementFollowsTheLayoutAndReloadsInPlace)
         EXPECT_EQ(form().label(NamedLabel::EnterLabel).box, c.enterLabel);
         EXPECT_EQ(form().shape(NamedShape::EnterKeyExt).visible, c.extra);
         EXPECT_EQ(form().shape(NamedShape::EnterKeyExt).box, (TwipsBox{8160, 660, 855, 555}));
-        EXPECT_EQ(form().Key[25].box, c.key25);
-        EXPECT_EQ(form().Label[25].box, c.lower25);
-        EXPECT_EQ(form().Label[73].box, c.upper25);
+        EXPECT_EQ(form().keys[25].box, c.key25);
+        EXPECT_EQ(form().labels[25].box, c.lower25);
+        EXPECT_EQ(form().labels[73].box, c.upper25);
         EXPECT_EQ(form().shape(NamedShape::LeftShiftKey).box.width, c.shiftWidth);
         EXPECT_EQ(form().label(NamedLabel::LeftShiftLabel).box.width, c.shiftWidth);
-        EXPECT_EQ(form().Key[47].visible, c.extra);
-        EXPECT_EQ(form().Label[95].visible, c.extra);
-        EXPECT_EQ(form().Key[24].box, (TwipsBox{960 + 600 * 11, 660, 555, 555})); // the others stay
+        EXPECT_EQ(form().keys[47].visible, c.extra);
+        EXPECT_EQ(form().labels[95].visible, c.extra);
+        EXPECT_EQ(form().keys[24].box, (TwipsBox{960 + 600 * 11, 660, 555, 555})); // the others stay
     }
     EXPECT_TRUE(ui.notices.isEmpty());
 }
@@ -94,25 +94,25 @@ TEST_F(Keyboard, CaptionsStandAboveEachOtherUnlessTheCapitalIsTheShiftedOne)
         {30, "", "", false, -1, 1260 + 180},
     };
     for (const auto& c : cases) {
-        const KeyCaption& lower = form().Label[c.key];
-        const KeyCaption& upper = form().Label[c.key + 48];
+        const KeyCaption& lower = form().labels[c.key];
+        const KeyCaption& upper = form().labels[c.key + 48];
         EXPECT_EQ(lower.text, c.lower) << c.key;
         EXPECT_EQ(upper.text, c.upper) << c.key;
         EXPECT_EQ(lower.visible, c.lowerShown) << c.key;
         if (c.lowerShown)
             EXPECT_EQ(lower.box.top, c.lowerTop) << c.key;
         EXPECT_EQ(upper.box.top, c.upperTop) << c.key;
-        EXPECT_TRUE(form().Key[c.key].visible) << c.key; // drawn, captioned or not
+        EXPECT_TRUE(form().keys[c.key].visible) << c.key; // drawn, captioned or not
     }
 }
 
 TEST_F(Keyboard, AShortLayoutsHiddenExtraKeyKeepsItsUpperCaptionHidden)
 {
     load(Us47 + "\r\n" + UsShift47 + "|\r\n");
-    EXPECT_FALSE(form().Key[47].visible);
-    EXPECT_TRUE(form().Label[47].visible); // its two captions differ: "" and "|"
-    EXPECT_EQ(form().Label[47].text, "");
-    EXPECT_FALSE(form().Label[95].visible);
+    EXPECT_FALSE(form().keys[47].visible);
+    EXPECT_TRUE(form().labels[47].visible); // its two captions differ: "" and "|"
+    EXPECT_EQ(form().labels[47].text, "");
+    EXPECT_FALSE(form().labels[95].visible);
 }
 
 TEST_F(Keyboard, NamedKeysLightFromTheirCodesAndAltGrKeepsLeftCtrlDark)
@@ -135,7 +135,7 @@ TEST_F(Keyboard, NamedKeysLightFromTheirCodesAndAltGrKeepsLeftCtrlDark)
         {{91, 92, 93, 8}, false, {S::LeftWinKey, S::RightWinKey, S::MenuKey, S::BackspaceKey}},
         {{13, 32}, false, {S::EnterKey, S::EnterKeyExt, S::Spacebar}},
     };
-    const KeyboardForm design = DesignKeyboardForm();
+    const KeyboardForm design = designKeyboardForm();
     for (const auto& c : cases) {
         keys.down = c.down;
         keys.capsLock = c.caps;
@@ -167,19 +167,19 @@ TEST_F(Keyboard, CharacterKeysLightByTheirLowerCaptionsCode)
     load(QByteArray("& 1") + QByteArray(23, '-') + "a\r\n" + "x!\"" + QByteArray(23, '_') + "A\r\n");
     keys.down = {65, 32, 49};
     control.tick();
-    EXPECT_TRUE(lit(form().Key[26]));
-    EXPECT_EQ(form().Label[26].colour, Fore);
-    EXPECT_EQ(form().Label[26 + 48].colour, Fore);
-    EXPECT_TRUE(lit(form().Key[2]));
-    EXPECT_FALSE(lit(form().Key[0]));
-    EXPECT_FALSE(lit(form().Key[1]));
-    EXPECT_EQ(form().Key[13].fill, KeyColour(13));
+    EXPECT_TRUE(lit(form().keys[26]));
+    EXPECT_EQ(form().labels[26].colour, Fore);
+    EXPECT_EQ(form().labels[26 + 48].colour, Fore);
+    EXPECT_TRUE(lit(form().keys[2]));
+    EXPECT_FALSE(lit(form().keys[0]));
+    EXPECT_FALSE(lit(form().keys[1]));
+    EXPECT_EQ(form().keys[13].fill, keyColour(13));
 
     keys.down.clear();
     control.tick();
-    EXPECT_EQ(form().Key[26].fill, KeyColour(26));
-    EXPECT_EQ(form().Key[26].border, 0u);
-    EXPECT_EQ(form().Label[26 + 48].colour, 0u);
+    EXPECT_EQ(form().keys[26].fill, keyColour(26));
+    EXPECT_EQ(form().keys[26].border, 0u);
+    EXPECT_EQ(form().labels[26 + 48].colour, 0u);
 }
 
 TEST_F(Keyboard, NewColoursShowOnLitKeysFromTheNextTick)
@@ -187,32 +187,32 @@ TEST_F(Keyboard, NewColoursShowOnLitKeysFromTheNextTick)
     load(Us47 + "\r\n" + UsShift47);
     keys.down = {65};
     control.tick();
-    control.setColours(0x00FF00, 0x0000FF);
-    EXPECT_EQ(form().Key[26].fill, Back);
+    control.colourWindow(0x00FF00, 0x0000FF);
+    EXPECT_EQ(form().keys[26].fill, Back);
     control.tick();
-    EXPECT_EQ(form().Key[26].fill, 0x00FF00u);
-    EXPECT_EQ(form().Key[26].border, 0x0000FFu);
-    EXPECT_EQ(form().Key[27].fill, KeyColour(27));
+    EXPECT_EQ(form().keys[26].fill, 0x00FF00u);
+    EXPECT_EQ(form().keys[26].border, 0x0000FFu);
+    EXPECT_EQ(form().keys[27].fill, keyColour(27));
 }
 
 TEST_F(Keyboard, AnUnreadableOrShortLayoutIsReportedOncePerLoad)
 {
-    settings.LayoutFile = "Missing";
-    control.LoadLayout();
+    settings.layoutFile = "Missing";
+    control.loadLayout();
     for (int i = 0; i < 10; ++i)
         control.tick();
     ASSERT_EQ(ui.notices.size(), 1);
     EXPECT_TRUE(ui.notices[0].contains(QDir::toNativeSeparators(folder.path("Layouts/Missing.kbl"))));
     EXPECT_TRUE(ui.notices[0].contains("could not be read"));
     EXPECT_FALSE(form().shape(NamedShape::EnterKeyExt).visible);
-    EXPECT_EQ(form().Label[13].text, "");
+    EXPECT_EQ(form().labels[13].text, "");
 
     load(Uk48); // one line: the unshifted characters still show, in the 48-key arrangement
     ASSERT_EQ(ui.notices.size(), 2);
     EXPECT_TRUE(ui.notices[1].contains("Test.kbl"));
     EXPECT_TRUE(form().shape(NamedShape::EnterKeyExt).visible);
-    EXPECT_EQ(form().Label[13].text, "q");
-    EXPECT_TRUE(form().Label[13].visible);
+    EXPECT_EQ(form().labels[13].text, "q");
+    EXPECT_TRUE(form().labels[13].visible);
 
     EXPECT_TRUE(ui.notices[1].contains("no shifted characters"));
 
@@ -243,8 +243,8 @@ TEST_F(Keyboard, AltGrCaptionsTakeTheKeysBottomRightAndLightWithTheKey)
     for (const auto& c : cases) {
         EXPECT_EQ(form().altGrLabel[c.key].text, c.altGr) << c.key;
         EXPECT_EQ(form().altGrLabel[c.key].box, c.altGrBox) << c.key;
-        EXPECT_EQ(form().Label[c.key].box, c.lowerBox) << c.key;
-        EXPECT_EQ(form().Label[c.key + 48].box, c.upperBox) << c.key;
+        EXPECT_EQ(form().labels[c.key].box, c.lowerBox) << c.key;
+        EXPECT_EQ(form().labels[c.key + 48].box, c.upperBox) << c.key;
     }
     keys.down = {'Q'};
     control.tick();
@@ -254,5 +254,5 @@ TEST_F(Keyboard, AltGrCaptionsTakeTheKeysBottomRightAndLightWithTheKey)
     // Reloading a layout without the line takes the captions away.
     load(Us47 + "\r\n" + UsShift47);
     EXPECT_EQ(form().altGrLabel[13].text, "");
-    EXPECT_EQ(form().Label[13 + 48].box.width, 555);
+    EXPECT_EQ(form().labels[13 + 48].box.width, 555);
 }

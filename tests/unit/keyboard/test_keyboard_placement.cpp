@@ -24,6 +24,6 @@ TEST(KeyboardPosition, BelowTheOwnerElseAboveElseWhereTheSystemPutsIt)
     };
     for (const auto& c : cases) {
         const TwipsBox owner{1000, c.ownerTop, 10215, 5490};
-        EXPECT_EQ(KeyboardPosition(owner, Own, c.screenHeight, c.offset), c.expected) << c.name;
+        EXPECT_EQ(keyboardPosition(owner, Own, c.screenHeight, c.offset), c.expected) << c.name;
     }
 }

@@ -26,10 +26,10 @@ TEST(LayoutFile, LengthOfTheFirstLineChoosesTheArrangement)
         {"", false, ""},
     };
     for (const auto& c : cases) {
-        const auto contents = ReadLayoutFile(folder.write("l.kbl", c.line1 + "\r\n" + UsShift47 + "\r\n"));
+        const auto contents = readLayoutFile(folder.write("l.kbl", c.line1 + "\r\n" + UsShift47 + "\r\n"));
         EXPECT_EQ(contents.problem, LayoutFileProblem::None);
-        EXPECT_EQ(contents.table.ExtraKey, c.extraKey) << c.line1.size();
-        EXPECT_EQ(contents.table.LowerCaption[47], c.key47) << c.line1.size();
+        EXPECT_EQ(contents.table.extraKey, c.extraKey) << c.line1.size();
+        EXPECT_EQ(contents.table.lowerCaptions[47], c.key47) << c.line1.size();
     }
 }
 
@@ -37,39 +37,39 @@ TEST(LayoutFile, ReadsOneCaptionPerCharacterWithAmpersandsDoubled)
 {
     TempFolder folder;
     const QString path = folder.write("l.kbl", "&\xC3\xA9" "a\r\n" "&1\r\nignored third line\r\n");
-    const auto t = ReadLayoutFile(path).table;
-    EXPECT_EQ(t.LowerCaption[0], "&&");
-    EXPECT_EQ(t.LowerCaption[1], QString::fromUtf8("\xC3\xA9")); // UTF-8: one character, not two
-    EXPECT_EQ(t.LowerCaption[2], "a");
-    EXPECT_EQ(t.LowerCaption[3], "");
-    EXPECT_EQ(t.UpperCaption[0], "&&");
-    EXPECT_EQ(t.UpperCaption[1], "1");
-    EXPECT_EQ(t.UpperCaption[2], "");
+    const auto t = readLayoutFile(path).table;
+    EXPECT_EQ(t.lowerCaptions[0], "&&");
+    EXPECT_EQ(t.lowerCaptions[1], QString::fromUtf8("\xC3\xA9")); // UTF-8: one character, not two
+    EXPECT_EQ(t.lowerCaptions[2], "a");
+    EXPECT_EQ(t.lowerCaptions[3], "");
+    EXPECT_EQ(t.upperCaptions[0], "&&");
+    EXPECT_EQ(t.upperCaptions[1], "1");
+    EXPECT_EQ(t.upperCaptions[2], "");
 
     // A character beyond 16 bits is still one key.
-    const auto wide = ReadLayoutFile(folder.write("e.kbl", "\xF0\x9F\x98\x80z\r\n\r\n")).table;
-    EXPECT_EQ(wide.LowerCaption[0], QString::fromUtf8("\xF0\x9F\x98\x80"));
-    EXPECT_EQ(wide.LowerCaption[1], "z");
+    const auto wide = readLayoutFile(folder.write("e.kbl", "\xF0\x9F\x98\x80z\r\n\r\n")).table;
+    EXPECT_EQ(wide.lowerCaptions[0], QString::fromUtf8("\xF0\x9F\x98\x80"));
+    EXPECT_EQ(wide.lowerCaptions[1], "z");
 }
 
 TEST(LayoutFile, MissingOrShortFilesGiveACompleteTableAndSaySo)
 {
     TempFolder folder;
-    const auto missing = ReadLayoutFile(folder.path("none.kbl"));
+    const auto missing = readLayoutFile(folder.path("none.kbl"));
     EXPECT_EQ(missing.problem, LayoutFileProblem::Unreadable);
-    EXPECT_FALSE(missing.table.ExtraKey);
+    EXPECT_FALSE(missing.table.extraKey);
     for (int i = 0; i < 48; ++i)
-        EXPECT_TRUE(missing.table.LowerCaption[i].isEmpty() && missing.table.UpperCaption[i].isEmpty());
+        EXPECT_TRUE(missing.table.lowerCaptions[i].isEmpty() && missing.table.upperCaptions[i].isEmpty());
 
-    const auto oneLine = ReadLayoutFile(folder.write("one.kbl", Us47 + "<"));
+    const auto oneLine = readLayoutFile(folder.write("one.kbl", Us47 + "<"));
     EXPECT_EQ(oneLine.problem, LayoutFileProblem::NoSecondLine);
-    EXPECT_TRUE(oneLine.table.ExtraKey);
-    EXPECT_EQ(oneLine.table.LowerCaption[13], "q");
-    EXPECT_EQ(oneLine.table.UpperCaption[13], "");
+    EXPECT_TRUE(oneLine.table.extraKey);
+    EXPECT_EQ(oneLine.table.lowerCaptions[13], "q");
+    EXPECT_EQ(oneLine.table.upperCaptions[13], "");
 
-    EXPECT_EQ(ReadLayoutFile(folder.write("empty.kbl", "")).problem, LayoutFileProblem::NoSecondLine);
+    EXPECT_EQ(readLayoutFile(folder.write("empty.kbl", "")).problem, LayoutFileProblem::NoSecondLine);
     // An empty second line is a line: the file is as its author wrote it.
-    EXPECT_EQ(ReadLayoutFile(folder.write("blank.kbl", Us47 + "\r\n\r\n")).problem, LayoutFileProblem::None);
+    EXPECT_EQ(readLayoutFile(folder.write("blank.kbl", Us47 + "\r\n\r\n")).problem, LayoutFileProblem::None);
 }
 
 TEST(LayoutFile, AnOptionalThirdLineHoldsTheAltGrCharacters)
@@ -89,36 +89,36 @@ TEST(LayoutFile, AnOptionalThirdLineHoldsTheAltGrCharacters)
         {"no second line: no third either", Us47 + "\r\n", {}},
     };
     for (const auto& c : cases) {
-        const auto contents = ReadLayoutFile(folder.write("l.kbl", c.text));
+        const auto contents = readLayoutFile(folder.write("l.kbl", c.text));
         std::array<QString, CharacterKeyCount> expected;
         for (const auto& [key, caption] : c.altGr)
             expected[key] = caption;
         EXPECT_EQ(contents.table.altGrCaption, expected) << c.name;
         // The first two lines read as they always did.
-        EXPECT_EQ(contents.table.LowerCaption[13], "q") << c.name;
-        EXPECT_EQ(contents.table.ExtraKey, false) << c.name;
+        EXPECT_EQ(contents.table.lowerCaptions[13], "q") << c.name;
+        EXPECT_EQ(contents.table.extraKey, false) << c.name;
     }
 }
 
 TEST(LayoutFile, ShippedGermanAndFrenchLayoutsHaveTheirAltGrCharacters)
 {
-    const auto german = ReadLayoutFile(QStringLiteral(CLAVORA_SHIPPED_DATA "/Layouts/QWERTZ - German.kbl"));
+    const auto german = readLayoutFile(QStringLiteral(CLAVORA_SHIPPED_DATA "/Layouts/QWERTZ - German.kbl"));
     EXPECT_EQ(german.problem, LayoutFileProblem::None);
-    EXPECT_EQ(german.table.LowerCaption[13], "q");
+    EXPECT_EQ(german.table.lowerCaptions[13], "q");
     EXPECT_EQ(german.table.altGrCaption[13], "@");
     EXPECT_EQ(german.table.altGrCaption[15], QString::fromUtf8("\xE2\x82\xAC")); // e: the euro sign
     EXPECT_EQ(german.table.altGrCaption[7], "{");
     EXPECT_EQ(german.table.altGrCaption[8], "[");
     EXPECT_EQ(german.table.altGrCaption[47], "|");
 
-    const auto french = ReadLayoutFile(QStringLiteral(CLAVORA_SHIPPED_DATA "/Layouts/AZERTY - French.kbl"));
+    const auto french = readLayoutFile(QStringLiteral(CLAVORA_SHIPPED_DATA "/Layouts/AZERTY - French.kbl"));
     EXPECT_EQ(french.problem, LayoutFileProblem::None);
     EXPECT_EQ(french.table.altGrCaption[10], "@");
     EXPECT_EQ(french.table.altGrCaption[15], QString::fromUtf8("\xE2\x82\xAC"));
     EXPECT_EQ(french.table.altGrCaption[4], "{");
 
     // A layout without the line keeps its keys free of AltGr captions.
-    const auto us = ReadLayoutFile(QStringLiteral(CLAVORA_SHIPPED_DATA "/Layouts/QWERTY - United States.kbl"));
+    const auto us = readLayoutFile(QStringLiteral(CLAVORA_SHIPPED_DATA "/Layouts/QWERTY - United States.kbl"));
     for (const QString& caption : us.table.altGrCaption)
         EXPECT_TRUE(caption.isEmpty());
 }

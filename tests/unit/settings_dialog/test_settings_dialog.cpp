@@ -19,25 +19,8 @@ public:
     std::optional<Rgb> pickColour(Rgb) override { return std::nullopt; }
 };
 
-AppSettings liveDefaults()
-{
-    AppSettings s;
-    s.Repeats = 2;
-    s.PresetFile = "QWERTY - United States";
-    s.LowerCase = true;
-    s.Space = true;
-    s.CustomKeys = "asdfjkl;";
-    s.NumEx = 3;
-    s.QuickExRepeats = 2;
-    s.ExNumMin = 1;
-    s.ExNumMax = 112;
-    s.TextColour = DefaultTextColour;
-    s.LayoutFile = "QWERTY - United States";
-    return s;
-}
-
 struct SettingsLogic : ::testing::Test {
-    AppSettings live = liveDefaults();
+    AppSettings live;
     CancelledPicker ui;
     std::unique_ptr<SettingsControl> control;
 
@@ -56,7 +39,7 @@ struct SettingsLogic : ::testing::Test {
     {
         control->confirm(std::nullopt);
         AppSettings s = live;
-        ApplySettings(form(), s);
+        applySettings(form(), s);
         return s;
     }
 };
@@ -104,40 +87,40 @@ TEST(NumericBoxCheck, OutOfOrderRangeTakesTheTextOfTheBoxLeft)
     };
     for (const Case& c : cases) {
         SettingsForm form;
-        form.quickExNumFrom = c.from;
-        form.quickExNumTo = c.to;
+        form.quickNumberFrom = c.from;
+        form.quickNumberTo = c.to;
         checkNumericBox(form, c.left);
-        EXPECT_EQ(form.quickExNumFrom, c.expectedFrom) << c.from.toStdString() << "-" << c.to.toStdString();
-        EXPECT_EQ(form.quickExNumTo, c.expectedTo) << c.from.toStdString() << "-" << c.to.toStdString();
+        EXPECT_EQ(form.quickNumberFrom, c.expectedFrom) << c.from.toStdString() << "-" << c.to.toStdString();
+        EXPECT_EQ(form.quickNumberTo, c.expectedTo) << c.from.toStdString() << "-" << c.to.toStdString();
     }
 }
 
 TEST_F(SettingsLogic, UpdateSettingsShowsTheLiveSettings)
 {
-    live.Repeats = 4;
-    live.MinAccuracy = 90;
-    live.MinSpeed = 25;
-    live.UpperCase = true;
-    live.LowerCase = false;
-    live.QuickExStartUp = true;
-    live.NumEx = 8;
-    live.QuickExType = ExerciseType::Random;
-    live.ExNumMin = 3;
-    live.ExNumMax = 40;
-    live.WinColour = 0x123456;
-    live.TextColour = 0xABCDEF;
+    live.repeats = 4;
+    live.minAccuracy = 90;
+    live.minSpeed = 25;
+    live.upperCase = true;
+    live.lowerCase = false;
+    live.quickExercisesAtStartUp = true;
+    live.quickExerciseCount = 8;
+    live.quickExerciseType = ExerciseType::Random;
+    live.quickNumberFrom = 3;
+    live.quickNumberTo = 40;
+    live.windowColour = 0x123456;
+    live.textColour = 0xABCDEF;
     open();
     EXPECT_EQ(form().repeats, "4");
     EXPECT_EQ(form().minAccuracy, "90");
     EXPECT_EQ(form().minSpeed, "25");
-    EXPECT_TRUE(form().rndUpperCase);
-    EXPECT_FALSE(form().rndLowerCase);
-    EXPECT_TRUE(form().rndSpace);
-    EXPECT_TRUE(form().quickExStartUp);
-    EXPECT_EQ(form().numQuickEx, "8");
+    EXPECT_TRUE(form().upperCase);
+    EXPECT_FALSE(form().lowerCase);
+    EXPECT_TRUE(form().space);
+    EXPECT_TRUE(form().quickExercisesAtStartUp);
+    EXPECT_EQ(form().quickExerciseCount, "8");
     EXPECT_FALSE(form().presetExercises);
-    EXPECT_EQ(form().quickExNumFrom, "3");
-    EXPECT_EQ(form().quickExNumTo, "40");
+    EXPECT_EQ(form().quickNumberFrom, "3");
+    EXPECT_EQ(form().quickNumberTo, "40");
     EXPECT_EQ(form().backColour, 0x123456u);
     EXPECT_EQ(form().foreColour, 0xABCDEFu);
 }
@@ -149,11 +132,11 @@ TEST_F(SettingsLogic, CustomBoxFollowsTheSettingWhateverTheKeysRuleDid)
         bool custom;
     } cases[] = {{"a b", false}, {"", true}, {"xyz", true}};
     for (const Case& c : cases) {
-        live.CustomKeys = c.keys;
-        live.Custom = c.custom;
+        live.customKeys = c.keys;
+        live.custom = c.custom;
         open();
         EXPECT_EQ(form().customKeys, QString(c.keys).remove(' '));
-        EXPECT_EQ(form().rndCustom, c.custom) << c.keys.toStdString();
+        EXPECT_EQ(form().custom, c.custom) << c.keys.toStdString();
     }
 }
 
@@ -164,8 +147,8 @@ TEST_F(SettingsLogic, ListsSelectTheFirstEntryEqualIgnoringCase)
         int expected;
     } cases[] = {{"qwerty - united states", 1}, {"Dvorak - United States", 0}, {"Colemak", -1}, {"", -1}};
     for (const Case& c : cases) {
-        live.PresetFile = c.stored;
-        live.LayoutFile = c.stored;
+        live.presetFile = c.stored;
+        live.layoutFile = c.stored;
         open({"Dvorak - United States", "QWERTY - United States", "qwerty - UNITED states"},
              {"Dvorak - United States", "QWERTY - United States"});
         EXPECT_EQ(form().presetFileIndex, c.expected) << c.stored.toStdString();
@@ -182,26 +165,26 @@ TEST_F(SettingsLogic, AtLeastOneClassStaysOn)
         bool lowerCase, space, custom;
     } cases[] = {
         {"none", {}, "asd", true, false, false},
-        {"space only", {&SettingsForm::rndSpace}, "asd", true, true, false},
-        {"custom without keys", {&SettingsForm::rndCustom}, "", true, false, false},
-        {"custom with keys", {&SettingsForm::rndCustom}, "asd", false, false, true},
-        {"capitals", {&SettingsForm::rndUpperCase}, "asd", false, false, false},
+        {"space only", {&SettingsForm::space}, "asd", true, true, false},
+        {"custom without keys", {&SettingsForm::custom}, "", true, false, false},
+        {"custom with keys", {&SettingsForm::custom}, "asd", false, false, true},
+        {"capitals", {&SettingsForm::upperCase}, "asd", false, false, false},
     };
     for (const Case& c : cases) {
         open();
         control->customKeysChanged(c.customKeys);
-        for (bool SettingsForm::*box : {&SettingsForm::rndLowerCase, &SettingsForm::rndUpperCase,
-                                        &SettingsForm::rndNumbers, &SettingsForm::rndSpace,
-                                        &SettingsForm::rndNumberPunc, &SettingsForm::rndPunc,
-                                        &SettingsForm::rndShiftPunc, &SettingsForm::rndCustom})
+        for (bool SettingsForm::*box : {&SettingsForm::lowerCase, &SettingsForm::upperCase,
+                                        &SettingsForm::numbers, &SettingsForm::space,
+                                        &SettingsForm::numberPunctuation, &SettingsForm::punctuation,
+                                        &SettingsForm::shiftedPunctuation, &SettingsForm::custom})
             control->setTicked(box, false);
         for (bool SettingsForm::*box : c.ticked)
             control->setTicked(box, true);
         const AppSettings s = confirmed();
-        EXPECT_EQ(s.LowerCase, c.lowerCase) << c.name;
-        EXPECT_EQ(s.Space, c.space) << c.name;
-        EXPECT_EQ(s.Custom, c.custom) << c.name;
-        EXPECT_EQ(s.CustomKeys, c.customKeys) << c.name;
+        EXPECT_EQ(s.lowerCase, c.lowerCase) << c.name;
+        EXPECT_EQ(s.space, c.space) << c.name;
+        EXPECT_EQ(s.custom, c.custom) << c.name;
+        EXPECT_EQ(s.customKeys, c.customKeys) << c.name;
     }
 }
 
@@ -217,13 +200,13 @@ TEST_F(SettingsLogic, ApplyRoundsHalvesToEvenAndHoldsNumbersToTheirFields)
     control->numberEdited(NumericBox::QuickExNumFrom, "abc");
     control->numberEdited(NumericBox::QuickExNumTo, "9e99");
     const AppSettings s = confirmed();
-    EXPECT_EQ(s.Repeats, 2);
-    EXPECT_EQ(s.MinAccuracy, 4);
-    EXPECT_EQ(s.MinSpeed, 32767);
-    EXPECT_EQ(s.NumEx, 0);
-    EXPECT_EQ(s.QuickExRepeats, -32768);
-    EXPECT_EQ(s.ExNumMin, 0);
-    EXPECT_EQ(s.ExNumMax, 2147483647);
+    EXPECT_EQ(s.repeats, 2);
+    EXPECT_EQ(s.minAccuracy, 4);
+    EXPECT_EQ(s.minSpeed, 32767);
+    EXPECT_EQ(s.quickExerciseCount, 0);
+    EXPECT_EQ(s.quickRepeats, -32768);
+    EXPECT_EQ(s.quickNumberFrom, 0);
+    EXPECT_EQ(s.quickNumberTo, 2147483647);
 }
 
 TEST_F(SettingsLogic, ApplyStoresTheChoices)
@@ -232,25 +215,25 @@ TEST_F(SettingsLogic, ApplyStoresTheChoices)
     control->presetFileChosen(0);
     control->layoutChosen(0);
     control->quickTypeChosen(false);
-    control->setTicked(&SettingsForm::quickExStartUp, true);
+    control->setTicked(&SettingsForm::quickExercisesAtStartUp, true);
     type(NumericBox::Repeats, "7.9");
     const AppSettings s = confirmed();
-    EXPECT_EQ(s.PresetFile, "Dvorak - United States");
-    EXPECT_EQ(s.LayoutFile, "QWERTY - United Kingdom");
-    EXPECT_EQ(s.QuickExType, ExerciseType::Random);
-    EXPECT_TRUE(s.QuickExStartUp);
-    EXPECT_EQ(s.Repeats, 7);
+    EXPECT_EQ(s.presetFile, "Dvorak - United States");
+    EXPECT_EQ(s.layoutFile, "QWERTY - United Kingdom");
+    EXPECT_EQ(s.quickExerciseType, ExerciseType::Random);
+    EXPECT_TRUE(s.quickExercisesAtStartUp);
+    EXPECT_EQ(s.repeats, 7);
 }
 
 TEST_F(SettingsLogic, NothingSelectedKeepsTheStoredNames)
 {
-    live.PresetFile = "Gone";
-    live.LayoutFile = "Stale";
+    live.presetFile = "Gone";
+    live.layoutFile = "Stale";
     for (const QStringList& listed : {QStringList(), QStringList{"Other"}}) {
         open(listed, listed);
         const AppSettings s = confirmed();
-        EXPECT_EQ(s.PresetFile, "Gone");
-        EXPECT_EQ(s.LayoutFile, "Stale");
+        EXPECT_EQ(s.presetFile, "Gone");
+        EXPECT_EQ(s.layoutFile, "Stale");
     }
 }
 

@@ -18,15 +18,15 @@ TEST(SpawnLetter, DrawsCharacterPositionThenColoursUntilOneReachesTheFloor)
     };
     for (const auto& c : cases) {
         GameState game;
-        game.AllowedKeys = QStringLiteral("abcd");
+        game.allowedKeys = QStringLiteral("abcd");
         FakeRandom random;
         random.queued = {0.5, 0.25, 0.999999};
         random.queued.insert(random.queued.end(), c.colourDraws.begin(), c.colourDraws.end());
-        const LetterSlot& s = game.Slots[SpawnLetter(game, random, 123.5, c.floor)];
-        EXPECT_EQ(s.Char, u'c');
-        EXPECT_EQ(s.ShellLeft, 1965);
-        EXPECT_EQ(s.ShellTop, 3929);
-        EXPECT_EQ(s.SpawnTime, 123.5);
+        const LetterSlot& s = game.letterSlots[spawnLetter(game, random, 123.5, c.floor)];
+        EXPECT_EQ(s.character, u'c');
+        EXPECT_EQ(s.shellLeft, 1965);
+        EXPECT_EQ(s.shellTop, 3929);
+        EXPECT_EQ(s.spawnTime, 123.5);
         EXPECT_EQ(s.fill, c.fill) << "floor " << c.floor;
         EXPECT_EQ(s.rim, PureGreen);
         EXPECT_TRUE(random.queued.empty());
@@ -36,19 +36,19 @@ TEST(SpawnLetter, DrawsCharacterPositionThenColoursUntilOneReachesTheFloor)
 TEST(SpawnLetter, ReusesTheLowestFreeSlotAndPutsTheNewestInFront)
 {
     GameState game;
-    game.AllowedKeys = QStringLiteral("a");
+    game.allowedKeys = QStringLiteral("a");
     FakeRandom random;
     random.fallback = 0.5;
     for (int i = 0; i < 5; ++i)
-        SpawnLetter(game, random, 1.0, 60);
-    game.Slots[1].Char = QChar();
-    game.Slots[3].Char = QChar();
-    EXPECT_EQ(SpawnLetter(game, random, 2.0, 60), 1);
-    EXPECT_EQ(SpawnLetter(game, random, 2.0, 60, 2), 3);
-    EXPECT_EQ(SpawnLetter(game, random, 2.0, 60), 6);
-    EXPECT_GT(game.Slots[6].stacking, game.Slots[3].stacking);
-    EXPECT_GT(game.Slots[3].stacking, game.Slots[1].stacking);
-    EXPECT_GT(game.Slots[1].stacking, game.Slots[5].stacking);
+        spawnLetter(game, random, 1.0, 60);
+    game.letterSlots[1].character = QChar();
+    game.letterSlots[3].character = QChar();
+    EXPECT_EQ(spawnLetter(game, random, 2.0, 60), 1);
+    EXPECT_EQ(spawnLetter(game, random, 2.0, 60, 2), 3);
+    EXPECT_EQ(spawnLetter(game, random, 2.0, 60), 6);
+    EXPECT_GT(game.letterSlots[6].stacking, game.letterSlots[3].stacking);
+    EXPECT_GT(game.letterSlots[3].stacking, game.letterSlots[1].stacking);
+    EXPECT_GT(game.letterSlots[1].stacking, game.letterSlots[5].stacking);
 }
 
 } // namespace

@@ -216,4 +216,4 @@ private slots:
 };
 
 QTEST_MAIN(StartupEntryTest)
-#include "tst_startup_entry.moc"
+#include "test_startup_entry.moc"

@@ -37,11 +37,12 @@ private slots:
         Hub hub(dir.paths(), QStringLiteral("/Q"));
         hub.start();
         QVERIFY(hub.mainWindow().showLayoutChecked());
+        QVERIFY(hub.keyboardWindow());
         QCOMPARE(hub.mainWindow().windowTitle(), QString("Orvella Clavora - Quick Exercises"));
-        QVERIFY(hub.settings().QuickMode);
-        QCOMPARE(hub.settings().ExType, ExerciseType::Random);
+        QVERIFY(hub.mainWindow().control().quickRun());
+        QCOMPARE(hub.session().settings().exerciseType, ExerciseType::Random);
     }
 };
 
 QTEST_MAIN(HubTest)
-#include "tst_hub.moc"
+#include "test_hub.moc"

@@ -21,7 +21,7 @@ private slots:
     void weakKeysShowRedAndKeysWithoutDataGrey()
     {
         const QString data = qEnvironmentVariable("CLAVORA_DATA");
-        const KeyCapTable table = ReadLayoutFile(data + "/Layouts/QWERTZ - German.kbl").table;
+        const KeyCapTable table = readLayoutFile(data + "/Layouts/QWERTZ - German.kbl").table;
         std::vector<CharacterStrokes> strokes;
         for (const QChar c : QStringLiteral("qwertzuiopasdfghjklyxcvbnm"))
             strokes.push_back({c, 200, c == u'q' || c == u'p' ? 40 : 4});
@@ -39,10 +39,10 @@ private slots:
             image.save(qEnvironmentVariable("CLAVORA_SCREENSHOT"));
 
         const auto colourOf = [&](const KeyShape& shape) { return image.pixelColor(inside(shape.box)); };
-        QCOMPARE(colourOf(heatMap.keyboard.Key[13]), QColor(255, 0, 0)); // q
-        QCOMPARE(colourOf(heatMap.keyboard.Key[22]), QColor(255, 0, 0)); // p
-        QCOMPARE(colourOf(heatMap.keyboard.Key[14]), QColor(51, 200, 0)); // w: 2 % on a scale to 20 %
-        QCOMPARE(colourOf(heatMap.keyboard.Key[1]), QColor(128, 128, 128)); // 1: no strokes
+        QCOMPARE(colourOf(heatMap.keyboard.keys[13]), QColor(255, 0, 0)); // q
+        QCOMPARE(colourOf(heatMap.keyboard.keys[22]), QColor(255, 0, 0)); // p
+        QCOMPARE(colourOf(heatMap.keyboard.keys[14]), QColor(51, 200, 0)); // w: 2 % on a scale to 20 %
+        QCOMPARE(colourOf(heatMap.keyboard.keys[1]), QColor(128, 128, 128)); // 1: no strokes
         QCOMPARE(colourOf(heatMap.keyboard.shape(NamedShape::Spacebar)), QColor(51, 200, 0)); // 2 %
         // The legend lies below the keyboard and shows both ends of the scale and the grey.
         QCOMPARE(widget.height(), widget.sizeHint().height());
@@ -61,4 +61,4 @@ private slots:
 };
 
 QTEST_MAIN(HeatMapWidgetTest)
-#include "tst_heat_map_widget.moc"
+#include "test_heat_map_widget.moc"

@@ -1,3 +1,4 @@
+#include "FindControl.h"
 #include "keyboard/KeyboardFakes.h"
 #include "keyboard/KeyColour.h"
 #include "settings/AppSettings.h"
@@ -6,7 +7,9 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 using namespace clavora;
 using namespace clavora::test;
@@ -46,12 +49,12 @@ class KeyboardWindowTest : public QObject {
 
     std::unique_ptr<KeyboardWindow> open(const QString& layout)
     {
-        settings.LayoutFile = layout;
+        settings.layoutFile = layout;
         auto w = std::make_unique<KeyboardWindow>(settings, ProgramPaths(qEnvironmentVariable("CLAVORA_DATA"), {}),
                                                   keys);
         w->setAttribute(Qt::WA_DeleteOnClose, false); // the test owns it
-        w->setColours(Back, Fore);
-        w->LoadLayout();
+        w->colourWindow(Back, Fore);
+        w->loadLayout();
         w->show();
         if (!QTest::qWaitForWindowExposed(w.get()))
             return nullptr;
@@ -71,14 +74,15 @@ private slots:
         QVERIFY(w);
         PaintCounter counter;
         w->installEventFilter(&counter);
-        QTest::qWait(10 * KeyboardWindow::TickMilliseconds);
+        QSignalSpy ticks(findControl<QTimer>(*w, "KeyStateTimer"), &QTimer::timeout);
+        QTRY_VERIFY(ticks.size() >= 10);
         QCOMPARE(counter.paints, 0);
         keys.capsLock = true;
         QTRY_VERIFY(counter.paints > 0);
         const QPoint caps = inside(w->control().form().shape(NamedShape::CapsLockKey).box);
         QCOMPARE(colourAt(*w, caps), toQColor(Back));
         QCOMPARE(colourAt(*w, caps - QPoint(3, 3)), toQColor(Fore)); // the border
-        QCOMPARE(colourAt(*w, inside(w->control().form().Key[26].box)), toQColor(KeyColour(26)));
+        QCOMPARE(colourAt(*w, inside(w->control().form().keys[26].box)), toQColor(keyColour(26)));
     }
 
     void anUnreadableLayoutIsToldOnceWithoutBlockingTheWindow()
@@ -87,7 +91,7 @@ private slots:
         QVERIFY(w);
         QTRY_VERIFY(!w->findChildren<QMessageBox*>().isEmpty());
         keys.down = {13};
-        QTest::qWait(5 * KeyboardWindow::TickMilliseconds);
+        QTRY_COMPARE(w->control().form().shape(NamedShape::EnterKey).fill, Back); // still following the keys
         const auto boxes = w->findChildren<QMessageBox*>();
         QCOMPARE(boxes.size(), 1);
         QVERIFY(boxes[0]->isVisible());
@@ -95,9 +99,8 @@ private slots:
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
         QVERIFY(boxes[0]->text().contains("No Such Layout.kbl"));
         QCOMPARE(boxes[0]->windowTitle(), QString("Keyboard Layout Notice")); // not taken for the keyboard
-        QCOMPARE(w->control().form().shape(NamedShape::EnterKey).fill, Back); // still following the keys
     }
 };
 
 QTEST_MAIN(KeyboardWindowTest)
-#include "tst_keyboard_window.moc"
+#include "test_keyboard_window.moc"

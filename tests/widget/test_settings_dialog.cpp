@@ -1,3 +1,4 @@
+#include "FindControl.h"
 #include "ModalAnswerer.h"
 #include "app/Hub.h"
 #include "windows/GameWindow.h"
@@ -24,23 +25,6 @@ using namespace clavora;
 using namespace clavora::test;
 
 namespace {
-template <typename W>
-W* child(QWidget* parent, const char* name)
-{
-    auto* w = parent->findChild<W*>(QString::fromLatin1(name));
-    if (!w)
-        qFatal("no control %s", name);
-    return w;
-}
-
-QPushButton* buttonCaptioned(QWidget* window, const QString& caption)
-{
-    for (auto* b : window->findChildren<QPushButton*>())
-        if (b->text() == caption)
-            return b;
-    qFatal("no button %s", qPrintable(caption));
-}
-
 SettingsDialog* openDialog()
 {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -99,9 +83,9 @@ class SettingsDialogTest : public QObject {
         hub->start();
         return hub;
     }
-    SettingsDialog* clickSettings(QWidget* window, const QString& caption)
+    SettingsDialog* clickSettings(QWidget* window)
     {
-        buttonCaptioned(window, caption)->click();
+        findControl<QPushButton>(*window, "SettingsButton")->click();
         SettingsDialog* d = openDialog();
         if (d) {
             QApplication::setActiveWindow(d);
@@ -123,18 +107,8 @@ private slots:
     void init()
     {
         live = AppSettings{};
-        live.Repeats = 2;
-        live.LowerCase = true;
-        live.Space = true;
-        live.CustomKeys = "asdfjkl;";
-        live.NumEx = 3;
-        live.QuickExRepeats = 2;
-        live.ExNumMin = 1;
-        live.ExNumMax = 112;
-        live.WinColour = DefaultWindowColour;
-        live.TextColour = DefaultTextColour;
-        live.PresetFile = "SET B";
-        live.LayoutFile = "alpha";
+        live.presetFile = "SET B";
+        live.layoutFile = "alpha";
     }
 
     void cleanup() { delete dialog; }
@@ -142,11 +116,11 @@ private slots:
     void listsAreSortedAndSelectIgnoringCase()
     {
         showDialog();
-        auto* presets = child<QComboBox>(dialog, "PresetFile");
+        auto* presets = findControl<QComboBox>(*dialog, "PresetFile");
         QCOMPARE(presets->count(), 2);
         QCOMPARE(presets->itemText(0), QString("set a"));
         QCOMPARE(presets->currentText(), QString("Set B"));
-        QCOMPARE(child<QComboBox>(dialog, "Layout")->currentText(), QString("Alpha"));
+        QCOMPARE(findControl<QComboBox>(*dialog, "Layout")->currentText(), QString("Alpha"));
         QCOMPARE(dialog->windowTitle(), QString("Orvella Clavora - Settings"));
     }
 
@@ -167,7 +141,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         showDialog();
-        auto* edit = child<QLineEdit>(dialog, box.toLatin1().constData());
+        auto* edit = findControl<QLineEdit>(*dialog, box.toLatin1().constData());
         typeAndLeave(edit, typed);
         QCOMPARE(edit->text(), shown);
     }
@@ -185,13 +159,13 @@ private slots:
         QFETCH(QString, left);
         QFETCH(QString, from);
         QFETCH(QString, to);
-        live.ExNumMin = 10;
-        live.ExNumMax = 5;
+        live.quickNumberFrom = 10;
+        live.quickNumberTo = 5;
         showDialog();
-        auto* box = child<QLineEdit>(dialog, left.toLatin1().constData());
+        auto* box = findControl<QLineEdit>(*dialog, left.toLatin1().constData());
         typeAndLeave(box, box->text());
-        QCOMPARE(child<QLineEdit>(dialog, "QuickExNumFrom")->text(), from);
-        QCOMPARE(child<QLineEdit>(dialog, "QuickExNumTo")->text(), to);
+        QCOMPARE(findControl<QLineEdit>(*dialog, "QuickExNumFrom")->text(), from);
+        QCOMPARE(findControl<QLineEdit>(*dialog, "QuickExNumTo")->text(), to);
     }
 
     void enterConfirmsAndChecksTheBoxWithTheFocus()
@@ -199,7 +173,7 @@ private slots:
         showDialog();
         std::optional<SettingsForm> applied;
         connect(dialog, &SettingsDialog::applyRequested, this, [&](const SettingsForm& f) { applied = f; });
-        auto* accuracy = child<QLineEdit>(dialog, "MinAccuracy");
+        auto* accuracy = findControl<QLineEdit>(*dialog, "MinAccuracy");
         accuracy->setFocus(Qt::OtherFocusReason);
         accuracy->selectAll();
         QTest::keyClicks(accuracy, "150");
@@ -214,18 +188,18 @@ private slots:
         showDialog();
         std::optional<SettingsForm> applied;
         connect(dialog, &SettingsDialog::applyRequested, this, [&](const SettingsForm& f) { applied = f; });
-        QVERIFY(child<QCheckBox>(dialog, "RndSpace")->isChecked());
+        QVERIFY(findControl<QCheckBox>(*dialog, "RndSpace")->isChecked());
         QTest::keyClick(dialog->focusWidget(), Qt::Key_C, Qt::AltModifier);
         QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
         QVERIFY(applied);
-        QVERIFY(!applied->rndSpace);
+        QVERIFY(!applied->space);
     }
 
     void numbersTooLongForTheirBoxShowTheirStart()
     {
-        live.Repeats = 2147483647;
+        live.repeats = 2147483647;
         showDialog();
-        auto* repeats = child<QLineEdit>(dialog, "Repeats");
+        auto* repeats = findControl<QLineEdit>(*dialog, "Repeats");
         QCOMPARE(repeats->text(), QString("2147483647"));
         QCOMPARE(repeats->cursorPosition(), 0);
         typeAndLeave(repeats, "99999999999999");
@@ -236,8 +210,8 @@ private slots:
     void customKeysLoseBlanksAndDriveTheirBox()
     {
         showDialog();
-        auto* keys = child<QLineEdit>(dialog, "CustomKeys");
-        auto* custom = child<QCheckBox>(dialog, "RndCustom");
+        auto* keys = findControl<QLineEdit>(*dialog, "CustomKeys");
+        auto* custom = findControl<QCheckBox>(*dialog, "RndCustom");
         QVERIFY(!custom->isChecked());
         keys->setFocus(Qt::OtherFocusReason);
         keys->clear();
@@ -253,12 +227,12 @@ private slots:
 
     void colourPickerCancelKeepsTheColourAndPickingRepaints()
     {
-        live.WinColour = rgb(10, 20, 30);
+        live.windowColour = rgb(10, 20, 30);
         showDialog();
-        auto* lower = child<QCheckBox>(dialog, "RndLowerCase");
+        auto* lower = findControl<QCheckBox>(*dialog, "RndLowerCase");
         {
             ModalAnswerer cancel([](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
-            child<QPushButton>(dialog, "WindowColourButton")->click();
+            findControl<QPushButton>(*dialog, "WindowColourButton")->click();
             QCOMPARE(cancel.seen().size(), size_t(1));
         }
         QCOMPARE(dialog->form().backColour, rgb(10, 20, 30));
@@ -269,7 +243,7 @@ private slots:
                 picker->setCurrentColor(QColor(200, 100, 50));
                 picker->accept();
             });
-            child<QPushButton>(dialog, "TextColourButton")->click();
+            findControl<QPushButton>(*dialog, "TextColourButton")->click();
         }
         QCOMPARE(textColourOf(lower), QColor(200, 100, 50));
         for (QLabel* l : dialog->findChildren<QLabel*>())
@@ -291,14 +265,14 @@ private slots:
         QFETCH(QString, how);
         auto hub = startHub();
         MainWindow& main = hub->mainWindow();
-        QPointer<SettingsDialog> d = clickSettings(&main, "S&ettings");
+        QPointer<SettingsDialog> d = clickSettings(&main);
         QVERIFY(d);
         QVERIFY(!main.isEnabled());
         QVERIFY(d->isEnabled());
         if (how == "ok")
-            child<QPushButton>(d, "OKButton")->click();
+            findControl<QPushButton>(*d, "OKButton")->click();
         else if (how == "cancel")
-            child<QPushButton>(d, "CancelButton")->click();
+            findControl<QPushButton>(*d, "CancelButton")->click();
         else if (how == "escape")
             QTest::keyClick(d->focusWidget(), Qt::Key_Escape);
         else
@@ -311,7 +285,7 @@ private slots:
     {
         auto hub = startHub();
         MainWindow& main = hub->mainWindow();
-        QPointer<SettingsDialog> d = clickSettings(&main, "S&ettings");
+        QPointer<SettingsDialog> d = clickSettings(&main);
         QVERIFY(d);
         QCloseEvent fromWindowManager;
         QSpontaneKeyEvent::setSpontaneous(&fromWindowManager);
@@ -327,7 +301,7 @@ private slots:
         showDialog();
         int helps = 0;
         connect(dialog, &SettingsDialog::helpRequested, this, [&] { ++helps; });
-        child<QPushButton>(dialog, "HelpButton")->click();
+        findControl<QPushButton>(*dialog, "HelpButton")->click();
         QCOMPARE(helps, 1);
         QVERIFY(dialog && dialog->isVisible());
     }
@@ -343,30 +317,30 @@ private slots:
         QFETCH(bool, ok);
         auto hub = startHub("[Display]\nWinColour=255\nTextColour=65280\n[Exercises]\nRepeats=4\n");
         MainWindow& main = hub->mainWindow();
-        SettingsDialog* d = clickSettings(&main, "S&ettings");
-        child<QPushButton>(d, "DefaultsButton")->click();
+        SettingsDialog* d = clickSettings(&main);
+        findControl<QPushButton>(*d, "DefaultsButton")->click();
         QCOMPARE(d->palette().color(QPalette::Window), QColor(Qt::black));
-        child<QPushButton>(d, ok ? "OKButton" : "CancelButton")->click();
-        const AppSettings& s = hub->settings();
-        QCOMPARE(s.WinColour, ok ? DefaultWindowColour : Rgb(255));
-        QCOMPARE(s.TextColour, ok ? DefaultTextColour : Rgb(65280));
-        QCOMPARE(s.Repeats, 4);
+        findControl<QPushButton>(*d, ok ? "OKButton" : "CancelButton")->click();
+        const AppSettings& s = hub->session().settings();
+        QCOMPARE(s.windowColour, ok ? DefaultWindowColour : Rgb(255));
+        QCOMPARE(s.textColour, ok ? DefaultTextColour : Rgb(65280));
+        QCOMPARE(s.repeats, 4);
         QCOMPARE(main.palette().color(QPalette::Window), ok ? QColor(Qt::black) : QColor(255, 0, 0));
-        auto* showLayout = main.findChildren<QCheckBox*>().at(0);
+        auto* showLayout = findControl<QCheckBox>(main, "ShowLayout");
         QCOMPARE(textColourOf(showLayout), ok ? toQColor(DefaultTextColour) : QColor(0, 255, 0));
     }
 
     void uncheckingEveryClassKeepsLowerCase()
     {
         auto hub = startHub("[RndEx]\nLowerCase=0\nUpperCase=1\n");
-        SettingsDialog* d = clickSettings(&hub->mainWindow(), "S&ettings");
+        SettingsDialog* d = clickSettings(&hub->mainWindow());
         for (auto* box : d->findChildren<QCheckBox*>())
             if (box->objectName().startsWith("Rnd") && box->isChecked())
                 box->click();
-        child<QPushButton>(d, "OKButton")->click();
-        QVERIFY(hub->settings().LowerCase);
-        QVERIFY(!hub->settings().UpperCase);
-        QVERIFY(!hub->settings().Space);
+        findControl<QPushButton>(*d, "OKButton")->click();
+        QVERIFY(hub->session().settings().lowerCase);
+        QVERIFY(!hub->session().settings().upperCase);
+        QVERIFY(!hub->session().settings().space);
     }
 
     void okReloadsTheShownKeyboardWithTheNewLayoutAndColours()
@@ -376,16 +350,17 @@ private slots:
             QFile::copy(data.filePath(name), dir.filePath(QString("Layouts/") + name));
         auto hub = startHub("[Display]\nWinColour=255\nTextColour=65280\n",
                             "ShowLayout=1\nLayout=QWERTY - United States\n");
-        const auto* keyboard = qobject_cast<KeyboardWindow*>(hub->keyboardWindow());
+        const KeyboardWindow* keyboard = hub->keyboardWindow();
         QVERIFY(keyboard);
-        QVERIFY(!keyboard->control().keyCaps().ExtraKey);
-        SettingsDialog* d = clickSettings(&hub->mainWindow(), "S&ettings");
-        auto* layouts = child<QComboBox>(d, "Layout");
+        QTRY_VERIFY(keyboard->isVisible()); // placed once Main is exposed
+        QVERIFY(!keyboard->control().keyCaps().extraKey);
+        SettingsDialog* d = clickSettings(&hub->mainWindow());
+        auto* layouts = findControl<QComboBox>(*d, "Layout");
         layouts->setCurrentIndex(layouts->findText("QWERTY - United Kingdom"));
-        child<QPushButton>(d, "DefaultsButton")->click();
-        child<QPushButton>(d, "OKButton")->click();
-        QCOMPARE(hub->settings().LayoutFile, QString("QWERTY - United Kingdom"));
-        QVERIFY(keyboard->control().keyCaps().ExtraKey); // the UK layout's 48 keys
+        findControl<QPushButton>(*d, "DefaultsButton")->click();
+        findControl<QPushButton>(*d, "OKButton")->click();
+        QCOMPARE(hub->session().settings().layoutFile, QString("QWERTY - United Kingdom"));
+        QVERIFY(keyboard->control().keyCaps().extraKey); // the UK layout's 48 keys
         QCOMPARE(keyboard->control().form().backColour, DefaultWindowColour);
         QCOMPARE(keyboard->control().form().foreColour, DefaultTextColour);
     }
@@ -393,14 +368,14 @@ private slots:
     void openedFromTheGameBothWindowsComeBackWithTheColours()
     {
         auto hub = startHub("[Display]\nWinColour=255\n");
-        buttonCaptioned(&hub->mainWindow(), "&Game")->click();
+        findControl<QPushButton>(hub->mainWindow(), "GameButton")->click();
         GameWindow* game = hub->gameWindow();
         QVERIFY(game);
-        SettingsDialog* d = clickSettings(game, "Se&ttings");
+        SettingsDialog* d = clickSettings(game);
         QVERIFY(d);
         QVERIFY(!game->isEnabled());
-        child<QPushButton>(d, "DefaultsButton")->click();
-        child<QPushButton>(d, "OKButton")->click();
+        findControl<QPushButton>(*d, "DefaultsButton")->click();
+        findControl<QPushButton>(*d, "OKButton")->click();
         QVERIFY(game->isEnabled());
         QVERIFY(hub->mainWindow().isEnabled());
         QCOMPARE(game->palette().color(QPalette::Window), QColor(Qt::black));
@@ -408,4 +383,4 @@ private slots:
 };
 
 QTEST_MAIN(SettingsDialogTest)
-#include "tst_settings_dialog.moc"
+#include "test_settings_dialog.moc"

@@ -29,9 +29,9 @@ const QString Letters = QStringLiteral("abcdefghijklmnopqrstuvwxyz");
 QString lowerCaseWithBlanks()
 {
     AppSettings settings;
-    settings.LowerCase = true;
-    settings.Space = true;
-    return KeysAllowed(settings);
+    settings.lowerCase = true;
+    settings.space = true;
+    return keysAllowed(settings);
 }
 
 KeyFigures figures(QChar key, int strokes, int errors)
@@ -68,7 +68,7 @@ std::map<QChar, int> countLetters(const WeakKeyWeights& weights, int lines)
     const QString pool = weights.pool();
     std::map<QChar, int> counts;
     for (int i = 0; i < lines; ++i) {
-        const QString line = MakeRandomExercise(pool, random);
+        const QString line = makeRandomExercise(pool, random);
         EXPECT_FALSE(line.contains(QStringLiteral("   "))) << line.toStdString();
         EXPECT_FALSE(line.endsWith(u' ')) << line.toStdString();
         for (const QChar c : line)
@@ -113,13 +113,13 @@ TEST(WeakKeyWeightsTest, KeysMissedTenTimesAsOftenComeUpClearlyMoreOften)
 TEST(WeakKeyWeightsTest, GameLettersFollowTheSameWeights)
 {
     GameState game;
-    game.AllowedKeys = weightsFromHistory({{u'q', 40}, {u'p', 40}}, 4).pool();
+    game.allowedKeys = weightsFromHistory({{u'q', 40}, {u'p', 40}}, 4).pool();
     SeededRandom random;
     std::map<QChar, int> counts;
     for (int i = 0; i < 20000; ++i) {
-        const int slot = SpawnLetter(game, random, 0.0, 60);
-        ++counts[game.Slots[slot].Char];
-        game.Slots[slot].Char = QChar(); // hit at once
+        const int slot = spawnLetter(game, random, 0.0, 60);
+        ++counts[game.letterSlots[slot].character];
+        game.letterSlots[slot].character = QChar(); // hit at once
     }
     const double median = medianLetterCount(counts);
     EXPECT_GT(counts.at(u'q'), 3 * median);

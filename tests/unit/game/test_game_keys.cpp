@@ -14,13 +14,13 @@ TEST_F(GameKeys, HitScoresByTheLettersAge)
         typeAt(1001.125 + age, u'a');
         EXPECT_EQ(form().scoreText, QStringLiteral("Score: %1").arg(points)) << age;
         EXPECT_EQ(letters(), 0);
-        game.EndGame();
+        game.endGame();
     }
 }
 
 TEST_F(GameKeys, OldestCandidateWinsAndTheLowestSlotAmongEquals)
 {
-    settings.CustomKeys = QStringLiteral("ka");
+    settings.customKeys = QStringLiteral("ka");
     start(QStringLiteral("200"));
     const std::deque<double> k = {0.0, 0.5, 0.5, 0.5, 0.5, 0.5};
     random.queued = k;
@@ -44,7 +44,7 @@ TEST_F(GameKeys, MissCostsTenPointsNotBelowZeroAndAddsAPenaltyLetter)
     typeAt(1001.4, u'A'); // upper case is another character
     EXPECT_EQ(form().scoreText, QStringLiteral("Score: 0"));
     EXPECT_EQ(letters(), 2);
-    EXPECT_EQ(table()[2].SpawnTime, 1001.4);
+    EXPECT_EQ(table()[2].spawnTime, 1001.4);
 }
 
 TEST_F(GameKeys, EnterAdvancesOnlyThirtySecondsIntoALevelAndOnlyOnce)
@@ -56,7 +56,7 @@ TEST_F(GameKeys, EnterAdvancesOnlyThirtySecondsIntoALevelAndOnlyOnce)
     playUntil(1030.0);
     typeAt(1030.0, u'\r');
     typeAt(1030.1, u'\r');
-    EXPECT_EQ(game.state().Level, 2);
+    EXPECT_EQ(game.state().level, 2);
     EXPECT_EQ(form().levelText, QStringLiteral("Level: 2"));
     EXPECT_EQ(form().noticeText, PauseNotice);
 }

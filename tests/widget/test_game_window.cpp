@@ -1,4 +1,5 @@
 #include "Fakes.h"
+#include "FindControl.h"
 #include "game/GameControl.h"
 #include "settings/AppSettings.h"
 #include "windows/GameWindow.h"
@@ -9,7 +10,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 using namespace clavora;
 using namespace clavora::test;
@@ -23,38 +26,29 @@ class GameWindowTest : public QObject {
     FakeBeep beep;
     std::unique_ptr<GameWindow> window;
 
-    QLineEdit* startLevel() { return window->findChild<QLineEdit*>(); }
-    KeyCapture* keyCapture() { return window->findChild<KeyCapture*>(); }
-    PlayArea* playArea() { return window->findChild<PlayArea*>(); }
-    QString labelStarting(const QString& start)
-    {
-        for (auto* label : window->findChildren<QLabel*>())
-            if (label->text().startsWith(start))
-                return label->text();
-        return {};
-    }
-    QPushButton* button(const QString& caption)
-    {
-        for (auto* b : window->findChildren<QPushButton*>())
-            if (b->text() == caption)
-                return b;
-        return nullptr;
-    }
-    // Lets the game's timer run at the fake clock's new time.
+    QLineEdit* startLevel() { return findControl<QLineEdit>(*window, "StartLevel"); }
+    KeyCapture* keyCapture() { return findControl<KeyCapture>(*window, "KeyCapture"); }
+    PlayArea* playArea() { return findControl<PlayArea>(*window, "Frame"); }
+    QString label(const char* name) { return findControl<QLabel>(*window, name)->text(); }
+    QPushButton* button(const char* name) { return findControl<QPushButton>(*window, name); }
+    // Lets the game's timer tick at the fake clock's new time.
     void tickAt(double now)
     {
         clock.now = now;
-        QTest::qWait(60);
+        QSignalSpy ticks(findControl<QTimer>(*window, "GameTimer"), &QTimer::timeout);
+        QTRY_VERIFY(!ticks.isEmpty());
     }
 
 private slots:
     void init()
     {
         settings = {};
-        settings.Custom = true;
-        settings.CustomKeys = QStringLiteral("a");
-        settings.GameStartLevel = 5000;
-        settings.TextColour = rgb(0, 0, 255);
+        settings.lowerCase = false;
+        settings.space = false;
+        settings.custom = true;
+        settings.customKeys = QStringLiteral("a");
+        settings.gameStartLevel = 5000;
+        settings.textColour = rgb(0, 0, 255);
         clock.now = 1000.0;
         random.fallback = 0.5;
         window = std::make_unique<GameWindow>(settings, clock, random, beep);
@@ -71,53 +65,53 @@ private slots:
         QTest::keyClick(startLevel(), Qt::Key_S, Qt::AltModifier); // leaves the box, then clicks Start
         QVERIFY(window->control().running());
         QCOMPARE(startLevel()->text(), QString("1"));
-        QCOMPARE(labelStarting("Level:"), QString("Level: 1"));
+        QCOMPARE(label("LevelLabel"), QString("Level: 1"));
         QCOMPARE(QApplication::focusWidget(), keyCapture());
 
         tickAt(1001.125);
         QTest::keyClick(keyCapture(), 'a');
-        QCOMPARE(labelStarting("Score:"), QString("Score: 10"));
+        QCOMPARE(label("ScoreLabel"), QString("Score: 10"));
         QTest::keyClick(keyCapture(), Qt::Key_Tab); // a typed character that no letter carries
-        QCOMPARE(labelStarting("Score:"), QString("Score: 0"));
+        QCOMPARE(label("ScoreLabel"), QString("Score: 0"));
         QCOMPARE(QApplication::focusWidget(), keyCapture());
-        QCOMPARE(window->control().state().Slots[1].Char, QChar(u'a'));
+        QCOMPARE(window->control().state().letterSlots[1].character, QChar(u'a'));
     }
 
     void enterOnTheFocusedStartButtonStartsAgain()
     {
-        QTest::mouseClick(button("&Start Game"), Qt::LeftButton);
-        button("&End Game")->click();
+        QTest::mouseClick(button("StartButton"), Qt::LeftButton);
+        button("StopButton")->click();
         QVERIFY(!window->control().running());
-        QCOMPARE(QApplication::focusWidget(), button("&Start Game"));
-        QTest::keyClick(button("&Start Game"), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), button("StartButton"));
+        QTest::keyClick(button("StartButton"), Qt::Key_Return);
         QVERIFY(window->control().running());
     }
 
     void shiftTabIsAMissAndDeleteIsNoKey()
     {
-        QTest::mouseClick(button("&Start Game"), Qt::LeftButton);
+        QTest::mouseClick(button("StartButton"), Qt::LeftButton);
         tickAt(1001.125);
         QTest::keyClick(keyCapture(), 'a');
-        QCOMPARE(labelStarting("Score:"), QString("Score: 10"));
+        QCOMPARE(label("ScoreLabel"), QString("Score: 10"));
         QKeyEvent deletePress(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
         QApplication::sendEvent(keyCapture(), &deletePress);
-        QCOMPARE(labelStarting("Score:"), QString("Score: 10"));
+        QCOMPARE(label("ScoreLabel"), QString("Score: 10"));
         QTest::keyClick(keyCapture(), Qt::Key_Backtab, Qt::ShiftModifier);
-        QCOMPARE(labelStarting("Score:"), QString("Score: 0"));
+        QCOMPARE(label("ScoreLabel"), QString("Score: 0"));
         QCOMPARE(QApplication::focusWidget(), keyCapture());
     }
 
     void focusReturnsToTheGameWhileItRuns()
     {
-        QTest::mouseClick(button("&Start Game"), Qt::LeftButton);
+        QTest::mouseClick(button("StartButton"), Qt::LeftButton);
         QTest::mouseClick(startLevel(), Qt::LeftButton);
         QTRY_COMPARE(QApplication::focusWidget(), keyCapture());
         QTest::mouseClick(playArea(), Qt::LeftButton);
         QCOMPARE(QApplication::focusWidget(), keyCapture());
 
         QTest::keyClick(keyCapture(), Qt::Key_Escape);
-        QVERIFY(window->control().state().Paused);
-        QCOMPARE(labelStarting("Game paused."), QString("Game paused.  Press ALT and P to unpause the game."));
+        QVERIFY(window->control().state().paused);
+        QCOMPARE(label("AdvanceLabel"), QString("Game paused.  Press ALT and P to unpause the game."));
         QTest::mouseClick(startLevel(), Qt::LeftButton);
         QCOMPARE(QApplication::focusWidget(), startLevel()); // read-only while paused
         QVERIFY(startLevel()->isReadOnly());
@@ -128,4 +122,4 @@ private slots:
 };
 
 QTEST_MAIN(GameWindowTest)
-#include "tst_game_window.moc"
+#include "test_game_window.moc"

@@ -148,4 +148,4 @@ private:
 };
 
 QTEST_MAIN(ProgressWindowTest)
-#include "tst_progress_window.moc"
+#include "test_progress_window.moc"

@@ -1,4 +1,5 @@
 #include "Fakes.h"
+#include "FindControl.h"
 #include "ModalAnswerer.h"
 #include "exercises/ExerciseControl.h"
 #include "settings/AppSettings.h"
@@ -10,8 +11,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace clavora;
 using namespace clavora::test;
@@ -25,23 +28,12 @@ class MainWindowTest : public QObject {
     FakeRandom random;
     FakeClipboard clipboard;
     std::unique_ptr<MainWindow> window;
-    std::unique_ptr<ExerciseControl> control;
 
-    QLineEdit* edit(const QString& name)
-    {
-        for (auto* e : window->findChildren<QLineEdit*>())
-            if (e->accessibleName() == name)
-                return e;
-        return nullptr;
-    }
-    QPushButton* button(const QString& caption)
-    {
-        for (auto* b : window->findChildren<QPushButton*>())
-            if (b->text() == caption)
-                return b;
-        return nullptr;
-    }
-    QLineEdit* numberBox() { return window->findChildren<QLineEdit*>().at(0); }
+    const ExerciseControl& control() const { return window->control(); }
+    QLineEdit* edit(const char* name) { return findControl<QLineEdit>(*window, name); }
+    QPushButton* button(const char* name) { return findControl<QPushButton>(*window, name); }
+    QLineEdit* numberBox() { return edit("ExNumBox"); }
+    void startExercises() { button("StartButton")->click(); }
 
 private slots:
     void init()
@@ -52,15 +44,10 @@ private slots:
         f.write("first exercise\r\nsecond exercise\r\n");
         f.close();
         settings = AppSettings{};
-        settings.PresetFile = "set";
-        settings.ExNum = 1;
-        settings.Repeats = 2;
-        window = std::make_unique<MainWindow>();
-        control = std::make_unique<ExerciseControl>(settings, ProgramPaths(dir.path(), "clavora"), clock, random,
-                                                    clipboard, *window);
-        window->bind(*control);
-        control->showSettings();
-        window->apply();
+        settings.presetFile = "set";
+        window = std::make_unique<MainWindow>(settings, ProgramPaths(dir.path(), "clavora"), clock, random,
+                                              clipboard);
+        window->load();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         window->activateWindow();
@@ -69,21 +56,20 @@ private slots:
     void escapeStopsOnlyARunningExercise()
     {
         QTest::keyClick(window.get(), Qt::Key_Escape);
-        QVERIFY(button("&Start Exercises")->isEnabled());
-        button("&Start Exercises")->click();
-        QVERIFY(control->running());
-        QCOMPARE(edit("Exercise")->text(), QString("first exercise"));
-        QVERIFY(edit("Typing line")->hasFocus());
-        QTest::keyClick(edit("Typing line"), Qt::Key_Escape);
-        QVERIFY(!control->running());
-        QCOMPARE(edit("Typing line")->text(), SampleText);
+        QVERIFY(button("StartButton")->isEnabled());
+        button("StartButton")->click();
+        QVERIFY(control().running());
+        QCOMPARE(edit("TypeThis")->text(), QString("first exercise"));
+        QVERIFY(edit("ExerciseBox")->hasFocus());
+        QTest::keyClick(edit("ExerciseBox"), Qt::Key_Escape);
+        QVERIFY(!control().running());
+        QCOMPARE(edit("ExerciseBox")->text(), SampleText);
     }
 
     void typingLineKeepsFortyCharacters()
     {
-        control->StartExercises();
-        window->apply();
-        QLineEdit* line = edit("Typing line");
+        startExercises();
+        QLineEdit* line = edit("ExerciseBox");
         QTest::keyClicks(line, QString(41, 'x'));
         QCOMPARE(line->text(), QString(40, 'x'));
         QCOMPARE(line->cursorPosition(), 40);
@@ -95,17 +81,17 @@ private slots:
     void enterShowsTheStatusAndLogsIt()
     {
         ModalAnswerer answerer;
-        control->StartExercises();
-        window->apply();
+        startExercises();
         clock.now = 12;
-        control->tick();
-        QTest::keyClicks(edit("Typing line"), "first exercise");
-        QTest::keyClick(edit("Typing line"), Qt::Key_Return);
+        QSignalSpy ticks(findControl<QTimer>(*window, "ExTimer"), &QTimer::timeout);
+        QTRY_VERIFY(!ticks.isEmpty());
+        QTest::keyClicks(edit("ExerciseBox"), "first exercise");
+        QTest::keyClick(edit("ExerciseBox"), Qt::Key_Return);
         QCOMPARE(answerer.seen().size(), size_t(1));
         QCOMPARE(answerer.seen()[0].title, QString("Exercise Status"));
         QVERIFY(answerer.seen()[0].text.startsWith("Preset Exercise #1 (1 of 2): 14/14 (100%)"));
-        QVERIFY(control->running());
-        QCOMPARE(edit("Typing line")->text(), QString());
+        QVERIFY(control().running());
+        QCOMPARE(edit("ExerciseBox")->text(), QString());
     }
 
     void missingExerciseSelectsTheNumberForCorrection()
@@ -115,27 +101,27 @@ private slots:
         number->setFocus();
         number->selectAll();
         QTest::keyClicks(number, "500");
-        button("&Start Exercises")->click();
+        button("StartButton")->click();
         QTRY_COMPARE(answerer.seen().size(), size_t(1));
         QCOMPARE(answerer.seen()[0].title, QString("Exercise Not Found"));
         QCOMPARE(answerer.seen()[0].text, QString("Invalid exercise number.  Please try a lower number."));
-        QVERIFY(!control->running());
+        QVERIFY(!control().running());
         QCOMPARE(window->focusWidget(), number);
         QCOMPARE(number->selectedText(), QString("500"));
     }
 
     void numberBoxNormalisesOnLeavingAndTypingChoosesPreset()
     {
-        auto* random = window->findChildren<QRadioButton*>().at(1);
+        auto* random = findControl<QRadioButton>(*window, "RandomExercises");
         random->click();
-        QCOMPARE(settings.ExType, ExerciseType::Random);
+        QCOMPARE(settings.exerciseType, ExerciseType::Random);
         QLineEdit* number = numberBox();
         number->setFocus();
         number->selectAll();
         QTest::keyClicks(number, "12.9");
-        QCOMPARE(settings.ExType, ExerciseType::Preset);
-        button("S&top Exercises")->setFocus(); // focus leaves the box
-        edit("Exercise")->setFocus();
+        QCOMPARE(settings.exerciseType, ExerciseType::Preset);
+        button("StopButton")->setFocus(); // focus leaves the box
+        edit("TypeThis")->setFocus();
         QCOMPARE(number->text(), QString("12"));
         QCOMPARE(number->cursorPosition(), 0); // a number too long for the box shows its start
     }
@@ -157,8 +143,8 @@ private slots:
         QTest::keyClick(number, Qt::Key_S, Qt::AltModifier);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // at once, as a quick typist does
         QCOMPARE(number->text(), QString("1"));
-        QVERIFY(control->running());
-        QCOMPARE(edit("Exercise")->text(), QString("first exercise"));
+        QVERIFY(control().running());
+        QCOMPARE(edit("TypeThis")->text(), QString("first exercise"));
         QCOMPARE(answerer.seen().size(), size_t(1));
         QCOMPARE(answerer.seen()[0].title, QString("Exercise Status"));
     }
@@ -180,7 +166,7 @@ private slots:
                 dialog->reject();
             }
         });
-        button("Sa&ve Log")->click();
+        button("SaveLogButton")->click();
         QCOMPARE(asked, 2); // still open after the refused name
         QCOMPARE(answerer.seen().size(), size_t(3));
         QVERIFY(answerer.seen()[1].text.contains("does not exist"));
@@ -189,11 +175,11 @@ private slots:
 
     void enterClicksTheFocusedButton()
     {
-        button("&Start Exercises")->setFocus();
-        QTest::keyClick(button("&Start Exercises"), Qt::Key_Return);
-        QVERIFY(control->running());
+        button("StartButton")->setFocus();
+        QTest::keyClick(button("StartButton"), Qt::Key_Return);
+        QVERIFY(control().running());
     }
 };
 
 QTEST_MAIN(MainWindowTest)
-#include "tst_main_window.moc"
+#include "test_main_window.moc"

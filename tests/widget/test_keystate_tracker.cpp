@@ -53,7 +53,7 @@ private slots:
             {XKB_KEY_dead_circumflex, 0}, {XKB_KEY_Escape, 0}, {XKB_KEY_F1, 0}, {XKB_KEY_exclam, 0}, {0, 0},
         };
         for (const auto& c : cases)
-            QCOMPARE(KeyCodeOfSymbol(c.symbol), c.code);
+            QCOMPARE(keyCodeOfSymbol(c.symbol), c.code);
     }
 
     void pressesAndReleasesAreKeyedByPhysicalKey()
@@ -117,4 +117,4 @@ private slots:
 };
 
 QTEST_MAIN(KeyStateTrackerTest)
-#include "tst_keystate_tracker.moc"
+#include "test_keystate_tracker.moc"

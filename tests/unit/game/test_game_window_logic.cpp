@@ -16,10 +16,10 @@ TEST_F(GameWindowLogic, AdvanceNoticeOutlastsPauseColoursAndEndUntilTheNextStart
 {
     start();
     playUntil(1030.0);
-    game.PauseGame();
-    game.ColourWindow(0, rgb(1, 2, 3));
-    game.ResumeGame();
-    game.EndGame();
+    game.pauseGame();
+    game.colourWindow(0, rgb(1, 2, 3));
+    game.resumeGame();
+    game.endGame();
     EXPECT_EQ(form().noticeText, AdvanceNotice);
     EXPECT_EQ(form().noticeColour, PureGreen);
     start();

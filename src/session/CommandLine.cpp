@@ -2,12 +2,12 @@
 
 namespace clavora {
 
-QString CommandLineText(const QStringList& arguments)
+QString commandLineText(const QStringList& arguments)
 {
     return arguments.mid(1).join(u' ');
 }
 
-StartMode FindStartMode(const QString& commandLine)
+StartMode findStartMode(const QString& commandLine)
 {
     const auto has = [&](const char* s) { return commandLine.contains(QLatin1String(s), Qt::CaseInsensitive); };
     if (has("/g"))

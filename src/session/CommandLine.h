@@ -7,10 +7,10 @@ namespace clavora {
 enum class StartMode { Normal, Game, QuickExercises, KeyboardOnly };
 
 // The program's arguments as one text, without the program's own path.
-QString CommandLineText(const QStringList& arguments);
+QString commandLineText(const QStringList& arguments);
 
 // The first switch found, tested in the order /g, /q, /k, as a substring anywhere in the
 // command line, without regard to case.
-StartMode FindStartMode(const QString& commandLine);
+StartMode findStartMode(const QString& commandLine);
 
 } // namespace clavora

@@ -1,0 +1,103 @@
+#include "Session.h"
+
+#include "settings_dialog/ApplySettings.h"
+
+namespace clavora {
+
+Session::Session(SessionUi& ui, StartMode mode) : ui_(ui), mode_(mode) {}
+
+void Session::start()
+{
+    // The game stands in for Main at once: a Main shown for that moment would be hidden
+    // before the window manager had framed it, and its place could no longer be trusted.
+    if (mode_ != StartMode::Game)
+        ui_.showWindow(AppWindow::Main);
+    ui_.showLoadNotice(); // before a quick run's clock starts
+    switch (mode_) {
+    case StartMode::Game:
+        gameRequested();
+        break;
+    case StartMode::QuickExercises:
+        ui_.startQuickRun();
+        break;
+    case StartMode::KeyboardOnly:
+        ui_.openKeyboard();
+        ui_.hideWindow(AppWindow::Main);
+        break;
+    case StartMode::Normal:
+        break;
+    }
+    // Last, so that the keyboard opens beside the window that is in use by now.
+    ui_.setShowLayoutBox(windowInUse_, settings_.showLayout == 1);
+}
+
+void Session::gameRequested()
+{
+    windowInUse_ = AppWindow::Game;
+    ui_.showWindow(AppWindow::Game);
+    ui_.setShowLayoutBox(AppWindow::Game, settings_.showLayout == 1);
+    ui_.hideWindow(AppWindow::Main);
+}
+
+void Session::exercisesRequested()
+{
+    windowInUse_ = AppWindow::Main;
+    ui_.showWindow(AppWindow::Main);
+    ui_.setShowLayoutBox(AppWindow::Main, settings_.showLayout == 1);
+    // The game window keeps its start level; Main stays, as the game is no longer in use.
+    ui_.hideWindow(AppWindow::Game);
+}
+
+void Session::windowClosed(AppWindow window)
+{
+    switch (window) {
+    case AppWindow::Main:
+        saveAndEnd();
+        break;
+    case AppWindow::Game:
+        // The close box of the window in use ends the program; a switch back to Main does not.
+        if (windowInUse_ == AppWindow::Game)
+            saveAndEnd();
+        break;
+    case AppWindow::Keyboard:
+        if (keyboardOnly()) {
+            ui_.end(); // leaving the settings file as it was
+            return;
+        }
+        settings_.showLayout = 0;
+        ui_.setShowLayoutBox(windowInUse_, false);
+        break;
+    }
+}
+
+void Session::quickRunFinished()
+{
+    saveAndEnd();
+}
+
+void Session::showLayoutToggled(bool checked)
+{
+    settings_.showLayout = checked ? 1 : 0;
+    if (checked)
+        ui_.openKeyboard();
+    else
+        ui_.closeKeyboard();
+}
+
+void Session::settingsConfirmed(const SettingsForm& form)
+{
+    applySettings(form, settings_);
+    ui_.recolour();
+    if (settings_.showLayout == 1)
+        ui_.reloadKeyboard();
+}
+
+void Session::saveAndEnd()
+{
+    settings_.windowX = ui_.windowX(windowInUse_);
+    settings_.windowY = ui_.windowY(windowInUse_);
+    ui_.save();
+    ui_.end();
+}
+
+} // namespace clavora

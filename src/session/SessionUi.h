@@ -1,0 +1,38 @@
+#pragma once
+
+namespace clavora {
+
+// The program's top-level windows, as the session's rules name them.
+enum class AppWindow { Main, Game, Keyboard };
+
+// What the session's rules ask of the windows; the hub carries it out with real windows.
+class SessionUi {
+public:
+    virtual ~SessionUi() = default;
+    // Main is shown where the settings put it, or where the game window stood; the game
+    // window is created where Main stands, shown or not. A keyboard docked below the old
+    // window follows.
+    virtual void showWindow(AppWindow window) = 0;
+    // Hiding the game window closes and discards it.
+    virtual void hideWindow(AppWindow window) = 0;
+    virtual void setShowLayoutBox(AppWindow window, bool checked) = 0;
+    virtual void startQuickRun() = 0;
+    // The keyboard window, created when it is missing.
+    virtual void openKeyboard() = 0;
+    virtual void closeKeyboard() = 0;
+    // New colours and layout for the keyboard; created without being shown when missing.
+    virtual void reloadKeyboard() = 0;
+    // Every open window takes the settings' colours.
+    virtual void recolour() = 0;
+    // The top-left corner of a window's client area, in twips.
+    virtual int windowX(AppWindow window) const = 0;
+    virtual int windowY(AppWindow window) const = 0;
+    // Tells what went wrong reading the settings, if anything did.
+    virtual void showLoadNotice() = 0;
+    // Writes the settings file and the start-up entry, and tells what failed.
+    virtual void save() = 0;
+    // Ends the program at once.
+    virtual void end() = 0;
+};
+
+} // namespace clavora

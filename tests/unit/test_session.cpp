@@ -1,0 +1,169 @@
+#include "session/Session.h"
+#include "settings_dialog/SettingsForm.h"
+
+#include <QStringList>
+#include <functional>
+#include <gtest/gtest.h>
+#include <map>
+
+using namespace clavora;
+
+namespace {
+QString nameOf(AppWindow window)
+{
+    switch (window) {
+    case AppWindow::Main:
+        return "Main";
+    case AppWindow::Game:
+        return "Game";
+    case AppWindow::Keyboard:
+        return "Keyboard";
+    }
+    return {};
+}
+
+// Records what the session asks for. Like the real windows, a keyboard box whose value
+// changes reports the change, and closing a window reports the close.
+class FakeSessionUi final : public SessionUi {
+public:
+    Session* session = nullptr;
+    QStringList log;
+    std::map<AppWindow, bool> boxes;
+    bool gameOpen = false;
+    bool keyboardOpen = false;
+
+    void showWindow(AppWindow window) override
+    {
+        log << "show " + nameOf(window);
+        gameOpen = gameOpen || window == AppWindow::Game;
+    }
+    void hideWindow(AppWindow window) override
+    {
+        log << "hide " + nameOf(window);
+        if (window == AppWindow::Game && gameOpen) {
+            gameOpen = false;
+            boxes[AppWindow::Game] = false;
+            session->windowClosed(AppWindow::Game);
+        }
+    }
+    void setShowLayoutBox(AppWindow window, bool checked) override
+    {
+        log << "box " + nameOf(window) + (checked ? " on" : " off");
+        if (std::exchange(boxes[window], checked) != checked)
+            session->showLayoutToggled(checked);
+    }
+    void startQuickRun() override { log << "quick run"; }
+    void openKeyboard() override
+    {
+        log << "open keyboard";
+        keyboardOpen = true;
+    }
+    void closeKeyboard() override
+    {
+        log << "close keyboard";
+        if (std::exchange(keyboardOpen, false))
+            session->windowClosed(AppWindow::Keyboard);
+    }
+    void reloadKeyboard() override { log << "reload keyboard"; }
+    void recolour() override { log << QString("recolour %1").arg(session->settings().windowColour); }
+    int windowX(AppWindow window) const override { return window == AppWindow::Game ? 2000 : 1000; }
+    int windowY(AppWindow window) const override { return window == AppWindow::Game ? 2100 : 1100; }
+    void save() override
+    {
+        const AppSettings& s = session->settings();
+        log << QString("save %1 %2 %3").arg(s.windowX).arg(s.windowY).arg(s.showLayout);
+    }
+    void end() override { log << "end"; }
+    void showLoadNotice() override {} // shown whenever there is one: not a rule of the session
+
+    // The user closes the keyboard window with its close box.
+    void keyboardClosedByUser()
+    {
+        keyboardOpen = false;
+        session->windowClosed(AppWindow::Keyboard);
+    }
+};
+
+SettingsForm redWindow()
+{
+    SettingsForm form;
+    form.backColour = 255;
+    return form;
+}
+} // namespace
+
+TEST(Session, RulesOfTheWindowsTheCloseAndTheKeyboardBox)
+{
+    struct Case {
+        const char* name;
+        StartMode mode;
+        int savedShowLayout;
+        std::function<void(Session&, FakeSessionUi&)> events;
+        QStringList log; // start-up included
+        AppWindow inUse;
+    } cases[] = {
+        {"start shows Main and applies the box last", StartMode::Normal, 1, {},
+         {"show Main", "box Main on", "open keyboard"}, AppWindow::Main},
+        {"an unticked box opens nothing", StartMode::Normal, 0, {}, {"show Main", "box Main off"}, AppWindow::Main},
+        {"/g: the game is in use and takes the box", StartMode::Game, 1, {},
+         {"show Game", "box Game on", "open keyboard", "hide Main", "box Game on"}, AppWindow::Game},
+        {"/q starts the quick run before the box", StartMode::QuickExercises, 0, {},
+         {"show Main", "quick run", "box Main off"}, AppWindow::Main},
+        {"/k shows only the keyboard", StartMode::KeyboardOnly, 0, {},
+         {"show Main", "open keyboard", "hide Main", "box Main off"}, AppWindow::Main},
+        {"closing Main saves where Main stands, then ends", StartMode::Normal, 1,
+         [](Session& s, FakeSessionUi&) { s.windowClosed(AppWindow::Main); },
+         {"show Main", "box Main on", "open keyboard", "save 1000 1100 1", "end"}, AppWindow::Main},
+        {"the end of a quick run saves and ends", StartMode::QuickExercises, 0,
+         [](Session& s, FakeSessionUi&) { s.quickRunFinished(); },
+         {"show Main", "quick run", "box Main off", "save 1000 1100 0", "end"}, AppWindow::Main},
+        {"closing the game in use saves where the game stands", StartMode::Game, 0,
+         [](Session& s, FakeSessionUi&) { s.windowClosed(AppWindow::Game); },
+         {"show Game", "box Game off", "hide Main", "box Game off", "save 2000 2100 0", "end"},
+         AppWindow::Game},
+        {"going back to the exercises closes the game without ending", StartMode::Normal, 0,
+         [](Session& s, FakeSessionUi&) {
+             s.gameRequested();
+             s.exercisesRequested();
+         },
+         {"show Main", "box Main off", "show Game", "box Game off", "hide Main", "show Main", "box Main off",
+          "hide Game"},
+         AppWindow::Main},
+        {"the game's box goes back to Main with the switch", StartMode::Game, 0,
+         [](Session& s, FakeSessionUi&) {
+             s.showLayoutToggled(true);
+             s.exercisesRequested();
+         },
+         {"show Game", "box Game off", "hide Main", "box Game off", "open keyboard", "show Main",
+          "box Main on", "open keyboard", "hide Game"},
+         AppWindow::Main},
+        {"closing the keyboard unticks the box of the window in use", StartMode::Game, 1,
+         [](Session& s, FakeSessionUi& ui) {
+             ui.keyboardClosedByUser();
+             s.windowClosed(AppWindow::Game);
+         },
+         {"show Game", "box Game on", "open keyboard", "hide Main", "box Game on", "box Game off",
+          "close keyboard", "save 2000 2100 0", "end"},
+         AppWindow::Game},
+        {"/k: closing the keyboard ends without saving", StartMode::KeyboardOnly, 1,
+         [](Session& s, FakeSessionUi&) { s.windowClosed(AppWindow::Keyboard); },
+         {"show Main", "open keyboard", "hide Main", "box Main on", "open keyboard", "end"}, AppWindow::Main},
+        {"confirmed settings recolour and reload an open keyboard", StartMode::Normal, 1,
+         [](Session& s, FakeSessionUi&) { s.settingsConfirmed(redWindow()); },
+         {"show Main", "box Main on", "open keyboard", "recolour 255", "reload keyboard"}, AppWindow::Main},
+        {"confirmed settings leave a closed keyboard closed", StartMode::Normal, 0,
+         [](Session& s, FakeSessionUi&) { s.settingsConfirmed(redWindow()); }, {"show Main", "box Main off", "recolour 255"},
+         AppWindow::Main},
+    };
+    for (const Case& c : cases) {
+        FakeSessionUi ui;
+        Session session(ui, c.mode);
+        ui.session = &session;
+        session.settings().showLayout = std::int16_t(c.savedShowLayout);
+        session.start();
+        if (c.events)
+            c.events(session, ui);
+        EXPECT_EQ(ui.log.join(", ").toStdString(), c.log.join(", ").toStdString()) << c.name;
+        EXPECT_EQ(session.windowInUse(), c.inUse) << c.name;
+    }
+}
