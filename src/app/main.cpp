@@ -1,9 +1,11 @@
 #include "app/Hub.h"
 #include "common/Captions.h"
+#include "common/Translations.h"
 #include "windows/Geometry.h"
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSettings>
 
 int main(int argc, char* argv[])
@@ -16,9 +18,13 @@ int main(int argc, char* argv[])
     // The program ends when the exercise window closes, not when its last window does.
     app.setQuitOnLastWindowClosed(false);
     QApplication::setFont(clavora::interfaceFont());
+    // The language of LANGUAGE, LC_ALL, LC_MESSAGES or LANG; numbers follow LC_NUMERIC.
+    clavora::Translations translations(QLocale::system().uiLanguages());
+    translations.install();
     const QFileInfo exe(QCoreApplication::applicationFilePath());
-    clavora::Hub hub(clavora::ProgramPaths(exe.absolutePath(), exe.absoluteFilePath()),
-                     clavora::commandLineText(app.arguments()));
+    clavora::ProgramPaths paths(exe.absolutePath(), exe.absoluteFilePath());
+    paths.setLanguage(translations.language());
+    clavora::Hub hub(paths, clavora::commandLineText(app.arguments()));
     hub.start();
     return app.exec();
 }

@@ -28,11 +28,15 @@ public:
     {
         return fileIgnoringCase(layoutsFolder(), name + QStringLiteral(".kbl"));
     }
-    QString helpFile() const { return folder_ + QStringLiteral("/Readme.txt"); }
+    // The help in the person's language when it is there, else in English.
+    QString helpFile() const { return fileForLanguage(folder_ + QStringLiteral("/Readme.txt"), language_); }
+    // The language the program speaks ("de"); empty for English.
+    void setLanguage(QString language) { language_ = std::move(language); }
 
 private:
     QString folder_;
     QString executable_;
+    QString language_;
 };
 
 } // namespace clavora

@@ -1,7 +1,6 @@
 #include "Translations.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 
@@ -31,16 +30,6 @@ void Translations::install()
         return;
     QCoreApplication::installTranslator(&qt_);
     QCoreApplication::installTranslator(&program_);
-}
-
-QString Translations::translatedFile(const QString& path) const
-{
-    if (language_.isEmpty())
-        return path;
-    const QFileInfo file(path);
-    const QString translated =
-        file.path() + u'/' + file.completeBaseName() + u'.' + language_ + u'.' + file.suffix();
-    return QFileInfo::exists(translated) ? translated : path;
 }
 
 } // namespace clavora

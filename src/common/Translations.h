@@ -17,9 +17,6 @@ public:
     void install();
     // "de" or "fr"; empty for English.
     const QString& language() const { return language_; }
-    // The file for the language beside `path` when there is one: "Readme.de.txt" for
-    // "Readme.txt"; otherwise `path`.
-    QString translatedFile(const QString& path) const;
 
 private:
     QTranslator program_;

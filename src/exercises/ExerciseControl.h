@@ -3,6 +3,8 @@
 #include "MainForm.h"
 #include "common/ProgramPaths.h"
 
+#include <QCoreApplication>
+
 namespace clavora {
 
 struct AppSettings;
@@ -13,6 +15,8 @@ class ExerciseUi;
 
 // The exercise window's rules: starting, timing, evaluating and stopping attempts.
 class ExerciseControl {
+    Q_DECLARE_TR_FUNCTIONS(ExerciseControl)
+
 public:
     ExerciseControl(AppSettings& settings, ProgramPaths paths, Clock& clock, Random& random,
                     Clipboard& clipboard, ExerciseUi& ui);

@@ -1,6 +1,5 @@
 """The program in German and French: the windows' captions, the status box and the help."""
 import os
-import re
 import time
 
 import harness
@@ -10,10 +9,12 @@ NO_KEYBOARD = "[KeyLayout]\nShowLayout=0\n"
 NBSP = "\u00a0"
 LANGUAGES = {
     "de": dict(locale="de_DE.UTF-8", main="Orvella Clavora - Übungen", start="alt+s", settings_key="alt+o",
-               settings="Orvella Clavora - Optionen", status_title="Übungsergebnis",
+               settings="Orvella Clavora - Optionen", status_title="Übungsergebnis", save_key="alt+l",
+               save_title="Log speichern unter . . .",
                status=r"Vorgabeübung Nr\. 1 \(1 von 2\): (\d+)/\1 \(100 %\) richtig, \d+,\d Sekunden, \d+ WpM, \d+ WpM richtig\."),
     "fr": dict(locale="fr_FR.UTF-8", main="Orvella Clavora - Exercices", start="alt+d", settings_key="alt+o",
-               settings="Orvella Clavora - Options", status_title="Résultat de l'exercice",
+               settings="Orvella Clavora - Options", status_title="Résultat de l'exercice", save_key="alt+e",
+               save_title="Enregistrer le journal sous . . .",
                status=r"Exercice prédéfini n° 1 \(1 sur 2\) : (\d+)/\1 \(100 %\) justes, \d+,\d secondes, \d+ MPM, \d+ MPM justes\."),
 }
 
@@ -23,39 +24,47 @@ class Languages(harness.ProgramTest):
         self.env.pop("LC_ALL", None)
         self.env["LANG"] = LANGUAGES[language]["locale"]
 
-    def status_box_text(self, title):
-        """The text of a message box, through the copy a message box offers on Ctrl+C."""
-        box = self.wait_window(title)
-        self.activate(box)
-        self.set_clipboard("")
-        self.key("ctrl+c")
-        copied = wait_for(self.clipboard, what="the box's text on the clipboard")
+    def saved_log(self, words):
+        """The log's lines, saved through the Save As dialog, which speaks the language too."""
+        self.key(words["save_key"])
+        dialog = self.wait_window(words["save_title"])
+        self.activate(dialog)
+        self.screenshot(self.shot("save"))
+        path = os.path.join(self.root, "log.txt")
+        self.key("ctrl+a")
+        self.type(path)
         self.key("Return")
-        self.wait_no_window(title)
-        # Title, text and buttons, each between lines of dashes.
-        return [part.strip("\n") for part in re.split(r"-{5,}", copied) if part.strip()][1]
+        wait_for(lambda: os.path.exists(path), what="the saved log")
+        with open(path, encoding="utf-8", newline="") as f:
+            return f.read().split("\r\n")
+
+    def shot(self, what):
+        """Where a screenshot for the person checking the windows goes."""
+        return os.path.join(os.getcwd(), f"e2e-language-{self.language}-{what}.png")
 
     def check_language(self, language):
         words = LANGUAGES[language]
+        self.language = language
         self.speak(language)
         self.write_settings(NO_KEYBOARD)
         self.start()
         main = self.wait_window(words["main"])
         self.activate(main)
-        self.screenshot(os.path.join(os.getcwd(), f"e2e-language-{language}-exercises.png"))
+        self.screenshot(self.shot("exercises"))
 
         line = self.exercise_line(1)
         self.key(words["start"])
         time.sleep(0.3)  # at least one tick of the exercise clock
         self.type(line)
         self.key("Return")
-        status = self.status_box_text(words["status_title"]).replace(NBSP, " ")
-        self.assertRegex(status, "^" + words["status"] + "$")
+        self.confirm_box(words["status_title"])
         self.key("Escape")
+        status = self.saved_log(words)[0].replace(NBSP, " ")
+        self.assertRegex(status, "^" + words["status"] + "$")
 
         self.key(words["settings_key"])
         settings = self.wait_window(words["settings"])
-        self.screenshot(os.path.join(os.getcwd(), f"e2e-language-{language}-settings.png"))
+        self.screenshot(self.shot("settings"))
         self.close_window(settings)
         self.wait_no_window(words["settings"])
         self.close_main(main)

@@ -135,6 +135,20 @@ TEST(DecodeText, Utf8WhenValidElseWindows1252)
     EXPECT_EQ(decodeText(QByteArray("a\0b", 3)).size(), 3);
 }
 
+TEST(ProgramPaths, TheHelpIsInTheLanguageOfTheProgramWhenThereIsOne)
+{
+    const test::TempFolder folder;
+    folder.write("Readme.txt", "help");
+    folder.write("Readme.de.txt", "Hilfe");
+    const std::pair<QString, QString> cases[] = {
+        {"", "Readme.txt"}, {"de", "Readme.de.txt"}, {"fr", "Readme.txt"}}; // no French file here
+    for (const auto& [language, help] : cases) {
+        ProgramPaths paths(folder.path(""), folder.path("clavora"));
+        paths.setLanguage(language);
+        EXPECT_EQ(paths.helpFile(), folder.path(help)) << language.toStdString();
+    }
+}
+
 TEST(ProgramPaths, StoredNamesFindTheirFilesWhateverTheCase)
 {
     const test::TempFolder folder;

@@ -1,4 +1,3 @@
-#include "TempFolder.h"
 #include "common/Translations.h"
 
 #include <QCoreApplication>
@@ -44,15 +43,4 @@ TEST(Translations, QtsOwnDialogsSpeakTheLanguageToo)
     Translations spanish({"es-ES"}); // we ship no Spanish, so Qt's dialogs stay English as well
     spanish.install();
     EXPECT_EQ(cancel(), "Cancel");
-}
-
-TEST(Translations, TheHelpIsTheLanguagesOwnWhenThereIsOne)
-{
-    const test::TempFolder folder;
-    const QString readme = folder.write("Readme.txt", "help");
-    folder.write("Readme.de.txt", "Hilfe");
-    EXPECT_EQ(Translations({"de"}).translatedFile(readme), folder.path("Readme.de.txt"));
-    EXPECT_EQ(Translations({"fr"}).translatedFile(readme), readme); // no French file here
-    EXPECT_EQ(Translations({"en"}).translatedFile(readme), readme);
-    EXPECT_EQ(Translations({"C"}).translatedFile(readme), readme);
 }
