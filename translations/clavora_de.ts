@@ -163,6 +163,10 @@ Das Programm ist „%1“, daher wurde kein Starteintrag angelegt.</translation>
         <source>An error occurred while saving the log.</source>
         <translation>Beim Speichern des Logs ist ein Fehler aufgetreten.</translation>
     </message>
+    <message>
+        <source> LOL, nice try xD </source>
+        <translation> LOL, netter Versuch xD </translation>
+    </message>
 </context>
 <context>
     <name>FileNames</name>

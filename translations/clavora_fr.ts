@@ -163,6 +163,10 @@ Le programme est «&#xa0;%1&#xa0;»&#xa0;: aucune entrée de démarrage n&apos;a
         <source>An error occurred while saving the log.</source>
         <translation>Une erreur s&apos;est produite lors de l&apos;enregistrement du journal.</translation>
     </message>
+    <message>
+        <source> LOL, nice try xD </source>
+        <translation> LOL, bien essayé xD </translation>
+    </message>
 </context>
 <context>
     <name>FileNames</name>

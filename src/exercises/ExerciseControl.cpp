@@ -133,12 +133,12 @@ void ExerciseControl::guardClipboard()
     if (!clipboard_.hasText())
         return;
     if (guards(clipboard_.text()))
-        clipboard_.setText(GuardText);
+        clipboard_.setText(tr(GuardText));
 }
 
 bool ExerciseControl::guards(const QString& text) const
 {
-    return !text.isEmpty() && text != GuardText && form_.typeThisText.contains(text);
+    return !text.isEmpty() && text != tr(GuardText) && form_.typeThisText.contains(text);
 }
 
 void ExerciseControl::typingLineChanged(const QString& text)

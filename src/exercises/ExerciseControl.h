@@ -47,7 +47,8 @@ public:
     void randomClicked();
     void saveLogClicked();
 
-    static inline const QString GuardText = QStringLiteral(" LOL, nice try xD ");
+    // What a copy of the exercise turns into, in the person's language through tr().
+    static constexpr char GuardText[] = QT_TRANSLATE_NOOP("ExerciseControl", " LOL, nice try xD ");
 
 private:
     void beginExercise();
