@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game loop's tick plus one whole paint of the play area, in the two cases the
 // program is budgeted for: level 200 a minute into a game, and 3,000 letters on screen.
 #include "Fakes.h"

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history's costs: recording one key, writing one attempt, and ten years of daily use
 // (100,000 attempts with their keystrokes, 5,000 games): its size on disk and the time of
 // the queries the progress window runs when it opens.
+#include "Fakes.h"
 #include "common/Services.h"
 #include "history/HistoryStore.h"
 #include "history/ProgressQueries.h"
@@ -14,18 +16,21 @@
 #include <random>
 
 using namespace clavora;
+using namespace clavora::test;
 
 namespace {
 
 const QString Exercise = QStringLiteral("the quick brown fox jumps over a lazy dog");
 const QString Keys = QStringLiteral("abcdefghijklmnopqrstuvwxyz ,.;ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
 
-class FixedClock final : public Clock {
-public:
-    QDateTime today = QDateTime(QDate(2034, 6, 30), QTime(20, 0));
-    double secondsSinceMidnight() const override { return 72000.0; }
-    QDateTime localDateTime() const override { return today; }
-};
+// The fixed "today" of every figure.
+FakeClock fixedClock()
+{
+    FakeClock clock;
+    clock.dateTime = QDateTime(QDate(2034, 6, 30), QTime(20, 0));
+    clock.now = 72000.0;
+    return clock;
+}
 
 // What one attempt of 40 keys leaves behind: mostly right keys, one in twenty wrong.
 KeystrokeTally typedAttempt(std::mt19937& random)
@@ -103,7 +108,7 @@ BENCHMARK(writeAttempt)->Unit(benchmark::kMicrosecond);
 struct TenYears {
     QTemporaryDir folder;
     QString path = qEnvironmentVariable("HISTORY_BENCH_STORE", folder.filePath(HistoryStore::FileName));
-    FixedClock clock;
+    FakeClock clock = fixedClock();
     std::unique_ptr<HistoryStore> store;
     double megabytes = 0;
 
@@ -119,7 +124,7 @@ struct TenYears {
     {
         std::mt19937 random(11);
         HistoryStore writer(path);
-        const QDateTime first = clock.today.addDays(-3650);
+        const QDateTime first = clock.dateTime.addDays(-3650);
         constexpr int Attempts = 100000;
         for (int i = 0; i < Attempts; ++i)
             writer.addAttempt(sampleAttempt(random, first.addSecs(qint64(i) * 3650 * 86400 / Attempts)));

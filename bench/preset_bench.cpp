@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding a preset exercise: line 999,999 of a file of 1,000,000 lines, and line 1 of a
 // file whose first line is 200 MB long (only its first 160 bytes are ever kept).
 #include "exercises/PresetExercises.h"

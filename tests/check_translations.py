@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Every text of the program is translated: lupdate, run on the sources into copies of the
 .ts files, finds no unfinished and no vanished entry, and each translation keeps the
 placeholders of its source."""

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs each libFuzzer harness for FUZZ_SECONDS seconds (60 unless set), two at a time,
 # starting from its seeds in tests/fuzz/corpus. New inputs go to a scratch folder, not
 # into the repository. A nightly-length run: FUZZ_SECONDS=28800 sh tools/run-fuzzers.sh

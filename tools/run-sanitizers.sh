@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The unit and window tests under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -e
 cd "$(dirname "$0")/.."

@@ -1,10 +1,12 @@
 #!/bin/sh
-# Installs what is needed, builds, and runs every test: unit, window and end-to-end.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs what is needed, builds with warnings as errors, and runs every test: unit,
+# window, end-to-end and the packaging checks (desktop entry, AppStream data, the .deb).
 # The end-to-end tests start their own X server, so no display is needed.
 set -e
 cd "$(dirname "$0")/.."
-sh tools/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+sh tools/install-deps.sh --tests
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCLAVORA_TESTS=ON -DCLAVORA_WERROR=ON >/dev/null
 cmake --build build -j"$(nproc)"
 cd build
 ctest --output-on-failure -j2 --timeout 300

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything with clang's AddressSanitizer and UndefinedBehaviorSanitizer in
 # build-sanitize, the libFuzzer harnesses included. Run again, it rebuilds only what changed.
 set -e

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program's own German and French translations: the .ts files here are compiled by
 # lrelease and embedded in the program, so it finds them in every mode. English is the
 # language of the sources and needs none. `cmake --build build --target clavora_lupdate`

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>AccessibleKeys</name>
+    <message>
+        <source>SPACE</source>
+        <translation>LEERTASTE</translation>
+    </message>
+</context>
+<context>
     <name>AppSettings</name>
     <message>
         <source>The settings could not be saved to &quot;%1&quot;: %2.</source>
@@ -61,6 +68,10 @@ Das Programm ist „%1“, daher wurde kein Starteintrag angelegt.</translation>
     <message>
         <source>Orvella Clavora - Progress</source>
         <translation>Orvella Clavora - Fortschritt</translation>
+    </message>
+    <message>
+        <source>Orvella Clavora - Help</source>
+        <translation>Orvella Clavora - Hilfe</translation>
     </message>
 </context>
 <context>
@@ -432,6 +443,10 @@ Das Programm ist „%1“, daher wurde kein Starteintrag angelegt.</translation>
         <source>Show keyboard layout</source>
         <translation>Tastatur zeigen</translation>
     </message>
+    <message>
+        <source>Play area</source>
+        <translation>Spielfeld</translation>
+    </message>
 </context>
 <context>
     <name>clavora::HeatMapWidget</name>
@@ -450,6 +465,17 @@ Das Programm ist „%1“, daher wurde kein Starteintrag angelegt.</translation>
     <message>
         <source>Fewer than %1 strokes</source>
         <translation>Weniger als %1 Anschläge</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::HelpWindow</name>
+    <message>
+        <source>Help text</source>
+        <translation>Hilfetext</translation>
+    </message>
+    <message>
+        <source>The help file %1 could not be read: %2.</source>
+        <translation>Die Hilfedatei %1 konnte nicht gelesen werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -527,6 +553,14 @@ Das Programm ist „%1“, daher wurde kein Starteintrag angelegt.</translation>
     <message>
         <source>Sa&amp;ve Log</source>
         <translation>&amp;Log sichern</translation>
+    </message>
+    <message>
+        <source>Exercise number</source>
+        <translation>Übungsnummer</translation>
+    </message>
+    <message>
+        <source>Time elapsed in seconds</source>
+        <translation>Verstrichene Zeit in Sekunden</translation>
     </message>
 </context>
 <context>
@@ -726,10 +760,6 @@ Das Programm ist „%1“, daher wurde kein Starteintrag angelegt.</translation>
         <translation>Schnellübungen:</translation>
     </message>
     <message>
-        <source>Launch &amp;quick exercises on Windows start-up</source>
-        <translation>&amp;Schnellübungen beim Start von Windows</translation>
-    </message>
-    <message>
         <source>Num&amp;ber of exercises:</source>
         <translation>&amp;Anzahl der Übungen:</translation>
     </message>
@@ -788,6 +818,18 @@ Das Programm ist „%1“, daher wurde kein Starteintrag angelegt.</translation>
     <message>
         <source>Help</source>
         <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Launch &amp;quick exercises when I log in</source>
+        <translation>&amp;Schnellübungen bei der Anmeldung starten</translation>
+    </message>
+    <message>
+        <source>Lowest quick exercise</source>
+        <translation>Niedrigste Schnellübung</translation>
+    </message>
+    <message>
+        <source>Highest quick exercise</source>
+        <translation>Höchste Schnellübung</translation>
     </message>
 </context>
 </TS>

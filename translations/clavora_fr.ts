@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>AccessibleKeys</name>
+    <message>
+        <source>SPACE</source>
+        <translation>ESPACE</translation>
+    </message>
+</context>
+<context>
     <name>AppSettings</name>
     <message>
         <source>The settings could not be saved to &quot;%1&quot;: %2.</source>
@@ -61,6 +68,10 @@ Le programme est «&#xa0;%1&#xa0;»&#xa0;: aucune entrée de démarrage n&apos;a
     <message>
         <source>Orvella Clavora - Progress</source>
         <translation>Orvella Clavora - Progression</translation>
+    </message>
+    <message>
+        <source>Orvella Clavora - Help</source>
+        <translation>Orvella Clavora - Aide</translation>
     </message>
 </context>
 <context>
@@ -432,6 +443,10 @@ Le programme est «&#xa0;%1&#xa0;»&#xa0;: aucune entrée de démarrage n&apos;a
         <source>Show keyboard layout</source>
         <translation>Afficher le clavier</translation>
     </message>
+    <message>
+        <source>Play area</source>
+        <translation>Aire de jeu</translation>
+    </message>
 </context>
 <context>
     <name>clavora::HeatMapWidget</name>
@@ -450,6 +465,17 @@ Le programme est «&#xa0;%1&#xa0;»&#xa0;: aucune entrée de démarrage n&apos;a
     <message>
         <source>Fewer than %1 strokes</source>
         <translation>Moins de&#xa0;%1 frappes</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::HelpWindow</name>
+    <message>
+        <source>Help text</source>
+        <translation>Texte d&apos;aide</translation>
+    </message>
+    <message>
+        <source>The help file %1 could not be read: %2.</source>
+        <translation>Le fichier d&apos;aide&#xa0;%1 n&apos;a pas pu être lu&#xa0;:&#xa0;%2.</translation>
     </message>
 </context>
 <context>
@@ -527,6 +553,14 @@ Le programme est «&#xa0;%1&#xa0;»&#xa0;: aucune entrée de démarrage n&apos;a
     <message>
         <source>Sa&amp;ve Log</source>
         <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Exercise number</source>
+        <translation>Numéro d&apos;exercice</translation>
+    </message>
+    <message>
+        <source>Time elapsed in seconds</source>
+        <translation>Temps écoulé en secondes</translation>
     </message>
 </context>
 <context>
@@ -726,10 +760,6 @@ Le programme est «&#xa0;%1&#xa0;»&#xa0;: aucune entrée de démarrage n&apos;a
         <translation>Exercices rapides&#xa0;:</translation>
     </message>
     <message>
-        <source>Launch &amp;quick exercises on Windows start-up</source>
-        <translation>Lancer les exercices rapi&amp;des au démarrage de Windows</translation>
-    </message>
-    <message>
         <source>Num&amp;ber of exercises:</source>
         <translation>&amp;Nombre d&apos;exercices&#xa0;:</translation>
     </message>
@@ -788,6 +818,18 @@ Le programme est «&#xa0;%1&#xa0;»&#xa0;: aucune entrée de démarrage n&apos;a
     <message>
         <source>Help</source>
         <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Launch &amp;quick exercises when I log in</source>
+        <translation>Lancer les exercices rapi&amp;des à l&apos;ouverture de session</translation>
+    </message>
+    <message>
+        <source>Lowest quick exercise</source>
+        <translation>Premier exercice rapide</translation>
+    </message>
+    <message>
+        <source>Highest quick exercise</source>
+        <translation>Dernier exercice rapide</translation>
     </message>
 </context>
 </TS>

@@ -1,14 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Hub.h"
 
 #include "common/Twips.h"
 #include "keyboard/KeyboardPlacement.h"
 #include "windows/GameWindow.h"
+#include "windows/HelpWindow.h"
 #include "windows/KeyboardDocking.h"
 #include "windows/KeyboardWindow.h"
 #include "windows/MainWindow.h"
 #include "windows/SettingsDialog.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QWindow>
 
@@ -25,6 +29,7 @@ Hub::Hub(ProgramPaths paths, QString commandLine)
     connect(main_.get(), &MainWindow::helpClicked, this, &Hub::openHelp);
     connect(main_.get(), &MainWindow::showLayoutClicked, this,
             [this](bool checked) { session_.showLayoutToggled(checked); });
+    connect(&shell_, &DesktopShell::openFailed, this, &Hub::showHelpText);
     qApp->installEventFilter(this);
 }
 
@@ -32,6 +37,7 @@ Hub::~Hub()
 {
     delete settingsDialog_; // a top-level window of its own, open when the program ends
     delete keyboard_;       // likewise, and it reads the key tracker
+    delete helpWindow_;
 }
 
 void Hub::start()
@@ -45,6 +51,20 @@ void Hub::start()
 void Hub::openHelp()
 {
     shell_.open(paths_.helpFile());
+}
+
+void Hub::showHelpText(const QString& path)
+{
+    if (!helpWindow_)
+        helpWindow_ = new HelpWindow(path);
+    helpWindow_->show();
+    helpWindow_->raise();
+    helpWindow_->activateWindow();
+}
+
+void Hub::closeMain()
+{
+    session_.windowClosed(AppWindow::Main);
 }
 
 bool Hub::eventFilter(QObject* watched, QEvent* event)
@@ -242,6 +262,7 @@ int Hub::windowY(AppWindow window) const
 
 void Hub::save()
 {
+    QDir().mkpath(QFileInfo(paths_.settingsFile()).path()); // installed, the first save makes the folder
     const SettingsSaved saved = saveSettings(profile_, startupEntry_, session_.settings(),
                                              main_->control().form().exerciseNumberText, paths_.executable());
     for (const Notice& notice : saveNotices(saved, profile_, startupEntry_, paths_.executable()))

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "common/ProgramPaths.h"
 #include "platform/KeyStateTracker.h"
@@ -14,6 +15,7 @@ namespace clavora {
 
 class MainWindow;
 class GameWindow;
+class HelpWindow;
 class KeyboardWindow;
 class SettingsDialog;
 
@@ -30,6 +32,8 @@ public:
     const Session& session() const { return session_; }
     const ProgramPaths& paths() const { return paths_; }
     void openHelp();
+    // Closing the exercise window: save, then end. A log-out or a kill comes this way too.
+    void closeMain();
     // Opens the settings dialog without waiting for it; `opener` is disabled until it closes.
     void openSettings(QWidget* opener);
     MainWindow& mainWindow() { return *main_; }
@@ -58,6 +62,8 @@ protected:
 
 private:
     void createGame();
+    // The help text in a window of our own, when the desktop has no viewer for it.
+    void showHelpText(const QString& path);
     void settingsClosed();
     KeyboardWindow& loadKeyboard();
     void keyboardClosed();
@@ -78,6 +84,7 @@ private:
     std::unique_ptr<GameWindow> game_;
     QPointer<KeyboardWindow> keyboard_;
     QPointer<SettingsDialog> settingsDialog_;
+    QPointer<HelpWindow> helpWindow_;
 };
 
 } // namespace clavora

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QCoreApplication>
 #include <QString>
@@ -13,6 +14,7 @@ inline constexpr char GameCaption[] = QT_TRANSLATE_NOOP("Captions", "Orvella Cla
 inline constexpr char KeyboardCaption[] = QT_TRANSLATE_NOOP("Captions", "Orvella Clavora - Keyboard Layout");
 inline constexpr char SettingsCaption[] = QT_TRANSLATE_NOOP("Captions", "Orvella Clavora - Settings");
 inline constexpr char ProgressCaption[] = QT_TRANSLATE_NOOP("Captions", "Orvella Clavora - Progress");
+inline constexpr char HelpCaption[] = QT_TRANSLATE_NOOP("Captions", "Orvella Clavora - Help");
 
 inline QString caption(const char* english)
 {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgressControl.h"
 #include "HistoryExport.h"
 #include "HistoryStore.h"

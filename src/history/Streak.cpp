@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Streak.h"
 #include "HistoryStore.h"
 #include "common/Services.h"

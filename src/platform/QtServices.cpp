@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtServices.h"
 
 #include "common/Twips.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QMimeData>
+#include <QProcess>
 #include <QScreen>
 #include <QTime>
 #include <QUrl>
@@ -55,7 +56,22 @@ void SystemClipboard::setText(const QString& text)
 
 void DesktopShell::open(const QString& path)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    // Without a parent: a viewer that xdg-open still waits for when the program ends is left
+    // running rather than killed with it.
+    auto* process = new QProcess;
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    connect(process, &QProcess::errorOccurred, this, [this, process, path](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return; // a crash also ends in `finished`
+        process->deleteLater();
+        emit openFailed(path);
+    });
+    connect(process, &QProcess::finished, this, [this, process, path](int exitCode, QProcess::ExitStatus status) {
+        process->deleteLater();
+        if (status != QProcess::NormalExit || exitCode != 0)
+            emit openFailed(path);
+    });
+    process->start(QStringLiteral("xdg-open"), {QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded)});
 }
 
 void SystemBeep::beep()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "common/Services.h"
 
@@ -46,9 +47,15 @@ private:
     bool hasText_ = false;
 };
 
-class DesktopShell final : public Shell {
+// Opens a file with xdg-open and reports when no program could show it: xdg-open is
+// missing, or it ends with an error because nothing handles the file.
+class DesktopShell final : public QObject, public Shell {
+    Q_OBJECT
 public:
     void open(const QString& path) override;
+
+signals:
+    void openFailed(const QString& path);
 };
 
 class SystemBeep final : public Beep {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CommandLine.h"
 
 namespace clavora {
@@ -17,6 +18,40 @@ StartMode findStartMode(const QString& commandLine)
     if (has("/k"))
         return StartMode::KeyboardOnly;
     return StartMode::Normal;
+}
+
+QString informationText(const QStringList& arguments)
+{
+    const QStringList own = arguments.mid(1);
+    if (own.contains(QStringLiteral("--help")))
+        return QStringLiteral(
+            "Usage: clavora [/g | /q | /k]\n"
+            "       clavora --help | --version\n"
+            "\n"
+            "A touch-typing tutor with exercises, a typing game and an on-screen keyboard.\n"
+            "\n"
+            "  /g         start with the typing game\n"
+            "  /q         run quick exercises, then close\n"
+            "  /k         show only the on-screen keyboard; closing it does not save the settings\n"
+            "  --help     print this text\n"
+            "  --version  print the version\n"
+            "The switches count anywhere on the command line, in either case; only the first of\n"
+            "/g, /q, /k (in that order) acts.\n"
+            "\n"
+            "Files, portable (the program's folder holds Exercises/ and can be written to):\n"
+            "  Clavora.ini, Exercises/*.txt, Layouts/*.kbl, Logs/, Readme.txt beside the program\n"
+            "\n"
+            "Files, installed (the program in <prefix>/bin with <prefix>/share/clavora, or its\n"
+            "folder cannot be written to):\n"
+            "  settings   $XDG_CONFIG_HOME/clavora/Clavora.ini (~/.config/clavora/Clavora.ini)\n"
+            "  exercises  $XDG_DATA_HOME/clavora/Exercises/*.txt (~/.local/share/clavora/Exercises),\n"
+            "             then <prefix>/share/clavora/Exercises; your file of the same name wins\n"
+            "  layouts    $XDG_DATA_HOME/clavora/Layouts/*.kbl, then <prefix>/share/clavora/Layouts\n"
+            "  logs       $XDG_DATA_HOME/clavora/Logs/\n"
+            "  help       <prefix>/share/clavora/Readme.txt\n");
+    if (own.contains(QStringLiteral("--version")))
+        return QStringLiteral("Orvella Clavora " CLAVORA_VERSION "\n");
+    return {};
 }
 
 } // namespace clavora

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QObject>
 
@@ -5,8 +6,8 @@ class QWidget;
 
 namespace clavora {
 
-// Gives the buttons of a window the keys users of desktop dialogs expect. An access key moves the focus
-// to its button and clicks it at once, as a mouse click does: the control left behind is
+// Gives the buttons of a window the keys users of desktop dialogs expect. An access key
+// moves the focus to its button and clicks it at once, as a mouse click does: the control left behind is
 // tidied first, and keys typed right after go where the click put the focus, not to the
 // control that had it. ENTER clicks the push button that has the focus.
 class ButtonKeys final : public QObject {

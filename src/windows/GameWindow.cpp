@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "GameWindow.h"
 
 #include "ButtonKeys.h"
@@ -63,6 +64,7 @@ void GameWindow::buildControls()
     scoreLabel_ = statusLabel(this, "ScoreLabel", scoreText(0), 8100, 120, 1635, 255);
     playArea_ = new PlayArea(this);
     playArea_->setObjectName(QStringLiteral("Frame"));
+    playArea_->setAccessibleName(tr("Play area"));
     placeTwips(playArea_, 1200, 360, PlayArea::WidthTwips, PlayArea::HeightTwips);
     advanceLabel_ = statusLabel(this, "AdvanceLabel", gameText(StartNotice), 1200, 5160, 8475, 315);
     advanceLabel_->setAlignment(Qt::AlignCenter);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindow.h"
 
 #include "ButtonKeys.h"
@@ -46,6 +47,7 @@ void MainWindow::buildControls()
     presetExercises_->setStyleSheet(QStringLiteral("QRadioButton { spacing: 1px; }"));
     numberBox_ = makeAt<QLineEdit>(this, "ExNumBox", QStringLiteral("1"), 2880, 270, 375, 285);
     numberBox_->setAlignment(Qt::AlignCenter);
+    numberBox_->setAccessibleName(tr("Exercise number"));
     randomExercises_ = makeAt<QRadioButton>(this, "RandomExercises", tr("&Random"), 3360, 300, 1035, 255);
     startButton_ = makeAt<WrapButton>(this, "StartButton", tr("&Start Exercises"), 4560, 180, 975, 435);
     stopButton_ = makeAt<WrapButton>(this, "StopButton", tr("S&top Exercises"), 5640, 180, 975, 435);
@@ -70,6 +72,7 @@ void MainWindow::buildControls()
     timeBox_->setReadOnly(true);
     timeBox_->setEnabled(false);
     timeBox_->setFocusPolicy(Qt::ClickFocus);
+    timeBox_->setAccessibleName(tr("Time elapsed in seconds"));
     secondsLabel_ = makeAt<QLabel>(this, "SecondsLabel", tr("seconds"), 5640, 2100, 675, 255);
     secondsLabel_->setEnabled(false);
     log_ = makeAt<QPlainTextEdit>(this, "Log", QString(), 180, 2520, 9735, 2055);

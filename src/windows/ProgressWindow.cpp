@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgressWindow.h"
 #include "Geometry.h"
 #include "FormWriting.h"
@@ -104,13 +105,13 @@ ProgressWindow::ProgressWindow(HistoryStore& store, const Clock& clock, bool rec
     auto* grid = new QGridLayout(this);
 
     periodBox_ = new QComboBox;
-    periodBox_->setObjectName(QStringLiteral("periodBox"));
+    periodBox_->setObjectName(QStringLiteral("PeriodBox"));
     for (const auto& [caption, period] : Periods)
         periodBox_->addItem(tr(caption), int(period));
     auto* periodLabel = new QLabel(tr("&Show:"));
     periodLabel->setBuddy(periodBox_);
     problemLabel_ = new QLabel;
-    problemLabel_->setObjectName(QStringLiteral("problemLabel"));
+    problemLabel_->setObjectName(QStringLiteral("ProblemLabel"));
     problemLabel_->setWordWrap(true);
 
     speedChart_ = newChart(tr("Speed per day (words per minute)"));
@@ -124,17 +125,21 @@ ProgressWindow::ProgressWindow(HistoryStore& store, const Clock& clock, bool rec
 
     keyTable_ = newTable({tr("Key"), tr("Strokes"), tr("Error rate %"),
                           tr("Median interval ms"), tr("Struck instead")},
-                         QStringLiteral("keyTable"));
+                         QStringLiteral("KeyTable"));
     confusionList_ = new QListWidget;
-    confusionList_->setObjectName(QStringLiteral("confusionList"));
+    confusionList_->setObjectName(QStringLiteral("ConfusionList"));
     gameTable_ = newTable({tr("Played"), tr("Score"), tr("Start level"),
                            tr("Level reached")},
-                          QStringLiteral("gameTable"));
+                          QStringLiteral("GameTable"));
 
     recordCheck_ = new QCheckBox(tr("&Record my progress"));
+    recordCheck_->setObjectName(QStringLiteral("RecordCheck"));
     forgetButton_ = new QPushButton(tr("&Forget my history…"));
+    forgetButton_->setObjectName(QStringLiteral("ForgetButton"));
     exportButton_ = new QPushButton(tr("&Export…"));
+    exportButton_->setObjectName(QStringLiteral("ExportButton"));
     auto* closeButton = new QPushButton(tr("&Close"));
+    closeButton->setObjectName(QStringLiteral("CloseButton"));
 
     auto* top = new QHBoxLayout;
     top->addWidget(periodLabel);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "SettingsDialog.h"
 
 #include "ButtonKeys.h"
@@ -26,8 +27,8 @@
 namespace clavora {
 
 SettingsDialog::SettingsDialog(const AppSettings& live, const ProgramPaths& paths)
-    : control_(baseNamesIn(paths.exercisesFolder(), QStringLiteral(".txt")),
-               baseNamesIn(paths.layoutsFolder(), QStringLiteral(".kbl")), live, *this)
+    : control_(baseNamesIn(paths.exercisesFolders(), QStringLiteral(".txt")),
+               baseNamesIn(paths.layoutsFolders(), QStringLiteral(".kbl")), live, *this)
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
@@ -164,7 +165,7 @@ void SettingsDialog::buildControls()
     QLabel* quickHeading = heading(tr("Quick Exercises:"));
     auto* quick = new QGridLayout;
     quick->addWidget(
-        checkBox(QStringLiteral("QuickExStartUp"), tr("Launch &quick exercises on Windows start-up"),
+        checkBox(QStringLiteral("QuickExStartUp"), tr("Launch &quick exercises when I log in"),
                  &SettingsForm::quickExercisesAtStartUp),
         0, 0, 1, 2);
     QLineEdit* quickExerciseCount = numericBox(NumericBox::NumQuickEx, QStringLiteral("NumQuickEx"));
@@ -178,8 +179,11 @@ void SettingsDialog::buildControls()
     presetExercises_->setObjectName(QStringLiteral("PresetExercises"));
     presetExercises_->setChecked(true);
     type->addWidget(presetExercises_);
-    type->addWidget(numericBox(NumericBox::QuickExNumFrom, QStringLiteral("QuickExNumFrom")));
+    QLineEdit* from = numericBox(NumericBox::QuickExNumFrom, QStringLiteral("QuickExNumFrom"));
+    from->setAccessibleName(tr("Lowest quick exercise"));
+    type->addWidget(from);
     QLineEdit* to = numericBox(NumericBox::QuickExNumTo, QStringLiteral("QuickExNumTo"));
+    to->setAccessibleName(tr("Highest quick exercise"));
     type->addWidget(label(tr("and"), to));
     type->addWidget(to);
     randomExercises_ = new QRadioButton(tr("Ran&dom"), this);

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs the real program on a private X server and drives it with real X input."""
 import os
 import re

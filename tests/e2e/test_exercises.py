@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The exercise window in the real program: settings file, typing, evaluation, log, clipboard."""
 import os
 import time

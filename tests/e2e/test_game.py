@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The typing game in the real program, checked through the pixels of screenshots."""
 import time
 

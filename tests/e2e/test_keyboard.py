@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The keyboard window in the real program: keys held on a real X keyboard light up."""
 import os
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The program in German and French: the windows' captions, the status box and the help."""
 import os
 import time

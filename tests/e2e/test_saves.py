@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Saves that must never lose a file: a full disk, SIGKILL in the middle of a save, and a
 folder that only lets its settings file be written. The tmpfs mounts and the other user
 need root; without it these tests are skipped."""
@@ -57,7 +58,7 @@ class Saves(harness.ProgramTest):
     def type_one_attempt(self):
         """Starts the exercise, types one character and ENTER: one line in the log."""
         self.key("alt+s")
-        time.sleep(0.2)
+        self.wait_clock_running(self.wait_window("Orvella Clavora - Exercises"))
         self.type("x")
         self.key("Return")
         self.confirm_box("Exercise Status")
@@ -162,7 +163,7 @@ class Saves(harness.ProgramTest):
     def run_as_nobody(self):
         """Starts the program as an unprivileged user, with a home of its own."""
         home = os.path.join(self.root, "nobody-home")
-        os.makedirs(home)
+        os.makedirs(home, exist_ok=True)
         os.chown(home, NOBODY, NOBODY)
         self.env.update(HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"), XDG_RUNTIME_DIR=home)
         for folder in (self.root, self.folder):
@@ -189,13 +190,20 @@ class Saves(harness.ProgramTest):
 
     def test_a_settings_file_nobody_may_write_shows_save_error_and_stays(self):
         needs_root(self)
+        # Neither the folder nor its settings file may be written, so the program keeps its
+        # settings in the user's config folder, which the administrator has locked as well.
         self.write_settings(OLD_SETTINGS)
+        home = os.path.join(self.root, "nobody-home")
+        config = os.path.join(home, ".config", "clavora")
+        os.makedirs(config)
+        with open(os.path.join(config, "Clavora.ini"), "w") as f:
+            f.write(OLD_SETTINGS)
         window = self.run_as_nobody()
         self.close_window(window)
         self.confirm_box("Save Error")
         self.assertEqual(self.wait_exit(), 0)
+        self.assertEqual(self.read(os.path.join(config, "Clavora.ini")).decode(), OLD_SETTINGS)
         self.assertEqual(self.settings_text(), OLD_SETTINGS)
-
 
 if __name__ == "__main__":
     harness.main()

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The settings dialog in the real program: checks, the class rule and the autostart entry."""
 import os
 

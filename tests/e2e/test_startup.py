@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up modes, the quick-exercise run and the autostart entry, in the real program."""
 import os
 import re

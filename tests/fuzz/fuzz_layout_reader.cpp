@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layout reader on any bytes: always a whole table, and the 48-key arrangement exactly
 // when the first line holds 48 characters.
 #include "FuzzCheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line reader against a plain splitter: the same lines by every way of reading them.
 #include "FuzzCheck.h"
 #include "common/TextFile.h"

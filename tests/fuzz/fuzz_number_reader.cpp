@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number readers on any text: never undefined, and on texts of number characters alone
 // the same value as the C library's reader.
 #include "FuzzCheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any settings file, loaded and saved once, loads to the same settings and saves to the
 // same bytes again.
 #include "FuzzCheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TempFolder.h"
 #include "common/FileNames.h"
 #include "common/Numbers.h"
@@ -135,20 +136,6 @@ TEST(DecodeText, Utf8WhenValidElseWindows1252)
     EXPECT_EQ(decodeText(QByteArray("a\0b", 3)).size(), 3);
 }
 
-TEST(ProgramPaths, TheHelpIsInTheLanguageOfTheProgramWhenThereIsOne)
-{
-    const test::TempFolder folder;
-    folder.write("Readme.txt", "help");
-    folder.write("Readme.de.txt", "Hilfe");
-    const std::pair<QString, QString> cases[] = {
-        {"", "Readme.txt"}, {"de", "Readme.de.txt"}, {"fr", "Readme.txt"}}; // no French file here
-    for (const auto& [language, help] : cases) {
-        ProgramPaths paths(folder.path(""), folder.path("clavora"));
-        paths.setLanguage(language);
-        EXPECT_EQ(paths.helpFile(), folder.path(help)) << language.toStdString();
-    }
-}
-
 TEST(ProgramPaths, StoredNamesFindTheirFilesWhateverTheCase)
 {
     const test::TempFolder folder;
@@ -181,8 +168,9 @@ TEST(FolderProblemForSaving, OnlyAFolderThatExistsAndCanBeWritten)
     EXPECT_TRUE(folderProblemForSaving(folder.path("a file")).contains("does not exist"));
     QFile::setPermissions(folder.path(""), QFile::ReadOwner | QFile::ExeOwner);
     const bool privileged = QFileInfo(folder.path("")).isWritable(); // the superuser writes anywhere
-    if (!privileged)
+    if (!privileged) {
         EXPECT_TRUE(folderProblemForSaving(folder.path("")).contains("cannot save"));
+    }
     QFile::setPermissions(folder.path(""), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 

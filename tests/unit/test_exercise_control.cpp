@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Fakes.h"
 #include "TempFolder.h"
 #include "exercises/ExerciseControl.h"
@@ -148,8 +149,9 @@ TEST_F(Control, ClipboardGuardReplacesOnlyPiecesOfTheExercise)
         clipboard.writes = 0;
         control->tick();
         EXPECT_EQ(clipboard.writes, c.replaced ? 1 : 0) << c.content.toStdString();
-        if (c.replaced)
+        if (c.replaced) {
             EXPECT_EQ(clipboard.content, " LOL, nice try xD ");
+        }
     }
     control->stopExercises();
     clipboard.content = "cise";

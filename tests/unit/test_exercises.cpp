@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Fakes.h"
 #include "TempFolder.h"
 #include "exercises/Evaluation.h"
@@ -157,8 +158,9 @@ TEST(RandomExercises, ManyLinesKeepTheirShape)
             ASSERT_FALSE(line.endsWith(' '));
             for (const QChar c : line)
                 ASSERT_TRUE(pool.contains(c));
-            if (!pool.contains(' '))
+            if (!pool.contains(' ')) {
                 ASSERT_EQ(line.size(), 40);
+            }
         }
     }
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "keyboard/LayoutFile.h"
 #include "windows/Geometry.h"
 #include "windows/HeatMapWidget.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "FindControl.h"
 #include "Fakes.h"
 #include "ModalAnswerer.h"
 #include "history/HistoryStore.h"
@@ -17,14 +19,6 @@ using namespace clavora;
 using namespace clavora::test;
 
 namespace {
-
-QPushButton* buttonCaptioned(QWidget* window, const QString& caption)
-{
-    for (auto* b : window->findChildren<QPushButton*>())
-        if (b->text() == caption)
-            return b;
-    qFatal("no button %s", qPrintable(caption));
-}
 
 void answerWith(QWidget* modal, QMessageBox::StandardButton button)
 {
@@ -71,7 +65,7 @@ private slots:
     void showsTheFiguresOfThePeriod()
     {
         QCOMPARE(window_->windowTitle(), QStringLiteral("Orvella Clavora - Progress"));
-        auto* keys = window_->findChild<QTableWidget*>(QStringLiteral("keyTable"));
+        auto* keys = findControl<QTableWidget>(*window_, "KeyTable");
         QCOMPARE(keys->rowCount(), 3);
         // Sorted by error rate: keys below twenty strokes have no rate and come first.
         keys->sortItems(2, Qt::DescendingOrder);
@@ -85,16 +79,16 @@ private slots:
         QCOMPARE(keys->item(0, 1)->data(Qt::DisplayRole).toInt(), 5);
         QVERIFY(keys->item(0, 2)->text().isEmpty());
 
-        auto* confusions = window_->findChild<QListWidget*>(QStringLiteral("confusionList"));
+        auto* confusions = findControl<QListWidget>(*window_, "ConfusionList");
         QCOMPARE(confusions->count(), 1);
         QCOMPARE(confusions->item(0)->text(), QStringLiteral("expected a, struck s: 10 times"));
-        auto* games = window_->findChild<QTableWidget*>(QStringLiteral("gameTable"));
+        auto* games = findControl<QTableWidget>(*window_, "GameTable");
         QCOMPARE(games->rowCount(), 1);
         QCOMPARE(games->item(0, 1)->data(Qt::DisplayRole).toInt(), 777);
-        QVERIFY(window_->findChild<QLabel*>(QStringLiteral("problemLabel"))->isHidden());
+        QVERIFY(findControl<QLabel>(*window_, "ProblemLabel")->isHidden());
 
         QCOMPARE(window_->form().days.size(), std::size_t(5));
-        auto* period = window_->findChild<QComboBox*>(QStringLiteral("periodBox"));
+        auto* period = findControl<QComboBox>(*window_, "PeriodBox");
         QCOMPARE(period->currentText(), QStringLiteral("30 days"));
         clock_.dateTime = QDateTime(QDate(2024, 3, 14), QTime(9, 0));
         period->setCurrentIndex(period->findText(QStringLiteral("7 days")));
@@ -104,25 +98,25 @@ private slots:
 
     void forgetsAfterYesOnly()
     {
-        auto* forget = buttonCaptioned(window_.get(), QStringLiteral("&Forget my history…"));
+        auto* forget = findControl<QPushButton>(*window_, "ForgetButton");
         {
             ModalAnswerer no([](QWidget* modal) { answerWith(modal, QMessageBox::No); });
             forget->click();
             QCOMPARE(no.seen().size(), std::size_t(1));
         }
-        QCOMPARE(window_->findChild<QTableWidget*>(QStringLiteral("keyTable"))->rowCount(), 3);
+        QCOMPARE(findControl<QTableWidget>(*window_, "KeyTable")->rowCount(), 3);
         {
             ModalAnswerer yes([](QWidget* modal) { answerWith(modal, QMessageBox::Yes); });
             forget->click();
         }
-        QCOMPARE(window_->findChild<QTableWidget*>(QStringLiteral("keyTable"))->rowCount(), 0);
-        QCOMPARE(window_->findChild<QTableWidget*>(QStringLiteral("gameTable"))->rowCount(), 0);
-        QCOMPARE(window_->findChild<QListWidget*>(QStringLiteral("confusionList"))->count(), 0);
+        QCOMPARE(findControl<QTableWidget>(*window_, "KeyTable")->rowCount(), 0);
+        QCOMPARE(findControl<QTableWidget>(*window_, "GameTable")->rowCount(), 0);
+        QCOMPARE(findControl<QListWidget>(*window_, "ConfusionList")->count(), 0);
     }
 
     void recordCheckBoxTellsTheOwner()
     {
-        auto* record = window_->findChild<QCheckBox*>();
+        auto* record = findControl<QCheckBox>(*window_, "RecordCheck");
         QCOMPARE(record->text(), QStringLiteral("&Record my progress"));
         QVERIFY(record->isChecked());
         QSignalSpy changed(window_.get(), &ProgressWindow::recordingChanged);
@@ -136,9 +130,9 @@ private slots:
         HistoryStore broken(QStringLiteral("/proc/clavora-no-such-place/History.sqlite"));
         ProgressWindow window(broken, clock_, true, QDir::tempPath());
         window.show();
-        QVERIFY(window.findChild<QLabel*>(QStringLiteral("problemLabel"))->isVisible());
-        QVERIFY(!buttonCaptioned(&window, QStringLiteral("&Forget my history…"))->isEnabled());
-        QVERIFY(!buttonCaptioned(&window, QStringLiteral("&Export…"))->isEnabled());
+        QVERIFY(findControl<QLabel>(window, "ProblemLabel")->isVisible());
+        QVERIFY(!findControl<QPushButton>(window, "ForgetButton")->isEnabled());
+        QVERIFY(!findControl<QPushButton>(window, "ExportButton")->isEnabled());
     }
 
 private:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/XdgStartupEntry.h"
 
 #include <QDir>
@@ -72,10 +73,12 @@ static QString makeRecorder(const QString& folder, const QString& output)
 static QStringList recorded(const QString& output)
 {
     QFile file(output);
-    for (int i = 0; i < 100 && !file.exists(); ++i)
-        QTest::qWait(50);
-    QTest::qWait(50); // the script may still be writing
-    if (!file.open(QIODevice::ReadOnly))
+    // The script writes its lines at once; a last line end means it is done.
+    const auto written = [&] {
+        QFile check(output);
+        return check.open(QIODevice::ReadOnly) && check.readAll().endsWith('\n');
+    };
+    if (!QTest::qWaitFor(written, 5000) || !file.open(QIODevice::ReadOnly))
         return {};
     QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
     lines.removeLast();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "KeyboardFakes.h"
 #include "TempFolder.h"
 #include "keyboard/KeyColour.h"
@@ -99,8 +100,9 @@ TEST_F(Keyboard, CaptionsStandAboveEachOtherUnlessTheCapitalIsTheShiftedOne)
         EXPECT_EQ(lower.text, c.lower) << c.key;
         EXPECT_EQ(upper.text, c.upper) << c.key;
         EXPECT_EQ(lower.visible, c.lowerShown) << c.key;
-        if (c.lowerShown)
+        if (c.lowerShown) {
             EXPECT_EQ(lower.box.top, c.lowerTop) << c.key;
+        }
         EXPECT_EQ(upper.box.top, c.upperTop) << c.key;
         EXPECT_TRUE(form().keys[c.key].visible) << c.key; // drawn, captioned or not
     }

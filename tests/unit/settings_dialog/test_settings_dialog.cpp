@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TempFolder.h"
 #include "settings/AppSettings.h"
 #include "settings_dialog/ApplySettings.h"
@@ -243,6 +244,18 @@ TEST(FileList, OffersOnlyFilesTheProgramCanOpenSorted)
     for (const char* name : {"b.txt", "A.txt", "c.TXT", ".txt", "notes.md", "a.txt.bak"})
         folder.write(name, "x");
     QDir().mkpath(folder.path("folder.txt"));
-    EXPECT_EQ(baseNamesIn(folder.path(""), ".txt"), (QStringList{"A", "b"}));
-    EXPECT_TRUE(baseNamesIn(folder.path("missing"), ".txt").isEmpty());
+    EXPECT_EQ(baseNamesIn({folder.path("")}, ".txt"), (QStringList{"A", "b"}));
+    EXPECT_TRUE(baseNamesIn({folder.path("missing")}, ".txt").isEmpty());
+}
+
+TEST(FileList, ListsTheUsersAndTheShippedFilesOnceEach)
+{
+    TempFolder folder;
+    QDir().mkpath(folder.path("user"));
+    QDir().mkpath(folder.path("shipped"));
+    for (const char* name : {"user/Mine.txt", "user/Dvorak.txt", "shipped/dvorak.txt", "shipped/Dvorak.txt",
+                             "shipped/Azerty.txt"})
+        folder.write(name, "x");
+    EXPECT_EQ(baseNamesIn({folder.path("user"), folder.path("missing"), folder.path("shipped")}, ".txt"),
+              (QStringList{"Azerty", "Dvorak", "dvorak", "Mine"}));
 }

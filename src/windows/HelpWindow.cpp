@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "HelpWindow.h"
+
+#include "Geometry.h"
+#include "common/Captions.h"
+#include "common/TextFile.h"
+
+#include <QFile>
+
+namespace clavora {
+
+HelpWindow::HelpWindow(const QString& path)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(caption(HelpCaption));
+    setAccessibleName(tr("Help text"));
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setFont(fixedFont(10));
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        setPlainText(decodeText(file.readAll()));
+    else
+        setPlainText(tr("The help file %1 could not be read: %2.").arg(path, file.errorString()));
+    resize(QFontMetrics(font()).horizontalAdvance(QString(92, u'x')), 600);
+}
+
+} // namespace clavora

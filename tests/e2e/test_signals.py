@@ -1,0 +1,39 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Ending the program from outside: a signal saves the settings as closing the window does."""
+import signal
+
+import harness
+
+NO_KEYBOARD = "[Display]\nWinX=1500\nWinY=1500\n[KeyLayout]\nShowLayout=0\n"
+
+
+class Signals(harness.ProgramTest):
+    def test_terminating_signals_save_then_end(self):
+        for number in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
+            with self.subTest(signal=number.name):
+                self.write_settings(NO_KEYBOARD)
+                main = self.open_main()
+                self.click(main, 204, 27)  # the exercise number box
+                self.key("ctrl+a")
+                self.type("7")
+                self.display.run(["xdotool", "windowmove", "--sync", str(main), "300", "250"], check=True)
+                harness.wait_for(lambda: self.geometry(main)[0] != 100, what="the window to move")
+                self.process.send_signal(number)
+                self.assertEqual(self.wait_exit(), 0)
+                self.assertEqual(self.setting("Exercises", "ExNum"), "7")
+                self.assertNotEqual(self.setting("Display", "WinX"), "1500")
+
+    def test_a_signal_while_a_message_box_waits_still_saves_and_ends(self):
+        self.write_settings(NO_KEYBOARD + "[Exercises]\nExNum=4\n")
+        self.open_main()
+        self.key("alt+s")
+        self.type(self.exercise_line(4))
+        self.key("Return")
+        self.wait_window("Exercise Status")
+        self.process.send_signal(signal.SIGTERM)
+        self.assertEqual(self.wait_exit(), 0)
+        self.assertEqual(self.setting("Exercises", "ExNum"), "4")
+
+
+if __name__ == "__main__":
+    harness.main()
