@@ -11,11 +11,13 @@ NBSP = "\u00a0"
 LANGUAGES = {
     "de": dict(locale="de_DE.UTF-8", main="Orvella Clavora - Übungen", start="alt+s", settings_key="alt+o",
                settings="Orvella Clavora - Optionen", status_title="Übungsergebnis", save_key="alt+l",
-               save_title="Log speichern unter . . .",
+               save_title="Log speichern unter . . .", help="Orvella Clavora - Hilfe",
+               help_text="Zehnfingerschreiben lernen",
                status=r"Vorgabeübung Nr\. 1 \(1 von 2\): (\d+)/\1 \(100 %\) richtig, \d+,\d Sekunden, \d+ WpM, \d+ WpM richtig\."),
     "fr": dict(locale="fr_FR.UTF-8", main="Orvella Clavora - Exercices", start="alt+d", settings_key="alt+o",
                settings="Orvella Clavora - Options", status_title="Résultat de l'exercice", save_key="alt+e",
-               save_title="Enregistrer le journal sous . . .",
+               save_title="Enregistrer le journal sous . . .", help="Orvella Clavora - Aide",
+               help_text="Apprendre la dactylographie",
                status=r"Exercice prédéfini n° 1 \(1 sur 2\) : (\d+)/\1 \(100 %\) justes, \d+,\d secondes, \d+ MPM, \d+ MPM justes\."),
 }
 
@@ -48,7 +50,13 @@ class Languages(harness.ProgramTest):
         self.language = language
         self.speak(language)
         self.write_settings(NO_KEYBOARD)
+        # Without xdg-open the program shows the help in a window of its own.
+        no_opener = os.path.join(self.root, "empty")
+        os.makedirs(no_opener)
+        usual = self.env["PATH"]
+        self.env["PATH"] = no_opener
         self.start()
+        self.env["PATH"] = usual  # for the clipboard tool
         main = self.wait_window(words["main"])
         self.activate(main)
         self.screenshot(self.shot("exercises"))
@@ -68,6 +76,15 @@ class Languages(harness.ProgramTest):
         self.screenshot(self.shot("settings"))
         self.close_window(settings)
         self.wait_no_window(words["settings"])
+
+        self.activate(main)
+        self.key("F1")
+        help_window = self.wait_window(words["help"])
+        self.activate(help_window)
+        self.key("ctrl+a", "ctrl+c")
+        wait_for(lambda: words["help_text"] in self.clipboard(), what="the help in the language")
+        self.close_window(help_window)
+        self.wait_no_window(words["help"])
         self.close_main(main)
         # The settings file is the same in every language.
         self.assertEqual(self.setting("Exercises", "ExNum"), "1")
