@@ -30,6 +30,9 @@ int main(int argc, char* argv[])
     // The program ends when the exercise window closes, not when its last window does.
     app.setQuitOnLastWindowClosed(false);
     QApplication::setFont(clavora::interfaceFont());
+    // A steady caret: a blinking one wakes the program twice a second while nothing happens,
+    // as in the game window, whose start-level box holds the focus until a game starts.
+    QApplication::setCursorFlashTime(0);
     // The language of LANGUAGE, LC_ALL, LC_MESSAGES or LANG; numbers follow LC_NUMERIC.
     clavora::Translations translations(QLocale::system().uiLanguages());
     translations.install();

@@ -6,24 +6,37 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <algorithm>
 
 namespace clavora {
 
-KeyStateTracker::KeyStateTracker()
+KeyStateTracker::KeyStateTracker() = default;
+
+KeyStateTracker::~KeyStateTracker()
 {
+    if (keyboard_ && qGuiApp)
+        qGuiApp->removeNativeEventFilter(this);
+}
+
+void KeyStateTracker::connectNotify(const QMetaMethod& signal)
+{
+    if (signal == QMetaMethod::fromSignal(&KeyState::changed))
+        start();
+}
+
+void KeyStateTracker::start()
+{
+    if (keyboard_)
+        return;
+    keyboard_ = std::make_unique<XkbKeyboard>();
+    capsLock_ = keyboard_->capsLockOn();
     qGuiApp->installEventFilter(this);
     qGuiApp->installNativeEventFilter(this);
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state != Qt::ApplicationActive)
-            held_.clear();
+            releaseAll();
     });
-}
-
-KeyStateTracker::~KeyStateTracker()
-{
-    if (qGuiApp)
-        qGuiApp->removeNativeEventFilter(this);
 }
 
 bool KeyStateTracker::isDown(std::uint16_t keyCode) const
@@ -34,7 +47,7 @@ bool KeyStateTracker::isDown(std::uint16_t keyCode) const
 
 bool KeyStateTracker::isToggled(std::uint16_t keyCode) const
 {
-    return keyCode == vk::CapsLock && keyboard_.capsLockOn();
+    return keyCode == vk::CapsLock && capsLock_;
 }
 
 bool KeyStateTracker::eventFilter(QObject* watched, QEvent* event)
@@ -57,7 +70,7 @@ bool KeyStateTracker::eventFilter(QObject* watched, QEvent* event)
     case QEvent::WindowBlocked:
         // A modal box of ours has taken the keyboard: the blocked window's releases never
         // arrive, as when the program loses the focus.
-        held_.clear();
+        releaseAll();
         break;
     default:
         break;
@@ -67,8 +80,13 @@ bool KeyStateTracker::eventFilter(QObject* watched, QEvent* event)
 
 bool KeyStateTracker::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
 {
-    if (eventType == "xcb_generic_event_t")
-        keyboard_.followXcbEvent(message);
+    // Caps Lock's light comes with the server's state notification; nothing is polled.
+    if (eventType == "xcb_generic_event_t") {
+        if (keyboard_->followXcbEvent(message) && keyboard_->capsLockOn() != capsLock_) {
+            capsLock_ = !capsLock_;
+            emit changed();
+        }
+    }
     return false;
 }
 
@@ -76,13 +94,24 @@ void KeyStateTracker::press(quint32 scanCode)
 {
     const bool known = std::any_of(held_.begin(), held_.end(),
                                    [scanCode](const HeldKey& k) { return k.scanCode == scanCode; });
-    if (!known)
-        held_.push_back({scanCode, keyCodeOfSymbol(keyboard_.unshiftedSymbol(scanCode))});
+    if (known)
+        return;
+    held_.push_back({scanCode, keyCodeOfSymbol(keyboard_->unshiftedSymbol(scanCode))});
+    emit changed();
 }
 
 void KeyStateTracker::release(quint32 scanCode)
 {
-    std::erase_if(held_, [scanCode](const HeldKey& k) { return k.scanCode == scanCode; });
+    if (std::erase_if(held_, [scanCode](const HeldKey& k) { return k.scanCode == scanCode; }) > 0)
+        emit changed();
+}
+
+void KeyStateTracker::releaseAll()
+{
+    if (held_.empty())
+        return;
+    held_.clear();
+    emit changed();
 }
 
 } // namespace clavora

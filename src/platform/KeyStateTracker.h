@@ -4,7 +4,7 @@
 #include "keyboard/KeyState.h"
 
 #include <QAbstractNativeEventFilter>
-#include <QObject>
+#include <memory>
 #include <vector>
 
 namespace clavora {
@@ -13,7 +13,10 @@ namespace clavora {
 // releases, keyed by physical key; Caps Lock's toggle as the X server has it. Every key
 // counts as released when the program loses the focus, or a modal box of its own takes the
 // keyboard, since the releases then go elsewhere.
-class KeyStateTracker final : public QObject, public QAbstractNativeEventFilter, public KeyState {
+//
+// It sleeps until the first listener connects to `changed`: only then does it read the
+// keymap from the server and watch the program's key events.
+class KeyStateTracker final : public KeyState, public QAbstractNativeEventFilter {
     Q_OBJECT
 public:
     KeyStateTracker();
@@ -23,6 +26,7 @@ public:
     bool isToggled(std::uint16_t keyCode) const override;
 
 protected:
+    void connectNotify(const QMetaMethod& signal) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
@@ -31,11 +35,14 @@ private:
         quint32 scanCode;
         std::uint16_t keyCode; // decided at the press: the release may come under another layout
     };
+    void start();
     void press(quint32 scanCode);
     void release(quint32 scanCode);
+    void releaseAll();
 
-    XkbKeyboard keyboard_;
+    std::unique_ptr<XkbKeyboard> keyboard_;
     std::vector<HeldKey> held_;
+    bool capsLock_ = false;
 };
 
 } // namespace clavora

@@ -75,15 +75,15 @@ bool XkbKeyboard::capsLockOn() const
     return state_ && xkb_state_led_name_is_active(state_.get(), XKB_LED_NAME_CAPS) > 0;
 }
 
-void XkbKeyboard::followXcbEvent(const void* message)
+bool XkbKeyboard::followXcbEvent(const void* message)
 {
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
     if (!connection_ || xkbEventType_ == 0 || (event->response_type & 0x7F) != xkbEventType_)
-        return;
+        return false;
     // Every XKB event starts with the same header after the event type.
     const auto* any = static_cast<const xcb_xkb_state_notify_event_t*>(message);
     if (any->deviceID != deviceId_)
-        return;
+        return false;
     switch (any->xkbType) {
     case XCB_XKB_STATE_NOTIFY:
         if (state_)
@@ -96,8 +96,9 @@ void XkbKeyboard::followXcbEvent(const void* message)
         loadFromServer(); // the user switched layouts or plugged in another keyboard
         break;
     default:
-        break;
+        return false;
     }
+    return true;
 }
 
 } // namespace clavora

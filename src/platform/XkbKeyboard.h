@@ -23,8 +23,9 @@ public:
     quint32 unshiftedSymbol(quint32 keyCode) const;
     bool capsLockOn() const;
 
-    // Follows the server's XKB notifications among the X events Qt receives.
-    void followXcbEvent(const void* event);
+    // Follows the server's XKB notifications among the X events Qt receives; true when the
+    // event was one of them, so that the state may have changed.
+    bool followXcbEvent(const void* event);
 
 private:
     struct ContextDeleter { void operator()(xkb_context* c) const; };

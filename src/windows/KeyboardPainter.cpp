@@ -13,7 +13,9 @@ QRect pixels(const TwipsBox& b)
     return twipsRect(b.left, b.top, b.width, b.height);
 }
 
-void paintShape(QPainter& p, const KeyShape& s)
+} // namespace
+
+void paintKeyShape(QPainter& p, const KeyShape& s)
 {
     if (!s.visible)
         return;
@@ -22,7 +24,7 @@ void paintShape(QPainter& p, const KeyShape& s)
     p.drawRect(pixels(s.box).adjusted(0, 0, -1, -1)); // the border lies inside the key
 }
 
-void paintCaption(QPainter& p, const KeyCaption& c)
+void paintKeyCaption(QPainter& p, const KeyCaption& c)
 {
     if (!c.visible || c.text.isEmpty())
         return;
@@ -30,21 +32,20 @@ void paintCaption(QPainter& p, const KeyCaption& c)
     // Like a label's caption, "&&" shows as one "&".
     p.drawText(pixels(c.box), Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic, c.text);
 }
-} // namespace
 
 void paintKeyboard(QPainter& p, const KeyboardForm& form)
 {
     p.fillRect(twipsRect(0, 0, KeyboardClientWidthTwips, KeyboardClientHeightTwips), toQColor(form.backColour));
     for (const KeyShape& s : form.keys)
-        paintShape(p, s);
+        paintKeyShape(p, s);
     for (const KeyShape& s : form.namedShapes)
-        paintShape(p, s);
+        paintKeyShape(p, s);
     for (const KeyCaption& c : form.labels)
-        paintCaption(p, c);
+        paintKeyCaption(p, c);
     for (const KeyCaption& c : form.altGrLabel)
-        paintCaption(p, c);
+        paintKeyCaption(p, c);
     for (const KeyCaption& c : form.namedLabels)
-        paintCaption(p, c);
+        paintKeyCaption(p, c);
 }
 
 } // namespace clavora

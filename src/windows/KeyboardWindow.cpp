@@ -1,16 +1,47 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KeyboardWindow.h"
 
-#include "FormWriting.h"
 #include "Geometry.h"
 #include "KeyboardPainter.h"
+#include "keyboard/KeyState.h"
 
 #include <QCloseEvent>
 #include <QMessageBox>
+#include <QPaintEvent>
 #include <QPainter>
-#include <QTimer>
+#include <algorithm>
 
 namespace clavora {
+
+namespace {
+constexpr int ShapeCount = CharacterKeyCount + int(NamedShape::Count);
+constexpr int CaptionCount = 3 * CharacterKeyCount + int(NamedLabel::Count);
+
+// Every shape and caption of the form by one number: the character keys' first.
+const KeyShape& shapeAt(const KeyboardForm& f, int i)
+{
+    return i < CharacterKeyCount ? f.keys[size_t(i)] : f.namedShapes[size_t(i - CharacterKeyCount)];
+}
+
+const KeyCaption& captionAt(const KeyboardForm& f, int i)
+{
+    const int labels = 2 * CharacterKeyCount, altGr = 3 * CharacterKeyCount;
+    if (i < labels)
+        return f.labels[size_t(i)];
+    return i < altGr ? f.altGrLabel[size_t(i - labels)] : f.namedLabels[size_t(i - altGr)];
+}
+
+QRect pixels(const TwipsBox& b)
+{
+    return twipsRect(b.left, b.top, b.width, b.height);
+}
+
+bool shows(const KeyCaption& c)
+{
+    return c.visible && !c.text.isEmpty();
+}
+
+} // namespace
 
 KeyboardWindow::KeyboardWindow(const AppSettings& settings, ProgramPaths paths, const KeyState& keys)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -22,31 +53,113 @@ KeyboardWindow::KeyboardWindow(const AppSettings& settings, ProgramPaths paths, 
     setWindowTitle(caption(KeyboardCaption));
     setFixedSize(twipsToPixels(KeyboardClientWidthTwips), twipsToPixels(KeyboardClientHeightTwips));
     setFont(fixedFont(9));
-    keyStateTimer_ = new QTimer(this);
-    keyStateTimer_->setObjectName(QStringLiteral("KeyStateTimer"));
-    keyStateTimer_->setInterval(TickMilliseconds);
-    connect(keyStateTimer_, &QTimer::timeout, this, forwardTo(this, control_, &KeyboardControl::tick));
-    keyStateTimer_->start();
-    painted_ = control_.form();
+    connect(&keys, &KeyState::changed, this, &KeyboardWindow::keysChanged);
+    buildTiles();
 }
 
-void KeyboardWindow::colourWindow(Rgb window, Rgb text)
+void KeyboardWindow::colourWindow(Rgb back, Rgb fore)
 {
-    control_.colourWindow(window, text);
-    apply();
+    control_.colourWindow(back, fore);
+    buildTiles();
 }
 
 void KeyboardWindow::loadLayout()
 {
-    forwardTo(this, control_, &KeyboardControl::loadLayout)();
+    control_.loadLayout();
+    buildTiles();
 }
 
-void KeyboardWindow::apply()
+void KeyboardWindow::buildTiles()
 {
-    if (control_.form() == painted_)
-        return;
-    painted_ = control_.form();
+    // Captions and arrangement come with the layout: every key is painted afresh, in the
+    // keys' present state.
+    control_.tick();
+    const KeyboardForm& f = control_.form();
+    tiles_.clear();
+    pictures_.clear();
+    changed_.clear();
+    for (int s = 0; s < ShapeCount; ++s)
+        if (shapeAt(f, s).visible)
+            tiles_.push_back({pixels(shapeAt(f, s).box), s, {}, {}});
+    for (int c = 0; c < CaptionCount; ++c) {
+        if (!shows(captionAt(f, c)))
+            continue;
+        const QRect rect = pixels(captionAt(f, c).box);
+        auto tile = std::find_if(tiles_.begin(), tiles_.end(), [&rect](const Tile& t) {
+            return t.rect.contains(rect.center()) && int(t.captions.size()) < MaxCaptionsPerKey;
+        });
+        if (tile == tiles_.end())
+            tile = tiles_.insert(tiles_.end(), {rect, -1, {}, {}});
+        tile->captions.push_back(c);
+    }
+    for (Tile& t : tiles_)
+        t.shown = lookOf(t);
     update();
+}
+
+KeyboardWindow::Look KeyboardWindow::lookOf(const Tile& tile) const
+{
+    const KeyboardForm& f = control_.form();
+    Look look;
+    if (tile.shape >= 0) {
+        look.fill = shapeAt(f, tile.shape).fill;
+        look.border = shapeAt(f, tile.shape).border;
+    }
+    for (size_t i = 0; i < tile.captions.size(); ++i)
+        look.captions[i] = captionAt(f, tile.captions[i]).colour;
+    return look;
+}
+
+void KeyboardWindow::keysChanged()
+{
+    control_.tick();
+    for (Tile& t : tiles_) {
+        const Look look = lookOf(t);
+        if (look == t.shown)
+            continue;
+        t.shown = look;
+        update(t.rect);
+        changed_.push_back(size_t(&t - tiles_.data()));
+    }
+}
+
+KeyboardWindow::Picture* KeyboardWindow::cached(size_t tile)
+{
+    for (Picture& p : pictures_)
+        if (p.tile == tile && p.look == tiles_[tile].shown)
+            return &p;
+    return nullptr;
+}
+
+const QPixmap& KeyboardWindow::picture(size_t tile)
+{
+    if (Picture* p = cached(tile)) {
+        p->lastUse = ++uses_;
+        return p->pixmap;
+    }
+    if (pictures_.size() < MaxPictures)
+        pictures_.emplace_back();
+    Picture& fresh = *std::min_element(pictures_.begin(), pictures_.end(),
+                                       [](const Picture& a, const Picture& b) { return a.lastUse < b.lastUse; });
+    const Tile& t = tiles_[tile];
+    const qreal ratio = devicePixelRatioF();
+    fresh = {tile, t.shown, QPixmap(t.rect.size() * ratio), ++uses_};
+    fresh.pixmap.setDevicePixelRatio(ratio);
+    QPainter p(&fresh.pixmap);
+    p.setFont(font());
+    p.translate(-t.rect.topLeft());
+    paintTile(p, t);
+    return fresh.pixmap;
+}
+
+void KeyboardWindow::paintTile(QPainter& p, const Tile& tile) const
+{
+    const KeyboardForm& f = control_.form();
+    p.fillRect(tile.rect, toQColor(f.backColour));
+    if (tile.shape >= 0)
+        paintKeyShape(p, shapeAt(f, tile.shape));
+    for (const int c : tile.captions)
+        paintKeyCaption(p, captionAt(f, c));
 }
 
 void KeyboardWindow::showNotice(const QString& text)
@@ -63,10 +176,21 @@ void KeyboardWindow::showNotice(const QString& text)
         Qt::QueuedConnection);
 }
 
-void KeyboardWindow::paintEvent(QPaintEvent*)
+void KeyboardWindow::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    paintKeyboard(p, painted_);
+    p.fillRect(event->rect(), toQColor(control_.form().backColour)); // the gaps between the keys
+    for (size_t i = 0; i < tiles_.size(); ++i) {
+        const Tile& t = tiles_[i];
+        if (!event->region().intersects(t.rect))
+            continue;
+        const bool keyChanged = std::find(changed_.begin(), changed_.end(), i) != changed_.end();
+        if (keyChanged || cached(i))
+            p.drawPixmap(t.rect.topLeft(), picture(i));
+        else
+            paintTile(p, t);
+    }
+    changed_.clear();
 }
 
 void KeyboardWindow::closeEvent(QCloseEvent* event)

@@ -3,29 +3,27 @@
 #include "keyboard/KeyboardControl.h"
 #include "keyboard/KeyboardUi.h"
 
+#include <QPixmap>
 #include <QWidget>
-
-class QTimer;
+#include <array>
+#include <QtGlobal>
+#include <vector>
 
 namespace clavora {
 
-// The on-screen keyboard: owns the keyboard logic; one widget paints every key from the
-// logic's form.
+// The on-screen keyboard. It follows the key tracker's changes, never a timer, and repaints
+// only the keys whose look changed, each from a cached picture of that key.
 class KeyboardWindow final : public QWidget, public KeyboardUi {
     Q_OBJECT
 public:
     KeyboardWindow(const AppSettings& settings, ProgramPaths paths, const KeyState& keys);
 
-    const KeyboardControl& control() const { return control_; }
-    void colourWindow(Rgb window, Rgb text);
+    void colourWindow(Rgb back, Rgb fore);
     void loadLayout();
-    // Repaints when a key's look has changed since the last paint.
-    void apply();
+    const KeyboardControl& control() const { return control_; }
 
     // KeyboardUi
     void showNotice(const QString& text) override;
-
-    static constexpr int TickMilliseconds = 25;
 
 signals:
     void closed();
@@ -35,10 +33,43 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    static constexpr int MaxCaptionsPerKey = 3;
+    // What a key's picture depends on besides the window's colours and the layout.
+    struct Look {
+        Rgb fill = 0;
+        Rgb border = 0;
+        std::array<Rgb, MaxCaptionsPerKey> captions{};
+        bool operator==(const Look&) const = default;
+    };
+    // One key's rectangle: its shape (if any) with the captions over it.
+    struct Tile {
+        QRect rect;
+        int shape = -1;
+        std::vector<int> captions;
+        Look shown;
+    };
+    struct Picture {
+        size_t tile = 0;
+        Look look;
+        QPixmap pixmap;
+        quint64 lastUse = 0;
+    };
+    // Pictures of the keys typed lately, lit and unlit; a full repaint paints without them,
+    // so that the keyboard keeps no picture of keys that are never pressed.
+    static constexpr size_t MaxPictures = 24;
+
+    void keysChanged();
+    void buildTiles();
+    Look lookOf(const Tile& tile) const;
+    const QPixmap& picture(size_t tile);
+    Picture* cached(size_t tile);
+    void paintTile(QPainter& p, const Tile& tile) const;
 
     KeyboardControl control_;
-    KeyboardForm painted_;
-    QTimer* keyStateTimer_;
+    std::vector<Tile> tiles_;
+    std::vector<Picture> pictures_;
+    std::vector<size_t> changed_; // keys whose look changed since the last paint
+    quint64 uses_ = 0;
 };
 
 } // namespace clavora

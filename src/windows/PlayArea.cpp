@@ -51,7 +51,7 @@ void PlayArea::sync(const SlotTable& table)
 {
     const int count = std::max(table.size(), int(shown_.size()) - 1);
     shown_.resize(size_t(count) + 1);
-    bool restack = false;
+    restacked_.clear();
     for (int i = 1; i <= count; ++i) {
         Shown want;
         if (i <= table.size() && !table[i].isFree()) {
@@ -65,20 +65,33 @@ void PlayArea::sync(const SlotTable& table)
             update(shellRect(have));
         if (!want.letter.isNull())
             update(shellRect(want));
-        restack = restack || want.stacking != have.stacking || want.letter.isNull() != have.letter.isNull();
+        if (want.stacking != have.stacking || want.letter.isNull() != have.letter.isNull())
+            restacked_.push_back(i);
         have = want;
     }
     shown_.resize(size_t(table.size()) + 1);
     if (drawn_.size() > shown_.size())
         drawn_.resize(shown_.size());
-    if (!restack)
-        return;
-    order_.clear();
-    for (int i = 1; i < int(shown_.size()); ++i)
+    if (!restacked_.empty())
+        restack();
+}
+
+void PlayArea::restack()
+{
+    // A letter that comes or is raised goes in front of all others, so the order is kept
+    // by dropping the restacked slots and putting those shown back at the front.
+    moved_.assign(shown_.size(), false);
+    for (const int i : restacked_)
+        moved_[size_t(i)] = true;
+    std::erase_if(order_, [this](int i) { return size_t(i) >= moved_.size() || moved_[size_t(i)]; });
+    const auto front = order_.size();
+    for (const int i : restacked_)
         if (!shown_[size_t(i)].letter.isNull())
             order_.push_back(i);
-    std::sort(order_.begin(), order_.end(),
-              [this](int a, int b) { return shown_[size_t(a)].stacking < shown_[size_t(b)].stacking; });
+    const auto below = [this](int a, int b) { return shown_[size_t(a)].stacking < shown_[size_t(b)].stacking; };
+    std::sort(order_.begin() + std::ptrdiff_t(front), order_.end(), below);
+    if (!std::is_sorted(order_.begin(), order_.end(), below))
+        std::sort(order_.begin(), order_.end(), below); // a new game starts the stacking afresh
 }
 
 QPixmap PlayArea::blank(QSize size) const
@@ -96,15 +109,8 @@ const QPixmap& PlayArea::shell(int slot)
         drawn_.resize(size_t(slot) + 1);
     Drawn& d = drawn_[size_t(slot)];
     const Shown& s = shown_[size_t(slot)];
-    const int side = twipsToPixels(ShellTwips);
     if (d.disc.isNull() || d.fill != s.fill) {
-        d.disc = blank({side, side});
-        QPainter p(&d.disc);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
-        p.setBrush(toQColor(s.fill));
-        // Inset so that no fill shows outside the rim drawn over it.
-        p.drawEllipse(QRectF(0, 0, side, side).adjusted(1, 1, -1, -1));
+        d.disc = disc(s.fill);
         d.shell = QPixmap();
     }
     if (d.shell.isNull() || d.rim != s.rim || d.letter != s.letter) {
@@ -118,6 +124,32 @@ const QPixmap& PlayArea::shell(int slot)
         d.letter = s.letter;
     }
     return d.shell;
+}
+
+QPixmap PlayArea::disc(Rgb fill) const
+{
+    const int side = twipsToPixels(ShellTwips);
+    QPixmap pixmap = blank({side, side});
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(toQColor(fill));
+    // Inset so that no fill shows outside the rim drawn over it.
+    p.drawEllipse(QRectF(0, 0, side, side).adjusted(1, 1, -1, -1));
+    return pixmap;
+}
+
+const std::vector<RowSpan>& PlayArea::opaqueRows()
+{
+    if (opaqueRows_.empty()) {
+        // Every shell has the same outline, whatever its colours and its letter.
+        QPixmap outline = disc(0);
+        QPainter p(&outline);
+        p.drawPixmap(0, 0, rim(PureGreen));
+        p.end();
+        opaqueRows_ = ShellCover::opaqueRows(outline.toImage(), outline.devicePixelRatio());
+    }
+    return opaqueRows_;
 }
 
 const QPixmap& PlayArea::rim(Rgb colour)
@@ -157,15 +189,26 @@ const QPixmap& PlayArea::letter(QChar c, Rgb colour)
 
 void PlayArea::paintEvent(QPaintEvent* event)
 {
-    QPainter p(this);
     const QRect dirty = event->rect();
-    for (const int i : order_) {
-        const Shown& s = shown_[size_t(i)];
-        const QRect shell = shellRect(s);
-        if (!dirty.intersects(shell))
+    painted_.clear();
+    // Front to back first: a shell wholly behind opaque shells in front of it is not painted,
+    // nor made again when its rim changes. That pays only when the shells together cover
+    // more than the area, as thousands of letters do.
+    const QSize side = shellRect({}).size();
+    const bool crowded = qint64(order_.size()) * side.width() * side.height() > qint64(width()) * height();
+    if (crowded)
+        cover_.reset(size());
+    for (auto i = order_.rbegin(); i != order_.rend(); ++i) {
+        const QRect shell = shellRect(shown_[size_t(*i)]);
+        if (!dirty.intersects(shell) || (crowded && cover_.hides(shell)))
             continue;
-        p.drawPixmap(shell.topLeft(), this->shell(i));
+        painted_.push_back(*i);
+        if (crowded)
+            cover_.add(shell.topLeft(), opaqueRows());
     }
+    QPainter p(this);
+    for (auto i = painted_.rbegin(); i != painted_.rend(); ++i)
+        p.drawPixmap(shellRect(shown_[size_t(*i)]).topLeft(), shell(*i));
     drawFrame(&p);
 }
 

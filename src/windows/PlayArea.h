@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "common/Colour.h"
+#include "ShellCover.h"
 #include "game/SlotTable.h"
 
 #include <QFrame>
@@ -54,6 +55,9 @@ private:
     };
 
     static QRect shellRect(const Shown& s);
+    void restack();
+    QPixmap disc(Rgb fill) const;
+    const std::vector<RowSpan>& opaqueRows();
     const QPixmap& shell(int slot);
     const QPixmap& rim(Rgb colour);
     const QPixmap& letter(QChar c, Rgb colour);
@@ -62,6 +66,11 @@ private:
     QLabel* gameOverLabel_;
     std::vector<Shown> shown_ = std::vector<Shown>(1); // by slot number; entry 0 unused
     std::vector<int> order_;                           // shown slots, back to front
+    std::vector<int> restacked_;                       // slots that came, went or were raised
+    std::vector<bool> moved_;                          // by slot number, while restacking
+    ShellCover cover_;
+    std::vector<RowSpan> opaqueRows_;                  // a shell's outline
+    std::vector<int> painted_;                         // front to back
     std::vector<Drawn> drawn_;                         // by slot number
     QHash<Rgb, QPixmap> rims_;
     QHash<quint64, QPixmap> letters_;

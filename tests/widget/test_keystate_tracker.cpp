@@ -26,6 +26,7 @@ class KeyStateTrackerTest : public QObject {
     Q_OBJECT
     std::unique_ptr<KeyStateTracker> tracker;
     QWidget window;
+    int changes = 0;
 
 private slots:
     void initTestCase()
@@ -36,6 +37,37 @@ private slots:
             qunsetenv(name);
         tracker = std::make_unique<KeyStateTracker>();
         window.show();
+        // Nobody listens yet: the tracker has not even read a keymap.
+        send(window, QEvent::KeyPress, KeyA);
+        QVERIFY(!tracker->isDown(65));
+        send(window, QEvent::KeyRelease, KeyA);
+        QObject::connect(tracker.get(), &KeyState::changed, [this] { ++changes; });
+    }
+
+    void init() { changes = 0; }
+
+    void everyChangeIsSignalledOnceAndNothingElse()
+    {
+        const struct {
+            QEvent::Type type;
+            quint32 scanCode;
+            bool autoRepeat;
+            int changes;
+        } steps[] = {
+            {QEvent::KeyPress, KeyA, false, 1},         {QEvent::ShortcutOverride, KeyA, false, 1},
+            {QEvent::KeyPress, KeyA, true, 1},          {QEvent::KeyPress, KeyQ, false, 2},
+            {QEvent::KeyRelease, KeyA, true, 2},        {QEvent::KeyRelease, KeyA, false, 3},
+            {QEvent::KeyRelease, KeyA, false, 3},       {QEvent::KeyRelease, KeyQ, false, 4},
+        };
+        for (const auto& step : steps) {
+            send(window, step.type, step.scanCode, step.autoRepeat);
+            QCOMPARE(changes, step.changes);
+        }
+        emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive); // nothing held: no change
+        QCOMPARE(changes, 4);
+        send(window, QEvent::KeyPress, KeyA);
+        emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+        QCOMPARE(changes, 6);
     }
 
     void symbolsMapToTheKeyboardsCodes()

@@ -162,7 +162,8 @@ private slots:
             }
             if (++asked == 1) {
                 dialog->findChild<QLineEdit*>("fileNameEdit")->setText(missing);
-                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+                // At once: a poll before a queued accept would take the dialog for a second one.
+                QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
             } else {
                 dialog->reject();
             }

@@ -1,0 +1,171 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The program's own figures as a user meets them, on a private Xvfb: exec to first paint,
+memory after start, idle CPU with the keyboard window open, CPU per typed key.
+
+    bench/measure_process.py <clavora binary> <data folder> [--runs 5] [--idle 60] [--typing 30]
+
+Prints the median of the runs for each figure. A benchmark, not a test: CI does not run it.
+It needs the first_paint probe (bench/first_paint.cpp), built with the benchmarks.
+"""
+import argparse
+import glob
+import os
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
+from harness import Display, wait_for  # noqa: E402
+
+MAIN = "Orvella Clavora - Exercises"
+KEYBOARD = "Orvella Clavora - Keyboard Layout"
+GAME = "Orvella Clavora - Game"
+KEYS_PER_SECOND = 19
+# Ten letters and ten Backspaces: the typing line never fills, so every key is handled alike.
+TYPED = list("asdfjkl;gh") + ["BackSpace"] * 10
+
+
+def cpu_and_wakeups(pid):
+    """CPU nanoseconds and voluntary context switches (a sleep, then a wake-up) of every thread."""
+    cpu = wakeups = 0
+    for task in glob.glob(f"/proc/{pid}/task/*"):
+        try:
+            with open(f"{task}/schedstat") as f:
+                cpu += int(f.read().split()[0])
+            with open(f"{task}/status") as f:
+                for line in f:
+                    if line.startswith("voluntary_ctxt_switches:"):
+                        wakeups += int(line.split()[1])
+        except (FileNotFoundError, ProcessLookupError):
+            pass  # a thread that ended meanwhile
+    return cpu, wakeups
+
+
+def memory(pid):
+    """Resident and private dirty memory in MB."""
+    values = {}
+    with open(f"/proc/{pid}/smaps_rollup") as f:
+        for line in f:
+            parts = line.split()
+            if parts[0] in ("Rss:", "Private_Dirty:"):
+                values[parts[0][:-1]] = int(parts[1]) / 1024
+    return values["Rss"], values["Private_Dirty"]
+
+
+class Run:
+    """One start of the program in a fresh folder and home, with or without the keyboard."""
+
+    def __init__(self, display, args, keyboard, extra=()):
+        self.display, self.args = display, args
+        self.root = tempfile.mkdtemp(prefix="clavora-bench-")
+        folder = os.path.join(self.root, "program")
+        shutil.copytree(args.data, folder)
+        program = os.path.join(folder, "clavora")
+        shutil.copy2(args.binary, program)
+        with open(os.path.join(folder, "Clavora.ini"), "w") as f:
+            f.write(f"[KeyLayout]\nShowLayout={1 if keyboard else 0}\n")
+        home = os.path.join(self.root, "home")
+        os.makedirs(home)
+        env = dict(display.env, HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
+                   XDG_DATA_HOME=os.path.join(home, ".local", "share"), XDG_RUNTIME_DIR=self.root,
+                   LANG="C.UTF-8", LC_ALL="C.UTF-8")
+        out = subprocess.run([args.probe, program, *extra], env=env, capture_output=True, text=True,
+                             timeout=30, cwd=self.root).stdout.split()
+        self.pid, self.mapped, self.painted = int(out[0]), float(out[1]), float(out[2])
+        titles = [GAME if "/g" in extra else MAIN] + ([KEYBOARD] if keyboard else [])
+        for title in titles:
+            wait_for(lambda: self.window(title), what=f"window '{title}'")
+        time.sleep(1.0)  # let the start settle
+
+    def window(self, title):
+        out = self.display.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"])
+        return out.split()[0] if out.split() else None
+
+    def idle(self, seconds):
+        """Percent of a core and wake-ups a second while nothing happens."""
+        cpu0, wake0 = cpu_and_wakeups(self.pid)
+        time.sleep(seconds)
+        cpu1, wake1 = cpu_and_wakeups(self.pid)
+        return (cpu1 - cpu0) / 1e9 / seconds * 100, (wake1 - wake0) / seconds
+
+    def typing(self, seconds):
+        """Milliseconds of CPU per key while xdotool types at a steady pace into an exercise."""
+        self.display.run(["xdotool", "windowactivate", "--sync", self.window(MAIN)])
+        self.display.run(["xdotool", "key", "alt+s"])
+        time.sleep(0.5)
+        count = seconds * KEYS_PER_SECOND
+        keys = (TYPED * (count // len(TYPED) + 1))[:count]
+        cpu0, _ = cpu_and_wakeups(self.pid)
+        self.display.run(["xdotool", "key", "--delay", str(1000 // KEYS_PER_SECOND), *keys])
+        time.sleep(0.2)
+        cpu1, _ = cpu_and_wakeups(self.pid)
+        return (cpu1 - cpu0) / 1e6 / count
+
+    def end(self):
+        try:
+            os.kill(self.pid, 9)
+        except ProcessLookupError:
+            pass
+        shutil.rmtree(self.root, ignore_errors=True)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("binary")
+    parser.add_argument("data")
+    parser.add_argument("--runs", type=int, default=5)
+    parser.add_argument("--idle", type=float, default=60, help="seconds of idle measurement")
+    parser.add_argument("--typing", type=int, default=30, help="seconds of typing")
+    parser.add_argument("--probe", help="the first_paint probe (default: bench/first_paint in the binary's build)")
+    args = parser.parse_args()
+    args.probe = os.path.abspath(args.probe or os.path.join(os.path.dirname(args.binary), "bench", "first_paint"))
+    if not os.access(args.probe, os.X_OK):
+        parser.error(f"no first_paint probe at {args.probe}: build it, or name it with --probe")
+
+    figures = {}
+
+    def note(name, value):
+        figures.setdefault(name, []).append(value)
+
+    display = Display()
+    try:
+        for run_number in range(args.runs):
+            for keyboard in (False, True):
+                what = "with keyboard" if keyboard else "without keyboard"
+                run = Run(display, args, keyboard)
+                try:
+                    note(f"exec to first window mapped, {what} (ms)", run.mapped)
+                    note(f"exec to first paint, {what} (ms)", run.painted)
+                    rss, dirty = memory(run.pid)
+                    note(f"resident memory, {what} (MB)", rss)
+                    note(f"private dirty memory, {what} (MB)", dirty)
+                    if keyboard:
+                        cpu, wakeups = run.idle(args.idle)
+                        note("idle CPU, keyboard open (% of a core)", cpu)
+                        note("idle wake-ups, keyboard open (per s)", wakeups)
+                    note(f"CPU per key while typing, {what} (ms)", run.typing(args.typing))
+                finally:
+                    run.end()
+            game = Run(display, args, False, extra=("/g",))
+            try:
+                cpu, wakeups = game.idle(min(args.idle, 10))
+                note("idle CPU, game window before a game (% of a core)", cpu)
+                note("idle wake-ups, game window before a game (per s)", wakeups)
+            finally:
+                game.end()
+            print(f"run {run_number + 1} of {args.runs} done", file=sys.stderr)
+    finally:
+        display.close()
+
+    width = max(len(name) for name in figures)
+    print(f"medians of {args.runs} runs of {args.binary}")
+    for name, values in figures.items():
+        print(f"{name:<{width}}  {statistics.median(values):8.3f}")
+
+
+if __name__ == "__main__":
+    main()
