@@ -75,6 +75,62 @@ Das Programm ist „%1“, daher wurde kein Starteintrag angelegt.</translation>
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: clavora [/g | /q | /k]
+       clavora --help | --version
+
+A touch-typing tutor with exercises, a typing game and an on-screen keyboard.
+
+  /g         start with the typing game
+  /q         run quick exercises, then close
+  /k         show only the on-screen keyboard; closing it does not save the settings
+  --help     print this text
+  --version  print the version
+The switches count anywhere on the command line, in either case; only the first of
+/g, /q, /k (in that order) acts.
+
+Files, portable (the program&apos;s folder holds Exercises/ and can be written to):
+  Clavora.ini, Exercises/*.txt, Layouts/*.kbl, Logs/, Readme.txt beside the program
+
+Files, installed (the program in &lt;prefix&gt;/bin with &lt;prefix&gt;/share/clavora, or its
+folder cannot be written to):
+  settings   $XDG_CONFIG_HOME/clavora/Clavora.ini (~/.config/clavora/Clavora.ini)
+  exercises  $XDG_DATA_HOME/clavora/Exercises/*.txt (~/.local/share/clavora/Exercises),
+             then &lt;prefix&gt;/share/clavora/Exercises; your file of the same name wins
+  layouts    $XDG_DATA_HOME/clavora/Layouts/*.kbl, then &lt;prefix&gt;/share/clavora/Layouts
+  logs       $XDG_DATA_HOME/clavora/Logs/
+  help       &lt;prefix&gt;/share/clavora/Readme.txt
+</source>
+        <translation>Aufruf: clavora [/g | /q | /k]
+        clavora --help | --version
+
+Ein Tipptrainer für das Zehnfingerschreiben mit Übungen, einem Tippspiel und einer
+Bildschirmtastatur.
+
+  /g         mit dem Tippspiel beginnen
+  /q         Schnellübungen machen, dann schließen
+  /k         nur die Bildschirmtastatur zeigen; ihr Schließen speichert die Einstellungen nicht
+  --help     diesen Text ausgeben
+  --version  die Version ausgeben
+Die Schalter gelten überall auf der Befehlszeile, groß oder klein geschrieben; nur der
+erste von /g, /q, /k (in dieser Reihenfolge) wirkt.
+
+Dateien, portabel (der Ordner des Programms enthält Exercises/ und ist beschreibbar):
+  Clavora.ini, Exercises/*.txt, Layouts/*.kbl, Logs/, Readme.de.txt neben dem Programm
+
+Dateien, installiert (das Programm in &lt;prefix&gt;/bin mit &lt;prefix&gt;/share/clavora, oder sein
+Ordner ist nicht beschreibbar):
+  Einstellungen  $XDG_CONFIG_HOME/clavora/Clavora.ini (~/.config/clavora/Clavora.ini)
+  Übungen        $XDG_DATA_HOME/clavora/Exercises/*.txt (~/.local/share/clavora/Exercises),
+                 dann &lt;prefix&gt;/share/clavora/Exercises; Ihre Datei gleichen Namens gewinnt
+  Belegungen     $XDG_DATA_HOME/clavora/Layouts/*.kbl, dann &lt;prefix&gt;/share/clavora/Layouts
+  Logs           $XDG_DATA_HOME/clavora/Logs/
+  Hilfe          &lt;prefix&gt;/share/clavora/Readme.de.txt
+</translation>
+    </message>
+</context>
+<context>
     <name>DesktopLayout</name>
     <message>
         <source>English (US)</source>

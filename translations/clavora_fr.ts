@@ -75,6 +75,62 @@ Le programme est «&#xa0;%1&#xa0;»&#xa0;: aucune entrée de démarrage n&apos;a
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: clavora [/g | /q | /k]
+       clavora --help | --version
+
+A touch-typing tutor with exercises, a typing game and an on-screen keyboard.
+
+  /g         start with the typing game
+  /q         run quick exercises, then close
+  /k         show only the on-screen keyboard; closing it does not save the settings
+  --help     print this text
+  --version  print the version
+The switches count anywhere on the command line, in either case; only the first of
+/g, /q, /k (in that order) acts.
+
+Files, portable (the program&apos;s folder holds Exercises/ and can be written to):
+  Clavora.ini, Exercises/*.txt, Layouts/*.kbl, Logs/, Readme.txt beside the program
+
+Files, installed (the program in &lt;prefix&gt;/bin with &lt;prefix&gt;/share/clavora, or its
+folder cannot be written to):
+  settings   $XDG_CONFIG_HOME/clavora/Clavora.ini (~/.config/clavora/Clavora.ini)
+  exercises  $XDG_DATA_HOME/clavora/Exercises/*.txt (~/.local/share/clavora/Exercises),
+             then &lt;prefix&gt;/share/clavora/Exercises; your file of the same name wins
+  layouts    $XDG_DATA_HOME/clavora/Layouts/*.kbl, then &lt;prefix&gt;/share/clavora/Layouts
+  logs       $XDG_DATA_HOME/clavora/Logs/
+  help       &lt;prefix&gt;/share/clavora/Readme.txt
+</source>
+        <translation>Utilisation&#xa0;: clavora [/g | /q | /k]
+              clavora --help | --version
+
+Un logiciel d&apos;apprentissage de la dactylographie avec des exercices, un jeu de frappe et
+un clavier à l&apos;écran.
+
+  /g         commencer par le jeu de frappe
+  /q         faire des exercices rapides, puis fermer
+  /k         n&apos;afficher que le clavier à l&apos;écran&#xa0;; le fermer n&apos;enregistre pas les réglages
+  --help     afficher ce texte
+  --version  afficher la version
+Les options comptent n&apos;importe où sur la ligne de commande, en majuscules comme en
+minuscules&#xa0;; seule la première de /g, /q, /k (dans cet ordre) agit.
+
+Fichiers, mode portable (le dossier du programme contient Exercises/ et accepte l&apos;écriture)&#xa0;:
+  Clavora.ini, Exercises/*.txt, Layouts/*.kbl, Logs/, Readme.fr.txt à côté du programme
+
+Fichiers, mode installé (le programme dans &lt;prefix&gt;/bin avec &lt;prefix&gt;/share/clavora, ou son
+dossier refuse l&apos;écriture)&#xa0;:
+  réglages      $XDG_CONFIG_HOME/clavora/Clavora.ini (~/.config/clavora/Clavora.ini)
+  exercices     $XDG_DATA_HOME/clavora/Exercises/*.txt (~/.local/share/clavora/Exercises),
+                puis &lt;prefix&gt;/share/clavora/Exercises&#xa0;; votre fichier du même nom l&apos;emporte
+  dispositions  $XDG_DATA_HOME/clavora/Layouts/*.kbl, puis &lt;prefix&gt;/share/clavora/Layouts
+  journaux      $XDG_DATA_HOME/clavora/Logs/
+  aide          &lt;prefix&gt;/share/clavora/Readme.fr.txt
+</translation>
+    </message>
+</context>
+<context>
     <name>DesktopLayout</name>
     <message>
         <source>English (US)</source>

@@ -18,9 +18,14 @@ int main(int argc, char* argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    // Answered before Qt connects to a display, so it works in a terminal without one.
-    if (const QString text = clavora::informationText(arguments); !text.isEmpty()) {
-        std::fputs(text.toLocal8Bit().constData(), stdout);
+    // The language of LANGUAGE, LC_ALL, LC_MESSAGES or LANG; numbers follow LC_NUMERIC.
+    clavora::Translations translations(QLocale::system().uiLanguages());
+    // Answered before Qt connects to a display, so it works in a terminal without one; a plain
+    // application object carries the translation.
+    if (!clavora::informationText(arguments).isEmpty()) {
+        QCoreApplication core(argc, argv);
+        translations.install();
+        std::fputs(clavora::informationText(arguments).toLocal8Bit().constData(), stdout);
         return 0;
     }
 
@@ -33,8 +38,6 @@ int main(int argc, char* argv[])
     // A steady caret: a blinking one wakes the program twice a second while nothing happens,
     // as in the game window, whose start-level box holds the focus until a game starts.
     QApplication::setCursorFlashTime(0);
-    // The language of LANGUAGE, LC_ALL, LC_MESSAGES or LANG; numbers follow LC_NUMERIC.
-    clavora::Translations translations(QLocale::system().uiLanguages());
     translations.install();
     QAccessible::installFactory(clavora::keyboardAccessibleFactory);
     const QFileInfo exe(QCoreApplication::applicationFilePath());

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The program in German and French: the windows' captions, the status box and the help."""
 import os
+import subprocess
 import time
 
 import harness
@@ -12,12 +13,12 @@ LANGUAGES = {
     "de": dict(locale="de_DE.UTF-8", main="Orvella Clavora - Übungen", start="alt+s", settings_key="alt+o",
                settings="Orvella Clavora - Optionen", status_title="Übungsergebnis", save_key="alt+l",
                save_title="Log speichern unter . . .", help="Orvella Clavora - Hilfe",
-               help_text="Zehnfingerschreiben lernen",
+               help_text="Zehnfingerschreiben lernen", usage="Aufruf: clavora",
                status=r"Vorgabeübung Nr\. 1 \(1 von 2\): (\d+)/\1 \(100 %\) richtig, \d+,\d Sekunden, \d+ WpM, \d+ WpM richtig\."),
     "fr": dict(locale="fr_FR.UTF-8", main="Orvella Clavora - Exercices", start="alt+d", settings_key="alt+o",
                settings="Orvella Clavora - Options", status_title="Résultat de l'exercice", save_key="alt+e",
                save_title="Enregistrer le journal sous . . .", help="Orvella Clavora - Aide",
-               help_text="Apprendre la dactylographie",
+               help_text="Apprendre la dactylographie", usage="Utilisation\u00a0: clavora",
                status=r"Exercice prédéfini n° 1 \(1 sur 2\) : (\d+)/\1 \(100 %\) justes, \d+,\d secondes, \d+ MPM, \d+ MPM justes\."),
 }
 
@@ -88,6 +89,17 @@ class Languages(harness.ProgramTest):
         self.close_main(main)
         # The settings file is the same in every language.
         self.assertEqual(self.setting("Exercises", "ExNum"), "1")
+
+    def test_help_on_the_command_line(self):
+        for language, words in LANGUAGES.items():
+            with self.subTest(language=language):
+                self.speak(language)
+                env = dict(self.env)
+                env.pop("DISPLAY")
+                result = subprocess.run([os.path.join(self.folder, "clavora"), "--help"], env=env,
+                                        capture_output=True, text=True, timeout=10)
+                self.assertEqual(result.returncode, 0, result.stderr)
+                self.assertTrue(result.stdout.startswith(words["usage"]), result.stdout)
 
     def test_german(self):
         self.check_language("de")
