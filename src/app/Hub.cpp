@@ -35,6 +35,7 @@ Hub::Hub(ProgramPaths paths, QString commandLine)
 
 Hub::~Hub()
 {
+    qApp->removeEventFilter(this); // the windows' last events must not reach a Hub half gone
     delete settingsDialog_; // a top-level window of its own, open when the program ends
     delete keyboard_;       // likewise, and it reads the key tracker
     delete helpWindow_;

@@ -16,7 +16,10 @@ ButtonKeys::ButtonKeys(QWidget& window) : QObject(&window)
 
 bool ButtonKeys::eventFilter(QObject* watched, QEvent* event)
 {
-    auto* button = static_cast<QAbstractButton*>(watched);
+    // A button being destroyed is no longer one while its QWidget part still gets events.
+    auto* button = qobject_cast<QAbstractButton*>(watched);
+    if (!button)
+        return QObject::eventFilter(watched, event);
     if (event->type() == QEvent::Shortcut && !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
         if (button->focusPolicy() & Qt::TabFocus)
             button->setFocus(Qt::ShortcutFocusReason);

@@ -68,8 +68,10 @@ void fillChart(QChart* chart, const std::vector<DayFigures>& days,
                const std::vector<std::pair<QString, std::function<double(const DayFigures&)>>>& lines)
 {
     chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes())
+    for (QAbstractAxis* axis : chart->axes()) {
         chart->removeAxis(axis);
+        delete axis; // removing an axis hands it back to us
+    }
     auto* dates = new QDateTimeAxis;
     dates->setFormat(QStringLiteral("d MMM yy"));
     dates->setTickCount(5);
