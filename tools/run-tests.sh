@@ -6,6 +6,9 @@
 set -e
 cd "$(dirname "$0")/.."
 sh tools/install-deps.sh --tests
+# Compiler results are shared between clones of this tree, wherever they sit.
+export CCACHE_BASEDIR="$(pwd)" CCACHE_NOHASHDIR=1
+export CMAKE_CXX_COMPILER_LAUNCHER=ccache
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCLAVORA_TESTS=ON -DCLAVORA_WERROR=ON >/dev/null
 cmake --build build -j"$(nproc)"
 cd build
