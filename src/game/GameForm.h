@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "common/Captions.h"
 #include "GameRules.h"
+#include "common/Captions.h"
 #include "common/Colour.h"
 
 #include <QCoreApplication>
