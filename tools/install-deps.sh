@@ -14,3 +14,8 @@ if [ "$installed" -ne "$(echo $packages | wc -w)" ]; then
   apt-get update -qq
   apt-get install -y -qq $packages >/dev/null
 fi
+# The end-to-end tests also run the program in German and French.
+if [ "$1" = "--tests" ] && ! { locale -a | grep -qx de_DE.utf8 && locale -a | grep -qx fr_FR.utf8; }; then
+  sed -i -e 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' -e 's/^# *\(fr_FR.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  locale-gen >/dev/null
+fi

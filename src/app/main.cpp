@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Hub.h"
 #include "common/Captions.h"
+#include "common/Translations.h"
 #include "platform/TerminationSignals.h"
 #include "windows/Geometry.h"
 #include "windows/KeyboardAccessible.h"
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSettings>
 #include <QSessionManager>
 #include <cstdio>
@@ -16,9 +18,14 @@ int main(int argc, char* argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    // Answered before Qt connects to a display, so it works in a terminal without one.
-    if (const QString text = clavora::informationText(arguments); !text.isEmpty()) {
-        std::fputs(text.toLocal8Bit().constData(), stdout);
+    // The language of LANGUAGE, LC_ALL, LC_MESSAGES or LANG; numbers follow LC_NUMERIC.
+    clavora::Translations translations(QLocale::system().uiLanguages());
+    // Answered before Qt connects to a display, so it works in a terminal without one; a plain
+    // application object carries the translation.
+    if (!clavora::informationText(arguments).isEmpty()) {
+        QCoreApplication core(argc, argv);
+        translations.install();
+        std::fputs(clavora::informationText(arguments).toLocal8Bit().constData(), stdout);
         return 0;
     }
 
@@ -31,18 +38,20 @@ int main(int argc, char* argv[])
     // A steady caret: a blinking one wakes the program twice a second while nothing happens,
     // as in the game window, whose start-level box holds the focus until a game starts.
     QApplication::setCursorFlashTime(0);
+    translations.install();
     QAccessible::installFactory(clavora::keyboardAccessibleFactory);
     const QFileInfo exe(QCoreApplication::applicationFilePath());
     // A folder whose settings file alone may be written (an administrator's choice) stays
     // portable: the file is then saved in place.
     const bool writable = QFileInfo(exe.absolutePath()).isWritable()
                           || QFileInfo(clavora::ProgramPaths(exe.absolutePath(), {}).settingsFile()).isWritable();
-    const auto paths = clavora::ProgramPaths::forProgram(exe.absoluteFilePath(), writable,
-                                                         QProcessEnvironment::systemEnvironment());
+    auto paths = clavora::ProgramPaths::forProgram(exe.absoluteFilePath(), writable,
+                                                   QProcessEnvironment::systemEnvironment());
     // Qt's file and colour dialogs keep a history in QtProject.conf among the user's
     // settings; a portable program writes nothing outside its own folder, so they keep none.
     if (!paths.installed())
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+    paths.setLanguage(translations.language());
     clavora::Hub hub(paths, clavora::commandLineText(app.arguments()));
     hub.start();
     // A log-out or a kill saves the settings as closing the exercise window does.

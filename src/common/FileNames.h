@@ -9,6 +9,10 @@ namespace clavora {
 // whose name differs only in case, else the exact name, which then does not open.
 QString fileIgnoringCase(const QString& folder, const QString& fileName);
 
+// The file of that language beside `path` when there is one ("Readme.de.txt" for
+// "Readme.txt" and "de"), else `path`.
+QString fileForLanguage(const QString& path, const QString& language);
+
 // Why a file cannot be saved in `folder`, for the user to read; empty when it can.
 QString folderProblemForSaving(const QString& folder);
 

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "FileNames.h"
+
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
@@ -36,7 +38,10 @@ public:
     // finds its file whatever the case of its letters, as the lists the user picks from show it.
     QString presetFile(const QString& name) const { return firstExisting(exercisesFolders(), name + QStringLiteral(".txt")); }
     QString layoutFile(const QString& name) const { return firstExisting(layoutsFolders(), name + QStringLiteral(".kbl")); }
-    QString helpFile() const { return sharedFolder_ + QStringLiteral("/Readme.txt"); }
+    // The help in the person's language when it is there, else in English.
+    QString helpFile() const { return fileForLanguage(sharedFolder_ + QStringLiteral("/Readme.txt"), language_); }
+    // The language the program speaks ("de"); empty for English.
+    void setLanguage(QString language) { language_ = std::move(language); }
 
 private:
     QStringList folders(const QString& name) const;
@@ -47,6 +52,7 @@ private:
     QString configFolder_;
     QString userFolder_;
     QString sharedFolder_;
+    QString language_;
 };
 
 } // namespace clavora

@@ -3,6 +3,8 @@
 
 #include "common/Numbers.h"
 
+#include <QCoreApplication>
+
 namespace clavora {
 
 namespace {
@@ -32,19 +34,23 @@ AttemptResult measureAttempt(const QString& exercise, const QString& typed, doub
 Status statusText(const QString& title, int attempt, int requiredPasses, const AttemptResult& r,
                   double elapsedSeconds, const PassMarks& marks, const QLocale& locale)
 {
+    const auto number = [](int n) { return QString::number(n); };
+    const QString heading =
+        requiredPasses > 1
+            ? QCoreApplication::translate("Evaluation", "%1 (%2 of %3)").arg(title, number(attempt), number(requiredPasses))
+            : title;
     Status s;
-    s.text = title;
-    if (requiredPasses > 1)
-        s.text += QStringLiteral(" (%1 of %2)").arg(attempt).arg(requiredPasses);
-    s.text += QStringLiteral(": %1/%2 (%3%) correct, ").arg(r.correct).arg(r.length).arg(r.accuracy);
-    s.text += formatTenths(elapsedSeconds, locale);
-    s.text += QStringLiteral(" seconds, %1 WPM, %2 correct WPM.").arg(r.speed).arg(r.correctSpeed);
+    s.text = QCoreApplication::translate("Evaluation", "%1: %2/%3 (%4%) correct, %5 seconds, %6 WPM, %7 correct WPM.")
+                 .arg(heading, number(r.correct), number(r.length), number(r.accuracy),
+                      formatTenths(elapsedSeconds, locale), number(r.speed), number(r.correctSpeed));
     if (r.accuracy < marks.minAccuracy) {
         s.counted = false;
-        s.text += QStringLiteral("\r\nLess than %1% correct - try again.").arg(marks.minAccuracy);
+        s.text += QStringLiteral("\r\n") +
+                  QCoreApplication::translate("Evaluation", "Less than %1% correct - try again.").arg(marks.minAccuracy);
     } else if (r.speed < marks.minSpeed) {
         s.counted = false;
-        s.text += QStringLiteral("\r\nSlower than %1 WPM - try again.").arg(marks.minSpeed);
+        s.text += QStringLiteral("\r\n") +
+                  QCoreApplication::translate("Evaluation", "Slower than %1 WPM - try again.").arg(marks.minSpeed);
     }
     return s;
 }

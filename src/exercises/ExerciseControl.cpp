@@ -44,7 +44,7 @@ std::int32_t ExerciseControl::quickPick()
 void ExerciseControl::startQuickRun()
 {
     quickRun_ = true;
-    form_.caption = QuickExercisesCaption;
+    form_.caption = caption(QuickExercisesCaption);
     if (settings_.quickExerciseType == ExerciseType::Preset)
         form_.exerciseNumberText = QString::number(quickPick());
     form_.presetSelected = settings_.quickExerciseType == ExerciseType::Preset;
@@ -60,8 +60,8 @@ void ExerciseControl::startExercises()
         if (form_.typeThisText.isEmpty()) {
             // Nothing can be drawn from an empty pool; an empty line would measure nothing.
             stopExercises();
-            ui_.showMessage(QStringLiteral("Exercise Not Found"),
-                            QStringLiteral("No keys are allowed for random exercises.  Choose some in Settings."));
+            ui_.showMessage(tr("Exercise Not Found"),
+                            tr("No keys are allowed for random exercises.  Choose some in Settings."));
             return;
         }
         beginExercise();
@@ -79,8 +79,7 @@ void ExerciseControl::startExercises()
         return;
     }
     stopExercises();
-    ui_.showMessage(QStringLiteral("Exercise Not Found"),
-                    QStringLiteral("Invalid exercise number.  Please try a lower number."));
+    ui_.showMessage(tr("Exercise Not Found"), tr("Invalid exercise number.  Please try a lower number."));
     ui_.focusAndSelectNumber();
 }
 
@@ -110,7 +109,7 @@ void ExerciseControl::stopExercises()
 {
     typing_.discardAttempt();
     quickRun_ = false;
-    form_.caption = ExercisesCaption;
+    form_.caption = caption(ExercisesCaption);
     running_ = false;
     form_.startEnabled = true;
     form_.stopEnabled = false;
@@ -142,12 +141,12 @@ void ExerciseControl::guardClipboard()
     if (!clipboard_.hasText())
         return;
     if (guards(clipboard_.text()))
-        clipboard_.setText(GuardText);
+        clipboard_.setText(tr(GuardText));
 }
 
 bool ExerciseControl::guards(const QString& text) const
 {
-    return !text.isEmpty() && text != GuardText && form_.typeThisText.contains(text);
+    return !text.isEmpty() && text != tr(GuardText) && form_.typeThisText.contains(text);
 }
 
 void ExerciseControl::typingLineChanged(const QString& text)
@@ -167,8 +166,8 @@ void ExerciseControl::finishExercise()
 {
     form_.timerEnabled = false;
     const bool preset = settings_.exerciseType == ExerciseType::Preset;
-    const QString title = preset ? QStringLiteral("Preset Exercise #%1").arg(settings_.exerciseNumber)
-                                 : QStringLiteral("Random Key Exercise - level ") + keyLevel(settings_);
+    const QString title = preset ? tr("Preset Exercise #%1").arg(settings_.exerciseNumber)
+                                 : tr("Random Key Exercise - level %1").arg(keyLevel(settings_));
     const AttemptResult result = measureAttempt(form_.typeThisText, form_.exerciseText, elapsed_);
     const int required = quickRun_ ? settings_.quickRepeats : saturateToInt16(settings_.repeats);
     ++repeatCount_;
@@ -178,7 +177,7 @@ void ExerciseControl::finishExercise()
         --repeatCount_;
     // Kept before the box waits for the user: a program ended meanwhile loses nothing.
     recordAttempt(result, status.counted);
-    ui_.showMessage(QStringLiteral("Exercise Status"), status.text);
+    ui_.showMessage(tr("Exercise Status"), status.text);
     log_.append(status.text);
     form_.logText = log_.text();
 
@@ -290,13 +289,11 @@ void ExerciseControl::saveLogClicked()
         QStringLiteral(".txt");
     const auto chosen = ui_.askSaveFileName(
         proposed,
-        {QStringLiteral("Text Documents (*.txt)"), QStringLiteral("Log Files (*.log)"),
-         QStringLiteral("All Files (*.*)")},
-        QStringLiteral("Save Log As . . ."));
+        {tr("Text Documents (*.txt)"), tr("Log Files (*.log)"), tr("All Files (*.*)")}, tr("Save Log As . . ."));
     if (!chosen)
         return;
     if (!saveTextFile(*chosen, log_.text()))
-        ui_.showMessage(QStringLiteral("Save Error"), QStringLiteral("An error occurred while saving the log."));
+        ui_.showMessage(tr("Save Error"), tr("An error occurred while saving the log."));
 }
 
 } // namespace clavora

@@ -5,6 +5,8 @@
 #include "common/ProgramPaths.h"
 #include "history/TypingRecorder.h"
 
+#include <QCoreApplication>
+
 namespace clavora {
 
 struct AppSettings;
@@ -18,6 +20,8 @@ struct AttemptResult;
 // The exercise window's rules: starting, timing, evaluating and stopping attempts. With a
 // history, each finished attempt is kept there while the settings say to record.
 class ExerciseControl {
+    Q_DECLARE_TR_FUNCTIONS(ExerciseControl)
+
 public:
     ExerciseControl(AppSettings& settings, ProgramPaths paths, Clock& clock, Random& random,
                     Clipboard& clipboard, ExerciseUi& ui, HistoryStore* history = nullptr);
@@ -48,7 +52,8 @@ public:
     void randomClicked();
     void saveLogClicked();
 
-    static inline const QString GuardText = QStringLiteral(" LOL, nice try xD ");
+    // What a copy of the exercise turns into, in the person's language through tr().
+    static constexpr char GuardText[] = QT_TRANSLATE_NOOP("ExerciseControl", " LOL, nice try xD ");
 
 private:
     void beginExercise();

@@ -13,7 +13,7 @@ inline const QString SampleText = QStringLiteral("123456789012345678901234567890
 struct MainForm {
     Rgb windowColour = DefaultWindowColour;
     Rgb textColour = DefaultTextColour;
-    QString caption = ExercisesCaption;
+    QString caption = clavora::caption(ExercisesCaption);
     QString exerciseNumberText = QStringLiteral("1");
     bool exerciseNumberReadOnly = false;
     bool presetSelected = true; // else RandomExercises is selected

@@ -20,7 +20,10 @@ constexpr int MissPenalty = 10;
 constexpr double FadeStep = 10.0;
 constexpr QChar Enter = u'\r';
 
-QString levelText(std::int16_t level) { return QStringLiteral("Level: %1").arg(level); }
+QString keyLevelText(const AppSettings& settings)
+{
+    return QCoreApplication::translate("GameForm", "Key level: %1").arg(keyLevel(settings));
+}
 } // namespace
 
 GameControl::GameControl(AppSettings& settings, Clock& clock, Random& random, Beep& beep, GameUi& ui,
@@ -37,7 +40,7 @@ bool GameControl::running() const
 void GameControl::load()
 {
     colourWindow(settings_.windowColour, settings_.textColour);
-    form_.keyLevelText = QStringLiteral("Key level: ") + keyLevel(settings_);
+    form_.keyLevelText = keyLevelText(settings_);
     form_.startLevelText = QString::number(settings_.gameStartLevel);
     game_.level = 0;
 }
@@ -65,7 +68,7 @@ void GameControl::showNotice(const QString& text)
 
 void GameControl::showScore()
 {
-    form_.scoreText = QStringLiteral("Score: %1").arg(game_.score);
+    form_.scoreText = scoreText(game_.score);
 }
 
 void GameControl::startGame()
@@ -84,10 +87,10 @@ void GameControl::startGame()
     game_.paused = false;
     form_.gameOverVisible = false;
     form_.levelText = levelText(game_.level);
-    form_.keyLevelText = QStringLiteral("Key level: ") + keyLevel(settings_);
+    form_.keyLevelText = keyLevelText(settings_);
     form_.timeText = elapsedText(0.0);
     showScore();
-    showNotice(PauseNotice);
+    showNotice(gameText(PauseNotice));
     form_.startLevelReadOnly = true;
     form_.startEnabled = false;
     form_.pauseEnabled = true;
@@ -106,9 +109,9 @@ void GameControl::endGame()
     form_.startEnabled = true;
     form_.pauseEnabled = false;
     form_.stopEnabled = false;
-    form_.pauseCaption = PauseCaption;
+    form_.pauseCaption = gameText(PauseCaption);
     if (!noticeShowing_)
-        showNotice(StartNotice);
+        showNotice(gameText(StartNotice));
     ui_.focusStartButton();
 }
 
@@ -127,9 +130,9 @@ void GameControl::pauseGame()
     form_.timerEnabled = false;
     game_.paused = true;
     game_.pauseStartTime = clock_.secondsSinceMidnight();
-    form_.pauseCaption = UnpauseCaption;
+    form_.pauseCaption = gameText(UnpauseCaption);
     if (!noticeShowing_)
-        showNotice(PausedNotice);
+        showNotice(gameText(PausedNotice));
 }
 
 void GameControl::resumeGame()
@@ -140,9 +143,9 @@ void GameControl::resumeGame()
     game_.pauseStartTime = now - game_.pauseStartTime;
     // The pause counts neither as playing time nor as fuse time.
     game_.moveTimes(game_.pauseStartTime);
-    form_.pauseCaption = PauseCaption;
+    form_.pauseCaption = gameText(PauseCaption);
     if (!noticeShowing_)
-        showNotice(PauseNotice);
+        showNotice(gameText(PauseNotice));
     game_.paused = false;
     ui_.focusKeyCapture();
     form_.timerEnabled = true;
@@ -171,7 +174,7 @@ void GameControl::tick()
         return;
     }
     if (!noticeShowing_ && game_.level < MaxLevel && now >= game_.levelStartTime + AdvanceSeconds) {
-        form_.noticeText = AdvanceNotice;
+        form_.noticeText = gameText(AdvanceNotice);
         form_.noticeColour = PureGreen;
         noticeShowing_ = true;
         beep_.beep();
@@ -218,7 +221,7 @@ void GameControl::keyPressed(QChar code)
         ++game_.level;
         game_.levelStartTime = now;
         form_.levelText = levelText(game_.level);
-        showNotice(PauseNotice);
+        showNotice(gameText(PauseNotice));
         return;
     }
     // The oldest letter wins; among letters of the same tick, the lowest slot.

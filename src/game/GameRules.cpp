@@ -3,6 +3,7 @@
 
 #include "common/Numbers.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -26,7 +27,9 @@ int hitPoints(double age)
 QString elapsedText(double seconds)
 {
     const auto e = std::int64_t(roundHalfEven(seconds));
-    return QStringLiteral("Time elapsed: %1:%2").arg(e / 60).arg(e % 60, 2, 10, QLatin1Char('0'));
+    return QCoreApplication::translate("GameForm", "Time elapsed: %1:%2")
+        .arg(e / 60)
+        .arg(e % 60, 2, 10, QLatin1Char('0'));
 }
 
 QString validStartLevel(QStringView text)

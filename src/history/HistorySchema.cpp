@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HistorySchema.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -94,7 +95,7 @@ int HistorySchema::version(QSqlDatabase& database, QString* error)
     QSqlQuery query(database);
     if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
         if (error)
-            *error = describe(QStringLiteral("The history cannot be read"), query.lastError());
+            *error = describe(QCoreApplication::translate("HistoryStore", "The history cannot be read"), query.lastError());
         return -1;
     }
     return query.value(0).toInt();
@@ -102,25 +103,26 @@ int HistorySchema::version(QSqlDatabase& database, QString* error)
 
 QString HistorySchema::migrateTo(QSqlDatabase& database, int target)
 {
+    const QString cannotUpdate = QCoreApplication::translate("HistoryStore", "The history cannot be updated");
     QString error;
     const int current = version(database, &error);
     if (current < 0)
         return error;
     for (int next = current + 1; next <= target; ++next) {
         if (!database.transaction())
-            return describe(QStringLiteral("The history cannot be updated"), database.lastError());
+            return describe(cannotUpdate, database.lastError());
         QSqlQuery query(database);
         QStringList statements = step(next);
         statements << QStringLiteral("PRAGMA user_version = %1").arg(next);
         for (const QString& statement : statements) {
             if (!query.exec(statement)) {
-                const QString text = describe(QStringLiteral("The history cannot be updated"), query.lastError());
+                const QString text = describe(cannotUpdate, query.lastError());
                 database.rollback();
                 return text;
             }
         }
         if (!database.commit()) {
-            const QString text = describe(QStringLiteral("The history cannot be updated"), database.lastError());
+            const QString text = describe(cannotUpdate, database.lastError());
             database.rollback();
             return text;
         }

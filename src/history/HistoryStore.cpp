@@ -3,6 +3,7 @@
 #include "HistorySchema.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlError>
@@ -27,6 +28,11 @@ QString isoTime(const QDateTime& time)
 QString notNull(const QString& text)
 {
     return text.isNull() ? QStringLiteral("") : text;
+}
+
+QString cannotWrite()
+{
+    return QCoreApplication::translate("HistoryStore", "The history cannot be written");
 }
 
 qint64 localDay(const QDateTime& time)
@@ -64,7 +70,8 @@ bool HistoryStore::fail(const QString& what, const QSqlError& error)
 bool HistoryStore::setAside(const QString& reason)
 {
     if (available_ || problem_.isEmpty())
-        problem_ = reason + QStringLiteral(". Clavora goes on without recording your history.");
+        problem_ = QCoreApplication::translate("HistoryStore", "%1. Clavora goes on without recording your history.")
+                       .arg(reason);
     available_ = false;
     return false;
 }
@@ -72,7 +79,7 @@ bool HistoryStore::setAside(const QString& reason)
 bool HistoryStore::open(const QString& path)
 {
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
-        return setAside(QStringLiteral("The SQLite driver of Qt is not installed"));
+        return setAside(QCoreApplication::translate("HistoryStore", "The SQLite driver of Qt is not installed"));
     if (path != InMemory)
         QDir().mkpath(QFileInfo(path).absolutePath());
     QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
@@ -80,21 +87,21 @@ bool HistoryStore::open(const QString& path)
     // A second instance writing at the same moment waits briefly rather than failing.
     database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000"));
     if (!database.open())
-        return fail(QStringLiteral("The history cannot be opened"), database.lastError());
+        return fail(QCoreApplication::translate("HistoryStore", "The history cannot be opened"), database.lastError());
     // A store of a newer program is left exactly as it is, its journal mode included.
     QString error;
     const int version = HistorySchema::version(database, &error);
     if (version < 0)
         return setAside(error);
     if (version > HistorySchema::CurrentVersion)
-        return setAside(QStringLiteral("The history was written by a newer version of Clavora"));
+        return setAside(QCoreApplication::translate("HistoryStore", "The history was written by a newer version of Clavora"));
     QSqlQuery query(database);
     // WAL keeps every committed attempt when the program is killed mid-write; NORMAL
     // synchronisation is safe with it and keeps a commit cheap.
     for (const QString& pragma : {QStringLiteral("PRAGMA journal_mode = WAL"), QStringLiteral("PRAGMA synchronous = NORMAL"),
                                   QStringLiteral("PRAGMA foreign_keys = ON")}) {
         if (!query.exec(pragma))
-            return fail(QStringLiteral("The history cannot be opened"), query.lastError());
+            return fail(QCoreApplication::translate("HistoryStore", "The history cannot be opened"), query.lastError());
     }
     error = HistorySchema::migrate(database);
     if (!error.isEmpty())
@@ -119,7 +126,7 @@ bool HistoryStore::inTransaction(const QString& what, const std::function<bool(Q
 
 bool HistoryStore::addAttempt(const AttemptRecord& attempt)
 {
-    return inTransaction(QStringLiteral("The history cannot be written"), [&](QSqlQuery& query) {
+    return inTransaction(cannotWrite(), [&](QSqlQuery& query) {
         const qint64 day = localDay(attempt.finished);
         query.prepare(QStringLiteral(
             "INSERT INTO attempts (finished, day, kind, quick_run, preset_file, exercise_number, exercise, typed,"
@@ -162,7 +169,7 @@ bool HistoryStore::addAttempt(const AttemptRecord& attempt)
 
 bool HistoryStore::addGame(const GameRecord& game)
 {
-    return inTransaction(QStringLiteral("The history cannot be written"), [&](QSqlQuery& query) {
+    return inTransaction(cannotWrite(), [&](QSqlQuery& query) {
         query.prepare(QStringLiteral("INSERT INTO games (started, ended, day, start_level, level_reached, score)"
                                      " VALUES (?, ?, ?, ?, ?, ?)"));
         query.addBindValue(isoTime(game.started));
@@ -192,7 +199,7 @@ bool HistoryStore::addGame(const GameRecord& game)
 
 bool HistoryStore::forget()
 {
-    const QString what = QStringLiteral("The history cannot be emptied");
+    const QString what = QCoreApplication::translate("HistoryStore", "The history cannot be emptied");
     const bool emptied = inTransaction(what, [](QSqlQuery& query) {
         for (const char* table : {"game_letters", "games", "line_edits", "keystrokes", "attempts"}) {
             if (!query.exec(QStringLiteral("DELETE FROM ") + QLatin1String(table)))

@@ -11,8 +11,6 @@
 namespace clavora {
 namespace {
 
-const QString ExportError = QStringLiteral("Export Error");
-
 bool writeFile(const QString& path, const std::function<bool(QIODevice&)>& write)
 {
     QSaveFile file(path);
@@ -36,10 +34,9 @@ void ProgressControl::refresh()
     form_.keys = queries_.keyFigures(form_.period);
     form_.confusions.clear();
     for (const ConfusionPair& pair : queries_.confusionPairs(form_.period))
-        form_.confusions << QStringLiteral("expected %1, struck %2: %3 %4")
-                                .arg(keyName(pair.expected), keyName(pair.struck))
-                                .arg(pair.count)
-                                .arg(pair.count == 1 ? QStringLiteral("time") : QStringLiteral("times"));
+        form_.confusions << tr("expected %1, struck %2: %3 %4")
+                                .arg(keyName(pair.expected), keyName(pair.struck), QString::number(pair.count),
+                                     pair.count == 1 ? tr("time") : tr("times"));
     form_.games = queries_.bestGames();
 }
 
@@ -62,11 +59,10 @@ void ProgressControl::recordToggled(bool checked)
 
 void ProgressControl::forgetClicked()
 {
-    if (!ui_.confirm(QStringLiteral("Forget My History"),
-                     QStringLiteral("Forget every recorded attempt, key and game? This cannot be undone.")))
+    if (!ui_.confirm(tr("Forget My History"), tr("Forget every recorded attempt, key and game? This cannot be undone.")))
         return;
     if (!store_.forget())
-        ui_.showMessage(QStringLiteral("Forget Error"), QStringLiteral("The history could not be emptied.\n") + store_.problem());
+        ui_.showMessage(tr("Forget Error"), tr("The history could not be emptied.\n%1").arg(store_.problem()));
     refresh();
 }
 
@@ -80,26 +76,25 @@ QString ProgressControl::keysFileName(const QString& attemptsFile)
 void ProgressControl::exportClicked(const QString& folder)
 {
     const auto chosen = ui_.askSaveFileName(folder + QStringLiteral("/Clavora history.csv"),
-                                            {QStringLiteral("CSV Files (*.csv)"), QStringLiteral("All Files (*.*)")},
-                                            QStringLiteral("Export History As . . ."));
+                                            {tr("CSV Files (*.csv)"), tr("All Files (*.*)")}, tr("Export History As . . ."));
     if (!chosen)
         return;
     const HistoryExport exporter(store_, queries_);
     const QString keysFile = keysFileName(*chosen);
     if (!writeFile(*chosen, [&](QIODevice& device) { return exporter.writeAttempts(device); })
         || !writeFile(keysFile, [&](QIODevice& device) { return exporter.writeKeys(device); })) {
-        ui_.showMessage(ExportError, QStringLiteral("An error occurred while exporting the history."));
+        ui_.showMessage(tr("Export Error"), tr("An error occurred while exporting the history."));
         return;
     }
-    ui_.showMessage(QStringLiteral("Export"),
-                    QStringLiteral("The attempts are in %1 and the keys in %2.")
+    ui_.showMessage(tr("Export"),
+                    tr("The attempts are in %1 and the keys in %2.")
                         .arg(QFileInfo(*chosen).fileName(), QFileInfo(keysFile).fileName()));
 }
 
 QString ProgressControl::keyName(QChar key)
 {
     if (key == u' ')
-        return QStringLiteral("Space");
+        return tr("Space");
     return QString(key);
 }
 

@@ -3,6 +3,7 @@
 #include "ProgressQueries.h"
 #include "common/Colour.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace clavora {
@@ -27,6 +28,8 @@ struct ProgressForm {
 // The progress window's rules: the figures of a period, recording on or off, forgetting,
 // exporting.
 class ProgressControl {
+    Q_DECLARE_TR_FUNCTIONS(ProgressControl)
+
 public:
     ProgressControl(HistoryStore& store, const Clock& clock, ProgressUi& ui, bool recording);
 

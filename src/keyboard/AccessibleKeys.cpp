@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AccessibleKeys.h"
 
+#include <QCoreApplication>
+
 namespace clavora {
 
 namespace {
@@ -59,7 +61,7 @@ QList<AccessibleKey> accessibleKeys(const KeyboardForm& form)
         QStringList captions;
         for (NamedLabel label : key.labels)
             captions << shownText(form.label(label));
-        const QString name = key.shape == S::Spacebar ? QStringLiteral("SPACE") : captions.join(u' ');
+        const QString name = key.shape == S::Spacebar ? QCoreApplication::translate("AccessibleKeys", "SPACE") : captions.join(u' ');
         keys.append({form.shape(key.shape).box, name});
     }
     return keys;

@@ -3,6 +3,7 @@
 
 #include "KeyboardForm.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace clavora {
@@ -17,12 +18,12 @@ struct MappedLayout {
 };
 
 constexpr MappedLayout Mapped[] = {
-    {"us", "", "QWERTY - United States", "English (US)"},
-    {"gb", "", "QWERTY - United Kingdom", "English (UK)"},
-    {"de", "", "QWERTZ - German", "German"},
-    {"fr", "", "AZERTY - French", "French"},
-    {"us", "dvorak", "Dvorak - United States", "English (Dvorak)"},
-    {"us", "colemak", "Colemak - United States", "English (Colemak)"},
+    {"us", "", "QWERTY - United States", QT_TRANSLATE_NOOP("DesktopLayout", "English (US)")},
+    {"gb", "", "QWERTY - United Kingdom", QT_TRANSLATE_NOOP("DesktopLayout", "English (UK)")},
+    {"de", "", "QWERTZ - German", QT_TRANSLATE_NOOP("DesktopLayout", "German")},
+    {"fr", "", "AZERTY - French", QT_TRANSLATE_NOOP("DesktopLayout", "French")},
+    {"us", "dvorak", "Dvorak - United States", QT_TRANSLATE_NOOP("DesktopLayout", "English (Dvorak)")},
+    {"us", "colemak", "Colemak - United States", QT_TRANSLATE_NOOP("DesktopLayout", "English (Colemak)")},
 };
 
 // Words in the names of variants that put the letters elsewhere.
@@ -44,7 +45,7 @@ std::optional<ShippedLayout> find(const QString& layout, const QString& variant)
         if (layout.compare(QLatin1String(entry.layout), Qt::CaseInsensitive) == 0 &&
             variant.compare(QLatin1String(entry.variant), Qt::CaseInsensitive) == 0)
             return ShippedLayout{QLatin1String(entry.file), QLatin1String(entry.file),
-                                 QLatin1String(entry.keyboardName)};
+                                 QCoreApplication::translate("DesktopLayout", entry.keyboardName)};
     }
     return std::nullopt;
 }
@@ -78,8 +79,9 @@ QString keyboardCaption(const QString& chosenLayoutFile, const DesktopLayoutName
 {
     const std::optional<ShippedLayout> shipped = shippedLayoutFor(desktop);
     if (!shipped || shipped->layoutFile.compare(chosenLayoutFile, Qt::CaseInsensitive) == 0)
-        return KeyboardCaption;
-    return QStringLiteral("%1 (your keyboard is %2)").arg(KeyboardCaption, shipped->keyboardName);
+        return caption(KeyboardCaption);
+    return QCoreApplication::translate("DesktopLayout", "%1 (your keyboard is %2)")
+        .arg(caption(KeyboardCaption), shipped->keyboardName);
 }
 
 } // namespace clavora

@@ -39,14 +39,14 @@ void KeyboardControl::loadLayout()
     const bool noCharacters = std::all_of(table_.lowerCaptions.begin(), table_.lowerCaptions.end(),
                                           [](const QString& caption) { return caption.isEmpty(); });
     if (contents.problem == LayoutFileProblem::Unreadable)
-        ui_.showNotice(QStringLiteral("The layout file \"%1\" could not be read, so the keys show no characters.")
+        ui_.showNotice(tr("The layout file \"%1\" could not be read, so the keys show no characters.")
                            .arg(shownPath));
     else if (contents.problem == LayoutFileProblem::NoSecondLine && noCharacters)
-        ui_.showNotice(QStringLiteral("The layout file \"%1\" holds no characters, so the keys show none.")
+        ui_.showNotice(tr("The layout file \"%1\" holds no characters, so the keys show none.")
                            .arg(shownPath));
     else if (contents.problem == LayoutFileProblem::NoSecondLine)
-        ui_.showNotice(QStringLiteral("The layout file \"%1\" ends after its first line, so the keys show "
-                                      "no shifted characters.")
+        ui_.showNotice(tr("The layout file \"%1\" ends after its first line, so the keys show "
+                          "no shifted characters.")
                            .arg(shownPath));
 }
 

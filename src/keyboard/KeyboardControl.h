@@ -4,6 +4,7 @@
 #include "LayoutFile.h"
 #include "common/ProgramPaths.h"
 
+#include <QCoreApplication>
 #include <initializer_list>
 
 namespace clavora {
@@ -15,6 +16,8 @@ class KeyboardUi;
 // The on-screen keyboard's rules: captions and arrangement from the layout file, and every
 // key lit while it is held down.
 class KeyboardControl {
+    Q_DECLARE_TR_FUNCTIONS(KeyboardControl)
+
 public:
     KeyboardControl(const AppSettings& settings, ProgramPaths paths, const KeyState& keys, KeyboardUi& ui);
 

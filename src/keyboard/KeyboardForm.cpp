@@ -3,6 +3,7 @@
 
 #include "KeyColour.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace clavora {
@@ -39,7 +40,7 @@ void setShape(KeyboardForm& f, NamedShape s, TwipsBox box, Rgb zone, bool visibl
 
 void setLabel(KeyboardForm& f, NamedLabel l, int left, int top, int width, const char* text)
 {
-    f.label(l) = {{left, top, width, CaptionHeight}, QString::fromLatin1(text), true, 0};
+    f.label(l) = {{left, top, width, CaptionHeight}, QCoreApplication::translate("KeyboardForm", text), true, 0};
 }
 
 void move(TwipsBox& box, int left, int top, int width)
@@ -115,20 +116,20 @@ KeyboardForm designKeyboardForm()
     setShape(f, S::RightCtrlKey, {8220, 2460, 795, KeySize}, zone::Grey);
 
     using L = NamedLabel;
-    setLabel(f, L::TabLabel, 60, 840, 855, "TAB");
-    setLabel(f, L::CapsLockLabel1, 60, 1320, 1035, "CAPS");
-    setLabel(f, L::CapsLockLabel2, 60, 1530, 1035, "LOCK");
-    setLabel(f, L::LeftShiftLabel, 60, 2040, 1335, "SHIFT");
-    setLabel(f, L::RightShiftLabel, 7440, 2040, 1575, "SHIFT");
-    setLabel(f, L::BackspaceLabel, 7860, 240, 1155, "BACKSPACE");
-    setLabel(f, L::EnterLabel, 7740, 1440, 1275, "ENTER");
-    setLabel(f, L::LeftCtrlLabel, 60, 2640, 795, "CTRL");
-    setLabel(f, L::LeftWinLabel, 900, 2640, 675, "WIN");
-    setLabel(f, L::LeftAltLabel, 1620, 2640, 795, "ALT");
-    setLabel(f, L::RightAltLabel, 5940, 2640, 795, "ALT GR");
-    setLabel(f, L::RightWinLabel, 6780, 2640, 675, "WIN");
-    setLabel(f, L::MenuLabel, 7500, 2640, 675, "MENU");
-    setLabel(f, L::RightCtrlLabel, 8220, 2640, 795, "CTRL");
+    setLabel(f, L::TabLabel, 60, 840, 855, QT_TRANSLATE_NOOP("KeyboardForm", "TAB"));
+    setLabel(f, L::CapsLockLabel1, 60, 1320, 1035, QT_TRANSLATE_NOOP("KeyboardForm", "CAPS"));
+    setLabel(f, L::CapsLockLabel2, 60, 1530, 1035, QT_TRANSLATE_NOOP("KeyboardForm", "LOCK"));
+    setLabel(f, L::LeftShiftLabel, 60, 2040, 1335, QT_TRANSLATE_NOOP("KeyboardForm", "SHIFT"));
+    setLabel(f, L::RightShiftLabel, 7440, 2040, 1575, QT_TRANSLATE_NOOP("KeyboardForm", "SHIFT"));
+    setLabel(f, L::BackspaceLabel, 7860, 240, 1155, QT_TRANSLATE_NOOP("KeyboardForm", "BACKSPACE"));
+    setLabel(f, L::EnterLabel, 7740, 1440, 1275, QT_TRANSLATE_NOOP("KeyboardForm", "ENTER"));
+    setLabel(f, L::LeftCtrlLabel, 60, 2640, 795, QT_TRANSLATE_NOOP("KeyboardForm", "CTRL"));
+    setLabel(f, L::LeftWinLabel, 900, 2640, 675, QT_TRANSLATE_NOOP("KeyboardForm", "WIN"));
+    setLabel(f, L::LeftAltLabel, 1620, 2640, 795, QT_TRANSLATE_NOOP("KeyboardForm", "ALT"));
+    setLabel(f, L::RightAltLabel, 5940, 2640, 795, QT_TRANSLATE_NOOP("KeyboardForm", "ALT GR"));
+    setLabel(f, L::RightWinLabel, 6780, 2640, 675, QT_TRANSLATE_NOOP("KeyboardForm", "WIN"));
+    setLabel(f, L::MenuLabel, 7500, 2640, 675, QT_TRANSLATE_NOOP("KeyboardForm", "MENU"));
+    setLabel(f, L::RightCtrlLabel, 8220, 2640, 795, QT_TRANSLATE_NOOP("KeyboardForm", "CTRL"));
     return f;
 }
 

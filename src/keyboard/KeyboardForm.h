@@ -9,8 +9,6 @@
 
 namespace clavora {
 
-// The title of the box that tells what a layout file lacked.
-inline const QString LayoutNoticeCaption = QStringLiteral("Keyboard Layout Notice");
 constexpr int KeyboardClientWidthTwips = 9090;
 constexpr int KeyboardClientHeightTwips = 3135;
 

@@ -4,6 +4,7 @@
 #include "common/Captions.h"
 #include "common/FileAccess.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -48,7 +49,7 @@ StartupEntry::Written XdgStartupEntry::write(const QString& program)
         return {Written::Outcome::UnsafePath, {}};
     }
     if (!QDir().mkpath(folder_))
-        return {Written::Outcome::Failed, QStringLiteral("the folder could not be created")};
+        return {Written::Outcome::Failed, QCoreApplication::translate("XdgStartupEntry", "the folder could not be created")};
     const QString text = QStringLiteral("[Desktop Entry]\nType=Application\nName=") + QuickExercisesCaption +
                          QStringLiteral("\nExec=") + exec + QStringLiteral("\nTerminal=false\n");
     const SaveResult saved = saveFileSafely(filePath(), text.toUtf8());

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CommandLine.h"
 
+#include <QCoreApplication>
+
 namespace clavora {
 
 QString commandLineText(const QStringList& arguments)
@@ -24,7 +26,8 @@ QString informationText(const QStringList& arguments)
 {
     const QStringList own = arguments.mid(1);
     if (own.contains(QStringLiteral("--help")))
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "CommandLine",
             "Usage: clavora [/g | /q | /k]\n"
             "       clavora --help | --version\n"
             "\n"

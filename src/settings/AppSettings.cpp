@@ -5,6 +5,7 @@
 #include "StartupEntry.h"
 #include "common/Numbers.h"
 
+#include <QCoreApplication>
 #include <variant>
 
 namespace clavora {
@@ -147,17 +148,20 @@ QList<Notice> saveNotices(const SettingsSaved& saved, const ProfileFile& file, c
     QList<Notice> notices;
     QStringList failures;
     if (!saved.file.ok)
-        failures.append(QStringLiteral("The settings could not be saved to \"%1\": %2.").arg(file.path(), saved.file.reason));
+        failures.append(QCoreApplication::translate("AppSettings", "The settings could not be saved to \"%1\": %2.")
+                            .arg(file.path(), saved.file.reason));
     if (saved.entry.outcome == Outcome::Failed)
-        failures.append(QStringLiteral("The quick-exercise start-up entry could not be saved to \"%1\": %2.")
+        failures.append(QCoreApplication::translate("AppSettings",
+                                                    "The quick-exercise start-up entry could not be saved to \"%1\": %2.")
                             .arg(entry.location(), saved.entry.reason));
     if (!failures.isEmpty())
-        notices.append({QStringLiteral("Save Error"), failures.join(u'\n')});
+        notices.append({QCoreApplication::translate("AppSettings", "Save Error"), failures.join(u'\n')});
     if (saved.entry.outcome == Outcome::UnsafePath)
-        notices.append({QStringLiteral("Quick Exercises at Log-in"),
-                        QStringLiteral("Quick exercises at log-in need the program in a folder whose path holds none "
-                                       "of the characters $ ` \" \\ % and no control characters.\n\nThe program is "
-                                       "\"%1\", so no start-up entry was made.")
+        notices.append({QCoreApplication::translate("AppSettings", "Quick Exercises at Log-in"),
+                        QCoreApplication::translate("AppSettings",
+                                                    "Quick exercises at log-in need the program in a folder whose path "
+                                                    "holds none of the characters $ ` \" \\ % and no control "
+                                                    "characters.\n\nThe program is \"%1\", so no start-up entry was made.")
                             .arg(program)});
     return notices;
 }
@@ -166,9 +170,10 @@ std::optional<Notice> loadNotice(const ProfileFile& file)
 {
     if (!file.tooLarge())
         return std::nullopt;
-    return Notice{QStringLiteral("Settings Not Read"),
-                  QStringLiteral("\"%1\" is larger than 4 MB, so it was not read and will be left as it is. "
-                                 "The program starts with its default settings.")
+    return Notice{QCoreApplication::translate("AppSettings", "Settings Not Read"),
+                  QCoreApplication::translate("AppSettings",
+                                              "\"%1\" is larger than 4 MB, so it was not read and will be left as it "
+                                              "is. The program starts with its default settings.")
                       .arg(file.path())};
 }
 

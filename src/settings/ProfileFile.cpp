@@ -4,6 +4,8 @@
 #include "common/Numbers.h"
 #include "common/TextFile.h"
 
+#include <QCoreApplication>
+
 namespace clavora {
 
 namespace {
@@ -175,7 +177,7 @@ QByteArray ProfileFile::bytes() const
 SaveResult ProfileFile::save() const
 {
     if (tooLarge_)
-        return {false, QStringLiteral("the file is larger than 4 MB")};
+        return {false, QCoreApplication::translate("ProfileFile", "the file is larger than 4 MB")};
     return saveFileSafely(path_, bytes());
 }
 

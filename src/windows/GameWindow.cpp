@@ -30,7 +30,7 @@ GameWindow::GameWindow(AppSettings& settings, Clock& clock, Random& random, Beep
     : QWidget(nullptr, Qt::Window), control_(settings, clock, random, beep, *this, history)
 {
     setAttribute(Qt::WA_QuitOnClose, false);
-    setWindowTitle(GameCaption);
+    setWindowTitle(caption(GameCaption));
     setFixedSize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
     setAutoFillBackground(true);
     buildControls();
@@ -41,40 +41,40 @@ GameWindow::GameWindow(AppSettings& settings, Clock& clock, Random& random, Beep
 
 void GameWindow::buildControls()
 {
-    startLevelLabel_ = makeAt<QLabel>(this, "StartLevelLabel", QStringLiteral("Start &Level:"), 60, 420, 1095, 255);
+    startLevelLabel_ = makeAt<QLabel>(this, "StartLevelLabel", tr("Start &Level:"), 60, 420, 1095, 255);
     startLevelLabel_->setAlignment(Qt::AlignCenter);
     startLevel_ = makeAt<QLineEdit>(this, "StartLevel", QStringLiteral("1"), 420, 660, 375, 285);
     startLevel_->setAlignment(Qt::AlignCenter);
-    startLevel_->setAccessibleName(QStringLiteral("Start level"));
+    startLevel_->setAccessibleName(tr("Start level"));
     startLevelLabel_->setBuddy(startLevel_);
-    startButton_ = makeAt<WrapButton>(this, "StartButton", QStringLiteral("&Start Game"), 120, 1140, 975, 435);
-    pauseButton_ = makeAt<WrapButton>(this, "PauseButton", PauseCaption, 120, 1740, 975, 435);
+    startButton_ = makeAt<WrapButton>(this, "StartButton", tr("&Start Game"), 120, 1140, 975, 435);
+    pauseButton_ = makeAt<WrapButton>(this, "PauseButton", gameText(PauseCaption), 120, 1740, 975, 435);
     pauseButton_->setEnabled(false);
-    stopButton_ = makeAt<WrapButton>(this, "StopButton", QStringLiteral("&End Game"), 120, 2340, 975, 435);
+    stopButton_ = makeAt<WrapButton>(this, "StopButton", tr("&End Game"), 120, 2340, 975, 435);
     stopButton_->setEnabled(false);
-    gameButton_ = makeAt<WrapButton>(this, "GameButton", QStringLiteral("E&xercises"), 120, 2940, 975, 435);
-    settingsButton_ = makeAt<WrapButton>(this, "SettingsButton", QStringLiteral("Se&ttings"), 120, 3540, 975, 435);
-    helpButton_ = makeAt<WrapButton>(this, "HelpButton", QStringLiteral("&Help"), 120, 4140, 975, 435);
+    gameButton_ = makeAt<WrapButton>(this, "GameButton", tr("E&xercises"), 120, 2940, 975, 435);
+    settingsButton_ = makeAt<WrapButton>(this, "SettingsButton", tr("Se&ttings"), 120, 3540, 975, 435);
+    helpButton_ = makeAt<WrapButton>(this, "HelpButton", tr("&Help"), 120, 4140, 975, 435);
     for (QPushButton* b : {startButton_, pauseButton_, stopButton_, gameButton_, settingsButton_, helpButton_})
         b->setAutoDefault(false);
     showLayout_ =
-        makeAt<WrapCheckBox>(this, "ShowLayout", QStringLiteral("Show keyboard layout"), 120, 4740, 1035, 585);
-    levelLabel_ = statusLabel(this, "LevelLabel", QStringLiteral("Level: 1"), 1320, 120, 1635, 255);
+        makeAt<WrapCheckBox>(this, "ShowLayout", tr("Show keyboard layout"), 120, 4740, 1035, 585);
+    levelLabel_ = statusLabel(this, "LevelLabel", levelText(1), 1320, 120, 1635, 255);
     keyLevelLabel_ = statusLabel(this, "KeyLevelLabel", QString(), 3000, 120, 2175, 255);
-    timeLabel_ = statusLabel(this, "TimeLabel", QStringLiteral("Time elapsed: 0:00"), 5220, 120, 2835, 315);
-    scoreLabel_ = statusLabel(this, "ScoreLabel", QStringLiteral("Score: 0"), 8100, 120, 1635, 255);
+    timeLabel_ = statusLabel(this, "TimeLabel", elapsedText(0.0), 5220, 120, 2835, 315);
+    scoreLabel_ = statusLabel(this, "ScoreLabel", scoreText(0), 8100, 120, 1635, 255);
     playArea_ = new PlayArea(this);
     playArea_->setObjectName(QStringLiteral("Frame"));
-    playArea_->setAccessibleName(QStringLiteral("Play area"));
+    playArea_->setAccessibleName(tr("Play area"));
     placeTwips(playArea_, 1200, 360, PlayArea::WidthTwips, PlayArea::HeightTwips);
-    advanceLabel_ = statusLabel(this, "AdvanceLabel", StartNotice, 1200, 5160, 8475, 315);
+    advanceLabel_ = statusLabel(this, "AdvanceLabel", gameText(StartNotice), 1200, 5160, 8475, 315);
     advanceLabel_->setAlignment(Qt::AlignCenter);
     // Below the client area: it holds the focus during play but is never seen.
     keyCapture_ = new KeyCapture(this);
     keyCapture_->setObjectName(QStringLiteral("KeyCapture"));
     placeTwips(keyCapture_, 4800, 7200, 255, 285);
     // At the top of the column, above the start level: every other place in it is taken.
-    progressButton_ = makeAt<QPushButton>(this, "ProgressButton", ProgressWindow::ButtonCaption, 120, 60, 975, 315);
+    progressButton_ = makeAt<QPushButton>(this, "ProgressButton", ProgressWindow::buttonCaption(), 120, 60, 975, 315);
     progressButton_->setAutoDefault(false);
 
     QWidget* order[] = {startLevel_, startButton_, pauseButton_, stopButton_,

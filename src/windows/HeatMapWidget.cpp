@@ -20,7 +20,7 @@ constexpr int GradientStops = 16;
 
 QString percent(double rate)
 {
-    return QStringLiteral("%1%").arg(rate * 100, 0, 'f', 0);
+    return HeatMapWidget::tr("%1%").arg(rate * 100, 0, 'f', 0);
 }
 } // namespace
 
@@ -58,7 +58,7 @@ void HeatMapWidget::paintLegend(QPainter& p, int top) const
     p.setPen(toQColor(heatMap_->keyboard.foreColour));
     const QFontMetrics metrics = p.fontMetrics();
 
-    const QString title = QStringLiteral("Error rate");
+    const QString title = tr("Error rate");
     p.drawText(Margin, top + BarHeight, title);
     const int barLeft = Margin + metrics.horizontalAdvance(title) + Margin;
     const QRect bar(barLeft, top + 2, BarWidth, BarHeight);
@@ -70,14 +70,14 @@ void HeatMapWidget::paintLegend(QPainter& p, int top) const
     p.fillRect(bar, gradient);
     const int labelTop = bar.bottom() + 2 + metrics.ascent();
     p.drawText(bar.left(), labelTop, percent(0));
-    const QString topLabel = heatMap_->scaleTop < 1.0 ? percent(heatMap_->scaleTop) + QStringLiteral(" or more")
+    const QString topLabel = heatMap_->scaleTop < 1.0 ? tr("%1 or more").arg(percent(heatMap_->scaleTop))
                                                       : percent(heatMap_->scaleTop);
     p.drawText(bar.right() + 1 - metrics.horizontalAdvance(topLabel), labelTop, topLabel);
 
     const QRect swatch(bar.right() + 6 * Margin, top + 2, SwatchSize, SwatchSize);
     p.fillRect(swatch, toQColor(HeatMap::TooFewStrokesColour));
     p.drawText(swatch.right() + Margin, top + BarHeight,
-               QStringLiteral("Fewer than %1 strokes").arg(minimumStrokes_));
+               tr("Fewer than %1 strokes").arg(minimumStrokes_));
 }
 
 } // namespace clavora

@@ -2,6 +2,7 @@
 #include "HelpWindow.h"
 
 #include "Geometry.h"
+#include "common/Captions.h"
 #include "common/TextFile.h"
 
 #include <QFile>
@@ -11,8 +12,8 @@ namespace clavora {
 HelpWindow::HelpWindow(const QString& path)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(HelpCaption);
-    setAccessibleName(QStringLiteral("Help text"));
+    setWindowTitle(caption(HelpCaption));
+    setAccessibleName(tr("Help text"));
     setReadOnly(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setFont(fixedFont(10));
@@ -20,7 +21,7 @@ HelpWindow::HelpWindow(const QString& path)
     if (file.open(QIODevice::ReadOnly))
         setPlainText(decodeText(file.readAll()));
     else
-        setPlainText(QStringLiteral("The help file %1 could not be read: %2.").arg(path, file.errorString()));
+        setPlainText(tr("The help file %1 could not be read: %2.").arg(path, file.errorString()));
     resize(QFontMetrics(font()).horizontalAdvance(QString(92, u'x')), 600);
 }
 

@@ -4,8 +4,6 @@
 
 namespace clavora {
 
-inline const QString HelpCaption = QStringLiteral("Orvella Clavora - Help");
-
 // The help text in a plain read-only window, for when no program on the desktop can show it.
 class HelpWindow final : public QPlainTextEdit {
     Q_OBJECT

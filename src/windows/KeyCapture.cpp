@@ -8,7 +8,7 @@ namespace clavora {
 KeyCapture::KeyCapture(QWidget* parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::ClickFocus); // not in the Tab order
-    setAccessibleName(QStringLiteral("Key capture"));
+    setAccessibleName(tr("Key capture"));
 }
 
 void KeyCapture::keyPressEvent(QKeyEvent* event)

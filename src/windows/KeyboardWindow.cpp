@@ -50,7 +50,7 @@ KeyboardWindow::KeyboardWindow(const AppSettings& settings, ProgramPaths paths, 
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setWindowTitle(KeyboardCaption);
+    setWindowTitle(caption(KeyboardCaption));
     setFixedSize(twipsToPixels(KeyboardClientWidthTwips), twipsToPixels(KeyboardClientHeightTwips));
     setFont(fixedFont(9));
     connect(&keys, &KeyState::changed, this, &KeyboardWindow::keysChanged);
@@ -168,7 +168,7 @@ void KeyboardWindow::showNotice(const QString& text)
     QMetaObject::invokeMethod(
         this,
         [this, text] {
-            auto* box = new QMessageBox(QMessageBox::Warning, LayoutNoticeCaption, text, QMessageBox::Ok, this);
+            auto* box = new QMessageBox(QMessageBox::Warning, tr("Keyboard Layout Notice"), text, QMessageBox::Ok, this);
             box->setAttribute(Qt::WA_DeleteOnClose);
             box->setModal(false);
             box->show();

@@ -39,24 +39,24 @@ MainWindow::MainWindow(AppSettings& settings, ProgramPaths paths, Clock& clock, 
 void MainWindow::buildControls()
 {
     setFixedSize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
-    typeLabel_ = makeAt<QLabel>(this, "TypeLabel", QStringLiteral("Exercise type:"), -60, 300, 1275, 255);
+    typeLabel_ = makeAt<QLabel>(this, "TypeLabel", tr("Exercise type:"), -60, 300, 1275, 255);
     typeLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     presetExercises_ =
-        makeAt<QRadioButton>(this, "PresetExercises", QStringLiteral("&Preset - exercise:"), 1320, 300, 1575, 255);
+        makeAt<QRadioButton>(this, "PresetExercises", tr("&Preset - exercise:"), 1320, 300, 1575, 255);
     presetExercises_->setChecked(true);
     // The caption is a little wider than its 1575 twips with the style's spacing; tighter
     // spacing keeps it whole.
     presetExercises_->setStyleSheet(QStringLiteral("QRadioButton { spacing: 1px; }"));
     numberBox_ = makeAt<QLineEdit>(this, "ExNumBox", QStringLiteral("1"), 2880, 270, 375, 285);
     numberBox_->setAlignment(Qt::AlignCenter);
-    numberBox_->setAccessibleName(QStringLiteral("Exercise number"));
-    randomExercises_ = makeAt<QRadioButton>(this, "RandomExercises", QStringLiteral("&Random"), 3360, 300, 1035, 255);
-    startButton_ = makeAt<WrapButton>(this, "StartButton", QStringLiteral("&Start Exercises"), 4560, 180, 975, 435);
-    stopButton_ = makeAt<WrapButton>(this, "StopButton", QStringLiteral("S&top Exercises"), 5640, 180, 975, 435);
+    numberBox_->setAccessibleName(tr("Exercise number"));
+    randomExercises_ = makeAt<QRadioButton>(this, "RandomExercises", tr("&Random"), 3360, 300, 1035, 255);
+    startButton_ = makeAt<WrapButton>(this, "StartButton", tr("&Start Exercises"), 4560, 180, 975, 435);
+    stopButton_ = makeAt<WrapButton>(this, "StopButton", tr("S&top Exercises"), 5640, 180, 975, 435);
     stopButton_->setEnabled(false);
-    gameButton_ = makeAt<WrapButton>(this, "GameButton", QStringLiteral("&Game"), 6720, 180, 975, 435);
-    settingsButton_ = makeAt<WrapButton>(this, "SettingsButton", QStringLiteral("S&ettings"), 7800, 180, 975, 435);
-    helpButton_ = makeAt<WrapButton>(this, "HelpButton", QStringLiteral("&Help"), 8940, 180, 975, 435);
+    gameButton_ = makeAt<WrapButton>(this, "GameButton", tr("&Game"), 6720, 180, 975, 435);
+    settingsButton_ = makeAt<WrapButton>(this, "SettingsButton", tr("S&ettings"), 7800, 180, 975, 435);
+    helpButton_ = makeAt<WrapButton>(this, "HelpButton", tr("&Help"), 8940, 180, 975, 435);
     typeThis_ = makeAt<QLineEdit>(this, "TypeThis", SampleText, 180, 780, 9735, 495);
     typeThis_->setReadOnly(true);
     typeThis_->setFocusPolicy(Qt::ClickFocus);
@@ -64,9 +64,9 @@ void MainWindow::buildControls()
     exerciseBox_ = makeAt<QLineEdit>(this, "ExerciseBox", SampleText, 180, 1380, 9735, 495);
     exerciseBox_->setFont(fixedFont(18));
     exerciseBox_->setEnabled(false);
-    exerciseBox_->setAccessibleName(QStringLiteral("Typing line"));
-    typeThis_->setAccessibleName(QStringLiteral("Exercise"));
-    timeLabel_ = makeAt<QLabel>(this, "TimeLabel", QStringLiteral("Time elapsed:"), 3180, 2100, 1635, 255);
+    exerciseBox_->setAccessibleName(tr("Typing line"));
+    typeThis_->setAccessibleName(tr("Exercise"));
+    timeLabel_ = makeAt<QLabel>(this, "TimeLabel", tr("Time elapsed:"), 3180, 2100, 1635, 255);
     timeLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     timeLabel_->setEnabled(false);
     timeBox_ = makeAt<QLineEdit>(this, "TimeBox", QString(), 4920, 2040, 615, 285);
@@ -74,19 +74,18 @@ void MainWindow::buildControls()
     timeBox_->setReadOnly(true);
     timeBox_->setEnabled(false);
     timeBox_->setFocusPolicy(Qt::ClickFocus);
-    timeBox_->setAccessibleName(QStringLiteral("Time elapsed in seconds"));
-    secondsLabel_ = makeAt<QLabel>(this, "SecondsLabel", QStringLiteral("seconds"), 5640, 2100, 675, 255);
+    timeBox_->setAccessibleName(tr("Time elapsed in seconds"));
+    secondsLabel_ = makeAt<QLabel>(this, "SecondsLabel", tr("seconds"), 5640, 2100, 675, 255);
     secondsLabel_->setEnabled(false);
     log_ = makeAt<QPlainTextEdit>(this, "Log", QString(), 180, 2520, 9735, 2055);
     log_->setReadOnly(true);
     log_->setFocusPolicy(Qt::ClickFocus);
     log_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    log_->setAccessibleName(QStringLiteral("Log"));
-    showLayout_ = makeAt<QCheckBox>(this, "ShowLayout", QStringLiteral("Show keyboard layout"), 180, 4620, 2400, 315);
-    saveLogButton_ = makeAt<QPushButton>(this, "SaveLogButton", QStringLiteral("Sa&ve Log"), 8820, 4620, 1095, 315);
+    log_->setAccessibleName(tr("Log"));
+    showLayout_ = makeAt<QCheckBox>(this, "ShowLayout", tr("Show keyboard layout"), 180, 4620, 2400, 315);
+    saveLogButton_ = makeAt<QPushButton>(this, "SaveLogButton", tr("Sa&ve Log"), 8820, 4620, 1095, 315);
     // In the free space of the bottom row.
-    progressButton_ =
-        makeAt<QPushButton>(this, "ProgressButton", ProgressWindow::ButtonCaption, 7620, 4620, 1095, 315);
+    progressButton_ = makeAt<QPushButton>(this, "ProgressButton", ProgressWindow::buttonCaption(), 7620, 4620, 1095, 315);
     for (QPushButton* b : {startButton_, stopButton_, gameButton_, settingsButton_, helpButton_, progressButton_, saveLogButton_})
         b->setAutoDefault(false);
 

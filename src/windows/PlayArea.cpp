@@ -28,7 +28,7 @@ PlayArea::PlayArea(QWidget* parent) : QFrame(parent)
 {
     setFrameStyle(QFrame::Box | QFrame::Sunken);
     setAutoFillBackground(true);
-    gameOverLabel_ = new QLabel(QStringLiteral("GAME OVER!"), this);
+    gameOverLabel_ = new QLabel(tr("GAME OVER!"), this);
     placeTwips(gameOverLabel_, 1680, 1920, 5115, 885);
     gameOverLabel_->setAlignment(Qt::AlignCenter);
     gameOverLabel_->setFont(fixedFont(36));

@@ -23,10 +23,11 @@
 namespace clavora {
 namespace {
 
-const std::pair<const char*, HistoryPeriod> Periods[] = {{"7 days", HistoryPeriod::Week},
-                                                         {"30 days", HistoryPeriod::Month},
-                                                         {"A year", HistoryPeriod::Year},
-                                                         {"Everything", HistoryPeriod::Everything}};
+const std::pair<const char*, HistoryPeriod> Periods[] = {
+    {QT_TRANSLATE_NOOP("clavora::ProgressWindow", "7 days"), HistoryPeriod::Week},
+    {QT_TRANSLATE_NOOP("clavora::ProgressWindow", "30 days"), HistoryPeriod::Month},
+    {QT_TRANSLATE_NOOP("clavora::ProgressWindow", "A year"), HistoryPeriod::Year},
+    {QT_TRANSLATE_NOOP("clavora::ProgressWindow", "Everything"), HistoryPeriod::Everything}};
 
 QChart* newChart(const QString& title)
 {
@@ -107,21 +108,21 @@ ProgressWindow::ProgressWindow(HistoryStore& store, const Clock& clock, bool rec
                                QWidget* parent)
     : QWidget(parent), control_(store, clock, *this, recording), exportFolder_(std::move(exportFolder))
 {
-    setWindowTitle(ProgressCaption);
+    setWindowTitle(caption(ProgressCaption));
     auto* grid = new QGridLayout(this);
 
     periodBox_ = new QComboBox;
     periodBox_->setObjectName(QStringLiteral("PeriodBox"));
     for (const auto& [caption, period] : Periods)
-        periodBox_->addItem(QString::fromLatin1(caption), int(period));
-    auto* periodLabel = new QLabel(QStringLiteral("&Show:"));
+        periodBox_->addItem(tr(caption), int(period));
+    auto* periodLabel = new QLabel(tr("&Show:"));
     periodLabel->setBuddy(periodBox_);
     problemLabel_ = new QLabel;
     problemLabel_->setObjectName(QStringLiteral("ProblemLabel"));
     problemLabel_->setWordWrap(true);
 
-    speedChart_ = newChart(QStringLiteral("Speed per day (words per minute)"));
-    accuracyChart_ = newChart(QStringLiteral("Accuracy per day (%)"));
+    speedChart_ = newChart(tr("Speed per day (words per minute)"));
+    accuracyChart_ = newChart(tr("Accuracy per day (%)"));
     auto* speedView = new QChartView(speedChart_);
     auto* accuracyView = new QChartView(accuracyChart_);
     speedView->setRenderHint(QPainter::Antialiasing);
@@ -129,22 +130,22 @@ ProgressWindow::ProgressWindow(HistoryStore& store, const Clock& clock, bool rec
     speedView->setMinimumSize(460, 320);
     accuracyView->setMinimumSize(460, 320);
 
-    keyTable_ = newTable({QStringLiteral("Key"), QStringLiteral("Strokes"), QStringLiteral("Error rate %"),
-                          QStringLiteral("Median interval ms"), QStringLiteral("Struck instead")},
+    keyTable_ = newTable({tr("Key"), tr("Strokes"), tr("Error rate %"),
+                          tr("Median interval ms"), tr("Struck instead")},
                          QStringLiteral("KeyTable"));
     confusionList_ = new QListWidget;
     confusionList_->setObjectName(QStringLiteral("ConfusionList"));
-    gameTable_ = newTable({QStringLiteral("Played"), QStringLiteral("Score"), QStringLiteral("Start level"),
-                           QStringLiteral("Level reached")},
+    gameTable_ = newTable({tr("Played"), tr("Score"), tr("Start level"),
+                           tr("Level reached")},
                           QStringLiteral("GameTable"));
 
-    recordCheck_ = new QCheckBox(QStringLiteral("&Record my progress"));
+    recordCheck_ = new QCheckBox(tr("&Record my progress"));
     recordCheck_->setObjectName(QStringLiteral("RecordCheck"));
-    forgetButton_ = new QPushButton(QStringLiteral("&Forget my history…"));
+    forgetButton_ = new QPushButton(tr("&Forget my history…"));
     forgetButton_->setObjectName(QStringLiteral("ForgetButton"));
-    exportButton_ = new QPushButton(QStringLiteral("&Export…"));
+    exportButton_ = new QPushButton(tr("&Export…"));
     exportButton_->setObjectName(QStringLiteral("ExportButton"));
-    auto* closeButton = new QPushButton(QStringLiteral("&Close"));
+    auto* closeButton = new QPushButton(tr("&Close"));
     closeButton->setObjectName(QStringLiteral("CloseButton"));
 
     auto* top = new QHBoxLayout;
@@ -155,11 +156,11 @@ ProgressWindow::ProgressWindow(HistoryStore& store, const Clock& clock, bool rec
     grid->addWidget(problemLabel_, 1, 0, 1, 2);
     grid->addWidget(speedView, 2, 0);
     grid->addWidget(accuracyView, 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Keys")), 3, 0);
-    grid->addWidget(new QLabel(QStringLiteral("Most frequent mistakes")), 3, 1);
+    grid->addWidget(new QLabel(tr("Keys")), 3, 0);
+    grid->addWidget(new QLabel(tr("Most frequent mistakes")), 3, 1);
     grid->addWidget(keyTable_, 4, 0, 3, 1);
     grid->addWidget(confusionList_, 4, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Best games")), 5, 1);
+    grid->addWidget(new QLabel(tr("Best games")), 5, 1);
     grid->addWidget(gameTable_, 6, 1);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(recordCheck_);
@@ -228,13 +229,13 @@ void ProgressWindow::applyCharts()
 {
     const auto& days = control_.form().days;
     fillChart(speedChart_, days,
-              {{QStringLiteral("Median WPM"), [](const DayFigures& d) { return d.medianSpeed; }},
-               {QStringLiteral("Best WPM"), [](const DayFigures& d) { return double(d.bestSpeed); }},
-               {QStringLiteral("Median correct WPM"), [](const DayFigures& d) { return d.medianCorrectSpeed; }},
-               {QStringLiteral("Best correct WPM"), [](const DayFigures& d) { return double(d.bestCorrectSpeed); }}});
+              {{tr("Median WPM"), [](const DayFigures& d) { return d.medianSpeed; }},
+               {tr("Best WPM"), [](const DayFigures& d) { return double(d.bestSpeed); }},
+               {tr("Median correct WPM"), [](const DayFigures& d) { return d.medianCorrectSpeed; }},
+               {tr("Best correct WPM"), [](const DayFigures& d) { return double(d.bestCorrectSpeed); }}});
     fillChart(accuracyChart_, days,
-              {{QStringLiteral("Median accuracy"), [](const DayFigures& d) { return d.medianAccuracy; }},
-               {QStringLiteral("Best accuracy"), [](const DayFigures& d) { return double(d.bestAccuracy); }}});
+              {{tr("Median accuracy"), [](const DayFigures& d) { return d.medianAccuracy; }},
+               {tr("Best accuracy"), [](const DayFigures& d) { return double(d.bestAccuracy); }}});
 }
 
 void ProgressWindow::applyKeys()

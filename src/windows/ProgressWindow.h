@@ -26,7 +26,7 @@ class ProgressWindow final : public QWidget, public ProgressUi {
 public:
     // The button and the key that open it from the exercise and the game windows; P is
     // taken by Preset and Pause.
-    static inline const QString ButtonCaption = QStringLiteral("Pr&ogress");
+    static QString buttonCaption() { return tr("Pr&ogress"); }
     static inline const QKeySequence Shortcut = QKeySequence(Qt::CTRL | Qt::Key_P);
 
     // `exportFolder`: where the Export dialog starts.

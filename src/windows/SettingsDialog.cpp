@@ -33,7 +33,7 @@ SettingsDialog::SettingsDialog(const AppSettings& live, const ProgramPaths& path
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(SettingsCaption);
+    setWindowTitle(caption(SettingsCaption));
     buildControls();
     bindControls();
     apply();
@@ -107,120 +107,120 @@ void SettingsDialog::buildControls()
         page->addLayout(content);
     };
 
-    QLabel* exercisesHeading = heading(QStringLiteral("Exercises:"));
+    QLabel* exercisesHeading = heading(tr("Exercises:"));
     auto* exercises = new QGridLayout;
     presetFile_ = new QComboBox(this);
     presetFile_->setObjectName(QStringLiteral("PresetFile"));
     presetFile_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    exercises->addWidget(label(QStringLiteral("Preset exercise &file:"), presetFile_), 0, 0);
+    exercises->addWidget(label(tr("Preset exercise &file:"), presetFile_), 0, 0);
     exercises->addWidget(presetFile_, 0, 1, 1, 3, Qt::AlignLeft);
     const struct {
         const char* name;
         const char* caption;
         NumericBox box;
         const char* unit;
-    } numbers[] = {{"Repeats", "&Repeats:", NumericBox::Repeats, nullptr},
-                   {"MinAccuracy", "Minimum &accuracy to pass:", NumericBox::MinAccuracy, "%"},
-                   {"MinSpeed", "Minimum &speed to pass:", NumericBox::MinSpeed, "WPM"}};
+    } numbers[] = {{"Repeats", QT_TR_NOOP("&Repeats:"), NumericBox::Repeats, nullptr},
+                   {"MinAccuracy", QT_TR_NOOP("Minimum &accuracy to pass:"), NumericBox::MinAccuracy, "%"},
+                   {"MinSpeed", QT_TR_NOOP("Minimum &speed to pass:"), NumericBox::MinSpeed, QT_TR_NOOP("WPM")}};
     int row = 1;
     for (const auto& n : numbers) {
         QLineEdit* box = numericBox(n.box, QString::fromLatin1(n.name));
-        exercises->addWidget(label(QString::fromLatin1(n.caption), box), row, 0);
+        exercises->addWidget(label(tr(n.caption), box), row, 0);
         exercises->addWidget(box, row, 1);
         if (n.unit)
-            exercises->addWidget(label(QString::fromLatin1(n.unit)), row, 2);
+            exercises->addWidget(label(tr(n.unit)), row, 2);
         ++row;
     }
     exercises->setColumnStretch(3, 1);
     addGroup(exercisesHeading, exercises);
 
-    QLabel* classesHeading = heading(QStringLiteral("Random Exercises and Game - allow these keys:"));
+    QLabel* classesHeading = heading(tr("Random Exercises and Game - allow these keys:"));
     auto* classes = new QGridLayout;
-    classes->addWidget(checkBox(QStringLiteral("RndLowerCase"), QStringLiteral("&Lower case letters"), &SettingsForm::lowerCase), 0, 0);
-    classes->addWidget(checkBox(QStringLiteral("RndUpperCase"), QStringLiteral("&Upper case letters"), &SettingsForm::upperCase), 1, 0);
-    classes->addWidget(checkBox(QStringLiteral("RndNumbers"), QStringLiteral("&Numbers"), &SettingsForm::numbers), 2, 0);
-    classes->addWidget(checkBox(QStringLiteral("RndSpace"), QStringLiteral("Spa&cebar"), &SettingsForm::space), 3, 0);
+    classes->addWidget(checkBox(QStringLiteral("RndLowerCase"), tr("&Lower case letters"), &SettingsForm::lowerCase), 0, 0);
+    classes->addWidget(checkBox(QStringLiteral("RndUpperCase"), tr("&Upper case letters"), &SettingsForm::upperCase), 1, 0);
+    classes->addWidget(checkBox(QStringLiteral("RndNumbers"), tr("&Numbers"), &SettingsForm::numbers), 2, 0);
+    classes->addWidget(checkBox(QStringLiteral("RndSpace"), tr("Spa&cebar"), &SettingsForm::space), 3, 0);
     classes->addWidget(
-        checkBox(QStringLiteral("RndNumberPunc"), QStringLiteral("Nu&mber punctuation and symbols (! $ % etc.)"),
+        checkBox(QStringLiteral("RndNumberPunc"), tr("Nu&mber punctuation and symbols (! $ % etc.)"),
                  &SettingsForm::numberPunctuation),
         0, 1);
     classes->addWidget(
-        checkBox(QStringLiteral("RndPunc"), QStringLiteral("Other non-shifted &punctuation and symbols (; , . etc.)"),
+        checkBox(QStringLiteral("RndPunc"), tr("Other non-shifted &punctuation and symbols (; , . etc.)"),
                  &SettingsForm::punctuation),
         1, 1);
     classes->addWidget(
-        checkBox(QStringLiteral("RndShiftPunc"), QStringLiteral("Other sh&ifted punctuation and symbols (: < > etc.)"),
+        checkBox(QStringLiteral("RndShiftPunc"), tr("Other sh&ifted punctuation and symbols (: < > etc.)"),
                  &SettingsForm::shiftedPunctuation),
         2, 1);
     auto* custom = new QHBoxLayout;
-    custom->addWidget(checkBox(QStringLiteral("RndCustom"), QStringLiteral("Cust&om:"), &SettingsForm::custom));
+    custom->addWidget(checkBox(QStringLiteral("RndCustom"), tr("Cust&om:"), &SettingsForm::custom));
     customKeys_ = new QLineEdit(this);
     customKeys_->setObjectName(QStringLiteral("CustomKeys"));
-    customKeys_->setAccessibleName(QStringLiteral("Custom keys"));
+    customKeys_->setAccessibleName(tr("Custom keys"));
     custom->addWidget(customKeys_, 1);
     classes->addLayout(custom, 3, 1);
     classes->setHorizontalSpacing(24);
     addGroup(classesHeading, classes);
 
-    QLabel* quickHeading = heading(QStringLiteral("Quick Exercises:"));
+    QLabel* quickHeading = heading(tr("Quick Exercises:"));
     auto* quick = new QGridLayout;
     quick->addWidget(
-        checkBox(QStringLiteral("QuickExStartUp"), QStringLiteral("Launch &quick exercises when I log in"),
+        checkBox(QStringLiteral("QuickExStartUp"), tr("Launch &quick exercises when I log in"),
                  &SettingsForm::quickExercisesAtStartUp),
         0, 0, 1, 2);
     QLineEdit* quickExerciseCount = numericBox(NumericBox::NumQuickEx, QStringLiteral("NumQuickEx"));
-    quick->addWidget(label(QStringLiteral("Num&ber of exercises:"), quickExerciseCount), 1, 0);
+    quick->addWidget(label(tr("Num&ber of exercises:"), quickExerciseCount), 1, 0);
     quick->addWidget(quickExerciseCount, 1, 1, Qt::AlignLeft);
     QLineEdit* quickRepeats = numericBox(NumericBox::QuickExRepeats, QStringLiteral("QuickExRepeats"));
-    quick->addWidget(label(QStringLiteral("Repeats:"), quickRepeats), 2, 0);
+    quick->addWidget(label(tr("Repeats:"), quickRepeats), 2, 0);
     quick->addWidget(quickRepeats, 2, 1, Qt::AlignLeft);
     auto* type = new QHBoxLayout;
-    presetExercises_ = new QRadioButton(QStringLiteral("Pr&eset - random exercise between:"), this);
+    presetExercises_ = new QRadioButton(tr("Pr&eset - random exercise between:"), this);
     presetExercises_->setObjectName(QStringLiteral("PresetExercises"));
     presetExercises_->setChecked(true);
     type->addWidget(presetExercises_);
     QLineEdit* from = numericBox(NumericBox::QuickExNumFrom, QStringLiteral("QuickExNumFrom"));
-    from->setAccessibleName(QStringLiteral("Lowest quick exercise"));
+    from->setAccessibleName(tr("Lowest quick exercise"));
     type->addWidget(from);
     QLineEdit* to = numericBox(NumericBox::QuickExNumTo, QStringLiteral("QuickExNumTo"));
-    to->setAccessibleName(QStringLiteral("Highest quick exercise"));
-    type->addWidget(label(QStringLiteral("and"), to));
+    to->setAccessibleName(tr("Highest quick exercise"));
+    type->addWidget(label(tr("and"), to));
     type->addWidget(to);
-    randomExercises_ = new QRadioButton(QStringLiteral("Ran&dom"), this);
+    randomExercises_ = new QRadioButton(tr("Ran&dom"), this);
     randomExercises_->setObjectName(QStringLiteral("RandomExercises"));
     type->addSpacing(12);
     type->addWidget(randomExercises_);
     type->addStretch(1);
-    quick->addWidget(label(QStringLiteral("Exercise type:"), presetExercises_), 3, 0);
+    quick->addWidget(label(tr("Exercise type:"), presetExercises_), 3, 0);
     quick->addLayout(type, 3, 1);
     quick->setColumnStretch(1, 1);
     addGroup(quickHeading, quick);
 
-    QLabel* layoutHeading = heading(QStringLiteral("Keyboard Layout:"));
+    QLabel* layoutHeading = heading(tr("Keyboard Layout:"));
     auto* layoutRow = new QHBoxLayout;
     layout_ = new QComboBox(this);
     layout_->setObjectName(QStringLiteral("Layout"));
     layout_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    layout_->setAccessibleName(QStringLiteral("Keyboard layout"));
+    layout_->setAccessibleName(tr("Keyboard layout"));
     layoutRow->addWidget(layout_);
     layoutRow->addStretch(1);
     addGroup(layoutHeading, layoutRow);
 
-    QLabel* displayHeading = heading(QStringLiteral("Display:"));
+    QLabel* displayHeading = heading(tr("Display:"));
     auto* display = new QHBoxLayout;
-    textColourButton_ = button(QStringLiteral("TextColourButton"), QStringLiteral("Change &Text Colour"));
-    windowColourButton_ = button(QStringLiteral("WindowColourButton"), QStringLiteral("Change &Window Colour"));
-    defaultsButton_ = button(QStringLiteral("DefaultsButton"), QStringLiteral("Restore Defaults"));
+    textColourButton_ = button(QStringLiteral("TextColourButton"), tr("Change &Text Colour"));
+    windowColourButton_ = button(QStringLiteral("WindowColourButton"), tr("Change &Window Colour"));
+    defaultsButton_ = button(QStringLiteral("DefaultsButton"), tr("Restore Defaults"));
     for (QPushButton* b : {textColourButton_, windowColourButton_, defaultsButton_})
         display->addWidget(b);
     display->addStretch(1);
     addGroup(displayHeading, display);
 
     auto* bottom = new QHBoxLayout;
-    okButton_ = button(QStringLiteral("OKButton"), QStringLiteral("OK"));
+    okButton_ = button(QStringLiteral("OKButton"), tr("OK"));
     okButton_->setDefault(true);
-    cancelButton_ = button(QStringLiteral("CancelButton"), QStringLiteral("Cancel"));
-    helpButton_ = button(QStringLiteral("HelpButton"), QStringLiteral("Help"));
+    cancelButton_ = button(QStringLiteral("CancelButton"), tr("Cancel"));
+    helpButton_ = button(QStringLiteral("HelpButton"), tr("Help"));
     bottom->addStretch(1);
     for (QPushButton* b : {okButton_, cancelButton_, helpButton_})
         bottom->addWidget(b);

@@ -102,3 +102,20 @@ TEST(ProgramPaths, UsersFileOfTheSameNameWinsOverTheShippedOne)
     EXPECT_EQ(paths.layoutFile("UK"), root.path("user/Layouts/UK.kbl"));
     EXPECT_EQ(paths.settingsFile(), root.path("config/Clavora.ini"));
 }
+
+TEST(ProgramPaths, TheHelpIsInTheProgramsLanguageWhenThereIsOne)
+{
+    TempFolder shared;
+    shared.write("Readme.txt", "help");
+    shared.write("Readme.de.txt", "Hilfe");
+    const ProgramPaths portable(shared.path(""), shared.path("clavora"));
+    const ProgramPaths installed("/usr/bin/clavora", "/config", "/data", shared.path(""));
+    const std::pair<QString, QString> cases[] = {
+        {"", "Readme.txt"}, {"de", "Readme.de.txt"}, {"fr", "Readme.txt"}}; // no French file here
+    for (ProgramPaths paths : {portable, installed}) {
+        for (const auto& [language, help] : cases) {
+            paths.setLanguage(language);
+            EXPECT_EQ(paths.helpFile(), shared.path(help)) << language.toStdString() << paths.installed();
+        }
+    }
+}

@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Fakes.h"
+#include "FindControl.h"
+#include "common/Translations.h"
+#include "game/GameForm.h"
+#include "history/HistoryStore.h"
+#include "settings/AppSettings.h"
+#include "windows/GameWindow.h"
+#include "windows/MainWindow.h"
+#include "windows/ProgressWindow.h"
+#include "windows/SettingsDialog.h"
+
+#include <QAbstractButton>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMap>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace clavora;
+using namespace clavora::test;
+
+namespace {
+
+// The captions of a window that carry an access key, by their key.
+QMultiMap<int, QString> accessKeys(const QWidget& window)
+{
+    QStringList captions;
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+        captions << button->text();
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        if (label->buddy())
+            captions << label->text();
+    QMultiMap<int, QString> keys;
+    for (const QString& caption : captions) {
+        const QKeySequence key = QKeySequence::mnemonic(caption);
+        if (!key.isEmpty())
+            keys.insert(key[0].toCombined(), caption);
+    }
+    return keys;
+}
+
+// The key a notice tells the player to press with ALT: "Press ALT and S ..." gives S.
+int namedKey(const QString& notice)
+{
+    const auto match = QRegularExpression(QStringLiteral("\\bALT\\b.*?\\b(\\w)\\b")).match(notice);
+    return match.hasMatch() ? QKeySequence(QStringLiteral("Alt+") + match.captured(1))[0].toCombined() : 0;
+}
+
+int keyOf(const QString& caption)
+{
+    return QKeySequence::mnemonic(caption)[0].toCombined();
+}
+
+} // namespace
+
+// In every shipped language, each window's access keys are unique, none is lost in
+// translation, and the game's notices name the keys its buttons really have.
+class AccessKeysTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir folder;
+    AppSettings settings;
+    FakeClock clock;
+    FakeRandom random;
+    FakeClipboard clipboard;
+    FakeBeep beep;
+    HistoryStore store{HistoryStore::InMemory};
+
+    // Each window's access-keyed captions, built in the language installed now.
+    QMap<QString, QMultiMap<int, QString>> windowKeys()
+    {
+        const ProgramPaths paths(folder.path(), QStringLiteral("clavora"));
+        MainWindow main(settings, paths, clock, random, clipboard);
+        GameWindow game(settings, clock, random, beep);
+        SettingsDialog dialog(settings, paths);
+        ProgressWindow progress(store, clock, true, folder.path());
+        QMap<QString, QMultiMap<int, QString>> keys = {{QStringLiteral("exercises"), accessKeys(main)},
+                                                       {QStringLiteral("game"), accessKeys(game)},
+                                                       {QStringLiteral("settings"), accessKeys(dialog)},
+                                                       {QStringLiteral("progress"), accessKeys(progress)}};
+        // The pause button shows its other caption while a game is paused.
+        findControl<QAbstractButton>(game, "PauseButton")->setText(gameText(UnpauseCaption));
+        keys.insert(QStringLiteral("paused game"), accessKeys(game));
+        return keys;
+    }
+
+private slots:
+    void everyWindowHasUniqueKeysInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char* language : {"en", "de", "fr"})
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+
+    void everyWindowHasUniqueKeysInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        const auto english = windowKeys();
+        Translations translations({language});
+        QCOMPARE(translations.language(), language == u"en" ? QString() : language);
+        translations.install();
+        const auto translated = windowKeys();
+        for (auto window = translated.begin(); window != translated.end(); ++window) {
+            const auto& keys = window.value();
+            for (const int key : keys.uniqueKeys())
+                QVERIFY2(keys.count(key) == 1, qPrintable(QStringLiteral("%1 window: %2 share %3")
+                                                              .arg(window.key(), keys.values(key).join(u", "),
+                                                                   QKeySequence(key).toString())));
+            QVERIFY2(keys.size() == english[window.key()].size(),
+                     qPrintable(QStringLiteral("%1 window: %2 access keys instead of %3")
+                                    .arg(window.key())
+                                    .arg(keys.size())
+                                    .arg(english[window.key()].size())));
+        }
+    }
+
+    void gameNoticesNameTheButtonsKeys_data() { everyWindowHasUniqueKeysInEveryLanguage_data(); }
+
+    void gameNoticesNameTheButtonsKeys()
+    {
+        QFETCH(QString, language);
+        Translations translations({language});
+        translations.install();
+        GameWindow game(settings, clock, random, beep);
+        const QString start = findControl<QAbstractButton>(game, "StartButton")->text();
+        QCOMPARE(namedKey(gameText(StartNotice)), keyOf(start));
+        QCOMPARE(namedKey(gameText(PauseNotice)), keyOf(gameText(PauseCaption)));
+        QCOMPARE(namedKey(gameText(PausedNotice)), keyOf(gameText(UnpauseCaption)));
+    }
+};
+
+QTEST_MAIN(AccessKeysTest)
+#include "test_access_keys.moc"

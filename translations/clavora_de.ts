@@ -1,0 +1,895 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>AccessibleKeys</name>
+    <message>
+        <source>SPACE</source>
+        <translation>LEERTASTE</translation>
+    </message>
+</context>
+<context>
+    <name>AppSettings</name>
+    <message>
+        <source>The settings could not be saved to &quot;%1&quot;: %2.</source>
+        <translation>Die Einstellungen konnten nicht in „%1“ gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>The quick-exercise start-up entry could not be saved to &quot;%1&quot;: %2.</source>
+        <translation>Der Starteintrag für die Schnellübungen konnte nicht in „%1“ gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Save Error</source>
+        <translation>Fehler beim Speichern</translation>
+    </message>
+    <message>
+        <source>Quick Exercises at Log-in</source>
+        <translation>Schnellübungen bei der Anmeldung</translation>
+    </message>
+    <message>
+        <source>Quick exercises at log-in need the program in a folder whose path holds none of the characters $ ` &quot; \ % and no control characters.
+
+The program is &quot;%1&quot;, so no start-up entry was made.</source>
+        <translation>Schnellübungen bei der Anmeldung brauchen das Programm in einem Ordner, dessen Pfad keines der Zeichen $ ` &quot; \ % und keine Steuerzeichen enthält.
+
+Das Programm ist „%1“, daher wurde kein Starteintrag angelegt.</translation>
+    </message>
+    <message>
+        <source>Settings Not Read</source>
+        <translation>Einstellungen nicht gelesen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than 4 MB, so it was not read and will be left as it is. The program starts with its default settings.</source>
+        <translation>„%1“ ist größer als 4 MB und wurde daher nicht gelesen; die Datei bleibt, wie sie ist. Das Programm startet mit seinen Standardeinstellungen.</translation>
+    </message>
+</context>
+<context>
+    <name>Captions</name>
+    <message>
+        <source>Orvella Clavora - Exercises</source>
+        <translation>Orvella Clavora - Übungen</translation>
+    </message>
+    <message>
+        <source>Orvella Clavora - Quick Exercises</source>
+        <translation>Orvella Clavora - Schnellübungen</translation>
+    </message>
+    <message>
+        <source>Orvella Clavora - Game</source>
+        <translation>Orvella Clavora - Spiel</translation>
+    </message>
+    <message>
+        <source>Orvella Clavora - Keyboard Layout</source>
+        <translation>Orvella Clavora - Tastatur</translation>
+    </message>
+    <message>
+        <source>Orvella Clavora - Settings</source>
+        <translation>Orvella Clavora - Optionen</translation>
+    </message>
+    <message>
+        <source>Orvella Clavora - Progress</source>
+        <translation>Orvella Clavora - Fortschritt</translation>
+    </message>
+    <message>
+        <source>Orvella Clavora - Help</source>
+        <translation>Orvella Clavora - Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: clavora [/g | /q | /k]
+       clavora --help | --version
+
+A touch-typing tutor with exercises, a typing game and an on-screen keyboard.
+
+  /g         start with the typing game
+  /q         run quick exercises, then close
+  /k         show only the on-screen keyboard; closing it does not save the settings
+  --help     print this text
+  --version  print the version
+The switches count anywhere on the command line, in either case; only the first of
+/g, /q, /k (in that order) acts.
+
+Files, portable (the program&apos;s folder holds Exercises/ and can be written to):
+  Clavora.ini, Exercises/*.txt, Layouts/*.kbl, Logs/, Readme.txt beside the program
+
+Files, installed (the program in &lt;prefix&gt;/bin with &lt;prefix&gt;/share/clavora, or its
+folder cannot be written to):
+  settings   $XDG_CONFIG_HOME/clavora/Clavora.ini (~/.config/clavora/Clavora.ini)
+  exercises  $XDG_DATA_HOME/clavora/Exercises/*.txt (~/.local/share/clavora/Exercises),
+             then &lt;prefix&gt;/share/clavora/Exercises; your file of the same name wins
+  layouts    $XDG_DATA_HOME/clavora/Layouts/*.kbl, then &lt;prefix&gt;/share/clavora/Layouts
+  logs       $XDG_DATA_HOME/clavora/Logs/
+  help       &lt;prefix&gt;/share/clavora/Readme.txt
+</source>
+        <translation>Aufruf: clavora [/g | /q | /k]
+        clavora --help | --version
+
+Ein Tipptrainer für das Zehnfingerschreiben mit Übungen, einem Tippspiel und einer
+Bildschirmtastatur.
+
+  /g         mit dem Tippspiel beginnen
+  /q         Schnellübungen machen, dann schließen
+  /k         nur die Bildschirmtastatur zeigen; ihr Schließen speichert die Einstellungen nicht
+  --help     diesen Text ausgeben
+  --version  die Version ausgeben
+Die Schalter gelten überall auf der Befehlszeile, groß oder klein geschrieben; nur der
+erste von /g, /q, /k (in dieser Reihenfolge) wirkt.
+
+Dateien, portabel (der Ordner des Programms enthält Exercises/ und ist beschreibbar):
+  Clavora.ini, Exercises/*.txt, Layouts/*.kbl, Logs/, Readme.de.txt neben dem Programm
+
+Dateien, installiert (das Programm in &lt;prefix&gt;/bin mit &lt;prefix&gt;/share/clavora, oder sein
+Ordner ist nicht beschreibbar):
+  Einstellungen  $XDG_CONFIG_HOME/clavora/Clavora.ini (~/.config/clavora/Clavora.ini)
+  Übungen        $XDG_DATA_HOME/clavora/Exercises/*.txt (~/.local/share/clavora/Exercises),
+                 dann &lt;prefix&gt;/share/clavora/Exercises; Ihre Datei gleichen Namens gewinnt
+  Belegungen     $XDG_DATA_HOME/clavora/Layouts/*.kbl, dann &lt;prefix&gt;/share/clavora/Layouts
+  Logs           $XDG_DATA_HOME/clavora/Logs/
+  Hilfe          &lt;prefix&gt;/share/clavora/Readme.de.txt
+</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopLayout</name>
+    <message>
+        <source>English (US)</source>
+        <translation>Englisch (US)</translation>
+    </message>
+    <message>
+        <source>English (UK)</source>
+        <translation>Englisch (UK)</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>English (Dvorak)</source>
+        <translation>Englisch (Dvorak)</translation>
+    </message>
+    <message>
+        <source>English (Colemak)</source>
+        <translation>Englisch (Colemak)</translation>
+    </message>
+    <message>
+        <source>%1 (your keyboard is %2)</source>
+        <translation>%1 (Ihre Tastatur: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>Evaluation</name>
+    <message>
+        <source>%1 (%2 of %3)</source>
+        <translation>%1 (%2 von %3)</translation>
+    </message>
+    <message>
+        <source>%1: %2/%3 (%4%) correct, %5 seconds, %6 WPM, %7 correct WPM.</source>
+        <translation>%1: %2/%3 (%4&#xa0;%) richtig, %5 Sekunden, %6 WpM, %7 WpM richtig.</translation>
+    </message>
+    <message>
+        <source>Less than %1% correct - try again.</source>
+        <translation>Weniger als %1&#xa0;% richtig - noch einmal.</translation>
+    </message>
+    <message>
+        <source>Slower than %1 WPM - try again.</source>
+        <translation>Langsamer als %1 WpM - noch einmal.</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseControl</name>
+    <message>
+        <source>Exercise Not Found</source>
+        <translation>Übung nicht gefunden</translation>
+    </message>
+    <message>
+        <source>No keys are allowed for random exercises.  Choose some in Settings.</source>
+        <translation>Für Zufallsübungen sind keine Tasten erlaubt.  Wählen Sie welche in den Optionen.</translation>
+    </message>
+    <message>
+        <source>Invalid exercise number.  Please try a lower number.</source>
+        <translation>Ungültige Übungsnummer.  Bitte versuchen Sie eine kleinere Nummer.</translation>
+    </message>
+    <message>
+        <source>Preset Exercise #%1</source>
+        <translation>Vorgabeübung Nr. %1</translation>
+    </message>
+    <message>
+        <source>Random Key Exercise - level %1</source>
+        <translation>Zufallsübung - Tastenstufe %1</translation>
+    </message>
+    <message>
+        <source>Exercise Status</source>
+        <translation>Übungsergebnis</translation>
+    </message>
+    <message>
+        <source>Text Documents (*.txt)</source>
+        <translation>Textdokumente (*.txt)</translation>
+    </message>
+    <message>
+        <source>Log Files (*.log)</source>
+        <translation>Log-Dateien (*.log)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Save Log As . . .</source>
+        <translation>Log speichern unter . . .</translation>
+    </message>
+    <message>
+        <source>Save Error</source>
+        <translation>Fehler beim Speichern</translation>
+    </message>
+    <message>
+        <source>An error occurred while saving the log.</source>
+        <translation>Beim Speichern des Logs ist ein Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source> LOL, nice try xD </source>
+        <translation> LOL, netter Versuch xD </translation>
+    </message>
+</context>
+<context>
+    <name>FileNames</name>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist.  Choose a folder that does.</source>
+        <translation>Der Ordner „%1“ existiert nicht.  Wählen Sie einen vorhandenen Ordner.</translation>
+    </message>
+    <message>
+        <source>You cannot save files in the folder &quot;%1&quot;.  Choose another folder.</source>
+        <translation>Im Ordner „%1“ können Sie keine Dateien speichern.  Wählen Sie einen anderen Ordner.</translation>
+    </message>
+</context>
+<context>
+    <name>GameForm</name>
+    <message>
+        <source>Key level: %1</source>
+        <translation>Tastenstufe: %1</translation>
+    </message>
+    <message>
+        <source>Press ALT and S to start a game.</source>
+        <translation>Drücken Sie ALT und S, um ein Spiel zu starten.</translation>
+    </message>
+    <message>
+        <source>Press ALT and P to pause the game.</source>
+        <translation>Drücken Sie ALT und P, um das Spiel anzuhalten.</translation>
+    </message>
+    <message>
+        <source>Game paused.  Press ALT and P to unpause the game.</source>
+        <translation>Spiel angehalten.  Drücken Sie ALT und W, um weiterzuspielen.</translation>
+    </message>
+    <message>
+        <source>Hit ENTER to advance to the next level!</source>
+        <translation>Drücken Sie ENTER für das nächste Level!</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>Un&amp;pause</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>Level: %1</source>
+        <translation>Level: %1</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Punkte: %1</translation>
+    </message>
+    <message>
+        <source>Time elapsed: %1:%2</source>
+        <translation>Verstrichene Zeit: %1:%2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <source>The history cannot be read</source>
+        <translation>Der Verlauf kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The history cannot be updated</source>
+        <translation>Der Verlauf kann nicht aktualisiert werden</translation>
+    </message>
+    <message>
+        <source>The history cannot be written</source>
+        <translation>Der Verlauf kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1. Clavora goes on without recording your history.</source>
+        <translation>%1. Clavora läuft weiter, ohne Ihren Verlauf aufzuzeichnen.</translation>
+    </message>
+    <message>
+        <source>The SQLite driver of Qt is not installed</source>
+        <translation>Der SQLite-Treiber von Qt ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>The history cannot be opened</source>
+        <translation>Der Verlauf kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The history was written by a newer version of Clavora</source>
+        <translation>Der Verlauf wurde von einer neueren Version von Clavora geschrieben</translation>
+    </message>
+    <message>
+        <source>The history cannot be emptied</source>
+        <translation>Der Verlauf kann nicht geleert werden</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardControl</name>
+    <message>
+        <source>The layout file &quot;%1&quot; could not be read, so the keys show no characters.</source>
+        <translation>Die Belegungsdatei „%1“ konnte nicht gelesen werden, daher zeigen die Tasten keine Zeichen.</translation>
+    </message>
+    <message>
+        <source>The layout file &quot;%1&quot; holds no characters, so the keys show none.</source>
+        <translation>Die Belegungsdatei „%1“ enthält keine Zeichen, daher zeigen die Tasten keine.</translation>
+    </message>
+    <message>
+        <source>The layout file &quot;%1&quot; ends after its first line, so the keys show no shifted characters.</source>
+        <translation>Die Belegungsdatei „%1“ endet nach der ersten Zeile, daher zeigen die Tasten keine Zeichen mit Umschalttaste.</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardForm</name>
+    <message>
+        <source>TAB</source>
+        <translation>TAB</translation>
+    </message>
+    <message>
+        <source>CAPS</source>
+        <translation>FEST-</translation>
+    </message>
+    <message>
+        <source>LOCK</source>
+        <translation>STELL</translation>
+    </message>
+    <message>
+        <source>SHIFT</source>
+        <translation>UMSCHALT</translation>
+    </message>
+    <message>
+        <source>BACKSPACE</source>
+        <translation>RÜCKTASTE</translation>
+    </message>
+    <message>
+        <source>ENTER</source>
+        <translation>EINGABE</translation>
+    </message>
+    <message>
+        <source>CTRL</source>
+        <translation>STRG</translation>
+    </message>
+    <message>
+        <source>WIN</source>
+        <translation>WIN</translation>
+    </message>
+    <message>
+        <source>ALT</source>
+        <translation>ALT</translation>
+    </message>
+    <message>
+        <source>ALT GR</source>
+        <translation>ALT GR</translation>
+    </message>
+    <message>
+        <source>MENU</source>
+        <translation>MENÜ</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFile</name>
+    <message>
+        <source>the file is larger than 4 MB</source>
+        <translation>die Datei ist größer als 4 MB</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressControl</name>
+    <message>
+        <source>expected %1, struck %2: %3 %4</source>
+        <translation>erwartet %1, getippt %2: %3&#xa0;%4</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>Mal</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>Mal</translation>
+    </message>
+    <message>
+        <source>Forget My History</source>
+        <translation>Verlauf löschen</translation>
+    </message>
+    <message>
+        <source>Forget every recorded attempt, key and game? This cannot be undone.</source>
+        <translation>Alle aufgezeichneten Versuche, Tasten und Spiele löschen? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>Forget Error</source>
+        <translation>Fehler beim Löschen</translation>
+    </message>
+    <message>
+        <source>The history could not be emptied.
+%1</source>
+        <translation>Der Verlauf konnte nicht geleert werden.
+%1</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Export History As . . .</source>
+        <translation>Verlauf exportieren unter . . .</translation>
+    </message>
+    <message>
+        <source>Export Error</source>
+        <translation>Fehler beim Export</translation>
+    </message>
+    <message>
+        <source>An error occurred while exporting the history.</source>
+        <translation>Beim Exportieren des Verlaufs ist ein Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>The attempts are in %1 and the keys in %2.</source>
+        <translation>Die Versuche stehen in %1 und die Tasten in %2.</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+</context>
+<context>
+    <name>XdgStartupEntry</name>
+    <message>
+        <source>the folder could not be created</source>
+        <translation>der Ordner konnte nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::GameWindow</name>
+    <message>
+        <source>Start &amp;Level:</source>
+        <translation>Start-&amp;Level:</translation>
+    </message>
+    <message>
+        <source>Start level</source>
+        <translation>Start-Level</translation>
+    </message>
+    <message>
+        <source>&amp;Start Game</source>
+        <translation>Spiel &amp;starten</translation>
+    </message>
+    <message>
+        <source>&amp;End Game</source>
+        <translation>Spiel be&amp;enden</translation>
+    </message>
+    <message>
+        <source>E&amp;xercises</source>
+        <translation>Ü&amp;bungen</translation>
+    </message>
+    <message>
+        <source>Se&amp;ttings</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Show keyboard layout</source>
+        <translation>Tastatur zeigen</translation>
+    </message>
+    <message>
+        <source>Play area</source>
+        <translation>Spielfeld</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::HeatMapWidget</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Error rate</source>
+        <translation>Fehlerquote</translation>
+    </message>
+    <message>
+        <source>%1 or more</source>
+        <translation>%1 oder mehr</translation>
+    </message>
+    <message>
+        <source>Fewer than %1 strokes</source>
+        <translation>Weniger als %1 Anschläge</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::HelpWindow</name>
+    <message>
+        <source>Help text</source>
+        <translation>Hilfetext</translation>
+    </message>
+    <message>
+        <source>The help file %1 could not be read: %2.</source>
+        <translation>Die Hilfedatei %1 konnte nicht gelesen werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::KeyCapture</name>
+    <message>
+        <source>Key capture</source>
+        <translation>Tastenerfassung</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::KeyboardWindow</name>
+    <message>
+        <source>Keyboard Layout Notice</source>
+        <translation>Hinweis zur Tastaturbelegung</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::MainWindow</name>
+    <message>
+        <source>Exercise type:</source>
+        <translation>Übungsart:</translation>
+    </message>
+    <message>
+        <source>&amp;Preset - exercise:</source>
+        <translation>&amp;Vorgabe - Nr.:</translation>
+    </message>
+    <message>
+        <source>&amp;Random</source>
+        <translation>&amp;Zufall</translation>
+    </message>
+    <message>
+        <source>&amp;Start Exercises</source>
+        <translation>Übungen &amp;starten</translation>
+    </message>
+    <message>
+        <source>S&amp;top Exercises</source>
+        <translation>Übungen &amp;beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>S&amp;piel</translation>
+    </message>
+    <message>
+        <source>S&amp;ettings</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Typing line</source>
+        <translation>Eingabezeile</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Übung</translation>
+    </message>
+    <message>
+        <source>Time elapsed:</source>
+        <translation>Verstrichene Zeit:</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>Sek.</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>Show keyboard layout</source>
+        <translation>Tastatur zeigen</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Log</source>
+        <translation>&amp;Log sichern</translation>
+    </message>
+    <message>
+        <source>Exercise number</source>
+        <translation>Übungsnummer</translation>
+    </message>
+    <message>
+        <source>Time elapsed in seconds</source>
+        <translation>Verstrichene Zeit in Sekunden</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::PlayArea</name>
+    <message>
+        <source>GAME OVER!</source>
+        <translation>SPIEL VORBEI!</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::ProgressWindow</name>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Zeitraum:</translation>
+    </message>
+    <message>
+        <source>Speed per day (words per minute)</source>
+        <translation>Tempo pro Tag (Wörter pro Minute)</translation>
+    </message>
+    <message>
+        <source>Accuracy per day (%)</source>
+        <translation>Genauigkeit pro Tag (%)</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Strokes</source>
+        <translation>Anschläge</translation>
+    </message>
+    <message>
+        <source>Error rate %</source>
+        <translation>Fehlerquote %</translation>
+    </message>
+    <message>
+        <source>Median interval ms</source>
+        <translation>Median-Abstand ms</translation>
+    </message>
+    <message>
+        <source>Struck instead</source>
+        <translation>Stattdessen getippt</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Gespielt</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Start level</source>
+        <translation>Start-Level</translation>
+    </message>
+    <message>
+        <source>Level reached</source>
+        <translation>Erreichtes Level</translation>
+    </message>
+    <message>
+        <source>&amp;Record my progress</source>
+        <translation>&amp;Fortschritt aufzeichnen</translation>
+    </message>
+    <message>
+        <source>&amp;Forget my history…</source>
+        <translation>Verlauf &amp;löschen…</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Most frequent mistakes</source>
+        <translation>Häufigste Fehler</translation>
+    </message>
+    <message>
+        <source>Best games</source>
+        <translation>Beste Spiele</translation>
+    </message>
+    <message>
+        <source>Median WPM</source>
+        <translation>WpM (Median)</translation>
+    </message>
+    <message>
+        <source>Best WPM</source>
+        <translation>Bester WpM-Wert</translation>
+    </message>
+    <message>
+        <source>Median correct WPM</source>
+        <translation>WpM richtig (Median)</translation>
+    </message>
+    <message>
+        <source>Best correct WPM</source>
+        <translation>Bester Wert WpM richtig</translation>
+    </message>
+    <message>
+        <source>Median accuracy</source>
+        <translation>Genauigkeit (Median)</translation>
+    </message>
+    <message>
+        <source>Best accuracy</source>
+        <translation>Beste Genauigkeit</translation>
+    </message>
+    <message>
+        <source>7 days</source>
+        <translation>7 Tage</translation>
+    </message>
+    <message>
+        <source>30 days</source>
+        <translation>30 Tage</translation>
+    </message>
+    <message>
+        <source>A year</source>
+        <translation>Ein Jahr</translation>
+    </message>
+    <message>
+        <source>Everything</source>
+        <translation>Alles</translation>
+    </message>
+    <message>
+        <source>Pr&amp;ogress</source>
+        <translation>&amp;Fortschritt</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::SettingsDialog</name>
+    <message>
+        <source>Exercises:</source>
+        <translation>Übungen:</translation>
+    </message>
+    <message>
+        <source>Preset exercise &amp;file:</source>
+        <translation>Übungs&amp;datei:</translation>
+    </message>
+    <message>
+        <source>&amp;Repeats:</source>
+        <translation>&amp;Wiederholungen:</translation>
+    </message>
+    <message>
+        <source>Minimum &amp;accuracy to pass:</source>
+        <translation>Mindest&amp;genauigkeit zum Bestehen:</translation>
+    </message>
+    <message>
+        <source>Minimum &amp;speed to pass:</source>
+        <translation>Mindest&amp;tempo zum Bestehen:</translation>
+    </message>
+    <message>
+        <source>WPM</source>
+        <translation>WpM</translation>
+    </message>
+    <message>
+        <source>Random Exercises and Game - allow these keys:</source>
+        <translation>Zufallsübungen und Spiel - diese Tasten erlauben:</translation>
+    </message>
+    <message>
+        <source>&amp;Lower case letters</source>
+        <translation>&amp;Kleinbuchstaben</translation>
+    </message>
+    <message>
+        <source>&amp;Upper case letters</source>
+        <translation>Großb&amp;uchstaben</translation>
+    </message>
+    <message>
+        <source>&amp;Numbers</source>
+        <translation>&amp;Ziffern</translation>
+    </message>
+    <message>
+        <source>Spa&amp;cebar</source>
+        <translation>&amp;Leertaste</translation>
+    </message>
+    <message>
+        <source>Nu&amp;mber punctuation and symbols (! $ % etc.)</source>
+        <translation>Satz- und Sonderzeichen der Ziffer&amp;ntasten (! $ % usw.)</translation>
+    </message>
+    <message>
+        <source>Other non-shifted &amp;punctuation and symbols (; , . etc.)</source>
+        <translation>Weitere Satz- und Sonderzeichen &amp;ohne Umschalttaste (; , . usw.)</translation>
+    </message>
+    <message>
+        <source>Other sh&amp;ifted punctuation and symbols (: &lt; &gt; etc.)</source>
+        <translation>Weitere Satz- und Sonderzeichen m&amp;it Umschalttaste (: &lt; &gt; usw.)</translation>
+    </message>
+    <message>
+        <source>Cust&amp;om:</source>
+        <translation>&amp;Eigene:</translation>
+    </message>
+    <message>
+        <source>Custom keys</source>
+        <translation>Eigene Tasten</translation>
+    </message>
+    <message>
+        <source>Quick Exercises:</source>
+        <translation>Schnellübungen:</translation>
+    </message>
+    <message>
+        <source>Num&amp;ber of exercises:</source>
+        <translation>&amp;Anzahl der Übungen:</translation>
+    </message>
+    <message>
+        <source>Repeats:</source>
+        <translation>Wiederholungen:</translation>
+    </message>
+    <message>
+        <source>Pr&amp;eset - random exercise between:</source>
+        <translation>&amp;Vorgabe - zufällige Übung zwischen:</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>und</translation>
+    </message>
+    <message>
+        <source>Ran&amp;dom</source>
+        <translation>Zu&amp;fall</translation>
+    </message>
+    <message>
+        <source>Exercise type:</source>
+        <translation>Übungsart:</translation>
+    </message>
+    <message>
+        <source>Keyboard Layout:</source>
+        <translation>Tastaturbelegung:</translation>
+    </message>
+    <message>
+        <source>Keyboard layout</source>
+        <translation>Tastaturbelegung</translation>
+    </message>
+    <message>
+        <source>Display:</source>
+        <translation>Anzeige:</translation>
+    </message>
+    <message>
+        <source>Change &amp;Text Colour</source>
+        <translation>Te&amp;xtfarbe ändern</translation>
+    </message>
+    <message>
+        <source>Change &amp;Window Colour</source>
+        <translation>Fensterfa&amp;rbe ändern</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Standardwerte</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Launch &amp;quick exercises when I log in</source>
+        <translation>&amp;Schnellübungen bei der Anmeldung starten</translation>
+    </message>
+    <message>
+        <source>Lowest quick exercise</source>
+        <translation>Niedrigste Schnellübung</translation>
+    </message>
+    <message>
+        <source>Highest quick exercise</source>
+        <translation>Höchste Schnellübung</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,895 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>AccessibleKeys</name>
+    <message>
+        <source>SPACE</source>
+        <translation>ESPACE</translation>
+    </message>
+</context>
+<context>
+    <name>AppSettings</name>
+    <message>
+        <source>The settings could not be saved to &quot;%1&quot;: %2.</source>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés dans «&#xa0;%1&#xa0;»&#xa0;:&#xa0;%2.</translation>
+    </message>
+    <message>
+        <source>The quick-exercise start-up entry could not be saved to &quot;%1&quot;: %2.</source>
+        <translation>L&apos;entrée de démarrage des exercices rapides n&apos;a pas pu être enregistrée dans «&#xa0;%1&#xa0;»&#xa0;:&#xa0;%2.</translation>
+    </message>
+    <message>
+        <source>Save Error</source>
+        <translation>Erreur d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Quick Exercises at Log-in</source>
+        <translation>Exercices rapides à l&apos;ouverture de session</translation>
+    </message>
+    <message>
+        <source>Quick exercises at log-in need the program in a folder whose path holds none of the characters $ ` &quot; \ % and no control characters.
+
+The program is &quot;%1&quot;, so no start-up entry was made.</source>
+        <translation>Les exercices rapides à l&apos;ouverture de session demandent que le programme soit dans un dossier dont le chemin ne contient aucun des caractères $ ` &quot; \&#xa0;% ni aucun caractère de contrôle.
+
+Le programme est «&#xa0;%1&#xa0;»&#xa0;: aucune entrée de démarrage n&apos;a été créée.</translation>
+    </message>
+    <message>
+        <source>Settings Not Read</source>
+        <translation>Réglages non lus</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than 4 MB, so it was not read and will be left as it is. The program starts with its default settings.</source>
+        <translation>«&#xa0;%1&#xa0;» dépasse 4 Mo&#xa0;: il n&apos;a pas été lu et restera tel quel. Le programme démarre avec ses réglages par défaut.</translation>
+    </message>
+</context>
+<context>
+    <name>Captions</name>
+    <message>
+        <source>Orvella Clavora - Exercises</source>
+        <translation>Orvella Clavora - Exercices</translation>
+    </message>
+    <message>
+        <source>Orvella Clavora - Quick Exercises</source>
+        <translation>Orvella Clavora - Exercices rapides</translation>
+    </message>
+    <message>
+        <source>Orvella Clavora - Game</source>
+        <translation>Orvella Clavora - Jeu</translation>
+    </message>
+    <message>
+        <source>Orvella Clavora - Keyboard Layout</source>
+        <translation>Orvella Clavora - Clavier</translation>
+    </message>
+    <message>
+        <source>Orvella Clavora - Settings</source>
+        <translation>Orvella Clavora - Options</translation>
+    </message>
+    <message>
+        <source>Orvella Clavora - Progress</source>
+        <translation>Orvella Clavora - Progression</translation>
+    </message>
+    <message>
+        <source>Orvella Clavora - Help</source>
+        <translation>Orvella Clavora - Aide</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: clavora [/g | /q | /k]
+       clavora --help | --version
+
+A touch-typing tutor with exercises, a typing game and an on-screen keyboard.
+
+  /g         start with the typing game
+  /q         run quick exercises, then close
+  /k         show only the on-screen keyboard; closing it does not save the settings
+  --help     print this text
+  --version  print the version
+The switches count anywhere on the command line, in either case; only the first of
+/g, /q, /k (in that order) acts.
+
+Files, portable (the program&apos;s folder holds Exercises/ and can be written to):
+  Clavora.ini, Exercises/*.txt, Layouts/*.kbl, Logs/, Readme.txt beside the program
+
+Files, installed (the program in &lt;prefix&gt;/bin with &lt;prefix&gt;/share/clavora, or its
+folder cannot be written to):
+  settings   $XDG_CONFIG_HOME/clavora/Clavora.ini (~/.config/clavora/Clavora.ini)
+  exercises  $XDG_DATA_HOME/clavora/Exercises/*.txt (~/.local/share/clavora/Exercises),
+             then &lt;prefix&gt;/share/clavora/Exercises; your file of the same name wins
+  layouts    $XDG_DATA_HOME/clavora/Layouts/*.kbl, then &lt;prefix&gt;/share/clavora/Layouts
+  logs       $XDG_DATA_HOME/clavora/Logs/
+  help       &lt;prefix&gt;/share/clavora/Readme.txt
+</source>
+        <translation>Utilisation&#xa0;: clavora [/g | /q | /k]
+              clavora --help | --version
+
+Un logiciel d&apos;apprentissage de la dactylographie avec des exercices, un jeu de frappe et
+un clavier à l&apos;écran.
+
+  /g         commencer par le jeu de frappe
+  /q         faire des exercices rapides, puis fermer
+  /k         n&apos;afficher que le clavier à l&apos;écran&#xa0;; le fermer n&apos;enregistre pas les réglages
+  --help     afficher ce texte
+  --version  afficher la version
+Les options comptent n&apos;importe où sur la ligne de commande, en majuscules comme en
+minuscules&#xa0;; seule la première de /g, /q, /k (dans cet ordre) agit.
+
+Fichiers, mode portable (le dossier du programme contient Exercises/ et accepte l&apos;écriture)&#xa0;:
+  Clavora.ini, Exercises/*.txt, Layouts/*.kbl, Logs/, Readme.fr.txt à côté du programme
+
+Fichiers, mode installé (le programme dans &lt;prefix&gt;/bin avec &lt;prefix&gt;/share/clavora, ou son
+dossier refuse l&apos;écriture)&#xa0;:
+  réglages      $XDG_CONFIG_HOME/clavora/Clavora.ini (~/.config/clavora/Clavora.ini)
+  exercices     $XDG_DATA_HOME/clavora/Exercises/*.txt (~/.local/share/clavora/Exercises),
+                puis &lt;prefix&gt;/share/clavora/Exercises&#xa0;; votre fichier du même nom l&apos;emporte
+  dispositions  $XDG_DATA_HOME/clavora/Layouts/*.kbl, puis &lt;prefix&gt;/share/clavora/Layouts
+  journaux      $XDG_DATA_HOME/clavora/Logs/
+  aide          &lt;prefix&gt;/share/clavora/Readme.fr.txt
+</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopLayout</name>
+    <message>
+        <source>English (US)</source>
+        <translation>anglais (US)</translation>
+    </message>
+    <message>
+        <source>English (UK)</source>
+        <translation>anglais (UK)</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>allemand</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>français</translation>
+    </message>
+    <message>
+        <source>English (Dvorak)</source>
+        <translation>anglais (Dvorak)</translation>
+    </message>
+    <message>
+        <source>English (Colemak)</source>
+        <translation>anglais (Colemak)</translation>
+    </message>
+    <message>
+        <source>%1 (your keyboard is %2)</source>
+        <translation>%1 (votre clavier&#xa0;:&#xa0;%2)</translation>
+    </message>
+</context>
+<context>
+    <name>Evaluation</name>
+    <message>
+        <source>%1 (%2 of %3)</source>
+        <translation>%1 (%2 sur&#xa0;%3)</translation>
+    </message>
+    <message>
+        <source>%1: %2/%3 (%4%) correct, %5 seconds, %6 WPM, %7 correct WPM.</source>
+        <translation>%1&#xa0;:&#xa0;%2/%3 (%4&#xa0;%) justes,&#xa0;%5 secondes,&#xa0;%6 MPM,&#xa0;%7 MPM justes.</translation>
+    </message>
+    <message>
+        <source>Less than %1% correct - try again.</source>
+        <translation>Moins de&#xa0;%1&#xa0;% de justes - recommencez.</translation>
+    </message>
+    <message>
+        <source>Slower than %1 WPM - try again.</source>
+        <translation>Moins de&#xa0;%1 MPM - recommencez.</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseControl</name>
+    <message>
+        <source>Exercise Not Found</source>
+        <translation>Exercice introuvable</translation>
+    </message>
+    <message>
+        <source>No keys are allowed for random exercises.  Choose some in Settings.</source>
+        <translation>Aucune touche n&apos;est autorisée pour les exercices aléatoires.  Choisissez-en dans les options.</translation>
+    </message>
+    <message>
+        <source>Invalid exercise number.  Please try a lower number.</source>
+        <translation>Numéro d&apos;exercice non valide.  Essayez un numéro plus petit.</translation>
+    </message>
+    <message>
+        <source>Preset Exercise #%1</source>
+        <translation>Exercice prédéfini n°&#xa0;%1</translation>
+    </message>
+    <message>
+        <source>Random Key Exercise - level %1</source>
+        <translation>Exercice aléatoire - niveau&#xa0;%1</translation>
+    </message>
+    <message>
+        <source>Exercise Status</source>
+        <translation>Résultat de l&apos;exercice</translation>
+    </message>
+    <message>
+        <source>Text Documents (*.txt)</source>
+        <translation>Documents texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>Log Files (*.log)</source>
+        <translation>Fichiers journaux (*.log)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <source>Save Log As . . .</source>
+        <translation>Enregistrer le journal sous . . .</translation>
+    </message>
+    <message>
+        <source>Save Error</source>
+        <translation>Erreur d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>An error occurred while saving the log.</source>
+        <translation>Une erreur s&apos;est produite lors de l&apos;enregistrement du journal.</translation>
+    </message>
+    <message>
+        <source> LOL, nice try xD </source>
+        <translation> LOL, bien essayé xD </translation>
+    </message>
+</context>
+<context>
+    <name>FileNames</name>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist.  Choose a folder that does.</source>
+        <translation>Le dossier «&#xa0;%1&#xa0;» n&apos;existe pas.  Choisissez un dossier existant.</translation>
+    </message>
+    <message>
+        <source>You cannot save files in the folder &quot;%1&quot;.  Choose another folder.</source>
+        <translation>Vous ne pouvez pas enregistrer de fichiers dans le dossier «&#xa0;%1&#xa0;».  Choisissez un autre dossier.</translation>
+    </message>
+</context>
+<context>
+    <name>GameForm</name>
+    <message>
+        <source>Key level: %1</source>
+        <translation>Touches&#xa0;: niveau&#xa0;%1</translation>
+    </message>
+    <message>
+        <source>Press ALT and S to start a game.</source>
+        <translation>Appuyez sur ALT et L pour lancer une partie.</translation>
+    </message>
+    <message>
+        <source>Press ALT and P to pause the game.</source>
+        <translation>Appuyez sur ALT et P pour mettre la partie en pause.</translation>
+    </message>
+    <message>
+        <source>Game paused.  Press ALT and P to unpause the game.</source>
+        <translation>Partie en pause.  Appuyez sur ALT et R pour reprendre la partie.</translation>
+    </message>
+    <message>
+        <source>Hit ENTER to advance to the next level!</source>
+        <translation>Appuyez sur ENTRÉE pour passer au niveau suivant&#xa0;!</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>Un&amp;pause</source>
+        <translation>&amp;Reprendre</translation>
+    </message>
+    <message>
+        <source>Level: %1</source>
+        <translation>Niveau&#xa0;:&#xa0;%1</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Score&#xa0;:&#xa0;%1</translation>
+    </message>
+    <message>
+        <source>Time elapsed: %1:%2</source>
+        <translation>Temps écoulé&#xa0;:&#xa0;%1:%2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <source>The history cannot be read</source>
+        <translation>L&apos;historique ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>The history cannot be updated</source>
+        <translation>L&apos;historique ne peut pas être mis à jour</translation>
+    </message>
+    <message>
+        <source>The history cannot be written</source>
+        <translation>L&apos;historique ne peut pas être écrit</translation>
+    </message>
+    <message>
+        <source>%1. Clavora goes on without recording your history.</source>
+        <translation>%1. Clavora continue sans enregistrer votre historique.</translation>
+    </message>
+    <message>
+        <source>The SQLite driver of Qt is not installed</source>
+        <translation>Le pilote SQLite de Qt n&apos;est pas installé</translation>
+    </message>
+    <message>
+        <source>The history cannot be opened</source>
+        <translation>L&apos;historique ne peut pas être ouvert</translation>
+    </message>
+    <message>
+        <source>The history was written by a newer version of Clavora</source>
+        <translation>L&apos;historique a été écrit par une version plus récente de Clavora</translation>
+    </message>
+    <message>
+        <source>The history cannot be emptied</source>
+        <translation>L&apos;historique ne peut pas être vidé</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardControl</name>
+    <message>
+        <source>The layout file &quot;%1&quot; could not be read, so the keys show no characters.</source>
+        <translation>Le fichier de disposition «&#xa0;%1&#xa0;» n&apos;a pas pu être lu&#xa0;: les touches n&apos;affichent aucun caractère.</translation>
+    </message>
+    <message>
+        <source>The layout file &quot;%1&quot; holds no characters, so the keys show none.</source>
+        <translation>Le fichier de disposition «&#xa0;%1&#xa0;» ne contient aucun caractère&#xa0;: les touches n&apos;en affichent aucun.</translation>
+    </message>
+    <message>
+        <source>The layout file &quot;%1&quot; ends after its first line, so the keys show no shifted characters.</source>
+        <translation>Le fichier de disposition «&#xa0;%1&#xa0;» s&apos;arrête après sa première ligne&#xa0;: les touches n&apos;affichent aucun caractère avec Maj.</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardForm</name>
+    <message>
+        <source>TAB</source>
+        <translation>TAB</translation>
+    </message>
+    <message>
+        <source>CAPS</source>
+        <translation>VERR.</translation>
+    </message>
+    <message>
+        <source>LOCK</source>
+        <translation>MAJ</translation>
+    </message>
+    <message>
+        <source>SHIFT</source>
+        <translation>MAJ</translation>
+    </message>
+    <message>
+        <source>BACKSPACE</source>
+        <translation>RETOUR</translation>
+    </message>
+    <message>
+        <source>ENTER</source>
+        <translation>ENTRÉE</translation>
+    </message>
+    <message>
+        <source>CTRL</source>
+        <translation>CTRL</translation>
+    </message>
+    <message>
+        <source>WIN</source>
+        <translation>WIN</translation>
+    </message>
+    <message>
+        <source>ALT</source>
+        <translation>ALT</translation>
+    </message>
+    <message>
+        <source>ALT GR</source>
+        <translation>ALT GR</translation>
+    </message>
+    <message>
+        <source>MENU</source>
+        <translation>MENU</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFile</name>
+    <message>
+        <source>the file is larger than 4 MB</source>
+        <translation>le fichier dépasse 4 Mo</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressControl</name>
+    <message>
+        <source>expected %1, struck %2: %3 %4</source>
+        <translation>attendu&#xa0;%1, tapé&#xa0;%2&#xa0;:&#xa0;%3&#xa0;%4</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>fois</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>fois</translation>
+    </message>
+    <message>
+        <source>Forget My History</source>
+        <translation>Oublier mon historique</translation>
+    </message>
+    <message>
+        <source>Forget every recorded attempt, key and game? This cannot be undone.</source>
+        <translation>Oublier toutes les tentatives, touches et parties enregistrées&#xa0;? Cette action est irréversible.</translation>
+    </message>
+    <message>
+        <source>Forget Error</source>
+        <translation>Erreur d&apos;effacement</translation>
+    </message>
+    <message>
+        <source>The history could not be emptied.
+%1</source>
+        <translation>L&apos;historique n&apos;a pas pu être vidé.
+%1</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <source>Export History As . . .</source>
+        <translation>Exporter l&apos;historique sous . . .</translation>
+    </message>
+    <message>
+        <source>Export Error</source>
+        <translation>Erreur d&apos;exportation</translation>
+    </message>
+    <message>
+        <source>An error occurred while exporting the history.</source>
+        <translation>Une erreur s&apos;est produite lors de l&apos;exportation de l&apos;historique.</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportation</translation>
+    </message>
+    <message>
+        <source>The attempts are in %1 and the keys in %2.</source>
+        <translation>Les tentatives sont dans&#xa0;%1 et les touches dans&#xa0;%2.</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+</context>
+<context>
+    <name>XdgStartupEntry</name>
+    <message>
+        <source>the folder could not be created</source>
+        <translation>le dossier n&apos;a pas pu être créé</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::GameWindow</name>
+    <message>
+        <source>Start &amp;Level:</source>
+        <translation>&amp;Niv. initial&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Start level</source>
+        <translation>Niveau initial</translation>
+    </message>
+    <message>
+        <source>&amp;Start Game</source>
+        <translation>&amp;Lancer la partie</translation>
+    </message>
+    <message>
+        <source>&amp;End Game</source>
+        <translation>&amp;Terminer la partie</translation>
+    </message>
+    <message>
+        <source>E&amp;xercises</source>
+        <translation>E&amp;xercices</translation>
+    </message>
+    <message>
+        <source>Se&amp;ttings</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>Show keyboard layout</source>
+        <translation>Afficher le clavier</translation>
+    </message>
+    <message>
+        <source>Play area</source>
+        <translation>Aire de jeu</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::HeatMapWidget</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Error rate</source>
+        <translation>Taux d&apos;erreur</translation>
+    </message>
+    <message>
+        <source>%1 or more</source>
+        <translation>%1 ou plus</translation>
+    </message>
+    <message>
+        <source>Fewer than %1 strokes</source>
+        <translation>Moins de&#xa0;%1 frappes</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::HelpWindow</name>
+    <message>
+        <source>Help text</source>
+        <translation>Texte d&apos;aide</translation>
+    </message>
+    <message>
+        <source>The help file %1 could not be read: %2.</source>
+        <translation>Le fichier d&apos;aide&#xa0;%1 n&apos;a pas pu être lu&#xa0;:&#xa0;%2.</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::KeyCapture</name>
+    <message>
+        <source>Key capture</source>
+        <translation>Saisie des touches</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::KeyboardWindow</name>
+    <message>
+        <source>Keyboard Layout Notice</source>
+        <translation>Avis sur la disposition du clavier</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::MainWindow</name>
+    <message>
+        <source>Exercise type:</source>
+        <translation>Exercices&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Preset - exercise:</source>
+        <translation>&amp;Prédéfini - n°&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Random</source>
+        <translation>&amp;Aléatoire</translation>
+    </message>
+    <message>
+        <source>&amp;Start Exercises</source>
+        <translation>&amp;Démarrer</translation>
+    </message>
+    <message>
+        <source>S&amp;top Exercises</source>
+        <translation>A&amp;rrêter</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Jeu</translation>
+    </message>
+    <message>
+        <source>S&amp;ettings</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>Typing line</source>
+        <translation>Ligne de saisie</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Exercice</translation>
+    </message>
+    <message>
+        <source>Time elapsed:</source>
+        <translation>Temps écoulé&#xa0;:</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>sec.</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>Show keyboard layout</source>
+        <translation>Afficher le clavier</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Log</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Exercise number</source>
+        <translation>Numéro d&apos;exercice</translation>
+    </message>
+    <message>
+        <source>Time elapsed in seconds</source>
+        <translation>Temps écoulé en secondes</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::PlayArea</name>
+    <message>
+        <source>GAME OVER!</source>
+        <translation>PARTIE TERMINÉE&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::ProgressWindow</name>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Afficher&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Speed per day (words per minute)</source>
+        <translation>Vitesse par jour (mots par minute)</translation>
+    </message>
+    <message>
+        <source>Accuracy per day (%)</source>
+        <translation>Précision par jour (%)</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Strokes</source>
+        <translation>Frappes</translation>
+    </message>
+    <message>
+        <source>Error rate %</source>
+        <translation>Taux d&apos;erreur&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Median interval ms</source>
+        <translation>Intervalle médian ms</translation>
+    </message>
+    <message>
+        <source>Struck instead</source>
+        <translation>Tapé à la place</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Jouée le</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Start level</source>
+        <translation>Niveau initial</translation>
+    </message>
+    <message>
+        <source>Level reached</source>
+        <translation>Niveau atteint</translation>
+    </message>
+    <message>
+        <source>&amp;Record my progress</source>
+        <translation>&amp;Enregistrer ma progression</translation>
+    </message>
+    <message>
+        <source>&amp;Forget my history…</source>
+        <translation>&amp;Oublier mon historique…</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>E&amp;xporter…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>Most frequent mistakes</source>
+        <translation>Erreurs les plus fréquentes</translation>
+    </message>
+    <message>
+        <source>Best games</source>
+        <translation>Meilleures parties</translation>
+    </message>
+    <message>
+        <source>Median WPM</source>
+        <translation>MPM médian</translation>
+    </message>
+    <message>
+        <source>Best WPM</source>
+        <translation>Meilleur MPM</translation>
+    </message>
+    <message>
+        <source>Median correct WPM</source>
+        <translation>MPM justes médian</translation>
+    </message>
+    <message>
+        <source>Best correct WPM</source>
+        <translation>Meilleur MPM justes</translation>
+    </message>
+    <message>
+        <source>Median accuracy</source>
+        <translation>Précision médiane</translation>
+    </message>
+    <message>
+        <source>Best accuracy</source>
+        <translation>Meilleure précision</translation>
+    </message>
+    <message>
+        <source>7 days</source>
+        <translation>7 jours</translation>
+    </message>
+    <message>
+        <source>30 days</source>
+        <translation>30 jours</translation>
+    </message>
+    <message>
+        <source>A year</source>
+        <translation>Un an</translation>
+    </message>
+    <message>
+        <source>Everything</source>
+        <translation>Tout</translation>
+    </message>
+    <message>
+        <source>Pr&amp;ogress</source>
+        <translation>Pro&amp;gression</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::SettingsDialog</name>
+    <message>
+        <source>Exercises:</source>
+        <translation>Exercices&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Preset exercise &amp;file:</source>
+        <translation>Fichier d&apos;e&amp;xercices&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Repeats:</source>
+        <translation>&amp;Répétitions&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Minimum &amp;accuracy to pass:</source>
+        <translation>&amp;Précision minimale pour réussir&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Minimum &amp;speed to pass:</source>
+        <translation>&amp;Vitesse minimale pour réussir&#xa0;:</translation>
+    </message>
+    <message>
+        <source>WPM</source>
+        <translation>MPM</translation>
+    </message>
+    <message>
+        <source>Random Exercises and Game - allow these keys:</source>
+        <translation>Exercices aléatoires et jeu - autoriser ces touches&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Lower case letters</source>
+        <translation>&amp;Lettres minuscules</translation>
+    </message>
+    <message>
+        <source>&amp;Upper case letters</source>
+        <translation>Lettres ma&amp;juscules</translation>
+    </message>
+    <message>
+        <source>&amp;Numbers</source>
+        <translation>&amp;Chiffres</translation>
+    </message>
+    <message>
+        <source>Spa&amp;cebar</source>
+        <translation>&amp;Barre d&apos;espace</translation>
+    </message>
+    <message>
+        <source>Nu&amp;mber punctuation and symbols (! $ % etc.)</source>
+        <translation>Ponctuation et symboles des chiffr&amp;es (! $&#xa0;% etc.)</translation>
+    </message>
+    <message>
+        <source>Other non-shifted &amp;punctuation and symbols (; , . etc.)</source>
+        <translation>&amp;Autres ponctuations et symboles sans Maj (; , . etc.)</translation>
+    </message>
+    <message>
+        <source>Other sh&amp;ifted punctuation and symbols (: &lt; &gt; etc.)</source>
+        <translation>Autres ponctuations et symboles avec &amp;Maj (: &lt; &gt; etc.)</translation>
+    </message>
+    <message>
+        <source>Cust&amp;om:</source>
+        <translation>Personnali&amp;sées&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Custom keys</source>
+        <translation>Touches personnalisées</translation>
+    </message>
+    <message>
+        <source>Quick Exercises:</source>
+        <translation>Exercices rapides&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Num&amp;ber of exercises:</source>
+        <translation>&amp;Nombre d&apos;exercices&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Repeats:</source>
+        <translation>Répétitions&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Pr&amp;eset - random exercise between:</source>
+        <translation>Prédéfini - exercice au &amp;hasard entre&#xa0;:</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>et</translation>
+    </message>
+    <message>
+        <source>Ran&amp;dom</source>
+        <translation>Aléat&amp;oire</translation>
+    </message>
+    <message>
+        <source>Exercise type:</source>
+        <translation>Type d&apos;exercice&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Keyboard Layout:</source>
+        <translation>Disposition du clavier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Keyboard layout</source>
+        <translation>Disposition du clavier</translation>
+    </message>
+    <message>
+        <source>Display:</source>
+        <translation>Affichage&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Change &amp;Text Colour</source>
+        <translation>Changer la couleur du &amp;texte</translation>
+    </message>
+    <message>
+        <source>Change &amp;Window Colour</source>
+        <translation>Changer la couleur de la &amp;fenêtre</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Launch &amp;quick exercises when I log in</source>
+        <translation>Lancer les exercices rapi&amp;des à l&apos;ouverture de session</translation>
+    </message>
+    <message>
+        <source>Lowest quick exercise</source>
+        <translation>Premier exercice rapide</translation>
+    </message>
+    <message>
+        <source>Highest quick exercise</source>
+        <translation>Dernier exercice rapide</translation>
+    </message>
+</context>
+</TS>
