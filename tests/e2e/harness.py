@@ -15,6 +15,11 @@ TIME_BOX = (328, 136, 41, 19)
 DATA = None
 
 
+
+# Random exercises and game letters drawn from "a" alone.
+ONLY_LETTER_A = ("[RndEx]\nLowerCase=0\nUpperCase=0\nNumbers=0\nNumberPunc=0\nPunc=0\nShiftPunc=0\n"
+                 "Space=0\nCustom=1\nCustomKeys=a\n")
+
 def setup_from_argv():
     """The test scripts are run as: script.py <clavora binary> <data folder>."""
     global BINARY, DATA

@@ -8,17 +8,7 @@ from harness import holds_for, wait_for
 MAIN = "Orvella Clavora - Exercises"
 GAME = "Orvella Clavora - Game"
 # "a" is the only key the game may draw; the game starts at level 1, one letter every 1.09 s.
-SETTINGS = """[RndEx]
-LowerCase=0
-UpperCase=0
-Numbers=0
-NumberPunc=0
-Punc=0
-ShiftPunc=0
-Space=0
-Custom=1
-CustomKeys=a
-[Display]
+SETTINGS = harness.ONLY_LETTER_A + """[Display]
 WinX=1500
 WinY=1800
 [Game]

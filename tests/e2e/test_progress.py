@@ -15,17 +15,7 @@ GAME = "Orvella Clavora - Game"
 PROGRESS = "Orvella Clavora - Progress"
 PRESET = "QWERTY - United States"
 # The game draws only "a"; no keyboard window gets in the way.
-SETTINGS = """[RndEx]
-LowerCase=0
-UpperCase=0
-Numbers=0
-NumberPunc=0
-Punc=0
-ShiftPunc=0
-Space=0
-Custom=1
-CustomKeys=a
-[KeyLayout]
+SETTINGS = harness.ONLY_LETTER_A + """[KeyLayout]
 ShowLayout=0
 """
 PLAY_AREA = (80, 24, 565, 318)
