@@ -27,6 +27,9 @@ public:
     // and its share of blanks is kept.
     WeakKeyWeights(const std::vector<KeyFigures>& keys, const std::vector<ConfusionPair>& confusions,
                    const QString& allowedPool);
+    // The weights the drills and the weak-key game use: the last month's keys and mistakes,
+    // so that keys the learner has since mastered fade out.
+    static WeakKeyWeights fromHistory(const ProgressQueries& queries, const QString& allowedPool);
 
     // No allowed key has data: there is nothing to drill.
     bool empty() const { return weights_.empty(); }

@@ -59,8 +59,7 @@ WeakKeyWeights weightsFromHistory(const std::map<QChar, int>& errorsOf, int usua
         record.keystrokes.pairs.push_back({letter.unicode(), neighbour.unicode(), errors, 0, 0});
     }
     EXPECT_TRUE(history.store.addAttempt(record));
-    return WeakKeyWeights(history.queries.keyFigures(HistoryPeriod::Everything),
-                          history.queries.confusionPairs(HistoryPeriod::Everything), lowerCaseWithBlanks());
+    return WeakKeyWeights::fromHistory(history.queries, lowerCaseWithBlanks());
 }
 
 std::map<QChar, int> countLetters(const WeakKeyWeights& weights, int lines)
