@@ -27,6 +27,14 @@ Rgb HeatMap::colour(double rate, double top)
     return rgb(int(std::lround(255 * std::min(1.0, 2 * position))), int(std::lround(200 * std::min(1.0, 2 * (1 - position)))), 0);
 }
 
+HeatMap HeatMap::fromHistory(const KeyCapTable& table, const ProgressQueries& queries, HistoryPeriod period)
+{
+    std::vector<CharacterStrokes> strokes;
+    for (const KeyFigures& key : queries.keyFigures(period))
+        strokes.push_back({key.key, key.strokes, key.errors});
+    return HeatMap(table, strokes, KeyFigures::StrokesForRate);
+}
+
 HeatMap::HeatMap(const KeyCapTable& table, const std::vector<CharacterStrokes>& strokes, int minimumStrokes)
     : keyboard(designKeyboardForm())
 {

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "Fakes.h"
+#include "history/HistoryStore.h"
 #include "keyboard/KeyboardFakes.h"
 #include "keyboard/KeyColour.h"
 #include "settings/AppSettings.h"
@@ -50,12 +52,15 @@ class KeyboardWindowTest : public QObject {
     Q_OBJECT
     AppSettings settings;
     FakeKeyState keys;
+    FakeDesktopKeyboard desktop;
+    FakeClock clock;
+    const HistoryStore* history = nullptr;
 
     std::unique_ptr<KeyboardWindow> open(const QString& layout)
     {
         settings.layoutFile = layout;
         auto w = std::make_unique<KeyboardWindow>(settings, ProgramPaths(qEnvironmentVariable("CLAVORA_DATA"), {}),
-                                                  keys);
+                                                  keys, desktop, history, clock);
         w->setAttribute(Qt::WA_DeleteOnClose, false); // the test owns it
         w->colourWindow(Back, Fore);
         w->loadLayout();
