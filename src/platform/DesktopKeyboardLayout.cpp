@@ -100,7 +100,7 @@ void XkbDesktopKeyboard::connectNotify(const QMetaMethod& signal)
                                      nullptr))
         return;
     rulesAtom_ = rulesNamesAtom(connection);
-    layout(); // what a change is measured against
+    layout_ = readDesktopLayout(); // what a change is measured against, fresh: unwatched, it may be old
     watching_ = true;
     qGuiApp->installNativeEventFilter(this);
 }
