@@ -71,6 +71,18 @@ class DesktopLayout(harness.ProgramTest):
         self.assertEqual(self.setting("KeyLayout", "Layout"), "QWERTZ - German")
         self.assertEqual(self.setting("Exercises", "PresetFile"), "QWERTZ - German")
 
+    def test_the_caption_follows_a_switch_between_the_desktops_layouts(self):
+        self.write_settings(PLACED + "[KeyLayout]\nLayout=QWERTY - United States\nShowLayout=1\n")
+        self.display.run(["setxkbmap", "-layout", "us,de", "-option", "grp:shifts_toggle"], check=True)
+        main = self.open_main()
+        self.wait_window(KEYBOARD)
+        both_shifts = ["xte", "keydown Shift_L", "keydown Shift_R", "keyup Shift_R", "keyup Shift_L"]
+        self.display.run(both_shifts, check=True)  # to the second layout, German
+        self.wait_window(KEYBOARD + " (your keyboard is German)")
+        self.display.run(both_shifts, check=True)
+        self.wait_window(KEYBOARD)
+        self.close_main(main)
+
     def test_weak_keys_show_red_on_the_keyboard(self):
         self.write_settings(PLACED + "[KeyLayout]\nShowLayout=0\n")
         self.close_main(self.open_main())  # the program makes its store
