@@ -345,39 +345,3 @@ TEST_F(Keyboard, WeakKeysNeedAHistoryAndTheSavedChoiceShowsThemOnLoad)
     weak.tick();
     EXPECT_EQ(weak.form().keys[13].fill, HeatMap::TooFewStrokesColour); // no strokes yet
 }
-
-TEST_F(Keyboard, TheDesktopsOwnLayoutIsOfferedAndTakenWhenTheFileDiffers)
-{
-    const QString us = "QWERTY - United States", german = "QWERTZ - German";
-    QByteArray qwertz = Us47;
-    std::swap(qwertz[18], qwertz[37]); // y and z change places
-    folder.write("Layouts/" + us + ".kbl", Us47);
-    folder.write("Layouts/" + german + ".kbl", qwertz);
-    const QString plain = "Orvella Clavora - Keyboard Layout";
-    const struct {
-        const char* what;
-        QString layoutFile;
-        DesktopLayoutName desktop;
-        QString caption;
-        QString layoutAfter;
-    } cases[] = {
-        {"German desktop, US file", us, {"de", ""}, plain + " (your keyboard is German)", german},
-        {"German desktop, German file", german, {"de", "nodeadkeys"}, plain, german},
-        {"nothing shipped for the desktop", us, {"es", ""}, plain, us},
-        {"desktop unreadable", us, {}, plain, us},
-    };
-    for (const auto& c : cases) {
-        settings.layoutFile = c.layoutFile;
-        settings.presetFile = c.layoutFile;
-        desktop.name = c.desktop;
-        control.loadLayout();
-        EXPECT_EQ(control.caption(), c.caption) << c.what;
-        EXPECT_EQ(control.offeredLayout().has_value(), c.layoutAfter != c.layoutFile) << c.what;
-        control.switchToOfferedLayout();
-        EXPECT_EQ(settings.layoutFile, c.layoutAfter) << c.what;
-        EXPECT_EQ(settings.presetFile, c.layoutAfter) << c.what;
-        EXPECT_EQ(control.keyCaps().lowerCaptions[18], c.layoutAfter == german ? "z" : "y") << c.what;
-        EXPECT_EQ(control.caption(), plain) << c.what;
-        EXPECT_FALSE(control.offeredLayout()) << c.what;
-    }
-}
