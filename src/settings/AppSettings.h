@@ -49,6 +49,7 @@ struct AppSettings {
     QString layoutFile = DefaultExerciseSet;
     std::int16_t showLayout = 1;
     bool recordProgress = true;
+    bool weakKeyGame = false;
 
     bool operator==(const AppSettings&) const = default;
 };
