@@ -314,6 +314,53 @@ class ProgramTest(unittest.TestCase):
         return tuple(int(v) for v in out.split(","))
 
 
+class AccessibleProgramTest(ProgramTest):
+    """A test that reads the program's windows over AT-SPI, through a session bus of its own. Run it with
+    Debian's Python, which has the AT-SPI client."""
+
+    # One bus for all the tests of a class: the client connects once, on first use, and stays with it.
+    @classmethod
+    def setUpClass(cls):
+        out = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1"],
+                             capture_output=True, text=True, check=True).stdout.split()
+        cls.bus_address, cls.bus_pid = out[0], int(out[1])
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = cls.bus_address
+
+    @classmethod
+    def tearDownClass(cls):
+        os.kill(cls.bus_pid, 15)
+
+    def setUp(self):
+        super().setUp()
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = self.bus_address
+        self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+        # The client finds the registry through this display's root window.
+        os.environ["DISPLAY"] = self.env["DISPLAY"]
+
+    def accessible_window(self, title, timeout=20):
+        import pyatspi
+
+        def find():
+            for app in pyatspi.Registry.getDesktop(0):
+                if app is not None and app.get_process_id() == self.process.pid:
+                    for window in app:
+                        if window is not None and window.name == title:
+                            return window
+            return None
+        return wait_for(find, timeout=timeout, what=f"'{title}' over AT-SPI")
+
+    @staticmethod
+    def accessible_names(node):
+        """The names of everything below an accessible node."""
+        names, stack = [], list(node)
+        while stack:
+            child = stack.pop()
+            if child is not None:
+                names.append(child.name)
+                stack.extend(child)
+        return names
+
+
 def main():
     setup_from_argv()
     unittest.main(verbosity=2)

@@ -28,7 +28,10 @@ QUICK_SETTINGS = "[KeyLayout]\nShowLayout=0\n[QuickEx]\nNumEx=1\nRepeats=1\nExNu
 WEAK = "qp"
 
 
-class WeakKeys(harness.ProgramTest):
+class SeededHistory:
+    """The program's store, seeded with five days in which q and p were missed ten times as often as the
+    other letters."""
+
     def store(self):
         return os.path.join(self.folder, "History.sqlite")
 
@@ -39,12 +42,13 @@ class WeakKeys(harness.ProgramTest):
         return list(csv.reader(result.stdout.splitlines()))
 
     def seed(self, settings):
-        """The program creates its store on a first run; then five days in which q and p were missed
-        ten times as often as the other letters."""
+        """The program creates its store on a first run; the history goes in after it."""
         self.write_settings(settings)
         self.close_main(self.open_main())
         seed_history(self.store(), weak=WEAK, days=5)
 
+
+class WeakKeyGame(SeededHistory, harness.ProgramTest):
     def games(self):
         return int(self.sql("SELECT COUNT(*) FROM games")[0][0])
 
@@ -81,10 +85,13 @@ class WeakKeys(harness.ProgramTest):
         self.close_main(game)
         self.assertEqual(self.setting("History", "WeakKeyGame"), "1")
 
+
+class Streak(SeededHistory, harness.AccessibleProgramTest):
     def finish_quick_run(self):
         self.seed(QUICK_SETTINGS)
         self.start("/q")
         window = self.wait_window(QUICK)
+        self.accessible_window(QUICK)  # the reader is connected before the streak box comes and goes
         self.activate(window)
         self.wait_clock_running(window)
         self.type(self.exercise_line(5))
@@ -96,6 +103,8 @@ class WeakKeys(harness.ProgramTest):
         self.wait_window(STREAK)
         shown = time.monotonic()
         self.screenshot(os.path.join(os.getcwd(), "e2e-streak-box.png"))
+        box = self.accessible_window(STREAK, timeout=2)
+        self.assertIn("You have practised 5 days in a row.", self.accessible_names(box))
         self.wait_no_window(STREAK, timeout=5)
         self.assertLess(time.monotonic() - shown, 3.0, "the streak box stayed too long")
         self.assertEqual(self.wait_exit(), 0)
