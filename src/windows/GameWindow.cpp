@@ -60,7 +60,8 @@ void GameWindow::buildControls()
         b->setAutoDefault(false);
     showLayout_ =
         makeAt<WrapCheckBox>(this, "ShowLayout", tr("Show keyboard layout"), 120, 4410, 1035, 585);
-    weakKeys_ = makeAt<WrapCheckBox>(this, "WeakKeys", tr("&Weak keys"), 120, 5010, 1035, 480);
+    // Up to the play area and a little further left than the boxes above: "Schwache" needs the room.
+    weakKeys_ = makeAt<WrapCheckBox>(this, "WeakKeys", tr("&Weak keys"), 60, 5010, 1125, 480);
     levelLabel_ = statusLabel(this, "LevelLabel", levelText(1), 1320, 120, 1635, 255);
     keyLevelLabel_ = statusLabel(this, "KeyLevelLabel", QString(), 3000, 120, 2175, 255);
     timeLabel_ = statusLabel(this, "TimeLabel", elapsedText(0.0), 5220, 120, 2835, 315);
