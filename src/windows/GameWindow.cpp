@@ -47,7 +47,7 @@ void GameWindow::buildControls()
     startLevel_->setAlignment(Qt::AlignCenter);
     startLevel_->setAccessibleName(tr("Start level"));
     startLevelLabel_->setBuddy(startLevel_);
-    // The buttons stand a little closer than they first did, to make room for "Weak keys" below.
+    // The buttons are 555 twips apart, so that "Weak keys" fits below the keyboard box.
     startButton_ = makeAt<WrapButton>(this, "StartButton", tr("&Start Game"), 120, 1140, 975, 435);
     pauseButton_ = makeAt<WrapButton>(this, "PauseButton", gameText(PauseCaption), 120, 1695, 975, 435);
     pauseButton_->setEnabled(false);

@@ -316,26 +316,22 @@ class ProgramTest(unittest.TestCase):
 
 class AccessibleProgramTest(ProgramTest):
     """A test that reads the program's windows over AT-SPI, through a session bus of its own. Run it with
-    Debian's Python, which has the AT-SPI client."""
-
-    # One bus for all the tests of a class: the client connects once, on first use, and stays with it.
-    @classmethod
-    def setUpClass(cls):
-        out = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1"],
-                             capture_output=True, text=True, check=True).stdout.split()
-        cls.bus_address, cls.bus_pid = out[0], int(out[1])
-        os.environ["DBUS_SESSION_BUS_ADDRESS"] = cls.bus_address
-
-    @classmethod
-    def tearDownClass(cls):
-        os.kill(cls.bus_pid, 15)
+    Debian's Python, which has the AT-SPI client. The client connects once and for all on first use: one
+    such test to a script."""
 
     def setUp(self):
         super().setUp()
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = self.bus_address
-        self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
-        # The client finds the registry through this display's root window.
+        out = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1"],
+                             capture_output=True, text=True, check=True).stdout.split()
+        self.bus_pid = int(out[1])
+        # The client below reads these when it is first used.
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.env["DBUS_SESSION_BUS_ADDRESS"] = out[0]
         os.environ["DISPLAY"] = self.env["DISPLAY"]
+        self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+
+    def tearDown(self):
+        super().tearDown()
+        os.kill(self.bus_pid, 15)
 
     def accessible_window(self, title, timeout=20):
         import pyatspi

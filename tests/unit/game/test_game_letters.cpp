@@ -70,13 +70,6 @@ protected:
         settings = AppSettings();
         clock.dateTime = history.clock.dateTime;
     }
-    GameControl& startWith(bool ticked)
-    {
-        settings.weakKeyGame = ticked;
-        weakGame.load();
-        weakGame.startGame();
-        return weakGame;
-    }
     QString weighted() const { return WeakKeyWeights::fromHistory(history.queries, keysAllowed(settings)).pool(); }
 
     HistoryFixture history;
@@ -87,7 +80,8 @@ TEST_F(WeakKeyGameTest, TickedTheLettersFollowTheMistakesReadOnceAGame)
 {
     addMistakes(history.store);
     const QString before = weighted();
-    startWith(true);
+    settings.weakKeyGame = true;
+    weakGame.startGame();
     EXPECT_EQ(weakGame.state().allowedKeys, before);
     EXPECT_EQ(weakGame.form().noticeText, gameText(PauseNotice));
     // Mistakes made meanwhile count from the next game on.
@@ -98,44 +92,6 @@ TEST_F(WeakKeyGameTest, TickedTheLettersFollowTheMistakesReadOnceAGame)
     weakGame.endGame();
     weakGame.startGame();
     EXPECT_EQ(weakGame.state().allowedKeys, weighted());
-}
-
-TEST_F(WeakKeyGameTest, TickedWithoutMistakesPlaysAllKeysAndSaysSo)
-{
-    startWith(true);
-    EXPECT_EQ(weakGame.state().allowedKeys, keysAllowed(settings));
-    EXPECT_EQ(weakGame.form().noticeText, gameText(NoWeakKeysNotice));
-    weakGame.pauseClicked();
-    weakGame.pauseClicked();
-    EXPECT_EQ(weakGame.form().noticeText, gameText(PauseNotice));
-}
-
-TEST_F(WeakKeyGameTest, UntickedIgnoresTheHistory)
-{
-    addMistakes(history.store);
-    startWith(false);
-    EXPECT_EQ(weakGame.state().allowedKeys, keysAllowed(settings));
-    EXPECT_EQ(weakGame.form().noticeText, gameText(PauseNotice));
-}
-
-TEST_F(WeakKeyGameTest, TheBoxIsSavedAndSetBetweenGames)
-{
-    weakGame.load();
-    EXPECT_FALSE(weakGame.form().weakKeysChecked);
-    weakGame.weakKeysClicked(true);
-    EXPECT_TRUE(settings.weakKeyGame);
-    EXPECT_TRUE(weakGame.form().weakKeysChecked);
-    weakGame.startGame();
-    EXPECT_FALSE(weakGame.form().weakKeysEnabled);
-    weakGame.pauseClicked();
-    EXPECT_FALSE(weakGame.form().weakKeysEnabled);
-    weakGame.endGame();
-    EXPECT_TRUE(weakGame.form().weakKeysEnabled);
-    weakGame.weakKeysClicked(false);
-    EXPECT_FALSE(settings.weakKeyGame);
-    settings.weakKeyGame = true;
-    weakGame.load();
-    EXPECT_TRUE(weakGame.form().weakKeysChecked);
 }
 
 } // namespace
