@@ -288,6 +288,10 @@ Ordner ist nicht beschreibbar):
         <source>Time elapsed: %1:%2</source>
         <translation>Verstrichene Zeit: %1:%2</translation>
     </message>
+    <message>
+        <source>No weak keys known yet: playing with all keys.</source>
+        <translation>Noch keine schwachen Tasten bekannt: Spiel mit allen Tasten.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryStore</name>
@@ -459,6 +463,27 @@ Ordner ist nicht beschreibbar):
     </message>
 </context>
 <context>
+    <name>Session</name>
+    <message>
+        <source>Streak</source>
+        <translation>Serie</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have practised %n day in a row.</source>
+        <translation>
+            <numerusform>Sie haben %n Tag in Folge geübt.</numerusform>
+            <numerusform>Sie haben %n Tage in Folge geübt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You have practised %n days in a row.</source>
+        <translation>
+            <numerusform>Sie haben %n Tag in Folge geübt.</numerusform>
+            <numerusform>Sie haben %n Tage in Folge geübt.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>XdgStartupEntry</name>
     <message>
         <source>the folder could not be created</source>
@@ -502,6 +527,10 @@ Ordner ist nicht beschreibbar):
     <message>
         <source>Play area</source>
         <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>&amp;Weak keys</source>
+        <translation>Schwache &amp;Tasten</translation>
     </message>
 </context>
 <context>

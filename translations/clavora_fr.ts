@@ -288,6 +288,10 @@ dossier refuse l&apos;écriture)&#xa0;:
         <source>Time elapsed: %1:%2</source>
         <translation>Temps écoulé&#xa0;:&#xa0;%1:%2</translation>
     </message>
+    <message>
+        <source>No weak keys known yet: playing with all keys.</source>
+        <translation>Aucune touche faible connue&#xa0;: partie avec toutes les touches.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryStore</name>
@@ -459,6 +463,27 @@ dossier refuse l&apos;écriture)&#xa0;:
     </message>
 </context>
 <context>
+    <name>Session</name>
+    <message>
+        <source>Streak</source>
+        <translation>Série</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have practised %n day in a row.</source>
+        <translation>
+            <numerusform>Vous avez pratiqué %n jour d&apos;affilée.</numerusform>
+            <numerusform>Vous avez pratiqué %n jours d&apos;affilée.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You have practised %n days in a row.</source>
+        <translation>
+            <numerusform>Vous avez pratiqué %n jour d&apos;affilée.</numerusform>
+            <numerusform>Vous avez pratiqué %n jours d&apos;affilée.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>XdgStartupEntry</name>
     <message>
         <source>the folder could not be created</source>
@@ -502,6 +527,10 @@ dossier refuse l&apos;écriture)&#xa0;:
     <message>
         <source>Play area</source>
         <translation>Aire de jeu</translation>
+    </message>
+    <message>
+        <source>&amp;Weak keys</source>
+        <translation>Touches &amp;faibles</translation>
     </message>
 </context>
 <context>

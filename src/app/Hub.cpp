@@ -2,6 +2,7 @@
 #include "Hub.h"
 
 #include "common/Twips.h"
+#include "history/Streak.h"
 #include "keyboard/KeyboardPlacement.h"
 #include "session/StartSettings.h"
 #include "windows/GameWindow.h"
@@ -9,6 +10,7 @@
 #include "windows/KeyboardDocking.h"
 #include "windows/KeyboardWindow.h"
 #include "windows/MainWindow.h"
+#include "windows/PassingMessage.h"
 #include "windows/ProgressWindow.h"
 #include "windows/SettingsDialog.h"
 
@@ -308,6 +310,16 @@ void Hub::showLoadNotice()
 {
     if (const auto notice = loadNotice(profile_))
         main_->showMessage(notice->title, notice->text);
+}
+
+int Hub::streak() const
+{
+    return history_ ? ActivityQueries(*history_, clock_).streak() : 0;
+}
+
+void Hub::showPassingMessage(const QString& title, const QString& text, int milliseconds)
+{
+    clavora::showPassingMessage(main_.get(), title, text, milliseconds);
 }
 
 void Hub::end()

@@ -61,6 +61,8 @@ public:
     int windowX(AppWindow window) const override;
     int windowY(AppWindow window) const override;
     void showLoadNotice() override;
+    int streak() const override;
+    void showPassingMessage(const QString& title, const QString& text, int milliseconds) override;
     void save() override;
     void end() override;
 

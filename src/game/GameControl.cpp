@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GameControl.h"
 
+#include "GameLetters.h"
 #include "GameRules.h"
 #include "GameUi.h"
 #include "common/Numbers.h"
@@ -42,6 +43,7 @@ void GameControl::load()
     colourWindow(settings_.windowColour, settings_.textColour);
     form_.keyLevelText = keyLevelText(settings_);
     form_.startLevelText = QString::number(settings_.gameStartLevel);
+    form_.weakKeysChecked = settings_.weakKeyGame;
     game_.level = 0;
 }
 
@@ -79,7 +81,9 @@ void GameControl::startGame()
     game_.letterSlots.clear();
     game_.spawnCarry = 0.0;
     game_.level = std::int16_t(form_.startLevelText.toInt());
-    game_.allowedKeys = keysAllowed(settings_);
+    // Read once a game: the weights change only as slowly as the history does.
+    const GameLetters letters = gameLetters(settings_, history_, clock_);
+    game_.allowedKeys = letters.pool;
     game_.score = 0;
     const double now = clock_.secondsSinceMidnight();
     game_.gameStartTime = game_.levelStartTime = game_.lastSpawnTime = now;
@@ -90,9 +94,10 @@ void GameControl::startGame()
     form_.keyLevelText = keyLevelText(settings_);
     form_.timeText = elapsedText(0.0);
     showScore();
-    showNotice(gameText(PauseNotice));
+    showNotice(gameText(letters.noWeakKeys ? NoWeakKeysNotice : PauseNotice));
     form_.startLevelReadOnly = true;
     form_.startEnabled = false;
+    form_.weakKeysEnabled = false;
     form_.pauseEnabled = true;
     form_.stopEnabled = true;
     if (history_ && settings_.recordProgress)
@@ -107,6 +112,7 @@ void GameControl::endGame()
     form_.timerEnabled = false;
     form_.startLevelReadOnly = false;
     form_.startEnabled = true;
+    form_.weakKeysEnabled = true;
     form_.pauseEnabled = false;
     form_.stopEnabled = false;
     form_.pauseCaption = gameText(PauseCaption);
@@ -290,6 +296,12 @@ void GameControl::startLevelFocusLost()
 void GameControl::playAreaClicked()
 {
     ui_.focusKeyCapture();
+}
+
+void GameControl::weakKeysClicked(bool checked)
+{
+    settings_.weakKeyGame = checked;
+    form_.weakKeysChecked = checked;
 }
 
 void GameControl::showLayoutClicked()

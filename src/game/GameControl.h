@@ -15,7 +15,8 @@ class Random;
 
 // The game window's rules: starting, pausing and ending games, the 25 ms loop and the
 // typed keys. The window shows `form()` and the letters of `state().letterSlots`. With a
-// history, each game is kept there when it ends while the settings say to record.
+// history, each game is kept there when it ends while the settings say to record, and with
+// "Weak keys" ticked its letters follow the learner's mistakes.
 class GameControl {
 public:
     GameControl(AppSettings& settings, Clock& clock, Random& random, Beep& beep, GameUi& ui,
@@ -54,6 +55,7 @@ public:
     // A click into the play area, or a change of the keyboard box, hands the keys back to the game.
     void playAreaClicked();
     void showLayoutClicked();
+    void weakKeysClicked(bool checked);
 
 private:
     void correctForMidnight(double now);

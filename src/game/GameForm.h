@@ -16,6 +16,8 @@ inline constexpr char PauseNotice[] = QT_TRANSLATE_NOOP("GameForm", "Press ALT a
 inline constexpr char PausedNotice[] =
     QT_TRANSLATE_NOOP("GameForm", "Game paused.  Press ALT and P to unpause the game.");
 inline constexpr char AdvanceNotice[] = QT_TRANSLATE_NOOP("GameForm", "Hit ENTER to advance to the next level!");
+inline constexpr char NoWeakKeysNotice[] =
+    QT_TRANSLATE_NOOP("GameForm", "No weak keys known yet: playing with all keys.");
 inline constexpr char PauseCaption[] = QT_TRANSLATE_NOOP("GameForm", "&Pause");
 inline constexpr char UnpauseCaption[] = QT_TRANSLATE_NOOP("GameForm", "Un&pause");
 
@@ -40,6 +42,9 @@ struct GameForm {
     QString startLevelText = QStringLiteral("1");
     bool startLevelReadOnly = false;
     bool startEnabled = true;
+    // "Weak keys" counts from the next game on, so it is set between games.
+    bool weakKeysChecked = false;
+    bool weakKeysEnabled = true;
     bool pauseEnabled = false;
     QString pauseCaption = gameText(PauseCaption);
     bool stopEnabled = false;

@@ -3,6 +3,8 @@
 
 #include "settings_dialog/ApplySettings.h"
 
+#include <QCoreApplication>
+
 namespace clavora {
 
 Session::Session(SessionUi& ui, StartMode mode) : ui_(ui), mode_(mode) {}
@@ -73,7 +75,24 @@ void Session::windowClosed(AppWindow window)
 
 void Session::quickRunFinished()
 {
-    saveAndEnd();
+    // Saved before the box: a log-out while it shows finds nothing left to lose.
+    keepPlaceAndSave();
+    // No history, or nothing in a row (recording was off): no box.
+    if (const int days = ui_.streak(); days > 0)
+        ui_.showPassingMessage(streakTitle(), streakText(days), StreakMilliseconds);
+    ui_.end();
+}
+
+QString Session::streakTitle()
+{
+    return QCoreApplication::translate("Session", "Streak");
+}
+
+QString Session::streakText(int days)
+{
+    // English has no translation file to hold its plural forms: the one day has a text of its own.
+    return days == 1 ? QCoreApplication::translate("Session", "You have practised %n day in a row.", nullptr, days)
+                     : QCoreApplication::translate("Session", "You have practised %n days in a row.", nullptr, days);
 }
 
 void Session::showLayoutToggled(bool checked)
@@ -93,11 +112,16 @@ void Session::settingsConfirmed(const SettingsForm& form)
         ui_.reloadKeyboard();
 }
 
-void Session::saveAndEnd()
+void Session::keepPlaceAndSave()
 {
     settings_.windowX = ui_.windowX(windowInUse_);
     settings_.windowY = ui_.windowY(windowInUse_);
     ui_.save();
+}
+
+void Session::saveAndEnd()
+{
+    keepPlaceAndSave();
     ui_.end();
 }
 

@@ -28,12 +28,20 @@ public:
     void gameRequested();
     void exercisesRequested();
     void windowClosed(AppWindow window);
+    // Saves, shows the streak for a moment (the quick run is the daily habit), then ends.
     void quickRunFinished();
     // The keyboard box of the window in use was ticked or unticked.
     void showLayoutToggled(bool checked);
     void settingsConfirmed(const SettingsForm& form);
 
+    // The streak box closes itself within this time.
+    static constexpr int StreakMilliseconds = 2500;
+    static QString streakTitle();
+    // "You have practised 5 days in a row.", in the person's language.
+    static QString streakText(int days);
+
 private:
+    void keepPlaceAndSave();
     void saveAndEnd();
 
     SessionUi& ui_;

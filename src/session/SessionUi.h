@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <QString>
 
 namespace clavora {
 
@@ -30,6 +31,11 @@ public:
     virtual int windowY(AppWindow window) const = 0;
     // Tells what went wrong reading the settings, if anything did.
     virtual void showLoadNotice() = 0;
+    // The days in a row the learner has practised; 0 without a history.
+    virtual int streak() const = 0;
+    // A message that needs no answer: it closes itself after `milliseconds`, or sooner with
+    // ENTER, ESC or its button. Returns once it has closed.
+    virtual void showPassingMessage(const QString& title, const QString& text, int milliseconds) = 0;
     // Writes the settings file and the start-up entry, and tells what failed.
     virtual void save() = 0;
     // Ends the program at once.

@@ -51,6 +51,7 @@ const Stored StoredSettings[] = {
     {"KeyLayout", "ShowLayout", &AppSettings::showLayout},
     {"History", "Record", &AppSettings::recordProgress},
     {"History", "ShowWeakKeys", &AppSettings::showWeakKeys},
+    {"History", "WeakKeyGame", &AppSettings::weakKeyGame},
 };
 
 // Reads one setting, `defaults` giving the value for a missing one.

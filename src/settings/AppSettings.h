@@ -50,6 +50,7 @@ struct AppSettings {
     std::int16_t showLayout = 1;
     bool recordProgress = true;
     bool showWeakKeys = false; // the keyboard window's keys coloured by error rate
+    bool weakKeyGame = false; // the game's letters drawn by error rate
 
     bool operator==(const AppSettings&) const = default;
 };

@@ -47,18 +47,21 @@ void GameWindow::buildControls()
     startLevel_->setAlignment(Qt::AlignCenter);
     startLevel_->setAccessibleName(tr("Start level"));
     startLevelLabel_->setBuddy(startLevel_);
+    // The buttons are 555 twips apart, so that "Weak keys" fits below the keyboard box.
     startButton_ = makeAt<WrapButton>(this, "StartButton", tr("&Start Game"), 120, 1140, 975, 435);
-    pauseButton_ = makeAt<WrapButton>(this, "PauseButton", gameText(PauseCaption), 120, 1740, 975, 435);
+    pauseButton_ = makeAt<WrapButton>(this, "PauseButton", gameText(PauseCaption), 120, 1695, 975, 435);
     pauseButton_->setEnabled(false);
-    stopButton_ = makeAt<WrapButton>(this, "StopButton", tr("&End Game"), 120, 2340, 975, 435);
+    stopButton_ = makeAt<WrapButton>(this, "StopButton", tr("&End Game"), 120, 2250, 975, 435);
     stopButton_->setEnabled(false);
-    gameButton_ = makeAt<WrapButton>(this, "GameButton", tr("E&xercises"), 120, 2940, 975, 435);
-    settingsButton_ = makeAt<WrapButton>(this, "SettingsButton", tr("Se&ttings"), 120, 3540, 975, 435);
-    helpButton_ = makeAt<WrapButton>(this, "HelpButton", tr("&Help"), 120, 4140, 975, 435);
+    gameButton_ = makeAt<WrapButton>(this, "GameButton", tr("E&xercises"), 120, 2805, 975, 435);
+    settingsButton_ = makeAt<WrapButton>(this, "SettingsButton", tr("Se&ttings"), 120, 3360, 975, 435);
+    helpButton_ = makeAt<WrapButton>(this, "HelpButton", tr("&Help"), 120, 3915, 975, 435);
     for (QPushButton* b : {startButton_, pauseButton_, stopButton_, gameButton_, settingsButton_, helpButton_})
         b->setAutoDefault(false);
     showLayout_ =
-        makeAt<WrapCheckBox>(this, "ShowLayout", tr("Show keyboard layout"), 120, 4740, 1035, 585);
+        makeAt<WrapCheckBox>(this, "ShowLayout", tr("Show keyboard layout"), 120, 4410, 1035, 585);
+    // Up to the play area and a little further left than the boxes above: "Schwache" needs the room.
+    weakKeys_ = makeAt<WrapCheckBox>(this, "WeakKeys", tr("&Weak keys"), 60, 5010, 1125, 480);
     levelLabel_ = statusLabel(this, "LevelLabel", levelText(1), 1320, 120, 1635, 255);
     keyLevelLabel_ = statusLabel(this, "KeyLevelLabel", QString(), 3000, 120, 2175, 255);
     timeLabel_ = statusLabel(this, "TimeLabel", elapsedText(0.0), 5220, 120, 2835, 315);
@@ -78,7 +81,7 @@ void GameWindow::buildControls()
     progressButton_->setAutoDefault(false);
 
     QWidget* order[] = {startLevel_, startButton_, pauseButton_, stopButton_,
-                        gameButton_, settingsButton_, helpButton_, showLayout_, progressButton_};
+                        gameButton_, settingsButton_, helpButton_, showLayout_, weakKeys_, progressButton_};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -107,6 +110,7 @@ void GameWindow::bindControls()
             activateWindow();
         forwardTo(this, control_, &GameControl::showLayoutClicked)();
     });
+    connect(weakKeys_, &QCheckBox::toggled, this, forwardTo(this, control_, &GameControl::weakKeysClicked));
     connect(progressButton_, &QPushButton::clicked, this, [this] {
         forwardTo(this, control_, &GameControl::progressClicked)();
         emit progressClicked();
@@ -145,6 +149,8 @@ void GameWindow::apply()
     setTextIfDifferent(startLevel_, f.startLevelText);
     startLevel_->setReadOnly(f.startLevelReadOnly);
     startButton_->setEnabled(f.startEnabled);
+    setCheckedIfDifferent(weakKeys_, f.weakKeysChecked);
+    weakKeys_->setEnabled(f.weakKeysEnabled);
     pauseButton_->setEnabled(f.pauseEnabled);
     setTextIfDifferent(pauseButton_, f.pauseCaption);
     stopButton_->setEnabled(f.stopEnabled);
@@ -183,6 +189,7 @@ void GameWindow::applyColours(Rgb window, Rgb text)
         paintControl(label, text);
     playArea_->setBackground(window);
     paintControl(showLayout_, text, &window);
+    paintControl(weakKeys_, text, &window);
     shownColours_ = std::pair(window, text);
 }
 

@@ -74,6 +74,7 @@ private:
     QPushButton* helpButton_;
     QPushButton* progressButton_;
     QCheckBox* showLayout_;
+    QCheckBox* weakKeys_;
     QLabel* levelLabel_;
     QLabel* keyLevelLabel_;
     QLabel* timeLabel_;

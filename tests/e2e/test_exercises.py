@@ -17,7 +17,7 @@ SAVE_ORDER = [
     ("QuickEx", "ExType"), ("QuickEx", "ExNumMin"), ("QuickEx", "ExNumMax"), ("Display", "WinColour"),
     ("Display", "TextColour"), ("Display", "WinX"), ("Display", "WinY"), ("Game", "StartLevel"),
     ("KeyLayout", "Layout"), ("KeyLayout", "ShowLayout"), ("History", "Record"),
-    ("History", "ShowWeakKeys")]
+    ("History", "ShowWeakKeys"), ("History", "WeakKeyGame")]
 
 
 class ExerciseWindow(harness.ProgramTest):

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/Session.h"
+#include "common/Translations.h"
 #include "settings_dialog/SettingsForm.h"
+
+#include <QCoreApplication>
 
 #include <QStringList>
 #include <functional>
@@ -32,6 +35,7 @@ public:
     std::map<AppWindow, bool> boxes;
     bool gameOpen = false;
     bool keyboardOpen = false;
+    int streakDays = 0;
 
     void showWindow(AppWindow window) override
     {
@@ -75,6 +79,11 @@ public:
         log << QString("save %1 %2 %3").arg(s.windowX).arg(s.windowY).arg(s.showLayout);
     }
     void end() override { log << "end"; }
+    int streak() const override { return streakDays; }
+    void showPassingMessage(const QString& title, const QString& text, int milliseconds) override
+    {
+        log << QString("passing %1: %2 (%3 ms)").arg(title, text).arg(milliseconds);
+    }
     void showLoadNotice() override {} // shown whenever there is one: not a rule of the session
 
     // The user closes the keyboard window with its close box.
@@ -117,6 +126,20 @@ TEST(Session, RulesOfTheWindowsTheCloseAndTheKeyboardBox)
          {"show Main", "box Main on", "open keyboard", "save 1000 1100 1", "end"}, AppWindow::Main},
         {"the end of a quick run saves and ends", StartMode::QuickExercises, 0,
          [](Session& s, FakeSessionUi&) { s.quickRunFinished(); },
+         {"show Main", "quick run", "box Main off", "save 1000 1100 0", "end"}, AppWindow::Main},
+        {"with a streak, the end of a quick run shows it between the save and the end", StartMode::QuickExercises, 0,
+         [](Session& s, FakeSessionUi& ui) {
+             ui.streakDays = 5;
+             s.quickRunFinished();
+         },
+         {"show Main", "quick run", "box Main off", "save 1000 1100 0",
+          "passing Streak: You have practised 5 days in a row. (2500 ms)", "end"},
+         AppWindow::Main},
+        {"closing Main shows no streak", StartMode::QuickExercises, 0,
+         [](Session& s, FakeSessionUi& ui) {
+             ui.streakDays = 5;
+             s.windowClosed(AppWindow::Main);
+         },
          {"show Main", "quick run", "box Main off", "save 1000 1100 0", "end"}, AppWindow::Main},
         {"closing the game in use saves where the game stands", StartMode::Game, 0,
          [](Session& s, FakeSessionUi&) { s.windowClosed(AppWindow::Game); },
@@ -166,5 +189,30 @@ TEST(Session, RulesOfTheWindowsTheCloseAndTheKeyboardBox)
             c.events(session, ui);
         EXPECT_EQ(ui.log.join(", ").toStdString(), c.log.join(", ").toStdString()) << c.name;
         EXPECT_EQ(session.windowInUse(), c.inUse) << c.name;
+    }
+}
+
+TEST(Session, StreakTextHasEachLanguagesPluralForms)
+{
+    int argc = 1;
+    char name[] = "unit_tests";
+    char* argv[] = {name};
+    QCoreApplication application(argc, argv);
+    const struct {
+        QString language;
+        int days;
+        QString text;
+    } cases[] = {
+        {"en", 1, "You have practised 1 day in a row."},
+        {"en", 2, "You have practised 2 days in a row."},
+        {"de", 1, "Sie haben 1 Tag in Folge geübt."},
+        {"de", 5, "Sie haben 5 Tage in Folge geübt."},
+        {"fr", 1, "Vous avez pratiqué 1 jour d'affilée."},
+        {"fr", 2, "Vous avez pratiqué 2 jours d'affilée."},
+    };
+    for (const auto& c : cases) {
+        Translations translations({c.language});
+        translations.install();
+        EXPECT_EQ(Session::streakText(c.days), c.text) << c.language.toStdString() << " " << c.days;
     }
 }

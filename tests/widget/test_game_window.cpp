@@ -2,11 +2,13 @@
 #include "Fakes.h"
 #include "FindControl.h"
 #include "game/GameControl.h"
+#include "game/GameForm.h"
 #include "settings/AppSettings.h"
 #include "windows/GameWindow.h"
 #include "windows/KeyCapture.h"
 #include "windows/PlayArea.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -76,6 +78,28 @@ private slots:
         QCOMPARE(label("ScoreLabel"), QString("Score: 0"));
         QCOMPARE(QApplication::focusWidget(), keyCapture());
         QCOMPARE(window->control().state().letterSlots[1].character, QChar(u'a'));
+    }
+
+    void weakKeysIsTheSettingAndIsSetBetweenGames()
+    {
+        auto* weakKeys = findControl<QCheckBox>(*window, "WeakKeys");
+        QVERIFY(!weakKeys->isChecked());
+        QTest::keyClick(window.get(), Qt::Key_W, Qt::AltModifier);
+        QTRY_VERIFY(settings.weakKeyGame);
+        QVERIFY(weakKeys->isChecked());
+        QTest::keyClick(startLevel(), Qt::Key_S, Qt::AltModifier);
+        QVERIFY(!weakKeys->isEnabled());
+        // This window has no history: the usual keys, and the notice says why.
+        QCOMPARE(label("AdvanceLabel"), gameText(NoWeakKeysNotice));
+        QCOMPARE(window->control().state().allowedKeys, QString("a"));
+        button("StopButton")->click();
+        QVERIFY(weakKeys->isEnabled());
+        QTest::mouseClick(weakKeys, Qt::LeftButton);
+        QVERIFY(!settings.weakKeyGame);
+
+        settings.weakKeyGame = true;
+        GameWindow reopened(settings, clock, random, beep);
+        QVERIFY(findControl<QCheckBox>(reopened, "WeakKeys")->isChecked());
     }
 
     void enterOnTheFocusedStartButtonStartsAgain()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ModalAnswerer.h"
 #include "ProgramFolder.h"
 #include "app/Hub.h"
+#include "history/HistoryStore.h"
 #include "windows/MainWindow.h"
 
 #include <QCheckBox>
@@ -14,6 +16,12 @@ class HubTest : public QObject {
     Q_OBJECT
     test::ProgramFolder dir;
 
+    QByteArray settingsFile() const
+    {
+        QFile file(dir.filePath("Clavora.ini"));
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    }
 
 private slots:
     void startUpColoursTheControlsFromTheSettings()
@@ -42,6 +50,30 @@ private slots:
         QCOMPARE(hub.mainWindow().windowTitle(), QString("Orvella Clavora - Quick Exercises"));
         QVERIFY(hub.mainWindow().control().quickRun());
         QCOMPARE(hub.session().settings().exerciseType, ExerciseType::Random);
+    }
+
+    void theEndOfAQuickRunSavesThenShowsTheStreakUntilItClosesItself()
+    {
+        dir.writeSettings("[KeyLayout]\nShowLayout=0\n[QuickEx]\nExType=1\n");
+        {
+            HistoryStore store(dir.paths().historyFile());
+            for (const int daysBack : {0, 1, 2}) {
+                AttemptRecord attempt;
+                attempt.finished = QDateTime::currentDateTime().addDays(-daysBack);
+                attempt.seconds = 60;
+                QVERIFY(store.addAttempt(attempt));
+            }
+        }
+        Hub hub(dir.paths(), QStringLiteral("/q"));
+        hub.start();
+        QByteArray savedWhileShown;
+        test::ModalAnswerer watcher([&](QWidget*) { savedWhileShown = settingsFile(); });
+        emit hub.mainWindow().quickRunEnded(); // returns once the box has gone by itself
+        QVERIFY(!watcher.seen().empty());
+        QCOMPARE(watcher.seen().front().title, QString("Streak"));
+        QCOMPARE(watcher.seen().front().text, QString("You have practised 3 days in a row."));
+        QVERIFY(savedWhileShown.contains("WeakKeyGame=0")); // only a save writes it: the save came first
+        QVERIFY(!QApplication::activeModalWidget());
     }
 };
 
