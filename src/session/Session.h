@@ -29,6 +29,8 @@ public:
     void exercisesRequested();
     void windowClosed(AppWindow window);
     void quickRunFinished();
+    // "Practise my weak keys" in the progress window.
+    void weakKeyDrillRequested();
     // The keyboard box of the window in use was ticked or unticked.
     void showLayoutToggled(bool checked);
     void settingsConfirmed(const SettingsForm& form);
