@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMap>
 #include <QRegularExpression>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -32,6 +33,9 @@ QMultiMap<int, QString> accessKeys(const QWidget& window)
     for (const QLabel* label : window.findChildren<QLabel*>())
         if (label->buddy())
             captions << label->text();
+    for (const QTabBar* tabs : window.findChildren<QTabBar*>())
+        for (int i = 0; i < tabs->count(); ++i)
+            captions << tabs->tabText(i);
     QMultiMap<int, QString> keys;
     for (const QString& caption : captions) {
         const QKeySequence key = QKeySequence::mnemonic(caption);
