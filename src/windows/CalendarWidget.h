@@ -15,13 +15,14 @@ public:
 
     void setCalendar(const TypingCalendar& calendar);
     QSize sizeHint() const override;
+    // Where the square of a week's day lies.
+    QRect cellRect(int column, int row) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
-    QRect cellRect(int column, int row) const;
     void paintLegend(QPainter& painter, int top) const;
 
     CalendarGrid grid_;

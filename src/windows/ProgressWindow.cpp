@@ -184,6 +184,7 @@ ProgressWindow::ProgressWindow(HistoryStore& store, const Clock& clock, bool rec
 
     tabs_ = new QTabWidget;
     tabs_->setObjectName(QStringLiteral("ProgressTabs"));
+    tabs_->setDocumentMode(true); // no frame of its own: the pages take the window colour
     tabs_->addTab(charts, tr("Speed and &accuracy"));
     tabs_->addTab(keys, tr("&Keys"));
     tabs_->addTab(days, tr("Ca&lendar and games"));
