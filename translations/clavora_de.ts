@@ -818,6 +818,14 @@ Ordner ist nicht beschreibbar):
         <source>Days in a row: %1</source>
         <translation>Tage in Folge: %1</translation>
     </message>
+    <message>
+        <source>Error rate of each key</source>
+        <translation>Fehlerquote jeder Taste</translation>
+    </message>
+    <message>
+        <source>Minutes typed per day</source>
+        <translation>Getippte Minuten pro Tag</translation>
+    </message>
 </context>
 <context>
     <name>clavora::SettingsDialog</name>

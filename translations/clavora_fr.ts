@@ -818,6 +818,14 @@ dossier refuse l&apos;écriture)&#xa0;:
         <source>Days in a row: %1</source>
         <translation>Jours d’affilée&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Error rate of each key</source>
+        <translation>Taux d’erreur de chaque touche</translation>
+    </message>
+    <message>
+        <source>Minutes typed per day</source>
+        <translation>Minutes de frappe par jour</translation>
+    </message>
 </context>
 <context>
     <name>clavora::SettingsDialog</name>

@@ -147,8 +147,10 @@ ProgressWindow::ProgressWindow(HistoryStore& store, const Clock& clock, bool rec
                           QStringLiteral("GameTable"));
     heatMap_ = new HeatMapWidget;
     heatMap_->setObjectName(QStringLiteral("HeatMap"));
+    heatMap_->setAccessibleName(tr("Error rate of each key"));
     calendar_ = new CalendarWidget;
     calendar_->setObjectName(QStringLiteral("Calendar"));
+    calendar_->setAccessibleName(tr("Minutes typed per day"));
 
     recordCheck_ = new QCheckBox(tr("&Record my progress"));
     recordCheck_->setObjectName(QStringLiteral("RecordCheck"));

@@ -1,8 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """What a screen reader finds over AT-SPI: a name on every control, the keyboard's keys."""
-import os
-import subprocess
-
+import atspi
 import harness
 
 MAIN = "Orvella Clavora - Exercises"
@@ -11,48 +9,18 @@ GAME = "Orvella Clavora - Game"
 KEYBOARD = "Orvella Clavora - Keyboard Layout"
 
 
-class Accessibility(harness.ProgramTest):
-    def setUp(self):
-        super().setUp()
-        out = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1"],
-                             capture_output=True, text=True, check=True).stdout.split()
-        self.bus_pid = int(out[1])
-        # The client below reads these when it is first used.
-        os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.env["DBUS_SESSION_BUS_ADDRESS"] = out[0]
-        os.environ["DISPLAY"] = self.env["DISPLAY"]
-        self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
-
-    def tearDown(self):
-        super().tearDown()
-        os.kill(self.bus_pid, 15)
-
-    def accessible_window(self, title):
-        import pyatspi
-
-        def find():
-            for app in pyatspi.Registry.getDesktop(0):
-                if app is not None and app.get_process_id() == self.process.pid:
-                    for window in app:
-                        if window is not None and window.name == title:
-                            return window
-            return None
-        return harness.wait_for(find, timeout=20, what=f"'{title}' over AT-SPI")
-
+class Accessibility(atspi.AccessibleProgramTest):
     def controls(self, frame):
         """Every visible control below the frame that the user can reach or read, by role."""
         import pyatspi
         roles = {pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_RADIO_BUTTON, pyatspi.ROLE_TEXT,
                  pyatspi.ROLE_ENTRY, pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_SPIN_BUTTON, pyatspi.ROLE_LIST}
-        found, stack = [], list(frame)
-        while stack:
-            node = stack.pop()
-            if node is None:
-                continue
+        found = []
+        for node in self.accessible_nodes(frame):
             states = node.getState()
             if states.contains(pyatspi.STATE_SHOWING) and (
                     node.getRole() in roles or states.contains(pyatspi.STATE_FOCUSABLE)):
                 found.append(node)
-            stack.extend(node)
         return found
 
     def assert_every_control_named(self, frame, must_include):
