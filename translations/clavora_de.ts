@@ -593,6 +593,18 @@ Ordner ist nicht beschreibbar):
         <source>Keyboard Layout Notice</source>
         <translation>Hinweis zur Tastaturbelegung</translation>
     </message>
+    <message>
+        <source>Show my &amp;weak keys</source>
+        <translation>Meine &amp;schwachen Tasten zeigen</translation>
+    </message>
+    <message>
+        <source>Show my &amp;weak keys (no history)</source>
+        <translation>Meine &amp;schwachen Tasten zeigen (kein Verlauf)</translation>
+    </message>
+    <message>
+        <source>&amp;Switch to the %1 layout</source>
+        <translation>Zum Layout %1 &amp;wechseln</translation>
+    </message>
 </context>
 <context>
     <name>clavora::MainWindow</name>

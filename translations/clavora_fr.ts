@@ -593,6 +593,18 @@ dossier refuse l&apos;écriture)&#xa0;:
         <source>Keyboard Layout Notice</source>
         <translation>Avis sur la disposition du clavier</translation>
     </message>
+    <message>
+        <source>Show my &amp;weak keys</source>
+        <translation>Afficher mes touches &amp;faibles</translation>
+    </message>
+    <message>
+        <source>Show my &amp;weak keys (no history)</source>
+        <translation>Afficher mes touches &amp;faibles (aucun historique)</translation>
+    </message>
+    <message>
+        <source>&amp;Switch to the %1 layout</source>
+        <translation>&amp;Passer au clavier %1</translation>
+    </message>
 </context>
 <context>
     <name>clavora::MainWindow</name>

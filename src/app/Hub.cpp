@@ -3,6 +3,7 @@
 
 #include "common/Twips.h"
 #include "keyboard/KeyboardPlacement.h"
+#include "session/StartSettings.h"
 #include "windows/GameWindow.h"
 #include "windows/HelpWindow.h"
 #include "windows/KeyboardDocking.h"
@@ -49,7 +50,7 @@ Hub::~Hub()
 void Hub::start()
 {
     random_.seed(quint32(clock_.secondsSinceMidnight() * 1000));
-    session_.settings() = loadSettings(profile_, startupEntry_, screenWidthTwips());
+    session_.settings() = loadStartSettings(profile_, startupEntry_, screenWidthTwips(), desktopKeyboard_);
     main_->load();
     session_.start();
 }
@@ -261,8 +262,8 @@ KeyboardWindow& Hub::loadKeyboard()
 {
     if (keyboard_)
         return *keyboard_;
-    const AppSettings& s = session_.settings();
-    keyboard_ = new KeyboardWindow(s, paths_, keyTracker_);
+    AppSettings& s = session_.settings();
+    keyboard_ = new KeyboardWindow(s, paths_, keyTracker_, desktopKeyboard_, history_.get(), clock_);
     connect(keyboard_, &KeyboardWindow::closed, this, &Hub::keyboardClosed);
     keyboard_->colourWindow(s.windowColour, s.textColour);
     if (!session_.keyboardOnly()) {

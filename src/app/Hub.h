@@ -2,6 +2,7 @@
 #pragma once
 #include "common/ProgramPaths.h"
 #include "history/HistoryStore.h"
+#include "platform/DesktopKeyboardLayout.h"
 #include "platform/KeyStateTracker.h"
 #include "platform/QtServices.h"
 #include "platform/XdgStartupEntry.h"
@@ -84,6 +85,7 @@ private:
     DesktopShell shell_;
     SystemBeep beep_;
     KeyStateTracker keyTracker_;
+    XkbDesktopKeyboard desktopKeyboard_;
     XdgStartupEntry startupEntry_;
     ProfileFile profile_;
     Session session_;

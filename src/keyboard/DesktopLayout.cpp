@@ -2,6 +2,7 @@
 #include "DesktopLayout.h"
 
 #include "KeyboardForm.h"
+#include "settings/AppSettings.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -75,13 +76,28 @@ ShippedLayout firstStartLayout(const DesktopLayoutName& desktop)
     return shippedLayoutFor(desktop).value_or(*find(QStringLiteral("us"), {}));
 }
 
+std::optional<ShippedLayout> mismatchedLayout(const QString& chosenLayoutFile, const DesktopLayoutName& desktop)
+{
+    std::optional<ShippedLayout> shipped = shippedLayoutFor(desktop);
+    if (shipped && shipped->layoutFile.compare(chosenLayoutFile, Qt::CaseInsensitive) == 0)
+        return std::nullopt;
+    return shipped;
+}
+
 QString keyboardCaption(const QString& chosenLayoutFile, const DesktopLayoutName& desktop)
 {
-    const std::optional<ShippedLayout> shipped = shippedLayoutFor(desktop);
-    if (!shipped || shipped->layoutFile.compare(chosenLayoutFile, Qt::CaseInsensitive) == 0)
+    const std::optional<ShippedLayout> shipped = mismatchedLayout(chosenLayoutFile, desktop);
+    if (!shipped)
         return caption(KeyboardCaption);
     return QCoreApplication::translate("DesktopLayout", "%1 (your keyboard is %2)")
         .arg(caption(KeyboardCaption), shipped->keyboardName);
+}
+
+void switchLayout(AppSettings& settings, const ShippedLayout& layout)
+{
+    if (settings.presetFile.compare(settings.layoutFile, Qt::CaseInsensitive) == 0)
+        settings.presetFile = layout.presetFile;
+    settings.layoutFile = layout.layoutFile;
 }
 
 } // namespace clavora

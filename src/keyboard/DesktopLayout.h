@@ -5,6 +5,8 @@
 
 namespace clavora {
 
+struct AppSettings;
+
 // The desktop's keyboard layout as X names it: "de", or "us" with the variant "dvorak".
 struct DesktopLayoutName {
     QString layout;
@@ -32,8 +34,15 @@ std::optional<ShippedLayout> shippedLayoutFor(const DesktopLayoutName& desktop);
 // What a first start picks: the desktop's files, else QWERTY - United States.
 ShippedLayout firstStartLayout(const DesktopLayoutName& desktop);
 
+// The desktop's shipped files when the chosen layout file is another one.
+std::optional<ShippedLayout> mismatchedLayout(const QString& chosenLayoutFile, const DesktopLayoutName& desktop);
+
 // The keyboard window's caption: it names the desktop's keyboard when that has shipped files
 // other than the chosen layout file.
 QString keyboardCaption(const QString& chosenLayoutFile, const DesktopLayoutName& desktop);
+
+// Takes the layout file of `layout`. The preset exercise file follows when it was the one
+// that goes with the old layout file (they share a name); one the user chose apart stays.
+void switchLayout(AppSettings& settings, const ShippedLayout& layout);
 
 } // namespace clavora

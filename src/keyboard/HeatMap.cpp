@@ -22,6 +22,20 @@ Rgb HeatMap::colour(double rate, double top)
     return rgb(int(std::lround(255 * std::min(1.0, 2 * position))), int(std::lround(200 * std::min(1.0, 2 * (1 - position)))), 0);
 }
 
+HeatMap HeatMap::fromHistory(const KeyCapTable& table, const ProgressQueries& queries, HistoryPeriod period)
+{
+    return fromKeyFigures(table, queries.keyFigures(period));
+}
+
+HeatMap HeatMap::fromKeyFigures(const KeyCapTable& table, const std::vector<KeyFigures>& keys)
+{
+    std::vector<CharacterStrokes> strokes;
+    strokes.reserve(keys.size());
+    for (const KeyFigures& key : keys)
+        strokes.push_back({key.key, key.strokes, key.errors});
+    return HeatMap(table, strokes, KeyFigures::StrokesForRate);
+}
+
 HeatMap::HeatMap(const KeyCapTable& table, const std::vector<CharacterStrokes>& strokes, int minimumStrokes)
     : keyboard(designKeyboardForm())
 {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "KeyboardForm.h"
+#include "history/ProgressQueries.h"
 
 #include <QChar>
 #include <vector>
@@ -23,6 +24,10 @@ struct HeatMap {
     double scaleTop = 0; // the rate shown fully red; every higher rate is red too
 
     HeatMap(const KeyCapTable& table, const std::vector<CharacterStrokes>& strokes, int minimumStrokes);
+    // The learner's keys over `period`, grey below the strokes the figures need for a rate.
+    static HeatMap fromHistory(const KeyCapTable& table, const ProgressQueries& queries, HistoryPeriod period);
+    // The same from key figures read already.
+    static HeatMap fromKeyFigures(const KeyCapTable& table, const std::vector<KeyFigures>& keys);
 
     // Green at no errors, through yellow, to red at `top`.
     static Rgb colour(double rate, double top);

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KeyboardControl.h"
 
+#include "DesktopKeyboard.h"
+#include "HeatMap.h"
 #include "KeyCodes.h"
 #include "KeyColour.h"
 #include "KeyState.h"
 #include "KeyboardUi.h"
+#include "history/HistoryStore.h"
 #include "settings/AppSettings.h"
 
 #include <QDir>
@@ -16,10 +19,49 @@ namespace {
 constexpr int UpperLabel = CharacterKeyCount;
 } // namespace
 
-KeyboardControl::KeyboardControl(const AppSettings& settings, ProgramPaths paths, const KeyState& keys,
-                                 KeyboardUi& ui)
-    : settings_(settings), paths_(std::move(paths)), keys_(keys), ui_(ui), form_(designKeyboardForm())
+KeyboardControl::KeyboardControl(AppSettings& settings, ProgramPaths paths, const KeyState& keys, KeyboardUi& ui,
+                                 const DesktopKeyboard& desktop, const HistoryStore* history, const Clock& clock)
+    : settings_(settings), paths_(std::move(paths)), keys_(keys), ui_(ui), desktop_(desktop), history_(history),
+      clock_(clock), form_(designKeyboardForm())
 {
+}
+
+QString KeyboardControl::caption() const
+{
+    return keyboardCaption(settings_.layoutFile, desktop_.layout());
+}
+
+std::optional<ShippedLayout> KeyboardControl::offeredLayout() const
+{
+    return mismatchedLayout(settings_.layoutFile, desktop_.layout());
+}
+
+bool KeyboardControl::weakKeysAvailable() const
+{
+    return history_ && history_->available();
+}
+
+void KeyboardControl::showWeakKeys(bool show)
+{
+    settings_.showWeakKeys = show;
+    readWeakKeys();
+}
+
+void KeyboardControl::switchToOfferedLayout()
+{
+    if (const std::optional<ShippedLayout> layout = offeredLayout()) {
+        switchLayout(settings_, *layout);
+        loadLayout();
+    }
+}
+
+void KeyboardControl::readWeakKeys()
+{
+    // Read when asked for, never per key: the colours stay while the keys go up and down.
+    if (settings_.showWeakKeys && weakKeysAvailable())
+        heat_ = HeatMap::fromHistory(table_, ProgressQueries(*history_, clock_), HistoryPeriod::Month).keyboard;
+    else
+        heat_.reset();
 }
 
 void KeyboardControl::colourWindow(Rgb back, Rgb fore)
@@ -34,6 +76,7 @@ void KeyboardControl::loadLayout()
     const LayoutFileContents contents = readLayoutFile(path);
     table_ = contents.table;
     applyLayout(form_, table_);
+    readWeakKeys();
 
     const QString shownPath = QDir::toNativeSeparators(path);
     const bool noCharacters = std::all_of(table_.lowerCaptions.begin(), table_.lowerCaptions.end(),
@@ -65,7 +108,7 @@ void KeyboardControl::light(std::initializer_list<NamedShape> shapes, std::initi
                             bool lit, Rgb unlitFill)
 {
     for (const NamedShape s : shapes)
-        setLook(form_.shape(s), lit, unlitFill);
+        setLook(form_.shape(s), lit, heat_ ? heat_->shape(s).fill : unlitFill);
     for (const NamedLabel l : labels)
         setLook(form_.label(l), lit);
 }
@@ -94,7 +137,7 @@ void KeyboardControl::tick()
     for (int i = 0; i < CharacterKeyCount; ++i) {
         const QString& lower = form_.labels[i].text;
         const bool lit = lower.size() == 1 && keys_.isDown(characterKeyCode(lower));
-        setLook(form_.keys[i], lit, keyColour(std::int16_t(i)));
+        setLook(form_.keys[i], lit, heat_ ? heat_->keys[i].fill : keyColour(std::int16_t(i)));
         setLook(form_.labels[i], lit);
         setLook(form_.labels[i + UpperLabel], lit);
         setLook(form_.altGrLabel[i], lit);

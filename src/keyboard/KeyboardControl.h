@@ -1,32 +1,52 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "DesktopLayout.h"
 #include "KeyboardForm.h"
 #include "LayoutFile.h"
 #include "common/ProgramPaths.h"
 
 #include <QCoreApplication>
 #include <initializer_list>
+#include <optional>
 
 namespace clavora {
 
 struct AppSettings;
+class Clock;
+class DesktopKeyboard;
+class HistoryStore;
 class KeyState;
 class KeyboardUi;
 
-// The on-screen keyboard's rules: captions and arrangement from the layout file, and every
-// key lit while it is held down.
+// The on-screen keyboard's rules: captions and arrangement from the layout file, every key
+// lit while it is held down, and, when the learner asks, the keys coloured by error rate.
 class KeyboardControl {
     Q_DECLARE_TR_FUNCTIONS(KeyboardControl)
 
 public:
-    KeyboardControl(const AppSettings& settings, ProgramPaths paths, const KeyState& keys, KeyboardUi& ui);
+    // `history` is null when nothing is recorded (the keyboard alone).
+    KeyboardControl(AppSettings& settings, ProgramPaths paths, const KeyState& keys, KeyboardUi& ui,
+                    const DesktopKeyboard& desktop, const HistoryStore* history, const Clock& clock);
 
     const KeyboardForm& form() const { return form_; }
     const KeyCapTable& keyCaps() const { return table_; }
+    // The window's caption, which names the desktop's keyboard when the layout file is another.
+    QString caption() const;
+    // The desktop's shipped layout, offered while the chosen layout file is another one.
+    std::optional<ShippedLayout> offeredLayout() const;
+    // Weak keys can be shown only from a history.
+    bool weakKeysAvailable() const;
+    bool weakKeysShown() const { return heat_.has_value(); }
+
+    // The learner turned the weak-key colours on or off; the setting is kept.
+    void showWeakKeys(bool show);
+    // Takes the offered layout file, and reads it.
+    void switchToOfferedLayout();
 
     // The window's own colours, which lit keys take from the next tick on.
     void colourWindow(Rgb back, Rgb fore);
     // Reads the layout file the settings name; tells the user once when it is unreadable or short.
+    // The weak-key colours are read afresh with it.
     void loadLayout();
     // Sets the look of every key from the key states, lit or not, changed or not.
     void tick();
@@ -36,13 +56,19 @@ private:
                Rgb unlitFill);
     void setLook(KeyShape& shape, bool lit, Rgb unlitFill) const;
     void setLook(KeyCaption& caption, bool lit) const;
+    void readWeakKeys();
 
-    const AppSettings& settings_;
+    AppSettings& settings_;
     ProgramPaths paths_;
     const KeyState& keys_;
     KeyboardUi& ui_;
+    const DesktopKeyboard& desktop_;
+    const HistoryStore* history_;
+    const Clock& clock_;
     KeyCapTable table_;
     KeyboardForm form_;
+    // The keys as the heat map colours them, while weak keys are shown: their unlit look.
+    std::optional<KeyboardForm> heat_;
 };
 
 } // namespace clavora

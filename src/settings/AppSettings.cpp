@@ -50,6 +50,7 @@ const Stored StoredSettings[] = {
     {"KeyLayout", "Layout", &AppSettings::layoutFile},
     {"KeyLayout", "ShowLayout", &AppSettings::showLayout},
     {"History", "Record", &AppSettings::recordProgress},
+    {"History", "ShowWeakKeys", &AppSettings::showWeakKeys},
 };
 
 // Reads one setting, `defaults` giving the value for a missing one.

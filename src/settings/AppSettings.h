@@ -49,6 +49,7 @@ struct AppSettings {
     QString layoutFile = DefaultExerciseSet;
     std::int16_t showLayout = 1;
     bool recordProgress = true;
+    bool showWeakKeys = false; // the keyboard window's keys coloured by error rate
 
     bool operator==(const AppSettings&) const = default;
 };

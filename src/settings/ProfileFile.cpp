@@ -52,6 +52,7 @@ ProfileFile::ProfileFile(QString path) : path_(std::move(path))
 {
     const BoundedRead read = readRegularFile(path_, MaxBytes);
     tooLarge_ = read.tooLarge;
+    found_ = read.found;
     if (!tooLarge_)
         parse(read.bytes);
 }

@@ -24,6 +24,8 @@ public:
 
     const QString& path() const { return path_; }
     bool tooLarge() const { return tooLarge_; }
+    // The file was there to be read: a start without it is the program's first.
+    bool found() const { return found_; }
     qint64 readInt(const QString& section, const QString& key, qint64 fallback) const;
     // At most `MaxText` characters of the value, as a 255-character buffer would hold, and
     // nothing from a NUL character on.
@@ -57,6 +59,7 @@ private:
     QString path_;
     QList<Line> lines_;
     bool tooLarge_ = false;
+    bool found_ = true;
 };
 
 } // namespace clavora

@@ -3,8 +3,10 @@
 
 #include "Geometry.h"
 #include "KeyboardPainter.h"
+#include "keyboard/DesktopKeyboard.h"
 #include "keyboard/KeyState.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QMessageBox>
 #include <QPaintEvent>
@@ -43,18 +45,40 @@ bool shows(const KeyCaption& c)
 
 } // namespace
 
-KeyboardWindow::KeyboardWindow(const AppSettings& settings, ProgramPaths paths, const KeyState& keys)
+KeyboardWindow::KeyboardWindow(AppSettings& settings, ProgramPaths paths, const KeyState& keys,
+                               const DesktopKeyboard& desktop, const HistoryStore* history, const Clock& clock)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      control_(settings, std::move(paths), keys, *this)
+      control_(settings, std::move(paths), keys, *this, desktop, history, clock),
+      weakKeysAction_(new QAction(this)), switchLayoutAction_(new QAction(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setWindowTitle(caption(KeyboardCaption));
     setFixedSize(twipsToPixels(KeyboardClientWidthTwips), twipsToPixels(KeyboardClientHeightTwips));
     setFont(fixedFont(9));
+
+    weakKeysAction_->setObjectName(QStringLiteral("ShowWeakKeys"));
+    weakKeysAction_->setCheckable(true);
+    weakKeysAction_->setShortcut(WeakKeysShortcut);
+    switchLayoutAction_->setObjectName(QStringLiteral("SwitchLayout"));
+    addAction(weakKeysAction_);
+    addAction(switchLayoutAction_);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(weakKeysAction_, &QAction::triggered, this, [this](bool checked) {
+        control_.showWeakKeys(checked);
+        buildTiles();
+        showCaptionAndMenu();
+    });
+    connect(switchLayoutAction_, &QAction::triggered, this, [this] {
+        control_.switchToOfferedLayout();
+        buildTiles();
+        showCaptionAndMenu();
+    });
+
     connect(&keys, &KeyState::changed, this, &KeyboardWindow::keysChanged);
+    connect(&desktop, &DesktopKeyboard::changed, this, &KeyboardWindow::showCaptionAndMenu);
     buildTiles();
+    showCaptionAndMenu();
 }
 
 void KeyboardWindow::colourWindow(Rgb back, Rgb fore)
@@ -67,6 +91,20 @@ void KeyboardWindow::loadLayout()
 {
     control_.loadLayout();
     buildTiles();
+    showCaptionAndMenu();
+}
+
+void KeyboardWindow::showCaptionAndMenu()
+{
+    setWindowTitle(control_.caption());
+    const bool available = control_.weakKeysAvailable();
+    weakKeysAction_->setEnabled(available);
+    weakKeysAction_->setText(available ? tr("Show my &weak keys") : tr("Show my &weak keys (no history)"));
+    weakKeysAction_->setChecked(control_.weakKeysShown());
+    const std::optional<ShippedLayout> offered = control_.offeredLayout();
+    switchLayoutAction_->setVisible(offered.has_value());
+    if (offered)
+        switchLayoutAction_->setText(tr("&Switch to the %1 layout").arg(offered->keyboardName));
 }
 
 void KeyboardWindow::buildTiles()

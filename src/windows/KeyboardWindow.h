@@ -3,20 +3,29 @@
 #include "keyboard/KeyboardControl.h"
 #include "keyboard/KeyboardUi.h"
 
+#include <QKeySequence>
 #include <QPixmap>
 #include <QWidget>
 #include <array>
 #include <QtGlobal>
 #include <vector>
 
+class QAction;
+
 namespace clavora {
 
 // The on-screen keyboard. It follows the key tracker's changes, never a timer, and repaints
-// only the keys whose look changed, each from a cached picture of that key.
+// only the keys whose look changed, each from a cached picture of that key. Its context menu
+// shows the weak keys and offers the desktop's own layout file.
 class KeyboardWindow final : public QWidget, public KeyboardUi {
     Q_OBJECT
 public:
-    KeyboardWindow(const AppSettings& settings, ProgramPaths paths, const KeyState& keys);
+    // Ctrl+H: the window takes no other shortcut but F1, and typing in it only lights keys.
+    static inline const QKeySequence WeakKeysShortcut = QKeySequence(Qt::CTRL | Qt::Key_H);
+
+    // `history` is null when nothing is recorded.
+    KeyboardWindow(AppSettings& settings, ProgramPaths paths, const KeyState& keys, const DesktopKeyboard& desktop,
+                   const HistoryStore* history, const Clock& clock);
 
     void colourWindow(Rgb back, Rgb fore);
     void loadLayout();
@@ -59,6 +68,8 @@ private:
     static constexpr size_t MaxPictures = 24;
 
     void keysChanged();
+    // The caption and the context menu as the control has them.
+    void showCaptionAndMenu();
     void buildTiles();
     Look lookOf(const Tile& tile) const;
     const QPixmap& picture(size_t tile);
@@ -66,6 +77,8 @@ private:
     void paintTile(QPainter& p, const Tile& tile) const;
 
     KeyboardControl control_;
+    QAction* weakKeysAction_;
+    QAction* switchLayoutAction_;
     std::vector<Tile> tiles_;
     std::vector<Picture> pictures_;
     std::vector<size_t> changed_; // keys whose look changed since the last paint

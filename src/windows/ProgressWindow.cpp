@@ -6,7 +6,7 @@
 #include "FormWriting.h"
 #include "SaveFileDialog.h"
 #include "common/Captions.h"
-#include "keyboard/HistoryHeatMap.h"
+#include "keyboard/HeatMap.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -293,7 +293,7 @@ void ProgressWindow::applyKeys()
                                                                    : QString()));
     }
     keyTable_->setSortingEnabled(true);
-    heatMap_->setHeatMap(historyHeatMap(layout_, keys), KeyFigures::StrokesForRate);
+    heatMap_->setHeatMap(HeatMap::fromKeyFigures(layout_, keys), KeyFigures::StrokesForRate);
 }
 
 void ProgressWindow::applyGames()

@@ -16,7 +16,8 @@ SAVE_ORDER = [
     ("RndEx", "Custom"), ("RndEx", "CustomKeys"), ("QuickEx", "NumEx"), ("QuickEx", "Repeats"),
     ("QuickEx", "ExType"), ("QuickEx", "ExNumMin"), ("QuickEx", "ExNumMax"), ("Display", "WinColour"),
     ("Display", "TextColour"), ("Display", "WinX"), ("Display", "WinY"), ("Game", "StartLevel"),
-    ("KeyLayout", "Layout"), ("KeyLayout", "ShowLayout"), ("History", "Record")]
+    ("KeyLayout", "Layout"), ("KeyLayout", "ShowLayout"), ("History", "Record"),
+    ("History", "ShowWeakKeys")]
 
 
 class ExerciseWindow(harness.ProgramTest):

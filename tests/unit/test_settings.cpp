@@ -69,6 +69,7 @@ TEST_F(SettingsFixture, ValuesAreReadAsTheClassicProfileReaderReadsThem)
         {"[Exercises]\nMinSpeed=99999\n", [](auto& s) { return s.minSpeed == 32767; }, "16-bit clamp"},
         {"[KeyLayout]\nShowLayout=2\n", [](auto& s) { return s.showLayout == 0; }, "unknown box state"},
         {"[History]\nRecord=0\n", [](auto& s) { return !s.recordProgress; }, "recording off"},
+        {"[History]\nShowWeakKeys=1\n", [](auto& s) { return s.showWeakKeys; }, "weak keys shown"},
         {"[Display]\nWinX=-300\n", [](auto& s) { return s.windowX == -300; }, "negative position"},
         {"[Exercises]\r\nRepeats = 5 \r\n", [](auto& s) { return s.repeats == 5; }, "CR LF and blanks"},
         {"[Other]\nExNum=9\n[Exercises]\n", [](auto& s) { return s.exerciseNumber == 1; }, "key in another section"},
@@ -127,8 +128,9 @@ TEST_F(SettingsFixture, FirstSaveWritesAllKeysInOrderAndRoundTrips)
                                  "LowerCase", "UpperCase", "Numbers", "NumberPunc", "Punc", "ShiftPunc",
                                  "Space", "Custom", "CustomKeys", "NumEx", "Repeats", "ExType", "ExNumMin",
                                  "ExNumMax", "WinColour", "TextColour", "WinX", "WinY", "StartLevel", "Layout",
-                                 "ShowLayout", "Record"}));
-    EXPECT_TRUE(text.endsWith("[KeyLayout]\nLayout=QWERTY - United States\nShowLayout=1\n[History]\nRecord=1\n"))
+                                 "ShowLayout", "Record", "ShowWeakKeys"}));
+    EXPECT_TRUE(text.endsWith("[KeyLayout]\nLayout=QWERTY - United States\nShowLayout=1\n[History]\nRecord=1\n"
+                              "ShowWeakKeys=0\n"))
         << text.toStdString();
     EXPECT_EQ(loadSettings(ProfileFile(ini()), entry, 20000).windowColour, 0x123456u);
 }

@@ -5,12 +5,15 @@
 #include "game/GameForm.h"
 #include "history/HistoryStore.h"
 #include "settings/AppSettings.h"
+#include "keyboard/KeyboardFakes.h"
 #include "windows/GameWindow.h"
+#include "windows/KeyboardWindow.h"
 #include "windows/MainWindow.h"
 #include "windows/ProgressWindow.h"
 #include "windows/SettingsDialog.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMap>
@@ -36,6 +39,8 @@ QMultiMap<int, QString> accessKeys(const QWidget& window)
     for (const QTabBar* tabs : window.findChildren<QTabBar*>())
         for (int i = 0; i < tabs->count(); ++i)
             captions << tabs->tabText(i);
+    for (const QAction* action : window.actions()) // the context menu's entries
+        captions << action->text();
     QMultiMap<int, QString> keys;
     for (const QString& caption : captions) {
         const QKeySequence key = QKeySequence::mnemonic(caption);
@@ -71,6 +76,8 @@ class AccessKeysTest : public QObject {
     FakeClipboard clipboard;
     FakeBeep beep;
     HistoryStore store{HistoryStore::InMemory};
+    FakeKeyState keyState;
+    FakeDesktopKeyboard desktop; // another keyboard than the layout file's: every entry shows
 
     // Each window's access-keyed captions, built in the language installed now.
     QMap<QString, QMultiMap<int, QString>> windowKeys()
@@ -80,10 +87,13 @@ class AccessKeysTest : public QObject {
         GameWindow game(settings, clock, random, beep);
         SettingsDialog dialog(settings, paths);
         ProgressWindow progress(store, clock, true, folder.path());
+        desktop.name = {QStringLiteral("de"), {}};
+        KeyboardWindow keyboard(settings, paths, keyState, desktop, &store, clock);
         QMap<QString, QMultiMap<int, QString>> keys = {{QStringLiteral("exercises"), accessKeys(main)},
                                                        {QStringLiteral("game"), accessKeys(game)},
                                                        {QStringLiteral("settings"), accessKeys(dialog)},
-                                                       {QStringLiteral("progress"), accessKeys(progress)}};
+                                                       {QStringLiteral("progress"), accessKeys(progress)},
+                                                       {QStringLiteral("keyboard"), accessKeys(keyboard)}};
         // The pause button shows its other caption while a game is paused.
         findControl<QAbstractButton>(game, "PauseButton")->setText(gameText(UnpauseCaption));
         keys.insert(QStringLiteral("paused game"), accessKeys(game));

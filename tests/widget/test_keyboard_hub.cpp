@@ -5,6 +5,7 @@
 #include "windows/KeyboardWindow.h"
 #include "windows/MainWindow.h"
 
+#include <QAction>
 #include <QPointer>
 #include <QTest>
 
@@ -83,6 +84,27 @@ private slots:
         keyboard->close();
         QVERIFY(!hub->mainWindow().showLayoutChecked());
         QVERIFY(hub->mainWindow().control().quickRun());
+    }
+
+    void weakKeysShownAreSavedAndAKeyboardAloneHasNoHistoryToShow()
+    {
+        dir.writeSettings("[Display]\nWinX=1500\nWinY=1500\n[KeyLayout]\nShowLayout=1\n");
+        auto hub = dir.startHub({});
+        QVERIFY(hub->keyboardWindow());
+        auto* entry = hub->keyboardWindow()->findChild<QAction*>("ShowWeakKeys");
+        QVERIFY(entry && entry->isEnabled() && !entry->isChecked());
+        entry->trigger();
+        hub->save();
+        QFile file(dir.filePath("Clavora.ini"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(QString(file.readAll()).remove(u'\r').contains("[History]\nRecord=1\nShowWeakKeys=1\n"));
+        hub.reset();
+
+        hub = dir.startHub("/k"); // the saved choice, without a store to show it from
+        QVERIFY(hub->keyboardWindow());
+        entry = hub->keyboardWindow()->findChild<QAction*>("ShowWeakKeys");
+        QVERIFY(!entry->isEnabled() && !entry->isChecked());
+        QVERIFY(hub->session().settings().showWeakKeys);
     }
 };
 

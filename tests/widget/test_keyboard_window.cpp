@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "Fakes.h"
+#include "history/HistoryStore.h"
 #include "keyboard/KeyboardFakes.h"
+#include "keyboard/HeatMap.h"
 #include "keyboard/KeyColour.h"
 #include "settings/AppSettings.h"
 #include "windows/Geometry.h"
 #include "windows/KeyboardWindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QPaintEvent>
 #include <QMessageBox>
@@ -50,12 +54,15 @@ class KeyboardWindowTest : public QObject {
     Q_OBJECT
     AppSettings settings;
     FakeKeyState keys;
+    FakeDesktopKeyboard desktop;
+    FakeClock clock;
+    const HistoryStore* history = nullptr;
 
     std::unique_ptr<KeyboardWindow> open(const QString& layout)
     {
         settings.layoutFile = layout;
         auto w = std::make_unique<KeyboardWindow>(settings, ProgramPaths(qEnvironmentVariable("CLAVORA_DATA"), {}),
-                                                  keys);
+                                                  keys, desktop, history, clock);
         w->setAttribute(Qt::WA_DeleteOnClose, false); // the test owns it
         w->colourWindow(Back, Fore);
         w->loadLayout();
@@ -70,6 +77,9 @@ private slots:
     {
         keys.down.clear();
         keys.capsLock = false;
+        desktop.name = {};
+        history = nullptr;
+        settings.showWeakKeys = false;
     }
 
     void aKeyChangeRepaintsThatKeyAloneAndNothingRunsMeanwhile()
@@ -157,6 +167,87 @@ private slots:
         QVERIFY(boxes[0]->text().contains("No Such Layout.kbl"));
         QCOMPARE(boxes[0]->windowTitle(), QString("Keyboard Layout Notice")); // not taken for the keyboard
         QCOMPARE(w->control().form().shape(NamedShape::EnterKey).fill, Back); // still following the keys
+    }
+
+    void weakKeysComeFromTheMenuOrItsShortcutAndHeldKeysLightOverThem()
+    {
+        auto w = open("QWERTY - United States");
+        QVERIFY(w);
+        QCOMPARE(w->contextMenuPolicy(), Qt::ActionsContextMenu);
+        auto* entry = w->findChild<QAction*>("ShowWeakKeys");
+        QVERIFY(entry && w->actions().contains(entry));
+        QVERIFY(!entry->isEnabled()); // nothing is recorded: nothing to show
+        QCOMPARE(entry->text(), QString("Show my &weak keys (no history)"));
+
+        HistoryStore store(HistoryStore::InMemory);
+        AttemptRecord record;
+        record.finished = clock.dateTime;
+        record.keystrokes.pairs = {{u'q', u'q', 60, 60, 0.0}, {u'q', u'w', 40, 40, 0.0}, {u'a', u'a', 100, 100, 0.0}};
+        QVERIFY(store.addAttempt(record));
+        history = &store;
+        w = open("QWERTY - United States");
+        QVERIFY(w);
+        entry = w->findChild<QAction*>("ShowWeakKeys");
+        QVERIFY(entry->isEnabled());
+        QCOMPARE(entry->text(), QString("Show my &weak keys"));
+        QCOMPARE(entry->shortcut(), KeyboardWindow::WeakKeysShortcut);
+        const KeyboardForm& form = w->control().form();
+        const QPoint q = inside(form.keys[13].box), a = inside(form.keys[26].box);
+        QCOMPARE(colourAt(*w, q), toQColor(keyColour(13)));
+
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QTest::keyClick(w.get(), Qt::Key_H, Qt::ControlModifier);
+        QVERIFY(entry->isChecked());
+        QVERIFY(settings.showWeakKeys);
+        const QColor red = toQColor(HeatMap::colour(0.4, 0.5));
+        QCOMPARE(colourAt(*w, q), red);
+        QCOMPARE(colourAt(*w, a), toQColor(HeatMap::colour(0, 0.5)));
+
+        PaintCounter counter;
+        w->installEventFilter(&counter);
+        QTest::qWait(50); // the repaint of the whole keyboard in its new colours
+        counter.painted = {};
+        keys.down = {81};
+        emit keys.changed();
+        QTRY_COMPARE(counter.painted, QRegion(twipsRect(form.keys[13].box.left, form.keys[13].box.top,
+                                                        form.keys[13].box.width, form.keys[13].box.height)));
+        QCOMPARE(colourAt(*w, q), toQColor(Back));
+        keys.down = {};
+        emit keys.changed();
+        QCOMPARE(colourAt(*w, q), red);
+
+        entry->trigger(); // as the context menu does
+        QVERIFY(!settings.showWeakKeys);
+        QCOMPARE(colourAt(*w, q), toQColor(keyColour(13)));
+        w.reset();
+    }
+
+    void theCaptionNamesAnotherDesktopKeyboardAndTheMenuSwitchesToIt()
+    {
+        const QString plain = "Orvella Clavora - Keyboard Layout";
+        desktop.name = {"de", ""};
+        settings.presetFile = "QWERTY - United States";
+        auto w = open("QWERTY - United States");
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), plain + " (your keyboard is German)");
+        auto* offer = w->findChild<QAction*>("SwitchLayout");
+        QVERIFY(offer && w->actions().contains(offer));
+        QVERIFY(offer->isVisible());
+        QCOMPARE(offer->text(), QString("&Switch to the German layout"));
+
+        offer->trigger();
+        QCOMPARE(settings.layoutFile, QString("QWERTZ - German"));
+        QCOMPARE(settings.presetFile, QString("QWERTZ - German"));
+        QCOMPARE(w->windowTitle(), plain);
+        QVERIFY(!offer->isVisible());
+        const QImage shown = w->grab().toImage();
+        QCOMPARE(shown, open("QWERTZ - German")->grab().toImage());
+
+        desktop.switchTo({"fr", ""}); // the desktop changes layouts while the window is open
+        QCOMPARE(w->windowTitle(), plain + " (your keyboard is French)");
+        QVERIFY(offer->isVisible());
+        QCOMPARE(offer->text(), QString("&Switch to the French layout"));
     }
 };
 

@@ -3,7 +3,7 @@
 #include "Fakes.h"
 #include "ModalAnswerer.h"
 #include "history/HistoryStore.h"
-#include "keyboard/HistoryHeatMap.h"
+#include "keyboard/HeatMap.h"
 #include "windows/CalendarWidget.h"
 #include "windows/Geometry.h"
 #include "windows/HeatMapWidget.h"
@@ -142,7 +142,7 @@ private slots:
         window.grab().save(QDir::temp().filePath(QStringLiteral("clavora-progress-keys.png")));
 
         const KeyCapTable table = readLayoutFile(layoutFile).table;
-        const HeatMap heatMap = historyHeatMap(table, window.form().keys);
+        const HeatMap heatMap = HeatMap::fromKeyFigures(table, window.form().keys);
         const auto colourOf = [&](const QString& caption) {
             const auto found = std::find(table.lowerCaptions.begin(), table.lowerCaptions.end(), caption);
             const TwipsBox& box = heatMap.keyboard.keys[std::size_t(found - table.lowerCaptions.begin())].box;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "keyboard/DesktopKeyboard.h"
 #include "keyboard/KeyState.h"
 #include "keyboard/KeyboardUi.h"
 
@@ -23,6 +24,23 @@ public:
     {
         ++reads;
         return code == 20 && capsLock;
+    }
+};
+
+// The desktop's layout as the test sets it; counts every read.
+class FakeDesktopKeyboard final : public DesktopKeyboard {
+public:
+    DesktopLayoutName name;
+    mutable int reads = 0;
+    DesktopLayoutName layout() const override
+    {
+        ++reads;
+        return name;
+    }
+    void switchTo(const DesktopLayoutName& layout)
+    {
+        name = layout;
+        emit changed();
     }
 };
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keyboard/DesktopLayout.h"
+#include "settings/AppSettings.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>
@@ -86,4 +87,27 @@ TEST(DesktopLayout, CaptionNamesADifferentDesktopKeyboard)
     EXPECT_EQ(keyboardCaption("qwertz - german", {"de", ""}), plain);
     // Nothing shipped for the desktop's layout: nothing to offer, nothing said.
     EXPECT_EQ(keyboardCaption("QWERTY - United States", {"es", ""}), plain);
+}
+
+TEST(DesktopLayout, SwitchingTakesTheExerciseFileOnlyWhenItWentWithTheOldLayout)
+{
+    const ShippedLayout german{"QWERTZ - German", "QWERTZ - German", "German"};
+    const struct {
+        const char* layoutFile;
+        const char* presetFile;
+        const char* presetAfter;
+    } cases[] = {
+        {"QWERTY - United States", "QWERTY - United States", "QWERTZ - German"},
+        {"QWERTY - United States", "qwerty - united states", "QWERTZ - German"},
+        {"QWERTY - United States", "My own drills", "My own drills"},
+        {"QWERTY - United States", "AZERTY - French", "AZERTY - French"},
+    };
+    for (const auto& c : cases) {
+        AppSettings settings;
+        settings.layoutFile = c.layoutFile;
+        settings.presetFile = c.presetFile;
+        switchLayout(settings, german);
+        EXPECT_EQ(settings.layoutFile, "QWERTZ - German") << c.presetFile;
+        EXPECT_EQ(settings.presetFile, c.presetAfter) << c.presetFile;
+    }
 }

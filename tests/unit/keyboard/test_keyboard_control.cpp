@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "Fakes.h"
 #include "KeyboardFakes.h"
 #include "TempFolder.h"
+#include "history/HistoryFixture.h"
+#include "keyboard/HeatMap.h"
 #include "keyboard/KeyColour.h"
 #include "keyboard/KeyboardControl.h"
 #include "settings/AppSettings.h"
@@ -22,7 +25,7 @@ constexpr Rgb Fore = 0x405060;
 
 class Keyboard : public ::testing::Test {
 protected:
-    Keyboard() : control(settings, ProgramPaths(folder.path(""), {}), keys, ui)
+    Keyboard() : control(settings, ProgramPaths(folder.path(""), {}), keys, ui, desktop, nullptr, clock)
     {
         QDir().mkpath(folder.path("Layouts"));
         control.colourWindow(Back, Fore);
@@ -39,6 +42,8 @@ protected:
     AppSettings settings;
     FakeKeyState keys;
     FakeKeyboardUi ui;
+    FakeDesktopKeyboard desktop;
+    FakeClock clock;
     KeyboardControl control;
 };
 
@@ -257,4 +262,86 @@ TEST_F(Keyboard, AltGrCaptionsTakeTheKeysBottomRightAndLightWithTheKey)
     load(Us47 + "\r\n" + UsShift47);
     EXPECT_EQ(form().altGrLabel[13].text, "");
     EXPECT_EQ(form().labels[13 + 48].box.width, 555);
+}
+
+namespace {
+// Strokes of one key in an attempt finished "today": `errors` of them struck as `instead`.
+void addStrokes(HistoryFixture& history, char16_t key, int strokes, int errors, char16_t instead)
+{
+    AttemptRecord record = attempt(history.clock.dateTime, 30);
+    record.keystrokes.pairs = {{key, key, strokes - errors, strokes - errors, 0.0}, {key, instead, errors, errors, 0.0}};
+    ASSERT_TRUE(history.store.addAttempt(record));
+}
+} // namespace
+
+TEST_F(Keyboard, WeakKeysColourTheUnlitKeysByErrorRateReadOnlyWhenAskedFor)
+{
+    HistoryFixture history;
+    addStrokes(history, u'q', 100, 40, u'w');
+    addStrokes(history, u'a', 100, 0, u's');
+    KeyboardControl weak(settings, ProgramPaths(folder.path(""), {}), keys, ui, desktop, &history.store,
+                         history.clock);
+    weak.colourWindow(Back, Fore);
+    folder.write("Layouts/Test.kbl", Us47 + "\r\n" + UsShift47);
+    settings.layoutFile = "Test";
+    weak.loadLayout();
+    weak.tick();
+    ASSERT_TRUE(weak.weakKeysAvailable());
+    EXPECT_FALSE(weak.weakKeysShown());
+    EXPECT_EQ(weak.form().keys[13].fill, keyColour(13));
+
+    const Rgb red = HeatMap::colour(0.4, 0.5), green = HeatMap::colour(0, 0.5), grey = HeatMap::TooFewStrokesColour;
+    weak.showWeakKeys(true);
+    EXPECT_TRUE(settings.showWeakKeys);
+    const struct {
+        const char* what;
+        std::set<std::uint16_t> down;
+        Rgb q, a, w, tab;
+    } steps[] = {
+        {"nothing held", {}, red, green, grey, grey},
+        {"q held lights over its colour", {81}, Back, green, grey, grey},
+        {"Tab held", {9}, red, green, grey, Back},
+        {"released", {}, red, green, grey, grey},
+    };
+    for (const auto& step : steps) {
+        keys.down = step.down;
+        weak.tick();
+        EXPECT_EQ(weak.form().keys[13].fill, step.q) << step.what;
+        EXPECT_EQ(weak.form().keys[26].fill, step.a) << step.what;
+        EXPECT_EQ(weak.form().keys[14].fill, step.w) << step.what;
+        EXPECT_EQ(weak.form().shape(NamedShape::TabKey).fill, step.tab) << step.what;
+    }
+
+    // New strokes show at the next reading, not at the next key.
+    addStrokes(history, u'a', 300, 300, u's');
+    weak.tick();
+    EXPECT_EQ(weak.form().keys[26].fill, green);
+    weak.loadLayout();
+    weak.tick();
+    EXPECT_EQ(weak.form().keys[26].fill, HeatMap::colour(0.75, 1.0));
+
+    weak.showWeakKeys(false);
+    weak.tick();
+    EXPECT_FALSE(settings.showWeakKeys);
+    EXPECT_EQ(weak.form().keys[13].fill, keyColour(13));
+    EXPECT_EQ(weak.form().shape(NamedShape::TabKey).fill, keyColour(0));
+}
+
+TEST_F(Keyboard, WeakKeysNeedAHistoryAndTheSavedChoiceShowsThemOnLoad)
+{
+    settings.showWeakKeys = true;
+    load(Us47 + "\r\n" + UsShift47); // the fixture's control has no history
+    control.tick();
+    EXPECT_FALSE(control.weakKeysAvailable());
+    EXPECT_FALSE(control.weakKeysShown());
+    EXPECT_EQ(form().keys[13].fill, keyColour(13));
+    EXPECT_TRUE(settings.showWeakKeys); // kept for a run that has one
+
+    HistoryFixture history;
+    KeyboardControl weak(settings, ProgramPaths(folder.path(""), {}), keys, ui, desktop, &history.store,
+                         history.clock);
+    weak.loadLayout();
+    EXPECT_TRUE(weak.weakKeysShown());
+    weak.tick();
+    EXPECT_EQ(weak.form().keys[13].fill, HeatMap::TooFewStrokesColour); // no strokes yet
 }

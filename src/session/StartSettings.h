@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include "settings/AppSettings.h"
+
+namespace clavora {
+
+class DesktopKeyboard;
+
+// The settings a run starts with: those of the settings file, or on a first start (no file)
+// the defaults with the layout and preset exercise files of the desktop's keyboard. The
+// desktop is asked only on a first start.
+AppSettings loadStartSettings(const ProfileFile& file, StartupEntry& entry, int screenWidthTwips,
+                              const DesktopKeyboard& desktop);
+
+} // namespace clavora
