@@ -93,6 +93,7 @@ class WeakKeys(atspi.AccessibleProgramTest):
         self.confirm_box("Exercise Status")
         log = self.read_window(MAIN, ["Log"])["Log"]["text"]
         self.assertTrue(log.startswith("Weak-Key Drill: "), log)
+        self.screenshot(os.path.join(os.getcwd(), "e2e-weak-keys-drill.png"))
 
         # More lines from fresh drills, for a count that says something.
         lines = [first]
