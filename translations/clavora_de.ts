@@ -44,6 +44,33 @@ Das Programm ist „%1“, daher wurde kein Starteintrag angelegt.</translation>
     </message>
 </context>
 <context>
+    <name>CalendarGrid</name>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>under %1</source>
+        <translation>unter %1</translation>
+    </message>
+    <message>
+        <source>%1+</source>
+        <translation>%1+</translation>
+    </message>
+    <message>
+        <source>%1: under a minute</source>
+        <translation>%1: unter einer Minute</translation>
+    </message>
+    <message>
+        <source>%1: 1 minute</source>
+        <translation>%1: 1 Minute</translation>
+    </message>
+    <message>
+        <source>%1: %2 minutes</source>
+        <translation>%1: %2 Minuten</translation>
+    </message>
+</context>
+<context>
     <name>Captions</name>
     <message>
         <source>Orvella Clavora - Exercises</source>
@@ -233,6 +260,18 @@ Ordner ist nicht beschreibbar):
     <message>
         <source> LOL, nice try xD </source>
         <translation> LOL, netter Versuch xD </translation>
+    </message>
+    <message>
+        <source>There is no record of your keys to practise yet.  Type a few exercises with &quot;Record my progress&quot; ticked in the progress window, then try again.</source>
+        <translation>Es gibt noch keine Aufzeichnung Ihrer Tasten zum Üben.  Tippen Sie einige Übungen mit angehaktem &quot;Fortschritt aufzeichnen&quot; im Fortschrittsfenster und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>No Weak Keys Yet</source>
+        <translation>Noch keine schwachen Tasten</translation>
+    </message>
+    <message>
+        <source>Weak-Key Drill</source>
+        <translation>Schwache-Tasten-Übung</translation>
     </message>
 </context>
 <context>
@@ -488,6 +527,13 @@ Ordner ist nicht beschreibbar):
     <message>
         <source>the folder could not be created</source>
         <translation>der Ordner konnte nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::CalendarWidget</name>
+    <message>
+        <source>Minutes a day:</source>
+        <translation>Minuten am Tag:</translation>
     </message>
 </context>
 <context>
@@ -788,6 +834,38 @@ Ordner ist nicht beschreibbar):
     <message>
         <source>Pr&amp;ogress</source>
         <translation>&amp;Fortschritt</translation>
+    </message>
+    <message>
+        <source>Practise my &amp;weak keys</source>
+        <translation>Sch&amp;wache Tasten üben</translation>
+    </message>
+    <message>
+        <source>Minutes typed per day over the last 52 weeks</source>
+        <translation>Getippte Minuten pro Tag in den letzten 52 Wochen</translation>
+    </message>
+    <message>
+        <source>Speed and &amp;accuracy</source>
+        <translation>&amp;Geschwindigkeit und Genauigkeit</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Tasten</translation>
+    </message>
+    <message>
+        <source>Ca&amp;lendar and games</source>
+        <translation>&amp;Kalender und Spiele</translation>
+    </message>
+    <message>
+        <source>Days in a row: %1</source>
+        <translation>Tage in Folge: %1</translation>
+    </message>
+    <message>
+        <source>Error rate of each key</source>
+        <translation>Fehlerquote jeder Taste</translation>
+    </message>
+    <message>
+        <source>Minutes typed per day</source>
+        <translation>Getippte Minuten pro Tag</translation>
     </message>
 </context>
 <context>

@@ -44,6 +44,33 @@ Le programme est «&#xa0;%1&#xa0;»&#xa0;: aucune entrée de démarrage n&apos;a
     </message>
 </context>
 <context>
+    <name>CalendarGrid</name>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>under %1</source>
+        <translation>moins de %1</translation>
+    </message>
+    <message>
+        <source>%1+</source>
+        <translation>%1+</translation>
+    </message>
+    <message>
+        <source>%1: under a minute</source>
+        <translation>%1&#xa0;: moins d’une minute</translation>
+    </message>
+    <message>
+        <source>%1: 1 minute</source>
+        <translation>%1&#xa0;: 1 minute</translation>
+    </message>
+    <message>
+        <source>%1: %2 minutes</source>
+        <translation>%1&#xa0;: %2 minutes</translation>
+    </message>
+</context>
+<context>
     <name>Captions</name>
     <message>
         <source>Orvella Clavora - Exercises</source>
@@ -233,6 +260,18 @@ dossier refuse l&apos;écriture)&#xa0;:
     <message>
         <source> LOL, nice try xD </source>
         <translation> LOL, bien essayé xD </translation>
+    </message>
+    <message>
+        <source>There is no record of your keys to practise yet.  Type a few exercises with &quot;Record my progress&quot; ticked in the progress window, then try again.</source>
+        <translation>Aucun relevé de vos touches à travailler pour l’instant.  Tapez quelques exercices avec «&#xa0;Enregistrer ma progression&#xa0;» coché dans la fenêtre de progression, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>No Weak Keys Yet</source>
+        <translation>Pas encore de touches faibles</translation>
+    </message>
+    <message>
+        <source>Weak-Key Drill</source>
+        <translation>Exercice des touches faibles</translation>
     </message>
 </context>
 <context>
@@ -488,6 +527,13 @@ dossier refuse l&apos;écriture)&#xa0;:
     <message>
         <source>the folder could not be created</source>
         <translation>le dossier n&apos;a pas pu être créé</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::CalendarWidget</name>
+    <message>
+        <source>Minutes a day:</source>
+        <translation>Minutes par jour&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -788,6 +834,38 @@ dossier refuse l&apos;écriture)&#xa0;:
     <message>
         <source>Pr&amp;ogress</source>
         <translation>Pro&amp;gression</translation>
+    </message>
+    <message>
+        <source>Practise my &amp;weak keys</source>
+        <translation>S’e&amp;ntraîner sur mes touches faibles</translation>
+    </message>
+    <message>
+        <source>Minutes typed per day over the last 52 weeks</source>
+        <translation>Minutes de frappe par jour sur les 52 dernières semaines</translation>
+    </message>
+    <message>
+        <source>Speed and &amp;accuracy</source>
+        <translation>&amp;Vitesse et précision</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Touches</translation>
+    </message>
+    <message>
+        <source>Ca&amp;lendar and games</source>
+        <translation>Ca&amp;lendrier et parties</translation>
+    </message>
+    <message>
+        <source>Days in a row: %1</source>
+        <translation>Jours d’affilée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Error rate of each key</source>
+        <translation>Taux d’erreur de chaque touche</translation>
+    </message>
+    <message>
+        <source>Minutes typed per day</source>
+        <translation>Minutes de frappe par jour</translation>
     </message>
 </context>
 <context>

@@ -178,6 +178,17 @@ void Hub::startQuickRun()
     main_->startQuickRun();
 }
 
+bool Hub::startWeakKeyDrill()
+{
+    const bool started = main_->startWeakKeyDrill();
+    // Over the progress window that asked for it; a hidden Main is shown by the switch.
+    if (started && main_->isVisible()) {
+        main_->raise();
+        main_->activateWindow();
+    }
+    return started;
+}
+
 void Hub::openSettings(QWidget* opener)
 {
     opener->setEnabled(false);
@@ -202,12 +213,14 @@ void Hub::openProgress()
         progress_->refresh();
     } else {
         AppSettings& settings = session_.settings();
-        progress_ = new ProgressWindow(*history_, clock_, settings.recordProgress, QDir::homePath());
+        progress_ = new ProgressWindow(*history_, clock_, settings.recordProgress, QDir::homePath(),
+                                       paths_.layoutFile(settings.layoutFile));
         progress_->setAttribute(Qt::WA_DeleteOnClose);
         progress_->setAttribute(Qt::WA_QuitOnClose, false);
         progress_->colourWindow(settings.windowColour, settings.textColour);
         connect(progress_, &ProgressWindow::recordingChanged, this,
                 [this](bool recording) { session_.settings().recordProgress = recording; });
+        connect(progress_, &ProgressWindow::weakKeyDrillRequested, this, [this] { session_.weakKeyDrillRequested(); });
     }
     progress_->show();
     progress_->raise();

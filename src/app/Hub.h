@@ -54,6 +54,7 @@ public:
     void hideWindow(AppWindow window) override;
     void setShowLayoutBox(AppWindow window, bool checked) override;
     void startQuickRun() override;
+    bool startWeakKeyDrill() override;
     void openKeyboard() override;
     void closeKeyboard() override;
     void reloadKeyboard() override;

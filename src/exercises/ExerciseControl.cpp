@@ -8,6 +8,8 @@
 #include "common/Numbers.h"
 #include "common/Services.h"
 #include "history/HistoryStore.h"
+#include "history/WeakKeyWeights.h"
+#include "keyboard/LayoutFile.h"
 #include "settings/AppSettings.h"
 
 #include <QDir>
@@ -83,6 +85,39 @@ void ExerciseControl::startExercises()
     ui_.focusAndSelectNumber();
 }
 
+QString ExerciseControl::weakKeyPool() const
+{
+    if (!history_ || !history_->available())
+        return {};
+    const QString allowed =
+        drillKeysAllowed(settings_, readLayoutFile(paths_.layoutFile(settings_.layoutFile)).table);
+    return WeakKeyWeights::fromHistory(ProgressQueries(*history_, clock_), allowed).pool();
+}
+
+bool ExerciseControl::startWeakKeyDrill()
+{
+    const QString pool = weakKeyPool();
+    if (pool.isEmpty()) {
+        QString text = tr("There is no record of your keys to practise yet.  Type a few exercises with "
+                          "\"Record my progress\" ticked in the progress window, then try again.");
+        if (history_ && !history_->available())
+            text += QStringLiteral("\n") + history_->problem();
+        ui_.showMessage(tr("No Weak Keys Yet"), text);
+        return false;
+    }
+    stopExercises();
+    // The pool is drawn once: the lines of one drill aim at the same keys.
+    drillPool_ = pool;
+    form_.presetSelected = false;
+    startExercises();
+    return true;
+}
+
+bool ExerciseControl::presetExercises() const
+{
+    return !drilling() && settings_.exerciseType == ExerciseType::Preset;
+}
+
 void ExerciseControl::beginExercise()
 {
     running_ = true;
@@ -107,6 +142,11 @@ void ExerciseControl::beginExercise()
 
 void ExerciseControl::stopExercises()
 {
+    if (drilling()) {
+        drillPool_.clear();
+        // The type buttons show the saved type again, as before the drill.
+        form_.presetSelected = settings_.exerciseType == ExerciseType::Preset;
+    }
     typing_.discardAttempt();
     quickRun_ = false;
     form_.caption = caption(ExercisesCaption);
@@ -165,9 +205,10 @@ void ExerciseControl::enterPressed()
 void ExerciseControl::finishExercise()
 {
     form_.timerEnabled = false;
-    const bool preset = settings_.exerciseType == ExerciseType::Preset;
-    const QString title = preset ? tr("Preset Exercise #%1").arg(settings_.exerciseNumber)
-                                 : tr("Random Key Exercise - level %1").arg(keyLevel(settings_));
+    const bool preset = presetExercises();
+    const QString title = preset       ? tr("Preset Exercise #%1").arg(settings_.exerciseNumber)
+                          : drilling() ? tr("Weak-Key Drill")
+                                       : tr("Random Key Exercise - level %1").arg(keyLevel(settings_));
     const AttemptResult result = measureAttempt(form_.typeThisText, form_.exerciseText, elapsed_);
     const int required = quickRun_ ? settings_.quickRepeats : saturateToInt16(settings_.repeats);
     ++repeatCount_;
@@ -216,7 +257,9 @@ void ExerciseControl::recordAttempt(const AttemptResult& result, bool passed)
         return;
     AttemptRecord attempt;
     attempt.finished = clock_.localDateTime();
-    const bool preset = settings_.exerciseType == ExerciseType::Preset;
+    // A drill's line is a random line: it is kept as one, so that the store's kinds keep
+    // their meaning for exports and older versions.
+    const bool preset = presetExercises();
     attempt.source = {preset ? AttemptKind::Preset : AttemptKind::Random, quickRun_,
                       preset ? settings_.presetFile : QString(), preset ? settings_.exerciseNumber : 0};
     attempt.exercise = form_.typeThisText;
@@ -242,7 +285,7 @@ void ExerciseControl::loadPresetExercise(std::int32_t number)
 
 void ExerciseControl::makeRandomExercise()
 {
-    form_.typeThisText = clavora::makeRandomExercise(keysAllowed(settings_), random_);
+    form_.typeThisText = clavora::makeRandomExercise(drilling() ? drillPool_ : keysAllowed(settings_), random_);
 }
 
 void ExerciseControl::numberChanged(const QString& text)
@@ -271,14 +314,14 @@ void ExerciseControl::presetClicked()
 {
     if (!running_)
         settings_.exerciseType = ExerciseType::Preset;
-    form_.presetSelected = settings_.exerciseType == ExerciseType::Preset || !running_;
+    form_.presetSelected = !running_ || presetExercises();
 }
 
 void ExerciseControl::randomClicked()
 {
     if (!running_)
         settings_.exerciseType = ExerciseType::Random;
-    form_.presetSelected = running_ && settings_.exerciseType == ExerciseType::Preset;
+    form_.presetSelected = running_ && presetExercises();
 }
 
 void ExerciseControl::saveLogClicked()

@@ -41,6 +41,11 @@ public:
 
     void startExercises();
     void stopExercises();
+    // Random lines drawn by the weights of the keys in the history, in place of whatever
+    // runs; Stop ends it, and the saved exercise type is left as it was. False, having said
+    // why, when the history has no key to drill: nothing running is stopped then.
+    bool startWeakKeyDrill();
+    bool drilling() const { return !drillPool_.isEmpty(); }
 
     // Events forwarded by the window.
     void tick();
@@ -60,6 +65,9 @@ private:
     void finishExercise();
     void loadPresetExercise(std::int32_t number);
     void makeRandomExercise();
+    // Preset lines are being typed: the saved type says so and no drill overrides it.
+    bool presetExercises() const;
+    QString weakKeyPool() const;
     void selectPreset();
     std::int32_t quickPick();
     void guardClipboard();
@@ -77,6 +85,7 @@ private:
     TypingRecorder typing_;
     bool running_ = false;
     bool quickRun_ = false;
+    QString drillPool_; // the weighted pool while a weak-key drill runs, else empty
     double startTime_ = 0.0;
     double elapsed_ = 0.0;
     std::int32_t repeatCount_ = 0;

@@ -3,6 +3,7 @@
 
 #include "PresetExercises.h"
 #include "common/Services.h"
+#include "keyboard/LayoutFile.h"
 #include "settings/AppSettings.h"
 
 namespace clavora {
@@ -35,6 +36,23 @@ QString keysAllowed(const AppSettings& s)
     if (!s.space)
         pool.remove(u' ');
     return pool;
+}
+
+QString drillKeysAllowed(const AppSettings& s, const KeyCapTable& layout)
+{
+    const QString pool = keysAllowed(s);
+    if (!s.numberPunctuation && !s.punctuation && !s.shiftedPunctuation)
+        return pool;
+    QString altGr;
+    for (const QString& caption : layout.altGrCaption) {
+        const QChar c = characterOfCaption(caption);
+        if (!c.isNull() && c != u' ' && !pool.contains(c) && !altGr.contains(c))
+            altGr += c;
+    }
+    // Blanks in the share the other classes give them.
+    if (!altGr.isEmpty() && s.space)
+        altGr += QStringLiteral("  ");
+    return pool + altGr;
 }
 
 QString keyLevel(const AppSettings& s)

@@ -20,7 +20,7 @@ bool writeFile(const QString& path, const std::function<bool(QIODevice&)>& write
 } // namespace
 
 ProgressControl::ProgressControl(HistoryStore& store, const Clock& clock, ProgressUi& ui, bool recording)
-    : store_(store), queries_(store, clock), ui_(ui)
+    : store_(store), queries_(store, clock), activity_(store, clock), ui_(ui)
 {
     form_.recordChecked = recording;
     refresh();
@@ -38,6 +38,8 @@ void ProgressControl::refresh()
                                 .arg(keyName(pair.expected), keyName(pair.struck), QString::number(pair.count),
                                      pair.count == 1 ? tr("time") : tr("times"));
     form_.games = queries_.bestGames();
+    form_.streak = activity_.streak();
+    form_.calendar = activity_.calendar();
 }
 
 void ProgressControl::colourWindow(Rgb window, Rgb text)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "ProgressQueries.h"
+#include "Streak.h"
 #include "common/Colour.h"
 
 #include <QCoreApplication>
@@ -20,6 +21,8 @@ struct ProgressForm {
     std::vector<KeyFigures> keys;
     QStringList confusions; // "expected e, struck r: 37 times"
     std::vector<GameFigures> games;
+    int streak = 0; // days in a row up to today or yesterday
+    TypingCalendar calendar;
     bool recordChecked = true;
     bool historyAvailable = false; // Forget and Export need a store
     QString problem;               // why there is no history, empty when there is one
@@ -55,6 +58,7 @@ public:
 private:
     HistoryStore& store_;
     ProgressQueries queries_;
+    ActivityQueries activity_;
     ProgressUi& ui_;
     ProgressForm form_;
 };

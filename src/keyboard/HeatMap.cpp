@@ -14,11 +14,6 @@ namespace {
 // shows red and the legend reads in round numbers.
 constexpr double ScaleTops[] = {0.05, 0.1, 0.2, 0.5, 1.0};
 
-QChar characterOf(const QString& caption)
-{
-    return caption == QStringLiteral("&&") ? QChar(u'&') : caption.size() == 1 ? caption[0] : QChar();
-}
-
 } // namespace
 
 Rgb HeatMap::colour(double rate, double top)
@@ -29,8 +24,14 @@ Rgb HeatMap::colour(double rate, double top)
 
 HeatMap HeatMap::fromHistory(const KeyCapTable& table, const ProgressQueries& queries, HistoryPeriod period)
 {
+    return fromKeyFigures(table, queries.keyFigures(period));
+}
+
+HeatMap HeatMap::fromKeyFigures(const KeyCapTable& table, const std::vector<KeyFigures>& keys)
+{
     std::vector<CharacterStrokes> strokes;
-    for (const KeyFigures& key : queries.keyFigures(period))
+    strokes.reserve(keys.size());
+    for (const KeyFigures& key : keys)
         strokes.push_back({key.key, key.strokes, key.errors});
     return HeatMap(table, strokes, KeyFigures::StrokesForRate);
 }
@@ -62,8 +63,9 @@ HeatMap::HeatMap(const KeyCapTable& table, const std::vector<CharacterStrokes>& 
 
     std::vector<std::pair<KeyShape*, std::optional<double>>> rated;
     for (int i = 0; i < CharacterKeyCount; ++i)
-        rated.emplace_back(&keyboard.keys[i], rateOf({characterOf(table.lowerCaptions[i]), characterOf(table.upperCaptions[i]),
-                                                     characterOf(table.altGrCaption[i])}));
+        rated.emplace_back(&keyboard.keys[i], rateOf({characterOfCaption(table.lowerCaptions[i]),
+                                                     characterOfCaption(table.upperCaptions[i]),
+                                                     characterOfCaption(table.altGrCaption[i])}));
     rated.emplace_back(&keyboard.shape(NamedShape::Spacebar), rateOf({QChar(u' ')}));
 
     double highest = 0;

@@ -26,6 +26,8 @@ struct HeatMap {
     HeatMap(const KeyCapTable& table, const std::vector<CharacterStrokes>& strokes, int minimumStrokes);
     // The learner's keys over `period`, grey below the strokes the figures need for a rate.
     static HeatMap fromHistory(const KeyCapTable& table, const ProgressQueries& queries, HistoryPeriod period);
+    // The same from key figures read already.
+    static HeatMap fromKeyFigures(const KeyCapTable& table, const std::vector<KeyFigures>& keys);
 
     // Green at no errors, through yellow, to red at `top`.
     static Rgb colour(double rate, double top);

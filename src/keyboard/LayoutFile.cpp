@@ -29,6 +29,11 @@ QString captionForm(const QString& character)
     return character == QStringLiteral("&") ? QStringLiteral("&&") : character;
 }
 
+QChar characterOfCaption(const QString& caption)
+{
+    return caption == QStringLiteral("&&") ? QChar(u'&') : caption.size() == 1 ? caption[0] : QChar();
+}
+
 LayoutFileContents readLayoutFile(const QString& path)
 {
     // Two lines of 48 characters: a few KB hold them in any encoding, whatever follows.

@@ -24,6 +24,8 @@ struct LayoutFileContents {
 
 // A character as a caption shows it: labels take a single "&" as an access-key marker.
 QString captionForm(const QString& character);
+// The character a caption stands for; null for a caption of none or of several.
+QChar characterOfCaption(const QString& caption);
 
 // Reads the start of the file; anything but a regular file is unreadable.
 // Lines 1 and 2: the unshifted and shifted characters. An optional line 3: the characters

@@ -95,6 +95,14 @@ QString Session::streakText(int days)
                      : QCoreApplication::translate("Session", "You have practised %n days in a row.", nullptr, days);
 }
 
+void Session::weakKeyDrillRequested()
+{
+    // The drill runs in the exercise window, which takes over from the game; with nothing
+    // to drill, the game stays as it was.
+    if (ui_.startWeakKeyDrill() && windowInUse_ == AppWindow::Game)
+        exercisesRequested();
+}
+
 void Session::showLayoutToggled(bool checked)
 {
     settings_.showLayout = checked ? 1 : 0;

@@ -30,6 +30,8 @@ public:
     void windowClosed(AppWindow window);
     // Saves, shows the streak for a moment (the quick run is the daily habit), then ends.
     void quickRunFinished();
+    // "Practise my weak keys" in the progress window.
+    void weakKeyDrillRequested();
     // The keyboard box of the window in use was ticked or unticked.
     void showLayoutToggled(bool checked);
     void settingsConfirmed(const SettingsForm& form);

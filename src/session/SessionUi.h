@@ -19,6 +19,9 @@ public:
     virtual void hideWindow(AppWindow window) = 0;
     virtual void setShowLayoutBox(AppWindow window, bool checked) = 0;
     virtual void startQuickRun() = 0;
+    // A weak-key drill in the exercise window; false, having said why, when there is nothing
+    // to drill.
+    virtual bool startWeakKeyDrill() = 0;
     // The keyboard window, created when it is missing.
     virtual void openKeyboard() = 0;
     virtual void closeKeyboard() = 0;

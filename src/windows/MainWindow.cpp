@@ -152,6 +152,13 @@ void MainWindow::startQuickRun()
     forwardTo(this, control_, &ExerciseControl::startQuickRun)();
 }
 
+bool MainWindow::startWeakKeyDrill()
+{
+    const bool started = control_.startWeakKeyDrill();
+    apply();
+    return started;
+}
+
 void MainWindow::colourWindow(Rgb window, Rgb text)
 {
     control_.colourWindow(window, text);

@@ -28,6 +28,7 @@ public:
     // Takes the loaded settings: number, type, colours and the saved position.
     void load();
     void startQuickRun();
+    bool startWeakKeyDrill();
     void colourWindow(Rgb window, Rgb text);
     // Writes the logic's form into the controls, touching only what differs.
     void apply();

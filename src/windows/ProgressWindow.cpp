@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgressWindow.h"
+#include "CalendarWidget.h"
 #include "Geometry.h"
+#include "HeatMapWidget.h"
 #include "FormWriting.h"
 #include "SaveFileDialog.h"
 #include "common/Captions.h"
+#include "keyboard/HeatMap.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,6 +19,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QValueAxis>
 #include <QtCharts/QChartView>
@@ -105,8 +109,9 @@ void fillChart(QChart* chart, const std::vector<DayFigures>& days,
 } // namespace
 
 ProgressWindow::ProgressWindow(HistoryStore& store, const Clock& clock, bool recording, QString exportFolder,
-                               QWidget* parent)
-    : QWidget(parent), control_(store, clock, *this, recording), exportFolder_(std::move(exportFolder))
+                               const QString& layoutFile, QWidget* parent)
+    : QWidget(parent), control_(store, clock, *this, recording), exportFolder_(std::move(exportFolder)),
+      layout_(readLayoutFile(layoutFile).table)
 {
     setWindowTitle(caption(ProgressCaption));
     auto* grid = new QGridLayout(this);
@@ -120,6 +125,8 @@ ProgressWindow::ProgressWindow(HistoryStore& store, const Clock& clock, bool rec
     problemLabel_ = new QLabel;
     problemLabel_->setObjectName(QStringLiteral("ProblemLabel"));
     problemLabel_->setWordWrap(true);
+    streakLabel_ = new QLabel;
+    streakLabel_->setObjectName(QStringLiteral("StreakLabel"));
 
     speedChart_ = newChart(tr("Speed per day (words per minute)"));
     accuracyChart_ = newChart(tr("Accuracy per day (%)"));
@@ -138,9 +145,17 @@ ProgressWindow::ProgressWindow(HistoryStore& store, const Clock& clock, bool rec
     gameTable_ = newTable({tr("Played"), tr("Score"), tr("Start level"),
                            tr("Level reached")},
                           QStringLiteral("GameTable"));
+    heatMap_ = new HeatMapWidget;
+    heatMap_->setObjectName(QStringLiteral("HeatMap"));
+    heatMap_->setAccessibleName(tr("Error rate of each key"));
+    calendar_ = new CalendarWidget;
+    calendar_->setObjectName(QStringLiteral("Calendar"));
+    calendar_->setAccessibleName(tr("Minutes typed per day"));
 
     recordCheck_ = new QCheckBox(tr("&Record my progress"));
     recordCheck_->setObjectName(QStringLiteral("RecordCheck"));
+    weakKeysButton_ = new QPushButton(tr("Practise my &weak keys"));
+    weakKeysButton_->setObjectName(QStringLiteral("WeakKeysButton"));
     forgetButton_ = new QPushButton(tr("&Forget my history…"));
     forgetButton_->setObjectName(QStringLiteral("ForgetButton"));
     exportButton_ = new QPushButton(tr("&Export…"));
@@ -148,27 +163,50 @@ ProgressWindow::ProgressWindow(HistoryStore& store, const Clock& clock, bool rec
     auto* closeButton = new QPushButton(tr("&Close"));
     closeButton->setObjectName(QStringLiteral("CloseButton"));
 
+    // Three pages: the window would not fit a screen with everything side by side.
+    auto* charts = new QWidget;
+    auto* chartsLayout = new QHBoxLayout(charts);
+    chartsLayout->addWidget(speedView);
+    chartsLayout->addWidget(accuracyView);
+
+    auto* keys = new QWidget;
+    auto* keysLayout = new QGridLayout(keys);
+    keysLayout->addWidget(heatMap_, 0, 0, 1, 2, Qt::AlignHCenter);
+    keysLayout->addWidget(new QLabel(tr("Keys")), 1, 0);
+    keysLayout->addWidget(new QLabel(tr("Most frequent mistakes")), 1, 1);
+    keysLayout->addWidget(keyTable_, 2, 0);
+    keysLayout->addWidget(confusionList_, 2, 1);
+
+    auto* days = new QWidget;
+    auto* daysLayout = new QVBoxLayout(days);
+    daysLayout->addWidget(new QLabel(tr("Minutes typed per day over the last 52 weeks")));
+    daysLayout->addWidget(calendar_, 0, Qt::AlignLeft);
+    daysLayout->addWidget(new QLabel(tr("Best games")));
+    daysLayout->addWidget(gameTable_);
+
+    tabs_ = new QTabWidget;
+    tabs_->setObjectName(QStringLiteral("ProgressTabs"));
+    tabs_->setDocumentMode(true); // no frame of its own: the pages take the window colour
+    tabs_->addTab(charts, tr("Speed and &accuracy"));
+    tabs_->addTab(keys, tr("&Keys"));
+    tabs_->addTab(days, tr("Ca&lendar and games"));
+
     auto* top = new QHBoxLayout;
     top->addWidget(periodLabel);
     top->addWidget(periodBox_);
     top->addStretch();
-    grid->addLayout(top, 0, 0, 1, 2);
-    grid->addWidget(problemLabel_, 1, 0, 1, 2);
-    grid->addWidget(speedView, 2, 0);
-    grid->addWidget(accuracyView, 2, 1);
-    grid->addWidget(new QLabel(tr("Keys")), 3, 0);
-    grid->addWidget(new QLabel(tr("Most frequent mistakes")), 3, 1);
-    grid->addWidget(keyTable_, 4, 0, 3, 1);
-    grid->addWidget(confusionList_, 4, 1);
-    grid->addWidget(new QLabel(tr("Best games")), 5, 1);
-    grid->addWidget(gameTable_, 6, 1);
+    top->addWidget(streakLabel_);
+    grid->addLayout(top, 0, 0);
+    grid->addWidget(problemLabel_, 1, 0);
+    grid->addWidget(tabs_, 2, 0);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(recordCheck_);
     bottom->addStretch();
+    bottom->addWidget(weakKeysButton_);
     bottom->addWidget(forgetButton_);
     bottom->addWidget(exportButton_);
     bottom->addWidget(closeButton);
-    grid->addLayout(bottom, 7, 0, 1, 2);
+    grid->addLayout(bottom, 3, 0);
 
     connect(periodBox_, &QComboBox::currentIndexChanged, this, [this](int index) {
         forwardTo(this, control_, &ProgressControl::periodChosen)(HistoryPeriod(periodBox_->itemData(index).toInt()));
@@ -177,6 +215,7 @@ ProgressWindow::ProgressWindow(HistoryStore& store, const Clock& clock, bool rec
         forwardTo(this, control_, &ProgressControl::recordToggled)(checked);
         emit recordingChanged(checked);
     });
+    connect(weakKeysButton_, &QPushButton::clicked, this, &ProgressWindow::weakKeyDrillRequested);
     connect(forgetButton_, &QPushButton::clicked, this, forwardTo(this, control_, &ProgressControl::forgetClicked));
     connect(exportButton_, &QPushButton::clicked, this,
             [this] { forwardTo(this, control_, &ProgressControl::exportClicked)(exportFolder_); });
@@ -223,6 +262,7 @@ void ProgressWindow::apply()
     confusionList_->clear();
     confusionList_->addItems(form.confusions);
     applyGames();
+    applyActivity();
 }
 
 void ProgressWindow::applyCharts()
@@ -253,6 +293,7 @@ void ProgressWindow::applyKeys()
                                                                    : QString()));
     }
     keyTable_->setSortingEnabled(true);
+    heatMap_->setHeatMap(HeatMap::fromKeyFigures(layout_, keys), KeyFigures::StrokesForRate);
 }
 
 void ProgressWindow::applyGames()
@@ -269,6 +310,13 @@ void ProgressWindow::applyGames()
         gameTable_->setItem(row, 3, numberItem(game.levelReached));
     }
     gameTable_->setSortingEnabled(true);
+}
+
+void ProgressWindow::applyActivity()
+{
+    const ProgressForm& form = control_.form();
+    streakLabel_->setText(tr("Days in a row: %1").arg(form.streak));
+    calendar_->setCalendar(form.calendar);
 }
 
 void ProgressWindow::showMessage(const QString& title, const QString& text)

@@ -3,6 +3,7 @@
 #include "common/Colour.h"
 #include "history/ProgressControl.h"
 #include "history/ProgressUi.h"
+#include "keyboard/LayoutFile.h"
 
 #include <QKeySequence>
 #include <QWidget>
@@ -13,14 +14,18 @@ class QComboBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QTabWidget;
 class QTableWidget;
 
 namespace clavora {
 
+class CalendarWidget;
+class HeatMapWidget;
 class HistoryStore;
 
-// The progress window: charts of speed and accuracy per day, the key table, the most
-// frequent mistakes and the best games, bound to the progress logic.
+// The progress window: charts of speed and accuracy per day, the keys on the keyboard
+// coloured by their error rate, the key table, the most frequent mistakes, the days in a row
+// and the calendar of typing, and the best games, bound to the progress logic.
 class ProgressWindow final : public QWidget, public ProgressUi {
     Q_OBJECT
 public:
@@ -29,9 +34,10 @@ public:
     static QString buttonCaption() { return tr("Pr&ogress"); }
     static inline const QKeySequence Shortcut = QKeySequence(Qt::CTRL | Qt::Key_P);
 
-    // `exportFolder`: where the Export dialog starts.
+    // `exportFolder`: where the Export dialog starts. `layoutFile`: the layout file whose
+    // keyboard the heat map shows; none shows the keyboard's design captions.
     ProgressWindow(HistoryStore& store, const Clock& clock, bool recording, QString exportFolder,
-                   QWidget* parent = nullptr);
+                   const QString& layoutFile = {}, QWidget* parent = nullptr);
 
     const ProgressForm& form() const { return control_.form(); }
     void colourWindow(Rgb window, Rgb text);
@@ -50,15 +56,24 @@ signals:
     // "Record my progress" was ticked or cleared; the owner saves it and starts or stops
     // the recorders.
     void recordingChanged(bool recording);
+    // "Practise my weak keys": the owner starts the drill in the exercise window.
+    void weakKeyDrillRequested();
 
 private:
     void applyColours(Rgb window, Rgb text);
     void applyCharts();
     void applyKeys();
     void applyGames();
+    void applyActivity();
 
     ProgressControl control_;
     QString exportFolder_;
+    KeyCapTable layout_;
+    QTabWidget* tabs_;
+    QLabel* streakLabel_;
+    HeatMapWidget* heatMap_;
+    CalendarWidget* calendar_;
+    QPushButton* weakKeysButton_;
     QComboBox* periodBox_;
     QLabel* problemLabel_;
     QChart* speedChart_;

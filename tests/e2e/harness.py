@@ -314,49 +314,6 @@ class ProgramTest(unittest.TestCase):
         return tuple(int(v) for v in out.split(","))
 
 
-class AccessibleProgramTest(ProgramTest):
-    """A test that reads the program's windows over AT-SPI, through a session bus of its own. Run it with
-    Debian's Python, which has the AT-SPI client. The client connects once and for all on first use: one
-    such test to a script."""
-
-    def setUp(self):
-        super().setUp()
-        out = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1"],
-                             capture_output=True, text=True, check=True).stdout.split()
-        self.bus_pid = int(out[1])
-        # The client below reads these when it is first used.
-        os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.env["DBUS_SESSION_BUS_ADDRESS"] = out[0]
-        os.environ["DISPLAY"] = self.env["DISPLAY"]
-        self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
-
-    def tearDown(self):
-        super().tearDown()
-        os.kill(self.bus_pid, 15)
-
-    def accessible_window(self, title, timeout=20):
-        import pyatspi
-
-        def find():
-            for app in pyatspi.Registry.getDesktop(0):
-                if app is not None and app.get_process_id() == self.process.pid:
-                    for window in app:
-                        if window is not None and window.name == title:
-                            return window
-            return None
-        return wait_for(find, timeout=timeout, what=f"'{title}' over AT-SPI")
-
-    @staticmethod
-    def accessible_names(node):
-        """The names of everything below an accessible node."""
-        names, stack = [], list(node)
-        while stack:
-            child = stack.pop()
-            if child is not None:
-                names.append(child.name)
-                stack.extend(child)
-        return names
-
-
 def main():
     setup_from_argv()
     unittest.main(verbosity=2)

@@ -1,5 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """What a screen reader finds over AT-SPI: a name on every control, the keyboard's keys."""
+import atspi
 import harness
 
 MAIN = "Orvella Clavora - Exercises"
@@ -8,22 +9,18 @@ GAME = "Orvella Clavora - Game"
 KEYBOARD = "Orvella Clavora - Keyboard Layout"
 
 
-class Accessibility(harness.AccessibleProgramTest):
+class Accessibility(atspi.AccessibleProgramTest):
     def controls(self, frame):
         """Every visible control below the frame that the user can reach or read, by role."""
         import pyatspi
         roles = {pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_RADIO_BUTTON, pyatspi.ROLE_TEXT,
                  pyatspi.ROLE_ENTRY, pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_SPIN_BUTTON, pyatspi.ROLE_LIST}
-        found, stack = [], list(frame)
-        while stack:
-            node = stack.pop()
-            if node is None:
-                continue
+        found = []
+        for node in self.accessible_nodes(frame):
             states = node.getState()
             if states.contains(pyatspi.STATE_SHOWING) and (
                     node.getRole() in roles or states.contains(pyatspi.STATE_FOCUSABLE)):
                 found.append(node)
-            stack.extend(node)
         return found
 
     def assert_every_control_named(self, frame, must_include):

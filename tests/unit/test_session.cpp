@@ -36,6 +36,7 @@ public:
     bool gameOpen = false;
     bool keyboardOpen = false;
     int streakDays = 0;
+    bool weakKeysToDrill = true;
 
     void showWindow(AppWindow window) override
     {
@@ -58,6 +59,11 @@ public:
             session->showLayoutToggled(checked);
     }
     void startQuickRun() override { log << "quick run"; }
+    bool startWeakKeyDrill() override
+    {
+        log << (weakKeysToDrill ? "drill" : "nothing to drill");
+        return weakKeysToDrill;
+    }
     void openKeyboard() override
     {
         log << "open keyboard";
@@ -172,6 +178,19 @@ TEST(Session, RulesOfTheWindowsTheCloseAndTheKeyboardBox)
         {"/k: closing the keyboard ends without saving", StartMode::KeyboardOnly, 1,
          [](Session& s, FakeSessionUi&) { s.windowClosed(AppWindow::Keyboard); },
          {"show Main", "open keyboard", "hide Main", "box Main on", "open keyboard", "end"}, AppWindow::Main},
+        {"a drill from the exercises stays there", StartMode::Normal, 0,
+         [](Session& s, FakeSessionUi&) { s.weakKeyDrillRequested(); }, {"show Main", "box Main off", "drill"},
+         AppWindow::Main},
+        {"a drill from the game switches to the exercises", StartMode::Game, 0,
+         [](Session& s, FakeSessionUi&) { s.weakKeyDrillRequested(); },
+         {"show Game", "box Game off", "hide Main", "box Game off", "drill", "show Main", "box Main off", "hide Game"},
+         AppWindow::Main},
+        {"nothing to drill leaves the game in use", StartMode::Game, 0,
+         [](Session& s, FakeSessionUi& ui) {
+             ui.weakKeysToDrill = false;
+             s.weakKeyDrillRequested();
+         },
+         {"show Game", "box Game off", "hide Main", "box Game off", "nothing to drill"}, AppWindow::Game},
         {"confirmed settings recolour and reload an open keyboard", StartMode::Normal, 1,
          [](Session& s, FakeSessionUi&) { s.settingsConfirmed(redWindow()); },
          {"show Main", "box Main on", "open keyboard", "recolour 255", "reload keyboard"}, AppWindow::Main},

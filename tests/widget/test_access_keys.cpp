@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QMap>
 #include <QRegularExpression>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -35,6 +36,9 @@ QMultiMap<int, QString> accessKeys(const QWidget& window)
     for (const QLabel* label : window.findChildren<QLabel*>())
         if (label->buddy())
             captions << label->text();
+    for (const QTabBar* tabs : window.findChildren<QTabBar*>())
+        for (int i = 0; i < tabs->count(); ++i)
+            captions << tabs->tabText(i);
     for (const QAction* action : window.actions()) // the context menu's entries
         captions << action->text();
     QMultiMap<int, QString> keys;

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FindControl.h"
+#include "ModalAnswerer.h"
 #include "ProgramFolder.h"
+#include "history/HistoryStore.h"
 #include "windows/GameWindow.h"
 #include "windows/MainWindow.h"
 #include "windows/ProgressWindow.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 using namespace clavora;
@@ -56,6 +60,59 @@ private slots:
         QTest::keyClick(game->focusWidget(), Qt::Key_P, Qt::ControlModifier);
         QVERIFY(game->control().state().paused);
         QVERIFY(hub->progressWindow() && hub->progressWindow()->isVisible());
+    }
+
+    // A history in which q is missed half the time, kept before the program starts.
+    void seedWeakQ()
+    {
+        HistoryStore store(dir->filePath("History.sqlite"));
+        AttemptRecord record;
+        record.finished = QDateTime::currentDateTime();
+        record.exercise = record.typed = QStringLiteral("qa");
+        record.keystrokes.pairs = {{u'q', u'q', 50, 0, 0}, {u'q', u'w', 50, 0, 0}, {u'a', u'a', 100, 0, 0}};
+        QVERIFY(store.addAttempt(record));
+    }
+
+    void weakKeyDrillRunsInTheExerciseWindowAndKeepsTheSavedType()
+    {
+        seedWeakQ();
+        dir->writeSettings("[Exercises]\nExType=0\n[KeyLayout]\nShowLayout=0\n");
+        auto hub = dir->startHub();
+        MainWindow& main = hub->mainWindow();
+        hub->openProgress();
+        findControl<QPushButton>(*hub->progressWindow(), "WeakKeysButton")->click();
+        QVERIFY(main.control().running() && main.control().drilling());
+        QVERIFY(findControl<QRadioButton>(main, "RandomExercises")->isChecked());
+        const QString line = findControl<QLineEdit>(main, "TypeThis")->text();
+        QVERIFY2(line.count(u'q') + line.count(u'w') > line.size() / 2, qPrintable(line));
+        QVERIFY(QTest::qWaitForWindowActive(&main)); // brought over the progress window
+        QTest::keyClick(main.focusWidget(), Qt::Key_Escape);
+        QVERIFY(!main.control().running());
+        QVERIFY(findControl<QRadioButton>(main, "PresetExercises")->isChecked());
+        QCOMPARE(hub->session().settings().exerciseType, ExerciseType::Preset);
+    }
+
+    void weakKeyDrillFromTheGameSwitchesToTheExercises()
+    {
+        seedWeakQ();
+        auto hub = dir->startHub(QStringLiteral("/g"));
+        QVERIFY(hub->gameWindow());
+        hub->openProgress();
+        findControl<QPushButton>(*hub->progressWindow(), "WeakKeysButton")->click();
+        QCOMPARE(hub->session().windowInUse(), AppWindow::Main);
+        QVERIFY(hub->mainWindow().isVisible() && hub->mainWindow().control().drilling());
+    }
+
+    void nothingToDrillSaysSoAndLeavesTheGame()
+    {
+        auto hub = dir->startHub(QStringLiteral("/g"));
+        hub->openProgress();
+        ModalAnswerer answerer;
+        findControl<QPushButton>(*hub->progressWindow(), "WeakKeysButton")->click();
+        QCOMPARE(answerer.seen().size(), std::size_t(1));
+        QCOMPARE(answerer.seen()[0].title, QStringLiteral("No Weak Keys Yet"));
+        QCOMPARE(hub->session().windowInUse(), AppWindow::Game);
+        QVERIFY(hub->gameWindow() && !hub->mainWindow().control().running());
     }
 
     void recordMyProgressIsSavedInItsOwnSection()

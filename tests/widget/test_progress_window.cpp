@@ -3,6 +3,10 @@
 #include "Fakes.h"
 #include "ModalAnswerer.h"
 #include "history/HistoryStore.h"
+#include "keyboard/HeatMap.h"
+#include "windows/CalendarWidget.h"
+#include "windows/Geometry.h"
+#include "windows/HeatMapWidget.h"
 #include "windows/ProgressWindow.h"
 
 #include <QCheckBox>
@@ -12,6 +16,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 
@@ -123,6 +128,65 @@ private slots:
         record->click();
         QCOMPARE(changed.size(), 1);
         QCOMPARE(changed.at(0).at(0).toBool(), false);
+    }
+
+    void heatMapShowsTheLayoutColouredByErrorRate()
+    {
+        const QString layoutFile = qEnvironmentVariable("CLAVORA_DATA") + "/Layouts/QWERTY - United States.kbl";
+        ProgressWindow window(*store_, clock_, true, QDir::tempPath(), layoutFile);
+        window.show();
+        findControl<QTabWidget>(window, "ProgressTabs")->setCurrentIndex(1);
+        auto* heatMapWidget = findControl<HeatMapWidget>(window, "HeatMap");
+        QVERIFY(QTest::qWaitForWindowExposed(&window) && heatMapWidget->isVisible());
+        const QImage image = heatMapWidget->grab().toImage();
+        window.grab().save(QDir::temp().filePath(QStringLiteral("clavora-progress-keys.png")));
+
+        const KeyCapTable table = readLayoutFile(layoutFile).table;
+        const HeatMap heatMap = HeatMap::fromKeyFigures(table, window.form().keys);
+        const auto colourOf = [&](const QString& caption) {
+            const auto found = std::find(table.lowerCaptions.begin(), table.lowerCaptions.end(), caption);
+            const TwipsBox& box = heatMap.keyboard.keys[std::size_t(found - table.lowerCaptions.begin())].box;
+            return image.pixelColor(twipsRect(box.left, box.top, box.width, box.height).topLeft() + QPoint(3, 3));
+        };
+        // a: 10 errors in 60 strokes, near the top of a scale to 20 %; s: none in 25; d: 5 strokes only.
+        QVERIFY2(colourOf("a").red() == 255 && colourOf("a").green() < 100, qPrintable(colourOf("a").name()));
+        QCOMPARE(colourOf("s"), QColor(0, 200, 0));
+        QCOMPARE(colourOf("d"), QColor(128, 128, 128));
+        QCOMPARE(colourOf("q"), QColor(128, 128, 128));
+    }
+
+    void showsTheDaysInARowAndTheCalendar()
+    {
+        // Attempts from the 6th to the 10th, today.
+        QCOMPARE(findControl<QLabel>(*window_, "StreakLabel")->text(), QStringLiteral("Days in a row: 5"));
+        findControl<QTabWidget>(*window_, "ProgressTabs")->setCurrentIndex(2);
+        auto* calendar = findControl<CalendarWidget>(*window_, "Calendar");
+        QVERIFY(calendar->isVisible());
+        const QImage image = calendar->grab().toImage();
+        window_->grab().save(QDir::temp().filePath(QStringLiteral("clavora-progress-calendar.png")));
+        const auto shadeAt = [&](int column, int row) { return image.pixelColor(calendar->cellRect(column, row).center()); };
+        // Sunday the 10th ends the last column; the game of 100 seconds on Saturday the 9th
+        // is its only typing time, the attempts took none.
+        QCOMPARE(shadeAt(51, 5), toQColor(CalendarGrid::shadeColour(1)));
+        QCOMPARE(shadeAt(51, 6), toQColor(CalendarGrid::shadeColour(0)));
+        QCOMPARE(shadeAt(0, 0), toQColor(CalendarGrid::shadeColour(0)));
+
+        // A new day without typing: yesterday's run still stands.
+        clock_.dateTime = QDateTime(QDate(2024, 3, 11), QTime(9, 0));
+        window_->refresh();
+        QCOMPARE(findControl<QLabel>(*window_, "StreakLabel")->text(), QStringLiteral("Days in a row: 5"));
+        clock_.dateTime = QDateTime(QDate(2024, 3, 12), QTime(9, 0));
+        window_->refresh();
+        QCOMPARE(findControl<QLabel>(*window_, "StreakLabel")->text(), QStringLiteral("Days in a row: 0"));
+    }
+
+    void weakKeysButtonAsksTheOwner()
+    {
+        auto* button = findControl<QPushButton>(*window_, "WeakKeysButton");
+        QCOMPARE(button->text(), QStringLiteral("Practise my &weak keys"));
+        QSignalSpy asked(window_.get(), &ProgressWindow::weakKeyDrillRequested);
+        button->click();
+        QCOMPARE(asked.size(), 1);
     }
 
     void aMissingStoreIsExplained()
