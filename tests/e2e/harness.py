@@ -1,5 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Runs the real program on a private X server and drives it with real X input."""
+import csv
 import os
 import re
 import shutil
@@ -8,6 +9,8 @@ import sys
 import tempfile
 import time
 import unittest
+
+import history_seed
 
 BINARY = None
 # The exercise window's elapsed-time box, in client pixels.
@@ -176,6 +179,24 @@ class ProgramTest(unittest.TestCase):
             if s.lower() == section.lower() and k.lower() == key.lower():
                 return v
         return None
+
+    def store(self):
+        """The history store of the portable program folder."""
+        return os.path.join(self.folder, "History.sqlite")
+
+    def sql(self, statement, store=None):
+        """Rows of a query on the store, read with the sqlite3 command line, as lists of texts."""
+        result = subprocess.run(["sqlite3", "-csv", store or self.store(), statement], capture_output=True,
+                                text=True, timeout=30)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        return list(csv.reader(result.stdout.splitlines()))
+
+    def seed_history(self, settings):
+        """A first run with these settings makes the store; then the history of history_seed.py goes
+        in: five days in which q and p were missed ten times as often as the other letters."""
+        self.write_settings(settings)
+        self.close_main(self.open_main())
+        history_seed.seed_history(self.store(), weak="qp", days=5)
 
     def start(self, *args, program=None):
         program = program or os.path.join(self.folder, "clavora")

@@ -5,7 +5,6 @@ import os
 
 import harness
 from harness import wait_for
-from history_seed import seed_history
 
 MAIN = "Orvella Clavora - Exercises"
 KEYBOARD = "Orvella Clavora - Keyboard Layout"
@@ -84,9 +83,7 @@ class DesktopLayout(harness.ProgramTest):
         self.close_main(main)
 
     def test_weak_keys_show_red_on_the_keyboard(self):
-        self.write_settings(PLACED + "[KeyLayout]\nShowLayout=0\n")
-        self.close_main(self.open_main())  # the program makes its store
-        seed_history(os.path.join(self.folder, "History.sqlite"), weak="qp")
+        self.seed_history(PLACED + "[KeyLayout]\nShowLayout=0\n")
         self.write_settings(PLACED + "[KeyLayout]\nShowLayout=1\n")
         main = self.open_main()
         keyboard = self.wait_window(KEYBOARD)

@@ -41,16 +41,6 @@ def pairs_of(exercise, typed):
 
 
 class Progress(harness.ProgramTest):
-    def store(self):
-        return os.path.join(self.folder, "History.sqlite")
-
-    def sql(self, statement):
-        """Rows of a query, read with the sqlite3 command line, as lists of texts."""
-        result = subprocess.run(["sqlite3", "-csv", self.store(), statement], capture_output=True, text=True,
-                                timeout=30)
-        self.assertEqual(result.returncode, 0, result.stderr)
-        return list(csv.reader(result.stdout.splitlines()))
-
     def type_attempt(self, window, text):
         self.wait_clock_running(window)
         self.type(text)
@@ -158,12 +148,9 @@ class Progress(harness.ProgramTest):
         for suffix in ("", "-wal"):
             if os.path.exists(self.store() + suffix):
                 shutil.copy2(self.store() + suffix, os.path.join(copy, "History.sqlite" + suffix))
-        read = lambda sql: subprocess.run(["sqlite3", "-csv", os.path.join(copy, "History.sqlite"), sql],
-                                          capture_output=True, text=True, timeout=30)
-        check = read("PRAGMA integrity_check")
-        self.assertEqual(check.stdout.strip(), "ok", check.stderr)
-        return list(csv.reader(read("SELECT id, finished, typed, seconds FROM attempts ORDER BY id")
-                               .stdout.splitlines()))
+        copied = os.path.join(copy, "History.sqlite")
+        self.assertEqual(self.sql("PRAGMA integrity_check", copied), [["ok"]])
+        return self.sql("SELECT id, finished, typed, seconds FROM attempts ORDER BY id", copied)
 
     def quick_attempt(self, typed):
         """Starts a quick run, types one attempt and presses ENTER; the window, or None when the

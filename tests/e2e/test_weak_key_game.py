@@ -1,16 +1,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """What the program does with a seeded history: the weak-key game, and the streak shown when a quick run
 ends."""
-import csv
 import os
 import signal
-import subprocess
 import time
 
 import atspi
 import harness
 from harness import wait_for
-from history_seed import seed_history
 
 MAIN = "Orvella Clavora - Exercises"
 GAME = "Orvella Clavora - Game"
@@ -26,31 +23,13 @@ StartLevel=100
 ShowLayout=0
 """
 QUICK_SETTINGS = "[KeyLayout]\nShowLayout=0\n[QuickEx]\nNumEx=1\nRepeats=1\nExNumMin=5\nExNumMax=5\n"
-WEAK = "qp"
+WEAK = "qp"  # the keys history_seed.py makes weak
 
 
-class SeededHistory:
-    """The program's store, seeded with five days in which q and p were missed ten times as often as the
-    other letters."""
-
-    def store(self):
-        return os.path.join(self.folder, "History.sqlite")
-
-    def sql(self, statement):
-        result = subprocess.run(["sqlite3", "-csv", self.store(), statement], capture_output=True, text=True,
-                                timeout=30)
-        self.assertEqual(result.returncode, 0, result.stderr)
-        return list(csv.reader(result.stdout.splitlines()))
-
-    def seed(self, settings):
-        """The program creates its store on a first run; the history goes in after it."""
-        self.write_settings(settings)
-        self.close_main(self.open_main())
-        seed_history(self.store(), weak=WEAK, days=5)
-
+class QuickRun:
     def finish_quick_run(self, reader=False):
         """A quick run of one exercise, typed and passed, up to the end of its status box."""
-        self.seed(QUICK_SETTINGS)
+        self.seed_history(QUICK_SETTINGS)
         self.start("/q")
         window = self.wait_window(QUICK)
         if reader:
@@ -62,7 +41,7 @@ class SeededHistory:
         self.confirm_box("Exercise Status")
 
 
-class WeakKeyGame(SeededHistory, harness.ProgramTest):
+class WeakKeyGame(harness.ProgramTest):
     def games(self):
         return int(self.sql("SELECT COUNT(*) FROM games")[0][0])
 
@@ -86,7 +65,7 @@ class WeakKeyGame(SeededHistory, harness.ProgramTest):
         return hits / (hits + strays)
 
     def test_weak_keys_ticked_the_missed_letters_fall_far_more_often(self):
-        self.seed(GAME_SETTINGS)
+        self.seed_history(GAME_SETTINGS)
         self.start("/g")
         game = self.wait_window(GAME)
         self.activate(game)
@@ -100,7 +79,7 @@ class WeakKeyGame(SeededHistory, harness.ProgramTest):
         self.assertEqual(self.setting("History", "WeakKeyGame"), "1")
 
 
-class Streak(SeededHistory, atspi.AccessibleProgramTest):
+class Streak(QuickRun, atspi.AccessibleProgramTest):
     def test_a_quick_run_ends_with_the_streak_for_a_moment(self):
         self.finish_quick_run(reader=True)
         self.wait_window(STREAK)
@@ -114,7 +93,7 @@ class Streak(SeededHistory, atspi.AccessibleProgramTest):
         self.assertEqual(self.setting("Exercises", "ExNum"), "5")
 
 
-class StreakSignal(SeededHistory, harness.ProgramTest):
+class StreakSignal(QuickRun, harness.ProgramTest):
     def test_a_signal_while_the_streak_shows_saves_and_ends(self):
         self.finish_quick_run()
         self.wait_window(STREAK)

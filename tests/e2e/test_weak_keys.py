@@ -5,7 +5,6 @@ import os
 
 import atspi
 import harness
-from history_seed import seed_history
 
 MAIN = "Orvella Clavora - Exercises"
 PROGRESS = "Orvella Clavora - Progress"
@@ -28,9 +27,7 @@ class WeakKeys(atspi.AccessibleProgramTest):
     def open_with_history(self, show_keyboard=False):
         """The program with q and p missed ten times as often as the other letters on each of
         the last five days."""
-        self.write_settings(SETTINGS.format(show=0))
-        self.close_main(self.open_main())  # the program makes the store
-        seed_history(os.path.join(self.folder, "History.sqlite"), weak="qp", days=5)
+        self.seed_history(SETTINGS.format(show=0))
         self.write_settings(SETTINGS.format(show=1 if show_keyboard else 0))
         return self.open_main()
 
