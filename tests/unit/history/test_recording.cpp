@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "HistoryFixture.h"
-#include "TempFolder.h"
-#include "exercises/ExerciseControl.h"
+#include "ExerciseHistoryFixture.h"
 #include "game/GameControl.h"
-#include "settings/AppSettings.h"
 
-#include <QDir>
 #include <QSqlError>
 #include <QSqlRecord>
 #include <gtest/gtest.h>
@@ -29,21 +25,9 @@ QString rows(const HistoryStore& store, const QString& sql)
     return result.join(u';');
 }
 
-// The exercise window's logic with an in-memory history.
-struct ExerciseRecording : ::testing::Test, HistoryFixture {
-    TempFolder folder;
-    AppSettings settings;
-    FakeRandom random;
-    FakeClipboard clipboard;
-    FakeExerciseUi ui;
-    std::unique_ptr<ExerciseControl> control;
-
+struct ExerciseRecording : ::testing::Test, ExerciseHistoryFixture {
     ExerciseRecording()
     {
-        QDir().mkpath(folder.path("Exercises"));
-        folder.write("Exercises/set.txt", "abc\r\nxyz\r\n");
-        settings.presetFile = "set";
-        settings.repeats = 1;
         settings.quickExerciseCount = 5;
         settings.quickRepeats = 1;
         settings.quickNumberFrom = 2;
@@ -52,10 +36,7 @@ struct ExerciseRecording : ::testing::Test, HistoryFixture {
         settings.space = false;
         settings.custom = true;
         settings.customKeys = "q";
-        clock.now = 100.0;
-        control = std::make_unique<ExerciseControl>(settings, ProgramPaths(folder.path(""), "clavora"), clock,
-                                                    random, clipboard, ui, &store);
-        control->load();
+        load();
     }
     // Puts each line into the typing line in turn, `step` seconds apart, then presses ENTER.
     void typeLines(const QStringList& lines, double step = 0.5)
@@ -67,7 +48,6 @@ struct ExerciseRecording : ::testing::Test, HistoryFixture {
         }
         control->enterPressed();
     }
-    const MainForm& form() const { return control->form(); }
     QString attempts() const
     {
         return rows(store, "SELECT kind, quick_run, preset_file, exercise_number, typed, seconds, correct, accuracy,"

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "HistoryFixture.h"
-#include "TempFolder.h"
-#include "exercises/ExerciseControl.h"
+#include "ExerciseHistoryFixture.h"
 #include "exercises/RandomExercises.h"
 #include "keyboard/LayoutFile.h"
 #include "settings/AppSettings.h"
@@ -25,30 +23,15 @@ void addWeakQ(HistoryStore& store, const QDateTime& finished)
     ASSERT_TRUE(store.addAttempt(record));
 }
 
-struct WeakKeyDrill : ::testing::Test, HistoryFixture {
-    TempFolder folder;
-    AppSettings settings;
-    FakeRandom random;
-    FakeClipboard clipboard;
-    FakeExerciseUi ui;
-    std::unique_ptr<ExerciseControl> control;
-
+struct WeakKeyDrill : ::testing::Test, ExerciseHistoryFixture {
     WeakKeyDrill()
     {
-        QDir().mkpath(folder.path("Exercises"));
-        folder.write("Exercises/set.txt", "abc\r\nxyz\r\n");
-        settings.presetFile = "set";
         settings.exerciseType = ExerciseType::Preset;
-        settings.repeats = 1;
         settings.lowerCase = true;
         settings.space = true;
         random.seed(7);
-        clock.now = 100.0;
-        control = std::make_unique<ExerciseControl>(settings, ProgramPaths(folder.path(""), "clavora"), clock,
-                                                    random, clipboard, ui, &store);
-        control->load();
+        load();
     }
-    const MainForm& form() const { return control->form(); }
     void typeExercise()
     {
         clock.now += 10;

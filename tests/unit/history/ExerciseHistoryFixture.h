@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include "HistoryFixture.h"
+#include "TempFolder.h"
+#include "exercises/ExerciseControl.h"
+#include "settings/AppSettings.h"
+
+#include <QDir>
+#include <memory>
+
+namespace clavora::test {
+
+// The exercise window's logic with an in-memory history and the two-line preset file "set".
+// A test sets its own `settings`, then calls load().
+struct ExerciseHistoryFixture : HistoryFixture {
+    TempFolder folder;
+    AppSettings settings;
+    FakeRandom random;
+    FakeClipboard clipboard;
+    FakeExerciseUi ui;
+    std::unique_ptr<ExerciseControl> control;
+
+    ExerciseHistoryFixture()
+    {
+        QDir().mkpath(folder.path("Exercises"));
+        folder.write("Exercises/set.txt", "abc\r\nxyz\r\n");
+        settings.presetFile = "set";
+        settings.repeats = 1;
+        clock.now = 100.0;
+    }
+    void load()
+    {
+        control = std::make_unique<ExerciseControl>(settings, ProgramPaths(folder.path(""), "clavora"), clock,
+                                                    random, clipboard, ui, &store);
+        control->load();
+    }
+    const MainForm& form() const { return control->form(); }
+};
+
+} // namespace clavora::test
