@@ -310,6 +310,12 @@ int Hub::windowY(AppWindow window) const
     return pixelsToTwips(widgetOf(window).pos().y());
 }
 
+void Hub::finishGame()
+{
+    if (game_)
+        game_->finishGame();
+}
+
 void Hub::save()
 {
     QDir().mkpath(QFileInfo(paths_.settingsFile()).path()); // installed, the first save makes the folder

@@ -64,6 +64,7 @@ public:
     void showLoadNotice() override;
     int streak() const override;
     void showPassingMessage(const QString& title, const QString& text, int milliseconds) override;
+    void finishGame() override;
     void save() override;
     void end() override;
 

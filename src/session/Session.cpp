@@ -122,6 +122,9 @@ void Session::settingsConfirmed(const SettingsForm& form)
 
 void Session::keepPlaceAndSave()
 {
+    // An end by signal or log-out closes no window: the game in use is recorded here.
+    if (windowInUse_ == AppWindow::Game)
+        ui_.finishGame();
     settings_.windowX = ui_.windowX(windowInUse_);
     settings_.windowY = ui_.windowY(windowInUse_);
     ui_.save();

@@ -39,6 +39,8 @@ public:
     // A message that needs no answer: it closes itself after `milliseconds`, or sooner with
     // ENTER, ESC or its button. Returns once it has closed.
     virtual void showPassingMessage(const QString& title, const QString& text, int milliseconds) = 0;
+    // Records a game under way and keeps the game window's start level in the settings.
+    virtual void finishGame() = 0;
     // Writes the settings file and the start-up entry, and tells what failed.
     virtual void save() = 0;
     // Ends the program at once.

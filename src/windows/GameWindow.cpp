@@ -219,10 +219,15 @@ void GameWindow::focusStartButton()
     pendingFocus_ = Focus::StartButton;
 }
 
-void GameWindow::closeEvent(QCloseEvent* event)
+void GameWindow::finishGame()
 {
     gameTimer_->stop();
     control_.unload();
+}
+
+void GameWindow::closeEvent(QCloseEvent* event)
+{
+    finishGame();
     event->accept();
     emit closed();
 }

@@ -30,6 +30,8 @@ public:
     void apply();
     // New window colours from the settings.
     void colourWindow(Rgb window, Rgb text);
+    // Records a game under way and keeps the start level, as closing the window does.
+    void finishGame();
 
     bool showLayoutChecked() const;
     void setShowLayoutChecked(bool checked);

@@ -34,6 +34,22 @@ class Signals(harness.ProgramTest):
         self.assertEqual(self.wait_exit(), 0)
         self.assertEqual(self.setting("Exercises", "ExNum"), "4")
 
+    def test_a_signal_during_a_game_records_it_and_keeps_the_start_level(self):
+        self.write_settings(harness.ONLY_LETTER_A + NO_KEYBOARD)
+        self.start("/g")
+        game = self.wait_window("Orvella Clavora - Game")
+        self.activate(game)
+        self.key("alt+l", "ctrl+a")  # the start level box
+        self.type("3")
+        play_area = (80, 24, 565, 318)
+        before = self.picture(game, play_area)
+        self.key("alt+s")
+        self.wait_changed(game, play_area, before, "the first letter")
+        self.process.send_signal(signal.SIGTERM)
+        self.assertEqual(self.wait_exit(), 0)
+        self.assertEqual(self.sql("SELECT start_level FROM games"), [["3"]])
+        self.assertEqual(self.setting("Game", "StartLevel"), "3")
+
 
 if __name__ == "__main__":
     harness.main()

@@ -85,6 +85,7 @@ public:
         log << QString("save %1 %2 %3").arg(s.windowX).arg(s.windowY).arg(s.showLayout);
     }
     void end() override { log << "end"; }
+    void finishGame() override { log << "finish game"; }
     int streak() const override { return streakDays; }
     void showPassingMessage(const QString& title, const QString& text, int milliseconds) override
     {
@@ -149,7 +150,11 @@ TEST(Session, RulesOfTheWindowsTheCloseAndTheKeyboardBox)
          {"show Main", "quick run", "box Main off", "save 1000 1100 0", "end"}, AppWindow::Main},
         {"closing the game in use saves where the game stands", StartMode::Game, 0,
          [](Session& s, FakeSessionUi&) { s.windowClosed(AppWindow::Game); },
-         {"show Game", "box Game off", "hide Main", "box Game off", "save 2000 2100 0", "end"},
+         {"show Game", "box Game off", "hide Main", "box Game off", "finish game", "save 2000 2100 0", "end"},
+         AppWindow::Game},
+        {"an end by signal in the game records the game and saves where the game stands", StartMode::Game, 0,
+         [](Session& s, FakeSessionUi&) { s.windowClosed(AppWindow::Main); },
+         {"show Game", "box Game off", "hide Main", "box Game off", "finish game", "save 2000 2100 0", "end"},
          AppWindow::Game},
         {"going back to the exercises closes the game without ending", StartMode::Normal, 0,
          [](Session& s, FakeSessionUi&) {
@@ -173,7 +178,7 @@ TEST(Session, RulesOfTheWindowsTheCloseAndTheKeyboardBox)
              s.windowClosed(AppWindow::Game);
          },
          {"show Game", "box Game on", "open keyboard", "hide Main", "box Game on", "box Game off",
-          "close keyboard", "save 2000 2100 0", "end"},
+          "close keyboard", "finish game", "save 2000 2100 0", "end"},
          AppWindow::Game},
         {"/k: closing the keyboard ends without saving", StartMode::KeyboardOnly, 1,
          [](Session& s, FakeSessionUi&) { s.windowClosed(AppWindow::Keyboard); },
