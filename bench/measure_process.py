@@ -1,12 +1,14 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The program's own figures as a user meets them, on a private Xvfb: exec to first paint,
-memory after start, idle CPU with the keyboard window open, CPU per typed key.
+memory after start beside a minimal Qt Widgets program's, idle CPU with the keyboard window
+open, CPU per typed key, CPU of a game at level 200.
 
-    bench/measure_process.py <clavora binary> <data folder> [--runs 5] [--idle 60] [--typing 30]
+    bench/measure_process.py <clavora binary> <data folder> [--runs 5] [--idle 60] [--typing 30] [--game 60]
 
 Prints the median of the runs for each figure. A benchmark, not a test: CI does not run it.
-It needs the first_paint probe (bench/first_paint.cpp), built with the benchmarks.
+It needs the first_paint probe (bench/first_paint.cpp) and the minimal program
+(bench/minimal_window.cpp), built with the benchmarks.
 """
 import argparse
 import glob
@@ -22,11 +24,17 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 from harness import Display, wait_for  # noqa: E402
 
 MAIN = "Orvella Clavora - Exercises"
+MINIMAL = "Minimal Qt Widgets program"
 KEYBOARD = "Orvella Clavora - Keyboard Layout"
 GAME = "Orvella Clavora - Game"
 KEYS_PER_SECOND = 19
 # Ten letters and ten Backspaces: the typing line never fills, so every key is handled alike.
 TYPED = list("asdfjkl;gh") + ["BackSpace"] * 10
+# Level 200 sends 17.5 letters a second; with "a" the only letter, a faster stream of "a"s keeps
+# the game going for the whole measurement.
+GAME_SETTINGS = ("[RndEx]\nLowerCase=0\nUpperCase=0\nNumbers=0\nNumberPunc=0\nPunc=0\nShiftPunc=0\n"
+                 "Space=0\nCustom=1\nCustomKeys=a\n[Game]\nStartLevel=200\n")
+GAME_KEYS_PER_SECOND = 25
 
 
 def cpu_and_wakeups(pid):
@@ -59,15 +67,18 @@ def memory(pid):
 class Run:
     """One start of the program in a fresh folder and home, with or without the keyboard."""
 
-    def __init__(self, display, args, keyboard, extra=()):
+    def __init__(self, display, args, keyboard, extra=(), settings="", minimal=False):
         self.display, self.args = display, args
         self.root = tempfile.mkdtemp(prefix="clavora-bench-")
         folder = os.path.join(self.root, "program")
         shutil.copytree(args.data, folder)
         program = os.path.join(folder, "clavora")
-        shutil.copy2(args.binary, program)
+        shutil.copy2(args.minimal if minimal else args.binary, program)
         with open(os.path.join(folder, "Clavora.ini"), "w") as f:
-            f.write(f"[KeyLayout]\nShowLayout={1 if keyboard else 0}\n")
+            f.write(f"[KeyLayout]\nShowLayout={1 if keyboard else 0}\n{settings}")
+        # Pages of a file just written count as the program's private dirty memory until they
+        # reach the disk: an installed program's never do.
+        os.sync()
         home = os.path.join(self.root, "home")
         os.makedirs(home)
         env = dict(display.env, HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
@@ -76,7 +87,7 @@ class Run:
         out = subprocess.run([args.probe, program, *extra], env=env, capture_output=True, text=True,
                              timeout=30, cwd=self.root).stdout.split()
         self.pid, self.mapped, self.painted = int(out[0]), float(out[1]), float(out[2])
-        titles = [GAME if "/g" in extra else MAIN] + ([KEYBOARD] if keyboard else [])
+        titles = [MINIMAL if minimal else GAME if "/g" in extra else MAIN] + ([KEYBOARD] if keyboard else [])
         for title in titles:
             wait_for(lambda: self.window(title), what=f"window '{title}'")
         time.sleep(1.0)  # let the start settle
@@ -105,6 +116,19 @@ class Run:
         cpu1, _ = cpu_and_wakeups(self.pid)
         return (cpu1 - cpu0) / 1e6 / count
 
+    def game(self, seconds):
+        """Percent of a core while a game runs and xdotool defuses its letters."""
+        self.display.run(["xdotool", "windowactivate", "--sync", self.window(GAME)])
+        self.display.run(["xdotool", "key", "alt+s"])
+        time.sleep(0.5)
+        count = int(seconds * GAME_KEYS_PER_SECOND)
+        cpu0, _ = cpu_and_wakeups(self.pid)
+        started = time.monotonic()
+        self.display.run(["xdotool", "key", "--delay", str(1000 // GAME_KEYS_PER_SECOND), *(["a"] * count)])
+        elapsed = time.monotonic() - started
+        cpu1, _ = cpu_and_wakeups(self.pid)
+        return (cpu1 - cpu0) / 1e9 / elapsed * 100
+
     def end(self):
         try:
             os.kill(self.pid, 9)
@@ -120,11 +144,17 @@ def main():
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--idle", type=float, default=60, help="seconds of idle measurement")
     parser.add_argument("--typing", type=int, default=30, help="seconds of typing")
+    parser.add_argument("--game", type=int, default=60, help="seconds of a game at level 200")
     parser.add_argument("--probe", help="the first_paint probe (default: bench/first_paint in the binary's build)")
+    parser.add_argument("--minimal", help="the minimal Qt Widgets program (default: bench/minimal_window "
+                        "in the binary's build)")
     args = parser.parse_args()
-    args.probe = os.path.abspath(args.probe or os.path.join(os.path.dirname(args.binary), "bench", "first_paint"))
-    if not os.access(args.probe, os.X_OK):
-        parser.error(f"no first_paint probe at {args.probe}: build it, or name it with --probe")
+    bench = os.path.join(os.path.dirname(args.binary), "bench")
+    args.probe = os.path.abspath(args.probe or os.path.join(bench, "first_paint"))
+    args.minimal = os.path.abspath(args.minimal or os.path.join(bench, "minimal_window"))
+    for option, path in (("--probe", args.probe), ("--minimal", args.minimal)):
+        if not os.access(path, os.X_OK):
+            parser.error(f"no {os.path.basename(path)} at {path}: build it, or name it with {option}")
 
     figures = {}
 
@@ -134,6 +164,13 @@ def main():
     display = Display()
     try:
         for run_number in range(args.runs):
+            minimal = Run(display, args, False, minimal=True)
+            try:
+                rss, dirty = memory(minimal.pid)
+                note("minimal Qt Widgets program: resident memory (MB)", rss)
+                note("minimal Qt Widgets program: private dirty memory (MB)", dirty)
+            finally:
+                minimal.end()
             for keyboard in (False, True):
                 what = "with keyboard" if keyboard else "without keyboard"
                 run = Run(display, args, keyboard)
@@ -155,6 +192,11 @@ def main():
                 cpu, wakeups = game.idle(min(args.idle, 10))
                 note("idle CPU, game window before a game (% of a core)", cpu)
                 note("idle wake-ups, game window before a game (per s)", wakeups)
+            finally:
+                game.end()
+            game = Run(display, args, False, extra=("/g",), settings=GAME_SETTINGS)
+            try:
+                note("game at level 200, keys typed (% of a core)", game.game(args.game))
             finally:
                 game.end()
             print(f"run {run_number + 1} of {args.runs} done", file=sys.stderr)
