@@ -311,6 +311,10 @@ void Hub::showLoadNotice()
 
 void Hub::end()
 {
+    // The store opens when first used; one this session never needed is still left in place
+    // for the next run and for other tools.
+    if (history_)
+        history_->open();
     QCoreApplication::exit(0);
 }
 
