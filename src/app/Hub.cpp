@@ -2,25 +2,28 @@
 #include "Hub.h"
 
 #include "common/Twips.h"
+#include "ProgressModule.h"
+#include "common/Captions.h"
 #include "keyboard/KeyboardPlacement.h"
 #include "windows/GameWindow.h"
 #include "windows/HelpWindow.h"
 #include "windows/KeyboardDocking.h"
 #include "windows/KeyboardWindow.h"
 #include "windows/MainWindow.h"
-#include "windows/ProgressWindow.h"
 #include "windows/SettingsDialog.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QWindow>
 
 namespace clavora {
 
-Hub::Hub(ProgramPaths paths, QString commandLine)
-    : paths_(std::move(paths)), profile_(paths_.settingsFile()), session_(*this, findStartMode(commandLine))
+Hub::Hub(ProgramPaths paths, QString commandLine, ProgressWindowMaker progressMaker)
+    : paths_(std::move(paths)), profile_(paths_.settingsFile()), session_(*this, findStartMode(commandLine)),
+      progressMaker_(progressMaker)
 {
     if (!session_.keyboardOnly())
         history_ = std::make_unique<HistoryStore>(paths_.historyFile());
@@ -198,12 +201,21 @@ void Hub::openProgress()
     if (progress_) {
         progress_->refresh();
     } else {
+        QString error;
+        if (!progressMaker_)
+            progressMaker_ = loadProgressModule(error);
+        if (!progressMaker_) {
+            QMessageBox::warning(&widgetOf(session_.windowInUse()), caption(ProgressCaption),
+                                 tr("The progress window cannot be opened: its module is missing or damaged.\n%1")
+                                     .arg(error));
+            return;
+        }
         AppSettings& settings = session_.settings();
-        progress_ = new ProgressWindow(*history_, clock_, settings.recordProgress, QDir::homePath());
+        progress_ = progressMaker_(*history_, clock_, settings.recordProgress, QDir::homePath());
         progress_->setAttribute(Qt::WA_DeleteOnClose);
         progress_->setAttribute(Qt::WA_QuitOnClose, false);
         progress_->colourWindow(settings.windowColour, settings.textColour);
-        connect(progress_, &ProgressWindow::recordingChanged, this,
+        connect(progress_, &ProgressView::recordingChanged, this,
                 [this](bool recording) { session_.settings().recordProgress = recording; });
     }
     progress_->show();
@@ -211,7 +223,7 @@ void Hub::openProgress()
     progress_->activateWindow();
 }
 
-ProgressWindow* Hub::progressWindow()
+ProgressView* Hub::progressWindow()
 {
     return progress_;
 }

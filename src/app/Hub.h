@@ -7,6 +7,7 @@
 #include "platform/XdgStartupEntry.h"
 #include "session/Session.h"
 #include "settings/ProfileFile.h"
+#include "windows/ProgressView.h"
 
 #include <QObject>
 #include <QPointer>
@@ -18,7 +19,6 @@ class MainWindow;
 class GameWindow;
 class HelpWindow;
 class KeyboardWindow;
-class ProgressWindow;
 class SettingsDialog;
 
 // Creates the services and the windows and wires the windows' events to the session, whose
@@ -26,7 +26,8 @@ class SettingsDialog;
 class Hub final : public QObject, public SessionUi {
     Q_OBJECT
 public:
-    Hub(ProgramPaths paths, QString commandLine);
+    // `progressMaker`: how the progress window is made; none loads its module on first use.
+    Hub(ProgramPaths paths, QString commandLine, ProgressWindowMaker progressMaker = nullptr);
     ~Hub() override;
 
     void start();
@@ -46,7 +47,7 @@ public:
     // The keyboard window while it is open, else null.
     KeyboardWindow* keyboardWindow();
     // The progress window while it is open, else null.
-    ProgressWindow* progressWindow();
+    ProgressView* progressWindow();
 
     // SessionUi
     void showWindow(AppWindow window) override;
@@ -93,7 +94,8 @@ private:
     QPointer<KeyboardWindow> keyboard_;
     QPointer<SettingsDialog> settingsDialog_;
     QPointer<HelpWindow> helpWindow_;
-    QPointer<ProgressWindow> progress_;
+    ProgressWindowMaker progressMaker_;
+    QPointer<ProgressView> progress_;
 };
 
 } // namespace clavora

@@ -106,7 +106,7 @@ void fillChart(QChart* chart, const std::vector<DayFigures>& days,
 
 ProgressWindow::ProgressWindow(HistoryStore& store, const Clock& clock, bool recording, QString exportFolder,
                                QWidget* parent)
-    : QWidget(parent), control_(store, clock, *this, recording), exportFolder_(std::move(exportFolder))
+    : ProgressView(parent), control_(store, clock, *this, recording), exportFolder_(std::move(exportFolder))
 {
     setWindowTitle(caption(ProgressCaption));
     auto* grid = new QGridLayout(this);

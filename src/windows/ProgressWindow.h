@@ -3,9 +3,7 @@
 #include "common/Colour.h"
 #include "history/ProgressControl.h"
 #include "history/ProgressUi.h"
-
-#include <QKeySequence>
-#include <QWidget>
+#include "windows/ProgressView.h"
 
 class QChart;
 class QCheckBox;
@@ -21,22 +19,16 @@ class HistoryStore;
 
 // The progress window: charts of speed and accuracy per day, the key table, the most
 // frequent mistakes and the best games, bound to the progress logic.
-class ProgressWindow final : public QWidget, public ProgressUi {
+class ProgressWindow final : public ProgressView, public ProgressUi {
     Q_OBJECT
 public:
-    // The button and the key that open it from the exercise and the game windows; P is
-    // taken by Preset and Pause.
-    static QString buttonCaption() { return tr("Pr&ogress"); }
-    static inline const QKeySequence Shortcut = QKeySequence(Qt::CTRL | Qt::Key_P);
-
     // `exportFolder`: where the Export dialog starts.
     ProgressWindow(HistoryStore& store, const Clock& clock, bool recording, QString exportFolder,
                    QWidget* parent = nullptr);
 
     const ProgressForm& form() const { return control_.form(); }
-    void colourWindow(Rgb window, Rgb text);
-    // Shows the figures as they are now.
-    void refresh();
+    void colourWindow(Rgb window, Rgb text) override;
+    void refresh() override;
     // Writes the logic's form into the controls.
     void apply();
 
@@ -45,11 +37,6 @@ public:
     bool confirm(const QString& title, const QString& text) override;
     std::optional<QString> askSaveFileName(const QString& proposed, const QStringList& filters,
                                            const QString& title) override;
-
-signals:
-    // "Record my progress" was ticked or cleared; the owner saves it and starts or stops
-    // the recorders.
-    void recordingChanged(bool recording);
 
 private:
     void applyColours(Rgb window, Rgb text);
