@@ -5,6 +5,7 @@ memory after start beside a minimal Qt Widgets program's, idle CPU with the keyb
 open, CPU per typed key, CPU of a game at level 200.
 
     bench/measure_process.py <clavora binary> <data folder> [--runs 5] [--idle 60] [--typing 30] [--game 60]
+                             [--mappings]
 
 Prints the median of the runs for each figure. A benchmark, not a test: CI does not run it.
 It needs the first_paint probe (bench/first_paint.cpp) and the minimal program
@@ -62,6 +63,37 @@ def memory(pid):
             if parts[0] in ("Rss:", "Private_Dirty:"):
                 values[parts[0][:-1]] = int(parts[1]) / 1024
     return values["Rss"], values["Private_Dirty"]
+
+
+def mappings(pid):
+    """Resident and private dirty kB of each mapped file (anonymous memory by its kind)."""
+    totals, name = {}, None
+    with open(f"/proc/{pid}/smaps") as f:
+        for line in f:
+            parts = line.split()
+            if not parts[0].endswith(":"):
+                name = parts[5] if len(parts) > 5 else "[anonymous]"
+                totals.setdefault(name, [0, 0])
+            elif parts[0] in ("Rss:", "Private_Dirty:"):
+                totals[name][parts[0] == "Private_Dirty:"] += int(parts[1])
+    return totals
+
+
+def print_mappings(minimal, program, what):
+    """The mappings whose memory differs from the minimal program's by 16 kB or more."""
+    print(f"\nkB above the minimal program, {what}: resident, private dirty, mapping")
+    # A copy of the program sits in a folder of its own each run.
+    rename = lambda totals: {("<program>/" + os.path.basename(n) if "clavora-bench-" in n else n): v
+                             for n, v in totals.items()}
+    minimal, program = rename(minimal), rename(program)
+    rows = []
+    for name in set(minimal) | set(program):
+        before, after = minimal.get(name, [0, 0]), program.get(name, [0, 0])
+        difference = (after[0] - before[0], after[1] - before[1])
+        if max(abs(difference[0]), abs(difference[1])) >= 16:
+            rows.append((difference, name))
+    for (rss, dirty), name in sorted(rows, reverse=True):
+        print(f"{rss:8} {dirty:8}  {name}")
 
 
 class Run:
@@ -148,6 +180,8 @@ def main():
     parser.add_argument("--idle", type=float, default=60, help="seconds of idle measurement")
     parser.add_argument("--typing", type=int, default=30, help="seconds of typing")
     parser.add_argument("--game", type=int, default=60, help="seconds of a game at level 200")
+    parser.add_argument("--mappings", action="store_true",
+                        help="also list, per mapping, the memory above the minimal program's (last run)")
     parser.add_argument("--probe", help="the first_paint probe (default: bench/first_paint in the binary's build)")
     parser.add_argument("--minimal", help="the minimal Qt Widgets program (default: bench/minimal_window "
                         "in the binary's build)")
@@ -160,6 +194,7 @@ def main():
             parser.error(f"no {os.path.basename(path)} at {path}: build it, or name it with {option}")
 
     figures = {}
+    last = {}  # the last run's mappings, by what ran
 
     def note(name, value):
         figures.setdefault(name, []).append(value)
@@ -170,6 +205,7 @@ def main():
             minimal = Run(display, args, False, minimal=True)
             try:
                 rss, dirty = memory(minimal.pid)
+                last["minimal"] = mappings(minimal.pid)
                 note("minimal Qt Widgets program: resident memory (MB)", rss)
                 note("minimal Qt Widgets program: private dirty memory (MB)", dirty)
             finally:
@@ -181,6 +217,7 @@ def main():
                     note(f"exec to first window mapped, {what} (ms)", run.mapped)
                     note(f"exec to first paint, {what} (ms)", run.painted)
                     rss, dirty = memory(run.pid)
+                    last[what] = mappings(run.pid)
                     note(f"resident memory, {what} (MB)", rss)
                     note(f"private dirty memory, {what} (MB)", dirty)
                     if keyboard:
@@ -210,6 +247,9 @@ def main():
     print(f"medians of {args.runs} runs of {args.binary}")
     for name, values in figures.items():
         print(f"{name:<{width}}  {statistics.median(values):8.3f}")
+    if args.mappings:
+        for what in ("without keyboard", "with keyboard"):
+            print_mappings(last["minimal"], last[what], what)
 
 
 if __name__ == "__main__":
