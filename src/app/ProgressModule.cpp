@@ -15,8 +15,10 @@ ProgressWindowMaker loadProgressModule(QString& error)
     for (const QString& path : {programFolder + u'/' + file,
                                 programFolder + QStringLiteral("/" CLAVORA_INSTALLED_MODULES "/") + file}) {
         QLibrary module(path);
+        // Every symbol bound now: a module from another build fails here, not mid-use.
+        module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
         if (!module.load()) {
-            // The first folder's reason unless it held no module at all.
+            // The reason of the last folder that holds a module, else of the first.
             if (error.isEmpty() || QFile::exists(path))
                 error = module.errorString();
             continue;
