@@ -38,19 +38,28 @@ GAME_SETTINGS = ("[RndEx]\nLowerCase=0\nUpperCase=0\nNumbers=0\nNumberPunc=0\nPu
 GAME_KEYS_PER_SECOND = 25
 
 
-def cpu_and_wakeups(pid):
-    """CPU nanoseconds and voluntary context switches (a sleep, then a wake-up) of every thread."""
-    cpu = wakeups = 0
+def threads(pid):
+    """CPU nanoseconds and voluntary context switches (a sleep, then a wake-up) of each thread."""
+    figures = {}
     for task in glob.glob(f"/proc/{pid}/task/*"):
         try:
             with open(f"{task}/schedstat") as f:
-                cpu += int(f.read().split()[0])
+                cpu = int(f.read().split()[0])
             with open(f"{task}/status") as f:
-                for line in f:
-                    if line.startswith("voluntary_ctxt_switches:"):
-                        wakeups += int(line.split()[1])
+                wakeups = next(int(line.split()[1]) for line in f if line.startswith("voluntary_ctxt_switches:"))
+            figures[os.path.basename(task)] = (cpu, wakeups)
         except (FileNotFoundError, ProcessLookupError):
             pass  # a thread that ended meanwhile
+    return figures
+
+
+def used_since(before, pid):
+    """CPU nanoseconds and wake-ups of the threads since `before` (a threads() of the same process).
+    A thread that ended meanwhile takes its share with it: Qt ends idle pool threads after 30 s."""
+    cpu = wakeups = 0
+    for task, (task_cpu, task_wakeups) in threads(pid).items():
+        cpu_before, wakeups_before = before.get(task, (0, 0))
+        cpu, wakeups = cpu + task_cpu - cpu_before, wakeups + task_wakeups - wakeups_before
     return cpu, wakeups
 
 
@@ -133,10 +142,10 @@ class Run:
 
     def idle(self, seconds):
         """Percent of a core and wake-ups a second while nothing happens."""
-        cpu0, wake0 = cpu_and_wakeups(self.pid)
+        before = threads(self.pid)
         time.sleep(seconds)
-        cpu1, wake1 = cpu_and_wakeups(self.pid)
-        return (cpu1 - cpu0) / 1e9 / seconds * 100, (wake1 - wake0) / seconds
+        cpu, wakeups = used_since(before, self.pid)
+        return cpu / 1e9 / seconds * 100, wakeups / seconds
 
     def press(self, keys, per_second):
         """Types keys at a steady pace; on a busy machine it may take longer than planned."""
@@ -150,11 +159,11 @@ class Run:
         time.sleep(0.5)
         count = seconds * KEYS_PER_SECOND
         keys = (TYPED * (count // len(TYPED) + 1))[:count]
-        cpu0, _ = cpu_and_wakeups(self.pid)
+        before = threads(self.pid)
         self.press(keys, KEYS_PER_SECOND)
         time.sleep(0.2)
-        cpu1, _ = cpu_and_wakeups(self.pid)
-        return (cpu1 - cpu0) / 1e6 / count
+        cpu, _ = used_since(before, self.pid)
+        return cpu / 1e6 / count
 
     def game(self, seconds):
         """Percent of a core while a game runs and xdotool defuses its letters."""
@@ -162,12 +171,12 @@ class Run:
         self.display.run(["xdotool", "key", "alt+s"])
         time.sleep(0.5)
         count = int(seconds * GAME_KEYS_PER_SECOND)
-        cpu0, _ = cpu_and_wakeups(self.pid)
+        before = threads(self.pid)
         started = time.monotonic()
         self.press(["a"] * count, GAME_KEYS_PER_SECOND)
         elapsed = time.monotonic() - started
-        cpu1, _ = cpu_and_wakeups(self.pid)
-        return (cpu1 - cpu0) / 1e9 / elapsed * 100
+        cpu, _ = used_since(before, self.pid)
+        return cpu / 1e9 / elapsed * 100
 
     def end(self):
         try:
