@@ -1,12 +1,15 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The program's own figures as a user meets them, on a private Xvfb: exec to first paint,
-memory after start, idle CPU with the keyboard window open, CPU per typed key.
+memory after start beside a minimal Qt Widgets program's, idle CPU with the keyboard window
+open, CPU per typed key, CPU of a game at level 200.
 
-    bench/measure_process.py <clavora binary> <data folder> [--runs 5] [--idle 60] [--typing 30]
+    bench/measure_process.py <clavora binary> <data folder> [--runs 5] [--idle 60] [--typing 30] [--game 60]
+                             [--mappings]
 
 Prints the median of the runs for each figure. A benchmark, not a test: CI does not run it.
-It needs the first_paint probe (bench/first_paint.cpp), built with the benchmarks.
+It needs the first_paint probe (bench/first_paint.cpp) and the minimal program
+(bench/minimal_window.cpp), built with the benchmarks.
 """
 import argparse
 import glob
@@ -22,26 +25,41 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 from harness import Display, wait_for  # noqa: E402
 
 MAIN = "Orvella Clavora - Exercises"
+MINIMAL = "Minimal Qt Widgets program"
 KEYBOARD = "Orvella Clavora - Keyboard Layout"
 GAME = "Orvella Clavora - Game"
 KEYS_PER_SECOND = 19
 # Ten letters and ten Backspaces: the typing line never fills, so every key is handled alike.
 TYPED = list("asdfjkl;gh") + ["BackSpace"] * 10
+# Level 200 sends 17.5 letters a second; with "a" the only letter, a faster stream of "a"s keeps
+# the game going for the whole measurement.
+GAME_SETTINGS = ("[RndEx]\nLowerCase=0\nUpperCase=0\nNumbers=0\nNumberPunc=0\nPunc=0\nShiftPunc=0\n"
+                 "Space=0\nCustom=1\nCustomKeys=a\n[Game]\nStartLevel=200\n")
+GAME_KEYS_PER_SECOND = 25
 
 
-def cpu_and_wakeups(pid):
-    """CPU nanoseconds and voluntary context switches (a sleep, then a wake-up) of every thread."""
-    cpu = wakeups = 0
+def threads(pid):
+    """CPU nanoseconds and voluntary context switches (a sleep, then a wake-up) of each thread."""
+    figures = {}
     for task in glob.glob(f"/proc/{pid}/task/*"):
         try:
             with open(f"{task}/schedstat") as f:
-                cpu += int(f.read().split()[0])
+                cpu = int(f.read().split()[0])
             with open(f"{task}/status") as f:
-                for line in f:
-                    if line.startswith("voluntary_ctxt_switches:"):
-                        wakeups += int(line.split()[1])
+                wakeups = next(int(line.split()[1]) for line in f if line.startswith("voluntary_ctxt_switches:"))
+            figures[os.path.basename(task)] = (cpu, wakeups)
         except (FileNotFoundError, ProcessLookupError):
             pass  # a thread that ended meanwhile
+    return figures
+
+
+def used_since(before, pid):
+    """CPU nanoseconds and wake-ups of the threads since `before` (a threads() of the same process).
+    A thread that ended meanwhile takes its share with it: Qt ends idle pool threads after 30 s."""
+    cpu = wakeups = 0
+    for task, (task_cpu, task_wakeups) in threads(pid).items():
+        cpu_before, wakeups_before = before.get(task, (0, 0))
+        cpu, wakeups = cpu + task_cpu - cpu_before, wakeups + task_wakeups - wakeups_before
     return cpu, wakeups
 
 
@@ -56,18 +74,55 @@ def memory(pid):
     return values["Rss"], values["Private_Dirty"]
 
 
+def mappings(pid):
+    """Resident and private dirty kB of each mapped file (anonymous memory by its kind)."""
+    totals, name = {}, None
+    with open(f"/proc/{pid}/smaps") as f:
+        for line in f:
+            parts = line.split()
+            if not parts[0].endswith(":"):
+                name = parts[5] if len(parts) > 5 else "[anonymous]"
+                totals.setdefault(name, [0, 0])
+            elif parts[0] in ("Rss:", "Private_Dirty:"):
+                totals[name][parts[0] == "Private_Dirty:"] += int(parts[1])
+    return totals
+
+
+def print_mappings(minimal, program, what):
+    """The mappings whose memory differs from the minimal program's by 16 kB or more."""
+    print(f"\nkB above the minimal program, {what}: resident, private dirty, mapping")
+    # A copy of the program sits in a folder of its own each run.
+    rename = lambda totals: {("<program>/" + os.path.basename(n) if "clavora-bench-" in n else n): v
+                             for n, v in totals.items()}
+    minimal, program = rename(minimal), rename(program)
+    rows = []
+    for name in set(minimal) | set(program):
+        before, after = minimal.get(name, [0, 0]), program.get(name, [0, 0])
+        difference = (after[0] - before[0], after[1] - before[1])
+        if max(abs(difference[0]), abs(difference[1])) >= 16:
+            rows.append((difference, name))
+    for (rss, dirty), name in sorted(rows, reverse=True):
+        print(f"{rss:8} {dirty:8}  {name}")
+
+
 class Run:
     """One start of the program in a fresh folder and home, with or without the keyboard."""
 
-    def __init__(self, display, args, keyboard, extra=()):
+    def __init__(self, display, args, keyboard, extra=(), settings="", minimal=False):
         self.display, self.args = display, args
         self.root = tempfile.mkdtemp(prefix="clavora-bench-")
         folder = os.path.join(self.root, "program")
         shutil.copytree(args.data, folder)
         program = os.path.join(folder, "clavora")
-        shutil.copy2(args.binary, program)
+        shutil.copy2(args.minimal if minimal else args.binary, program)
+        module = os.path.join(os.path.dirname(args.binary), "clavora-progress.so")
+        if not minimal and os.path.exists(module):
+            shutil.copy2(module, folder)
         with open(os.path.join(folder, "Clavora.ini"), "w") as f:
-            f.write(f"[KeyLayout]\nShowLayout={1 if keyboard else 0}\n")
+            f.write(f"[KeyLayout]\nShowLayout={1 if keyboard else 0}\n{settings}")
+        # Pages of a file just written count as the program's private dirty memory until they
+        # reach the disk: an installed program's never do.
+        os.sync()
         home = os.path.join(self.root, "home")
         os.makedirs(home)
         env = dict(display.env, HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
@@ -76,7 +131,7 @@ class Run:
         out = subprocess.run([args.probe, program, *extra], env=env, capture_output=True, text=True,
                              timeout=30, cwd=self.root).stdout.split()
         self.pid, self.mapped, self.painted = int(out[0]), float(out[1]), float(out[2])
-        titles = [GAME if "/g" in extra else MAIN] + ([KEYBOARD] if keyboard else [])
+        titles = [MINIMAL if minimal else GAME if "/g" in extra else MAIN] + ([KEYBOARD] if keyboard else [])
         for title in titles:
             wait_for(lambda: self.window(title), what=f"window '{title}'")
         time.sleep(1.0)  # let the start settle
@@ -87,10 +142,15 @@ class Run:
 
     def idle(self, seconds):
         """Percent of a core and wake-ups a second while nothing happens."""
-        cpu0, wake0 = cpu_and_wakeups(self.pid)
+        before = threads(self.pid)
         time.sleep(seconds)
-        cpu1, wake1 = cpu_and_wakeups(self.pid)
-        return (cpu1 - cpu0) / 1e9 / seconds * 100, (wake1 - wake0) / seconds
+        cpu, wakeups = used_since(before, self.pid)
+        return cpu / 1e9 / seconds * 100, wakeups / seconds
+
+    def press(self, keys, per_second):
+        """Types keys at a steady pace; on a busy machine it may take longer than planned."""
+        subprocess.run(["xdotool", "key", "--delay", str(1000 // per_second), *keys], env=self.display.env,
+                       capture_output=True, check=True, timeout=len(keys) / per_second * 3 + 30)
 
     def typing(self, seconds):
         """Milliseconds of CPU per key while xdotool types at a steady pace into an exercise."""
@@ -99,11 +159,24 @@ class Run:
         time.sleep(0.5)
         count = seconds * KEYS_PER_SECOND
         keys = (TYPED * (count // len(TYPED) + 1))[:count]
-        cpu0, _ = cpu_and_wakeups(self.pid)
-        self.display.run(["xdotool", "key", "--delay", str(1000 // KEYS_PER_SECOND), *keys])
+        before = threads(self.pid)
+        self.press(keys, KEYS_PER_SECOND)
         time.sleep(0.2)
-        cpu1, _ = cpu_and_wakeups(self.pid)
-        return (cpu1 - cpu0) / 1e6 / count
+        cpu, _ = used_since(before, self.pid)
+        return cpu / 1e6 / count
+
+    def game(self, seconds):
+        """Percent of a core while a game runs and xdotool defuses its letters."""
+        self.display.run(["xdotool", "windowactivate", "--sync", self.window(GAME)])
+        self.display.run(["xdotool", "key", "alt+s"])
+        time.sleep(0.5)
+        count = int(seconds * GAME_KEYS_PER_SECOND)
+        before = threads(self.pid)
+        started = time.monotonic()
+        self.press(["a"] * count, GAME_KEYS_PER_SECOND)
+        elapsed = time.monotonic() - started
+        cpu, _ = used_since(before, self.pid)
+        return cpu / 1e9 / elapsed * 100
 
     def end(self):
         try:
@@ -120,13 +193,22 @@ def main():
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--idle", type=float, default=60, help="seconds of idle measurement")
     parser.add_argument("--typing", type=int, default=30, help="seconds of typing")
+    parser.add_argument("--game", type=int, default=60, help="seconds of a game at level 200")
+    parser.add_argument("--mappings", action="store_true",
+                        help="also list, per mapping, the memory above the minimal program's (last run)")
     parser.add_argument("--probe", help="the first_paint probe (default: bench/first_paint in the binary's build)")
+    parser.add_argument("--minimal", help="the minimal Qt Widgets program (default: bench/minimal_window "
+                        "in the binary's build)")
     args = parser.parse_args()
-    args.probe = os.path.abspath(args.probe or os.path.join(os.path.dirname(args.binary), "bench", "first_paint"))
-    if not os.access(args.probe, os.X_OK):
-        parser.error(f"no first_paint probe at {args.probe}: build it, or name it with --probe")
+    bench = os.path.join(os.path.dirname(args.binary), "bench")
+    args.probe = os.path.abspath(args.probe or os.path.join(bench, "first_paint"))
+    args.minimal = os.path.abspath(args.minimal or os.path.join(bench, "minimal_window"))
+    for option, path in (("--probe", args.probe), ("--minimal", args.minimal)):
+        if not os.access(path, os.X_OK):
+            parser.error(f"no {os.path.basename(path)} at {path}: build it, or name it with {option}")
 
     figures = {}
+    last = {}  # the last run's mappings, by what ran
 
     def note(name, value):
         figures.setdefault(name, []).append(value)
@@ -134,6 +216,14 @@ def main():
     display = Display()
     try:
         for run_number in range(args.runs):
+            minimal = Run(display, args, False, minimal=True)
+            try:
+                rss, dirty = memory(minimal.pid)
+                last["minimal"] = mappings(minimal.pid)
+                note("minimal Qt Widgets program: resident memory (MB)", rss)
+                note("minimal Qt Widgets program: private dirty memory (MB)", dirty)
+            finally:
+                minimal.end()
             for keyboard in (False, True):
                 what = "with keyboard" if keyboard else "without keyboard"
                 run = Run(display, args, keyboard)
@@ -141,6 +231,7 @@ def main():
                     note(f"exec to first window mapped, {what} (ms)", run.mapped)
                     note(f"exec to first paint, {what} (ms)", run.painted)
                     rss, dirty = memory(run.pid)
+                    last[what] = mappings(run.pid)
                     note(f"resident memory, {what} (MB)", rss)
                     note(f"private dirty memory, {what} (MB)", dirty)
                     if keyboard:
@@ -157,6 +248,11 @@ def main():
                 note("idle wake-ups, game window before a game (per s)", wakeups)
             finally:
                 game.end()
+            game = Run(display, args, False, extra=("/g",), settings=GAME_SETTINGS)
+            try:
+                note("game at level 200, keys typed (% of a core)", game.game(args.game))
+            finally:
+                game.end()
             print(f"run {run_number + 1} of {args.runs} done", file=sys.stderr)
     finally:
         display.close()
@@ -165,6 +261,9 @@ def main():
     print(f"medians of {args.runs} runs of {args.binary}")
     for name, values in figures.items():
         print(f"{name:<{width}}  {statistics.median(values):8.3f}")
+    if args.mappings:
+        for what in ("without keyboard", "with keyboard"):
+            print_mappings(last["minimal"], last[what], what)
 
 
 if __name__ == "__main__":

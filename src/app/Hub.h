@@ -8,6 +8,7 @@
 #include "platform/XdgStartupEntry.h"
 #include "session/Session.h"
 #include "settings/ProfileFile.h"
+#include "windows/ProgressView.h"
 
 #include <QObject>
 #include <QPointer>
@@ -19,7 +20,6 @@ class MainWindow;
 class GameWindow;
 class HelpWindow;
 class KeyboardWindow;
-class ProgressWindow;
 class SettingsDialog;
 
 // Creates the services and the windows and wires the windows' events to the session, whose
@@ -27,7 +27,8 @@ class SettingsDialog;
 class Hub final : public QObject, public SessionUi {
     Q_OBJECT
 public:
-    Hub(ProgramPaths paths, QString commandLine);
+    // `progressMaker`: how the progress window is made; none loads its module on first use.
+    Hub(ProgramPaths paths, QString commandLine, ProgressWindowMaker progressMaker = nullptr);
     ~Hub() override;
 
     void start();
@@ -47,7 +48,7 @@ public:
     // The keyboard window while it is open, else null.
     KeyboardWindow* keyboardWindow();
     // The progress window while it is open, else null.
-    ProgressWindow* progressWindow();
+    ProgressView* progressWindow();
 
     // SessionUi
     void showWindow(AppWindow window) override;
@@ -99,7 +100,8 @@ private:
     QPointer<KeyboardWindow> keyboard_;
     QPointer<SettingsDialog> settingsDialog_;
     QPointer<HelpWindow> helpWindow_;
-    QPointer<ProgressWindow> progress_;
+    ProgressWindowMaker progressMaker_;
+    QPointer<ProgressView> progress_;
 };
 
 } // namespace clavora

@@ -42,14 +42,15 @@ qint64 localDay(const QDateTime& time)
 
 } // namespace
 
-HistoryStore::HistoryStore(const QString& path)
-    : connectionName_(newConnectionName())
+HistoryStore::HistoryStore(QString path)
+    : path_(std::move(path)), connectionName_(newConnectionName())
 {
-    available_ = open(path);
 }
 
 HistoryStore::~HistoryStore()
 {
+    if (!opened_)
+        return;
     {
         QSqlDatabase database = QSqlDatabase::database(connectionName_, false);
         database.close();
@@ -57,17 +58,25 @@ HistoryStore::~HistoryStore()
     QSqlDatabase::removeDatabase(connectionName_);
 }
 
-QSqlDatabase HistoryStore::database() const
+void HistoryStore::open() const
 {
-    return available_ ? QSqlDatabase::database(connectionName_, false) : QSqlDatabase();
+    if (opened_)
+        return;
+    opened_ = true;
+    available_ = openFile();
 }
 
-bool HistoryStore::fail(const QString& what, const QSqlError& error)
+QSqlDatabase HistoryStore::database() const
+{
+    return available() ? QSqlDatabase::database(connectionName_, false) : QSqlDatabase();
+}
+
+bool HistoryStore::fail(const QString& what, const QSqlError& error) const
 {
     return setAside(QStringLiteral("%1 (%2)").arg(what, error.text()));
 }
 
-bool HistoryStore::setAside(const QString& reason)
+bool HistoryStore::setAside(const QString& reason) const
 {
     if (available_ || problem_.isEmpty())
         problem_ = QCoreApplication::translate("HistoryStore", "%1. Clavora goes on without recording your history.")
@@ -76,14 +85,14 @@ bool HistoryStore::setAside(const QString& reason)
     return false;
 }
 
-bool HistoryStore::open(const QString& path)
+bool HistoryStore::openFile() const
 {
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
         return setAside(QCoreApplication::translate("HistoryStore", "The SQLite driver of Qt is not installed"));
-    if (path != InMemory)
-        QDir().mkpath(QFileInfo(path).absolutePath());
+    if (path_ != InMemory)
+        QDir().mkpath(QFileInfo(path_).absolutePath());
     QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
-    database.setDatabaseName(path);
+    database.setDatabaseName(path_);
     // A second instance writing at the same moment waits briefly rather than failing.
     database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000"));
     if (!database.open())
@@ -111,7 +120,7 @@ bool HistoryStore::open(const QString& path)
 
 bool HistoryStore::inTransaction(const QString& what, const std::function<bool(QSqlQuery&)>& work)
 {
-    if (!available_)
+    if (!available())
         return false;
     QSqlDatabase connection = database();
     if (!connection.transaction())

@@ -13,19 +13,31 @@ namespace clavora {
 
 // The learner's history in one SQLite file. Each finished attempt or game is written in one
 // transaction. A store that cannot be opened, is corrupt, or fails a write is set aside: the
-// program goes on without history, and `problem()` tells why.
+// program goes on without history, and `problem()` tells why. The file is opened when the
+// store is first used: until then the SQLite driver is not even loaded, which spares a
+// session that records nothing its memory.
 class HistoryStore {
 public:
     // An in-memory store, for tests and benchmarks.
     static inline const QString InMemory = QStringLiteral(":memory:");
 
-    explicit HistoryStore(const QString& path);
+    explicit HistoryStore(QString path);
     ~HistoryStore();
     HistoryStore(const HistoryStore&) = delete;
     HistoryStore& operator=(const HistoryStore&) = delete;
 
-    bool available() const { return available_; }
-    const QString& problem() const { return problem_; }
+    bool available() const
+    {
+        open();
+        return available_;
+    }
+    const QString& problem() const
+    {
+        open();
+        return problem_;
+    }
+    // Opens the file, creating it and its folder if need be; only the first call does anything.
+    void open() const;
 
     bool addAttempt(const AttemptRecord& attempt);
     bool addGame(const GameRecord& game);
@@ -36,16 +48,19 @@ public:
     QSqlDatabase database() const;
 
 private:
-    bool open(const QString& path);
-    bool fail(const QString& what, const QSqlError& error);
+    bool openFile() const;
+    bool fail(const QString& what, const QSqlError& error) const;
     // Stops using the store for good; returns false for the caller to pass on.
-    bool setAside(const QString& reason);
+    bool setAside(const QString& reason) const;
     // Runs `work` in one transaction; a failure rolls it back and sets the store aside.
     bool inTransaction(const QString& what, const std::function<bool(QSqlQuery&)>& work);
 
+    QString path_;
     QString connectionName_;
-    bool available_ = false;
-    QString problem_;
+    // Set by the first use, whichever it is.
+    mutable bool opened_ = false;
+    mutable bool available_ = false;
+    mutable QString problem_;
 };
 
 } // namespace clavora

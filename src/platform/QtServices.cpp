@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QMimeData>
 #include <QProcess>
 #include <QScreen>
 #include <QTime>
@@ -42,9 +41,10 @@ SystemClipboard::SystemClipboard()
 
 void SystemClipboard::refresh()
 {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    hasText_ = data && data->hasText();
-    text_ = hasText_ ? data->text() : QString();
+    // Asked for text alone: asking the clipboard which formats it holds makes Qt load every
+    // image format plugin. An empty text guards nothing, so it counts as none.
+    text_ = QGuiApplication::clipboard()->text();
+    hasText_ = !text_.isEmpty();
 }
 
 void SystemClipboard::setText(const QString& text)

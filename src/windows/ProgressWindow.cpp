@@ -110,7 +110,7 @@ void fillChart(QChart* chart, const std::vector<DayFigures>& days,
 
 ProgressWindow::ProgressWindow(HistoryStore& store, const Clock& clock, bool recording, QString exportFolder,
                                const QString& layoutFile, QWidget* parent)
-    : QWidget(parent), control_(store, clock, *this, recording), exportFolder_(std::move(exportFolder)),
+    : ProgressView(parent), control_(store, clock, *this, recording), exportFolder_(std::move(exportFolder)),
       layout_(readLayoutFile(layoutFile).table)
 {
     setWindowTitle(caption(ProgressCaption));

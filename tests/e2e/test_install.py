@@ -10,6 +10,7 @@ NOBODY = 65534
 SETTINGS = "Orvella Clavora - Settings"
 MAIN = "Orvella Clavora - Exercises"
 KEYBOARD = "Orvella Clavora - Keyboard Layout"
+PROGRESS = "Orvella Clavora - Progress"
 OWN_EXERCISES = "Zz My Own Drills"
 
 
@@ -99,6 +100,11 @@ class Installed(harness.ProgramTest):
         self.assertFalse(self.find_windows("Exercise Not Found"))
         # A layout that could not be read would show a notice box under the keyboard's title.
         self.assertEqual(len(self.find_windows(KEYBOARD)), 1)
+        # The progress window comes from its module in the installed library folder.
+        self.activate(main)
+        self.key("ctrl+p")
+        progress = self.wait_window(PROGRESS)
+        self.close_window(progress)
         self.close_main(main)
 
 

@@ -23,9 +23,11 @@ public:
         f.open(QIODevice::WriteOnly | QIODevice::Truncate);
         f.write(text);
     }
-    std::unique_ptr<Hub> startHub(const QString& commandLine = {}) const
+    // The progress window comes built into the test rather than from the program's module.
+    std::unique_ptr<Hub> startHub(const QString& commandLine = {},
+                                  ProgressWindowMaker progressMaker = &clavoraNewProgressWindow) const
     {
-        auto hub = std::make_unique<Hub>(paths(), commandLine);
+        auto hub = std::make_unique<Hub>(paths(), commandLine, progressMaker);
         hub->start();
         return hub;
     }

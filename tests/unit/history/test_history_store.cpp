@@ -5,7 +5,9 @@
 
 #include <QFile>
 #include <QSqlDatabase>
+#include <functional>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace clavora {
 namespace {
@@ -141,6 +143,33 @@ TEST(HistoryStore, ForgetEmptiesEveryTable)
     for (const char* table : {"attempts", "keystrokes", "line_edits", "games", "game_letters"})
         EXPECT_EQ(scalar(history.store, QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(table)).toInt(), 0) << table;
     EXPECT_TRUE(history.store.addAttempt(record)); // and it goes on recording
+}
+
+TEST(HistoryStore, CreatesItsFileOnlyWhenFirstUsed)
+{
+    const std::vector<std::pair<const char*, std::function<void(HistoryStore&)>>> firstUses = {
+        {"available", [](HistoryStore& store) { store.available(); }},
+        {"problem", [](HistoryStore& store) { store.problem(); }},
+        {"database", [](HistoryStore& store) { store.database(); }},
+        {"addAttempt", [](HistoryStore& store) { EXPECT_TRUE(store.addAttempt(attempt(at(2024, 3, 10), 30))); }},
+        {"addGame", [](HistoryStore& store) { EXPECT_TRUE(store.addGame(playedGame(10))); }},
+        {"forget", [](HistoryStore& store) { EXPECT_TRUE(store.forget()); }},
+        {"open", [](HistoryStore& store) { store.open(); }},
+    };
+    for (const auto& [name, use] : firstUses) {
+        TempFolder folder;
+        const QString path = folder.path(QStringLiteral("data/History.sqlite"));
+        {
+            HistoryStore unused(path);
+        }
+        EXPECT_FALSE(QFile::exists(path)) << "a store never used";
+        HistoryStore store(path);
+        EXPECT_FALSE(QFile::exists(path)) << name;
+        use(store);
+        EXPECT_TRUE(QFile::exists(path)) << name;
+        EXPECT_TRUE(store.available()) << name << ": " << store.problem().toStdString();
+        EXPECT_EQ(scalar(store, QStringLiteral("PRAGMA user_version")).toInt(), HistorySchema::CurrentVersion) << name;
+    }
 }
 
 TEST(HistoryStore, MigratesAVersionOneStoreKeepingItsRows)
