@@ -140,11 +140,14 @@ ProgressWindow::ProgressWindow(HistoryStore& store, const Clock& clock, bool rec
     keyTable_ = newTable({tr("Key"), tr("Strokes"), tr("Error rate %"),
                           tr("Median interval ms"), tr("Struck instead")},
                          QStringLiteral("KeyTable"));
+    // A header starts out descending: the keys open in their order, a first.
+    keyTable_->sortByColumn(0, Qt::AscendingOrder);
     confusionList_ = new QListWidget;
     confusionList_->setObjectName(QStringLiteral("ConfusionList"));
     gameTable_ = newTable({tr("Played"), tr("Score"), tr("Start level"),
                            tr("Level reached")},
                           QStringLiteral("GameTable"));
+    gameTable_->sortByColumn(1, Qt::DescendingOrder); // the best game first
     heatMap_ = new HeatMapWidget;
     heatMap_->setObjectName(QStringLiteral("HeatMap"));
     heatMap_->setAccessibleName(tr("Error rate of each key"));

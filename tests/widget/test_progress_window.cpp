@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -72,6 +73,9 @@ private slots:
         QCOMPARE(window_->windowTitle(), QStringLiteral("Orvella Clavora - Progress"));
         auto* keys = findControl<QTableWidget>(*window_, "KeyTable");
         QCOMPARE(keys->rowCount(), 3);
+        // They open in key order under an ascending indicator.
+        QCOMPARE(keys->horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
+        QCOMPARE(keys->item(0, 0)->text() + keys->item(1, 0)->text() + keys->item(2, 0)->text(), QStringLiteral("ads"));
         // Sorted by error rate: keys below twenty strokes have no rate and come first.
         keys->sortItems(2, Qt::DescendingOrder);
         QCOMPARE(keys->item(0, 0)->text(), QStringLiteral("a"));
