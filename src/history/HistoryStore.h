@@ -36,6 +36,8 @@ public:
         open();
         return problem_;
     }
+    // Set aside already, told without opening the file to find out.
+    bool knownUnavailable() const { return opened_ && !available_; }
     // Opens the file, creating it and its folder if need be; only the first call does anything.
     void open() const;
 

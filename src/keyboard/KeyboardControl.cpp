@@ -38,7 +38,9 @@ std::optional<ShippedLayout> KeyboardControl::offeredLayout() const
 
 bool KeyboardControl::weakKeysAvailable() const
 {
-    return history_ && history_->available();
+    // A store not opened yet counts: opening it to tell would load SQLite with every
+    // keyboard window. One that fails when the keys are asked for is known from then on.
+    return history_ && !history_->knownUnavailable();
 }
 
 void KeyboardControl::showWeakKeys(bool show)
@@ -58,7 +60,7 @@ void KeyboardControl::switchToOfferedLayout()
 void KeyboardControl::readWeakKeys()
 {
     // Read when asked for, never per key: the colours stay while the keys go up and down.
-    if (settings_.showWeakKeys && weakKeysAvailable())
+    if (settings_.showWeakKeys && history_ && history_->available())
         heat_ = HeatMap::fromHistory(table_, ProgressQueries(*history_, clock_), HistoryPeriod::Month).keyboard;
     else
         heat_.reset();
