@@ -21,7 +21,7 @@ ExerciseControl::ExerciseControl(AppSettings& settings, ProgramPaths paths, Cloc
                                  Clipboard& clipboard, ExerciseUi& ui, HistoryRecorder& recorder,
                                  const HistoryFigures& figures)
     : settings_(settings), paths_(std::move(paths)), clock_(clock), random_(random), clipboard_(clipboard), ui_(ui),
-      recorder_(recorder), figures_(figures)
+      history_(recorder), figures_(figures)
 {
 }
 
@@ -132,7 +132,7 @@ void ExerciseControl::beginExercise()
     startTime_ = clock_.secondsSinceMidnight();
     elapsed_ = 0.0;
     form_.timeText = formatTenths(0.0);
-    if (recorder_.recording())
+    if (history_.recording())
         typing_.beginAttempt(startTime_);
     else
         typing_.discardAttempt();
@@ -271,7 +271,7 @@ void ExerciseControl::recordAttempt(const AttemptResult& result, bool passed)
     attempt.keystrokes = std::move(keystrokes);
     // Dropped when recording was switched off during the attempt; a store that fails is set
     // aside and says why in the progress window.
-    recorder_.addAttempt(attempt);
+    history_.addAttempt(attempt);
 }
 
 void ExerciseControl::loadPresetExercise(std::int32_t number)
