@@ -81,8 +81,8 @@ void GameWindow::buildControls()
     progressButton_->setAutoDefault(false);
 
     // The key capture last: Tab from it wraps round to the start-level box.
-    QWidget* order[] = {startLevel_,     startButton_, pauseButton_, stopButton_, gameButton_, settingsButton_,
-                        helpButton_,     showLayout_,  weakKeys_,    progressButton_, keyCapture_};
+    QWidget* order[] = {startLevel_, startButton_, pauseButton_, stopButton_, gameButton_, settingsButton_,
+                        helpButton_, showLayout_, weakKeys_, progressButton_, keyCapture_};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 

@@ -2,10 +2,8 @@
 #include "Fakes.h"
 #include "FindControl.h"
 #include "ModalAnswerer.h"
-#include "common/Translations.h"
 #include "exercises/ExerciseControl.h"
 #include "settings/AppSettings.h"
-#include "windows/Geometry.h"
 #include "windows/MainWindow.h"
 
 #include <QApplication>
@@ -54,24 +52,6 @@ private slots:
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         window->activateWindow();
-    }
-
-    void presetCaptionEndsBeforeTheNumberBox_data()
-    {
-        QTest::addColumn<QString>("language");
-        for (const char* language : {"en", "de", "fr"})
-            QTest::newRow(language) << QString::fromLatin1(language);
-    }
-    void presetCaptionEndsBeforeTheNumberBox()
-    {
-        QFETCH(QString, language);
-        Translations translations({language});
-        translations.install();
-        QApplication::setFont(interfaceFont()); // the program's font
-        MainWindow translated(settings, ProgramPaths(dir.path(), "clavora"), clock, random, clipboard);
-        const auto* preset = findControl<QRadioButton>(translated, "PresetExercises");
-        QCOMPARE(preset->geometry(), twipsRect(1320, 300, 1575, 255));
-        QVERIFY(preset->x() + preset->sizeHint().width() <= findControl(translated, "ExNumBox")->x());
     }
 
     void escapeStopsOnlyARunningExercise()
