@@ -430,6 +430,25 @@ Ordner ist nicht beschreibbar):
     </message>
 </context>
 <context>
+    <name>MistakeList</name>
+    <message>
+        <source>space</source>
+        <translation>Leerzeichen</translation>
+    </message>
+    <message>
+        <source>expected %1, typed %2</source>
+        <translation>erwartet %1, getippt %2</translation>
+    </message>
+    <message>
+        <source>expected %1, typed %2 (%3 times)</source>
+        <translation>erwartet %1, getippt %2 (%3-mal)</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+</context>
+<context>
     <name>ProfileFile</name>
     <message>
         <source>the file is larger than 4 MB</source>

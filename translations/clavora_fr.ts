@@ -430,6 +430,25 @@ dossier refuse l&apos;écriture)&#xa0;:
     </message>
 </context>
 <context>
+    <name>MistakeList</name>
+    <message>
+        <source>space</source>
+        <translation>espace</translation>
+    </message>
+    <message>
+        <source>expected %1, typed %2</source>
+        <translation>attendu %1, tapé %2</translation>
+    </message>
+    <message>
+        <source>expected %1, typed %2 (%3 times)</source>
+        <translation>attendu %1, tapé %2 (%3 fois)</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>&#xa0;; </translation>
+    </message>
+</context>
+<context>
     <name>ProfileFile</name>
     <message>
         <source>the file is larger than 4 MB</source>
