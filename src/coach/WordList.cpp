@@ -52,10 +52,10 @@ QString wordListFile(const QString& layoutFile, const QString& systemFolder, con
 
 QStringList readWordList(const QString& path)
 {
-    const BoundedRead read = readRegularFile(path, MaximumListBytes);
-    QString text = decodeText(read.bytes);
-    if (read.tooLarge)
-        text.truncate(text.lastIndexOf(u'\n')); // the last line was cut short
+    BoundedRead read = readRegularFile(path, MaximumListBytes);
+    if (read.tooLarge) // the last line was cut short, perhaps inside a character
+        read.bytes.truncate(read.bytes.lastIndexOf('\n'));
+    const QString text = decodeText(read.bytes);
     QStringList words;
     for (QStringView line : QStringTokenizer(text, u'\n', Qt::SkipEmptyParts)) {
         if (line.endsWith(u'\r'))

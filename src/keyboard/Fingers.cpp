@@ -3,6 +3,8 @@
 
 #include "KeyColour.h"
 
+#include <QCoreApplication>
+
 namespace clavora {
 
 Finger fingerOfKey(int index)
@@ -17,6 +19,23 @@ Finger fingerOfKey(int index)
     case zone::Yellow: return Finger::RightRing;
     default: return Finger::RightPinky;
     }
+}
+
+bool onLeftHand(Finger finger)
+{
+    return finger <= Finger::LeftIndex;
+}
+
+QString fingerName(Finger finger)
+{
+    static constexpr const char* Names[] = {
+        QT_TRANSLATE_NOOP("Fingers", "left little finger"), QT_TRANSLATE_NOOP("Fingers", "left ring finger"),
+        QT_TRANSLATE_NOOP("Fingers", "left middle finger"), QT_TRANSLATE_NOOP("Fingers", "left index finger"),
+        QT_TRANSLATE_NOOP("Fingers", "right index finger"), QT_TRANSLATE_NOOP("Fingers", "right middle finger"),
+        QT_TRANSLATE_NOOP("Fingers", "right ring finger"), QT_TRANSLATE_NOOP("Fingers", "right little finger"),
+        QT_TRANSLATE_NOOP("Fingers", "thumb"),
+    };
+    return QCoreApplication::translate("Fingers", Names[int(finger)]);
 }
 
 KeyRow rowOfKey(int index, bool extraKey)

@@ -2,8 +2,10 @@
 #include "Fakes.h"
 #include "coach/CoachMarks.h"
 #include "coach/FirstKeyClock.h"
+#include "coach/KeyToPress.h"
 #include "coach/LiveMarking.h"
 #include "coach/MistakeList.h"
+#include "keyboard/LayoutFile.h"
 
 #include <gtest/gtest.h>
 
@@ -95,4 +97,30 @@ TEST(CoachMarks, BothAccuracyAndSpeedMustBeMet)
     };
     for (const Case& c : cases)
         EXPECT_EQ(meetsMarks(coachMarks(c.speedTarget), c.accuracy, c.speed), c.met) << c.accuracy << " " << c.speed;
+}
+
+TEST(KeyToPress, FindsTheKeyFingerAndModifiersOfTheNextCharacter)
+{
+    const auto german = readLayoutFile(QStringLiteral(CLAVORA_SHIPPED_DATA "/Layouts/QWERTZ - German.kbl")).table;
+    using S = KeyToPress::Shift;
+    struct Case {
+        QChar character;
+        std::optional<KeyToPress> key;
+    };
+    const Case cases[] = {
+        {u'a', KeyToPress{26, Finger::LeftPinky}},
+        {u'A', KeyToPress{26, Finger::LeftPinky, S::Right}},
+        {u'z', KeyToPress{18, Finger::RightIndex}},
+        {u'&', KeyToPress{6, Finger::RightIndex, S::Left}}, // a caption of "&&"
+        {u'@', KeyToPress{13, Finger::LeftPinky, S::None, true}},
+        {u'<', KeyToPress{47, Finger::LeftPinky}}, // the 48th key
+        {u' ', KeyToPress{-1, Finger::Thumb}},
+        {u'\u00ea', std::nullopt}, // typed through a dead key
+        {QChar(), std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(keyToPress(german, c.character), c.key) << int(c.character.unicode());
+
+    EXPECT_EQ(nextCharacter("abc", "ax"), u'c');
+    EXPECT_TRUE(nextCharacter("abc", "abc").isNull());
 }
