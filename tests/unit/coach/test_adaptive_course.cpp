@@ -24,6 +24,7 @@ TEST(CourseKeys, HomeRowFirstThenRowsFromTheIndexFingersOut)
         {"QWERTY - United States", "fghjdksla" "rtyueiwoqp" "vbnmcxz", 9},
         // Key 25 (#) is on the home row but no letter; ß is on the number row.
         {"QWERTZ - German", "fghjdksla\u00f6\u00e4" "rtzueiwoqp\u00fc" "vbnmcxy" "\u00df", 11},
+        {"AZERTY - French", "fghjdkslqm\u00f9" "rtyueizoap" "vbncxw" "\u00e8\u00e9\u00e7\u00e0", 11},
     };
     for (const Case& c : cases) {
         const auto layout = readLayoutFile(QStringLiteral(CLAVORA_SHIPPED_DATA "/Layouts/") + c.layout + ".kbl");
