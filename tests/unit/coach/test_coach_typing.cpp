@@ -4,6 +4,7 @@
 #include "coach/FirstKeyClock.h"
 #include "coach/KeyToPress.h"
 #include "coach/LiveMarking.h"
+#include "coach/MarkingColour.h"
 #include "coach/MistakeList.h"
 #include "keyboard/LayoutFile.h"
 
@@ -28,6 +29,26 @@ TEST(LiveMarking, MarksTypedCharactersThatDifferInRuns)
     };
     for (const Case& c : cases)
         EXPECT_EQ(wrongRanges(c.exercise, c.typed), c.wrong) << c.exercise.toStdString() << " / " << c.typed.toStdString();
+}
+
+TEST(LiveMarking, TheMarkingColourReadsAgainstTheWindowAndDiffersFromTheText)
+{
+    const Rgb grey = rgb(128, 128, 128);
+    struct Case {
+        Rgb window, text, marking;
+    };
+    const Case cases[] = {
+        {DefaultWindowColour, DefaultTextColour, rgb(255, 64, 64)},
+        {rgb(255, 255, 255), 0, rgb(200, 0, 0)},
+        {0, rgb(255, 80, 80), rgb(255, 255, 0)},           // the text is light red already
+        {grey, rgb(255, 255, 255), 0},                     // no red reads on mid grey
+        {grey, 0, rgb(255, 255, 255)},                     // nothing reads well: the best
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(markingColour(c.window, c.text), c.marking) << c.window << " " << c.text;
+    }
+    EXPECT_NEAR(contrastRatio(0, rgb(255, 255, 255)), 21.0, 1e-9);
+    EXPECT_NEAR(contrastRatio(rgb(255, 0, 0), rgb(255, 255, 255)), 4.0, 0.01);
 }
 
 TEST(FirstKeyClock, CountsFromTheFirstTypedCharacter)
