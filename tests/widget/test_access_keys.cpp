@@ -155,7 +155,8 @@ private slots:
         Translations translations({language});
         translations.install();
         QApplication::setFont(interfaceFont()); // the program's font
-        MainWindow main(settings, ProgramPaths(folder.path(), QStringLiteral("clavora")), clock, random, clipboard);
+        MainWindow main(settings, ProgramPaths(folder.path(), QStringLiteral("clavora")), clock, random, clipboard,
+                        history, history);
         const auto* preset = findControl<QRadioButton>(main, "PresetExercises");
         QCOMPARE(preset->geometry(), twipsRect(1320, 300, 1575, 255));
         QVERIFY(preset->x() + preset->sizeHint().width() <= findControl(main, "ExNumBox")->x());
