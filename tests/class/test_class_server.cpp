@@ -1,0 +1,395 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The class server's schema on a real PostgreSQL: what each learner and teacher may read and
+// change, texts kept as sent, sending that stores each attempt once, and loading the schema
+// over a current or newer one.
+#include "PostgresServer.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTest>
+#include <QUuid>
+#include <latch>
+#include <thread>
+
+using namespace clavora::test;
+
+namespace {
+
+const QString insertAttempt = QStringLiteral(
+    "INSERT INTO clavora.attempts (id, finished, day, kind, quick_run, preset_file, exercise_number, exercise,"
+    " typed, seconds, correct, accuracy, speed, correct_speed, passed)"
+    " VALUES (?, now(), current_date, 0, false, ?, 1, ?, ?, 12.5, 30, 96, 40, 38, true) ON CONFLICT DO NOTHING");
+// A day's running total of one key pair on one machine, raised and never lowered.
+const QString sendKeyTotal = QStringLiteral(
+    "INSERT INTO clavora.daily_keystrokes (day, machine, expected, struck, count, timed_count, interval_sum)"
+    " VALUES ('2026-03-02', ?, 97, ?, ?, ?, ?)"
+    " ON CONFLICT (learner, day, machine, expected, struck) DO UPDATE SET"
+    " count = GREATEST(daily_keystrokes.count, EXCLUDED.count),"
+    " timed_count = GREATEST(daily_keystrokes.timed_count, EXCLUDED.timed_count),"
+    " interval_sum = GREATEST(daily_keystrokes.interval_sum, EXCLUDED.interval_sum)");
+const QString sendGame = QStringLiteral(
+    "INSERT INTO clavora.games (id, started, ended, day, start_level, level_reached, score)"
+    " VALUES (?, now(), now(), current_date, 1, 3, 420) ON CONFLICT DO NOTHING");
+const QString sendGameLetter = QStringLiteral(
+    "INSERT INTO clavora.game_letters (game, letter, hits, hit_seconds, explosions, stray_keys)"
+    " VALUES (?, 120, 4, 2.5, 1, 0) ON CONFLICT DO NOTHING");
+const QString brunoGame = QStringLiteral("6f1c7c1e-0b7a-4a39-9d7e-2f5a1c3b9e01");
+const QString carlaMachine = QStringLiteral("0d9a4f43-5a3e-4c55-8f0e-6c1b2a7d9e10");
+const QStringList tables = {QStringLiteral("schema_version"), QStringLiteral("learners"), QStringLiteral("classes"),
+    QStringLiteral("class_members"), QStringLiteral("attempts"), QStringLiteral("daily_keystrokes"),
+    QStringLiteral("daily_line_edits"), QStringLiteral("games"), QStringLiteral("game_letters")};
+
+QString newId()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+// Runs `sql` on the connection `role`; returns the error, empty on success. Statements
+// with values go through a prepared statement, as the program sends them.
+QString execute(const QString& role, const QString& sql, const QVariantList& values = {}, QSqlQuery* result = nullptr)
+{
+    QSqlQuery query(QSqlDatabase::database(role, false));
+    const bool done = values.isEmpty() ? query.exec(sql) : [&] {
+        if (!query.prepare(sql))
+            return false;
+        for (const QVariant& value : values)
+            query.addBindValue(value);
+        return query.exec();
+    }();
+    if (!done)
+        return query.lastError().text();
+    if (result)
+        *result = std::move(query);
+    return {};
+}
+
+QVariant value(const QString& role, const QString& sql, const QVariantList& values = {})
+{
+    QSqlQuery query;
+    const QString error = execute(role, sql, values, &query);
+    if (!error.isEmpty() || !query.next())
+        return QStringLiteral("error: %1").arg(error);
+    return query.value(0);
+}
+
+// Everything a learner or teacher might change, as the superuser sees it: every row, the
+// tables, columns, privileges, policies and schemas.
+QString fingerprint()
+{
+    QStringList parts;
+    for (const QString& table : tables)
+        parts << QStringLiteral("(SELECT string_agg(t::text, ',' ORDER BY t::text) FROM clavora.%1 t)").arg(table);
+    parts << QStringLiteral("(SELECT string_agg(concat_ws(' ', n.nspname, c.relname, c.relrowsecurity, c.relforcerowsecurity,"
+                            " c.relacl), ',' ORDER BY n.nspname, c.relname) FROM pg_class c JOIN pg_namespace n"
+                            " ON n.oid = c.relnamespace WHERE n.nspname NOT IN ('pg_catalog', 'pg_toast', 'information_schema'))")
+          << QStringLiteral("(SELECT string_agg(concat_ws(' ', attrelid::regclass, attname, atttypid, attacl), ','"
+                            " ORDER BY attrelid, attnum) FROM pg_attribute WHERE attnum > 0 AND NOT attisdropped"
+                            " AND attrelid IN (SELECT oid FROM pg_class WHERE relnamespace = 'clavora'::regnamespace))")
+          << QStringLiteral("(SELECT string_agg(concat_ws(' ', tablename, policyname, roles, qual, with_check), ','"
+                            " ORDER BY tablename, policyname) FROM pg_policies)")
+          << QStringLiteral("(SELECT string_agg(concat_ws(' ', nspname, nspacl), ',' ORDER BY nspname) FROM pg_namespace)");
+    return value(QStringLiteral("admin"), QStringLiteral("SELECT md5(concat_ws('|', %1))").arg(parts.join(u','))).toString();
+}
+
+} // namespace
+
+class TestClassServer : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void eachSeesOnlyTheirRows_data();
+    void eachSeesOnlyTheirRows();
+    void forbiddenChangesChangeNothing_data();
+    void forbiddenChangesChangeNothing();
+    void textsAreStoredAsData_data();
+    void textsAreStoredAsData();
+    void sendingAgainStoresOnce();
+    void twoConnectionsOfOneLearnerSendAtOnce();
+    void loadingTheSchemaAgain_data();
+    void loadingTheSchemaAgain();
+
+private:
+    PostgresServer server_;
+    const QStringList roles_ = {QStringLiteral("anna"), QStringLiteral("bruno"), QStringLiteral("carla"),
+        QStringLiteral("tina"), QStringLiteral("theo")};
+};
+
+// Class 5a: anna and bruno, taught by tina; class 5b: carla and tina herself (a teacher who
+// practises too), taught by theo.
+void TestClassServer::initTestCase()
+{
+    bool missing = false;
+    const QString problem = server_.start(&missing);
+    if (missing)
+        QSKIP(qPrintable(problem));
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    {
+        QSqlDatabase setup = server_.connect(QStringLiteral("setup"), QStringLiteral("postgres"), QStringLiteral("postgres"));
+        QCOMPARE(execute(QStringLiteral("setup"), QStringLiteral("CREATE DATABASE clavora")), QString());
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("setup"));
+    QString output;
+    QCOMPARE(server_.psql({QStringLiteral("-d"), QStringLiteral("clavora"), QStringLiteral("-f"),
+                              QStringLiteral(CLAVORA_CLASS_SCHEMA)},
+                 &output),
+        0);
+    QVERIFY(server_.connect(QStringLiteral("admin"), QStringLiteral("postgres"), QStringLiteral("clavora")).isOpen());
+    for (const char* statement : {
+             "CREATE ROLE anna LOGIN IN ROLE clavora_learner",
+             "CREATE ROLE bruno LOGIN IN ROLE clavora_learner",
+             "CREATE ROLE carla LOGIN IN ROLE clavora_learner",
+             "CREATE ROLE tina LOGIN IN ROLE clavora_teacher, clavora_learner",
+             "CREATE ROLE theo LOGIN IN ROLE clavora_teacher",
+             "INSERT INTO clavora.learners (login) VALUES ('anna'), ('bruno'), ('carla'), ('tina')",
+             "INSERT INTO clavora.classes (name, teacher) VALUES ('5a', 'tina'), ('5b', 'theo')",
+             "INSERT INTO clavora.class_members (class_id, teacher, learner)"
+             " SELECT id, teacher, unnest(ARRAY['anna', 'bruno']) FROM clavora.classes WHERE name = '5a'",
+             "INSERT INTO clavora.class_members (class_id, teacher, learner)"
+             " SELECT id, teacher, unnest(ARRAY['carla', 'tina']) FROM clavora.classes WHERE name = '5b'",
+         })
+        QCOMPARE(execute(QStringLiteral("admin"), QLatin1String(statement)), QString());
+    for (const QString& role : roles_)
+        QVERIFY2(server_.connect(role, role, QStringLiteral("clavora")).isOpen(), qPrintable(role));
+    for (const QString& learner : {QStringLiteral("anna"), QStringLiteral("bruno"), QStringLiteral("carla"), QStringLiteral("tina")})
+        QCOMPARE(execute(learner, insertAttempt, {newId(), QStringLiteral("en.txt"), QStringLiteral("asdf"), QStringLiteral("asdf")}),
+            QString());
+    QCOMPARE(execute(QStringLiteral("anna"), sendKeyTotal, {newId(), 97, 3, 2, 0.5}), QString());
+    QCOMPARE(execute(QStringLiteral("carla"), sendKeyTotal, {carlaMachine, 98, 1, 1, 0.25}), QString());
+    QCOMPARE(execute(QStringLiteral("bruno"), sendGame, {brunoGame}), QString());
+    QCOMPARE(execute(QStringLiteral("bruno"), sendGameLetter, {brunoGame}), QString());
+}
+
+void TestClassServer::cleanupTestCase()
+{
+    for (const QString& name : QSqlDatabase::connectionNames())
+        QSqlDatabase::removeDatabase(name);
+    server_.stop();
+}
+
+void TestClassServer::eachSeesOnlyTheirRows_data()
+{
+    QTest::addColumn<QString>("role");
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("learners"); // whose rows the role sees, by login
+    const auto row = [](const char* role, const char* table, const char* learners) {
+        QTest::addRow("%s reads %s", role, table) << role << table << learners;
+    };
+    row("anna", "attempts", "anna");
+    row("anna", "daily_keystrokes", "anna");
+    row("anna", "games", "");
+    row("anna", "game_letters", "");
+    row("anna", "learners", "anna");
+    row("anna", "class_members", "anna");
+    row("anna", "classes", "5a");
+    row("bruno", "games", "bruno");
+    row("bruno", "game_letters", "bruno");
+    row("carla", "attempts", "carla");
+    row("carla", "classes", "5b");
+    row("tina", "attempts", "anna,bruno,tina");
+    row("tina", "daily_keystrokes", "anna");
+    row("tina", "game_letters", "bruno");
+    row("tina", "learners", "anna,bruno,tina");
+    row("tina", "class_members", "anna,bruno,tina");
+    row("tina", "classes", "5a,5b");
+    row("theo", "attempts", "carla,tina");
+    row("theo", "daily_keystrokes", "carla");
+    row("theo", "games", "");
+    row("theo", "learners", "carla,tina");
+    row("theo", "classes", "5b");
+}
+
+void TestClassServer::eachSeesOnlyTheirRows()
+{
+    QFETCH(QString, role);
+    QFETCH(QString, table);
+    QFETCH(QString, learners);
+    const QString column = table == QLatin1String("classes") ? QStringLiteral("name")
+        : table == QLatin1String("learners")                 ? QStringLiteral("login")
+                                                             : QStringLiteral("learner");
+    QCOMPARE(value(role, QStringLiteral("SELECT coalesce(string_agg(DISTINCT %1, ',' ORDER BY %1), '') FROM clavora.%2")
+                             .arg(column, table))
+                 .toString(),
+        learners);
+}
+
+void TestClassServer::forbiddenChangesChangeNothing_data()
+{
+    QTest::addColumn<QString>("role");
+    QTest::addColumn<QString>("statement");
+    QTest::addColumn<QString>("error"); // a part of the server's refusal; empty where it silently finds no row
+    const QString attemptColumns = QStringLiteral("(learner, id, finished, day, kind, quick_run, preset_file, exercise_number,"
+                                                  " exercise, typed, seconds, correct, accuracy, speed, correct_speed, passed)");
+    const QString brunosAttempt = attemptColumns
+        + QStringLiteral(" VALUES ('bruno', gen_random_uuid(), now(), current_date, 0, false, 'f', 1, 'e', 't', 1, 1, 100, 1, 1, true)");
+    QTest::newRow("learner adds another's attempt")
+        << "anna" << QStringLiteral("INSERT INTO clavora.attempts %1").arg(brunosAttempt) << "row-level security";
+    QTest::newRow("learner raises another's day total")
+        << "anna"
+        << QStringLiteral("INSERT INTO clavora.daily_keystrokes (learner, day, machine, expected, struck, count, timed_count,"
+                          " interval_sum) VALUES ('carla', '2026-03-02', '%1', 97, 98, 1, 1, 0.25)"
+                          " ON CONFLICT (learner, day, machine, expected, struck) DO UPDATE SET count = 999")
+               .arg(carlaMachine)
+        << "row-level security";
+    QTest::newRow("learner updates another's day total")
+        << "anna" << "UPDATE clavora.daily_keystrokes SET count = 999 WHERE learner = 'carla'" << "";
+    QTest::newRow("learner hands own day total to another")
+        << "anna" << "UPDATE clavora.daily_keystrokes SET learner = 'carla'" << "permission denied";
+    QTest::newRow("learner adds a letter to another's game")
+        << "anna"
+        << QStringLiteral("INSERT INTO clavora.game_letters (game, letter, hits, hit_seconds, explosions, stray_keys)"
+                          " VALUES ('%1', 121, 1, 1, 0, 0)")
+               .arg(brunoGame)
+        << "foreign key";
+    QTest::newRow("learner changes an attempt") << "anna" << "UPDATE clavora.attempts SET typed = 'x'" << "permission denied";
+    QTest::newRow("learner deletes attempts") << "anna" << "DELETE FROM clavora.attempts" << "permission denied";
+    QTest::newRow("learner empties a table") << "anna" << "TRUNCATE clavora.attempts" << "permission denied";
+    QTest::newRow("learner joins a class")
+        << "anna"
+        << "INSERT INTO clavora.class_members (class_id, teacher, learner) SELECT id, teacher, 'anna' FROM clavora.classes"
+        << "permission denied";
+    QTest::newRow("learner adds a learner") << "anna" << "INSERT INTO clavora.learners (login) VALUES ('eve')"
+                                            << "permission denied";
+    QTest::newRow("learner sets the schema version") << "anna" << "UPDATE clavora.schema_version SET version = 9"
+                                                     << "permission denied";
+    QTest::newRow("learner adds a column") << "anna" << "ALTER TABLE clavora.attempts ADD COLUMN note text"
+                                           << "must be owner";
+    QTest::newRow("learner turns row security off")
+        << "anna" << "ALTER TABLE clavora.attempts DISABLE ROW LEVEL SECURITY" << "must be owner";
+    QTest::newRow("learner drops a policy") << "anna" << "DROP POLICY learner_own ON clavora.attempts" << "must be owner";
+    QTest::newRow("learner drops a table") << "anna" << "DROP TABLE clavora.attempts" << "must be owner";
+    QTest::newRow("learner creates a table") << "anna" << "CREATE TABLE clavora.notes (t text)" << "permission denied";
+    QTest::newRow("learner creates a public table") << "anna" << "CREATE TABLE public.notes (t text)" << "permission denied";
+    QTest::newRow("learner creates a schema") << "anna" << "CREATE SCHEMA notes" << "permission denied";
+    QTest::newRow("learner becomes another") << "anna" << "SET ROLE bruno" << "permission denied";
+    QTest::newRow("teacher adds an attempt for a learner")
+        << "theo" << QStringLiteral("INSERT INTO clavora.attempts %1").arg(QString(brunosAttempt).replace("'bruno'", "'carla'"))
+        << "permission denied";
+    QTest::newRow("teacher deletes attempts") << "theo" << "DELETE FROM clavora.attempts" << "permission denied";
+}
+
+void TestClassServer::forbiddenChangesChangeNothing()
+{
+    QFETCH(QString, role);
+    QFETCH(QString, statement);
+    QFETCH(QString, error);
+    const QString before = fingerprint();
+    const QString refusal = execute(role, statement);
+    QVERIFY2(error.isEmpty() ? refusal.isEmpty() : refusal.contains(error), qPrintable(refusal));
+    QCOMPARE(fingerprint(), before);
+}
+
+void TestClassServer::textsAreStoredAsData_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("quotes") << QStringLiteral("O'Brien said \"hi\" ''");
+    QTest::newRow("backslashes") << QStringLiteral("C:\\new\\table \\' \\\\");
+    QTest::newRow("statement") << QStringLiteral("'); DROP TABLE clavora.attempts; --");
+    QTest::newRow("invalid UTF-8 as read") << QString::fromUtf8("\xff\xfe\xc3(a\xed\xa0\x80");
+    QTest::newRow("beyond 16 bits, combining") << QStringLiteral("x\U0001F600e\u0301\u200f");
+    // PostgreSQL's text cannot hold U+0000: the program sends U+FFFD in its place.
+    QTest::newRow("NUL as sent") << QStringLiteral("a\uFFFDb");
+}
+
+void TestClassServer::textsAreStoredAsData()
+{
+    QFETCH(QString, text);
+    const QString id = newId();
+    QCOMPARE(execute(QStringLiteral("anna"), insertAttempt, {id, text, text, text}), QString());
+    QCOMPARE(value(QStringLiteral("anna"),
+                 QStringLiteral("SELECT concat_ws('|', preset_file, exercise, typed) FROM clavora.attempts WHERE id = ?"), {id})
+                 .toString(),
+        QStringList({text, text, text}).join(u'|'));
+}
+
+void TestClassServer::sendingAgainStoresOnce()
+{
+    const QString anna = QStringLiteral("anna");
+    const QString attempt = newId();
+    QCOMPARE(execute(anna, insertAttempt, {attempt, "en.txt", "first", "first"}), QString());
+    QCOMPARE(execute(anna, insertAttempt, {attempt, "en.txt", "again", "again"}), QString());
+    // Another learner's attempt with the same id is theirs, and leaves anna's as it was.
+    QCOMPARE(execute(QStringLiteral("bruno"), insertAttempt, {attempt, "en.txt", "bruno", "bruno"}), QString());
+    QCOMPARE(value(anna, "SELECT string_agg(typed, ',') FROM clavora.attempts WHERE id = ?", {attempt}).toString(), "first");
+    QCOMPARE(value("admin", "SELECT count(*) FROM clavora.attempts WHERE id = ?", {attempt}).toInt(), 2);
+
+    const QString game = newId();
+    for (int send = 0; send < 2; ++send) {
+        QCOMPARE(execute(anna, sendGame, {game}), QString());
+        QCOMPARE(execute(anna, sendGameLetter, {game}), QString());
+    }
+    QCOMPARE(value(anna, "SELECT count(*) FROM clavora.game_letters WHERE game = ?", {game}).toInt(), 1);
+
+    // Totals sent again, late or out of order end at the largest.
+    const QString machine = newId();
+    for (const int count : {5, 5, 3, 8, 7})
+        QCOMPARE(execute(anna, sendKeyTotal, {machine, 100, count, count - 1, count * 0.25}), QString());
+    QCOMPARE(value(anna, "SELECT concat_ws(' ', count, timed_count, interval_sum) FROM clavora.daily_keystrokes"
+                         " WHERE machine = ?",
+                 {machine})
+                 .toString(),
+        "8 7 2");
+}
+
+// Two machines of one learner sending the same queue at the same moment, each attempt in its
+// own transaction with the day's total it raised.
+void TestClassServer::twoConnectionsOfOneLearnerSendAtOnce()
+{
+    constexpr int attempts = 200;
+    QStringList ids;
+    for (int i = 0; i < attempts; ++i)
+        ids << newId();
+    const QString machine = newId();
+    std::latch ready(2);
+    QString errors[2];
+    const auto send = [&](int sender) {
+        const QString name = QStringLiteral("anna-%1").arg(sender);
+        {
+            QSqlDatabase connection = server_.connect(name, QStringLiteral("anna"), QStringLiteral("clavora"));
+            ready.arrive_and_wait();
+            for (int i = 0; i < attempts && errors[sender].isEmpty(); ++i) {
+                connection.transaction();
+                errors[sender] = execute(name, insertAttempt, {ids[i], "en.txt", "race", "race"})
+                    + execute(name, sendKeyTotal, {machine, 101 + i % 10, i, i, i * 0.5});
+                connection.commit();
+            }
+            connection.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+    };
+    std::thread first(send, 0);
+    std::thread second(send, 1);
+    first.join();
+    second.join();
+    QCOMPARE(errors[0], QString());
+    QCOMPARE(errors[1], QString());
+    QCOMPARE(value("anna", "SELECT count(*) FROM clavora.attempts WHERE typed = 'race'").toInt(), attempts);
+    QCOMPARE(value("anna", "SELECT sum(count) FROM clavora.daily_keystrokes WHERE machine = ?", {machine}).toInt(),
+        190 + 191 + 192 + 193 + 194 + 195 + 196 + 197 + 198 + 199);
+}
+
+void TestClassServer::loadingTheSchemaAgain_data()
+{
+    QTest::addColumn<int>("version");
+    QTest::addColumn<bool>("loads");
+    QTest::newRow("current: kept as it is") << 1 << true;
+    QTest::newRow("newer: left untouched and refused") << 2 << false;
+}
+
+void TestClassServer::loadingTheSchemaAgain()
+{
+    QFETCH(int, version);
+    QFETCH(bool, loads);
+    QCOMPARE(execute("admin", "UPDATE clavora.schema_version SET version = ?", {version}), QString());
+    const QString before = fingerprint();
+    QString output;
+    const int exitCode = server_.psql({"-d", "clavora", "-f", CLAVORA_CLASS_SCHEMA}, &output);
+    QCOMPARE(exitCode == 0, loads);
+    QVERIFY2(loads || output.contains("newer than this file"), qPrintable(output));
+    QCOMPARE(fingerprint(), before);
+    QCOMPARE(execute("admin", "UPDATE clavora.schema_version SET version = 1"), QString());
+}
+
+QTEST_GUILESS_MAIN(TestClassServer)
+#include "test_class_server.moc"
