@@ -108,16 +108,16 @@ QString PostgresServer::start(bool* missing)
     for (int waited = 0; waited < 600; ++waited) {
         if (server_.state() == QProcess::NotRunning)
             break;
+        bool ready = false;
         {
             QSqlDatabase probe = connect(QStringLiteral("clavora-probe"), QStringLiteral("postgres"), QStringLiteral("postgres"));
-            const bool ready = probe.isOpen();
-            probe.close();
-            if (ready)
-                break;
+            ready = probe.isOpen();
         }
+        QSqlDatabase::removeDatabase(QStringLiteral("clavora-probe"));
+        if (ready)
+            break;
         QThread::msleep(100);
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("clavora-probe"));
     if (server_.state() == QProcess::NotRunning) {
         QFile file(log);
         file.open(QIODevice::ReadOnly);
