@@ -262,6 +262,8 @@ void TestClassServer::forbiddenChangesChangeNothing_data()
     QTest::newRow("learner creates a table") << "anna" << "CREATE TABLE clavora.notes (t text)" << "permission denied";
     QTest::newRow("learner creates a public table") << "anna" << "CREATE TABLE public.notes (t text)" << "permission denied";
     QTest::newRow("learner creates a schema") << "anna" << "CREATE SCHEMA notes" << "permission denied";
+    QTest::newRow("learner locks out the class")
+        << "anna" << "LOCK TABLE clavora.daily_keystrokes IN ACCESS EXCLUSIVE MODE" << "permission denied";
     QTest::newRow("learner becomes another") << "anna" << "SET ROLE bruno" << "permission denied";
     QTest::newRow("teacher adds an attempt for a learner")
         << "theo" << QStringLiteral("INSERT INTO clavora.attempts %1").arg(QString(brunosAttempt).replace("'bruno'", "'carla'"))
@@ -275,7 +277,11 @@ void TestClassServer::forbiddenChangesChangeNothing()
     QFETCH(QString, statement);
     QFETCH(QString, error);
     const QString before = fingerprint();
+    // In a transaction, which some statements need; committed, so that a change would stay.
+    QSqlDatabase connection = QSqlDatabase::database(role);
+    QVERIFY(connection.transaction());
     const QString refusal = execute(role, statement);
+    connection.commit();
     QVERIFY2(error.isEmpty() ? refusal.isEmpty() : refusal.contains(error), qPrintable(refusal));
     QCOMPARE(fingerprint(), before);
 }
@@ -388,6 +394,7 @@ void TestClassServer::loadingTheSchemaAgain()
     QFETCH(int, version);
     QFETCH(bool, loads);
     QCOMPARE(execute("admin", "UPDATE clavora.schema_version SET version = ?", {version}), QString());
+    QCOMPARE(value("anna", "SELECT version FROM clavora.schema_version").toInt(), version); // what the program checks
     const QString before = fingerprint();
     QString output;
     const int exitCode = server_.psql({"-d", "clavora", "-f", CLAVORA_CLASS_SCHEMA}, &output);
