@@ -23,13 +23,13 @@ constexpr int port = 5432; // the socket lives in our own folder, so no other se
 QString findBinaries()
 {
     QStringList candidates;
-    const QString onPath = QStandardPaths::findExecutable(QStringLiteral("postgres"));
+    const QString onPath = QStandardPaths::findExecutable("postgres");
     if (!onPath.isEmpty())
         candidates << QFileInfo(QFileInfo(onPath).canonicalFilePath()).absolutePath();
-    QStringList versions = QDir(QStringLiteral("/usr/lib/postgresql")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    QStringList versions = QDir("/usr/lib/postgresql").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     std::sort(versions.begin(), versions.end(), [](const QString& a, const QString& b) { return a.toInt() > b.toInt(); });
     for (const QString& version : versions)
-        candidates << QStringLiteral("/usr/lib/postgresql/%1/bin").arg(version);
+        candidates << QString("/usr/lib/postgresql/%1/bin").arg(version);
     static const char* const needed[] = {"postgres", "initdb", "psql"};
     for (const QString& folder : candidates) {
         const bool complete = std::all_of(std::begin(needed), std::end(needed),
@@ -67,15 +67,15 @@ QString PostgresServer::start(bool* missing)
     binaries_ = findBinaries();
     if (binaries_.isEmpty()) {
         *missing = true;
-        return QStringLiteral("PostgreSQL's server is not installed (no postgres, initdb and psql in PATH or "
-                              "/usr/lib/postgresql/*/bin): apt-get install postgresql");
+        return "PostgreSQL's server is not installed (no postgres, initdb and psql in PATH or "
+               "/usr/lib/postgresql/*/bin): apt-get install postgresql";
     }
-    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
+    if (!QSqlDatabase::isDriverAvailable("QPSQL")) {
         *missing = true;
-        return QStringLiteral("Qt SQL's PostgreSQL driver is not installed: apt-get install libqt6sql6-psql");
+        return "Qt SQL's PostgreSQL driver is not installed: apt-get install libqt6sql6-psql";
     }
     if (!folder_.isValid())
-        return QStringLiteral("no temporary folder");
+        return "no temporary folder";
     // Settings of the person running the tests must not redirect our connections.
     for (const QString& variable : QProcessEnvironment::systemEnvironment().keys()) {
         if (variable.startsWith(QLatin1String("PG")))
@@ -84,44 +84,34 @@ QString PostgresServer::start(bool* missing)
     if (geteuid() == 0) {
         const passwd* nobody = getpwnam("nobody");
         if (!nobody || chown(QFile::encodeName(folder_.path()).constData(), nobody->pw_uid, nobody->pw_gid) != 0)
-            return QStringLiteral("cannot hand the temporary folder to nobody");
+            return "cannot hand the temporary folder to nobody";
     }
-    const QString data = folder_.filePath(QStringLiteral("data"));
-    QString error = run(QDir(binaries_).filePath(QStringLiteral("initdb")),
-        {QStringLiteral("-D"), data, QStringLiteral("-U"), QStringLiteral("postgres"), QStringLiteral("-A"),
-            QStringLiteral("trust"), QStringLiteral("-E"), QStringLiteral("UTF8"), QStringLiteral("--no-locale"),
-            QStringLiteral("--no-sync")});
+    const QString data = folder_.filePath("data");
+    const QString error =
+        run(binary("initdb"), {"-D", data, "-U", "postgres", "-A", "trust", "-E", "UTF8", "--no-locale", "--no-sync"});
     if (!error.isEmpty())
         return error;
 
     runAsServerUser(server_, true);
     server_.setWorkingDirectory(folder_.path());
     server_.setProcessChannelMode(QProcess::MergedChannels);
-    const QString log = folder_.filePath(QStringLiteral("server.log"));
+    const QString log = folder_.filePath("server.log");
     server_.setStandardOutputFile(log);
     // Durability is of no use to a test server: leave it out for speed.
-    server_.start(QDir(binaries_).filePath(QStringLiteral("postgres")),
-        {QStringLiteral("-D"), data, QStringLiteral("-k"), folder_.path(), QStringLiteral("-p"), QString::number(port),
-            QStringLiteral("-c"), QStringLiteral("listen_addresses="), QStringLiteral("-c"), QStringLiteral("fsync=off"),
-            QStringLiteral("-c"), QStringLiteral("full_page_writes=off"), QStringLiteral("-c"),
-            QStringLiteral("synchronous_commit=off")});
-    for (int waited = 0; waited < 600; ++waited) {
-        if (server_.state() == QProcess::NotRunning)
-            break;
-        bool ready = false;
-        {
-            QSqlDatabase probe = connect(QStringLiteral("clavora-probe"), QStringLiteral("postgres"), QStringLiteral("postgres"));
-            ready = probe.isOpen();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("clavora-probe"));
-        if (ready)
-            break;
-        QThread::msleep(100);
+    server_.start(binary("postgres"), {"-D", data, "-k", folder_.path(), "-p", QString::number(port), "-c",
+                                          "listen_addresses=", "-c", "fsync=off", "-c", "full_page_writes=off", "-c",
+                                          "synchronous_commit=off"});
+    bool ready = false;
+    for (int tries = 0; tries < 600 && !ready && server_.state() != QProcess::NotRunning; ++tries) {
+        ready = connect("clavora-probe", "postgres", "postgres").isOpen();
+        QSqlDatabase::removeDatabase("clavora-probe");
+        if (!ready)
+            QThread::msleep(100);
     }
-    if (server_.state() == QProcess::NotRunning) {
+    if (!ready) {
         QFile file(log);
         file.open(QIODevice::ReadOnly);
-        return QStringLiteral("the server did not start: %1").arg(QString::fromLocal8Bit(file.readAll()));
+        return QString("the server did not start: %1").arg(QString::fromLocal8Bit(file.readAll()));
     }
     return {};
 }
@@ -139,7 +129,7 @@ void PostgresServer::stop()
 
 QSqlDatabase PostgresServer::connect(const QString& name, const QString& role, const QString& database) const
 {
-    QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+    QSqlDatabase connection = QSqlDatabase::addDatabase("QPSQL", name);
     connection.setHostName(folder_.path());
     connection.setPort(port);
     connection.setUserName(role);
@@ -152,14 +142,17 @@ int PostgresServer::psql(const QStringList& arguments, QString* output) const
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(QDir(binaries_).filePath(QStringLiteral("psql")),
-        QStringList {QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-h"), folder_.path(), QStringLiteral("-p"),
-            QString::number(port), QStringLiteral("-U"), QStringLiteral("postgres")}
-            + arguments);
+    process.start(binary("psql"),
+        QStringList {"-X", "-q", "-h", folder_.path(), "-p", QString::number(port), "-U", "postgres"} + arguments);
     process.waitForFinished(120000);
     if (output)
         *output = QString::fromLocal8Bit(process.readAll());
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+QString PostgresServer::binary(const char* name) const
+{
+    return QDir(binaries_).filePath(QLatin1String(name));
 }
 
 QString PostgresServer::run(const QString& program, const QStringList& arguments) const
@@ -171,7 +164,7 @@ QString PostgresServer::run(const QString& program, const QStringList& arguments
     process.start(program, arguments);
     if (process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
         return {};
-    return QStringLiteral("%1 failed: %2").arg(program, QString::fromLocal8Bit(process.readAll()));
+    return QString("%1 failed: %2").arg(program, QString::fromLocal8Bit(process.readAll()));
 }
 
 } // namespace clavora::test

@@ -31,6 +31,7 @@ public:
     int psql(const QStringList& arguments, QString* output = nullptr) const;
 
 private:
+    QString binary(const char* name) const;
     QString run(const QString& program, const QStringList& arguments) const;
 
     QTemporaryDir folder_;
