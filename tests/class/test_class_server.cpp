@@ -3,44 +3,63 @@
 // change, texts kept as sent, sending that stores each attempt once, and loading the schema
 // over a current or newer one.
 #include "PostgresServer.h"
+#include "class/ClassSchemaVersion.h"
+#include "class/ClassUpload.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
+#include <QTimeZone>
 #include <QUuid>
 #include <latch>
 #include <thread>
 
+using namespace clavora;
 using namespace clavora::test;
 
 namespace {
 
-const QString insertAttempt =
-    "INSERT INTO clavora.attempts (id, finished, day, kind, quick_run, preset_file, exercise_number, exercise,"
-    " typed, seconds, correct, accuracy, speed, correct_speed, passed)"
-    " VALUES (?, now(), current_date, 0, false, ?, 1, ?, ?, 12.5, 30, 96, 40, 38, true) ON CONFLICT DO NOTHING";
-// A day's running total of one key pair on one machine, raised and never lowered.
-const QString sendKeyTotal =
-    "INSERT INTO clavora.daily_keystrokes (day, machine, expected, struck, count, timed_count, interval_sum)"
-    " VALUES ('2026-03-02', ?, 97, ?, ?, ?, ?)"
-    " ON CONFLICT (learner, day, machine, expected, struck) DO UPDATE SET"
-    " count = GREATEST(daily_keystrokes.count, EXCLUDED.count),"
-    " timed_count = GREATEST(daily_keystrokes.timed_count, EXCLUDED.timed_count),"
-    " interval_sum = GREATEST(daily_keystrokes.interval_sum, EXCLUDED.interval_sum)";
-const QString sendGame =
-    "INSERT INTO clavora.games (id, started, ended, day, start_level, level_reached, score)"
-    " VALUES (?, now(), now(), current_date, 1, 3, 420) ON CONFLICT DO NOTHING";
-const QString sendGameLetter =
-    "INSERT INTO clavora.game_letters (game, letter, hits, hit_seconds, explosions, stray_keys)"
-    " VALUES (?, 120, 4, 2.5, 1, 0) ON CONFLICT DO NOTHING";
-const QString brunoGame = "6f1c7c1e-0b7a-4a39-9d7e-2f5a1c3b9e01";
-const QString carlaMachine = "0d9a4f43-5a3e-4c55-8f0e-6c1b2a7d9e10";
+const QUuid brunoGame("6f1c7c1e-0b7a-4a39-9d7e-2f5a1c3b9e01");
+const QUuid carlaMachine("0d9a4f43-5a3e-4c55-8f0e-6c1b2a7d9e10");
+const QDate day(2026, 3, 2);
 const QStringList tables = {"schema_version", "learners", "classes", "class_members", "attempts", "daily_keystrokes",
     "daily_line_edits", "games", "game_letters"};
 
-QString newId()
+QString text(const QUuid& id)
 {
-    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+    return id.toString(QUuid::WithoutBraces);
+}
+
+AttemptRecord attempt(const QString& text)
+{
+    AttemptRecord record;
+    // Just after midnight an hour east of Greenwich: the local day is the day after UTC's.
+    record.finished = QDateTime(day, QTime(0, 30, 15, 250), QTimeZone(3600));
+    record.source.presetFile = record.exercise = record.typed = text;
+    record.source.exerciseNumber = 1;
+    record.seconds = 12.5;
+    record.correct = 30;
+    record.accuracy = 96;
+    return record;
+}
+
+GameRecord game()
+{
+    GameRecord record;
+    record.started = record.ended = QDateTime::currentDateTime();
+    record.letters.push_back({u'x', 4, 2.5, 1, 0});
+    return record;
+}
+
+// A day's running totals: `count` strokes of one key pair, as many edits in the line.
+KeystrokeTally totals(char16_t struck, int count)
+{
+    return {{{u'a', struck, count, count - 1, count * 0.25}}, count, count};
+}
+
+ClassUpload upload(const QString& role)
+{
+    return ClassUpload(QSqlDatabase::database(role));
 }
 
 // Runs `sql` on the connection `role`; returns the error, empty on success. Statements
@@ -148,11 +167,10 @@ void TestClassServer::initTestCase()
     for (const QString& role : roles_)
         QVERIFY2(server_.connect(role, role, "clavora").isOpen(), qPrintable(role));
     for (const char* learner : {"anna", "bruno", "carla", "tina"})
-        QCOMPARE(execute(learner, insertAttempt, {newId(), "en.txt", "asdf", "asdf"}), QString());
-    QCOMPARE(execute("anna", sendKeyTotal, {newId(), 97, 3, 2, 0.5}), QString());
-    QCOMPARE(execute("carla", sendKeyTotal, {carlaMachine, 98, 1, 1, 0.25}), QString());
-    QCOMPARE(execute("bruno", sendGame, {brunoGame}), QString());
-    QCOMPARE(execute("bruno", sendGameLetter, {brunoGame}), QString());
+        QCOMPARE(upload(learner).sendAttempt(QUuid::createUuid(), attempt("asdf")), QString());
+    QCOMPARE(upload("anna").sendDay(QUuid::createUuid(), day, totals(u'a', 3)), QString());
+    QCOMPARE(upload("carla").sendDay(carlaMachine, day, totals(u'b', 1)), QString());
+    QCOMPARE(upload("bruno").sendGame(brunoGame, game()), QString());
 }
 
 void TestClassServer::cleanupTestCase()
@@ -217,14 +235,14 @@ void TestClassServer::forbiddenChangesChangeNothing_data()
     const QString raise = "INSERT INTO clavora.daily_keystrokes (learner, day, machine, expected, struck, count,"
                           " timed_count, interval_sum) VALUES ('carla', '2026-03-02', '%1', 97, 98, 1, 1, 0.25)"
                           " ON CONFLICT (learner, day, machine, expected, struck) DO UPDATE SET count = 999";
-    QTest::newRow("learner raises another's day total") << "anna" << raise.arg(carlaMachine) << "row-level security";
+    QTest::newRow("learner raises another's day total") << "anna" << raise.arg(text(carlaMachine)) << "row-level security";
     QTest::newRow("learner updates another's day total")
         << "anna" << "UPDATE clavora.daily_keystrokes SET count = 999 WHERE learner = 'carla'" << "";
     QTest::newRow("learner hands own day total to another")
         << "anna" << "UPDATE clavora.daily_keystrokes SET learner = 'carla'" << "permission denied";
     const QString letter = "INSERT INTO clavora.game_letters (game, letter, hits, hit_seconds, explosions, stray_keys)"
                            " VALUES ('%1', 121, 1, 1, 0, 0)";
-    QTest::newRow("learner adds a letter to another's game") << "anna" << letter.arg(brunoGame) << "foreign key";
+    QTest::newRow("learner adds a letter to another's game") << "anna" << letter.arg(text(brunoGame)) << "foreign key";
     QTest::newRow("learner changes an attempt") << "anna" << "UPDATE clavora.attempts SET typed = 'x'" << "permission denied";
     QTest::newRow("learner deletes attempts") << "anna" << "DELETE FROM clavora.attempts" << "permission denied";
     QTest::newRow("learner empties a table") << "anna" << "TRUNCATE clavora.attempts" << "permission denied";
@@ -269,55 +287,52 @@ void TestClassServer::forbiddenChangesChangeNothing()
 
 void TestClassServer::textsAreStoredAsData_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("stored");
-    QTest::newRow("quotes") << "O'Brien said \"hi\" ''" << true;
-    QTest::newRow("backslashes") << "C:\\new\\table \\' \\\\" << true;
-    QTest::newRow("statement") << "'); DROP TABLE clavora.attempts; --" << true;
-    QTest::newRow("invalid UTF-8 as read") << QString::fromUtf8("\xff\xfe\xc3(a\xed\xa0\x80") << true;
-    QTest::newRow("beyond 16 bits, combining") << "x\U0001F600e\u0301\u200f" << true;
-    // PostgreSQL's text cannot hold U+0000 and Qt's driver refuses the whole statement (it
-    // is never cut short), so the program sends U+FFFD in its place.
-    QTest::newRow("NUL as sent") << "a\uFFFDb" << true;
-    QTest::newRow("NUL itself: refused") << QString::fromUtf16(u"a\0b", 3) << false;
+    QTest::addColumn<QString>("sent");
+    QTest::addColumn<QString>("stored");
+    const auto row = [](const char* name, const QString& text) { QTest::newRow(name) << text << text; };
+    row("quotes", "O'Brien said \"hi\" ''");
+    row("backslashes", "C:\\new\\table \\' \\\\");
+    row("statement", "'); DROP TABLE clavora.attempts; --");
+    row("invalid UTF-8 as read", QString::fromUtf8("\xff\xfe\xc3(a\xed\xa0\x80"));
+    row("beyond 16 bits, combining", "x\U0001F600e\u0301\u200f");
+    QTest::newRow("NUL") << QString::fromUtf16(u"a\0b", 3) << "a\uFFFDb";
 }
 
 void TestClassServer::textsAreStoredAsData()
 {
-    QFETCH(QString, text);
-    QFETCH(bool, stored);
-    const QString id = newId();
-    QCOMPARE(execute("anna", insertAttempt, {id, text, text, text}).isEmpty(), stored);
-    const QString sql = "SELECT coalesce(string_agg(concat_ws('|', preset_file, exercise, typed), ','), '')"
-                        " FROM clavora.attempts WHERE id = ?";
-    QCOMPARE(value("anna", sql, {id}).toString(), stored ? QStringList({text, text, text}).join(u'|') : QString());
+    QFETCH(QString, sent);
+    QFETCH(QString, stored);
+    const QUuid id = QUuid::createUuid();
+    QCOMPARE(upload("anna").sendAttempt(id, attempt(sent)), QString());
+    const QString sql = "SELECT concat_ws('|', preset_file, exercise, typed) FROM clavora.attempts WHERE id = ?";
+    QCOMPARE(value("anna", sql, {text(id)}).toString(), QStringList({stored, stored, stored}).join(u'|'));
 }
 
 void TestClassServer::sendingAgainStoresOnce()
 {
     const QString anna = "anna";
-    const QString attempt = newId();
-    QCOMPARE(execute(anna, insertAttempt, {attempt, "en.txt", "first", "first"}), QString());
-    QCOMPARE(execute(anna, insertAttempt, {attempt, "en.txt", "again", "again"}), QString());
+    const QUuid id = QUuid::createUuid();
+    QCOMPARE(upload(anna).sendAttempt(id, attempt("first")), QString());
+    QCOMPARE(upload(anna).sendAttempt(id, attempt("again")), QString());
     // Another learner's attempt with the same id is theirs, and leaves anna's as it was.
-    QCOMPARE(execute("bruno", insertAttempt, {attempt, "en.txt", "bruno", "bruno"}), QString());
-    QCOMPARE(value(anna, "SELECT string_agg(typed, ',') FROM clavora.attempts WHERE id = ?", {attempt}).toString(), "first");
-    QCOMPARE(value("admin", "SELECT count(*) FROM clavora.attempts WHERE id = ?", {attempt}).toInt(), 2);
+    QCOMPARE(upload("bruno").sendAttempt(id, attempt("bruno")), QString());
+    const QString sent = "SELECT string_agg(concat_ws(' ', typed, day, (extract(epoch FROM finished) * 1000)::bigint), ',')"
+                         " FROM clavora.attempts WHERE id = ?";
+    QCOMPARE(value(anna, sent, {text(id)}).toString(),
+        QString("first 2026-03-02 %1").arg(attempt("").finished.toMSecsSinceEpoch()));
+    QCOMPARE(value("admin", "SELECT count(*) FROM clavora.attempts WHERE id = ?", {text(id)}).toInt(), 2);
 
-    const QString game = newId();
-    for (int send = 0; send < 2; ++send) {
-        QCOMPARE(execute(anna, sendGame, {game}), QString());
-        QCOMPARE(execute(anna, sendGameLetter, {game}), QString());
-    }
-    QCOMPARE(value(anna, "SELECT count(*) FROM clavora.game_letters WHERE game = ?", {game}).toInt(), 1);
+    for (int send = 0; send < 2; ++send)
+        QCOMPARE(upload(anna).sendGame(id, game()), QString());
+    QCOMPARE(value(anna, "SELECT count(*) FROM clavora.game_letters WHERE game = ?", {text(id)}).toInt(), 1);
 
     // Totals sent again, late or out of order end at the largest.
-    const QString machine = newId();
     for (const int count : {5, 5, 3, 8, 7})
-        QCOMPARE(execute(anna, sendKeyTotal, {machine, 100, count, count - 1, count * 0.25}), QString());
-    const QString total = "SELECT concat_ws(' ', count, timed_count, interval_sum) FROM clavora.daily_keystrokes"
-                          " WHERE machine = ?";
-    QCOMPARE(value(anna, total, {machine}).toString(), "8 7 2");
+        QCOMPARE(upload(anna).sendDay(id, day, totals(u'c', count)), QString());
+    const QString figures = "SELECT concat_ws(' ', k.count, k.timed_count, k.interval_sum, e.mid_line_edits, e.backspaces)"
+                            " FROM clavora.daily_keystrokes k JOIN clavora.daily_line_edits e USING (machine)"
+                            " WHERE machine = ?";
+    QCOMPARE(value(anna, figures, {text(id)}).toString(), "8 7 2 8 8");
 }
 
 // Two machines of one learner sending the same queue at the same moment, each attempt in its
@@ -325,24 +340,24 @@ void TestClassServer::sendingAgainStoresOnce()
 void TestClassServer::twoConnectionsOfOneLearnerSendAtOnce()
 {
     constexpr int attempts = 200;
-    QStringList ids;
+    QList<QUuid> ids;
     for (int i = 0; i < attempts; ++i)
-        ids << newId();
-    const QString machine = newId();
+        ids << QUuid::createUuid();
+    const QUuid machine = QUuid::createUuid();
     std::latch ready(2);
     QString errors[2];
     const auto send = [&](int sender) {
         const QString name = QString("anna-%1").arg(sender);
         {
             QSqlDatabase connection = server_.connect(name, "anna", "clavora");
+            ClassUpload upload(connection);
             ready.arrive_and_wait();
             for (int i = 0; i < attempts && errors[sender].isEmpty(); ++i) {
                 connection.transaction();
-                errors[sender] = execute(name, insertAttempt, {ids[i], "en.txt", "race", "race"})
-                    + execute(name, sendKeyTotal, {machine, 101 + i % 10, i, i, i * 0.5});
+                errors[sender] = upload.sendAttempt(ids[i], attempt("race"))
+                    + upload.sendDay(machine, day, totals(char16_t(u'0' + i % 10), i + 1));
                 connection.commit();
             }
-            connection.close();
         }
         QSqlDatabase::removeDatabase(name);
     };
@@ -353,8 +368,8 @@ void TestClassServer::twoConnectionsOfOneLearnerSendAtOnce()
     QCOMPARE(errors[0], QString());
     QCOMPARE(errors[1], QString());
     QCOMPARE(value("anna", "SELECT count(*) FROM clavora.attempts WHERE typed = 'race'").toInt(), attempts);
-    QCOMPARE(value("anna", "SELECT sum(count) FROM clavora.daily_keystrokes WHERE machine = ?", {machine}).toInt(),
-        190 + 191 + 192 + 193 + 194 + 195 + 196 + 197 + 198 + 199);
+    QCOMPARE(value("anna", "SELECT sum(count) FROM clavora.daily_keystrokes WHERE machine = ?", {text(machine)}).toInt(),
+        191 + 192 + 193 + 194 + 195 + 196 + 197 + 198 + 199 + 200);
 }
 
 void TestClassServer::loadingTheSchemaAgain_data()
@@ -370,11 +385,13 @@ void TestClassServer::loadingTheSchemaAgain()
     QFETCH(int, version);
     QFETCH(bool, loads);
     QCOMPARE(execute("admin", "UPDATE clavora.schema_version SET version = ?", {version}), QString());
-    QCOMPARE(value("anna", "SELECT version FROM clavora.schema_version").toInt(), version); // what the program checks
     const QString before = fingerprint();
     QString output;
     const int exitCode = server_.psql({"-d", "clavora", "-f", CLAVORA_CLASS_SCHEMA}, &output);
     QCOMPARE(exitCode == 0, loads);
+    // The program, seeing a later version, sends nothing.
+    QCOMPARE(ClassSchemaVersion::check(QSqlDatabase::database("anna")),
+        loads ? ClassSchemaVersion::State::Usable : ClassSchemaVersion::State::Newer);
     QVERIFY2(loads || output.contains("newer than this file"), qPrintable(output));
     QCOMPARE(fingerprint(), before);
     QCOMPARE(execute("admin", "UPDATE clavora.schema_version SET version = 1"), QString());
