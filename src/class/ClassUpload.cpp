@@ -13,6 +13,12 @@ QString forServer(QString text)
     return text.replace(QChar(u'\0'), QChar::ReplacementCharacter);
 }
 
+// With its offset from UTC, which the text of a local time leaves out.
+QString moment(const QDateTime& time)
+{
+    return time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODateWithMs);
+}
+
 QString uuid(const QUuid& id)
 {
     return id.toString(QUuid::WithoutBraces);
@@ -64,7 +70,7 @@ QString ClassUpload::run(QSqlQuery& query, const QVariantList& values) const
 QString ClassUpload::sendAttempt(const QUuid& id, const AttemptRecord& attempt)
 {
     return run(attempt_,
-        {uuid(id), attempt.finished.toString(Qt::ISODateWithMs), attempt.finished.date().toString(Qt::ISODate),
+        {uuid(id), moment(attempt.finished), attempt.finished.date().toString(Qt::ISODate),
             int(attempt.source.kind), attempt.source.quickRun, forServer(attempt.source.presetFile),
             attempt.source.exerciseNumber, forServer(attempt.exercise), forServer(attempt.typed), attempt.seconds,
             attempt.correct, attempt.accuracy, attempt.speed, attempt.correctSpeed, attempt.passed});
@@ -73,7 +79,7 @@ QString ClassUpload::sendAttempt(const QUuid& id, const AttemptRecord& attempt)
 QString ClassUpload::sendGame(const QUuid& id, const GameRecord& game)
 {
     QString error = run(game_,
-        {uuid(id), game.started.toString(Qt::ISODateWithMs), game.ended.toString(Qt::ISODateWithMs),
+        {uuid(id), moment(game.started), moment(game.ended),
             game.started.date().toString(Qt::ISODate), game.startLevel, game.levelReached, qlonglong(game.score)});
     for (const GameLetter& letter : game.letters) {
         if (error.isEmpty())

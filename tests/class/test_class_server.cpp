@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimeZone>
 #include <QUuid>
+#include <ctime>
 #include <latch>
 #include <thread>
 
@@ -33,8 +34,8 @@ QString text(const QUuid& id)
 AttemptRecord attempt(const QString& text)
 {
     AttemptRecord record;
-    // Just after midnight an hour east of Greenwich: the local day is the day after UTC's.
-    record.finished = QDateTime(day, QTime(0, 30, 15, 250), QTimeZone(3600));
+    // Just after local midnight, an hour east of Greenwich: the local day is the day after UTC's.
+    record.finished = QDateTime(day, QTime(0, 30, 15, 250), QTimeZone(3600)).toLocalTime();
     record.source.presetFile = record.exercise = record.typed = text;
     record.source.exerciseNumber = 1;
     record.seconds = 12.5;
@@ -142,6 +143,9 @@ void TestClassServer::initTestCase()
     if (missing)
         QSKIP(qPrintable(problem));
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    // The learner's local time an hour east of the server's: an offset left out shows.
+    qputenv("TZ", "UTC-01");
+    tzset();
     {
         QSqlDatabase setup = server_.connect("setup", "postgres", "postgres");
         QCOMPARE(execute("setup", "CREATE DATABASE clavora"), QString());
