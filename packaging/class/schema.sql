@@ -23,6 +23,7 @@
 -- and is never changed once shipped; a database of a later version is left untouched.
 
 \set ON_ERROR_STOP on
+SET client_min_messages = warning; -- no notices for what a second load finds in place
 BEGIN;
 
 -- Who may connect at all, and nobody creates objects in the public schema.
