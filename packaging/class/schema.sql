@@ -53,10 +53,10 @@ GRANT SELECT ON clavora.schema_version TO clavora_learner, clavora_teacher;
 
 DO $newer$
 DECLARE
-    found integer := (SELECT version FROM clavora.schema_version);
+    stored integer := (SELECT version FROM clavora.schema_version);
 BEGIN
-    IF found > 1 THEN
-        RAISE EXCEPTION 'The class database has schema version %, newer than this file''s 1: left as it is', found;
+    IF stored > 1 THEN
+        RAISE EXCEPTION 'The class database has schema version %, newer than this file''s 1: left as it is', stored;
     END IF;
 END
 $newer$;
