@@ -300,6 +300,7 @@ void TestClassServer::textsAreStoredAsData_data()
     row("invalid UTF-8 as read", QString::fromUtf8("\xff\xfe\xc3(a\xed\xa0\x80"));
     row("beyond 16 bits, combining", "x\U0001F600e\u0301\u200f");
     QTest::newRow("NUL") << QString::fromUtf16(u"a\0b", 3) << "a\uFFFDb";
+    QTest::newRow("lone surrogate") << QString("a") + QChar(0xD800) + "b" << "a?b";
 }
 
 void TestClassServer::textsAreStoredAsData()
