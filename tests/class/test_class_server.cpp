@@ -118,6 +118,7 @@ class TestClassServer : public QObject {
 private slots:
     void initTestCase();
     void cleanupTestCase();
+    void outsiderCannotConnect();
     void eachSeesOnlyTheirRows_data();
     void eachSeesOnlyTheirRows();
     void forbiddenChangesChangeNothing_data();
@@ -182,6 +183,13 @@ void TestClassServer::cleanupTestCase()
     for (const QString& name : QSqlDatabase::connectionNames())
         QSqlDatabase::removeDatabase(name);
     server_.stop();
+}
+
+void TestClassServer::outsiderCannotConnect()
+{
+    QCOMPARE(execute("admin", "CREATE ROLE eve LOGIN"), QString());
+    const QSqlDatabase eve = server_.connect("eve", "eve", "clavora");
+    QVERIFY2(eve.lastError().text().contains("permission denied for database"), qPrintable(eve.lastError().text()));
 }
 
 void TestClassServer::eachSeesOnlyTheirRows_data()
