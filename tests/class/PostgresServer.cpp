@@ -97,10 +97,11 @@ QString PostgresServer::start(bool* missing)
     server_.setProcessChannelMode(QProcess::MergedChannels);
     const QString log = folder_.filePath("server.log");
     server_.setStandardOutputFile(log);
-    // Durability is of no use to a test server: leave it out for speed.
+    // Durability is of no use to a test server: leave it out for speed. Its time zone is UTC
+    // whatever the machine's, so that tests can set the client's apart.
     server_.start(binary("postgres"), {"-D", data, "-k", folder_.path(), "-p", QString::number(port), "-c",
                                           "listen_addresses=", "-c", "fsync=off", "-c", "full_page_writes=off", "-c",
-                                          "synchronous_commit=off"});
+                                          "synchronous_commit=off", "-c", "timezone=UTC"});
     bool ready = false;
     for (int tries = 0; tries < 600 && !ready && server_.state() != QProcess::NotRunning; ++tries) {
         ready = connect("clavora-probe", "postgres", "postgres").isOpen();

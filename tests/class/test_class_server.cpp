@@ -144,7 +144,7 @@ void TestClassServer::initTestCase()
     if (missing)
         QSKIP(qPrintable(problem));
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
-    // The learner's local time an hour east of the server's: an offset left out shows.
+    // The learner's local time an hour east of the server's UTC: an offset left out shows.
     qputenv("TZ", "UTC-01");
     tzset();
     {
