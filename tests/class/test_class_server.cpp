@@ -219,6 +219,7 @@ void TestClassServer::eachSeesOnlyTheirRows_data()
     row("tina", "classes", "5a,5b");
     row("theo", "attempts", "carla,tina");
     row("theo", "daily_keystrokes", "carla");
+    row("theo", "daily_line_edits", "carla");
     row("theo", "games", "");
     row("theo", "learners", "carla,tina");
     row("theo", "classes", "5b");
