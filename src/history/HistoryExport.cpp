@@ -15,6 +15,13 @@ QString yesNo(bool value)
     return value ? QStringLiteral("yes") : QStringLiteral("no");
 }
 
+// Texts are read as their bytes and decoded here, so that bytes that are not UTF-8 (a store
+// written by another program) come out as U+FFFD.
+QString text(const QVariant& bytes)
+{
+    return QString::fromUtf8(bytes.toByteArray());
+}
+
 } // namespace
 
 bool HistoryExport::writeAttempts(QIODevice& device) const
@@ -29,15 +36,16 @@ bool HistoryExport::writeAttempts(QIODevice& device) const
                   QStringLiteral("passed")});
     QSqlQuery query(store_.database());
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT finished, kind, quick_run, preset_file, exercise_number, exercise, typed,"
+    if (!query.exec(QStringLiteral("SELECT finished, kind, quick_run, CAST(preset_file AS BLOB), exercise_number,"
+                                   " CAST(exercise AS BLOB), CAST(typed AS BLOB),"
                                    " seconds, correct, accuracy, speed, correct_speed, passed FROM attempts ORDER BY id")))
         return false;
     while (query.next()) {
         const bool random = query.value(1).toInt() == int(AttemptKind::Random);
         csv.writeRow({query.value(0).toString(), random ? QStringLiteral("random") : QStringLiteral("preset"),
-                      yesNo(query.value(2).toBool()), query.value(3).toString(),
-                      random ? QString() : query.value(4).toString(), query.value(5).toString(),
-                      query.value(6).toString(), QString::number(query.value(7).toDouble(), 'f', 1),
+                      yesNo(query.value(2).toBool()), text(query.value(3)),
+                      random ? QString() : query.value(4).toString(), text(query.value(5)),
+                      text(query.value(6)), QString::number(query.value(7).toDouble(), 'f', 1),
                       query.value(8).toString(), query.value(9).toString(), query.value(10).toString(),
                       query.value(11).toString(), yesNo(query.value(12).toBool())});
     }
