@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QIcon>
+#include <QImageReader>
 #include <QLocale>
 #include <QSettings>
 #include <QSessionManager>
@@ -31,7 +33,21 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     app.setApplicationName(clavora::ProductName);
-    app.setDesktopFileName(QStringLiteral("org.orvella.Clavora"));
+    // The desktop entry's name and its icon, so that docks and task bars show the program's own.
+    const QString applicationId = QStringLiteral("org.orvella.Clavora");
+    app.setDesktopFileName(applicationId);
+    // The installed theme's icon when there is one (a theme may draw it its own way); a portable
+    // copy shows the picture it carries, read by Qt's own PNG reader without asking every
+    // image plug-in whether it reads PNG as well.
+    QIcon icon = QIcon::fromTheme(applicationId);
+    if (icon.availableSizes().isEmpty()) {
+        for (const int size : {48, 256}) {
+            QImageReader reader(QStringLiteral(":/icons/%1-%2.png").arg(applicationId).arg(size), "png");
+            reader.setAutoDetectImageFormat(false);
+            icon.addPixmap(QPixmap::fromImageReader(&reader));
+        }
+    }
+    QApplication::setWindowIcon(icon);
     // The program ends when the exercise window closes, not when its last window does.
     app.setQuitOnLastWindowClosed(false);
     QApplication::setFont(clavora::interfaceFont());
