@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HistoryFixture.h"
-#include "history/CsvWriter.h"
-#include "history/HistoryExport.h"
+#include "progress/CsvWriter.h"
+#include "progress/HistoryExport.h"
 
 #include <QBuffer>
 #include <gtest/gtest.h>
@@ -74,7 +74,7 @@ TEST(HistoryExport, WritesAttemptsAndKeys)
     // Bytes that are not UTF-8, as another program may have stored them.
     QSqlQuery(history.store.database()).exec(QStringLiteral("UPDATE attempts SET typed = CAST(x'61ff80' AS TEXT) WHERE id = 2"));
 
-    HistoryExport exporter(history.store, history.queries);
+    HistoryExport exporter(history.queries);
     QBuffer attempts;
     attempts.open(QIODevice::WriteOnly);
     ASSERT_TRUE(exporter.writeAttempts(attempts));
@@ -103,8 +103,8 @@ TEST(HistoryExport, FailsWithoutAStore)
     ProgressQueries queries(store, clock);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    EXPECT_FALSE(HistoryExport(store, queries).writeAttempts(buffer));
-    EXPECT_FALSE(HistoryExport(store, queries).writeKeys(buffer));
+    EXPECT_FALSE(HistoryExport(queries).writeAttempts(buffer));
+    EXPECT_FALSE(HistoryExport(queries).writeKeys(buffer));
     EXPECT_TRUE(buffer.data().isEmpty());
 }
 
