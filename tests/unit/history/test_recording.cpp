@@ -139,6 +139,7 @@ TEST_F(ExerciseRecording, NothingIsKeptWhenStoppedOrNotRecording)
     control->typingLineChanged("a");
     settings.recordProgress = false;
     typeLines({"ab"});
+    EXPECT_EQ(history.attempts.size(), 0u);
 
     // A random line drawn from no keys at all.
     settings.recordProgress = true;
