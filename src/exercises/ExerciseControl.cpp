@@ -5,6 +5,8 @@
 #include "ExerciseUi.h"
 #include "PresetExercises.h"
 #include "RandomExercises.h"
+#include "coach/CoachMarks.h"
+#include "coach/CoachResult.h"
 #include "common/Numbers.h"
 #include "common/Services.h"
 #include "history/HistoryRecorder.h"
@@ -21,7 +23,7 @@ ExerciseControl::ExerciseControl(AppSettings& settings, ProgramPaths paths, Cloc
                                  Clipboard& clipboard, ExerciseUi& ui, HistoryRecorder& recorder,
                                  const HistoryFigures& figures)
     : settings_(settings), paths_(std::move(paths)), clock_(clock), random_(random), clipboard_(clipboard), ui_(ui),
-      history_(recorder), figures_(figures)
+      history_(recorder), figures_(figures), firstKey_(clock)
 {
 }
 
@@ -29,6 +31,7 @@ void ExerciseControl::load()
 {
     form_.exerciseNumberText = QString::number(settings_.exerciseNumber);
     form_.presetSelected = settings_.exerciseType == ExerciseType::Preset;
+    form_.coachChecked = settings_.coach;
     colourWindow(settings_.windowColour, settings_.textColour);
 }
 
@@ -125,6 +128,9 @@ void ExerciseControl::beginExercise()
     startTime_ = clock_.secondsSinceMidnight();
     elapsed_ = 0.0;
     form_.timeText = formatTenths(0.0);
+    coaching_ = settings_.coach;
+    firstKey_.reset();
+    form_.wrongCharacters.clear();
     if (history_.recording())
         typing_.beginAttempt(startTime_);
     else
@@ -155,18 +161,29 @@ void ExerciseControl::stopExercises()
     form_.typeThisText = SampleText;
     form_.exerciseText = SampleText;
     form_.timeText.clear();
+    form_.wrongCharacters.clear();
+    coaching_ = false;
 }
 
 void ExerciseControl::tick()
 {
     if (!form_.timerEnabled)
         return;
+    updateElapsed();
+    form_.timeText = formatTenths(elapsed_);
+    guardClipboard();
+}
+
+void ExerciseControl::updateElapsed()
+{
+    if (coaching_) {
+        elapsed_ = firstKey_.elapsed();
+        return;
+    }
     const double now = clock_.secondsSinceMidnight();
     if (now < startTime_)
         startTime_ -= DaySeconds;
     elapsed_ = now - startTime_;
-    form_.timeText = formatTenths(elapsed_);
-    guardClipboard();
 }
 
 void ExerciseControl::guardClipboard()
@@ -186,6 +203,10 @@ bool ExerciseControl::guards(const QString& text) const
 void ExerciseControl::typingLineChanged(const QString& text)
 {
     form_.exerciseText = text.left(MaxExerciseLength);
+    if (coaching_) {
+        firstKey_.typingLineChanged(form_.exerciseText);
+        form_.wrongCharacters = wrongRanges(form_.typeThisText, form_.exerciseText);
+    }
     if (typing_.recording())
         typing_.typingLineChanged(form_.typeThisText, form_.exerciseText, clock_.secondsSinceMidnight());
 }
@@ -203,17 +224,27 @@ void ExerciseControl::finishExercise()
     const QString title = preset       ? tr("Preset Exercise #%1").arg(settings_.exerciseNumber)
                           : drilling() ? tr("Weak-Key Drill")
                                        : tr("Random Key Exercise - level %1").arg(keyLevel(settings_));
+    if (coaching_)
+        updateElapsed(); // the Coach's speed is to the last key, not to the last tick
     const AttemptResult result = measureAttempt(form_.typeThisText, form_.exerciseText, elapsed_);
     const int required = quickRun_ ? settings_.quickRepeats : saturateToInt16(settings_.repeats);
     ++repeatCount_;
-    const Status status = statusText(title, repeatCount_, required, result, elapsed_,
-                                     {settings_.minAccuracy, settings_.minSpeed});
+    const Status status =
+        statusText(title, repeatCount_, required, result, elapsed_,
+                   coaching_ ? coachMarks(settings_.coachSpeedTarget) : PassMarks{settings_.minAccuracy, settings_.minSpeed});
     if (!status.counted)
         --repeatCount_;
     // Kept before the box waits for the user: a program ended meanwhile loses nothing.
     recordAttempt(result, status.counted);
-    ui_.showMessage(tr("Exercise Status"), status.text);
-    log_.append(status.text);
+    if (coaching_) {
+        // No box to dismiss: the result is in the log and the strip, and the next line is up.
+        const CoachResult coached = CoachResult::of(status.text, form_.typeThisText, form_.exerciseText);
+        log_.append(coached.logText);
+        form_.resultStripText = coached.stripText;
+    } else {
+        ui_.showMessage(tr("Exercise Status"), status.text);
+        log_.append(status.text);
+    }
     form_.logText = log_.text();
 
     if (repeatCount_ >= required) {
@@ -318,6 +349,12 @@ void ExerciseControl::randomClicked()
     if (!running_)
         settings_.exerciseType = ExerciseType::Random;
     form_.presetSelected = running_ && presetExercises();
+}
+
+void ExerciseControl::coachToggled(bool checked)
+{
+    settings_.coach = checked;
+    form_.coachChecked = checked;
 }
 
 void ExerciseControl::saveLogClicked()

@@ -2,6 +2,7 @@
 #pragma once
 #include "ExerciseLog.h"
 #include "MainForm.h"
+#include "coach/FirstKeyClock.h"
 #include "common/ProgramPaths.h"
 #include "history/TypingRecorder.h"
 
@@ -57,6 +58,8 @@ public:
     void presetClicked();
     void randomClicked();
     void saveLogClicked();
+    // "Coach me": takes effect from the next line shown.
+    void coachToggled(bool checked);
 
     // What a copy of the exercise turns into, in the person's language through tr().
     static constexpr char GuardText[] = QT_TRANSLATE_NOOP("ExerciseControl", " LOL, nice try xD ");
@@ -72,6 +75,8 @@ private:
     void selectPreset();
     std::int32_t quickPick();
     void guardClipboard();
+    // Seconds of the attempt so far: from the first key when coached.
+    void updateElapsed();
     void recordAttempt(const AttemptResult& result, bool passed);
 
     AppSettings& settings_;
@@ -85,6 +90,8 @@ private:
     HistoryRecorder& history_;
     const HistoryFigures& figures_;
     TypingRecorder typing_;
+    FirstKeyClock firstKey_;
+    bool coaching_ = false; // the line shown is coached
     bool running_ = false;
     bool quickRun_ = false;
     QString drillPool_; // the weighted pool while a weak-key drill runs, else empty

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "common/Captions.h"
+#include "coach/LiveMarking.h"
 #include "common/Colour.h"
 
 #include <QString>
@@ -27,6 +28,11 @@ struct MainForm {
     QString timeText;
     QString logText;
     bool timerEnabled = false;
+    // The Coach: its box, the typed characters it marks wrong, its last result on one line
+    // (the strip shows only while the box is ticked).
+    bool coachChecked = false;
+    std::vector<MarkedRange> wrongCharacters;
+    QString resultStripText;
 };
 
 } // namespace clavora

@@ -17,6 +17,7 @@ namespace {
 constexpr qint64 Int16Max = std::numeric_limits<std::int16_t>::max();
 constexpr qint64 Int32Max = std::numeric_limits<std::int32_t>::max();
 const QString DefaultExerciseSet = QStringLiteral("QWERTY - United States");
+constexpr char CoachSection[] = "Coach";
 
 // Reads one setting, `defaults` giving the value for a missing one.
 struct Reader {
@@ -124,6 +125,8 @@ std::span<const AnySetting> settingsTable()
         Setting{"History", "ShowWeakKeys", &AppSettings::showWeakKeys, false},
         // The game's letters drawn by error rate.
         Setting{"History", "WeakKeyGame", &AppSettings::weakKeyGame, false},
+        Setting{CoachSection, "On", &AppSettings::coach, false},
+        Setting{CoachSection, "SpeedTarget", &AppSettings::coachSpeedTarget, 10, No, {0, Int16Max}},
     };
     return table;
 }
@@ -150,8 +153,9 @@ AppSettings loadSettings(const ProfileFile& file, StartupEntry& entry, int scree
 
 void writeSettings(ProfileFile& file, const AppSettings& s, const QString& exerciseNumberText)
 {
+    const bool coachWritten = s.coach || file.hasSection(QLatin1String(CoachSection));
     for (const AnySetting& row : settingsTable()) {
-        if (!sectionOf(row))
+        if (!sectionOf(row) || (!coachWritten && qstrcmp(sectionOf(row), CoachSection) == 0))
             continue;
         const auto* number = std::get_if<Setting<std::int32_t>>(&row);
         // The number is saved as the box shows it, which may not be a number at all.

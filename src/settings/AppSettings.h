@@ -51,6 +51,8 @@ struct AppSettings {
     bool recordProgress;
     bool showWeakKeys; // the keyboard window's keys coloured by error rate
     bool weakKeyGame; // the game's letters drawn by error rate
+    bool coach; // "Coach me": marking, the first-key clock, its own marks
+    std::int16_t coachSpeedTarget; // words per minute the Coach asks for
 
     bool operator==(const AppSettings&) const = default;
 };
@@ -58,7 +60,8 @@ struct AppSettings {
 // Reads every field from the file (defaults for what is missing) and the start-up entry.
 AppSettings loadSettings(const ProfileFile& file, StartupEntry& entry, int screenWidthTwips);
 
-// Puts every field into the file in the file's order, without saving it;
+// Puts every field into the file in the file's order, without saving it (the Coach's section
+// only once the Coach has been switched on, so that a file stays as it was without it);
 // `exerciseNumberText` is the number box's text as shown. Every integer field, colours
 // included, is written as a signed decimal of its width.
 void writeSettings(ProfileFile& file, const AppSettings& settings, const QString& exerciseNumberText);

@@ -7,12 +7,15 @@
 #include "Geometry.h"
 #include "ProgressView.h"
 #include "WrapButton.h"
+#include "coach/MarkingColour.h"
 #include "settings/AppSettings.h"
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QTextCharFormat>
 #include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -100,11 +103,16 @@ void MainWindow::buildControls()
     saveLogButton_ = makeAt<QPushButton>(this, "SaveLogButton", tr("Sa&ve Log"), 8820, 4620, 1095, 315);
     // In the free space of the bottom row.
     progressButton_ = makeAt<QPushButton>(this, "ProgressButton", ProgressView::buttonCaption(), 7620, 4620, 1095, 315);
+    // In the free space of the bottom row, beside "Show keyboard layout".
+    coach_ = makeAt<QCheckBox>(this, "CoachBox", tr("Coach me"), 2700, 4620, 1800, 315);
+    resultStrip_ = makeAt<QLabel>(this, "ResultStrip", QString(), 180, ClientHeightTwips, 9735, 285);
+    resultStrip_->setTextFormat(Qt::PlainText);
+    resultStrip_->hide();
     for (QPushButton* b : {startButton_, stopButton_, gameButton_, settingsButton_, helpButton_, progressButton_, saveLogButton_})
         b->setAutoDefault(false);
 
     QWidget* order[] = {presetExercises_, randomExercises_, numberBox_, startButton_, stopButton_, gameButton_,
-                        settingsButton_, helpButton_, exerciseBox_, showLayout_, progressButton_, saveLogButton_};
+                        settingsButton_, helpButton_, exerciseBox_, showLayout_, coach_, progressButton_, saveLogButton_};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -141,6 +149,7 @@ void MainWindow::bindControls()
         if (isVisible())
             activateWindow();
     });
+    connect(coach_, &QCheckBox::toggled, this, forwardTo(this, control_, &ExerciseControl::coachToggled));
     numberBox_->installEventFilter(this);
     exerciseBox_->installEventFilter(this);
 }
@@ -221,6 +230,7 @@ void MainWindow::apply()
         log_->moveCursor(QTextCursor::End);
         log_->verticalScrollBar()->setValue(log_->verticalScrollBar()->maximum());
     }
+    applyCoach(f);
     if (f.timerEnabled != exerciseTimer_->isActive())
         f.timerEnabled ? exerciseTimer_->start() : exerciseTimer_->stop();
     const Focus focus = std::exchange(pendingFocus_, Focus::None);
@@ -232,16 +242,46 @@ void MainWindow::apply()
     }
 }
 
+void MainWindow::applyCoach(const MainForm& f)
+{
+    setCheckedIfDifferent(coach_, f.coachChecked);
+    const int height = twipsToPixels(ClientHeightTwips + (f.coachChecked ? ResultStripTwips : 0));
+    if (this->height() != height)
+        setFixedSize(width(), height);
+    resultStrip_->setVisible(f.coachChecked);
+    if (resultStrip_->text() != f.resultStripText)
+        resultStrip_->setText(f.resultStripText);
+    if (shownWrongCharacters_ != f.wrongCharacters)
+        markWrongCharacters(f.wrongCharacters);
+}
+
+void MainWindow::markWrongCharacters(const std::vector<MarkedRange>& wrong)
+{
+    // A line edit colours single characters only through the formats of an input method's
+    // event, whose places count from the cursor; an event without text changes nothing else.
+    QTextCharFormat marked;
+    const QPalette& line = exerciseBox_->palette();
+    marked.setForeground(toQColor(markingColour(fromQColor(line.color(QPalette::Base)),
+                                                fromQColor(line.color(QPalette::Text)))));
+    QList<QInputMethodEvent::Attribute> formats;
+    for (const MarkedRange& range : wrong)
+        formats.append({QInputMethodEvent::TextFormat, int(range.start) - exerciseBox_->cursorPosition(),
+                        int(range.length), marked});
+    QInputMethodEvent event(QString(), formats);
+    QCoreApplication::sendEvent(exerciseBox_, &event);
+    shownWrongCharacters_ = wrong;
+}
+
 void MainWindow::applyColours(Rgb window, Rgb text)
 {
     QPalette p = palette();
     p.setColor(QPalette::Window, toQColor(window));
     setPalette(p);
     setAutoFillBackground(true);
-    for (QLabel* label : {typeLabel_, timeLabel_, secondsLabel_})
+    for (QLabel* label : {typeLabel_, timeLabel_, secondsLabel_, resultStrip_})
         paintControl(label, text);
     for (QAbstractButton* box : {static_cast<QAbstractButton*>(presetExercises_),
-                                 static_cast<QAbstractButton*>(randomExercises_), static_cast<QAbstractButton*>(showLayout_)})
+                                 static_cast<QAbstractButton*>(randomExercises_), static_cast<QAbstractButton*>(showLayout_), static_cast<QAbstractButton*>(coach_)})
         paintControl(box, text, &window);
     shownColours_ = std::pair(window, text);
 }

@@ -46,6 +46,8 @@ public:
 
     static constexpr int ClientWidthTwips = 10095;
     static constexpr int ClientHeightTwips = 5115;
+    // The Coach's result strip, below the rest: the window grows by it while coaching.
+    static constexpr int ResultStripTwips = 375;
 
 signals:
     // The game, the settings, the help and the progress window first stop a running exercise.
@@ -66,6 +68,8 @@ private:
     void bindControls();
     void applyColours(Rgb window, Rgb text);
     void stopAndEmit(void (MainWindow::*signal)());
+    void applyCoach(const MainForm& form);
+    void markWrongCharacters(const std::vector<MarkedRange>& wrong);
 
     AppSettings& settings_;
     ExerciseControl control_;
@@ -87,6 +91,9 @@ private:
     QCheckBox* showLayout_;
     QPushButton* saveLogButton_;
     QPushButton* progressButton_;
+    QCheckBox* coach_;
+    QLabel* resultStrip_;
+    std::vector<MarkedRange> shownWrongCharacters_;
     QTimer* exerciseTimer_;
     std::optional<std::pair<Rgb, Rgb>> shownColours_;
     enum class Focus { None, TypingLine, Number } pendingFocus_ = Focus::None;

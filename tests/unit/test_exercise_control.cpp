@@ -298,3 +298,36 @@ TEST_F(Control, SaveLogProposesADatedNameAndReportsFailures)
     EXPECT_TRUE(form().timerEnabled); // saving does not stop the clock
     EXPECT_TRUE(QFile::exists(folder.path("log")));
 }
+
+TEST_F(Control, CoachedLinesTimeFromTheFirstKeyMarkMistakesAndRepeatBelowTheCoachsMarks)
+{
+    settings.coach = true;
+    control->startExercises();
+    clock.now += 30.0; // reading the line
+    control->tick();
+    EXPECT_EQ(form().timeText, "0.0");
+    control->typingLineChanged("exr");
+    EXPECT_EQ(form().wrongCharacters, (std::vector<MarkedRange>{{2, 1}}));
+    struct Case {
+        double seconds;
+        QString typed;
+        QString strip;
+        QString next;
+    };
+    const Case cases[] = {
+        {6.0, "exercize 1", "Less than 95% correct - try again.  Mistakes: expected s, typed z", "exercise 1"},
+        {6.0, "exercise 1", "20 WPM, 20 correct WPM.", "exercise 2"},
+        {60.0, "exercise 2", "Slower than 10 WPM - try again.", "exercise 2"},
+    };
+    for (const Case& c : cases) {
+        control->typingLineChanged(c.typed.left(1));
+        clock.now += c.seconds;
+        control->typingLineChanged(c.typed);
+        control->enterPressed();
+        EXPECT_TRUE(form().resultStripText.endsWith(c.strip)) << form().resultStripText.toStdString();
+        EXPECT_FALSE(form().resultStripText.contains('\n'));
+        EXPECT_EQ(form().typeThisText, c.next);
+    }
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(form().logText.contains("try again.  Mistakes: expected s, typed z\r\n"));
+}

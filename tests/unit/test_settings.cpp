@@ -72,6 +72,8 @@ TEST_F(SettingsFixture, ValuesAreReadAsTheClassicProfileReaderReadsThem)
         {"[History]\nRecord=0\n", [](auto& s) { return !s.recordProgress; }, "recording off"},
         {"[History]\nShowWeakKeys=1\n", [](auto& s) { return s.showWeakKeys; }, "weak keys shown"},
         {"[History]\nWeakKeyGame=1\n", [](auto& s) { return s.weakKeyGame; }, "weak-key game on"},
+        {"[Coach]\nOn=1\nSpeedTarget=25\n", [](auto& s) { return s.coach && s.coachSpeedTarget == 25; }, "coach"},
+        {"", [](auto& s) { return !s.coach && s.coachSpeedTarget == 10; }, "no coach in an old file"},
         {"[Display]\nWinX=-300\n", [](auto& s) { return s.windowX == -300; }, "negative position"},
         {"[Exercises]\r\nRepeats = 5 \r\n", [](auto& s) { return s.repeats == 5; }, "CR LF and blanks"},
         {"[Other]\nExNum=9\n[Exercises]\n", [](auto& s) { return s.exerciseNumber == 1; }, "key in another section"},
@@ -148,6 +150,21 @@ TEST_F(SettingsFixture, FirstSaveWritesAllKeysInOrderAndRoundTrips)
                               "ShowWeakKeys=0\nWeakKeyGame=0\n"))
         << text.toStdString();
     EXPECT_EQ(loadSettings(ProfileFile(ini()), entry, 20000).windowColour, 0x123456u);
+}
+
+TEST_F(SettingsFixture, TheCoachSectionIsWrittenLastOnceTheCoachWasOn)
+{
+    AppSettings s = load("");
+    ProfileFile off(ini(), "[Exercises]\n");
+    writeSettings(off, s, "1");
+    EXPECT_FALSE(off.bytes().contains("[Coach]"));
+    s.coach = true;
+    ProfileFile on(ini(), "[Exercises]\n");
+    writeSettings(on, s, "1");
+    EXPECT_TRUE(on.bytes().endsWith("WeakKeyGame=0\n[Coach]\nOn=1\nSpeedTarget=10\n")) << on.bytes().toStdString();
+    s.coach = false; // switched off again: kept as off
+    writeSettings(on, s, "1");
+    EXPECT_TRUE(on.bytes().contains("[Coach]\nOn=0\n"));
 }
 
 TEST_F(SettingsFixture, FailedSaveLeavesTheOldFileWhole)
