@@ -38,6 +38,10 @@ Hub::Hub(ProgramPaths paths, QString commandLine, ProgressWindowMaker progressMa
     connect(main_.get(), &MainWindow::settingsClicked, this, [this] { openSettings(main_.get()); });
     connect(main_.get(), &MainWindow::helpClicked, this, &Hub::openHelp);
     connect(main_.get(), &MainWindow::progressClicked, this, &Hub::openProgress);
+    connect(main_.get(), &MainWindow::nextCharacterChanged, this, [this](QChar character) {
+        if (keyboard_)
+            keyboard_->showNextCharacter(character);
+    });
     connect(main_.get(), &MainWindow::showLayoutClicked, this,
             [this](bool checked) { session_.showLayoutToggled(checked); });
     connect(&shell_, &DesktopShell::openFailed, this, &Hub::showHelpText);
@@ -287,6 +291,7 @@ KeyboardWindow& Hub::loadKeyboard()
                                besideGame ? GameOwnerOffset : MainOwnerOffset);
     }
     keyboard_->loadLayout();
+    keyboard_->showNextCharacter(main_->control().form().nextCharacter);
     return *keyboard_;
 }
 

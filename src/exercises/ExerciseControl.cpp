@@ -7,6 +7,7 @@
 #include "RandomExercises.h"
 #include "coach/CoachMarks.h"
 #include "coach/CoachResult.h"
+#include "coach/KeyToPress.h"
 #include "common/Numbers.h"
 #include "common/Services.h"
 #include "history/HistoryRecorder.h"
@@ -131,6 +132,7 @@ void ExerciseControl::beginExercise()
     coaching_ = settings_.coach;
     firstKey_.reset();
     form_.wrongCharacters.clear();
+    form_.nextCharacter = coaching_ ? nextCharacter(form_.typeThisText, QString()) : QChar();
     if (history_.recording())
         typing_.beginAttempt(startTime_);
     else
@@ -162,6 +164,7 @@ void ExerciseControl::stopExercises()
     form_.exerciseText = SampleText;
     form_.timeText.clear();
     form_.wrongCharacters.clear();
+    form_.nextCharacter = QChar();
     coaching_ = false;
 }
 
@@ -206,6 +209,7 @@ void ExerciseControl::typingLineChanged(const QString& text)
     if (coaching_) {
         firstKey_.typingLineChanged(form_.exerciseText);
         form_.wrongCharacters = wrongRanges(form_.typeThisText, form_.exerciseText);
+        form_.nextCharacter = nextCharacter(form_.typeThisText, form_.exerciseText);
     }
     if (typing_.recording())
         typing_.typingLineChanged(form_.typeThisText, form_.exerciseText, clock_.secondsSinceMidnight());

@@ -33,6 +33,7 @@ struct MainForm {
     bool coachChecked = false;
     std::vector<MarkedRange> wrongCharacters;
     QString resultStripText;
+    QChar nextCharacter; // while coaching, for the keyboard window; else null
 };
 
 } // namespace clavora

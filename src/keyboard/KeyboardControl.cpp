@@ -27,7 +27,41 @@ KeyboardControl::KeyboardControl(AppSettings& settings, ProgramPaths paths, cons
 
 QString KeyboardControl::caption() const
 {
-    return keyboardCaption(settings_.layoutFile, desktop_.layout());
+    const QString caption = keyboardCaption(settings_.layoutFile, desktop_.layout());
+    return nextKey_ ? caption + QStringLiteral(" - ") + nextKeyText() : caption;
+}
+
+QString KeyboardControl::nextKeyText() const
+{
+    const QString character = nextCharacter_ == u' ' ? tr("space") : QString(nextCharacter_);
+    QString text = tr("next: %1 with the %2").arg(character, fingerName(nextKey_->finger));
+    if (nextKey_->shift == KeyToPress::Shift::Left)
+        text += tr(" and the left Shift key");
+    else if (nextKey_->shift == KeyToPress::Shift::Right)
+        text += tr(" and the right Shift key");
+    if (nextKey_->altGr)
+        text += tr(" and AltGr");
+    return text;
+}
+
+void KeyboardControl::showNextCharacter(QChar character)
+{
+    nextCharacter_ = character;
+    nextKey_ = character.isNull() ? std::nullopt : keyToPress(table_, character);
+}
+
+void KeyboardControl::outlineNextKey()
+{
+    for (KeyShape& key : form_.keys)
+        key.outlined = false;
+    for (KeyShape& key : form_.namedShapes)
+        key.outlined = false;
+    if (!nextKey_)
+        return;
+    (nextKey_->index < 0 ? form_.shape(NamedShape::Spacebar) : form_.keys[nextKey_->index]).outlined = true;
+    form_.shape(NamedShape::LeftShiftKey).outlined = nextKey_->shift == KeyToPress::Shift::Left;
+    form_.shape(NamedShape::RightShiftKey).outlined = nextKey_->shift == KeyToPress::Shift::Right;
+    form_.shape(NamedShape::RightAltKey).outlined = nextKey_->altGr;
 }
 
 std::optional<ShippedLayout> KeyboardControl::offeredLayout() const
@@ -76,6 +110,7 @@ void KeyboardControl::loadLayout()
     const QString path = paths_.layoutFile(settings_.layoutFile);
     const LayoutFileContents contents = readLayoutFile(path);
     table_ = contents.table;
+    showNextCharacter(nextCharacter_); // its key on the new layout
     applyLayout(form_, table_);
     readWeakKeys();
 
@@ -143,6 +178,7 @@ void KeyboardControl::tick()
         setLook(form_.labels[i + UpperLabel], lit);
         setLook(form_.altGrLabel[i], lit);
     }
+    outlineNextKey();
 }
 
 } // namespace clavora

@@ -3,6 +3,7 @@
 #include "DesktopLayout.h"
 #include "KeyboardForm.h"
 #include "LayoutFile.h"
+#include "coach/KeyToPress.h"
 #include "common/ProgramPaths.h"
 
 #include <QCoreApplication>
@@ -48,6 +49,9 @@ public:
     void loadLayout();
     // Sets the look of every key from the key states, lit or not, changed or not.
     void tick();
+    // The Coach's next character, outlined with the Shift or AltGr key it needs from the next
+    // tick on and named with its finger in the caption; null for none.
+    void showNextCharacter(QChar character);
 
 private:
     void light(std::initializer_list<NamedShape> shapes, std::initializer_list<NamedLabel> labels, bool lit,
@@ -55,6 +59,8 @@ private:
     void setLook(KeyShape& shape, bool lit, Rgb unlitFill) const;
     void setLook(KeyCaption& caption, bool lit) const;
     void readWeakKeys();
+    void outlineNextKey();
+    QString nextKeyText() const;
 
     AppSettings& settings_;
     ProgramPaths paths_;
@@ -66,6 +72,8 @@ private:
     KeyboardForm form_;
     // The keys as the heat map colours them, while weak keys are shown: their unlit look.
     std::optional<KeyboardForm> heat_;
+    QChar nextCharacter_;
+    std::optional<KeyToPress> nextKey_;
 };
 
 } // namespace clavora

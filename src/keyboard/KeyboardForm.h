@@ -25,6 +25,7 @@ struct KeyShape {
     bool visible = true;
     Rgb fill = 0;
     Rgb border = 0;
+    bool outlined = false; // the key to press next, drawn with a wide border
     bool operator==(const KeyShape&) const = default;
 };
 

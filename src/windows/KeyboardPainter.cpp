@@ -8,6 +8,8 @@
 namespace clavora {
 
 namespace {
+constexpr int OutlineWidth = 3;
+
 QRect pixels(const TwipsBox& b)
 {
     return twipsRect(b.left, b.top, b.width, b.height);
@@ -19,8 +21,14 @@ void paintKeyShape(QPainter& p, const KeyShape& s)
 {
     if (!s.visible)
         return;
-    p.setPen(toQColor(s.border));
     p.setBrush(toQColor(s.fill));
+    if (s.outlined) {
+        // Three pixels wide, inside the key, in the colour of the border of a held key.
+        p.setPen(QPen(toQColor(s.border), OutlineWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        p.drawRect(pixels(s.box).adjusted(1, 1, -2, -2));
+        return;
+    }
+    p.setPen(toQColor(s.border));
     p.drawRect(pixels(s.box).adjusted(0, 0, -1, -1)); // the border lies inside the key
 }
 

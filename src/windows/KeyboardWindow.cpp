@@ -94,6 +94,13 @@ void KeyboardWindow::loadLayout()
     showCaptionAndMenu();
 }
 
+void KeyboardWindow::showNextCharacter(QChar character)
+{
+    control_.showNextCharacter(character);
+    keysChanged();
+    setWindowTitle(control_.caption());
+}
+
 void KeyboardWindow::showCaptionAndMenu()
 {
     setWindowTitle(control_.caption());
@@ -142,6 +149,7 @@ KeyboardWindow::Look KeyboardWindow::lookOf(const Tile& tile) const
     if (tile.shape >= 0) {
         look.fill = shapeAt(f, tile.shape).fill;
         look.border = shapeAt(f, tile.shape).border;
+        look.outlined = shapeAt(f, tile.shape).outlined;
     }
     for (size_t i = 0; i < tile.captions.size(); ++i)
         look.captions[i] = captionAt(f, tile.captions[i]).colour;

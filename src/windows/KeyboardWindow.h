@@ -28,6 +28,8 @@ public:
 
     void colourWindow(Rgb back, Rgb fore);
     void loadLayout();
+    // The Coach's next character outlined and named; null for none.
+    void showNextCharacter(QChar character);
     const KeyboardControl& control() const { return control_; }
 
     // KeyboardUi
@@ -46,6 +48,7 @@ private:
     struct Look {
         Rgb fill = 0;
         Rgb border = 0;
+        bool outlined = false;
         std::array<Rgb, MaxCaptionsPerKey> captions{};
         bool operator==(const Look&) const = default;
     };

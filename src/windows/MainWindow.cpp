@@ -253,6 +253,8 @@ void MainWindow::applyCoach(const MainForm& f)
         resultStrip_->setText(f.resultStripText);
     if (shownWrongCharacters_ != f.wrongCharacters)
         markWrongCharacters(f.wrongCharacters);
+    if (shownNextCharacter_ != f.nextCharacter)
+        emit nextCharacterChanged(shownNextCharacter_ = f.nextCharacter);
 }
 
 void MainWindow::markWrongCharacters(const std::vector<MarkedRange>& wrong)

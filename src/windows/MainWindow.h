@@ -56,6 +56,8 @@ signals:
     void helpClicked();
     void progressClicked();
     void showLayoutClicked(bool checked);
+    // The Coach's next character for the keyboard window; null when there is none.
+    void nextCharacterChanged(QChar character);
     void quickRunEnded();
     void closed();
 
@@ -94,6 +96,7 @@ private:
     QCheckBox* coach_;
     QLabel* resultStrip_;
     std::vector<MarkedRange> shownWrongCharacters_;
+    QChar shownNextCharacter_;
     QTimer* exerciseTimer_;
     std::optional<std::pair<Rgb, Rgb>> shownColours_;
     enum class Focus { None, TypingLine, Number } pendingFocus_ = Focus::None;

@@ -337,3 +337,39 @@ TEST_F(Keyboard, WeakKeysNeedAHistoryAndTheSavedChoiceShowsThemOnLoad)
     weak.tick();
     EXPECT_EQ(weak.form().keys[13].fill, HeatMap::TooFewStrokesColour); // no strokes yet
 }
+
+TEST_F(Keyboard, TheCoachsNextCharacterIsOutlinedWithItsModifierAndNamedInTheCaption)
+{
+    load(Us47 + "\r\n" + UsShift47 + "\r\n" + "  \xC2\xB2\r\n");
+    const QString plainCaption = control.caption();
+    const auto outlined = [this] {
+        QList<int> shown;
+        for (int i = 0; i < CharacterKeyCount; ++i)
+            if (form().keys[i].outlined)
+                shown.append(i);
+        for (const NamedShape s : {NamedShape::Spacebar, NamedShape::LeftShiftKey, NamedShape::RightShiftKey,
+                                   NamedShape::RightAltKey})
+            if (form().shape(s).outlined)
+                shown.append(100 + int(s));
+        return shown;
+    };
+    const struct {
+        QChar character;
+        QList<int> outlined;
+        QString caption; // after the layout's caption
+    } cases[] = {
+        {u'e', {15}, " - next: e with the left middle finger"},
+        {u'E', {15, 100 + int(NamedShape::RightShiftKey)}, " - next: E with the left middle finger and the right Shift key"},
+        {u'P', {22, 100 + int(NamedShape::LeftShiftKey)}, " - next: P with the right little finger and the left Shift key"},
+        {QChar(0xB2), {2, 100 + int(NamedShape::RightAltKey)}, " - next: \u00B2 with the left ring finger and AltGr"},
+        {u' ', {100 + int(NamedShape::Spacebar)}, " - next: space with the thumb"},
+        {QChar(0xE9), {}, ""}, // no key of its own
+        {QChar(), {}, ""},
+    };
+    for (const auto& c : cases) {
+        control.showNextCharacter(c.character);
+        control.tick();
+        EXPECT_EQ(outlined(), c.outlined) << int(c.character.unicode());
+        EXPECT_EQ(control.caption(), plainCaption + c.caption) << int(c.character.unicode());
+    }
+}
