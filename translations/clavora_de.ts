@@ -102,6 +102,13 @@ Das Programm ist „%1“, daher wurde kein Starteintrag angelegt.</translation>
     </message>
 </context>
 <context>
+    <name>CoachResult</name>
+    <message>
+        <source>Mistakes: %1</source>
+        <translation>Fehler: %1</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Usage: clavora [/g | /q | /k]
@@ -430,6 +437,26 @@ $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart)
     <message>
         <source>The layout file &quot;%1&quot; ends after its first line, so the keys show no shifted characters.</source>
         <translation>Die Belegungsdatei „%1“ endet nach der ersten Zeile, daher zeigen die Tasten keine Zeichen mit Umschalttaste.</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>Leerzeichen</translation>
+    </message>
+    <message>
+        <source>next: %1, %2</source>
+        <translation>als Nächstes: %1, %2</translation>
+    </message>
+    <message>
+        <source> + left Shift</source>
+        <translation> + linke Umschalttaste</translation>
+    </message>
+    <message>
+        <source> + right Shift</source>
+        <translation> + rechte Umschalttaste</translation>
+    </message>
+    <message>
+        <source> + AltGr</source>
+        <translation> + AltGr</translation>
     </message>
 </context>
 <context>
@@ -782,6 +809,10 @@ $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart)
     <message>
         <source>Time elapsed in seconds</source>
         <translation>Verstrichene Zeit in Sekunden</translation>
+    </message>
+    <message>
+        <source>Coach me</source>
+        <translation>Mit Trainer</translation>
     </message>
 </context>
 <context>

@@ -102,6 +102,13 @@ Le programme est «&#xa0;%1&#xa0;»&#xa0;: aucune entrée de démarrage n&apos;a
     </message>
 </context>
 <context>
+    <name>CoachResult</name>
+    <message>
+        <source>Mistakes: %1</source>
+        <translation>Erreurs : %1</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Usage: clavora [/g | /q | /k]
@@ -430,6 +437,26 @@ $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart)
     <message>
         <source>The layout file &quot;%1&quot; ends after its first line, so the keys show no shifted characters.</source>
         <translation>Le fichier de disposition «&#xa0;%1&#xa0;» s&apos;arrête après sa première ligne&#xa0;: les touches n&apos;affichent aucun caractère avec Maj.</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>espace</translation>
+    </message>
+    <message>
+        <source>next: %1, %2</source>
+        <translation>ensuite : %1, %2</translation>
+    </message>
+    <message>
+        <source> + left Shift</source>
+        <translation> + Maj gauche</translation>
+    </message>
+    <message>
+        <source> + right Shift</source>
+        <translation> + Maj droite</translation>
+    </message>
+    <message>
+        <source> + AltGr</source>
+        <translation> + AltGr</translation>
     </message>
 </context>
 <context>
@@ -782,6 +809,10 @@ $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart)
     <message>
         <source>Time elapsed in seconds</source>
         <translation>Temps écoulé en secondes</translation>
+    </message>
+    <message>
+        <source>Coach me</source>
+        <translation>Me coacher</translation>
     </message>
 </context>
 <context>

@@ -8,7 +8,8 @@ namespace clavora {
 CoachResult CoachResult::of(const QString& status, const QString& exercise, const QString& typed)
 {
     const MistakeList mistakes = MistakeList::compare(exercise, typed);
-    CoachResult result{status, QString(status).replace(QStringLiteral("\r\n"), QStringLiteral("  "))};
+    // A missed mark's line alone where there is one: the figures would crowd the mistakes out.
+    CoachResult result{status, status.section(QStringLiteral("\r\n"), -1)};
     if (mistakes.mistakes().empty())
         return result;
     result.logText += QStringLiteral("\r\n") + tr("Mistakes: %1").arg(mistakes.text(int(mistakes.mistakes().size())));

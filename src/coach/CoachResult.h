@@ -12,13 +12,14 @@ struct CoachResult {
 public:
     // The status and every mistake, for the log.
     QString logText;
-    // The status and the most frequent mistakes on one line, for the result strip.
+    // The status, or the mark it missed, and the most frequent mistakes on one line, for the
+    // result strip.
     QString stripText;
 
     // `status` as the status box would show it.
     static CoachResult of(const QString& status, const QString& exercise, const QString& typed);
     // The mistakes the strip names at most: more would not fit its line.
-    static constexpr int StripMistakes = 3;
+    static constexpr int StripMistakes = 2;
 };
 
 } // namespace clavora

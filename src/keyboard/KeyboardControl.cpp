@@ -7,6 +7,7 @@
 #include "KeyColour.h"
 #include "KeyState.h"
 #include "KeyboardUi.h"
+#include "coach/MarkingColour.h"
 #include "settings/AppSettings.h"
 
 #include <QDir>
@@ -34,13 +35,13 @@ QString KeyboardControl::caption() const
 QString KeyboardControl::nextKeyText() const
 {
     const QString character = nextCharacter_ == u' ' ? tr("space") : QString(nextCharacter_);
-    QString text = tr("next: %1 with the %2").arg(character, fingerName(nextKey_->finger));
+    QString text = tr("next: %1, %2").arg(character, fingerName(nextKey_->finger));
     if (nextKey_->shift == KeyToPress::Shift::Left)
-        text += tr(" and the left Shift key");
+        text += tr(" + left Shift");
     else if (nextKey_->shift == KeyToPress::Shift::Right)
-        text += tr(" and the right Shift key");
+        text += tr(" + right Shift");
     if (nextKey_->altGr)
-        text += tr(" and AltGr");
+        text += tr(" + AltGr");
     return text;
 }
 
@@ -58,10 +59,20 @@ void KeyboardControl::outlineNextKey()
         key.outlined = false;
     if (!nextKey_)
         return;
-    (nextKey_->index < 0 ? form_.shape(NamedShape::Spacebar) : form_.keys[nextKey_->index]).outlined = true;
-    form_.shape(NamedShape::LeftShiftKey).outlined = nextKey_->shift == KeyToPress::Shift::Left;
-    form_.shape(NamedShape::RightShiftKey).outlined = nextKey_->shift == KeyToPress::Shift::Right;
-    form_.shape(NamedShape::RightAltKey).outlined = nextKey_->altGr;
+    // Black or white, whichever stands out more against the gaps between the keys: a ring
+    // around the key, however dark or light the key itself.
+    const Rgb white = rgb(255, 255, 255);
+    const Rgb ring = contrastRatio(form_.backColour, white) > contrastRatio(form_.backColour, 0) ? white : 0;
+    const auto outline = [ring](KeyShape& key) {
+        key.outlined = true;
+        key.border = ring;
+    };
+    outline(nextKey_->index < 0 ? form_.shape(NamedShape::Spacebar) : form_.keys[nextKey_->index]);
+    if (nextKey_->shift != KeyToPress::Shift::None)
+        outline(form_.shape(nextKey_->shift == KeyToPress::Shift::Left ? NamedShape::LeftShiftKey
+                                                                        : NamedShape::RightShiftKey));
+    if (nextKey_->altGr)
+        outline(form_.shape(NamedShape::RightAltKey));
 }
 
 std::optional<ShippedLayout> KeyboardControl::offeredLayout() const

@@ -23,7 +23,7 @@ void paintKeyShape(QPainter& p, const KeyShape& s)
         return;
     p.setBrush(toQColor(s.fill));
     if (s.outlined) {
-        // Three pixels wide, inside the key, in the colour of the border of a held key.
+        // Three pixels wide, inside the key.
         p.setPen(QPen(toQColor(s.border), OutlineWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         p.drawRect(pixels(s.box).adjusted(1, 1, -2, -2));
         return;

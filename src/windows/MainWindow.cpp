@@ -249,8 +249,10 @@ void MainWindow::applyCoach(const MainForm& f)
     if (this->height() != height)
         setFixedSize(width(), height);
     resultStrip_->setVisible(f.coachChecked);
-    if (resultStrip_->text() != f.resultStripText)
+    if (resultStrip_->text() != f.resultStripText) {
         resultStrip_->setText(f.resultStripText);
+        resultStrip_->setToolTip(f.resultStripText); // whole, where the line cuts it off
+    }
     if (shownWrongCharacters_ != f.wrongCharacters)
         markWrongCharacters(f.wrongCharacters);
     if (shownNextCharacter_ != f.nextCharacter)

@@ -358,11 +358,11 @@ TEST_F(Keyboard, TheCoachsNextCharacterIsOutlinedWithItsModifierAndNamedInTheCap
         QList<int> outlined;
         QString caption; // after the layout's caption
     } cases[] = {
-        {u'e', {15}, " - next: e with the left middle finger"},
-        {u'E', {15, 100 + int(NamedShape::RightShiftKey)}, " - next: E with the left middle finger and the right Shift key"},
-        {u'P', {22, 100 + int(NamedShape::LeftShiftKey)}, " - next: P with the right little finger and the left Shift key"},
-        {QChar(0xB2), {2, 100 + int(NamedShape::RightAltKey)}, " - next: \u00B2 with the left ring finger and AltGr"},
-        {u' ', {100 + int(NamedShape::Spacebar)}, " - next: space with the thumb"},
+        {u'e', {15}, " - next: e, left middle finger"},
+        {u'E', {15, 100 + int(NamedShape::RightShiftKey)}, " - next: E, left middle finger + right Shift"},
+        {u'P', {22, 100 + int(NamedShape::LeftShiftKey)}, " - next: P, right little finger + left Shift"},
+        {QChar(0xB2), {2, 100 + int(NamedShape::RightAltKey)}, " - next: \u00B2, left ring finger + AltGr"},
+        {u' ', {100 + int(NamedShape::Spacebar)}, " - next: space, thumb"},
         {QChar(0xE9), {}, ""}, // no key of its own
         {QChar(), {}, ""},
     };
