@@ -102,6 +102,17 @@ Das Programm ist „%1“, daher wurde kein Starteintrag angelegt.</translation>
     </message>
 </context>
 <context>
+    <name>CoachCourse</name>
+    <message>
+        <source>Coach&apos;s course - keys %1</source>
+        <translation>Trainerkurs - Tasten %1</translation>
+    </message>
+    <message>
+        <source>Coach&apos;s course - keys %1, next %2</source>
+        <translation>Trainerkurs - Tasten %1, als Nächstes %2</translation>
+    </message>
+</context>
+<context>
     <name>CoachResult</name>
     <message>
         <source>Mistakes: %1</source>

@@ -102,6 +102,17 @@ Le programme est «&#xa0;%1&#xa0;»&#xa0;: aucune entrée de démarrage n&apos;a
     </message>
 </context>
 <context>
+    <name>CoachCourse</name>
+    <message>
+        <source>Coach&apos;s course - keys %1</source>
+        <translation>Cours du coach - touches %1</translation>
+    </message>
+    <message>
+        <source>Coach&apos;s course - keys %1, next %2</source>
+        <translation>Cours du coach - touches %1, ensuite %2</translation>
+    </message>
+</context>
+<context>
     <name>CoachResult</name>
     <message>
         <source>Mistakes: %1</source>

@@ -38,6 +38,8 @@ public:
     // finds its file whatever the case of its letters, as the lists the user picks from show it.
     QString presetFile(const QString& name) const { return firstExisting(exercisesFolders(), name + QStringLiteral(".txt")); }
     QString layoutFile(const QString& name) const { return firstExisting(layoutsFolders(), name + QStringLiteral(".kbl")); }
+    // The word lists shipped for the Coach's course.
+    QString wordsFolder() const { return sharedFolder_ + QStringLiteral("/Words"); }
     // The help in the person's language when it is there, else in English.
     QString helpFile() const { return fileForLanguage(sharedFolder_ + QStringLiteral("/Readme.txt"), language_); }
     // The language the program speaks ("de"); empty for English.

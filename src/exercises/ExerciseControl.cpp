@@ -24,7 +24,8 @@ ExerciseControl::ExerciseControl(AppSettings& settings, ProgramPaths paths, Cloc
                                  Clipboard& clipboard, ExerciseUi& ui, HistoryRecorder& recorder,
                                  const HistoryFigures& figures)
     : settings_(settings), paths_(std::move(paths)), clock_(clock), random_(random), clipboard_(clipboard), ui_(ui),
-      history_(recorder), figures_(figures), firstKey_(clock)
+      history_(recorder), figures_(figures), firstKey_(clock),
+      course_(settings, paths_, figures)
 {
 }
 
@@ -52,10 +53,12 @@ void ExerciseControl::startQuickRun()
 {
     quickRun_ = true;
     form_.caption = caption(QuickExercisesCaption);
-    if (settings_.quickExerciseType == ExerciseType::Preset)
+    // The Coach goes on with its course rather than a preset line.
+    const ExerciseType type = settings_.coach ? ExerciseType::Random : settings_.quickExerciseType;
+    if (type == ExerciseType::Preset)
         form_.exerciseNumberText = QString::number(quickPick());
-    form_.presetSelected = settings_.quickExerciseType == ExerciseType::Preset;
-    settings_.exerciseType = settings_.quickExerciseType;
+    form_.presetSelected = type == ExerciseType::Preset;
+    settings_.exerciseType = type;
     startExercises();
 }
 
@@ -227,6 +230,7 @@ void ExerciseControl::finishExercise()
     const bool preset = presetExercises();
     const QString title = preset       ? tr("Preset Exercise #%1").arg(settings_.exerciseNumber)
                           : drilling() ? tr("Weak-Key Drill")
+                          : coaching_  ? course_.title()
                                        : tr("Random Key Exercise - level %1").arg(keyLevel(settings_));
     if (coaching_)
         updateElapsed(); // the Coach's speed is to the last key, not to the last tick
@@ -316,7 +320,10 @@ void ExerciseControl::loadPresetExercise(std::int32_t number)
 
 void ExerciseControl::makeRandomExercise()
 {
-    form_.typeThisText = clavora::makeRandomExercise(drilling() ? drillPool_ : keysAllowed(settings_), random_);
+    if (settings_.coach && !drilling())
+        form_.typeThisText = course_.nextLine(random_);
+    else
+        form_.typeThisText = clavora::makeRandomExercise(drilling() ? drillPool_ : keysAllowed(settings_), random_);
 }
 
 void ExerciseControl::numberChanged(const QString& text)

@@ -2,6 +2,7 @@
 #pragma once
 #include "ExerciseLog.h"
 #include "MainForm.h"
+#include "coach/CoachCourse.h"
 #include "coach/FirstKeyClock.h"
 #include "common/ProgramPaths.h"
 #include "history/TypingRecorder.h"
@@ -91,6 +92,7 @@ private:
     const HistoryFigures& figures_;
     TypingRecorder typing_;
     FirstKeyClock firstKey_;
+    CoachCourse course_; // the random lines while the Coach is on
     bool coaching_ = false; // the line shown is coached
     bool running_ = false;
     bool quickRun_ = false;

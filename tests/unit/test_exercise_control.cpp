@@ -6,6 +6,7 @@
 #include "settings/AppSettings.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace clavora;
@@ -330,4 +331,35 @@ TEST_F(Control, CoachedLinesTimeFromTheFirstKeyMarkMistakesAndRepeatBelowTheCoac
     }
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_TRUE(form().logText.contains("try again.  Mistakes: expected s, typed z\r\n"));
+}
+
+TEST_F(Control, CoachedRandomLinesFollowTheCourseAndUnlockFromTheHistory)
+{
+    QDir().mkpath(folder.path("Layouts"));
+    QFile::copy(CLAVORA_SHIPPED_DATA "/Layouts/QWERTY - United States.kbl", folder.path("Layouts/QWERTY - United States.kbl"));
+    FakeHistory learnt;
+    for (const QChar key : QStringLiteral("fghjdksla"))
+        learnt.addStrokes(key, 40, 1);
+    for (KeyFigures& key : learnt.keys)
+        key.medianIntervalMilliseconds = 400; // 30 WPM
+    settings.coach = true;
+    settings.layoutFile = "QWERTY - United States";
+    for (const auto* history : {static_cast<const HistoryFigures*>(&this->history), static_cast<const HistoryFigures*>(&learnt)}) {
+        settings.coachUnlocked = 0;
+        ExerciseControl coached(settings, ProgramPaths(folder.path(""), "clavora"), clock, random, clipboard, ui,
+                                this->history, *history);
+        coached.load();
+        coached.randomClicked();
+        coached.startExercises();
+        const bool unlocks = history == &learnt;
+        EXPECT_EQ(settings.coachUnlocked, unlocks ? 10 : 9);
+        const QString line = coached.form().typeThisText;
+        EXPECT_FALSE(line.isEmpty());
+        EXPECT_TRUE(QRegularExpression(unlocks ? "^[fghjdklsar ]+$" : "^[fghjdkls a]+$").match(line).hasMatch()) << line.toStdString();
+        coached.typingLineChanged(line);
+        coached.enterPressed();
+        EXPECT_TRUE(coached.form().logText.startsWith(unlocks ? "Coach's course - keys fghjdksla" "r, next t"
+                                                              : "Coach's course - keys fghjdksla, next r"))
+            << coached.form().logText.toStdString();
+    }
 }

@@ -2,6 +2,8 @@
 #include "Fakes.h"
 #include "TempFolder.h"
 #include "coach/AdaptiveCourse.h"
+#include "coach/CoachCourse.h"
+#include "history/HistoryFigures.h"
 #include "coach/CoachMarks.h"
 #include "coach/CourseWords.h"
 #include "coach/WordList.h"
@@ -171,4 +173,32 @@ TEST(CourseWords, LinesFillUpTo40CharactersAndFavourWeakKeys)
     EXPECT_TRUE(QRegularExpression("^[fjd]{2,5}( [fjd]{2,5})*$").match(line).hasMatch()) << line.toStdString();
     EXPECT_GE(line.size(), 35);
     EXPECT_EQ(few.makeLine(0, {}, random), "");
+}
+
+TEST(CoachCourse, TheHistorysKeyFiguresBecomeAccuracyAndSpeed)
+{
+    const auto figures = [](std::optional<double> errorRate, std::optional<double> interval) {
+        KeyFigures f;
+        f.key = u'f';
+        f.strokes = 40;
+        f.errorRate = errorRate;
+        f.medianIntervalMilliseconds = interval;
+        return f;
+    };
+    struct Case {
+        KeyFigures figures;
+        double accuracy, speed;
+    };
+    const Case cases[] = {
+        {figures(0.05, 600), 95, 20},
+        {figures(0.0, 1200), 100, 10},
+        {figures(std::nullopt, std::nullopt), 0, 0}, // too few strokes to judge
+        {figures(0.5, 0), 50, 0},
+    };
+    for (const Case& c : cases) {
+        const KeyPractice p = CoachCourse::practice({c.figures}).front();
+        EXPECT_EQ(p.strokes, 40);
+        EXPECT_DOUBLE_EQ(p.accuracy, c.accuracy);
+        EXPECT_DOUBLE_EQ(p.speed, c.speed);
+    }
 }
