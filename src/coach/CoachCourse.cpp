@@ -42,8 +42,9 @@ AdaptiveCourse& CoachCourse::course()
         const QString wordFile = wordListFile(layoutRead_, QLatin1String(SystemWordListFolder), paths_.wordsFolder());
         words_ = std::make_unique<CourseWords>(readWordList(wordFile), keys_.letters);
     }
-    // Built afresh each time: the speed target may have changed.
-    course_.emplace(keys_, settings_.coachUnlocked, coachMarks(settings_.coachSpeedTarget));
+    // Built afresh each time: the speed target may have changed. On another layout the
+    // learner keeps as many letters as before.
+    course_.emplace(keys_, int(settings_.coachKeys.size()), coachMarks(settings_.coachSpeedTarget));
     return *course_;
 }
 
@@ -53,7 +54,7 @@ QString CoachCourse::nextLine(Random& random)
     const std::vector<KeyPractice> figures =
         figures_.available() ? practice(figures_.keyFigures(RecentStrokes)) : std::vector<KeyPractice>();
     adaptive.update(figures);
-    settings_.coachUnlocked = adaptive.unlockedCount();
+    settings_.coachKeys = adaptive.unlockedKeys();
     return words_->makeLine(adaptive.unlockedCount(), adaptive.weights(figures), random);
 }
 

@@ -15,8 +15,8 @@ class HistoryFigures;
 class Random;
 
 // The adaptive course as the exercises follow it: the chosen layout's course letters, the
-// words of its language (read once for each layout), and how far the learner has come, kept
-// in the settings.
+// words of its language (read once for each layout), and the letters unlocked so far, kept in
+// the settings, where the game finds them.
 class CoachCourse {
     Q_DECLARE_TR_FUNCTIONS(CoachCourse)
 

@@ -9,7 +9,8 @@ namespace clavora {
 
 GameLetters gameLetters(const AppSettings& settings, const HistoryFigures& figures)
 {
-    const QString allowed = keysAllowed(settings);
+    // The Coach's game keeps to the letters its course has reached.
+    const QString allowed = settings.coach && !settings.coachKeys.isEmpty() ? settings.coachKeys : keysAllowed(settings);
     if (!settings.weakKeyGame)
         return {allowed, false};
     if (figures.available()) {

@@ -15,7 +15,7 @@ struct GameLetters {
     bool noWeakKeys = false;
 };
 
-// The allowed keys; with the game's "Weak keys" ticked, the same keys weighted by the last
+// The allowed keys, or while the Coach is on the letters of its course; with the game's "Weak keys" ticked, the same keys weighted by the last
 // month's mistakes, as the weak-key drills weigh them.
 GameLetters gameLetters(const AppSettings& settings, const HistoryFigures& figures);
 

@@ -127,8 +127,7 @@ std::span<const AnySetting> settingsTable()
         Setting{"History", "WeakKeyGame", &AppSettings::weakKeyGame, false},
         Setting{CoachSection, "On", &AppSettings::coach, false},
         Setting{CoachSection, "SpeedTarget", &AppSettings::coachSpeedTarget, 10, No, {0, Int16Max}},
-        // The course starts at its home row, however few this says.
-        Setting{CoachSection, "Unlocked", &AppSettings::coachUnlocked, 0, No, {0, Int16Max}},
+        Setting{CoachSection, "Keys", &AppSettings::coachKeys, QString()},
     };
     return table;
 }

@@ -53,7 +53,7 @@ struct AppSettings {
     bool weakKeyGame; // the game's letters drawn by error rate
     bool coach; // "Coach me": marking, the first-key clock, its own marks
     std::int16_t coachSpeedTarget; // words per minute the Coach asks for
-    std::int16_t coachUnlocked; // letters of the Coach's course reached, home row included
+    QString coachKeys; // the letters of the Coach's course unlocked so far; empty before it starts
 
     bool operator==(const AppSettings&) const = default;
 };

@@ -345,14 +345,14 @@ TEST_F(Control, CoachedRandomLinesFollowTheCourseAndUnlockFromTheHistory)
     settings.coach = true;
     settings.layoutFile = "QWERTY - United States";
     for (const auto* history : {static_cast<const HistoryFigures*>(&this->history), static_cast<const HistoryFigures*>(&learnt)}) {
-        settings.coachUnlocked = 0;
+        settings.coachKeys.clear();
         ExerciseControl coached(settings, ProgramPaths(folder.path(""), "clavora"), clock, random, clipboard, ui,
                                 this->history, *history);
         coached.load();
         coached.randomClicked();
         coached.startExercises();
         const bool unlocks = history == &learnt;
-        EXPECT_EQ(settings.coachUnlocked, unlocks ? 10 : 9);
+        EXPECT_EQ(settings.coachKeys, unlocks ? "fghjdkslar" : "fghjdksla");
         const QString line = coached.form().typeThisText;
         EXPECT_FALSE(line.isEmpty());
         EXPECT_TRUE(QRegularExpression(unlocks ? "^[fghjdklsar ]+$" : "^[fghjdkls a]+$").match(line).hasMatch()) << line.toStdString();

@@ -161,7 +161,7 @@ TEST_F(SettingsFixture, TheCoachSectionIsWrittenLastOnceTheCoachWasOn)
     s.coach = true;
     ProfileFile on(ini(), "[Exercises]\n");
     writeSettings(on, s, "1");
-    EXPECT_TRUE(on.bytes().endsWith("WeakKeyGame=0\n[Coach]\nOn=1\nSpeedTarget=10\nUnlocked=0\n")) << on.bytes().toStdString();
+    EXPECT_TRUE(on.bytes().endsWith("WeakKeyGame=0\n[Coach]\nOn=1\nSpeedTarget=10\nKeys=\n")) << on.bytes().toStdString();
     s.coach = false; // switched off again: kept as off
     writeSettings(on, s, "1");
     EXPECT_TRUE(on.bytes().contains("[Coach]\nOn=0\n"));

@@ -17,6 +17,19 @@ void addMistakes(FakeHistory& history, const QString& letters = QStringLiteral("
         history.addStrokes(letter, 100, weak.contains(letter) ? 40 : 4, QChar(letter.unicode() + 1));
 }
 
+TEST(GameLettersTest, TheCoachsGameDrawsOnlyTheLettersItsCourseReached)
+{
+    FakeHistory history;
+    addMistakes(history, QStringLiteral("fghj"), QStringLiteral("g"));
+    AppSettings settings;
+    settings.coach = true;
+    EXPECT_EQ(gameLetters(settings, history).pool, keysAllowed(settings)); // the course has not begun
+    settings.coachKeys = QStringLiteral("fghj");
+    EXPECT_EQ(gameLetters(settings, history).pool, "fghj");
+    settings.weakKeyGame = true;
+    EXPECT_EQ(gameLetters(settings, history).pool, WeakKeyWeights::fromHistory(history, "fghj").pool());
+}
+
 TEST(GameLettersTest, WeakKeysOnlyWhenTickedAndTheHistoryHasSome)
 {
     FakeHistory history;
