@@ -3,6 +3,7 @@
 #include "common/Captions.h"
 #include "common/Translations.h"
 #include "platform/TerminationSignals.h"
+#include "session/DisplayPlatform.h"
 #include "windows/Geometry.h"
 #include "windows/KeyboardAccessible.h"
 
@@ -29,7 +30,13 @@ int main(int argc, char* argv[])
         return 0;
     }
 
+    // Asked of Qt alone: the programs the help opens choose their own platform.
+    const QByteArray platform = clavora::chosenPlatform(QProcessEnvironment::systemEnvironment());
+    if (!platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
     QApplication app(argc, argv);
+    if (!platform.isEmpty())
+        qunsetenv("QT_QPA_PLATFORM");
     app.setApplicationName(clavora::ProductName);
     app.setDesktopFileName(QStringLiteral("org.orvella.Clavora"));
     // The program ends when the exercise window closes, not when its last window does.
