@@ -50,7 +50,8 @@ void SettingsDialog::placeOver(const QWidget& opener)
     groups_->setMinimumSize(groups_->widget()->sizeHint());
     QSize whole = sizeHint();
     groups_->setMinimumSize(0, 0);
-    const int room = screen.height() - (opener.frameGeometry().height() - opener.height());
+    // Room for the frame twice over: a scale factor rounds the frame the opener reports.
+    const int room = screen.height() - 2 * (opener.frameGeometry().height() - opener.height());
     if (whole.height() > room)
         whole.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     setMaximumSize(whole);
