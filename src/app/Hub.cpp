@@ -56,8 +56,8 @@ Hub::~Hub()
 void Hub::start()
 {
     random_.seed(quint32(clock_.secondsSinceMidnight() * 1000));
-    session_.settings() = loadStartSettings(profile_, startupEntry_, pixelsToTwips(screenGeometry(*main_).width()),
-                                                desktopKeyboard_);
+    const int screenWidth = pixelsToTwips(screenGeometry(*main_).width());
+    session_.settings() = loadStartSettings(profile_, startupEntry_, screenWidth, desktopKeyboard_);
     main_->load();
     session_.start();
 }

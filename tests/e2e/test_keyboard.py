@@ -147,7 +147,7 @@ class Weston:
         self.env.update(DISPLAY=self.name, WAYLAND_DISPLAY=self.wayland, XDG_SESSION_TYPE="wayland")
 
     def x_display(self):
-        if not os.path.exists(self.log):
+        if not os.path.exists(self.log):  # weston makes it a moment after its start
             return None
         with open(self.log, errors="replace") as f:
             found = re.search(r"xserver listening on display (:\d+)", f.read())
@@ -210,6 +210,7 @@ class KeyboardOnWayland(KeyColours, harness.ProgramTest):
         self.send(self.wait_window("Exercise Status"), "keydown", "Return")
         self.assertEqual(self.wait_exit(), 0)
         self.assertEqual(self.sql("SELECT typed FROM attempts"), [[line]])
+
 
 if __name__ == "__main__":
     harness.main()
