@@ -214,10 +214,6 @@ Ordner ist nicht beschreibbar):
         <translation>Übung nicht gefunden</translation>
     </message>
     <message>
-        <source>No keys are allowed for random exercises.  Choose some in Settings.</source>
-        <translation>Für Zufallsübungen sind keine Tasten erlaubt.  Wählen Sie welche in den Optionen.</translation>
-    </message>
-    <message>
         <source>Invalid exercise number.  Please try a lower number.</source>
         <translation>Ungültige Übungsnummer.  Bitte versuchen Sie eine kleinere Nummer.</translation>
     </message>
@@ -283,6 +279,45 @@ Ordner ist nicht beschreibbar):
     <message>
         <source>You cannot save files in the folder &quot;%1&quot;.  Choose another folder.</source>
         <translation>Im Ordner „%1“ können Sie keine Dateien speichern.  Wählen Sie einen anderen Ordner.</translation>
+    </message>
+</context>
+<context>
+    <name>Fingers</name>
+    <message>
+        <source>left little finger</source>
+        <translation>linker kleiner Finger</translation>
+    </message>
+    <message>
+        <source>left ring finger</source>
+        <translation>linker Ringfinger</translation>
+    </message>
+    <message>
+        <source>left middle finger</source>
+        <translation>linker Mittelfinger</translation>
+    </message>
+    <message>
+        <source>left index finger</source>
+        <translation>linker Zeigefinger</translation>
+    </message>
+    <message>
+        <source>right index finger</source>
+        <translation>rechter Zeigefinger</translation>
+    </message>
+    <message>
+        <source>right middle finger</source>
+        <translation>rechter Mittelfinger</translation>
+    </message>
+    <message>
+        <source>right ring finger</source>
+        <translation>rechter Ringfinger</translation>
+    </message>
+    <message>
+        <source>right little finger</source>
+        <translation>rechter kleiner Finger</translation>
+    </message>
+    <message>
+        <source>thumb</source>
+        <translation>Daumen</translation>
     </message>
 </context>
 <context>
@@ -427,6 +462,25 @@ Ordner ist nicht beschreibbar):
     <message>
         <source>MENU</source>
         <translation>MENÜ</translation>
+    </message>
+</context>
+<context>
+    <name>MistakeList</name>
+    <message>
+        <source>space</source>
+        <translation>Leerzeichen</translation>
+    </message>
+    <message>
+        <source>expected %1, typed %2</source>
+        <translation>erwartet %1, getippt %2</translation>
+    </message>
+    <message>
+        <source>expected %1, typed %2 (%3 times)</source>
+        <translation>erwartet %1, getippt %2 (%3-mal)</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
     </message>
 </context>
 <context>

@@ -214,10 +214,6 @@ dossier refuse l&apos;écriture)&#xa0;:
         <translation>Exercice introuvable</translation>
     </message>
     <message>
-        <source>No keys are allowed for random exercises.  Choose some in Settings.</source>
-        <translation>Aucune touche n&apos;est autorisée pour les exercices aléatoires.  Choisissez-en dans les options.</translation>
-    </message>
-    <message>
         <source>Invalid exercise number.  Please try a lower number.</source>
         <translation>Numéro d&apos;exercice non valide.  Essayez un numéro plus petit.</translation>
     </message>
@@ -283,6 +279,45 @@ dossier refuse l&apos;écriture)&#xa0;:
     <message>
         <source>You cannot save files in the folder &quot;%1&quot;.  Choose another folder.</source>
         <translation>Vous ne pouvez pas enregistrer de fichiers dans le dossier «&#xa0;%1&#xa0;».  Choisissez un autre dossier.</translation>
+    </message>
+</context>
+<context>
+    <name>Fingers</name>
+    <message>
+        <source>left little finger</source>
+        <translation>auriculaire gauche</translation>
+    </message>
+    <message>
+        <source>left ring finger</source>
+        <translation>annulaire gauche</translation>
+    </message>
+    <message>
+        <source>left middle finger</source>
+        <translation>majeur gauche</translation>
+    </message>
+    <message>
+        <source>left index finger</source>
+        <translation>index gauche</translation>
+    </message>
+    <message>
+        <source>right index finger</source>
+        <translation>index droit</translation>
+    </message>
+    <message>
+        <source>right middle finger</source>
+        <translation>majeur droit</translation>
+    </message>
+    <message>
+        <source>right ring finger</source>
+        <translation>annulaire droit</translation>
+    </message>
+    <message>
+        <source>right little finger</source>
+        <translation>auriculaire droit</translation>
+    </message>
+    <message>
+        <source>thumb</source>
+        <translation>pouce</translation>
     </message>
 </context>
 <context>
@@ -427,6 +462,25 @@ dossier refuse l&apos;écriture)&#xa0;:
     <message>
         <source>MENU</source>
         <translation>MENU</translation>
+    </message>
+</context>
+<context>
+    <name>MistakeList</name>
+    <message>
+        <source>space</source>
+        <translation>espace</translation>
+    </message>
+    <message>
+        <source>expected %1, typed %2</source>
+        <translation>attendu %1, tapé %2</translation>
+    </message>
+    <message>
+        <source>expected %1, typed %2 (%3 times)</source>
+        <translation>attendu %1, tapé %2 (%3 fois)</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>&#xa0;; </translation>
     </message>
 </context>
 <context>
