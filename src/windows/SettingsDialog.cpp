@@ -116,6 +116,7 @@ void SettingsDialog::buildControls()
     groups_->setWidgetResizable(true);
     groups_->setFrameShape(QFrame::NoFrame);
     groups_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    groups_->setFocusPolicy(Qt::NoFocus); // no Tab stop of its own: it scrolls to the control that has the focus
     auto* body = new QWidget;
     auto* page = new QVBoxLayout(body);
     page->setContentsMargins({});
