@@ -120,17 +120,21 @@ class StartUp(harness.ProgramTest):
                 os.remove(self.store())
 
     def test_every_window_fits_the_screen_at_a_large_scale_factor(self):
-        # wait_window checks that each frame lies whole on the screen.
+        # wait_window checks that each frame lies whole on the screen. Without xdg-open on its
+        # path the program shows the help in a window of its own.
         for scale, width, height in (("1.5", 1280, 1024), ("2", 1920, 1080)):
             with self.subTest(scale=scale):
                 self.display.close()
                 self.display = harness.Display(width, height)
-                self.env.update(self.display.env, QT_SCALE_FACTOR=scale)
+                self.env.update(self.display.env, QT_SCALE_FACTOR=scale, PATH=self.root)
                 for args, title in (([], MAIN), (["/g"], GAME)):
                     self.write_settings("[KeyLayout]\nShowLayout=1\n")
                     self.start(*args)
                     window = self.wait_window(title)
                     self.wait_window(KEYBOARD)
+                    self.activate(window)
+                    self.key("F1")
+                    self.wait_window("Orvella Clavora - Help")
                     self.activate(window)
                     self.key("alt+t" if title == GAME else "alt+e")
                     self.wait_window("Orvella Clavora - Settings")
