@@ -177,26 +177,13 @@ TEST(CourseWords, LinesFillUpTo40CharactersAndFavourWeakKeys)
 
 TEST(CoachCourse, TheHistorysKeyFiguresBecomeAccuracyAndSpeed)
 {
-    const auto figures = [](std::optional<double> errorRate, std::optional<double> interval) {
-        KeyFigures f;
-        f.key = u'f';
-        f.strokes = 40;
-        f.errorRate = errorRate;
-        f.medianIntervalMilliseconds = interval;
-        return f;
-    };
     struct Case {
-        KeyFigures figures;
+        std::optional<double> errorRate, interval;
         double accuracy, speed;
     };
-    const Case cases[] = {
-        {figures(0.05, 600), 95, 20},
-        {figures(0.0, 1200), 100, 10},
-        {figures(std::nullopt, std::nullopt), 0, 0}, // too few strokes to judge
-        {figures(0.5, 0), 50, 0},
-    };
+    const Case cases[] = {{0.05, 600, 95, 20}, {0.0, 1200, 100, 10}, {std::nullopt, std::nullopt, 0, 0}, {0.5, 0, 50, 0}};
     for (const Case& c : cases) {
-        const KeyPractice p = CoachCourse::practice({c.figures}).front();
+        const KeyPractice p = CoachCourse::practice({{u'f', 40, 0, c.errorRate, c.interval, {}}}).front();
         EXPECT_EQ(p.strokes, 40);
         EXPECT_DOUBLE_EQ(p.accuracy, c.accuracy);
         EXPECT_DOUBLE_EQ(p.speed, c.speed);
