@@ -829,6 +829,14 @@ $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart)
         <source>Coach me</source>
         <translation>Mit Trainer</translation>
     </message>
+    <message>
+        <source>Speed target (WPM):</source>
+        <translation>Tempoziel (WpM):</translation>
+    </message>
+    <message>
+        <source>Speed target in words per minute</source>
+        <translation>Tempoziel in Wörtern pro Minute</translation>
+    </message>
 </context>
 <context>
     <name>clavora::PlayArea</name>

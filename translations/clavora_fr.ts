@@ -829,6 +829,14 @@ $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart)
         <source>Coach me</source>
         <translation>Me coacher</translation>
     </message>
+    <message>
+        <source>Speed target (WPM):</source>
+        <translation>Objectif (MPM) :</translation>
+    </message>
+    <message>
+        <source>Speed target in words per minute</source>
+        <translation>Objectif de vitesse en mots par minute</translation>
+    </message>
 </context>
 <context>
     <name>clavora::PlayArea</name>

@@ -34,6 +34,7 @@ void ExerciseControl::load()
     form_.exerciseNumberText = QString::number(settings_.exerciseNumber);
     form_.presetSelected = settings_.exerciseType == ExerciseType::Preset;
     form_.coachChecked = settings_.coach;
+    form_.speedTarget = settings_.coachSpeedTarget;
     colourWindow(settings_.windowColour, settings_.textColour);
 }
 
@@ -366,6 +367,12 @@ void ExerciseControl::coachToggled(bool checked)
 {
     settings_.coach = checked;
     form_.coachChecked = checked;
+}
+
+void ExerciseControl::speedTargetChanged(int wordsPerMinute)
+{
+    settings_.coachSpeedTarget = std::int16_t(wordsPerMinute);
+    form_.speedTarget = wordsPerMinute;
 }
 
 void ExerciseControl::saveLogClicked()

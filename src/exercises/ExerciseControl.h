@@ -61,6 +61,7 @@ public:
     void saveLogClicked();
     // "Coach me": takes effect from the next line shown.
     void coachToggled(bool checked);
+    void speedTargetChanged(int wordsPerMinute);
 
     // What a copy of the exercise turns into, in the person's language through tr().
     static constexpr char GuardText[] = QT_TRANSLATE_NOOP("ExerciseControl", " LOL, nice try xD ");

@@ -31,6 +31,7 @@ struct MainForm {
     // The Coach: its box, the typed characters it marks wrong, its last result on one line
     // (the strip shows only while the box is ticked).
     bool coachChecked = false;
+    int speedTarget = 0; // words per minute, shown while the box is ticked
     std::vector<MarkedRange> wrongCharacters;
     QString resultStripText;
     QChar nextCharacter; // while coaching, for the keyboard window; else null

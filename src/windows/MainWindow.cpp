@@ -26,6 +26,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QSpinBox>
 #include <QTimer>
 
 namespace clavora {
@@ -105,6 +106,13 @@ void MainWindow::buildControls()
     progressButton_ = makeAt<QPushButton>(this, "ProgressButton", ProgressView::buttonCaption(), 7620, 4620, 1095, 315);
     // In the free space of the bottom row, beside "Show keyboard layout".
     coach_ = makeAt<QCheckBox>(this, "CoachBox", tr("Coach me"), 2700, 4620, 1800, 315);
+    speedTargetLabel_ = makeAt<QLabel>(this, "SpeedTargetLabel", tr("Speed target (WPM):"), 4560, 4620, 1800, 315);
+    speedTargetLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    speedTarget_ = new QSpinBox(this);
+    speedTarget_->setObjectName(QStringLiteral("SpeedTarget"));
+    placeTwips(speedTarget_, 6420, 4620, 735, 315);
+    speedTarget_->setRange(0, MaximumSpeedTarget);
+    speedTarget_->setAccessibleName(tr("Speed target in words per minute"));
     resultStrip_ = makeAt<QLabel>(this, "ResultStrip", QString(), 180, ClientHeightTwips, 9735, 285);
     resultStrip_->setTextFormat(Qt::PlainText);
     resultStrip_->hide();
@@ -112,7 +120,7 @@ void MainWindow::buildControls()
         b->setAutoDefault(false);
 
     QWidget* order[] = {presetExercises_, randomExercises_, numberBox_, startButton_, stopButton_, gameButton_,
-                        settingsButton_, helpButton_, exerciseBox_, showLayout_, coach_, progressButton_, saveLogButton_};
+                        settingsButton_, helpButton_, exerciseBox_, showLayout_, coach_, speedTarget_, progressButton_, saveLogButton_};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -150,6 +158,7 @@ void MainWindow::bindControls()
             activateWindow();
     });
     connect(coach_, &QCheckBox::toggled, this, forwardTo(this, control_, &ExerciseControl::coachToggled));
+    connect(speedTarget_, &QSpinBox::valueChanged, this, forwardTo(this, control_, &ExerciseControl::speedTargetChanged));
     numberBox_->installEventFilter(this);
     exerciseBox_->installEventFilter(this);
 }
@@ -245,6 +254,12 @@ void MainWindow::apply()
 void MainWindow::applyCoach(const MainForm& f)
 {
     setCheckedIfDifferent(coach_, f.coachChecked);
+    speedTargetLabel_->setVisible(f.coachChecked);
+    speedTarget_->setVisible(f.coachChecked);
+    if (speedTarget_->value() != f.speedTarget) {
+        const QSignalBlocker quiet(speedTarget_);
+        speedTarget_->setValue(f.speedTarget);
+    }
     const int height = twipsToPixels(ClientHeightTwips + (f.coachChecked ? ResultStripTwips : 0));
     if (this->height() != height)
         setFixedSize(width(), height);
@@ -282,7 +297,7 @@ void MainWindow::applyColours(Rgb window, Rgb text)
     p.setColor(QPalette::Window, toQColor(window));
     setPalette(p);
     setAutoFillBackground(true);
-    for (QLabel* label : {typeLabel_, timeLabel_, secondsLabel_, resultStrip_})
+    for (QLabel* label : {typeLabel_, timeLabel_, secondsLabel_, resultStrip_, speedTargetLabel_})
         paintControl(label, text);
     for (QAbstractButton* box : {static_cast<QAbstractButton*>(presetExercises_),
                                  static_cast<QAbstractButton*>(randomExercises_), static_cast<QAbstractButton*>(showLayout_), static_cast<QAbstractButton*>(coach_)})

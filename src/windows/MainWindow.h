@@ -13,6 +13,7 @@ class QPushButton;
 class QRadioButton;
 class QCheckBox;
 class QPlainTextEdit;
+class QSpinBox;
 class QTimer;
 
 namespace clavora {
@@ -48,6 +49,8 @@ public:
     static constexpr int ClientHeightTwips = 5115;
     // The Coach's result strip, below the rest: the window grows by it while coaching.
     static constexpr int ResultStripTwips = 375;
+    // The highest speed target the box offers: far beyond anyone's speed.
+    static constexpr int MaximumSpeedTarget = 300;
 
 signals:
     // The game, the settings, the help and the progress window first stop a running exercise.
@@ -94,6 +97,8 @@ private:
     QPushButton* saveLogButton_;
     QPushButton* progressButton_;
     QCheckBox* coach_;
+    QLabel* speedTargetLabel_;
+    QSpinBox* speedTarget_;
     QLabel* resultStrip_;
     std::vector<MarkedRange> shownWrongCharacters_;
     QChar shownNextCharacter_;

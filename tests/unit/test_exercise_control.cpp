@@ -329,6 +329,12 @@ TEST_F(Control, CoachedLinesTimeFromTheFirstKeyMarkMistakesAndRepeatBelowTheCoac
         EXPECT_FALSE(form().resultStripText.contains('\n'));
         EXPECT_EQ(form().typeThisText, c.next);
     }
+    control->speedTargetChanged(30); // the learner's own target, at once
+    control->typingLineChanged("e");
+    clock.now += 6.0;
+    typeExercise(0.0);
+    EXPECT_TRUE(form().resultStripText.endsWith("Slower than 30 WPM - try again.")) << form().resultStripText.toStdString();
+    EXPECT_EQ(settings.coachSpeedTarget, 30);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_TRUE(form().logText.contains("try again.  Mistakes: expected s, typed z\r\n"));
 }
