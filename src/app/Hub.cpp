@@ -12,7 +12,6 @@
 #include "windows/KeyboardDocking.h"
 #include "windows/KeyboardWindow.h"
 #include "windows/MainWindow.h"
-#include "windows/PassingMessage.h"
 #include "windows/SettingsDialog.h"
 
 #include <QApplication>
@@ -31,14 +30,8 @@ Hub::Hub(ProgramPaths paths, QString commandLine, ProgressWindowMaker progressMa
     if (!session_.keyboardOnly())
         history_ = std::make_unique<HistoryStore>(paths_.historyFile());
     main_ = std::make_unique<MainWindow>(session_.settings(), paths_, clock_, random_, clipboard_, history_.get());
-    connect(main_.get(), &MainWindow::closed, this, [this] { session_.windowClosed(AppWindow::Main); });
+    wire(*main_, AppWindow::Main);
     connect(main_.get(), &MainWindow::quickRunEnded, this, [this] { session_.quickRunFinished(); });
-    connect(main_.get(), &MainWindow::gameClicked, this, [this] { session_.gameRequested(); });
-    connect(main_.get(), &MainWindow::settingsClicked, this, [this] { openSettings(main_.get()); });
-    connect(main_.get(), &MainWindow::helpClicked, this, &Hub::openHelp);
-    connect(main_.get(), &MainWindow::progressClicked, this, &Hub::openProgress);
-    connect(main_.get(), &MainWindow::showLayoutClicked, this,
-            [this](bool checked) { session_.showLayoutToggled(checked); });
     connect(&shell_, &DesktopShell::openFailed, this, &Hub::showHelpText);
     qApp->installEventFilter(this);
 }
@@ -79,15 +72,28 @@ void Hub::closeMain()
     session_.windowClosed(AppWindow::Main);
 }
 
+void Hub::startedAgain()
+{
+    session_.startedAgain();
+}
+
+void Hub::wire(PractiseWindow& window, AppWindow which)
+{
+    connect(&window, &PractiseWindow::switchClicked, this, [this, which] { session_.switchClicked(which); });
+    connect(&window, &PractiseWindow::settingsClicked, this, [this, which] { session_.settingsRequested(which); });
+    connect(&window, &PractiseWindow::helpClicked, this, &Hub::openHelp);
+    connect(&window, &PractiseWindow::progressClicked, this, [this] { session_.progressRequested(); });
+    connect(&window, &PractiseWindow::showLayoutClicked, this,
+            [this](bool checked) { session_.showLayoutToggled(checked); });
+    connect(&window, &PractiseWindow::closed, this, [this, which] { session_.windowClosed(which); });
+}
+
 bool Hub::eventFilter(QObject* watched, QEvent* event)
 {
-    // The settings dialog's opener is out of use while the dialog is open: its close box
-    // brings the dialog forward rather than ending the program under the user's edits.
-    if (event->type() == QEvent::Close && event->spontaneous() && settingsDialog_ &&
-        (watched == main_.get() || (game_ && watched == game_.get()))) {
+    // A close box asks first; a close of the program's own is the session's already.
+    if (event->type() == QEvent::Close && event->spontaneous() && (watched == main_.get() || watched == game_.get()) &&
+        !session_.closeRequested(watched == main_.get() ? AppWindow::Main : AppWindow::Game)) {
         event->ignore();
-        settingsDialog_->raise();
-        settingsDialog_->activateWindow();
         return true;
     }
     // Every window opens the help on F1's release, whatever has the focus. The release is
@@ -102,7 +108,7 @@ bool Hub::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-QWidget& Hub::widgetOf(AppWindow window) const
+PractiseWindow& Hub::widgetOf(AppWindow window) const
 {
     if (window == AppWindow::Game && game_)
         return *game_;
@@ -137,13 +143,7 @@ void Hub::createGame()
     const bool keyboardFollows =
         keyboard_ && main_->isVisible() && KeyboardDocking::sitsBelow(*keyboard_, *main_, nullptr);
     game_ = std::make_unique<GameWindow>(session_.settings(), clock_, random_, beep_, history_.get());
-    connect(game_.get(), &GameWindow::exercisesClicked, this, [this] { session_.exercisesRequested(); });
-    connect(game_.get(), &GameWindow::settingsClicked, this, [this] { openSettings(game_.get()); });
-    connect(game_.get(), &GameWindow::helpClicked, this, &Hub::openHelp);
-    connect(game_.get(), &GameWindow::progressClicked, this, &Hub::openProgress);
-    connect(game_.get(), &GameWindow::showLayoutClicked, this,
-            [this](bool checked) { session_.showLayoutToggled(checked); });
-    connect(game_.get(), &GameWindow::closed, this, [this] { session_.windowClosed(AppWindow::Game); });
+    wire(*game_, AppWindow::Game);
     game_->move(frame);
     game_->show();
     if (keyboardFollows)
@@ -170,10 +170,7 @@ void Hub::hideWindow(AppWindow window)
 
 void Hub::setShowLayoutBox(AppWindow window, bool checked)
 {
-    if (window == AppWindow::Game && game_)
-        game_->setShowLayoutChecked(checked);
-    else
-        main_->setShowLayoutChecked(checked);
+    widgetOf(window).setShowLayoutChecked(checked);
 }
 
 void Hub::startQuickRun()
@@ -192,8 +189,9 @@ bool Hub::startWeakKeyDrill()
     return started;
 }
 
-void Hub::openSettings(QWidget* opener)
+void Hub::openSettings(AppWindow window)
 {
+    QWidget* opener = &widgetOf(window);
     opener->setEnabled(false);
     // Not a child of the opener: a disabled parent would disable the dialog too.
     auto* dialog = new SettingsDialog(session_.settings(), paths_);
@@ -208,10 +206,23 @@ void Hub::openSettings(QWidget* opener)
     dialog->show();
 }
 
+void Hub::bringSettingsForward()
+{
+    settingsDialog_->raise();
+    settingsDialog_->activateWindow();
+}
+
+void Hub::bringForward(AppWindow window)
+{
+    QWidget& widget = widgetOf(window);
+    if (widget.isMinimized())
+        widget.showNormal();
+    widget.raise();
+    widget.activateWindow();
+}
+
 void Hub::openProgress()
 {
-    if (!history_)
-        return;
     if (progress_) {
         progress_->refresh();
     } else {
@@ -231,7 +242,7 @@ void Hub::openProgress()
         progress_->setAttribute(Qt::WA_QuitOnClose, false);
         progress_->colourWindow(settings.windowColour, settings.textColour);
         connect(progress_, &ProgressView::recordingChanged, this,
-                [this](bool recording) { session_.settings().recordProgress = recording; });
+                [this](bool recording) { session_.recordingToggled(recording); });
         connect(progress_, &ProgressView::weakKeyDrillRequested, this, [this] { session_.weakKeyDrillRequested(); });
     }
     progress_->show();
@@ -249,6 +260,7 @@ void Hub::settingsClosed()
     main_->setEnabled(true);
     if (game_)
         game_->setEnabled(true);
+    session_.settingsClosed();
 }
 
 void Hub::recolour()
@@ -348,17 +360,19 @@ int Hub::streak() const
     return history_ ? ActivityQueries(*history_, clock_).streak() : 0;
 }
 
-void Hub::showPassingMessage(const QString& title, const QString& text, int milliseconds)
+void Hub::notify(const QString& title, const QString& text)
 {
-    clavora::showPassingMessage(main_.get(), title, text, milliseconds);
+    notifier_.notify(title, text);
+}
+
+void Hub::keepHistoryFile()
+{
+    if (history_)
+        history_->open();
 }
 
 void Hub::end()
 {
-    // The store opens when first used; one this session never needed is still left in place
-    // for the next run and for other tools.
-    if (history_)
-        history_->open();
     QCoreApplication::exit(0);
 }
 

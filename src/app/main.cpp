@@ -2,7 +2,9 @@
 #include "app/Hub.h"
 #include "common/Captions.h"
 #include "common/Translations.h"
+#include "platform/RunningCopy.h"
 #include "platform/TerminationSignals.h"
+#include "session/CommandLine.h"
 #include "windows/Geometry.h"
 #include "windows/KeyboardAccessible.h"
 
@@ -52,7 +54,14 @@ int main(int argc, char* argv[])
     if (!paths.installed())
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
     paths.setLanguage(translations.language());
-    clavora::Hub hub(paths, clavora::commandLineText(app.arguments()));
+    const QString commandLine = clavora::commandLineText(app.arguments());
+    // A second copy on the same settings file brings the first forward and ends; "/k" saves
+    // nothing, so it may run beside another copy.
+    clavora::RunningCopy runningCopy(paths.settingsFile());
+    if (clavora::findStartMode(commandLine) != clavora::StartMode::KeyboardOnly && !runningCopy.claim())
+        return 0;
+    clavora::Hub hub(paths, commandLine);
+    QObject::connect(&runningCopy, &clavora::RunningCopy::startedAgain, &hub, &clavora::Hub::startedAgain);
     hub.start();
     // A log-out or a kill saves the settings as closing the exercise window does.
     clavora::TerminationSignals termination;
