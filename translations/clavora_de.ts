@@ -286,6 +286,45 @@ Ordner ist nicht beschreibbar):
     </message>
 </context>
 <context>
+    <name>Fingers</name>
+    <message>
+        <source>left little finger</source>
+        <translation>linker kleiner Finger</translation>
+    </message>
+    <message>
+        <source>left ring finger</source>
+        <translation>linker Ringfinger</translation>
+    </message>
+    <message>
+        <source>left middle finger</source>
+        <translation>linker Mittelfinger</translation>
+    </message>
+    <message>
+        <source>left index finger</source>
+        <translation>linker Zeigefinger</translation>
+    </message>
+    <message>
+        <source>right index finger</source>
+        <translation>rechter Zeigefinger</translation>
+    </message>
+    <message>
+        <source>right middle finger</source>
+        <translation>rechter Mittelfinger</translation>
+    </message>
+    <message>
+        <source>right ring finger</source>
+        <translation>rechter Ringfinger</translation>
+    </message>
+    <message>
+        <source>right little finger</source>
+        <translation>rechter kleiner Finger</translation>
+    </message>
+    <message>
+        <source>thumb</source>
+        <translation>Daumen</translation>
+    </message>
+</context>
+<context>
     <name>GameForm</name>
     <message>
         <source>Key level: %1</source>
@@ -427,6 +466,25 @@ Ordner ist nicht beschreibbar):
     <message>
         <source>MENU</source>
         <translation>MENÜ</translation>
+    </message>
+</context>
+<context>
+    <name>MistakeList</name>
+    <message>
+        <source>space</source>
+        <translation>Leerzeichen</translation>
+    </message>
+    <message>
+        <source>expected %1, typed %2</source>
+        <translation>erwartet %1, getippt %2</translation>
+    </message>
+    <message>
+        <source>expected %1, typed %2 (%3 times)</source>
+        <translation>erwartet %1, getippt %2 (%3-mal)</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
     </message>
 </context>
 <context>

@@ -286,6 +286,45 @@ dossier refuse l&apos;écriture)&#xa0;:
     </message>
 </context>
 <context>
+    <name>Fingers</name>
+    <message>
+        <source>left little finger</source>
+        <translation>auriculaire gauche</translation>
+    </message>
+    <message>
+        <source>left ring finger</source>
+        <translation>annulaire gauche</translation>
+    </message>
+    <message>
+        <source>left middle finger</source>
+        <translation>majeur gauche</translation>
+    </message>
+    <message>
+        <source>left index finger</source>
+        <translation>index gauche</translation>
+    </message>
+    <message>
+        <source>right index finger</source>
+        <translation>index droit</translation>
+    </message>
+    <message>
+        <source>right middle finger</source>
+        <translation>majeur droit</translation>
+    </message>
+    <message>
+        <source>right ring finger</source>
+        <translation>annulaire droit</translation>
+    </message>
+    <message>
+        <source>right little finger</source>
+        <translation>auriculaire droit</translation>
+    </message>
+    <message>
+        <source>thumb</source>
+        <translation>pouce</translation>
+    </message>
+</context>
+<context>
     <name>GameForm</name>
     <message>
         <source>Key level: %1</source>
@@ -427,6 +466,25 @@ dossier refuse l&apos;écriture)&#xa0;:
     <message>
         <source>MENU</source>
         <translation>MENU</translation>
+    </message>
+</context>
+<context>
+    <name>MistakeList</name>
+    <message>
+        <source>space</source>
+        <translation>espace</translation>
+    </message>
+    <message>
+        <source>expected %1, typed %2</source>
+        <translation>attendu %1, tapé %2</translation>
+    </message>
+    <message>
+        <source>expected %1, typed %2 (%3 times)</source>
+        <translation>attendu %1, tapé %2 (%3 fois)</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>&#xa0;; </translation>
     </message>
 </context>
 <context>
