@@ -9,8 +9,9 @@ namespace clavora {
 struct SettingsForm;
 
 // The program's own rules above the windows: which window is in use, what ends the program
-// and whether it saves first, and where the saved ShowLayout value goes. It holds the live
-// settings; the run state beside them is never saved.
+// and whether it saves first, what may close while the settings dialog is open, and where the
+// saved ShowLayout value goes. It holds the live settings; the run state beside them is never
+// saved.
 class Session {
 public:
     Session(SessionUi& ui, StartMode mode);
