@@ -47,8 +47,6 @@ public:
     static constexpr int ClientHeightTwips = 5115;
 
 signals:
-    // The switch to the game, the settings, the help and the progress window first stop a
-    // running exercise.
     void quickRunEnded();
 
 protected:
@@ -59,6 +57,8 @@ private:
     void buildControls();
     void bindControls();
     void applyColours(Rgb window, Rgb text);
+    // The switch to the game, the settings, the help and the progress window first stop a
+    // running exercise.
     void stopAndEmit(void (PractiseWindow::*signal)());
 
     AppSettings& settings_;
