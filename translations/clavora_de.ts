@@ -214,10 +214,6 @@ Ordner ist nicht beschreibbar):
         <translation>Übung nicht gefunden</translation>
     </message>
     <message>
-        <source>No keys are allowed for random exercises.  Choose some in Settings.</source>
-        <translation>Für Zufallsübungen sind keine Tasten erlaubt.  Wählen Sie welche in den Optionen.</translation>
-    </message>
-    <message>
         <source>Invalid exercise number.  Please try a lower number.</source>
         <translation>Ungültige Übungsnummer.  Bitte versuchen Sie eine kleinere Nummer.</translation>
     </message>

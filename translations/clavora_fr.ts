@@ -214,10 +214,6 @@ dossier refuse l&apos;écriture)&#xa0;:
         <translation>Exercice introuvable</translation>
     </message>
     <message>
-        <source>No keys are allowed for random exercises.  Choose some in Settings.</source>
-        <translation>Aucune touche n&apos;est autorisée pour les exercices aléatoires.  Choisissez-en dans les options.</translation>
-    </message>
-    <message>
         <source>Invalid exercise number.  Please try a lower number.</source>
         <translation>Numéro d&apos;exercice non valide.  Essayez un numéro plus petit.</translation>
     </message>

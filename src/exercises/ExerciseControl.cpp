@@ -58,14 +58,7 @@ void ExerciseControl::startExercises()
 {
     repeatCount_ = 0;
     if (!form_.presetSelected) {
-        makeRandomExercise();
-        if (form_.typeThisText.isEmpty()) {
-            // Nothing can be drawn from an empty pool; an empty line would measure nothing.
-            stopExercises();
-            ui_.showMessage(tr("Exercise Not Found"),
-                            tr("No keys are allowed for random exercises.  Choose some in Settings."));
-            return;
-        }
+        makeRandomExercise(); // with no keys allowed, an empty line: it starts all the same
         beginExercise();
         return;
     }
@@ -252,8 +245,9 @@ void ExerciseControl::recordAttempt(const AttemptResult& result, bool passed)
     if (!typing_.recording())
         return;
     KeystrokeTally keystrokes = typing_.finishAttempt();
-    // Recording may have been switched off in the progress window during the attempt.
-    if (!settings_.recordProgress)
+    // Recording may have been switched off in the progress window during the attempt. An
+    // empty line measures nothing: its 0 % would only pull the learner's figures down.
+    if (!settings_.recordProgress || form_.typeThisText.isEmpty())
         return;
     AttemptRecord attempt;
     attempt.finished = clock_.localDateTime();

@@ -124,6 +124,14 @@ TEST_F(ExerciseRecording, NothingIsKeptWhenStoppedOrNotRecording)
     control->typingLineChanged("a");
     settings.recordProgress = false;
     typeLines({"ab"});
+
+    // A random line drawn from no keys at all.
+    settings.recordProgress = true;
+    settings.custom = false;
+    control->stopExercises();
+    control->randomClicked();
+    control->startExercises();
+    typeLines({"x"});
     EXPECT_EQ(rows(store, "SELECT COUNT(*) FROM attempts"), "0");
     EXPECT_EQ(rows(store, "SELECT COUNT(*) FROM keystrokes"), "0");
 }
