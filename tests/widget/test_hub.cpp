@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgramFolder.h"
 #include "app/Hub.h"
-#include "history/HistoryStore.h"
+#include "history_store/HistoryStore.h"
 #include "windows/MainWindow.h"
 
 #include <QCheckBox>
