@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/Hub.h"
+#include "app/AppWiring.h"
 #include "common/Captions.h"
 #include "common/Translations.h"
 #include "platform/RunningCopy.h"
@@ -93,12 +93,12 @@ int main(int argc, char* argv[])
     clavora::RunningCopy runningCopy(paths.settingsFile());
     if (clavora::findStartMode(commandLine) != clavora::StartMode::KeyboardOnly && !runningCopy.claim())
         return 0;
-    clavora::Hub hub(paths, commandLine);
-    QObject::connect(&runningCopy, &clavora::RunningCopy::startedAgain, &hub, &clavora::Hub::startedAgain);
-    hub.start();
+    clavora::AppWiring wiring(paths, commandLine);
+    QObject::connect(&runningCopy, &clavora::RunningCopy::startedAgain, &wiring, &clavora::AppWiring::startedAgain);
+    wiring.start();
     // A log-out or a kill saves the settings as closing the exercise window does.
     clavora::TerminationSignals termination;
-    QObject::connect(&termination, &clavora::TerminationSignals::received, &hub, &clavora::Hub::closeMain);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &hub, [&hub](QSessionManager&) { hub.save(); });
+    QObject::connect(&termination, &clavora::TerminationSignals::received, &wiring, &clavora::AppWiring::closeMain);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &wiring, [&wiring](QSessionManager&) { wiring.save(); });
     return app.exec();
 }

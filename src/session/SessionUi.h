@@ -7,7 +7,7 @@ namespace clavora {
 // The program's top-level windows, as the session's rules name them.
 enum class AppWindow { Main, Game, Keyboard };
 
-// What the session's rules ask of the windows; the hub carries it out with real windows.
+// What the session's rules ask of the windows; the app wiring carries it out with real windows.
 class SessionUi {
 public:
     virtual ~SessionUi() = default;

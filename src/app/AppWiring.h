@@ -29,12 +29,12 @@ class SettingsDialog;
 
 // Creates the services and the windows and wires the windows' events to the session, whose
 // rules it carries out with the real windows.
-class Hub final : public QObject, public SessionUi {
+class AppWiring final : public QObject, public SessionUi {
     Q_OBJECT
 public:
     // `progressMaker`: how the progress window is made; none loads its module on first use.
-    Hub(ProgramPaths paths, QString commandLine, ProgressWindowMaker progressMaker = nullptr);
-    ~Hub() override;
+    AppWiring(ProgramPaths paths, QString commandLine, ProgressWindowMaker progressMaker = nullptr);
+    ~AppWiring() override;
 
     void start();
 
@@ -91,7 +91,7 @@ private:
     KeyboardWindow& loadKeyboard();
     void keyboardClosed();
     // Main, or the game window while it is open.
-    PractiseWindow& widgetOf(AppWindow window) const;
+    PractiseWindow& windowOf(AppWindow window) const;
 
     ProgramPaths paths_;
     SystemClock clock_;
