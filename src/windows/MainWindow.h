@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "common/Colour.h"
+#include "PractiseWindow.h"
 #include "exercises/ExerciseControl.h"
 #include "exercises/ExerciseUi.h"
 
-#include <QWidget>
 #include <optional>
 
 class QLabel;
@@ -19,7 +18,7 @@ class QTimer;
 namespace clavora {
 
 // The exercise window: owns the exercise logic, shows its form and forwards its events.
-class MainWindow final : public QWidget, public ExerciseUi {
+class MainWindow final : public PractiseWindow, public ExerciseUi {
     Q_OBJECT
 public:
     MainWindow(AppSettings& settings, ProgramPaths paths, Clock& clock, Random& random, Clipboard& clipboard,
@@ -30,12 +29,12 @@ public:
     void load();
     void startQuickRun();
     bool startWeakKeyDrill();
-    void colourWindow(Rgb window, Rgb text);
+    void colourWindow(Rgb window, Rgb text) override;
     // Writes the logic's form into the controls, touching only what differs.
     void apply();
 
     bool showLayoutChecked() const;
-    void setShowLayoutChecked(bool checked);
+    void setShowLayoutChecked(bool checked) override;
 
     // ExerciseUi
     void showMessage(const QString& title, const QString& text) override;
@@ -53,16 +52,9 @@ public:
     static constexpr int MaximumSpeedTarget = 300;
 
 signals:
-    // The game, the settings, the help and the progress window first stop a running exercise.
-    void gameClicked();
-    void settingsClicked();
-    void helpClicked();
-    void progressClicked();
-    void showLayoutClicked(bool checked);
     // The Coach's next character for the keyboard window; null when there is none.
     void nextCharacterChanged(QChar character);
     void quickRunEnded();
-    void closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -72,7 +64,9 @@ private:
     void buildControls();
     void bindControls();
     void applyColours(Rgb window, Rgb text);
-    void stopAndEmit(void (MainWindow::*signal)());
+    // The switch to the game, the settings, the help and the progress window first stop a
+    // running exercise.
+    void stopAndEmit(void (PractiseWindow::*signal)());
     void applyCoach(const MainForm& form);
     void markWrongCharacters(const std::vector<MarkedRange>& wrong);
 
