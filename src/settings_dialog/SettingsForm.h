@@ -24,7 +24,9 @@ struct SettingsForm {
 
     QStringList presetFiles;
     int presetFileIndex = -1; // -1: nothing selected
-    // One entry for each whole number and each flag that the settings table puts in the dialog.
+    // One entry for each whole number and each flag that the settings table puts in the
+    // dialog; the lists, the custom keys, the exercise type and the colours have rules of
+    // their own.
     std::vector<std::pair<NumberField, QString>> numbers;
     std::vector<std::pair<FlagField, bool>> flags;
     QString customKeys = QStringLiteral("asdfjkl;");
