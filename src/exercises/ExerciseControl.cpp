@@ -7,7 +7,7 @@
 #include "RandomExercises.h"
 #include "common/Numbers.h"
 #include "common/Services.h"
-#include "history/HistoryStore.h"
+#include "history/HistoryRecorder.h"
 #include "history/WeakKeyWeights.h"
 #include "keyboard/LayoutFile.h"
 #include "settings/AppSettings.h"
@@ -18,9 +18,10 @@
 namespace clavora {
 
 ExerciseControl::ExerciseControl(AppSettings& settings, ProgramPaths paths, Clock& clock, Random& random,
-                                 Clipboard& clipboard, ExerciseUi& ui, HistoryStore* history)
+                                 Clipboard& clipboard, ExerciseUi& ui, HistoryRecorder& recorder,
+                                 const HistoryFigures& figures)
     : settings_(settings), paths_(std::move(paths)), clock_(clock), random_(random), clipboard_(clipboard), ui_(ui),
-      history_(history)
+      history_(recorder), figures_(figures)
 {
 }
 
@@ -58,14 +59,7 @@ void ExerciseControl::startExercises()
 {
     repeatCount_ = 0;
     if (!form_.presetSelected) {
-        makeRandomExercise();
-        if (form_.typeThisText.isEmpty()) {
-            // Nothing can be drawn from an empty pool; an empty line would measure nothing.
-            stopExercises();
-            ui_.showMessage(tr("Exercise Not Found"),
-                            tr("No keys are allowed for random exercises.  Choose some in Settings."));
-            return;
-        }
+        makeRandomExercise(); // with no keys allowed, an empty line: it starts all the same
         beginExercise();
         return;
     }
@@ -87,11 +81,11 @@ void ExerciseControl::startExercises()
 
 QString ExerciseControl::weakKeyPool() const
 {
-    if (!history_ || !history_->available())
+    if (!figures_.available())
         return {};
     const QString allowed =
         drillKeysAllowed(settings_, readLayoutFile(paths_.layoutFile(settings_.layoutFile)).table);
-    return WeakKeyWeights::fromHistory(ProgressQueries(*history_, clock_), allowed).pool();
+    return WeakKeyWeights::fromHistory(figures_, allowed).pool();
 }
 
 bool ExerciseControl::startWeakKeyDrill()
@@ -100,8 +94,8 @@ bool ExerciseControl::startWeakKeyDrill()
     if (pool.isEmpty()) {
         QString text = tr("There is no record of your keys to practise yet.  Type a few exercises with "
                           "\"Record my progress\" ticked in the progress window, then try again.");
-        if (history_ && !history_->available())
-            text += QStringLiteral("\n") + history_->problem();
+        if (const QString problem = figures_.problem(); !problem.isEmpty())
+            text += QStringLiteral("\n") + problem;
         ui_.showMessage(tr("No Weak Keys Yet"), text);
         return false;
     }
@@ -131,7 +125,7 @@ void ExerciseControl::beginExercise()
     startTime_ = clock_.secondsSinceMidnight();
     elapsed_ = 0.0;
     form_.timeText = formatTenths(0.0);
-    if (history_ && settings_.recordProgress)
+    if (history_.recording())
         typing_.beginAttempt(startTime_);
     else
         typing_.discardAttempt();
@@ -252,8 +246,8 @@ void ExerciseControl::recordAttempt(const AttemptResult& result, bool passed)
     if (!typing_.recording())
         return;
     KeystrokeTally keystrokes = typing_.finishAttempt();
-    // Recording may have been switched off in the progress window during the attempt.
-    if (!settings_.recordProgress)
+    // An empty line measures nothing: its 0 % would only pull the learner's figures down.
+    if (form_.typeThisText.isEmpty())
         return;
     AttemptRecord attempt;
     attempt.finished = clock_.localDateTime();
@@ -271,7 +265,9 @@ void ExerciseControl::recordAttempt(const AttemptResult& result, bool passed)
     attempt.correctSpeed = result.correctSpeed;
     attempt.passed = passed;
     attempt.keystrokes = std::move(keystrokes);
-    history_->addAttempt(attempt); // a store that fails is set aside and says why in the progress window
+    // Dropped when recording was switched off during the attempt; a store that fails is set
+    // aside and says why in the progress window.
+    history_.addAttempt(attempt);
 }
 
 void ExerciseControl::loadPresetExercise(std::int32_t number)

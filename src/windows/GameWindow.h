@@ -23,7 +23,8 @@ class PlayArea;
 class GameWindow final : public QWidget, public GameUi {
     Q_OBJECT
 public:
-    GameWindow(AppSettings& settings, Clock& clock, Random& random, Beep& beep, HistoryStore* history = nullptr);
+    GameWindow(AppSettings& settings, Clock& clock, Random& random, Beep& beep, HistoryRecorder& recorder,
+               const HistoryFigures& figures);
 
     const GameControl& control() const { return control_; }
     // Writes the logic's form into the controls, touching only what differs.
@@ -41,7 +42,8 @@ public:
     void focusStartButton() override;
 
     static constexpr int ClientWidthTwips = 9795;
-    static constexpr int ClientHeightTwips = 5535;
+    // The game's 5535 twips and a strip below them that holds the "Weak keys" box.
+    static constexpr int ClientHeightTwips = 5895;
 
 signals:
     void exercisesClicked();

@@ -2,10 +2,10 @@
 #include "ProgressView.h"
 #include "ProgressWindow.h"
 
-extern "C" Q_DECL_EXPORT clavora::ProgressView* clavoraNewProgressWindow(clavora::HistoryStore& store,
-                                                                         const clavora::Clock& clock, bool recording,
-                                                                         const QString& exportFolder,
+extern "C" Q_DECL_EXPORT clavora::ProgressView* clavoraNewProgressWindow(clavora::HistoryRecorder& history,
+                                                                         const clavora::HistoryFigures& figures,
+                                                                         bool recording, const QString& exportFolder,
                                                                          const QString& layoutFile)
 {
-    return new clavora::ProgressWindow(store, clock, recording, exportFolder, layoutFile);
+    return new clavora::ProgressWindow(history, figures, recording, exportFolder, layoutFile);
 }

@@ -8,8 +8,8 @@
 
 namespace clavora {
 
-class Clock;
-class HistoryStore;
+class HistoryFigures;
+class HistoryRecorder;
 
 // The progress window as the rest of the program sees it. The window lives in a module of its
 // own, loaded when it first opens, so that a session without it never loads the charts library.
@@ -36,12 +36,12 @@ signals:
 
 // Makes the progress window; `exportFolder` is where its Export dialog starts, `layoutFile`
 // the layout file whose keyboard its heat map shows.
-using ProgressWindowMaker = ProgressView* (*)(HistoryStore& store, const Clock& clock, bool recording,
+using ProgressWindowMaker = ProgressView* (*)(HistoryRecorder& history, const HistoryFigures& figures, bool recording,
                                               const QString& exportFolder, const QString& layoutFile);
 
 } // namespace clavora
 
 // The module's one entry point, found by this name.
-extern "C" clavora::ProgressView* clavoraNewProgressWindow(clavora::HistoryStore& store, const clavora::Clock& clock,
-                                                          bool recording, const QString& exportFolder,
-                                                          const QString& layoutFile);
+extern "C" clavora::ProgressView* clavoraNewProgressWindow(clavora::HistoryRecorder& history,
+                                                          const clavora::HistoryFigures& figures, bool recording,
+                                                          const QString& exportFolder, const QString& layoutFile);

@@ -108,9 +108,9 @@ void fillChart(QChart* chart, const std::vector<DayFigures>& days,
 
 } // namespace
 
-ProgressWindow::ProgressWindow(HistoryStore& store, const Clock& clock, bool recording, QString exportFolder,
-                               const QString& layoutFile, QWidget* parent)
-    : ProgressView(parent), control_(store, clock, *this, recording), exportFolder_(std::move(exportFolder)),
+ProgressWindow::ProgressWindow(HistoryRecorder& history, const HistoryFigures& figures, bool recording,
+                               QString exportFolder, const QString& layoutFile, QWidget* parent)
+    : ProgressView(parent), control_(history, figures, *this, recording), exportFolder_(std::move(exportFolder)),
       layout_(readLayoutFile(layoutFile).table)
 {
     setWindowTitle(caption(ProgressCaption));

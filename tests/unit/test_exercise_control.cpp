@@ -2,6 +2,7 @@
 #include "Fakes.h"
 #include "TempFolder.h"
 #include "exercises/ExerciseControl.h"
+#include "history/NoHistory.h"
 #include "settings/AppSettings.h"
 
 #include <QDir>
@@ -18,6 +19,7 @@ struct Control : ::testing::Test {
     FakeRandom random;
     FakeClipboard clipboard;
     FakeExerciseUi ui;
+    NoHistory history;
     std::unique_ptr<ExerciseControl> control;
 
     Control()
@@ -34,7 +36,7 @@ struct Control : ::testing::Test {
         settings.quickNumberFrom = 1;
         settings.quickNumberTo = 5;
         control = std::make_unique<ExerciseControl>(settings, ProgramPaths(folder.path(""), "clavora"), clock,
-                                                    random, clipboard, ui);
+                                                    random, clipboard, ui, history, history);
         control->load();
     }
     const MainForm& form() const { return control->form(); }
@@ -251,16 +253,19 @@ TEST_F(Control, RandomExercisesAreReplacedWhenDone)
     EXPECT_TRUE(control->running());
 }
 
-TEST_F(Control, EmptyRandomPoolTellsTheUserInsteadOfStarting)
+TEST_F(Control, EmptyRandomPoolStartsAnEmptyLine)
 {
     settings.exerciseType = ExerciseType::Random;
     settings.lowerCase = false;
     settings.space = false;
     control->load();
     control->startExercises();
-    EXPECT_FALSE(control->running());
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_TRUE(ui.messages[0].second.startsWith("No keys are allowed"));
+    EXPECT_TRUE(control->running());
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(form().typeThisText, QString());
+    control->enterPressed();
+    EXPECT_TRUE(lastMessage().startsWith("Random Key Exercise - level 0: 0/0 (0%) correct"));
+    EXPECT_TRUE(control->running());
 }
 
 TEST_F(Control, EnterBeforeTheFirstTickGivesZeroSpeed)

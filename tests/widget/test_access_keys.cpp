@@ -3,10 +3,10 @@
 #include "FindControl.h"
 #include "common/Translations.h"
 #include "game/GameForm.h"
-#include "history/HistoryStore.h"
 #include "settings/AppSettings.h"
 #include "keyboard/KeyboardFakes.h"
 #include "windows/GameWindow.h"
+#include "windows/Geometry.h"
 #include "windows/KeyboardWindow.h"
 #include "windows/MainWindow.h"
 #include "windows/ProgressWindow.h"
@@ -14,9 +14,11 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMap>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -65,7 +67,8 @@ int keyOf(const QString& caption)
 } // namespace
 
 // In every shipped language, each window's access keys are unique, none is lost in
-// translation, and the game's notices name the keys its buttons really have.
+// translation, the game's notices name the keys its buttons really have, and captions
+// squeezed between other controls stay whole.
 class AccessKeysTest : public QObject {
     Q_OBJECT
 
@@ -75,7 +78,7 @@ class AccessKeysTest : public QObject {
     FakeRandom random;
     FakeClipboard clipboard;
     FakeBeep beep;
-    HistoryStore store{HistoryStore::InMemory};
+    FakeHistory history;
     FakeKeyState keyState;
     FakeDesktopKeyboard desktop; // another keyboard than the layout file's: every entry shows
 
@@ -83,12 +86,12 @@ class AccessKeysTest : public QObject {
     QMap<QString, QMultiMap<int, QString>> windowKeys()
     {
         const ProgramPaths paths(folder.path(), QStringLiteral("clavora"));
-        MainWindow main(settings, paths, clock, random, clipboard);
-        GameWindow game(settings, clock, random, beep);
+        MainWindow main(settings, paths, clock, random, clipboard, history, history);
+        GameWindow game(settings, clock, random, beep, history, history);
         SettingsDialog dialog(settings, paths);
-        ProgressWindow progress(store, clock, true, folder.path());
+        ProgressWindow progress(history, history, true, folder.path());
         desktop.name = {QStringLiteral("de"), {}};
-        KeyboardWindow keyboard(settings, paths, keyState, desktop, &store, clock);
+        KeyboardWindow keyboard(settings, paths, keyState, desktop, history);
         QMap<QString, QMultiMap<int, QString>> keys = {{QStringLiteral("exercises"), accessKeys(main)},
                                                        {QStringLiteral("game"), accessKeys(game)},
                                                        {QStringLiteral("settings"), accessKeys(dialog)},
@@ -137,11 +140,26 @@ private slots:
         QFETCH(QString, language);
         Translations translations({language});
         translations.install();
-        GameWindow game(settings, clock, random, beep);
+        GameWindow game(settings, clock, random, beep, history, history);
         const QString start = findControl<QAbstractButton>(game, "StartButton")->text();
         QCOMPARE(namedKey(gameText(StartNotice)), keyOf(start));
         QCOMPARE(namedKey(gameText(PauseNotice)), keyOf(gameText(PauseCaption)));
         QCOMPARE(namedKey(gameText(PausedNotice)), keyOf(gameText(UnpauseCaption)));
+    }
+
+    void presetCaptionEndsBeforeTheNumberBox_data() { everyWindowHasUniqueKeysInEveryLanguage_data(); }
+
+    void presetCaptionEndsBeforeTheNumberBox()
+    {
+        QFETCH(QString, language);
+        Translations translations({language});
+        translations.install();
+        QApplication::setFont(interfaceFont()); // the program's font
+        MainWindow main(settings, ProgramPaths(folder.path(), QStringLiteral("clavora")), clock, random, clipboard,
+                        history, history);
+        const auto* preset = findControl<QRadioButton>(main, "PresetExercises");
+        QCOMPARE(preset->geometry(), twipsRect(1320, 300, 1575, 255));
+        QVERIFY(preset->x() + preset->sizeHint().width() <= findControl(main, "ExNumBox")->x());
     }
 };
 

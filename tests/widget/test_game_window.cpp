@@ -3,8 +3,10 @@
 #include "FindControl.h"
 #include "game/GameControl.h"
 #include "game/GameForm.h"
+#include "history/NoHistory.h"
 #include "settings/AppSettings.h"
 #include "windows/GameWindow.h"
+#include "windows/Geometry.h"
 #include "windows/KeyCapture.h"
 #include "windows/PlayArea.h"
 
@@ -27,6 +29,7 @@ class GameWindowTest : public QObject {
     FakeClock clock;
     FakeRandom random;
     FakeBeep beep;
+    NoHistory history;
     std::unique_ptr<GameWindow> window;
 
     QLineEdit* startLevel() { return findControl<QLineEdit>(*window, "StartLevel"); }
@@ -54,12 +57,36 @@ private slots:
         settings.textColour = rgb(0, 0, 255);
         clock.now = 1000.0;
         random.fallback = 0.5;
-        window = std::make_unique<GameWindow>(settings, clock, random, beep);
+        window = std::make_unique<GameWindow>(settings, clock, random, beep, history, history);
         window->show();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
     void cleanup() { window.reset(); }
+
+    void controlsStandAtTheirPlaces_data()
+    {
+        QTest::addColumn<QRect>("twips"); // in the window, or in the play area for the game-over label
+        const std::pair<const char*, QRect> rows[] = {
+            {"StartLevelLabel", {60, 420, 1095, 255}},   {"StartLevel", {420, 660, 375, 285}},
+            {"StartButton", {120, 1140, 975, 435}},      {"PauseButton", {120, 1740, 975, 435}},
+            {"StopButton", {120, 2340, 975, 435}},       {"GameButton", {120, 2940, 975, 435}},
+            {"SettingsButton", {120, 3540, 975, 435}},   {"HelpButton", {120, 4140, 975, 435}},
+            {"ShowLayout", {120, 4740, 1035, 585}},      {"LevelLabel", {1320, 120, 1635, 255}},
+            {"KeyLevelLabel", {3000, 120, 2175, 255}},   {"TimeLabel", {5220, 120, 2835, 315}},
+            {"ScoreLabel", {8100, 120, 1635, 255}},      {"Frame", {1200, 360, 8475, 4767}},
+            {"GameOverLabel", {1680, 1920, 5115, 885}},  {"AdvanceLabel", {1200, 5160, 8475, 315}},
+            {"KeyCapture", {4800, 7200, 255, 285}},
+        };
+        for (const auto& [name, twips] : rows)
+            QTest::newRow(name) << twips;
+    }
+    void controlsStandAtTheirPlaces()
+    {
+        QFETCH(QRect, twips);
+        const QWidget* control = findControl(*window, QTest::currentDataTag());
+        QCOMPARE(control->geometry(), twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    }
 
     void altSValidatesTheBoxAndTheTypedKeysScore()
     {
@@ -74,7 +101,7 @@ private slots:
         tickAt(1001.125);
         QTest::keyClick(keyCapture(), 'a');
         QCOMPARE(label("ScoreLabel"), QString("Score: 10"));
-        QTest::keyClick(keyCapture(), Qt::Key_Tab); // a typed character that no letter carries
+        QTest::keyClick(keyCapture(), 'b'); // a typed character that no letter carries
         QCOMPARE(label("ScoreLabel"), QString("Score: 0"));
         QCOMPARE(QApplication::focusWidget(), keyCapture());
         QCOMPARE(window->control().state().letterSlots[1].character, QChar(u'a'));
@@ -98,7 +125,7 @@ private slots:
         QVERIFY(!settings.weakKeyGame);
 
         settings.weakKeyGame = true;
-        GameWindow reopened(settings, clock, random, beep);
+        GameWindow reopened(settings, clock, random, beep, history, history);
         QVERIFY(findControl<QCheckBox>(reopened, "WeakKeys")->isChecked());
     }
 
@@ -112,7 +139,7 @@ private slots:
         QVERIFY(window->control().running());
     }
 
-    void shiftTabIsAMissAndDeleteIsNoKey()
+    void tabShiftTabAndDeleteAreNoKeysOfTheGame()
     {
         QTest::mouseClick(button("StartButton"), Qt::LeftButton);
         tickAt(1001.125);
@@ -120,10 +147,12 @@ private slots:
         QCOMPARE(label("ScoreLabel"), QString("Score: 10"));
         QKeyEvent deletePress(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
         QApplication::sendEvent(keyCapture(), &deletePress);
-        QCOMPARE(label("ScoreLabel"), QString("Score: 10"));
-        QTest::keyClick(keyCapture(), Qt::Key_Backtab, Qt::ShiftModifier);
-        QCOMPARE(label("ScoreLabel"), QString("Score: 0"));
+        // Tab and Shift+Tab move the focus, which comes straight back to the game.
+        QTest::keyClick(keyCapture(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), keyCapture());
+        QTest::keyClick(keyCapture(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), keyCapture());
+        QCOMPARE(label("ScoreLabel"), QString("Score: 10"));
     }
 
     void focusReturnsToTheGameWhileItRuns()

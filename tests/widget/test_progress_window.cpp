@@ -2,7 +2,8 @@
 #include "FindControl.h"
 #include "Fakes.h"
 #include "ModalAnswerer.h"
-#include "history/HistoryStore.h"
+#include "history_store/HistoryStore.h"
+#include "history_store/ProgressQueries.h"
 #include "keyboard/HeatMap.h"
 #include "windows/CalendarWidget.h"
 #include "windows/Geometry.h"
@@ -40,6 +41,7 @@ private slots:
     void init()
     {
         store_ = std::make_unique<HistoryStore>(HistoryStore::InMemory);
+        queries_ = std::make_unique<ProgressQueries>(*store_, clock_);
         clock_.dateTime = QDateTime(QDate(2024, 3, 10), QTime(18, 0));
         for (int day = 0; day < 5; ++day) {
             AttemptRecord record;
@@ -59,12 +61,13 @@ private slots:
         game.levelReached = 6;
         game.score = 777;
         QVERIFY(store_->addGame(game));
-        window_ = std::make_unique<ProgressWindow>(*store_, clock_, true, QDir::tempPath());
+        window_ = std::make_unique<ProgressWindow>(*store_, *queries_, true, QDir::tempPath());
         window_->show();
     }
     void cleanup()
     {
         window_.reset();
+        queries_.reset();
         store_.reset();
     }
 
@@ -137,7 +140,7 @@ private slots:
     void heatMapShowsTheLayoutColouredByErrorRate()
     {
         const QString layoutFile = qEnvironmentVariable("CLAVORA_DATA") + "/Layouts/QWERTY - United States.kbl";
-        ProgressWindow window(*store_, clock_, true, QDir::tempPath(), layoutFile);
+        ProgressWindow window(*store_, *queries_, true, QDir::tempPath(), layoutFile);
         window.show();
         findControl<QTabWidget>(window, "ProgressTabs")->setCurrentIndex(1);
         auto* heatMapWidget = findControl<HeatMapWidget>(window, "HeatMap");
@@ -196,7 +199,8 @@ private slots:
     void aMissingStoreIsExplained()
     {
         HistoryStore broken(QStringLiteral("/proc/clavora-no-such-place/History.sqlite"));
-        ProgressWindow window(broken, clock_, true, QDir::tempPath());
+        const ProgressQueries brokenFigures(broken, clock_);
+        ProgressWindow window(broken, brokenFigures, true, QDir::tempPath());
         window.show();
         QVERIFY(findControl<QLabel>(window, "ProblemLabel")->isVisible());
         QVERIFY(!findControl<QPushButton>(window, "ForgetButton")->isEnabled());
@@ -206,6 +210,7 @@ private slots:
 private:
     FakeClock clock_;
     std::unique_ptr<HistoryStore> store_;
+    std::unique_ptr<ProgressQueries> queries_;
     std::unique_ptr<ProgressWindow> window_;
 };
 
