@@ -686,6 +686,10 @@ $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart)
         <translation>Das Fortschrittsfenster kann nicht geöffnet werden: Sein Modul fehlt oder ist beschädigt.
 %1</translation>
     </message>
+    <message>
+        <source>This desktop does not let Clavora place its windows, so the keyboard may stand over the exercises. Drag it where it suits you.</source>
+        <translation>Dieser Desktop lässt Clavora seine Fenster nicht selbst platzieren, daher kann die Tastatur über den Übungen liegen. Ziehen Sie sie dorthin, wo sie Ihnen passt.</translation>
+    </message>
 </context>
 <context>
     <name>clavora::KeyCapture</name>

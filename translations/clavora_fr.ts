@@ -686,6 +686,10 @@ $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart)
         <translation>La fenêtre de progression ne peut pas être ouverte : son module manque ou est endommagé.
 %1</translation>
     </message>
+    <message>
+        <source>This desktop does not let Clavora place its windows, so the keyboard may stand over the exercises. Drag it where it suits you.</source>
+        <translation>Ce bureau ne laisse pas Clavora placer ses fenêtres, le clavier peut donc recouvrir les exercices. Faites-le glisser où bon vous semble.</translation>
+    </message>
 </context>
 <context>
     <name>clavora::KeyCapture</name>
