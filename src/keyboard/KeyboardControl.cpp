@@ -65,10 +65,10 @@ void KeyboardControl::readWeakKeys()
         heat_.reset();
 }
 
-void KeyboardControl::colourWindow(Rgb back, Rgb fore)
+void KeyboardControl::colourWindow(Rgb windowColour, Rgb textColour)
 {
-    form_.backColour = back;
-    form_.foreColour = fore;
+    form_.windowColour = windowColour;
+    form_.textColour = textColour;
 }
 
 void KeyboardControl::loadLayout()
@@ -96,13 +96,13 @@ void KeyboardControl::loadLayout()
 
 void KeyboardControl::setLook(KeyShape& shape, bool lit, Rgb unlitFill) const
 {
-    shape.fill = lit ? form_.backColour : unlitFill;
-    shape.border = lit ? form_.foreColour : 0;
+    shape.fill = lit ? form_.windowColour : unlitFill;
+    shape.border = lit ? form_.textColour : 0;
 }
 
 void KeyboardControl::setLook(KeyCaption& caption, bool lit) const
 {
-    caption.colour = lit ? form_.foreColour : 0;
+    caption.colour = lit ? form_.textColour : 0;
 }
 
 void KeyboardControl::light(std::initializer_list<NamedShape> shapes, std::initializer_list<NamedLabel> labels,

@@ -33,8 +33,8 @@ struct SettingsForm {
     bool presetExercises = true; // else RandomExercises is selected
     QStringList layouts;
     int layoutIndex = -1;
-    Rgb backColour = DefaultWindowColour; // the window colour being edited
-    Rgb foreColour = DefaultTextColour;   // the text colour being edited
+    Rgb windowColour = DefaultWindowColour; // being edited
+    Rgb textColour = DefaultTextColour;
 
     QString& text(NumberField box);
     const QString& text(NumberField box) const;

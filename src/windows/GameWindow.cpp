@@ -182,22 +182,22 @@ void GameWindow::apply()
         startButton_->setFocus();
 }
 
-void GameWindow::applyColours(Rgb window, Rgb text)
+void GameWindow::applyColours(Rgb windowColour, Rgb textColour)
 {
     QPalette p = palette();
-    p.setColor(QPalette::Window, toQColor(window));
+    p.setColor(QPalette::Window, toQColor(windowColour));
     setPalette(p);
     for (QLabel* label : {startLevelLabel_, levelLabel_, keyLevelLabel_, timeLabel_, scoreLabel_})
-        paintControl(label, text);
-    playArea_->setBackground(window);
-    paintControl(showLayout_, text, &window);
-    paintControl(weakKeys_, text, &window);
-    shownColours_ = std::pair(window, text);
+        paintControl(label, textColour);
+    playArea_->setBackground(windowColour);
+    paintControl(showLayout_, textColour, &windowColour);
+    paintControl(weakKeys_, textColour, &windowColour);
+    shownColours_ = std::pair(windowColour, textColour);
 }
 
-void GameWindow::colourWindow(Rgb window, Rgb text)
+void GameWindow::colourWindow(Rgb windowColour, Rgb textColour)
 {
-    control_.colourWindow(window, text);
+    control_.colourWindow(windowColour, textColour);
     apply();
 }
 

@@ -173,9 +173,9 @@ bool MainWindow::startWeakKeyDrill()
     return started;
 }
 
-void MainWindow::colourWindow(Rgb window, Rgb text)
+void MainWindow::colourWindow(Rgb windowColour, Rgb textColour)
 {
-    control_.colourWindow(window, text);
+    control_.colourWindow(windowColour, textColour);
     apply();
 }
 
@@ -232,18 +232,18 @@ void MainWindow::apply()
     }
 }
 
-void MainWindow::applyColours(Rgb window, Rgb text)
+void MainWindow::applyColours(Rgb windowColour, Rgb textColour)
 {
     QPalette p = palette();
-    p.setColor(QPalette::Window, toQColor(window));
+    p.setColor(QPalette::Window, toQColor(windowColour));
     setPalette(p);
     setAutoFillBackground(true);
     for (QLabel* label : {typeLabel_, timeLabel_, secondsLabel_})
-        paintControl(label, text);
+        paintControl(label, textColour);
     for (QAbstractButton* box : {static_cast<QAbstractButton*>(presetExercises_),
                                  static_cast<QAbstractButton*>(randomExercises_), static_cast<QAbstractButton*>(showLayout_)})
-        paintControl(box, text, &window);
-    shownColours_ = std::pair(window, text);
+        paintControl(box, textColour, &windowColour);
+    shownColours_ = std::pair(windowColour, textColour);
 }
 
 bool MainWindow::showLayoutChecked() const

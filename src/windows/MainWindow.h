@@ -29,7 +29,7 @@ public:
     void load();
     void startQuickRun();
     bool startWeakKeyDrill();
-    void colourWindow(Rgb window, Rgb text);
+    void colourWindow(Rgb windowColour, Rgb textColour);
     // Writes the logic's form into the controls, touching only what differs.
     void apply();
 
@@ -64,7 +64,7 @@ protected:
 private:
     void buildControls();
     void bindControls();
-    void applyColours(Rgb window, Rgb text);
+    void applyColours(Rgb windowColour, Rgb textColour);
     void stopAndEmit(void (MainWindow::*signal)());
 
     AppSettings& settings_;

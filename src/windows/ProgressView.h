@@ -24,7 +24,7 @@ public:
 
     // Shows the figures as they are now.
     virtual void refresh() = 0;
-    virtual void colourWindow(Rgb window, Rgb text) = 0;
+    virtual void colourWindow(Rgb windowColour, Rgb textColour) = 0;
 
 signals:
     // "Record my progress" was ticked or cleared; the owner saves it and starts or stops

@@ -226,9 +226,9 @@ ProgressWindow::ProgressWindow(HistoryRecorder& history, const HistoryFigures& f
     apply();
 }
 
-void ProgressWindow::colourWindow(Rgb window, Rgb text)
+void ProgressWindow::colourWindow(Rgb windowColour, Rgb textColour)
 {
-    forwardTo(this, control_, &ProgressControl::colourWindow)(window, text);
+    forwardTo(this, control_, &ProgressControl::colourWindow)(windowColour, textColour);
 }
 
 void ProgressWindow::refresh()
@@ -236,14 +236,14 @@ void ProgressWindow::refresh()
     forwardTo(this, control_, &ProgressControl::refresh)();
 }
 
-void ProgressWindow::applyColours(Rgb window, Rgb text)
+void ProgressWindow::applyColours(Rgb windowColour, Rgb textColour)
 {
     QPalette p = palette();
-    p.setColor(QPalette::Window, toQColor(window));
-    p.setColor(QPalette::WindowText, toQColor(text));
+    p.setColor(QPalette::Window, toQColor(windowColour));
+    p.setColor(QPalette::WindowText, toQColor(textColour));
     setPalette(p);
     setAutoFillBackground(true);
-    shownColours_ = std::pair(window, text);
+    shownColours_ = std::pair(windowColour, textColour);
 }
 
 void ProgressWindow::apply()

@@ -32,7 +32,7 @@ public:
                    const QString& layoutFile = {}, QWidget* parent = nullptr);
 
     const ProgressForm& form() const { return control_.form(); }
-    void colourWindow(Rgb window, Rgb text) override;
+    void colourWindow(Rgb windowColour, Rgb textColour) override;
     void refresh() override;
     // Writes the logic's form into the controls.
     void apply();
@@ -44,7 +44,7 @@ public:
                                            const QString& title) override;
 
 private:
-    void applyColours(Rgb window, Rgb text);
+    void applyColours(Rgb windowColour, Rgb textColour);
     void applyCharts();
     void applyKeys();
     void applyGames();

@@ -122,8 +122,8 @@ TEST_F(SettingsLogic, UpdateSettingsShowsTheLiveSettings)
     EXPECT_FALSE(form().presetExercises);
     EXPECT_EQ(form().text(&AppSettings::quickNumberFrom), "3");
     EXPECT_EQ(form().text(&AppSettings::quickNumberTo), "40");
-    EXPECT_EQ(form().backColour, 0x123456u);
-    EXPECT_EQ(form().foreColour, 0xABCDEFu);
+    EXPECT_EQ(form().windowColour, 0x123456u);
+    EXPECT_EQ(form().textColour, 0xABCDEFu);
 }
 
 TEST_F(SettingsLogic, CustomBoxFollowsTheSettingWhateverTheKeysRuleDid)
