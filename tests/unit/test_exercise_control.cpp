@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Fakes.h"
-#include "TempFolder.h"
+#include "TemporaryFolder.h"
 #include "exercises/ExerciseControl.h"
 #include "history/NoHistory.h"
 #include "settings/AppSettings.h"
@@ -13,7 +13,7 @@ using namespace clavora::test;
 
 namespace {
 struct Control : ::testing::Test {
-    TempFolder folder;
+    TemporaryFolder folder;
     AppSettings settings;
     FakeClock clock;
     FakeRandom random;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Fakes.h"
-#include "TempFolder.h"
+#include "TemporaryFolder.h"
 #include "settings/AppSettings.h"
 #include "settings/ProfileFile.h"
 
@@ -11,7 +11,7 @@ using namespace clavora::test;
 
 namespace {
 struct SettingsFixture : ::testing::Test {
-    TempFolder folder;
+    TemporaryFolder folder;
     FakeStartupEntry entry;
     QString ini() const { return folder.path("Clavora.ini"); }
     AppSettings load(const QByteArray& text)

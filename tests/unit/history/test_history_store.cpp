@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HistoryFixture.h"
-#include "TempFolder.h"
+#include "TemporaryFolder.h"
 #include "history_store/HistorySchema.h"
 
 #include <QFile>
@@ -157,7 +157,7 @@ TEST(HistoryStore, CreatesItsFileOnlyWhenFirstUsed)
         {"open", [](HistoryStore& store) { store.open(); }},
     };
     for (const auto& [name, use] : firstUses) {
-        TempFolder folder;
+        TemporaryFolder folder;
         const QString path = folder.path(QStringLiteral("data/History.sqlite"));
         {
             HistoryStore unused(path);
@@ -174,7 +174,7 @@ TEST(HistoryStore, CreatesItsFileOnlyWhenFirstUsed)
 
 TEST(HistoryStore, MigratesAVersionOneStoreKeepingItsRows)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     const QString path = folder.path("History.sqlite");
     {
         QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("version-one"));
@@ -207,7 +207,7 @@ TEST(HistoryStore, MigratesAVersionOneStoreKeepingItsRows)
 
 TEST(HistoryStore, AStoreItCannotUseIsLeftAloneAndReported)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     const QByteArray garbage = QByteArray("this is not a database, just some text\n").repeated(200);
     const QString corrupt = folder.write(QStringLiteral("corrupt.sqlite"), garbage);
 
@@ -238,7 +238,7 @@ TEST(HistoryStore, AStoreItCannotUseIsLeftAloneAndReported)
 
 TEST(HistoryStore, AFailedWriteKeepsEarlierAttemptsAndStopsRecording)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     const QString path = folder.path("History.sqlite");
     {
         HistoryStore store(path);
