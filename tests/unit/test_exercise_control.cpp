@@ -205,7 +205,7 @@ TEST_F(Control, RepeatsBeyondSixteenBitsAreClamped)
     EXPECT_TRUE(lastMessage().startsWith("Preset Exercise #1 (1 of 32767)"));
 }
 
-TEST_F(Control, QuickRunClosesAfterNumExDoneExercises)
+TEST_F(Control, QuickRunClosesAfterItsNumberOfExercises)
 {
     random.fallback = 0.5; // picks exercise 3 of 1..5
     control->startQuickRun();

@@ -99,7 +99,7 @@ TEST_F(SettingsFixture, LongTextIsCutTo254Characters)
     EXPECT_EQ(s.presetFile.size(), 254);
 }
 
-TEST_F(SettingsFixture, StartupEntryDecidesQuickExStartUp)
+TEST_F(SettingsFixture, StartupEntryDecidesQuickExercisesAtStartUp)
 {
     entry.text = "anything";
     EXPECT_TRUE(load("").quickExercisesAtStartUp);
