@@ -679,7 +679,7 @@ $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart)
     </message>
 </context>
 <context>
-    <name>clavora::Hub</name>
+    <name>clavora::AppWiring</name>
     <message>
         <source>The progress window cannot be opened: its module is missing or damaged.
 %1</source>

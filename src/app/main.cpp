@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/Hub.h"
+#include "app/AppWiring.h"
 #include "common/Captions.h"
 #include "common/Translations.h"
+#include "platform/RunningCopy.h"
 #include "platform/TerminationSignals.h"
+#include "session/CommandLine.h"
 #include "session/DisplayPlatform.h"
 #include "windows/Geometry.h"
 #include "windows/KeyboardAccessible.h"
@@ -85,11 +87,18 @@ int main(int argc, char* argv[])
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
     paths.setLanguage(translations.language());
     QApplication::setWindowIcon(windowIcon(applicationId, paths.installed()));
-    clavora::Hub hub(paths, clavora::commandLineText(app.arguments()));
-    hub.start();
+    const QString commandLine = clavora::commandLineText(app.arguments());
+    // A second copy on the same settings file brings the first forward and ends; "/k" saves
+    // nothing, so it may run beside another copy.
+    clavora::RunningCopy runningCopy(paths.settingsFile());
+    if (clavora::findStartMode(commandLine) != clavora::StartMode::KeyboardOnly && !runningCopy.claim())
+        return 0;
+    clavora::AppWiring wiring(paths, commandLine);
+    QObject::connect(&runningCopy, &clavora::RunningCopy::startedAgain, &wiring, &clavora::AppWiring::startedAgain);
+    wiring.start();
     // A log-out or a kill saves the settings as closing the exercise window does.
     clavora::TerminationSignals termination;
-    QObject::connect(&termination, &clavora::TerminationSignals::received, &hub, &clavora::Hub::closeMain);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &hub, [&hub](QSessionManager&) { hub.save(); });
+    QObject::connect(&termination, &clavora::TerminationSignals::received, &wiring, &clavora::AppWiring::closeMain);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &wiring, [&wiring](QSessionManager&) { wiring.save(); });
     return app.exec();
 }

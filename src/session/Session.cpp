@@ -51,6 +51,25 @@ void Session::exercisesRequested()
     ui_.hideWindow(AppWindow::Game);
 }
 
+void Session::switchClicked(AppWindow window)
+{
+    if (window == AppWindow::Main)
+        gameRequested();
+    else
+        exercisesRequested();
+}
+
+bool Session::closeRequested(AppWindow window)
+{
+    // The settings dialog's opener is out of use while the dialog is open: its close box
+    // brings the dialog forward rather than ending the program under the user's edits.
+    if (settingsOpen_ && window != AppWindow::Keyboard) {
+        ui_.bringSettingsForward();
+        return false;
+    }
+    return true;
+}
+
 void Session::windowClosed(AppWindow window)
 {
     switch (window) {
@@ -75,12 +94,12 @@ void Session::windowClosed(AppWindow window)
 
 void Session::quickRunFinished()
 {
-    // Saved before the box: a log-out while it shows finds nothing left to lose.
+    // Saved first: the notification waits on the desktop for a moment.
     keepPlaceAndSave();
-    // No history, or nothing in a row (recording was off): no box.
+    // No history, or nothing in a row (recording was off): no notification.
     if (const int days = ui_.streak(); days > 0)
-        ui_.showPassingMessage(streakTitle(), streakText(days), StreakMilliseconds);
-    ui_.end();
+        ui_.notify(streakTitle(), streakText(days));
+    end();
 }
 
 QString Session::streakTitle()
@@ -93,6 +112,34 @@ QString Session::streakText(int days)
     // English has no translation file to hold its plural forms: the one day has a text of its own.
     return days == 1 ? QCoreApplication::translate("Session", "You have practised %n day in a row.", nullptr, days)
                      : QCoreApplication::translate("Session", "You have practised %n days in a row.", nullptr, days);
+}
+
+void Session::settingsRequested(AppWindow opener)
+{
+    settingsOpen_ = true;
+    ui_.openSettings(opener);
+}
+
+void Session::settingsClosed()
+{
+    settingsOpen_ = false;
+}
+
+void Session::progressRequested()
+{
+    // "/k" records nothing, so there is no history to show.
+    if (!keyboardOnly())
+        ui_.openProgress();
+}
+
+void Session::recordingToggled(bool recording)
+{
+    settings_.recordProgress = recording;
+}
+
+void Session::startedAgain()
+{
+    ui_.bringForward(windowInUse_);
 }
 
 void Session::weakKeyDrillRequested()
@@ -133,6 +180,13 @@ void Session::keepPlaceAndSave()
 void Session::saveAndEnd()
 {
     keepPlaceAndSave();
+    end();
+}
+
+void Session::end()
+{
+    if (settings_.recordProgress)
+        ui_.keepHistoryFile();
     ui_.end();
 }
 

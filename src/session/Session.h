@@ -9,8 +9,9 @@ namespace clavora {
 struct SettingsForm;
 
 // The program's own rules above the windows: which window is in use, what ends the program
-// and whether it saves first, and where the saved ShowLayout value goes. It holds the live
-// settings; the run state beside them is never saved.
+// and whether it saves first, what may close while the settings dialog is open, and where the
+// saved ShowLayout value goes. It holds the live settings; the run state beside them is never
+// saved.
 class Session {
 public:
     Session(SessionUi& ui, StartMode mode);
@@ -27,17 +28,26 @@ public:
     void start();
     void gameRequested();
     void exercisesRequested();
+    // The button of `window` that switches to the other one.
+    void switchClicked(AppWindow window);
+    // The window manager asks to close `window`; false when the close is refused.
+    bool closeRequested(AppWindow window);
     void windowClosed(AppWindow window);
-    // Saves, shows the streak for a moment (the quick run is the daily habit), then ends.
+    // Saves, tells the streak in a notification (the quick run is the daily habit), then ends.
     void quickRunFinished();
+    void settingsRequested(AppWindow opener);
+    void settingsClosed();
+    void progressRequested();
+    // "Record my progress" was ticked or cleared in the progress window.
+    void recordingToggled(bool recording);
+    // The program was started again with the same settings file, which that copy left alone.
+    void startedAgain();
     // "Practise my weak keys" in the progress window.
     void weakKeyDrillRequested();
     // The keyboard box of the window in use was ticked or unticked.
     void showLayoutToggled(bool checked);
     void settingsConfirmed(const SettingsForm& form);
 
-    // The streak box closes itself within this time.
-    static constexpr int StreakMilliseconds = 2500;
     static QString streakTitle();
     // "You have practised 5 days in a row.", in the person's language.
     static QString streakText(int days);
@@ -45,11 +55,14 @@ public:
 private:
     void keepPlaceAndSave();
     void saveAndEnd();
+    // After a save: a recording session leaves its history file behind.
+    void end();
 
     SessionUi& ui_;
     StartMode mode_;
     AppSettings settings_;
     AppWindow windowInUse_ = AppWindow::Main;
+    bool settingsOpen_ = false;
 };
 
 } // namespace clavora

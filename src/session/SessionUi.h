@@ -7,7 +7,7 @@ namespace clavora {
 // The program's top-level windows, as the session's rules name them.
 enum class AppWindow { Main, Game, Keyboard };
 
-// What the session's rules ask of the windows; the hub carries it out with real windows.
+// What the session's rules ask of the windows; the app wiring carries it out with real windows.
 class SessionUi {
 public:
     virtual ~SessionUi() = default;
@@ -36,9 +36,19 @@ public:
     virtual void showLoadNotice() = 0;
     // The days in a row the learner has practised; 0 without a history.
     virtual int streak() const = 0;
-    // A message that needs no answer: it closes itself after `milliseconds`, or sooner with
-    // ENTER, ESC or its button. Returns once it has closed.
-    virtual void showPassingMessage(const QString& title, const QString& text, int milliseconds) = 0;
+    // A desktop notification, which outlives the program; nothing when the desktop has no
+    // notification service.
+    virtual void notify(const QString& title, const QString& text) = 0;
+    // The settings dialog over `opener`, which is out of use until the dialog closes.
+    virtual void openSettings(AppWindow opener) = 0;
+    virtual void bringSettingsForward() = 0;
+    // The progress window, or brought forward with fresh figures when it is open.
+    virtual void openProgress() = 0;
+    // Raises and activates a window, as when it is started again.
+    virtual void bringForward(AppWindow window) = 0;
+    // Creates the history file if this session never needed it, for the next run and for
+    // other tools.
+    virtual void keepHistoryFile() = 0;
     // Records a game under way and keeps the game window's start level in the settings.
     virtual void finishGame() = 0;
     // Writes the settings file and the start-up entry, and tells what failed.

@@ -28,7 +28,7 @@ QLabel* statusLabel(QWidget* parent, const char* name, const QString& text, int 
 
 GameWindow::GameWindow(AppSettings& settings, Clock& clock, Random& random, Beep& beep, HistoryRecorder& recorder,
                        const HistoryFigures& figures)
-    : QWidget(nullptr, Qt::Window), control_(settings, clock, random, beep, *this, recorder, figures)
+    : PractiseWindow(nullptr, Qt::Window), control_(settings, clock, random, beep, *this, recorder, figures)
 {
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(caption(GameCaption));
@@ -100,8 +100,8 @@ void GameWindow::bindControls()
     // Esc clicks Pause, as a dialog's cancel button.
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, pauseButton_, &QPushButton::click);
     connect(stopButton_, &QPushButton::clicked, this, forwardTo(this, control_, &GameControl::endGame));
-    connect(gameButton_, &QPushButton::clicked, this, [this] { leaveAndEmit(&GameWindow::exercisesClicked); });
-    connect(settingsButton_, &QPushButton::clicked, this, [this] { leaveAndEmit(&GameWindow::settingsClicked); });
+    connect(gameButton_, &QPushButton::clicked, this, [this] { leaveAndEmit(&PractiseWindow::switchClicked); });
+    connect(settingsButton_, &QPushButton::clicked, this, [this] { leaveAndEmit(&PractiseWindow::settingsClicked); });
     connect(helpButton_, &QPushButton::clicked, this, [this] {
         forwardTo(this, control_, &GameControl::helpClicked)();
         emit helpClicked();
@@ -126,7 +126,7 @@ void GameWindow::bindControls()
     new ButtonKeys(*this);
 }
 
-void GameWindow::leaveAndEmit(void (GameWindow::*signal)())
+void GameWindow::leaveAndEmit(void (PractiseWindow::*signal)())
 {
     forwardTo(this, control_, &GameControl::leaving)();
     emit(this->*signal)();

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "common/Colour.h"
+#include "PractiseWindow.h"
 #include "game/GameControl.h"
 #include "game/GameUi.h"
 
-#include <QWidget>
 #include <optional>
 
 class QCheckBox;
@@ -20,7 +19,7 @@ class PlayArea;
 
 // The game window: owns the game logic, shows its form and letters and forwards its events.
 // It loads with the exercise window's colours, key level and start level.
-class GameWindow final : public QWidget, public GameUi {
+class GameWindow final : public PractiseWindow, public GameUi {
     Q_OBJECT
 public:
     GameWindow(AppSettings& settings, Clock& clock, Random& random, Beep& beep, HistoryRecorder& recorder,
@@ -30,12 +29,12 @@ public:
     // Writes the logic's form into the controls, touching only what differs.
     void apply();
     // New window colours from the settings.
-    void colourWindow(Rgb windowColour, Rgb textColour);
+    void colourWindow(Rgb windowColour, Rgb textColour) override;
     // Records a game under way and keeps the start level, as closing the window does.
     void finishGame();
 
     bool showLayoutChecked() const;
-    void setShowLayoutChecked(bool checked);
+    void setShowLayoutChecked(bool checked) override;
 
     // GameUi
     void focusKeyCapture() override;
@@ -44,17 +43,6 @@ public:
     static constexpr int ClientWidthTwips = 9795;
     // The game's 5535 twips and a strip below them that holds the "Weak keys" box.
     static constexpr int ClientHeightTwips = 5895;
-
-signals:
-    void exercisesClicked();
-    // The game has ended; the settings dialog may open over this window.
-    void settingsClicked();
-    void helpClicked();
-    // A running game has paused.
-    void progressClicked();
-    void showLayoutClicked(bool checked);
-    // The window has closed and kept its start level in the settings.
-    void closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -65,7 +53,7 @@ private:
     void bindControls();
     void applyColours(Rgb windowColour, Rgb textColour);
     // Ends a running game first.
-    void leaveAndEmit(void (GameWindow::*signal)());
+    void leaveAndEmit(void (PractiseWindow::*signal)());
 
     GameControl control_;
     QLabel* startLevelLabel_;

@@ -131,10 +131,10 @@ void MainWindow::bindControls()
     connect(presetExercises_, &QRadioButton::clicked, this, forwardTo(this, control_, &ExerciseControl::presetClicked));
     connect(randomExercises_, &QRadioButton::clicked, this, forwardTo(this, control_, &ExerciseControl::randomClicked));
     connect(saveLogButton_, &QPushButton::clicked, this, forwardTo(this, control_, &ExerciseControl::saveLogClicked));
-    connect(gameButton_, &QPushButton::clicked, this, [this] { stopAndEmit(&MainWindow::gameClicked); });
-    connect(settingsButton_, &QPushButton::clicked, this, [this] { stopAndEmit(&MainWindow::settingsClicked); });
-    connect(helpButton_, &QPushButton::clicked, this, [this] { stopAndEmit(&MainWindow::helpClicked); });
-    connect(progressButton_, &QPushButton::clicked, this, [this] { stopAndEmit(&MainWindow::progressClicked); });
+    connect(gameButton_, &QPushButton::clicked, this, [this] { stopAndEmit(&PractiseWindow::switchClicked); });
+    connect(settingsButton_, &QPushButton::clicked, this, [this] { stopAndEmit(&PractiseWindow::settingsClicked); });
+    connect(helpButton_, &QPushButton::clicked, this, [this] { stopAndEmit(&PractiseWindow::helpClicked); });
+    connect(progressButton_, &QPushButton::clicked, this, [this] { stopAndEmit(&PractiseWindow::progressClicked); });
     connect(new QShortcut(ProgressView::Shortcut, this), &QShortcut::activated, progressButton_, &QPushButton::click);
     connect(showLayout_, &QCheckBox::toggled, this, [this](bool checked) {
         emit showLayoutClicked(checked);
@@ -145,7 +145,7 @@ void MainWindow::bindControls()
     exerciseBox_->installEventFilter(this);
 }
 
-void MainWindow::stopAndEmit(void (MainWindow::*signal)())
+void MainWindow::stopAndEmit(void (PractiseWindow::*signal)())
 {
     forwardTo(this, control_, &ExerciseControl::stopExercises)();
     emit(this->*signal)();

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "common/Colour.h"
+#include "PractiseWindow.h"
 #include "exercises/ExerciseControl.h"
 #include "exercises/ExerciseUi.h"
 
-#include <QWidget>
 #include <optional>
 
 class QLabel;
@@ -18,7 +17,7 @@ class QTimer;
 namespace clavora {
 
 // The exercise window: owns the exercise logic, shows its form and forwards its events.
-class MainWindow final : public QWidget, public ExerciseUi {
+class MainWindow final : public PractiseWindow, public ExerciseUi {
     Q_OBJECT
 public:
     MainWindow(AppSettings& settings, ProgramPaths paths, Clock& clock, Random& random, Clipboard& clipboard,
@@ -29,12 +28,12 @@ public:
     void load();
     void startQuickRun();
     bool startWeakKeyDrill();
-    void colourWindow(Rgb windowColour, Rgb textColour);
+    void colourWindow(Rgb windowColour, Rgb textColour) override;
     // Writes the logic's form into the controls, touching only what differs.
     void apply();
 
     bool showLayoutChecked() const;
-    void setShowLayoutChecked(bool checked);
+    void setShowLayoutChecked(bool checked) override;
 
     // ExerciseUi
     void showMessage(const QString& title, const QString& text) override;
@@ -48,14 +47,7 @@ public:
     static constexpr int ClientHeightTwips = 5115;
 
 signals:
-    // The game, the settings, the help and the progress window first stop a running exercise.
-    void gameClicked();
-    void settingsClicked();
-    void helpClicked();
-    void progressClicked();
-    void showLayoutClicked(bool checked);
     void quickRunEnded();
-    void closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -65,7 +57,9 @@ private:
     void buildControls();
     void bindControls();
     void applyColours(Rgb windowColour, Rgb textColour);
-    void stopAndEmit(void (MainWindow::*signal)());
+    // The switch to the game, the settings, the help and the progress window first stop a
+    // running exercise.
+    void stopAndEmit(void (PractiseWindow::*signal)());
 
     AppSettings& settings_;
     ExerciseControl control_;

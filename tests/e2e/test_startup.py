@@ -2,6 +2,8 @@
 """Start-up modes, the quick-exercise run and the autostart entry, in the real program."""
 import os
 import re
+import signal
+import subprocess
 
 import harness
 
@@ -35,6 +37,26 @@ def exec_arguments(value):
     if started:
         args.append(current)
     return [a.replace("%%", "%") for a in args]
+
+
+class SecondStart(harness.ProgramTest):
+    def setUp(self):
+        super().setUp()
+        # A session bus of the test's own, where the running copy is found.
+        out = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1"],
+                             env=self.env, capture_output=True, text=True, check=True).stdout.split()
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = out[0]
+        self.addCleanup(os.kill, int(out[1]), signal.SIGTERM)
+
+    def test_a_second_start_on_the_same_settings_brings_the_first_forward_and_starts_nothing(self):
+        self.write_settings(NO_KEYBOARD)
+        main = self.open_main()
+        self.display.run(["xdotool", "windowminimize", "--sync", str(main)], check=True)
+        second = subprocess.run([os.path.join(self.folder, "clavora"), "/q"], env=self.env, timeout=10)
+        self.assertEqual(second.returncode, 0)
+        self.assertEqual(self.wait_window(MAIN), main)
+        self.assertFalse(self.find_windows(QUICK))
+        self.close_main(main)
 
 
 class StartUp(harness.ProgramTest):

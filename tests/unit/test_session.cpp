@@ -87,10 +87,12 @@ public:
     void end() override { log << "end"; }
     void finishGame() override { log << "finish game"; }
     int streak() const override { return streakDays; }
-    void showPassingMessage(const QString& title, const QString& text, int milliseconds) override
-    {
-        log << QString("passing %1: %2 (%3 ms)").arg(title, text).arg(milliseconds);
-    }
+    void notify(const QString& title, const QString& text) override { log << QString("notify %1: %2").arg(title, text); }
+    void openSettings(AppWindow opener) override { log << "settings over " + nameOf(opener); }
+    void bringSettingsForward() override { log << "settings forward"; }
+    void openProgress() override { log << "progress"; }
+    void bringForward(AppWindow window) override { log << "forward " + nameOf(window); }
+    void keepHistoryFile() override { log << "keep history"; }
     void showLoadNotice() override {} // shown whenever there is one: not a rule of the session
 
     // The user closes the keyboard window with its close box.
@@ -130,31 +132,69 @@ TEST(Session, RulesOfTheWindowsTheCloseAndTheKeyboardBox)
          {"show Main", "open keyboard", "hide Main", "box Main off"}, AppWindow::Main},
         {"closing Main saves where Main stands, then ends", StartMode::Normal, 1,
          [](Session& s, FakeSessionUi&) { s.windowClosed(AppWindow::Main); },
-         {"show Main", "box Main on", "open keyboard", "save 1000 1100 1", "end"}, AppWindow::Main},
+         {"show Main", "box Main on", "open keyboard", "save 1000 1100 1", "keep history", "end"}, AppWindow::Main},
         {"the end of a quick run saves and ends", StartMode::QuickExercises, 0,
          [](Session& s, FakeSessionUi&) { s.quickRunFinished(); },
-         {"show Main", "quick run", "box Main off", "save 1000 1100 0", "end"}, AppWindow::Main},
-        {"with a streak, the end of a quick run shows it between the save and the end", StartMode::QuickExercises, 0,
+         {"show Main", "quick run", "box Main off", "save 1000 1100 0", "keep history", "end"}, AppWindow::Main},
+        {"with a streak, the end of a quick run tells it between the save and the end", StartMode::QuickExercises, 0,
          [](Session& s, FakeSessionUi& ui) {
              ui.streakDays = 5;
              s.quickRunFinished();
          },
          {"show Main", "quick run", "box Main off", "save 1000 1100 0",
-          "passing Streak: You have practised 5 days in a row. (2500 ms)", "end"},
+          "notify Streak: You have practised 5 days in a row.", "keep history", "end"},
          AppWindow::Main},
+        {"a one-day streak is told too", StartMode::QuickExercises, 0,
+         [](Session& s, FakeSessionUi& ui) { ui.streakDays = 1; s.quickRunFinished(); },
+         {"show Main", "quick run", "box Main off", "save 1000 1100 0", "notify Streak: You have practised 1 day in a row.",
+          "keep history", "end"},
+         AppWindow::Main},
+        {"with recording off, the end leaves no history file behind", StartMode::Normal, 0,
+         [](Session& s, FakeSessionUi&) {
+             s.recordingToggled(false);
+             s.windowClosed(AppWindow::Main);
+         },
+         {"show Main", "box Main off", "save 1000 1100 0", "end"}, AppWindow::Main},
+        {"while the settings are open, the opener's close is refused and brings them forward", StartMode::Game, 0,
+         [](Session& s, FakeSessionUi& ui) {
+             s.settingsRequested(AppWindow::Game);
+             ui.log << (s.closeRequested(AppWindow::Main) ? "may close" : "refused");
+             ui.log << (s.closeRequested(AppWindow::Keyboard) ? "may close" : "refused");
+             s.settingsClosed();
+             ui.log << (s.closeRequested(AppWindow::Game) ? "may close" : "refused");
+         },
+         {"show Game", "box Game off", "hide Main", "box Game off", "settings over Game", "settings forward",
+          "refused", "may close", "may close"},
+         AppWindow::Game},
+        {"each window's switch button goes to the other", StartMode::Game, 0,
+         [](Session& s, FakeSessionUi&) {
+             s.switchClicked(AppWindow::Game);
+             s.switchClicked(AppWindow::Main);
+         },
+         {"show Game", "box Game off", "hide Main", "box Game off", "show Main", "box Main off", "hide Game",
+          "show Game", "box Game off", "hide Main"},
+         AppWindow::Game},
+        {"a progress window opens", StartMode::Normal, 0, [](Session& s, FakeSessionUi&) { s.progressRequested(); },
+         {"show Main", "box Main off", "progress"}, AppWindow::Main},
+        {"/k records nothing and opens no progress window", StartMode::KeyboardOnly, 0,
+         [](Session& s, FakeSessionUi&) { s.progressRequested(); },
+         {"show Main", "open keyboard", "hide Main", "box Main off"}, AppWindow::Main},
+        {"a second start brings the window in use forward", StartMode::Game, 0,
+         [](Session& s, FakeSessionUi&) { s.startedAgain(); },
+         {"show Game", "box Game off", "hide Main", "box Game off", "forward Game"}, AppWindow::Game},
         {"closing Main shows no streak", StartMode::QuickExercises, 0,
          [](Session& s, FakeSessionUi& ui) {
              ui.streakDays = 5;
              s.windowClosed(AppWindow::Main);
          },
-         {"show Main", "quick run", "box Main off", "save 1000 1100 0", "end"}, AppWindow::Main},
+         {"show Main", "quick run", "box Main off", "save 1000 1100 0", "keep history", "end"}, AppWindow::Main},
         {"closing the game in use saves where the game stands", StartMode::Game, 0,
          [](Session& s, FakeSessionUi&) { s.windowClosed(AppWindow::Game); },
-         {"show Game", "box Game off", "hide Main", "box Game off", "finish game", "save 2000 2100 0", "end"},
+         {"show Game", "box Game off", "hide Main", "box Game off", "finish game", "save 2000 2100 0", "keep history", "end"},
          AppWindow::Game},
         {"an end by signal in the game records the game and saves where the game stands", StartMode::Game, 0,
          [](Session& s, FakeSessionUi&) { s.windowClosed(AppWindow::Main); },
-         {"show Game", "box Game off", "hide Main", "box Game off", "finish game", "save 2000 2100 0", "end"},
+         {"show Game", "box Game off", "hide Main", "box Game off", "finish game", "save 2000 2100 0", "keep history", "end"},
          AppWindow::Game},
         {"going back to the exercises closes the game without ending", StartMode::Normal, 0,
          [](Session& s, FakeSessionUi&) {
@@ -178,7 +218,7 @@ TEST(Session, RulesOfTheWindowsTheCloseAndTheKeyboardBox)
              s.windowClosed(AppWindow::Game);
          },
          {"show Game", "box Game on", "open keyboard", "hide Main", "box Game on", "box Game off",
-          "close keyboard", "finish game", "save 2000 2100 0", "end"},
+          "close keyboard", "finish game", "save 2000 2100 0", "keep history", "end"},
          AppWindow::Game},
         {"/k: closing the keyboard ends without saving", StartMode::KeyboardOnly, 1,
          [](Session& s, FakeSessionUi&) { s.windowClosed(AppWindow::Keyboard); },

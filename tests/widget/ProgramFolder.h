@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "app/Hub.h"
+#include "app/AppWiring.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -24,12 +24,12 @@ public:
         f.write(text);
     }
     // The progress window comes built into the test rather than from the program's module.
-    std::unique_ptr<Hub> startHub(const QString& commandLine = {},
+    std::unique_ptr<AppWiring> startWiring(const QString& commandLine = {},
                                   ProgressWindowMaker progressMaker = &clavoraNewProgressWindow) const
     {
-        auto hub = std::make_unique<Hub>(paths(), commandLine, progressMaker);
-        hub->start();
-        return hub;
+        auto wiring = std::make_unique<AppWiring>(paths(), commandLine, progressMaker);
+        wiring->start();
+        return wiring;
     }
 
 private:

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FindControl.h"
 #include "ProgramFolder.h"
-#include "app/Hub.h"
+#include "app/AppWiring.h"
 #include "settings/ProfileFile.h"
 #include "windows/GameWindow.h"
 #include "windows/KeyboardWindow.h"
@@ -14,7 +14,7 @@
 using namespace clavora;
 using namespace clavora::test;
 
-// The hub carries out the switches between the exercise window and the game window.
+// The app wiring carries out the switches between the exercise window and the game window.
 class GameSwitchingTest : public QObject {
     Q_OBJECT
     ProgramFolder dir;
@@ -23,13 +23,13 @@ private slots:
     void keyboardRightBelowFollowsAndTheStartLevelIsKept()
     {
         dir.writeSettings("[Game]\nStartLevel=9\n[KeyLayout]\nShowLayout=1\n");
-        auto hub = dir.startHub();
-        MainWindow& main = hub->mainWindow();
-        QTRY_VERIFY(hub->keyboardWindow()); // built once Main has been painted
-        QWidget* keyboard = hub->keyboardWindow();
+        auto wiring = dir.startWiring();
+        MainWindow& main = wiring->mainWindow();
+        QTRY_VERIFY(wiring->keyboardWindow()); // built once Main has been painted
+        QWidget* keyboard = wiring->keyboardWindow();
         keyboard->move(keyboard->x(), main.frameGeometry().bottom() + 1);
         QTest::mouseClick(findControl<QPushButton>(main, "GameButton"), Qt::LeftButton);
-        GameWindow* game = hub->gameWindow();
+        GameWindow* game = wiring->gameWindow();
         QVERIFY(game->showLayoutChecked());
         QCOMPARE(findControl<QLineEdit>(*game, "StartLevel")->text(), QString("9"));
         QCOMPARE(keyboard->y(), game->frameGeometry().bottom() + 1);
@@ -39,19 +39,19 @@ private slots:
         findControl<QLineEdit>(*game, "StartLevel")->setText("17");
         QTest::mouseClick(findControl<QPushButton>(*game, "GameButton"), Qt::LeftButton);
         QCOMPARE(keyboard->y(), dragged);
-        QVERIFY(main.isVisible() && hub->session().windowInUse() == AppWindow::Main);
-        QCOMPARE(hub->session().settings().gameStartLevel, std::int16_t(17));
-        QTRY_VERIFY(!hub->gameWindow());
+        QVERIFY(main.isVisible() && wiring->session().windowInUse() == AppWindow::Main);
+        QCOMPARE(wiring->session().settings().gameStartLevel, std::int16_t(17));
+        QTRY_VERIFY(!wiring->gameWindow());
     }
 
     void gameFirstTakesTheSavedKeyboardBoxAndItsCloseSavesItsPlace()
     {
         dir.writeSettings("[KeyLayout]\nShowLayout=1\n");
-        auto hub = dir.startHub("/G");
-        GameWindow* game = hub->gameWindow();
-        QVERIFY(game && game->isVisible() && !hub->mainWindow().isVisible());
+        auto wiring = dir.startWiring("/G");
+        GameWindow* game = wiring->gameWindow();
+        QVERIFY(game && game->isVisible() && !wiring->mainWindow().isVisible());
         QVERIFY(game->showLayoutChecked());
-        QTRY_VERIFY(hub->keyboardWindow());
+        QTRY_VERIFY(wiring->keyboardWindow());
 
         game->move(90, 120);
         game->close();

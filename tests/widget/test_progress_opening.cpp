@@ -31,21 +31,21 @@ private slots:
 
     void exerciseWindowOpensItWithCtrlPAndStopsTheExercise()
     {
-        auto hub = dir->startHub();
-        MainWindow& main = hub->mainWindow();
+        auto wiring = dir->startWiring();
+        MainWindow& main = wiring->mainWindow();
         QVERIFY(QTest::qWaitForWindowActive(&main));
         findControl<QPushButton>(main, "StartButton")->click();
         QVERIFY(main.control().running());
         QTest::keyClick(main.focusWidget(), Qt::Key_P, Qt::ControlModifier);
         QVERIFY(!main.control().running());
-        auto* progress = dynamic_cast<ProgressWindow*>(hub->progressWindow());
+        auto* progress = dynamic_cast<ProgressWindow*>(wiring->progressWindow());
         QVERIFY(progress && progress->isVisible());
         QCOMPARE(progress->windowTitle(), QStringLiteral("Orvella Clavora - Progress"));
         QCOMPARE(progress->palette().color(QPalette::Window), QColor(255, 0, 0));
         QCOMPARE(progress->palette().color(QPalette::WindowText), QColor(0, 255, 0));
         // Once only: a second request brings the same window forward.
         findControl<QPushButton>(main, "ProgressButton")->click();
-        QCOMPARE(hub->progressWindow(), progress);
+        QCOMPARE(wiring->progressWindow(), progress);
         QVERIFY(progress->form().historyAvailable);
         QVERIFY(QFileInfo::exists(dir->filePath("History.sqlite")));
     }
@@ -53,29 +53,29 @@ private slots:
     void aMissingModuleIsReportedAndTheProgramGoesOn()
     {
         // No maker: the module is looked for beside this test, where there is none.
-        auto hub = dir->startHub({}, nullptr);
-        MainWindow& main = hub->mainWindow();
+        auto wiring = dir->startWiring({}, nullptr);
+        MainWindow& main = wiring->mainWindow();
         QVERIFY(QTest::qWaitForWindowActive(&main));
         ModalAnswerer answerer;
-        hub->openProgress();
+        wiring->openProgress();
         QCOMPARE(answerer.seen().size(), size_t(1));
         QCOMPARE(answerer.seen()[0].title, QStringLiteral("Orvella Clavora - Progress"));
         QVERIFY(answerer.seen()[0].text.startsWith(QStringLiteral("The progress window cannot be opened")));
         QVERIFY(answerer.seen()[0].text.contains(QStringLiteral("clavora-progress.so")));
-        QVERIFY(!hub->progressWindow());
+        QVERIFY(!wiring->progressWindow());
         QVERIFY(main.isVisible() && main.isEnabled());
     }
 
     void gameWindowOpensItWithCtrlPAndPausesTheGame()
     {
-        auto hub = dir->startHub(QStringLiteral("/g"));
-        GameWindow* game = hub->gameWindow();
+        auto wiring = dir->startWiring(QStringLiteral("/g"));
+        GameWindow* game = wiring->gameWindow();
         QVERIFY(game && QTest::qWaitForWindowActive(game));
         findControl<QPushButton>(*game, "StartButton")->click();
         QVERIFY(game->control().running());
         QTest::keyClick(game->focusWidget(), Qt::Key_P, Qt::ControlModifier);
         QVERIFY(game->control().state().paused);
-        QVERIFY(hub->progressWindow() && hub->progressWindow()->isVisible());
+        QVERIFY(wiring->progressWindow() && wiring->progressWindow()->isVisible());
     }
 
     // A history in which q is missed half the time, kept before the program starts.
@@ -93,10 +93,10 @@ private slots:
     {
         seedWeakQ();
         dir->writeSettings("[Exercises]\nExType=0\n[KeyLayout]\nShowLayout=0\n");
-        auto hub = dir->startHub();
-        MainWindow& main = hub->mainWindow();
-        hub->openProgress();
-        findControl<QPushButton>(*hub->progressWindow(), "WeakKeysButton")->click();
+        auto wiring = dir->startWiring();
+        MainWindow& main = wiring->mainWindow();
+        wiring->openProgress();
+        findControl<QPushButton>(*wiring->progressWindow(), "WeakKeysButton")->click();
         QVERIFY(main.control().running() && main.control().drilling());
         QVERIFY(findControl<QRadioButton>(main, "RandomExercises")->isChecked());
         const QString line = findControl<QLineEdit>(main, "TypeThis")->text();
@@ -105,40 +105,40 @@ private slots:
         QTest::keyClick(main.focusWidget(), Qt::Key_Escape);
         QVERIFY(!main.control().running());
         QVERIFY(findControl<QRadioButton>(main, "PresetExercises")->isChecked());
-        QCOMPARE(hub->session().settings().exerciseType, ExerciseType::Preset);
+        QCOMPARE(wiring->session().settings().exerciseType, ExerciseType::Preset);
     }
 
     void weakKeyDrillFromTheGameSwitchesToTheExercises()
     {
         seedWeakQ();
-        auto hub = dir->startHub(QStringLiteral("/g"));
-        QVERIFY(hub->gameWindow());
-        hub->openProgress();
-        findControl<QPushButton>(*hub->progressWindow(), "WeakKeysButton")->click();
-        QCOMPARE(hub->session().windowInUse(), AppWindow::Main);
-        QVERIFY(hub->mainWindow().isVisible() && hub->mainWindow().control().drilling());
+        auto wiring = dir->startWiring(QStringLiteral("/g"));
+        QVERIFY(wiring->gameWindow());
+        wiring->openProgress();
+        findControl<QPushButton>(*wiring->progressWindow(), "WeakKeysButton")->click();
+        QCOMPARE(wiring->session().windowInUse(), AppWindow::Main);
+        QVERIFY(wiring->mainWindow().isVisible() && wiring->mainWindow().control().drilling());
     }
 
     void nothingToDrillSaysSoAndLeavesTheGame()
     {
-        auto hub = dir->startHub(QStringLiteral("/g"));
-        hub->openProgress();
+        auto wiring = dir->startWiring(QStringLiteral("/g"));
+        wiring->openProgress();
         ModalAnswerer answerer;
-        findControl<QPushButton>(*hub->progressWindow(), "WeakKeysButton")->click();
+        findControl<QPushButton>(*wiring->progressWindow(), "WeakKeysButton")->click();
         QCOMPARE(answerer.seen().size(), std::size_t(1));
         QCOMPARE(answerer.seen()[0].title, QStringLiteral("No Weak Keys Yet"));
-        QCOMPARE(hub->session().windowInUse(), AppWindow::Game);
-        QVERIFY(hub->gameWindow() && !hub->mainWindow().control().running());
+        QCOMPARE(wiring->session().windowInUse(), AppWindow::Game);
+        QVERIFY(wiring->gameWindow() && !wiring->mainWindow().control().running());
     }
 
     void recordMyProgressIsSavedInItsOwnSection()
     {
-        auto hub = dir->startHub();
-        QVERIFY(hub->session().settings().recordProgress); // a file without [History]
-        hub->openProgress();
-        findControl<QCheckBox>(*hub->progressWindow(), "RecordCheck")->click();
-        QVERIFY(!hub->session().settings().recordProgress);
-        hub->save();
+        auto wiring = dir->startWiring();
+        QVERIFY(wiring->session().settings().recordProgress); // a file without [History]
+        wiring->openProgress();
+        findControl<QCheckBox>(*wiring->progressWindow(), "RecordCheck")->click();
+        QVERIFY(!wiring->session().settings().recordProgress);
+        wiring->save();
         QFile file(dir->filePath("Clavora.ini"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(QString(file.readAll()).remove(u'\r').contains("[History]\nRecord=0\n"));

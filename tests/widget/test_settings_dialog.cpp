@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FindControl.h"
 #include "ModalAnswerer.h"
-#include "app/Hub.h"
+#include "app/AppWiring.h"
 #include "windows/GameWindow.h"
 #include "windows/Geometry.h"
 #include "windows/KeyboardWindow.h"
@@ -76,13 +76,13 @@ class SettingsDialogTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(dialog));
     }
 
-    // A Hub on the test folder whose settings file holds `ini`.
-    std::unique_ptr<Hub> startHub(const QByteArray& ini = {}, const QByteArray& keyLayout = "ShowLayout=0\n")
+    // A AppWiring on the test folder whose settings file holds `ini`.
+    std::unique_ptr<AppWiring> startWiring(const QByteArray& ini = {}, const QByteArray& keyLayout = "ShowLayout=0\n")
     {
         writeFile("Clavora.ini", "[KeyLayout]\n" + keyLayout + ini);
-        auto hub = std::make_unique<Hub>(paths(), QString());
-        hub->start();
-        return hub;
+        auto wiring = std::make_unique<AppWiring>(paths(), QString());
+        wiring->start();
+        return wiring;
     }
     SettingsDialog* clickSettings(QWidget* window)
     {
@@ -263,7 +263,7 @@ private slots:
         QCOMPARE(dialog->palette().color(QPalette::Window), QColor(10, 20, 30));
     }
 
-    // The dialog from the exercise window, through the hub.
+    // The dialog from the exercise window, through the app wiring.
 
     void everyWayOfClosingEnablesMainAgain_data()
     {
@@ -274,8 +274,8 @@ private slots:
     void everyWayOfClosingEnablesMainAgain()
     {
         QFETCH(QString, how);
-        auto hub = startHub();
-        MainWindow& main = hub->mainWindow();
+        auto wiring = startWiring();
+        MainWindow& main = wiring->mainWindow();
         QPointer<SettingsDialog> d = clickSettings(&main);
         QVERIFY(d);
         QVERIFY(!main.isEnabled());
@@ -294,8 +294,8 @@ private slots:
 
     void theOpenersCloseBoxBringsTheDialogForward()
     {
-        auto hub = startHub();
-        MainWindow& main = hub->mainWindow();
+        auto wiring = startWiring();
+        MainWindow& main = wiring->mainWindow();
         QPointer<SettingsDialog> d = clickSettings(&main);
         QVERIFY(d);
         QCloseEvent fromWindowManager;
@@ -326,13 +326,13 @@ private slots:
     void restoreDefaultsReachesMainOnlyWithOk()
     {
         QFETCH(bool, ok);
-        auto hub = startHub("[Display]\nWinColour=255\nTextColour=65280\n[Exercises]\nRepeats=4\n");
-        MainWindow& main = hub->mainWindow();
+        auto wiring = startWiring("[Display]\nWinColour=255\nTextColour=65280\n[Exercises]\nRepeats=4\n");
+        MainWindow& main = wiring->mainWindow();
         SettingsDialog* d = clickSettings(&main);
         findControl<QPushButton>(*d, "DefaultsButton")->click();
         QCOMPARE(d->palette().color(QPalette::Window), QColor(Qt::black));
         findControl<QPushButton>(*d, ok ? "OKButton" : "CancelButton")->click();
-        const AppSettings& s = hub->session().settings();
+        const AppSettings& s = wiring->session().settings();
         QCOMPARE(s.windowColour, ok ? DefaultWindowColour : Rgb(255));
         QCOMPARE(s.textColour, ok ? DefaultTextColour : Rgb(65280));
         QCOMPARE(s.repeats, 4);
@@ -343,15 +343,15 @@ private slots:
 
     void uncheckingEveryClassKeepsLowerCase()
     {
-        auto hub = startHub("[RndEx]\nLowerCase=0\nUpperCase=1\n");
-        SettingsDialog* d = clickSettings(&hub->mainWindow());
+        auto wiring = startWiring("[RndEx]\nLowerCase=0\nUpperCase=1\n");
+        SettingsDialog* d = clickSettings(&wiring->mainWindow());
         for (auto* box : d->findChildren<QCheckBox*>())
             if (box->objectName().startsWith("Rnd") && box->isChecked())
                 box->click();
         findControl<QPushButton>(*d, "OKButton")->click();
-        QVERIFY(hub->session().settings().lowerCase);
-        QVERIFY(!hub->session().settings().upperCase);
-        QVERIFY(!hub->session().settings().space);
+        QVERIFY(wiring->session().settings().lowerCase);
+        QVERIFY(!wiring->session().settings().upperCase);
+        QVERIFY(!wiring->session().settings().space);
     }
 
     void okReloadsTheShownKeyboardWithTheNewLayoutAndColours()
@@ -359,18 +359,18 @@ private slots:
         const QDir data(qEnvironmentVariable("CLAVORA_DATA") + "/Layouts");
         for (const char* name : {"QWERTY - United Kingdom.kbl", "QWERTY - United States.kbl"})
             QFile::copy(data.filePath(name), dir.filePath(QString("Layouts/") + name));
-        auto hub = startHub("[Display]\nWinColour=255\nTextColour=65280\n",
+        auto wiring = startWiring("[Display]\nWinColour=255\nTextColour=65280\n",
                             "ShowLayout=1\nLayout=QWERTY - United States\n");
-        QTRY_VERIFY(hub->keyboardWindow()); // built once Main is exposed
-        const KeyboardWindow* keyboard = hub->keyboardWindow();
+        QTRY_VERIFY(wiring->keyboardWindow()); // built once Main is exposed
+        const KeyboardWindow* keyboard = wiring->keyboardWindow();
         QTRY_VERIFY(keyboard->isVisible());
         QVERIFY(!keyboard->control().keyCaps().extraKey);
-        SettingsDialog* d = clickSettings(&hub->mainWindow());
+        SettingsDialog* d = clickSettings(&wiring->mainWindow());
         auto* layouts = findControl<QComboBox>(*d, "Layout");
         layouts->setCurrentIndex(layouts->findText("QWERTY - United Kingdom"));
         findControl<QPushButton>(*d, "DefaultsButton")->click();
         findControl<QPushButton>(*d, "OKButton")->click();
-        QCOMPARE(hub->session().settings().layoutFile, QString("QWERTY - United Kingdom"));
+        QCOMPARE(wiring->session().settings().layoutFile, QString("QWERTY - United Kingdom"));
         QVERIFY(keyboard->control().keyCaps().extraKey); // the UK layout's 48 keys
         QCOMPARE(keyboard->control().form().windowColour, DefaultWindowColour);
         QCOMPARE(keyboard->control().form().textColour, DefaultTextColour);
@@ -378,9 +378,9 @@ private slots:
 
     void openedFromTheGameBothWindowsComeBackWithTheColours()
     {
-        auto hub = startHub("[Display]\nWinColour=255\n");
-        findControl<QPushButton>(hub->mainWindow(), "GameButton")->click();
-        GameWindow* game = hub->gameWindow();
+        auto wiring = startWiring("[Display]\nWinColour=255\n");
+        findControl<QPushButton>(wiring->mainWindow(), "GameButton")->click();
+        GameWindow* game = wiring->gameWindow();
         QVERIFY(game);
         SettingsDialog* d = clickSettings(game);
         QVERIFY(d);
@@ -388,7 +388,7 @@ private slots:
         findControl<QPushButton>(*d, "DefaultsButton")->click();
         findControl<QPushButton>(*d, "OKButton")->click();
         QVERIFY(game->isEnabled());
-        QVERIFY(hub->mainWindow().isEnabled());
+        QVERIFY(wiring->mainWindow().isEnabled());
         QCOMPARE(game->palette().color(QPalette::Window), QColor(Qt::black));
     }
 };

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ModalAnswerer.h"
 #include "ProgramFolder.h"
-#include "app/Hub.h"
+#include "app/AppWiring.h"
 #include "history_store/HistoryStore.h"
 #include "windows/MainWindow.h"
 
@@ -12,7 +11,7 @@
 
 using namespace clavora;
 
-class HubTest : public QObject {
+class AppWiringTest : public QObject {
     Q_OBJECT
     test::ProgramFolder dir;
 
@@ -27,9 +26,9 @@ private slots:
     void startUpColoursTheControlsFromTheSettings()
     {
         dir.writeSettings("[Display]\nWinColour=255\nTextColour=65280\n[KeyLayout]\nShowLayout=0\n");
-        Hub hub(dir.paths(), QString());
-        hub.start();
-        MainWindow& main = hub.mainWindow();
+        AppWiring wiring(dir.paths(), QString());
+        wiring.start();
+        MainWindow& main = wiring.mainWindow();
         QCOMPARE(main.palette().color(QPalette::Window), QColor(255, 0, 0));
         for (auto* label : main.findChildren<QLabel*>())
             QCOMPARE(label->palette().color(QPalette::Active, QPalette::WindowText), QColor(0, 255, 0));
@@ -43,16 +42,16 @@ private slots:
     void showLayoutIsAppliedLastAndQuickModeSetsTheCaption()
     {
         dir.writeSettings("[KeyLayout]\nShowLayout=1\n[QuickEx]\nExType=1\n");
-        Hub hub(dir.paths(), QStringLiteral("/Q"));
-        hub.start();
-        QVERIFY(hub.mainWindow().showLayoutChecked());
-        QTRY_VERIFY(hub.keyboardWindow()); // built once Main has been painted
-        QCOMPARE(hub.mainWindow().windowTitle(), QString("Orvella Clavora - Quick Exercises"));
-        QVERIFY(hub.mainWindow().control().quickRun());
-        QCOMPARE(hub.session().settings().exerciseType, ExerciseType::Random);
+        AppWiring wiring(dir.paths(), QStringLiteral("/Q"));
+        wiring.start();
+        QVERIFY(wiring.mainWindow().showLayoutChecked());
+        QTRY_VERIFY(wiring.keyboardWindow()); // built once Main has been painted
+        QCOMPARE(wiring.mainWindow().windowTitle(), QString("Orvella Clavora - Quick Exercises"));
+        QVERIFY(wiring.mainWindow().control().quickRun());
+        QCOMPARE(wiring.session().settings().exerciseType, ExerciseType::Random);
     }
 
-    void theEndOfAQuickRunSavesThenShowsTheStreakUntilItClosesItself()
+    void theEndOfAQuickRunSavesAndCountsTheStreakInTheStore()
     {
         dir.writeSettings("[KeyLayout]\nShowLayout=0\n[QuickEx]\nExType=1\n");
         {
@@ -64,18 +63,14 @@ private slots:
                 QVERIFY(store.addAttempt(attempt));
             }
         }
-        Hub hub(dir.paths(), QStringLiteral("/q"));
-        hub.start();
-        QByteArray savedWhileShown;
-        test::ModalAnswerer watcher([&](QWidget*) { savedWhileShown = settingsFile(); });
-        emit hub.mainWindow().quickRunEnded(); // returns once the box has gone by itself
-        QVERIFY(!watcher.seen().empty());
-        QCOMPARE(watcher.seen().front().title, QString("Streak"));
-        QCOMPARE(watcher.seen().front().text, QString("You have practised 3 days in a row."));
-        QVERIFY(savedWhileShown.contains("WeakKeyGame=0")); // only a save writes it: the save came first
+        AppWiring wiring(dir.paths(), QStringLiteral("/q"));
+        wiring.start();
+        QCOMPARE(wiring.streak(), 3);
+        emit wiring.mainWindow().quickRunEnded(); // ends at once, with no box
+        QVERIFY(settingsFile().contains("WeakKeyGame=0")); // only a save writes it
         QVERIFY(!QApplication::activeModalWidget());
     }
 };
 
-QTEST_MAIN(HubTest)
-#include "test_hub.moc"
+QTEST_MAIN(AppWiringTest)
+#include "test_app_wiring.moc"

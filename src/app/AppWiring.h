@@ -6,6 +6,7 @@
 #include "history_store/HistoryStore.h"
 #include "history_store/ProgressQueries.h"
 #include "platform/DesktopKeyboardLayout.h"
+#include "platform/DesktopNotifier.h"
 #include "platform/KeyStateTracker.h"
 #include "platform/QtServices.h"
 #include "platform/XdgStartupEntry.h"
@@ -23,16 +24,17 @@ class MainWindow;
 class GameWindow;
 class HelpWindow;
 class KeyboardWindow;
+class PractiseWindow;
 class SettingsDialog;
 
 // Creates the services and the windows and wires the windows' events to the session, whose
 // rules it carries out with the real windows.
-class Hub final : public QObject, public SessionUi {
+class AppWiring final : public QObject, public SessionUi {
     Q_OBJECT
 public:
     // `progressMaker`: how the progress window is made; none loads its module on first use.
-    Hub(ProgramPaths paths, QString commandLine, ProgressWindowMaker progressMaker = nullptr);
-    ~Hub() override;
+    AppWiring(ProgramPaths paths, QString commandLine, ProgressWindowMaker progressMaker = nullptr);
+    ~AppWiring() override;
 
     void start();
 
@@ -41,10 +43,8 @@ public:
     void openHelp();
     // Closing the exercise window: save, then end. A log-out or a kill comes this way too.
     void closeMain();
-    // Opens the settings dialog without waiting for it; `opener` is disabled until it closes.
-    void openSettings(QWidget* opener);
-    // Opens the progress window, or brings it forward with fresh figures.
-    void openProgress();
+    // The program was started again with the same settings file.
+    void startedAgain();
     MainWindow& mainWindow() { return *main_; }
     // The game window while it is open, else null.
     GameWindow* gameWindow() { return game_.get(); }
@@ -67,7 +67,13 @@ public:
     int windowY(AppWindow window) const override;
     void showLoadNotice() override;
     int streak() const override;
-    void showPassingMessage(const QString& title, const QString& text, int milliseconds) override;
+    void notify(const QString& title, const QString& text) override;
+    // Without waiting for the dialog.
+    void openSettings(AppWindow opener) override;
+    void bringSettingsForward() override;
+    void openProgress() override;
+    void bringForward(AppWindow window) override;
+    void keepHistoryFile() override;
     void finishGame() override;
     void save() override;
     void end() override;
@@ -77,13 +83,15 @@ protected:
 
 private:
     void createGame();
+    // What the exercise window and the game ask of the program, the same for both.
+    void wire(PractiseWindow& window, AppWindow which);
     // The help text in a window of our own, when the desktop has no viewer for it.
     void showHelpText(const QString& path);
     void settingsClosed();
     KeyboardWindow& loadKeyboard();
     void keyboardClosed();
     // Main, or the game window while it is open.
-    QWidget& widgetOf(AppWindow window) const;
+    PractiseWindow& windowOf(AppWindow window) const;
 
     ProgramPaths paths_;
     SystemClock clock_;
@@ -94,6 +102,7 @@ private:
     KeyStateTracker keyTracker_;
     XkbDesktopKeyboard desktopKeyboard_;
     XdgStartupEntry startupEntry_;
+    DesktopNotifier notifier_;
     ProfileFile profile_;
     Session session_;
     // The learner's history. None when the keyboard is the whole program: nothing is

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgramFolder.h"
-#include "app/Hub.h"
+#include "app/AppWiring.h"
 #include "windows/GameWindow.h"
 #include "windows/KeyboardWindow.h"
 #include "windows/MainWindow.h"
@@ -11,7 +11,7 @@
 
 using namespace clavora;
 
-class KeyboardHubTest : public QObject {
+class KeyboardWiringTest : public QObject {
     Q_OBJECT
     test::ProgramFolder dir;
 
@@ -31,12 +31,12 @@ private slots:
     void mainsBoxOpensTheKeyboardBelowMainAndItsCloseUnticksTheBox()
     {
         dir.writeSettings("[Display]\nWinX=1500\nWinY=1500\nWinColour=255\nTextColour=65280\n[KeyLayout]\nShowLayout=0\n");
-        auto hub = dir.startHub({});
-        MainWindow& main = hub->mainWindow();
-        QVERIFY(!hub->keyboardWindow());
+        auto wiring = dir.startWiring({});
+        MainWindow& main = wiring->mainWindow();
+        QVERIFY(!wiring->keyboardWindow());
         main.setShowLayoutChecked(true);
-        QTRY_VERIFY(hub->keyboardWindow()); // built once Main has been painted
-        QPointer<KeyboardWindow> keyboard = hub->keyboardWindow();
+        QTRY_VERIFY(wiring->keyboardWindow()); // built once Main has been painted
+        QPointer<KeyboardWindow> keyboard = wiring->keyboardWindow();
         QTRY_VERIFY(keyboard->isVisible());
         QTRY_COMPARE(keyboard->pos(), belowOf(main, 33)); // 495 twips
         QCOMPARE(keyboard->control().form().windowColour, Rgb(255));
@@ -44,69 +44,69 @@ private slots:
 
         keyboard->close(); // unticks the box, whose handling asks for a close again: no effect
         QVERIFY(!main.showLayoutChecked());
-        QVERIFY(!hub->keyboardWindow());
+        QVERIFY(!wiring->keyboardWindow());
         QTRY_VERIFY(!keyboard);
 
         main.setShowLayoutChecked(true);
-        QTRY_VERIFY(hub->keyboardWindow());
-        keyboard = hub->keyboardWindow();
+        QTRY_VERIFY(wiring->keyboardWindow());
+        keyboard = wiring->keyboardWindow();
         QTRY_VERIFY(keyboard->isVisible());
         main.setShowLayoutChecked(false);
-        QVERIFY(!hub->keyboardWindow());
+        QVERIFY(!wiring->keyboardWindow());
         QTRY_VERIFY(!keyboard);
     }
 
     void besideTheGameItStandsBelowTheGameAndUnticksItsBox()
     {
         dir.writeSettings("[Display]\nWinX=1500\nWinY=1500\n[KeyLayout]\nShowLayout=0\n");
-        auto hub = dir.startHub("/g");
-        GameWindow* game = hub->gameWindow();
+        auto wiring = dir.startWiring("/g");
+        GameWindow* game = wiring->gameWindow();
         QVERIFY(game);
         game->setShowLayoutChecked(true);
-        QTRY_VERIFY(hub->keyboardWindow());
-        QWidget* keyboard = hub->keyboardWindow();
+        QTRY_VERIFY(wiring->keyboardWindow());
+        QWidget* keyboard = wiring->keyboardWindow();
         QTRY_VERIFY(keyboard->isVisible());
         QTRY_COMPARE(keyboard->pos(), belowOf(*game, 23)); // 345 twips
         keyboard->close();
         QVERIFY(!game->showLayoutChecked());
-        QVERIFY(!hub->keyboardWindow());
+        QVERIFY(!wiring->keyboardWindow());
     }
 
     void anotherModeWithKStillTreatsTheKeyboardAsAHelperWindow()
     {
         // "/k /q" runs quick exercises: closing the keyboard must not end that run unsaved.
         dir.writeSettings("[Display]\nWinX=1500\nWinY=1500\n[KeyLayout]\nShowLayout=1\n[QuickEx]\nExType=1\n");
-        auto hub = dir.startHub("/k /q");
-        QVERIFY(hub->mainWindow().isVisible());
-        QTRY_VERIFY(hub->keyboardWindow());
-        QWidget* keyboard = hub->keyboardWindow();
-        QTRY_COMPARE(keyboard->pos(), belowOf(hub->mainWindow(), 33));
+        auto wiring = dir.startWiring("/k /q");
+        QVERIFY(wiring->mainWindow().isVisible());
+        QTRY_VERIFY(wiring->keyboardWindow());
+        QWidget* keyboard = wiring->keyboardWindow();
+        QTRY_COMPARE(keyboard->pos(), belowOf(wiring->mainWindow(), 33));
         keyboard->close();
-        QVERIFY(!hub->mainWindow().showLayoutChecked());
-        QVERIFY(hub->mainWindow().control().quickRun());
+        QVERIFY(!wiring->mainWindow().showLayoutChecked());
+        QVERIFY(wiring->mainWindow().control().quickRun());
     }
 
     void weakKeysShownAreSavedAndAKeyboardAloneHasNoHistoryToShow()
     {
         dir.writeSettings("[Display]\nWinX=1500\nWinY=1500\n[KeyLayout]\nShowLayout=1\n");
-        auto hub = dir.startHub({});
-        QTRY_VERIFY(hub->keyboardWindow());
-        auto* entry = hub->keyboardWindow()->findChild<QAction*>("ShowWeakKeys");
+        auto wiring = dir.startWiring({});
+        QTRY_VERIFY(wiring->keyboardWindow());
+        auto* entry = wiring->keyboardWindow()->findChild<QAction*>("ShowWeakKeys");
         QVERIFY(entry && entry->isEnabled() && !entry->isChecked());
         entry->trigger();
-        hub->save();
+        wiring->save();
         QFile file(dir.filePath("Clavora.ini"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(QString(file.readAll()).remove(u'\r').contains("[History]\nRecord=1\nShowWeakKeys=1\n"));
-        hub.reset();
+        wiring.reset();
 
-        hub = dir.startHub("/k"); // the saved choice, without a store to show it from
-        QVERIFY(hub->keyboardWindow());
-        entry = hub->keyboardWindow()->findChild<QAction*>("ShowWeakKeys");
+        wiring = dir.startWiring("/k"); // the saved choice, without a store to show it from
+        QVERIFY(wiring->keyboardWindow());
+        entry = wiring->keyboardWindow()->findChild<QAction*>("ShowWeakKeys");
         QVERIFY(!entry->isEnabled() && !entry->isChecked());
-        QVERIFY(hub->session().settings().showWeakKeys);
+        QVERIFY(wiring->session().settings().showWeakKeys);
     }
 };
 
-QTEST_MAIN(KeyboardHubTest)
-#include "test_keyboard_hub.moc"
+QTEST_MAIN(KeyboardWiringTest)
+#include "test_keyboard_wiring.moc"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Hub.h"
+#include "AppWiring.h"
 
 #include "common/Twips.h"
 #include "ProgressModule.h"
@@ -12,7 +12,6 @@
 #include "windows/KeyboardDocking.h"
 #include "windows/KeyboardWindow.h"
 #include "windows/MainWindow.h"
-#include "windows/PassingMessage.h"
 #include "windows/SettingsDialog.h"
 
 #include <QApplication>
@@ -24,7 +23,7 @@
 
 namespace clavora {
 
-Hub::Hub(ProgramPaths paths, QString commandLine, ProgressWindowMaker progressMaker)
+AppWiring::AppWiring(ProgramPaths paths, QString commandLine, ProgressWindowMaker progressMaker)
     : paths_(std::move(paths)), profile_(paths_.settingsFile()), session_(*this, findStartMode(commandLine)),
       store_(session_.keyboardOnly() ? nullptr : std::make_unique<HistoryStore>(paths_.historyFile())),
       storedFigures_(store_ ? std::make_unique<ProgressQueries>(*store_, clock_) : nullptr),
@@ -33,28 +32,22 @@ Hub::Hub(ProgramPaths paths, QString commandLine, ProgressWindowMaker progressMa
       progressMaker_(progressMaker)
 {
     main_ = std::make_unique<MainWindow>(session_.settings(), paths_, clock_, random_, clipboard_, recorder_, figures_);
-    connect(main_.get(), &MainWindow::closed, this, [this] { session_.windowClosed(AppWindow::Main); });
+    wire(*main_, AppWindow::Main);
     connect(main_.get(), &MainWindow::quickRunEnded, this, [this] { session_.quickRunFinished(); });
-    connect(main_.get(), &MainWindow::gameClicked, this, [this] { session_.gameRequested(); });
-    connect(main_.get(), &MainWindow::settingsClicked, this, [this] { openSettings(main_.get()); });
-    connect(main_.get(), &MainWindow::helpClicked, this, &Hub::openHelp);
-    connect(main_.get(), &MainWindow::progressClicked, this, &Hub::openProgress);
-    connect(main_.get(), &MainWindow::showLayoutClicked, this,
-            [this](bool checked) { session_.showLayoutToggled(checked); });
-    connect(&shell_, &DesktopShell::openFailed, this, &Hub::showHelpText);
+    connect(&shell_, &DesktopShell::openFailed, this, &AppWiring::showHelpText);
     qApp->installEventFilter(this);
 }
 
-Hub::~Hub()
+AppWiring::~AppWiring()
 {
-    qApp->removeEventFilter(this); // the windows' last events must not reach a Hub half gone
+    qApp->removeEventFilter(this); // the windows' last events must not reach a AppWiring half gone
     delete settingsDialog_; // a top-level window of its own, open when the program ends
     delete keyboard_;       // likewise, and it reads the key tracker
     delete helpWindow_;
     delete progress_;       // likewise, and it reads the history
 }
 
-void Hub::start()
+void AppWiring::start()
 {
     random_.seed(quint32(clock_.secondsSinceMidnight() * 1000));
     const int screenWidth = pixelsToTwips(screenGeometry(*main_).width());
@@ -63,12 +56,12 @@ void Hub::start()
     session_.start();
 }
 
-void Hub::openHelp()
+void AppWiring::openHelp()
 {
     shell_.open(paths_.helpFile());
 }
 
-void Hub::showHelpText(const QString& path)
+void AppWiring::showHelpText(const QString& path)
 {
     if (!helpWindow_)
         helpWindow_ = new HelpWindow(path);
@@ -77,20 +70,33 @@ void Hub::showHelpText(const QString& path)
     helpWindow_->activateWindow();
 }
 
-void Hub::closeMain()
+void AppWiring::closeMain()
 {
     session_.windowClosed(AppWindow::Main);
 }
 
-bool Hub::eventFilter(QObject* watched, QEvent* event)
+void AppWiring::startedAgain()
 {
-    // The settings dialog's opener is out of use while the dialog is open: its close box
-    // brings the dialog forward rather than ending the program under the user's edits.
-    if (event->type() == QEvent::Close && event->spontaneous() && settingsDialog_ &&
-        (watched == main_.get() || (game_ && watched == game_.get()))) {
+    session_.startedAgain();
+}
+
+void AppWiring::wire(PractiseWindow& window, AppWindow which)
+{
+    connect(&window, &PractiseWindow::switchClicked, this, [this, which] { session_.switchClicked(which); });
+    connect(&window, &PractiseWindow::settingsClicked, this, [this, which] { session_.settingsRequested(which); });
+    connect(&window, &PractiseWindow::helpClicked, this, &AppWiring::openHelp);
+    connect(&window, &PractiseWindow::progressClicked, this, [this] { session_.progressRequested(); });
+    connect(&window, &PractiseWindow::showLayoutClicked, this,
+            [this](bool checked) { session_.showLayoutToggled(checked); });
+    connect(&window, &PractiseWindow::closed, this, [this, which] { session_.windowClosed(which); });
+}
+
+bool AppWiring::eventFilter(QObject* watched, QEvent* event)
+{
+    // A close box asks first; a close of the program's own is the session's already.
+    if (event->type() == QEvent::Close && event->spontaneous() && (watched == main_.get() || watched == game_.get()) &&
+        !session_.closeRequested(watched == main_.get() ? AppWindow::Main : AppWindow::Game)) {
         event->ignore();
-        settingsDialog_->raise();
-        settingsDialog_->activateWindow();
         return true;
     }
     // Every window opens the help on F1's release, whatever has the focus. The release is
@@ -105,14 +111,14 @@ bool Hub::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-QWidget& Hub::widgetOf(AppWindow window) const
+PractiseWindow& AppWiring::windowOf(AppWindow window) const
 {
     if (window == AppWindow::Game && game_)
         return *game_;
     return *main_;
 }
 
-void Hub::showWindow(AppWindow window)
+void AppWiring::showWindow(AppWindow window)
 {
     if (window == AppWindow::Game) {
         createGame();
@@ -133,27 +139,21 @@ void Hub::showWindow(AppWindow window)
         KeyboardDocking::moveBelow(*keyboard_, frame, *main_, game_.get());
 }
 
-void Hub::createGame()
+void AppWiring::createGame()
 {
     // Main's frame corner as placed, whether or not Main was ever shown.
     const QPoint frame = main_->pos();
     const bool keyboardFollows =
         keyboard_ && main_->isVisible() && KeyboardDocking::sitsBelow(*keyboard_, *main_, nullptr);
     game_ = std::make_unique<GameWindow>(session_.settings(), clock_, random_, beep_, recorder_, figures_);
-    connect(game_.get(), &GameWindow::exercisesClicked, this, [this] { session_.exercisesRequested(); });
-    connect(game_.get(), &GameWindow::settingsClicked, this, [this] { openSettings(game_.get()); });
-    connect(game_.get(), &GameWindow::helpClicked, this, &Hub::openHelp);
-    connect(game_.get(), &GameWindow::progressClicked, this, &Hub::openProgress);
-    connect(game_.get(), &GameWindow::showLayoutClicked, this,
-            [this](bool checked) { session_.showLayoutToggled(checked); });
-    connect(game_.get(), &GameWindow::closed, this, [this] { session_.windowClosed(AppWindow::Game); });
+    wire(*game_, AppWindow::Game);
     game_->move(frame);
     game_->show();
     if (keyboardFollows)
         KeyboardDocking::moveBelow(*keyboard_, frame, *game_, main_.get());
 }
 
-void Hub::hideWindow(AppWindow window)
+void AppWiring::hideWindow(AppWindow window)
 {
     switch (window) {
     case AppWindow::Main:
@@ -171,20 +171,17 @@ void Hub::hideWindow(AppWindow window)
     }
 }
 
-void Hub::setShowLayoutBox(AppWindow window, bool checked)
+void AppWiring::setShowLayoutBox(AppWindow window, bool checked)
 {
-    if (window == AppWindow::Game && game_)
-        game_->setShowLayoutChecked(checked);
-    else
-        main_->setShowLayoutChecked(checked);
+    windowOf(window).setShowLayoutChecked(checked);
 }
 
-void Hub::startQuickRun()
+void AppWiring::startQuickRun()
 {
     main_->startQuickRun();
 }
 
-bool Hub::startWeakKeyDrill()
+bool AppWiring::startWeakKeyDrill()
 {
     const bool started = main_->startWeakKeyDrill();
     // Over the progress window that asked for it; a hidden Main is shown by the switch.
@@ -195,26 +192,40 @@ bool Hub::startWeakKeyDrill()
     return started;
 }
 
-void Hub::openSettings(QWidget* opener)
+void AppWiring::openSettings(AppWindow window)
 {
+    QWidget* opener = &windowOf(window);
     opener->setEnabled(false);
     // Not a child of the opener: a disabled parent would disable the dialog too.
     auto* dialog = new SettingsDialog(session_.settings(), paths_);
     settingsDialog_ = dialog;
     connect(dialog, &SettingsDialog::applyRequested, this,
             [this](const SettingsForm& form) { session_.settingsConfirmed(form); });
-    connect(dialog, &SettingsDialog::helpRequested, this, &Hub::openHelp);
-    connect(dialog, &QDialog::finished, this, &Hub::settingsClosed);
+    connect(dialog, &SettingsDialog::helpRequested, this, &AppWiring::openHelp);
+    connect(dialog, &QDialog::finished, this, &AppWiring::settingsClosed);
     dialog->winId();
     dialog->windowHandle()->setTransientParent(opener->windowHandle());
     dialog->placeOver(*opener);
     dialog->show();
 }
 
-void Hub::openProgress()
+void AppWiring::bringSettingsForward()
 {
-    if (!store_)
-        return;
+    settingsDialog_->raise();
+    settingsDialog_->activateWindow();
+}
+
+void AppWiring::bringForward(AppWindow window)
+{
+    QWidget& widget = windowOf(window);
+    if (widget.isMinimized())
+        widget.showNormal();
+    widget.raise();
+    widget.activateWindow();
+}
+
+void AppWiring::openProgress()
+{
     if (progress_) {
         progress_->refresh();
     } else {
@@ -222,7 +233,7 @@ void Hub::openProgress()
         if (!progressMaker_)
             progressMaker_ = loadProgressModule(error);
         if (!progressMaker_) {
-            QMessageBox::warning(&widgetOf(session_.windowInUse()), caption(ProgressCaption),
+            QMessageBox::warning(&windowOf(session_.windowInUse()), caption(ProgressCaption),
                                  tr("The progress window cannot be opened: its module is missing or damaged.\n%1")
                                      .arg(error));
             return;
@@ -234,7 +245,7 @@ void Hub::openProgress()
         progress_->setAttribute(Qt::WA_QuitOnClose, false);
         progress_->colourWindow(settings.windowColour, settings.textColour);
         connect(progress_, &ProgressView::recordingChanged, this,
-                [this](bool recording) { session_.settings().recordProgress = recording; });
+                [this](bool recording) { session_.recordingToggled(recording); });
         connect(progress_, &ProgressView::weakKeyDrillRequested, this, [this] { session_.weakKeyDrillRequested(); });
     }
     progress_->show();
@@ -242,19 +253,20 @@ void Hub::openProgress()
     progress_->activateWindow();
 }
 
-ProgressView* Hub::progressWindow()
+ProgressView* AppWiring::progressWindow()
 {
     return progress_;
 }
 
-void Hub::settingsClosed()
+void AppWiring::settingsClosed()
 {
     main_->setEnabled(true);
     if (game_)
         game_->setEnabled(true);
+    session_.settingsClosed();
 }
 
-void Hub::recolour()
+void AppWiring::recolour()
 {
     const AppSettings& s = session_.settings();
     main_->colourWindow(s.windowColour, s.textColour);
@@ -264,7 +276,7 @@ void Hub::recolour()
         progress_->colourWindow(s.windowColour, s.textColour);
 }
 
-void Hub::reloadKeyboard()
+void AppWiring::reloadKeyboard()
 {
     if (!keyboard_) {
         loadKeyboard(); // created without being shown; its load takes the colours and the layout
@@ -275,19 +287,19 @@ void Hub::reloadKeyboard()
     keyboard_->loadLayout();
 }
 
-KeyboardWindow& Hub::loadKeyboard()
+KeyboardWindow& AppWiring::loadKeyboard()
 {
     if (keyboard_)
         return *keyboard_;
     AppSettings& s = session_.settings();
     keyboard_ = new KeyboardWindow(s, paths_, keyTracker_, desktopKeyboard_, figures_);
-    connect(keyboard_, &KeyboardWindow::closed, this, &Hub::keyboardClosed);
+    connect(keyboard_, &KeyboardWindow::closed, this, &AppWiring::keyboardClosed);
     keyboard_->colourWindow(s.windowColour, s.textColour);
     if (!session_.keyboardOnly()) {
         // A helper beside the window in use, which keeps the focus.
         keyboard_->setAttribute(Qt::WA_ShowWithoutActivating);
         const bool besideGame = session_.windowInUse() == AppWindow::Game && game_;
-        const bool placed = KeyboardDocking::place(*keyboard_, widgetOf(session_.windowInUse()),
+        const bool placed = KeyboardDocking::place(*keyboard_, windowOf(session_.windowInUse()),
                                                    besideGame ? GameOwnerOffset : MainOwnerOffset);
         if (!placed && !placingNoticeShown_) {
             placingNoticeShown_ = true;
@@ -299,12 +311,12 @@ KeyboardWindow& Hub::loadKeyboard()
     return *keyboard_;
 }
 
-KeyboardWindow* Hub::keyboardWindow()
+KeyboardWindow* AppWiring::keyboardWindow()
 {
     return keyboard_;
 }
 
-void Hub::openKeyboard()
+void AppWiring::openKeyboard()
 {
     if (session_.keyboardOnly()) {
         loadKeyboard().show();
@@ -312,43 +324,43 @@ void Hub::openKeyboard()
     }
     // The window in use is painted first, and the keyboard is built beside its frame.
     keyboardWanted_ = true;
-    KeyboardDocking::afterFirstExpose(widgetOf(session_.windowInUse()), *this, [this] {
+    KeyboardDocking::afterFirstExpose(windowOf(session_.windowInUse()), *this, [this] {
         if (keyboardWanted_)
             loadKeyboard().show();
     });
 }
 
-void Hub::closeKeyboard()
+void AppWiring::closeKeyboard()
 {
     keyboardWanted_ = false;
     if (keyboard_)
         keyboard_->close();
 }
 
-void Hub::keyboardClosed()
+void AppWiring::keyboardClosed()
 {
     // Forgotten first: unticking the box asks to close it again, which must do nothing.
     keyboard_ = nullptr;
     session_.windowClosed(AppWindow::Keyboard);
 }
 
-int Hub::windowX(AppWindow window) const
+int AppWiring::windowX(AppWindow window) const
 {
-    return pixelsToTwips(widgetOf(window).pos().x());
+    return pixelsToTwips(windowOf(window).pos().x());
 }
 
-int Hub::windowY(AppWindow window) const
+int AppWiring::windowY(AppWindow window) const
 {
-    return pixelsToTwips(widgetOf(window).pos().y());
+    return pixelsToTwips(windowOf(window).pos().y());
 }
 
-void Hub::finishGame()
+void AppWiring::finishGame()
 {
     if (game_)
         game_->finishGame();
 }
 
-void Hub::save()
+void AppWiring::save()
 {
     QDir().mkpath(QFileInfo(paths_.settingsFile()).path()); // installed, the first save makes the folder
     const SettingsSaved saved = saveSettings(profile_, startupEntry_, session_.settings(),
@@ -357,28 +369,30 @@ void Hub::save()
         main_->showMessage(notice.title, notice.text);
 }
 
-void Hub::showLoadNotice()
+void AppWiring::showLoadNotice()
 {
     if (const auto notice = loadNotice(profile_))
         main_->showMessage(notice->title, notice->text);
 }
 
-int Hub::streak() const
+int AppWiring::streak() const
 {
     return figures_.streak();
 }
 
-void Hub::showPassingMessage(const QString& title, const QString& text, int milliseconds)
+void AppWiring::notify(const QString& title, const QString& text)
 {
-    clavora::showPassingMessage(main_.get(), title, text, milliseconds);
+    notifier_.notify(title, text);
 }
 
-void Hub::end()
+void AppWiring::keepHistoryFile()
 {
-    // The store opens when first used; one this session never needed is still left in place
-    // for the next run and for other tools.
     if (store_)
         store_->open();
+}
+
+void AppWiring::end()
+{
     QCoreApplication::exit(0);
 }
 
