@@ -115,9 +115,6 @@ class Run:
         shutil.copytree(args.data, folder)
         program = os.path.join(folder, "clavora")
         shutil.copy2(args.minimal if minimal else args.binary, program)
-        module = os.path.join(os.path.dirname(args.binary), "clavora-progress.so")
-        if not minimal and os.path.exists(module):
-            shutil.copy2(module, folder)
         with open(os.path.join(folder, "Clavora.ini"), "w") as f:
             f.write(f"[KeyLayout]\nShowLayout={1 if keyboard else 0}\n{settings}")
         # Pages of a file just written count as the program's private dirty memory until they

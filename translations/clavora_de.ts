@@ -610,15 +610,6 @@ Ordner ist nicht beschreibbar):
     </message>
 </context>
 <context>
-    <name>clavora::Hub</name>
-    <message>
-        <source>The progress window cannot be opened: its module is missing or damaged.
-%1</source>
-        <translation>Das Fortschrittsfenster kann nicht geöffnet werden: Sein Modul fehlt oder ist beschädigt.
-%1</translation>
-    </message>
-</context>
-<context>
     <name>clavora::KeyCapture</name>
     <message>
         <source>Key capture</source>

@@ -610,15 +610,6 @@ dossier refuse l&apos;écriture)&#xa0;:
     </message>
 </context>
 <context>
-    <name>clavora::Hub</name>
-    <message>
-        <source>The progress window cannot be opened: its module is missing or damaged.
-%1</source>
-        <translation>La fenêtre de progression ne peut pas être ouverte : son module manque ou est endommagé.
-%1</translation>
-    </message>
-</context>
-<context>
     <name>clavora::KeyCapture</name>
     <message>
         <source>Key capture</source>

@@ -2,8 +2,6 @@
 #include "Hub.h"
 
 #include "common/Twips.h"
-#include "ProgressModule.h"
-#include "common/Captions.h"
 #include "history/Streak.h"
 #include "keyboard/KeyboardPlacement.h"
 #include "session/StartSettings.h"
@@ -13,20 +11,19 @@
 #include "windows/KeyboardWindow.h"
 #include "windows/MainWindow.h"
 #include "windows/PassingMessage.h"
+#include "windows/ProgressWindow.h"
 #include "windows/SettingsDialog.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QWindow>
 
 namespace clavora {
 
-Hub::Hub(ProgramPaths paths, QString commandLine, ProgressWindowMaker progressMaker)
-    : paths_(std::move(paths)), profile_(paths_.settingsFile()), session_(*this, findStartMode(commandLine)),
-      progressMaker_(progressMaker)
+Hub::Hub(ProgramPaths paths, QString commandLine)
+    : paths_(std::move(paths)), profile_(paths_.settingsFile()), session_(*this, findStartMode(commandLine))
 {
     if (!session_.keyboardOnly())
         history_ = std::make_unique<HistoryStore>(paths_.historyFile());
@@ -215,31 +212,22 @@ void Hub::openProgress()
     if (progress_) {
         progress_->refresh();
     } else {
-        QString error;
-        if (!progressMaker_)
-            progressMaker_ = loadProgressModule(error);
-        if (!progressMaker_) {
-            QMessageBox::warning(&widgetOf(session_.windowInUse()), caption(ProgressCaption),
-                                 tr("The progress window cannot be opened: its module is missing or damaged.\n%1")
-                                     .arg(error));
-            return;
-        }
         AppSettings& settings = session_.settings();
-        progress_ = progressMaker_(*history_, clock_, settings.recordProgress, QDir::homePath(),
-                                   paths_.layoutFile(settings.layoutFile));
+        progress_ = new ProgressWindow(*history_, clock_, settings.recordProgress, QDir::homePath(),
+                                       paths_.layoutFile(settings.layoutFile));
         progress_->setAttribute(Qt::WA_DeleteOnClose);
         progress_->setAttribute(Qt::WA_QuitOnClose, false);
         progress_->colourWindow(settings.windowColour, settings.textColour);
-        connect(progress_, &ProgressView::recordingChanged, this,
+        connect(progress_, &ProgressWindow::recordingChanged, this,
                 [this](bool recording) { session_.settings().recordProgress = recording; });
-        connect(progress_, &ProgressView::weakKeyDrillRequested, this, [this] { session_.weakKeyDrillRequested(); });
+        connect(progress_, &ProgressWindow::weakKeyDrillRequested, this, [this] { session_.weakKeyDrillRequested(); });
     }
     progress_->show();
     progress_->raise();
     progress_->activateWindow();
 }
 
-ProgressView* Hub::progressWindow()
+ProgressWindow* Hub::progressWindow()
 {
     return progress_;
 }

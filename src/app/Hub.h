@@ -8,7 +8,6 @@
 #include "platform/XdgStartupEntry.h"
 #include "session/Session.h"
 #include "settings/ProfileFile.h"
-#include "windows/ProgressView.h"
 
 #include <QObject>
 #include <QPointer>
@@ -20,6 +19,7 @@ class MainWindow;
 class GameWindow;
 class HelpWindow;
 class KeyboardWindow;
+class ProgressWindow;
 class SettingsDialog;
 
 // Creates the services and the windows and wires the windows' events to the session, whose
@@ -27,8 +27,7 @@ class SettingsDialog;
 class Hub final : public QObject, public SessionUi {
     Q_OBJECT
 public:
-    // `progressMaker`: how the progress window is made; none loads its module on first use.
-    Hub(ProgramPaths paths, QString commandLine, ProgressWindowMaker progressMaker = nullptr);
+    Hub(ProgramPaths paths, QString commandLine);
     ~Hub() override;
 
     void start();
@@ -48,7 +47,7 @@ public:
     // The keyboard window while it is open, else null.
     KeyboardWindow* keyboardWindow();
     // The progress window while it is open, else null.
-    ProgressView* progressWindow();
+    ProgressWindow* progressWindow();
 
     // SessionUi
     void showWindow(AppWindow window) override;
@@ -100,8 +99,7 @@ private:
     QPointer<KeyboardWindow> keyboard_;
     QPointer<SettingsDialog> settingsDialog_;
     QPointer<HelpWindow> helpWindow_;
-    ProgressWindowMaker progressMaker_;
-    QPointer<ProgressView> progress_;
+    QPointer<ProgressWindow> progress_;
 };
 
 } // namespace clavora

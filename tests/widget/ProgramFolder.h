@@ -23,11 +23,9 @@ public:
         f.open(QIODevice::WriteOnly | QIODevice::Truncate);
         f.write(text);
     }
-    // The progress window comes built into the test rather than from the program's module.
-    std::unique_ptr<Hub> startHub(const QString& commandLine = {},
-                                  ProgressWindowMaker progressMaker = &clavoraNewProgressWindow) const
+    std::unique_ptr<Hub> startHub(const QString& commandLine = {}) const
     {
-        auto hub = std::make_unique<Hub>(paths(), commandLine, progressMaker);
+        auto hub = std::make_unique<Hub>(paths(), commandLine);
         hub->start();
         return hub;
     }

@@ -5,6 +5,7 @@
 #include "history/HistoryStore.h"
 #include "keyboard/HeatMap.h"
 #include "windows/CalendarWidget.h"
+#include "windows/ChartWidget.h"
 #include "windows/Geometry.h"
 #include "windows/HeatMapWidget.h"
 #include "windows/ProgressWindow.h"
@@ -103,6 +104,28 @@ private slots:
         period->setCurrentIndex(period->findText(QStringLiteral("7 days")));
         QCOMPARE(window_->form().days.size(), std::size_t(3)); // the 8th to the 10th
         window_->grab().save(QDir::temp().filePath(QStringLiteral("clavora-progress-window.png")));
+    }
+
+    void chartsKeepTheirLegendsWhole()
+    {
+        auto* speed = findControl<ChartWidget>(*window_, "SpeedChart");
+        // Speeds rise to a round number above the best (40); percentages to 100 whatever the best.
+        QVERIFY(speed->valueAxis().back() >= 40 && speed->valueAxis().back() <= 50);
+        HistoryStore poor(HistoryStore::InMemory);
+        AttemptRecord record;
+        record.finished = clock_.dateTime;
+        record.accuracy = 40;
+        QVERIFY(poor.addAttempt(record));
+        ProgressWindow poorWindow(poor, clock_, true, QDir::tempPath());
+        QCOMPARE(findControl<ChartWidget>(poorWindow, "AccuracyChart")->valueAxis().back(), 100.0);
+        // At its narrowest a chart wraps its legend into rows beneath the lines.
+        speed->setFixedWidth(speed->minimumSizeHint().width());
+        QTRY_COMPARE(speed->width(), speed->minimumSizeHint().width());
+        for (int line = 0; line < 4; ++line) {
+            QVERIFY(speed->rect().contains(speed->legendRect(line)));
+            QVERIFY(speed->legendRect(line).top() > speed->plotRect().bottom());
+        }
+        QVERIFY(speed->legendRect(3).top() > speed->legendRect(0).top());
     }
 
     void forgetsAfterYesOnly()
