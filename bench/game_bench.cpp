@@ -7,6 +7,7 @@
 #include "game/GameControl.h"
 #include "game/GameRules.h"
 #include "game/GameUi.h"
+#include "history/NoHistory.h"
 #include "settings/AppSettings.h"
 #include "windows/PlayArea.h"
 
@@ -75,7 +76,8 @@ void TickAndPaintAtLevel200(benchmark::State& state)
     FakeRandom random = seededRandom();
     FakeBeep beep;
     FakeGameUi ui;
-    GameControl game(settings, clock, random, beep, ui);
+    NoHistory history;
+    GameControl game(settings, clock, random, beep, ui, history, history);
     game.load();
     game.startLevelChanged(QStringLiteral("200"));
     game.startGame();

@@ -4,8 +4,8 @@
 // the queries the progress window runs when it opens.
 #include "Fakes.h"
 #include "common/Services.h"
-#include "history/HistoryStore.h"
-#include "history/ProgressQueries.h"
+#include "history_store/HistoryStore.h"
+#include "history_store/ProgressQueries.h"
 #include "history/TypingRecorder.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,6 @@
 #include "Hub.h"
 
 #include "common/Twips.h"
-#include "history/Streak.h"
 #include "keyboard/KeyboardPlacement.h"
 #include "session/StartSettings.h"
 #include "windows/GameWindow.h"
@@ -23,11 +22,13 @@
 namespace clavora {
 
 Hub::Hub(ProgramPaths paths, QString commandLine)
-    : paths_(std::move(paths)), profile_(paths_.settingsFile()), session_(*this, findStartMode(commandLine))
+    : paths_(std::move(paths)), profile_(paths_.settingsFile()), session_(*this, findStartMode(commandLine)),
+      store_(session_.keyboardOnly() ? nullptr : std::make_unique<HistoryStore>(paths_.historyFile())),
+      storedFigures_(store_ ? std::make_unique<ProgressQueries>(*store_, clock_) : nullptr),
+      recorder_(session_.settings(), store_ ? static_cast<HistoryRecorder&>(*store_) : noHistory_),
+      figures_(storedFigures_ ? static_cast<const HistoryFigures&>(*storedFigures_) : noHistory_)
 {
-    if (!session_.keyboardOnly())
-        history_ = std::make_unique<HistoryStore>(paths_.historyFile());
-    main_ = std::make_unique<MainWindow>(session_.settings(), paths_, clock_, random_, clipboard_, history_.get());
+    main_ = std::make_unique<MainWindow>(session_.settings(), paths_, clock_, random_, clipboard_, recorder_, figures_);
     connect(main_.get(), &MainWindow::closed, this, [this] { session_.windowClosed(AppWindow::Main); });
     connect(main_.get(), &MainWindow::quickRunEnded, this, [this] { session_.quickRunFinished(); });
     connect(main_.get(), &MainWindow::gameClicked, this, [this] { session_.gameRequested(); });
@@ -133,7 +134,7 @@ void Hub::createGame()
     const QPoint frame = main_->pos();
     const bool keyboardFollows =
         keyboard_ && main_->isVisible() && KeyboardDocking::sitsBelow(*keyboard_, *main_, nullptr);
-    game_ = std::make_unique<GameWindow>(session_.settings(), clock_, random_, beep_, history_.get());
+    game_ = std::make_unique<GameWindow>(session_.settings(), clock_, random_, beep_, recorder_, figures_);
     connect(game_.get(), &GameWindow::exercisesClicked, this, [this] { session_.exercisesRequested(); });
     connect(game_.get(), &GameWindow::settingsClicked, this, [this] { openSettings(game_.get()); });
     connect(game_.get(), &GameWindow::helpClicked, this, &Hub::openHelp);
@@ -207,13 +208,13 @@ void Hub::openSettings(QWidget* opener)
 
 void Hub::openProgress()
 {
-    if (!history_)
+    if (!store_)
         return;
     if (progress_) {
         progress_->refresh();
     } else {
         AppSettings& settings = session_.settings();
-        progress_ = new ProgressWindow(*history_, clock_, settings.recordProgress, QDir::homePath(),
+        progress_ = new ProgressWindow(recorder_, figures_, settings.recordProgress, QDir::homePath(),
                                        paths_.layoutFile(settings.layoutFile));
         progress_->setAttribute(Qt::WA_DeleteOnClose);
         progress_->setAttribute(Qt::WA_QuitOnClose, false);
@@ -265,7 +266,7 @@ KeyboardWindow& Hub::loadKeyboard()
     if (keyboard_)
         return *keyboard_;
     AppSettings& s = session_.settings();
-    keyboard_ = new KeyboardWindow(s, paths_, keyTracker_, desktopKeyboard_, history_.get(), clock_);
+    keyboard_ = new KeyboardWindow(s, paths_, keyTracker_, desktopKeyboard_, figures_);
     connect(keyboard_, &KeyboardWindow::closed, this, &Hub::keyboardClosed);
     keyboard_->colourWindow(s.windowColour, s.textColour);
     if (!session_.keyboardOnly()) {
@@ -333,7 +334,7 @@ void Hub::showLoadNotice()
 
 int Hub::streak() const
 {
-    return history_ ? ActivityQueries(*history_, clock_).streak() : 0;
+    return figures_.streak();
 }
 
 void Hub::showPassingMessage(const QString& title, const QString& text, int milliseconds)
@@ -345,8 +346,8 @@ void Hub::end()
 {
     // The store opens when first used; one this session never needed is still left in place
     // for the next run and for other tools.
-    if (history_)
-        history_->open();
+    if (store_)
+        store_->open();
     QCoreApplication::exit(0);
 }
 

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "common/ProgramPaths.h"
-#include "history/HistoryStore.h"
+#include "history/NoHistory.h"
+#include "history/RecordingSwitch.h"
+#include "history_store/HistoryStore.h"
+#include "history_store/ProgressQueries.h"
 #include "platform/DesktopKeyboardLayout.h"
 #include "platform/KeyStateTracker.h"
 #include "platform/QtServices.h"
@@ -92,8 +95,13 @@ private:
     XdgStartupEntry startupEntry_;
     ProfileFile profile_;
     Session session_;
-    // None when the keyboard is the whole program: nothing is recorded then.
-    std::unique_ptr<HistoryStore> history_;
+    // The learner's history. None when the keyboard is the whole program: nothing is
+    // recorded then, and there are no figures.
+    std::unique_ptr<HistoryStore> store_;
+    std::unique_ptr<ProgressQueries> storedFigures_;
+    NoHistory noHistory_;
+    RecordingSwitch recorder_;
+    const HistoryFigures& figures_;
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<GameWindow> game_;
     QPointer<KeyboardWindow> keyboard_;

@@ -7,7 +7,7 @@
 #include "RandomExercises.h"
 #include "common/Numbers.h"
 #include "common/Services.h"
-#include "history/HistoryStore.h"
+#include "history/HistoryRecorder.h"
 #include "history/WeakKeyWeights.h"
 #include "keyboard/LayoutFile.h"
 #include "settings/AppSettings.h"
@@ -18,9 +18,10 @@
 namespace clavora {
 
 ExerciseControl::ExerciseControl(AppSettings& settings, ProgramPaths paths, Clock& clock, Random& random,
-                                 Clipboard& clipboard, ExerciseUi& ui, HistoryStore* history)
+                                 Clipboard& clipboard, ExerciseUi& ui, HistoryRecorder& recorder,
+                                 const HistoryFigures& figures)
     : settings_(settings), paths_(std::move(paths)), clock_(clock), random_(random), clipboard_(clipboard), ui_(ui),
-      history_(history)
+      recorder_(recorder), figures_(figures)
 {
 }
 
@@ -87,11 +88,11 @@ void ExerciseControl::startExercises()
 
 QString ExerciseControl::weakKeyPool() const
 {
-    if (!history_ || !history_->available())
+    if (!figures_.available())
         return {};
     const QString allowed =
         drillKeysAllowed(settings_, readLayoutFile(paths_.layoutFile(settings_.layoutFile)).table);
-    return WeakKeyWeights::fromHistory(ProgressQueries(*history_, clock_), allowed).pool();
+    return WeakKeyWeights::fromHistory(figures_, allowed).pool();
 }
 
 bool ExerciseControl::startWeakKeyDrill()
@@ -100,8 +101,8 @@ bool ExerciseControl::startWeakKeyDrill()
     if (pool.isEmpty()) {
         QString text = tr("There is no record of your keys to practise yet.  Type a few exercises with "
                           "\"Record my progress\" ticked in the progress window, then try again.");
-        if (history_ && !history_->available())
-            text += QStringLiteral("\n") + history_->problem();
+        if (const QString problem = figures_.problem(); !problem.isEmpty())
+            text += QStringLiteral("\n") + problem;
         ui_.showMessage(tr("No Weak Keys Yet"), text);
         return false;
     }
@@ -131,7 +132,7 @@ void ExerciseControl::beginExercise()
     startTime_ = clock_.secondsSinceMidnight();
     elapsed_ = 0.0;
     form_.timeText = formatTenths(0.0);
-    if (history_ && settings_.recordProgress)
+    if (recorder_.recording())
         typing_.beginAttempt(startTime_);
     else
         typing_.discardAttempt();
@@ -252,9 +253,6 @@ void ExerciseControl::recordAttempt(const AttemptResult& result, bool passed)
     if (!typing_.recording())
         return;
     KeystrokeTally keystrokes = typing_.finishAttempt();
-    // Recording may have been switched off in the progress window during the attempt.
-    if (!settings_.recordProgress)
-        return;
     AttemptRecord attempt;
     attempt.finished = clock_.localDateTime();
     // A drill's line is a random line: it is kept as one, so that the store's kinds keep
@@ -271,7 +269,9 @@ void ExerciseControl::recordAttempt(const AttemptResult& result, bool passed)
     attempt.correctSpeed = result.correctSpeed;
     attempt.passed = passed;
     attempt.keystrokes = std::move(keystrokes);
-    history_->addAttempt(attempt); // a store that fails is set aside and says why in the progress window
+    // Dropped when recording was switched off during the attempt; a store that fails is set
+    // aside and says why in the progress window.
+    recorder_.addAttempt(attempt);
 }
 
 void ExerciseControl::loadPresetExercise(std::int32_t number)

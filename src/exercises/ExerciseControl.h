@@ -14,17 +14,18 @@ class Clock;
 class Random;
 class Clipboard;
 class ExerciseUi;
-class HistoryStore;
+class HistoryFigures;
+class HistoryRecorder;
 struct AttemptResult;
 
-// The exercise window's rules: starting, timing, evaluating and stopping attempts. With a
-// history, each finished attempt is kept there while the settings say to record.
+// The exercise window's rules: starting, timing, evaluating and stopping attempts. Each
+// finished attempt goes to the recorder while it records; the weak-key drills read the figures.
 class ExerciseControl {
     Q_DECLARE_TR_FUNCTIONS(ExerciseControl)
 
 public:
     ExerciseControl(AppSettings& settings, ProgramPaths paths, Clock& clock, Random& random,
-                    Clipboard& clipboard, ExerciseUi& ui, HistoryStore* history = nullptr);
+                    Clipboard& clipboard, ExerciseUi& ui, HistoryRecorder& recorder, const HistoryFigures& figures);
 
     const MainForm& form() const { return form_; }
     bool running() const { return running_; }
@@ -81,7 +82,8 @@ private:
     ExerciseUi& ui_;
     MainForm form_;
     ExerciseLog log_;
-    HistoryStore* history_;
+    HistoryRecorder& recorder_;
+    const HistoryFigures& figures_;
     TypingRecorder typing_;
     bool running_ = false;
     bool quickRun_ = false;

@@ -7,7 +7,7 @@
 #include "common/Numbers.h"
 #include "common/Services.h"
 #include "exercises/RandomExercises.h"
-#include "history/HistoryStore.h"
+#include "history/HistoryRecorder.h"
 #include "settings/AppSettings.h"
 
 #include <algorithm>
@@ -28,8 +28,8 @@ QString keyLevelText(const AppSettings& settings)
 } // namespace
 
 GameControl::GameControl(AppSettings& settings, Clock& clock, Random& random, Beep& beep, GameUi& ui,
-                         HistoryStore* history)
-    : settings_(settings), clock_(clock), random_(random), beep_(beep), ui_(ui), history_(history)
+                         HistoryRecorder& recorder, const HistoryFigures& figures)
+    : settings_(settings), clock_(clock), random_(random), beep_(beep), ui_(ui), history_(recorder), figures_(figures)
 {
 }
 
@@ -82,7 +82,7 @@ void GameControl::startGame()
     game_.spawnCarry = 0.0;
     game_.level = std::int16_t(form_.startLevelText.toInt());
     // Read once a game: the weights change only as slowly as the history does.
-    const GameLetters letters = gameLetters(settings_, history_, clock_);
+    const GameLetters letters = gameLetters(settings_, figures_);
     game_.allowedKeys = letters.pool;
     game_.score = 0;
     const double now = clock_.secondsSinceMidnight();
@@ -100,7 +100,7 @@ void GameControl::startGame()
     form_.weakKeysEnabled = false;
     form_.pauseEnabled = true;
     form_.stopEnabled = true;
-    if (history_ && settings_.recordProgress)
+    if (history_.recording())
         recorder_.beginGame(clock_.localDateTime(), game_.level);
     ui_.focusKeyCapture();
     form_.timerEnabled = true;
@@ -125,10 +125,9 @@ void GameControl::recordGame()
 {
     if (!recorder_.recording())
         return;
-    const GameRecord game = recorder_.finishGame(clock_.localDateTime(), game_.level, game_.score);
-    // Recording may have been switched off in the progress window during the game.
-    if (settings_.recordProgress)
-        history_->addGame(game); // a store that fails is set aside and says why in the progress window
+    // Dropped when recording was switched off during the game; a store that fails is set
+    // aside and says why in the progress window.
+    history_.addGame(recorder_.finishGame(clock_.localDateTime(), game_.level, game_.score));
 }
 
 void GameControl::pauseGame()

@@ -10,17 +10,18 @@ struct AppSettings;
 class Beep;
 class Clock;
 class GameUi;
-class HistoryStore;
+class HistoryFigures;
+class HistoryRecorder;
 class Random;
 
 // The game window's rules: starting, pausing and ending games, the 25 ms loop and the
-// typed keys. The window shows `form()` and the letters of `state().letterSlots`. With a
-// history, each game is kept there when it ends while the settings say to record, and with
-// "Weak keys" ticked its letters follow the learner's mistakes.
+// typed keys. The window shows `form()` and the letters of `state().letterSlots`. Each game
+// goes to the recorder when it ends, while it records; with "Weak keys" ticked its letters
+// follow the mistakes in the figures.
 class GameControl {
 public:
     GameControl(AppSettings& settings, Clock& clock, Random& random, Beep& beep, GameUi& ui,
-                HistoryStore* history = nullptr);
+                HistoryRecorder& recorder, const HistoryFigures& figures);
 
     const GameForm& form() const { return form_; }
     const GameState& state() const { return game_; }
@@ -72,7 +73,8 @@ private:
     GameUi& ui_;
     GameForm form_;
     GameState game_;
-    HistoryStore* history_;
+    HistoryRecorder& history_;
+    const HistoryFigures& figures_;
     GameRecorder recorder_;
     bool noticeShowing_ = false;
 };

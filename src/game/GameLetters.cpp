@@ -2,19 +2,18 @@
 #include "GameLetters.h"
 
 #include "exercises/RandomExercises.h"
-#include "history/HistoryStore.h"
 #include "history/WeakKeyWeights.h"
 #include "settings/AppSettings.h"
 
 namespace clavora {
 
-GameLetters gameLetters(const AppSettings& settings, const HistoryStore* history, const Clock& clock)
+GameLetters gameLetters(const AppSettings& settings, const HistoryFigures& figures)
 {
     const QString allowed = keysAllowed(settings);
     if (!settings.weakKeyGame)
         return {allowed, false};
-    if (history && history->available()) {
-        const WeakKeyWeights weights = WeakKeyWeights::fromHistory(ProgressQueries(*history, clock), allowed);
+    if (figures.available()) {
+        const WeakKeyWeights weights = WeakKeyWeights::fromHistory(figures, allowed);
         if (!weights.empty())
             return {weights.pool(), false};
     }

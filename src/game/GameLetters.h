@@ -5,8 +5,7 @@
 namespace clavora {
 
 struct AppSettings;
-class Clock;
-class HistoryStore;
+class HistoryFigures;
 
 // The letters one game draws from, read when it starts.
 struct GameLetters {
@@ -18,6 +17,6 @@ struct GameLetters {
 
 // The allowed keys; with the game's "Weak keys" ticked, the same keys weighted by the last
 // month's mistakes, as the weak-key drills weigh them.
-GameLetters gameLetters(const AppSettings& settings, const HistoryStore* history, const Clock& clock);
+GameLetters gameLetters(const AppSettings& settings, const HistoryFigures& figures);
 
 } // namespace clavora

@@ -33,13 +33,12 @@ WeakKeyWeights::WeakKeyWeights(const std::vector<KeyFigures>& keys, const std::v
         weights_.push_back({QChar(key), weight});
 }
 
-WeakKeyWeights WeakKeyWeights::fromHistory(const ProgressQueries& queries, const QString& allowedPool)
+WeakKeyWeights WeakKeyWeights::fromHistory(const HistoryFigures& figures, const QString& allowedPool)
 {
-    // Every pair counts here, not just the most frequent that the progress window lists;
-    // SQLite reads a negative limit as none.
+    // Every pair counts here, not just the most frequent that the progress window lists.
     constexpr int AllPairs = -1;
-    return WeakKeyWeights(queries.keyFigures(HistoryPeriod::Month),
-                          queries.confusionPairs(HistoryPeriod::Month, AllPairs), allowedPool);
+    return WeakKeyWeights(figures.keyFigures(HistoryPeriod::Month),
+                          figures.confusionPairs(HistoryPeriod::Month, AllPairs), allowedPool);
 }
 
 QString WeakKeyWeights::pool() const

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "ProgressQueries.h"
+#include "HistoryFigures.h"
 
 #include <QString>
 #include <vector>
@@ -29,7 +29,7 @@ public:
                    const QString& allowedPool);
     // The weights the drills and the weak-key game use: the last month's keys and mistakes,
     // so that keys the learner has since mastered fade out.
-    static WeakKeyWeights fromHistory(const ProgressQueries& queries, const QString& allowedPool);
+    static WeakKeyWeights fromHistory(const HistoryFigures& figures, const QString& allowedPool);
 
     // No allowed key has data: there is nothing to drill.
     bool empty() const { return weights_.empty(); }

@@ -22,9 +22,9 @@ Rgb HeatMap::colour(double rate, double top)
     return rgb(int(std::lround(255 * std::min(1.0, 2 * position))), int(std::lround(200 * std::min(1.0, 2 * (1 - position)))), 0);
 }
 
-HeatMap HeatMap::fromHistory(const KeyCapTable& table, const ProgressQueries& queries, HistoryPeriod period)
+HeatMap HeatMap::fromHistory(const KeyCapTable& table, const HistoryFigures& figures, HistoryPeriod period)
 {
-    return fromKeyFigures(table, queries.keyFigures(period));
+    return fromKeyFigures(table, figures.keyFigures(period));
 }
 
 HeatMap HeatMap::fromKeyFigures(const KeyCapTable& table, const std::vector<KeyFigures>& keys)

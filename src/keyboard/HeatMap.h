@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "KeyboardForm.h"
-#include "history/ProgressQueries.h"
+#include "history/HistoryFigures.h"
 
 #include <QChar>
 #include <vector>
@@ -25,7 +25,7 @@ struct HeatMap {
 
     HeatMap(const KeyCapTable& table, const std::vector<CharacterStrokes>& strokes, int minimumStrokes);
     // The learner's keys over `period`, grey below the strokes the figures need for a rate.
-    static HeatMap fromHistory(const KeyCapTable& table, const ProgressQueries& queries, HistoryPeriod period);
+    static HeatMap fromHistory(const KeyCapTable& table, const HistoryFigures& figures, HistoryPeriod period);
     // The same from key figures read already.
     static HeatMap fromKeyFigures(const KeyCapTable& table, const std::vector<KeyFigures>& keys);
 

@@ -7,7 +7,6 @@
 #include "KeyColour.h"
 #include "KeyState.h"
 #include "KeyboardUi.h"
-#include "history/HistoryStore.h"
 #include "settings/AppSettings.h"
 
 #include <QDir>
@@ -20,9 +19,9 @@ constexpr int UpperLabel = CharacterKeyCount;
 } // namespace
 
 KeyboardControl::KeyboardControl(AppSettings& settings, ProgramPaths paths, const KeyState& keys, KeyboardUi& ui,
-                                 const DesktopKeyboard& desktop, const HistoryStore* history, const Clock& clock)
-    : settings_(settings), paths_(std::move(paths)), keys_(keys), ui_(ui), desktop_(desktop), history_(history),
-      clock_(clock), form_(designKeyboardForm())
+                                 const DesktopKeyboard& desktop, const HistoryFigures& figures)
+    : settings_(settings), paths_(std::move(paths)), keys_(keys), ui_(ui), desktop_(desktop), figures_(figures),
+      form_(designKeyboardForm())
 {
 }
 
@@ -40,7 +39,7 @@ bool KeyboardControl::weakKeysAvailable() const
 {
     // A store not opened yet counts: opening it to tell would load SQLite with every
     // keyboard window. One that fails when the keys are asked for is known from then on.
-    return history_ && !history_->knownUnavailable();
+    return !figures_.knownUnavailable();
 }
 
 void KeyboardControl::showWeakKeys(bool show)
@@ -60,8 +59,8 @@ void KeyboardControl::switchToOfferedLayout()
 void KeyboardControl::readWeakKeys()
 {
     // Read when asked for, never per key: the colours stay while the keys go up and down.
-    if (settings_.showWeakKeys && history_ && history_->available())
-        heat_ = HeatMap::fromHistory(table_, ProgressQueries(*history_, clock_), HistoryPeriod::Month).keyboard;
+    if (settings_.showWeakKeys && figures_.available())
+        heat_ = HeatMap::fromHistory(table_, figures_, HistoryPeriod::Month).keyboard;
     else
         heat_.reset();
 }

@@ -12,9 +12,8 @@
 namespace clavora {
 
 struct AppSettings;
-class Clock;
 class DesktopKeyboard;
-class HistoryStore;
+class HistoryFigures;
 class KeyState;
 class KeyboardUi;
 
@@ -24,9 +23,8 @@ class KeyboardControl {
     Q_DECLARE_TR_FUNCTIONS(KeyboardControl)
 
 public:
-    // `history` is null when nothing is recorded (the keyboard alone).
     KeyboardControl(AppSettings& settings, ProgramPaths paths, const KeyState& keys, KeyboardUi& ui,
-                    const DesktopKeyboard& desktop, const HistoryStore* history, const Clock& clock);
+                    const DesktopKeyboard& desktop, const HistoryFigures& figures);
 
     const KeyboardForm& form() const { return form_; }
     const KeyCapTable& keyCaps() const { return table_; }
@@ -63,8 +61,7 @@ private:
     const KeyState& keys_;
     KeyboardUi& ui_;
     const DesktopKeyboard& desktop_;
-    const HistoryStore* history_;
-    const Clock& clock_;
+    const HistoryFigures& figures_;
     KeyCapTable table_;
     KeyboardForm form_;
     // The keys as the heat map colours them, while weak keys are shown: their unlit look.

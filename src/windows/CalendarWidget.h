@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "history/CalendarGrid.h"
+#include "progress/CalendarGrid.h"
 
 #include <QWidget>
 

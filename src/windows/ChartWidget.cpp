@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChartWidget.h"
 
-#include "history/ChartTicks.h"
+#include "progress/ChartTicks.h"
 
 #include <QLocale>
 #include <QPainter>

@@ -26,8 +26,9 @@ QLabel* statusLabel(QWidget* parent, const char* name, const QString& text, int 
 }
 } // namespace
 
-GameWindow::GameWindow(AppSettings& settings, Clock& clock, Random& random, Beep& beep, HistoryStore* history)
-    : QWidget(nullptr, Qt::Window), control_(settings, clock, random, beep, *this, history)
+GameWindow::GameWindow(AppSettings& settings, Clock& clock, Random& random, Beep& beep, HistoryRecorder& recorder,
+                       const HistoryFigures& figures)
+    : QWidget(nullptr, Qt::Window), control_(settings, clock, random, beep, *this, recorder, figures)
 {
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(caption(GameCaption));

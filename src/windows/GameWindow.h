@@ -23,7 +23,8 @@ class PlayArea;
 class GameWindow final : public QWidget, public GameUi {
     Q_OBJECT
 public:
-    GameWindow(AppSettings& settings, Clock& clock, Random& random, Beep& beep, HistoryStore* history = nullptr);
+    GameWindow(AppSettings& settings, Clock& clock, Random& random, Beep& beep, HistoryRecorder& recorder,
+               const HistoryFigures& figures);
 
     const GameControl& control() const { return control_; }
     // Writes the logic's form into the controls, touching only what differs.

@@ -46,10 +46,10 @@ bool shows(const KeyCaption& c)
 } // namespace
 
 KeyboardWindow::KeyboardWindow(AppSettings& settings, ProgramPaths paths, const KeyState& keys,
-                               const DesktopKeyboard& desktop, const HistoryStore* history, const Clock& clock)
+                               const DesktopKeyboard& desktop, const HistoryFigures& figures)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      control_(settings, std::move(paths), keys, *this, desktop, history, clock),
+      control_(settings, std::move(paths), keys, *this, desktop, figures),
       weakKeysAction_(new QAction(this)), switchLayoutAction_(new QAction(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);

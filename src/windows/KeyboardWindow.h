@@ -23,9 +23,8 @@ public:
     // Ctrl+H: the window takes no other shortcut but F1, and typing in it only lights keys.
     static inline const QKeySequence WeakKeysShortcut = QKeySequence(Qt::CTRL | Qt::Key_H);
 
-    // `history` is null when nothing is recorded.
     KeyboardWindow(AppSettings& settings, ProgramPaths paths, const KeyState& keys, const DesktopKeyboard& desktop,
-                   const HistoryStore* history, const Clock& clock);
+                   const HistoryFigures& figures);
 
     void colourWindow(Rgb back, Rgb fore);
     void loadLayout();

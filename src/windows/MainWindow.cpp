@@ -28,8 +28,8 @@
 namespace clavora {
 
 MainWindow::MainWindow(AppSettings& settings, ProgramPaths paths, Clock& clock, Random& random, Clipboard& clipboard,
-                       HistoryStore* history)
-    : settings_(settings), control_(settings, std::move(paths), clock, random, clipboard, *this, history)
+                       HistoryRecorder& recorder, const HistoryFigures& figures)
+    : settings_(settings), control_(settings, std::move(paths), clock, random, clipboard, *this, recorder, figures)
 {
     buildControls();
     bindControls();

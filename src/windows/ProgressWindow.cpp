@@ -98,9 +98,9 @@ ChartLine chartLine(const QString& name, QColor colour, Qt::PenStyle style, cons
 
 } // namespace
 
-ProgressWindow::ProgressWindow(HistoryStore& store, const Clock& clock, bool recording, QString exportFolder,
-                               const QString& layoutFile, QWidget* parent)
-    : QWidget(parent), control_(store, clock, *this, recording), exportFolder_(std::move(exportFolder)),
+ProgressWindow::ProgressWindow(HistoryRecorder& history, const HistoryFigures& figures, bool recording,
+                               QString exportFolder, const QString& layoutFile, QWidget* parent)
+    : QWidget(parent), control_(history, figures, *this, recording), exportFolder_(std::move(exportFolder)),
       layout_(readLayoutFile(layoutFile).table)
 {
     setWindowTitle(caption(ProgressCaption));

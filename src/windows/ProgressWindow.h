@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "common/Colour.h"
-#include "history/ProgressControl.h"
-#include "history/ProgressUi.h"
+#include "progress/ProgressControl.h"
+#include "progress/ProgressUi.h"
 #include "keyboard/LayoutFile.h"
 
 #include <QKeySequence>
@@ -21,7 +21,6 @@ namespace clavora {
 class CalendarWidget;
 class ChartWidget;
 class HeatMapWidget;
-class HistoryStore;
 
 // The progress window: charts of speed and accuracy per day, the keys on the keyboard
 // coloured by their error rate, the key table, the most frequent mistakes, the days in a row
@@ -36,7 +35,7 @@ public:
 
     // `exportFolder`: where the Export dialog starts. `layoutFile`: the layout file whose
     // keyboard the heat map shows; none shows the keyboard's design captions.
-    ProgressWindow(HistoryStore& store, const Clock& clock, bool recording, QString exportFolder,
+    ProgressWindow(HistoryRecorder& history, const HistoryFigures& figures, bool recording, QString exportFolder,
                    const QString& layoutFile = {}, QWidget* parent = nullptr);
 
     const ProgressForm& form() const { return control_.form(); }

@@ -3,9 +3,12 @@
 #include "common/Services.h"
 #include "exercises/ExerciseUi.h"
 #include "game/GameUi.h"
+#include "history/HistoryFigures.h"
+#include "history/HistoryRecorder.h"
 #include "settings/StartupEntry.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <deque>
 #include <optional>
 #include <random>
@@ -121,6 +124,73 @@ class FakeGameUi final : public GameUi {
 public:
     void focusKeyCapture() override {}
     void focusStartButton() override {}
+};
+
+// A history in memory: keeps what is recorded, and answers with the key figures and
+// mistakes the test gives it; its other figures are empty.
+class FakeHistory final : public HistoryRecorder, public HistoryFigures {
+public:
+    std::vector<AttemptRecord> attempts;
+    std::vector<GameRecord> games;
+    bool writable = true; // false: every write fails, as a store set aside does
+    bool readable = true;
+    QString problemText;
+    std::vector<KeyFigures> keys;
+    std::vector<ConfusionPair> confusions;
+
+    // `strokes` of `key` over the figures' period, `errors` of them struck as `instead`.
+    void addStrokes(QChar key, int strokes, int errors, QChar instead = {})
+    {
+        auto figures = std::find_if(keys.begin(), keys.end(), [&](const KeyFigures& k) { return k.key == key; });
+        if (figures == keys.end()) {
+            figures = keys.insert(keys.end(), KeyFigures());
+            figures->key = key;
+        }
+        figures->strokes += strokes;
+        figures->errors += errors;
+        if (figures->strokes >= KeyFigures::StrokesForRate)
+            figures->errorRate = double(figures->errors) / figures->strokes;
+        if (errors == 0)
+            return;
+        figures->mostStruckInstead = instead;
+        confusions.push_back({key, instead, errors});
+    }
+
+    bool recording() const override { return true; }
+    bool addAttempt(const AttemptRecord& attempt) override
+    {
+        if (writable)
+            attempts.push_back(attempt);
+        return writable;
+    }
+    bool addGame(const GameRecord& game) override
+    {
+        if (writable)
+            games.push_back(game);
+        return writable;
+    }
+    bool forget() override
+    {
+        attempts.clear();
+        games.clear();
+        return writable;
+    }
+
+    bool available() const override { return readable; }
+    QString problem() const override { return problemText; }
+    bool knownUnavailable() const override { return !readable; }
+    std::vector<DayFigures> dailyFigures(HistoryPeriod) const override { return {}; }
+    std::vector<KeyFigures> keyFigures(HistoryPeriod) const override { return keys; }
+    std::vector<ConfusionPair> confusionPairs(HistoryPeriod, int = ListedRows) const override { return confusions; }
+    std::vector<GameFigures> bestGames(int = ListedRows) const override { return {}; }
+    std::vector<DayMinutes> minutesPerDay(HistoryPeriod) const override { return {}; }
+    int streak() const override { return 0; }
+    TypingCalendar calendar() const override { return {}; }
+    bool forEachAttempt(const std::function<void(const AttemptRecord&)>& visit) const override
+    {
+        std::for_each(attempts.begin(), attempts.end(), visit);
+        return readable;
+    }
 };
 
 } // namespace clavora::test

@@ -2,6 +2,7 @@
 #include "Fakes.h"
 #include "TempFolder.h"
 #include "exercises/ExerciseControl.h"
+#include "history/NoHistory.h"
 #include "settings/AppSettings.h"
 
 #include <QDir>
@@ -18,6 +19,7 @@ struct Control : ::testing::Test {
     FakeRandom random;
     FakeClipboard clipboard;
     FakeExerciseUi ui;
+    NoHistory history;
     std::unique_ptr<ExerciseControl> control;
 
     Control()
@@ -34,7 +36,7 @@ struct Control : ::testing::Test {
         settings.quickNumberFrom = 1;
         settings.quickNumberTo = 5;
         control = std::make_unique<ExerciseControl>(settings, ProgramPaths(folder.path(""), "clavora"), clock,
-                                                    random, clipboard, ui);
+                                                    random, clipboard, ui, history, history);
         control->load();
     }
     const MainForm& form() const { return control->form(); }

@@ -3,7 +3,6 @@
 #include "FindControl.h"
 #include "common/Translations.h"
 #include "game/GameForm.h"
-#include "history/HistoryStore.h"
 #include "settings/AppSettings.h"
 #include "keyboard/KeyboardFakes.h"
 #include "windows/GameWindow.h"
@@ -75,7 +74,7 @@ class AccessKeysTest : public QObject {
     FakeRandom random;
     FakeClipboard clipboard;
     FakeBeep beep;
-    HistoryStore store{HistoryStore::InMemory};
+    FakeHistory history;
     FakeKeyState keyState;
     FakeDesktopKeyboard desktop; // another keyboard than the layout file's: every entry shows
 
@@ -83,12 +82,12 @@ class AccessKeysTest : public QObject {
     QMap<QString, QMultiMap<int, QString>> windowKeys()
     {
         const ProgramPaths paths(folder.path(), QStringLiteral("clavora"));
-        MainWindow main(settings, paths, clock, random, clipboard);
-        GameWindow game(settings, clock, random, beep);
+        MainWindow main(settings, paths, clock, random, clipboard, history, history);
+        GameWindow game(settings, clock, random, beep, history, history);
         SettingsDialog dialog(settings, paths);
-        ProgressWindow progress(store, clock, true, folder.path());
+        ProgressWindow progress(history, history, true, folder.path());
         desktop.name = {QStringLiteral("de"), {}};
-        KeyboardWindow keyboard(settings, paths, keyState, desktop, &store, clock);
+        KeyboardWindow keyboard(settings, paths, keyState, desktop, history);
         QMap<QString, QMultiMap<int, QString>> keys = {{QStringLiteral("exercises"), accessKeys(main)},
                                                        {QStringLiteral("game"), accessKeys(game)},
                                                        {QStringLiteral("settings"), accessKeys(dialog)},
@@ -137,7 +136,7 @@ private slots:
         QFETCH(QString, language);
         Translations translations({language});
         translations.install();
-        GameWindow game(settings, clock, random, beep);
+        GameWindow game(settings, clock, random, beep, history, history);
         const QString start = findControl<QAbstractButton>(game, "StartButton")->text();
         QCOMPARE(namedKey(gameText(StartNotice)), keyOf(start));
         QCOMPARE(namedKey(gameText(PauseNotice)), keyOf(gameText(PauseCaption)));

@@ -3,6 +3,7 @@
 #include "FindControl.h"
 #include "game/GameControl.h"
 #include "game/GameForm.h"
+#include "history/NoHistory.h"
 #include "settings/AppSettings.h"
 #include "windows/GameWindow.h"
 #include "windows/KeyCapture.h"
@@ -27,6 +28,7 @@ class GameWindowTest : public QObject {
     FakeClock clock;
     FakeRandom random;
     FakeBeep beep;
+    NoHistory history;
     std::unique_ptr<GameWindow> window;
 
     QLineEdit* startLevel() { return findControl<QLineEdit>(*window, "StartLevel"); }
@@ -54,7 +56,7 @@ private slots:
         settings.textColour = rgb(0, 0, 255);
         clock.now = 1000.0;
         random.fallback = 0.5;
-        window = std::make_unique<GameWindow>(settings, clock, random, beep);
+        window = std::make_unique<GameWindow>(settings, clock, random, beep, history, history);
         window->show();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
@@ -98,7 +100,7 @@ private slots:
         QVERIFY(!settings.weakKeyGame);
 
         settings.weakKeyGame = true;
-        GameWindow reopened(settings, clock, random, beep);
+        GameWindow reopened(settings, clock, random, beep, history, history);
         QVERIFY(findControl<QCheckBox>(reopened, "WeakKeys")->isChecked());
     }
 

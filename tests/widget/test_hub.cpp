@@ -2,7 +2,7 @@
 #include "ModalAnswerer.h"
 #include "ProgramFolder.h"
 #include "app/Hub.h"
-#include "history/HistoryStore.h"
+#include "history_store/HistoryStore.h"
 #include "windows/MainWindow.h"
 
 #include <QCheckBox>

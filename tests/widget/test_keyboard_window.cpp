@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Fakes.h"
-#include "history/HistoryStore.h"
+#include "history/NoHistory.h"
 #include "keyboard/KeyboardFakes.h"
 #include "keyboard/HeatMap.h"
 #include "keyboard/KeyColour.h"
@@ -55,14 +55,14 @@ class KeyboardWindowTest : public QObject {
     AppSettings settings;
     FakeKeyState keys;
     FakeDesktopKeyboard desktop;
-    FakeClock clock;
-    const HistoryStore* history = nullptr;
+    NoHistory noHistory;
+    const HistoryFigures* history = &noHistory;
 
     std::unique_ptr<KeyboardWindow> open(const QString& layout)
     {
         settings.layoutFile = layout;
         auto w = std::make_unique<KeyboardWindow>(settings, ProgramPaths(qEnvironmentVariable("CLAVORA_DATA"), {}),
-                                                  keys, desktop, history, clock);
+                                                  keys, desktop, *history);
         w->setAttribute(Qt::WA_DeleteOnClose, false); // the test owns it
         w->colourWindow(Back, Fore);
         w->loadLayout();
@@ -78,7 +78,7 @@ private slots:
         keys.down.clear();
         keys.capsLock = false;
         desktop.name = {};
-        history = nullptr;
+        history = &noHistory;
         settings.showWeakKeys = false;
     }
 
@@ -179,12 +179,10 @@ private slots:
         QVERIFY(!entry->isEnabled()); // nothing is recorded: nothing to show
         QCOMPARE(entry->text(), QString("Show my &weak keys (no history)"));
 
-        HistoryStore store(HistoryStore::InMemory);
-        AttemptRecord record;
-        record.finished = clock.dateTime;
-        record.keystrokes.pairs = {{u'q', u'q', 60, 60, 0.0}, {u'q', u'w', 40, 40, 0.0}, {u'a', u'a', 100, 100, 0.0}};
-        QVERIFY(store.addAttempt(record));
-        history = &store;
+        FakeHistory recorded;
+        recorded.addStrokes(u'q', 100, 40, u'w');
+        recorded.addStrokes(u'a', 100, 0);
+        history = &recorded;
         w = open("QWERTY - United States");
         QVERIFY(w);
         entry = w->findChild<QAction*>("ShowWeakKeys");

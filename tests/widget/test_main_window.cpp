@@ -3,6 +3,7 @@
 #include "FindControl.h"
 #include "ModalAnswerer.h"
 #include "exercises/ExerciseControl.h"
+#include "history/NoHistory.h"
 #include "settings/AppSettings.h"
 #include "windows/MainWindow.h"
 
@@ -28,6 +29,7 @@ class MainWindowTest : public QObject {
     FakeClock clock;
     FakeRandom random;
     FakeClipboard clipboard;
+    NoHistory history;
     std::unique_ptr<MainWindow> window;
 
     const ExerciseControl& control() const { return window->control(); }
@@ -47,7 +49,7 @@ private slots:
         settings = AppSettings{};
         settings.presetFile = "set";
         window = std::make_unique<MainWindow>(settings, ProgramPaths(dir.path(), "clavora"), clock, random,
-                                              clipboard);
+                                              clipboard, history, history);
         window->load();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));

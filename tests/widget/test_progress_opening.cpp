@@ -2,7 +2,7 @@
 #include "FindControl.h"
 #include "ModalAnswerer.h"
 #include "ProgramFolder.h"
-#include "history/HistoryStore.h"
+#include "history_store/HistoryStore.h"
 #include "windows/GameWindow.h"
 #include "windows/MainWindow.h"
 #include "windows/ProgressWindow.h"

@@ -2,7 +2,8 @@
 #include "FindControl.h"
 #include "Fakes.h"
 #include "ModalAnswerer.h"
-#include "history/HistoryStore.h"
+#include "history_store/HistoryStore.h"
+#include "history_store/ProgressQueries.h"
 #include "keyboard/HeatMap.h"
 #include "windows/CalendarWidget.h"
 #include "windows/ChartWidget.h"
@@ -41,6 +42,7 @@ private slots:
     void init()
     {
         store_ = std::make_unique<HistoryStore>(HistoryStore::InMemory);
+        queries_ = std::make_unique<ProgressQueries>(*store_, clock_);
         clock_.dateTime = QDateTime(QDate(2024, 3, 10), QTime(18, 0));
         for (int day = 0; day < 5; ++day) {
             AttemptRecord record;
@@ -60,12 +62,13 @@ private slots:
         game.levelReached = 6;
         game.score = 777;
         QVERIFY(store_->addGame(game));
-        window_ = std::make_unique<ProgressWindow>(*store_, clock_, true, QDir::tempPath());
+        window_ = std::make_unique<ProgressWindow>(*store_, *queries_, true, QDir::tempPath());
         window_->show();
     }
     void cleanup()
     {
         window_.reset();
+        queries_.reset();
         store_.reset();
     }
 
@@ -116,7 +119,8 @@ private slots:
         record.finished = clock_.dateTime;
         record.accuracy = 40;
         QVERIFY(poor.addAttempt(record));
-        ProgressWindow poorWindow(poor, clock_, true, QDir::tempPath());
+        const ProgressQueries poorFigures(poor, clock_);
+        ProgressWindow poorWindow(poor, poorFigures, true, QDir::tempPath());
         QCOMPARE(findControl<ChartWidget>(poorWindow, "AccuracyChart")->valueAxis().back(), 100.0);
         // At its narrowest a chart wraps its legend into rows beneath the lines.
         speed->setFixedWidth(speed->minimumSizeHint().width());
@@ -160,7 +164,7 @@ private slots:
     void heatMapShowsTheLayoutColouredByErrorRate()
     {
         const QString layoutFile = qEnvironmentVariable("CLAVORA_DATA") + "/Layouts/QWERTY - United States.kbl";
-        ProgressWindow window(*store_, clock_, true, QDir::tempPath(), layoutFile);
+        ProgressWindow window(*store_, *queries_, true, QDir::tempPath(), layoutFile);
         window.show();
         findControl<QTabWidget>(window, "ProgressTabs")->setCurrentIndex(1);
         auto* heatMapWidget = findControl<HeatMapWidget>(window, "HeatMap");
@@ -219,7 +223,8 @@ private slots:
     void aMissingStoreIsExplained()
     {
         HistoryStore broken(QStringLiteral("/proc/clavora-no-such-place/History.sqlite"));
-        ProgressWindow window(broken, clock_, true, QDir::tempPath());
+        const ProgressQueries brokenFigures(broken, clock_);
+        ProgressWindow window(broken, brokenFigures, true, QDir::tempPath());
         window.show();
         QVERIFY(findControl<QLabel>(window, "ProblemLabel")->isVisible());
         QVERIFY(!findControl<QPushButton>(window, "ForgetButton")->isEnabled());
@@ -229,6 +234,7 @@ private slots:
 private:
     FakeClock clock_;
     std::unique_ptr<HistoryStore> store_;
+    std::unique_ptr<ProgressQueries> queries_;
     std::unique_ptr<ProgressWindow> window_;
 };
 

@@ -2,6 +2,7 @@
 #pragma once
 #include "Fakes.h"
 #include "game/GameControl.h"
+#include "history/NoHistory.h"
 #include "settings/AppSettings.h"
 
 #include <gtest/gtest.h>
@@ -64,7 +65,8 @@ protected:
     FakeRandom random;
     FakeBeep beep;
     FakeGameUi ui;
-    GameControl game{settings, clock, random, beep, ui};
+    NoHistory history;
+    GameControl game{settings, clock, random, beep, ui, history, history};
 };
 
 } // namespace clavora::test

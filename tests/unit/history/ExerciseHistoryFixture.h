@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "HistoryFixture.h"
+#include "Fakes.h"
+#include "SampleRecords.h"
 #include "TempFolder.h"
 #include "exercises/ExerciseControl.h"
+#include "history/RecordingSwitch.h"
 #include "settings/AppSettings.h"
 
 #include <QDir>
@@ -10,11 +12,14 @@
 
 namespace clavora::test {
 
-// The exercise window's logic with an in-memory history and the two-line preset file "set".
-// A test sets its own `settings`, then calls load().
-struct ExerciseHistoryFixture : HistoryFixture {
+// The exercise window's logic with a history in memory, recording as the settings say, and
+// the two-line preset file "set". A test sets its own `settings`, then calls load().
+struct ExerciseHistoryFixture {
+    FakeClock clock;
     TempFolder folder;
     AppSettings settings;
+    FakeHistory history;
+    RecordingSwitch recorder{settings, history};
     FakeRandom random;
     FakeClipboard clipboard;
     FakeExerciseUi ui;
@@ -27,11 +32,12 @@ struct ExerciseHistoryFixture : HistoryFixture {
         settings.presetFile = "set";
         settings.repeats = 1;
         clock.now = 100.0;
+        clock.dateTime = at(2024, 3, 10, 18);
     }
     void load()
     {
         control = std::make_unique<ExerciseControl>(settings, ProgramPaths(folder.path(""), "clavora"), clock,
-                                                    random, clipboard, ui, &store);
+                                                    random, clipboard, ui, recorder, history);
         control->load();
     }
     const MainForm& form() const { return control->form(); }

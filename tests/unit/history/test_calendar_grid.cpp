@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "history/CalendarGrid.h"
+#include "progress/CalendarGrid.h"
 
 #include <gtest/gtest.h>
 

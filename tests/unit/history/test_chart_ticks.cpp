@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "history/ChartTicks.h"
+#include "progress/ChartTicks.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HistoryFixture.h"
-#include "history/CsvWriter.h"
-#include "history/HistoryExport.h"
+#include "progress/CsvWriter.h"
+#include "progress/HistoryExport.h"
 
 #include <QBuffer>
 #include <gtest/gtest.h>
@@ -61,7 +61,7 @@ TEST(HistoryExport, WritesAttemptsAndKeys)
     random.keystrokes.pairs = {{u' ', u' ', 3, 3, 0.75}};
     ASSERT_TRUE(history.store.addAttempt(random));
 
-    HistoryExport exporter(history.store, history.queries);
+    HistoryExport exporter(history.queries);
     QBuffer attempts;
     attempts.open(QIODevice::WriteOnly);
     ASSERT_TRUE(exporter.writeAttempts(attempts));
@@ -90,8 +90,8 @@ TEST(HistoryExport, FailsWithoutAStore)
     ProgressQueries queries(store, clock);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    EXPECT_FALSE(HistoryExport(store, queries).writeAttempts(buffer));
-    EXPECT_FALSE(HistoryExport(store, queries).writeKeys(buffer));
+    EXPECT_FALSE(HistoryExport(queries).writeAttempts(buffer));
+    EXPECT_FALSE(HistoryExport(queries).writeKeys(buffer));
     EXPECT_TRUE(buffer.data().isEmpty());
 }
 

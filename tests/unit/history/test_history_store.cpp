@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HistoryFixture.h"
 #include "TempFolder.h"
-#include "history/HistorySchema.h"
+#include "history_store/HistorySchema.h"
 
 #include <QFile>
 #include <QSqlDatabase>

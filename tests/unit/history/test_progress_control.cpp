@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HistoryFixture.h"
 #include "TempFolder.h"
-#include "history/ProgressControl.h"
-#include "history/ProgressUi.h"
+#include "progress/ProgressControl.h"
+#include "progress/ProgressUi.h"
 
 #include <gtest/gtest.h>
 
@@ -47,7 +47,7 @@ protected:
 
 TEST_F(ProgressControlTest, ShowsThePeriodChosen)
 {
-    ProgressControl control(history.store, history.clock, ui, true);
+    ProgressControl control(history.store, history.queries, ui, true);
     EXPECT_EQ(control.form().period, HistoryPeriod::Month);
     EXPECT_EQ(control.form().days.size(), 1u);
     EXPECT_EQ(control.form().confusions,
@@ -65,7 +65,7 @@ TEST_F(ProgressControlTest, ShowsThePeriodChosen)
 
 TEST_F(ProgressControlTest, ForgetsOnlyAfterYes)
 {
-    ProgressControl control(history.store, history.clock, ui, true);
+    ProgressControl control(history.store, history.queries, ui, true);
     control.forgetClicked();
     EXPECT_EQ(ui.questions, 1);
     EXPECT_EQ(control.form().days.size(), 1u);
@@ -79,7 +79,7 @@ TEST_F(ProgressControlTest, ForgetsOnlyAfterYes)
 TEST_F(ProgressControlTest, ExportsTwoFilesOrNothing)
 {
     TempFolder folder;
-    ProgressControl control(history.store, history.clock, ui, true);
+    ProgressControl control(history.store, history.queries, ui, true);
     control.exportClicked(folder.path(QStringLiteral("")));
     EXPECT_TRUE(ui.proposedName.endsWith(QStringLiteral("/Clavora history.csv")));
     EXPECT_TRUE(ui.messages.empty()); // cancelled
@@ -111,7 +111,8 @@ TEST(ProgressControl, SaysWhyThereIsNoHistory)
     FakeClock clock;
     FakeProgressUi ui;
     HistoryStore store(QStringLiteral("/proc/clavora-no-such-place/History.sqlite"));
-    ProgressControl control(store, clock, ui, true);
+    ProgressQueries queries(store, clock);
+    ProgressControl control(store, queries, ui, true);
     EXPECT_FALSE(control.form().historyAvailable);
     EXPECT_TRUE(control.form().problem.contains(QStringLiteral("without recording your history")));
 }

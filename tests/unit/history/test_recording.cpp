@@ -2,27 +2,34 @@
 #include "ExerciseHistoryFixture.h"
 #include "game/GameControl.h"
 
-#include <QSqlError>
-#include <QSqlRecord>
 #include <gtest/gtest.h>
 
 namespace clavora::test {
 namespace {
 
-// The rows of a query as text, columns joined by "|", rows by ";".
-QString rows(const HistoryStore& store, const QString& sql)
+// Records as text, fields joined by "|", records by ";".
+template<typename Record>
+QString rows(const std::vector<Record>& records, const std::function<QVariantList(const Record&)>& fields)
 {
-    QSqlQuery query(store.database());
     QStringList result;
-    if (!query.exec(sql))
-        return query.lastError().text();
-    while (query.next()) {
+    for (const Record& record : records) {
         QStringList columns;
-        for (int i = 0; i < query.record().count(); ++i)
-            columns << query.value(i).toString();
+        for (const QVariant& field : fields(record))
+            columns << field.toString();
         result << columns.join(u'|');
     }
     return result.join(u';');
+}
+
+std::vector<KeystrokePair> keystrokes(const FakeHistory& history)
+{
+    std::vector<KeystrokePair> pairs;
+    for (const AttemptRecord& attempt : history.attempts)
+        pairs.insert(pairs.end(), attempt.keystrokes.pairs.begin(), attempt.keystrokes.pairs.end());
+    std::sort(pairs.begin(), pairs.end(), [](const KeystrokePair& a, const KeystrokePair& b) {
+        return std::pair(a.expected, a.struck) < std::pair(b.expected, b.struck);
+    });
+    return pairs;
 }
 
 struct ExerciseRecording : ::testing::Test, ExerciseHistoryFixture {
@@ -50,8 +57,10 @@ struct ExerciseRecording : ::testing::Test, ExerciseHistoryFixture {
     }
     QString attempts() const
     {
-        return rows(store, "SELECT kind, quick_run, preset_file, exercise_number, typed, seconds, correct, accuracy,"
-                           " passed FROM attempts ORDER BY id");
+        return rows<AttemptRecord>(history.attempts, [](const AttemptRecord& a) -> QVariantList {
+            return {int(a.source.kind), int(a.source.quickRun), a.source.presetFile, a.source.exerciseNumber, a.typed,
+                    a.seconds, a.correct, a.accuracy, int(a.passed)};
+        });
     }
 };
 
@@ -78,12 +87,13 @@ TEST_F(ExerciseRecording, EachAttemptIsKeptAtEnterWithItsSource)
          "0|1|set|2|abc|1.5|0|0|1"},
     };
     for (const Case& c : cases) {
-        QSqlQuery(store.database()).exec("DELETE FROM attempts");
+        history.attempts.clear();
         c.start(*this);
         const QString exercise = form().typeThisText;
         typeLines({"a", "ab", "abc"});
         EXPECT_EQ(attempts(), c.attempt) << c.what;
-        EXPECT_EQ(rows(store, "SELECT exercise FROM attempts"), exercise) << c.what;
+        EXPECT_EQ(rows<AttemptRecord>(history.attempts, [](const AttemptRecord& a) -> QVariantList { return {a.exercise}; }),
+                  exercise) << c.what;
         control->stopExercises();
     }
 }
@@ -96,15 +106,20 @@ TEST_F(ExerciseRecording, KeysArePairedWithTheExerciseAndNothingIsWrittenBeforeE
         clock.now += 0.25;
         control->typingLineChanged(line);
     }
-    EXPECT_EQ(rows(store, "SELECT COUNT(*) FROM attempts"), "0");
-    EXPECT_EQ(rows(store, "SELECT COUNT(*) FROM keystrokes"), "0");
+    EXPECT_EQ(history.attempts.size(), 0u);
     control->enterPressed();
     // The first key has no interval. After "Z" went in mid-line, "c" and "d" were struck
     // past the exercise's end.
-    EXPECT_EQ(rows(store, "SELECT expected, struck, count, timed_count, interval_sum FROM keystrokes"
-                          " ORDER BY expected, struck"),
+    EXPECT_EQ(rows<KeystrokePair>(keystrokes(history),
+                                  [](const KeystrokePair& k) -> QVariantList {
+                                      return {int(k.expected), int(k.struck), k.count, k.timedCount, k.intervalSeconds};
+                                  }),
               "0|99|1|1|0.25;0|100|1|1|0.25;97|97|1|0|0;98|98|1|1|0.25;98|120|1|1|0.25");
-    EXPECT_EQ(rows(store, "SELECT mid_line_edits, backspaces FROM line_edits"), "1|1");
+    EXPECT_EQ(rows<AttemptRecord>(history.attempts,
+                                  [](const AttemptRecord& a) -> QVariantList {
+                                      return {a.keystrokes.midLineEdits, a.keystrokes.backspaces};
+                                  }),
+              "1|1");
 }
 
 TEST_F(ExerciseRecording, NothingIsKeptWhenStoppedOrNotRecording)
@@ -124,14 +139,15 @@ TEST_F(ExerciseRecording, NothingIsKeptWhenStoppedOrNotRecording)
     control->typingLineChanged("a");
     settings.recordProgress = false;
     typeLines({"ab"});
-    EXPECT_EQ(rows(store, "SELECT COUNT(*) FROM attempts"), "0");
-    EXPECT_EQ(rows(store, "SELECT COUNT(*) FROM keystrokes"), "0");
+    EXPECT_EQ(history.attempts.size(), 0u);
 }
 
 TEST_F(ExerciseRecording, AFailingStoreNeverStopsTheExercises)
 {
-    HistoryStore broken(QStringLiteral("/proc/clavora-no-such-place/History.sqlite"));
-    ExerciseControl other(settings, ProgramPaths(folder.path(""), "clavora"), clock, random, clipboard, ui, &broken);
+    FakeHistory broken;
+    broken.writable = false;
+    ExerciseControl other(settings, ProgramPaths(folder.path(""), "clavora"), clock, random, clipboard, ui, broken,
+                          broken);
     other.load();
     other.startExercises();
     other.typingLineChanged("abc");
@@ -141,13 +157,16 @@ TEST_F(ExerciseRecording, AFailingStoreNeverStopsTheExercises)
     EXPECT_EQ(other.form().typeThisText, "xyz");
 }
 
-// The game window's logic with an in-memory history; "a" is the only letter.
-struct GameRecording : ::testing::Test, HistoryFixture {
+// The game window's logic with a history in memory; "a" is the only letter.
+struct GameRecording : ::testing::Test {
+    FakeClock clock;
     AppSettings settings;
+    FakeHistory history;
+    RecordingSwitch recorder{settings, history};
     FakeRandom random;
     FakeBeep beep;
     FakeGameUi ui;
-    GameControl game{settings, clock, random, beep, ui, &store};
+    GameControl game{settings, clock, random, beep, ui, recorder, history};
 
     GameRecording()
     {
@@ -168,11 +187,21 @@ struct GameRecording : ::testing::Test, HistoryFixture {
         else
             game.tick();
     }
-    QString games() const { return rows(store, "SELECT start_level, level_reached, score FROM games"); }
+    QString games() const
+    {
+        return rows<GameRecord>(history.games, [](const GameRecord& g) -> QVariantList {
+            return {g.startLevel, g.levelReached, qint64(g.score)};
+        });
+    }
     QString letters() const
     {
-        return rows(store,
-                    "SELECT letter, hits, hit_seconds > 0, explosions, stray_keys FROM game_letters ORDER BY letter");
+        std::vector<GameLetter> letters;
+        for (const GameRecord& game : history.games)
+            letters.insert(letters.end(), game.letters.begin(), game.letters.end());
+        std::sort(letters.begin(), letters.end(), [](const GameLetter& a, const GameLetter& b) { return a.letter < b.letter; });
+        return rows<GameLetter>(letters, [](const GameLetter& l) -> QVariantList {
+            return {int(l.letter), l.hits, int(l.hitSeconds > 0), l.explosions, l.strayKeys};
+        });
     }
 };
 
@@ -194,19 +223,19 @@ TEST_F(GameRecording, AGameIsKeptWhenEndedOrClosedAndOnlyWhileRecording)
     game.startGame();
     at(1001.0);
     game.endGame();
-    EXPECT_EQ(rows(store, "SELECT COUNT(*) FROM games"), "1");
+    EXPECT_EQ(history.games.size(), 1u);
 
     game.startGame();
     game.pauseClicked();
     game.unload(); // the window closes on a paused game
-    EXPECT_EQ(rows(store, "SELECT COUNT(*) FROM games"), "2");
+    EXPECT_EQ(history.games.size(), 2u);
     game.leaving(); // nothing under way: nothing more
-    EXPECT_EQ(rows(store, "SELECT COUNT(*) FROM games"), "2");
+    EXPECT_EQ(history.games.size(), 2u);
 
     settings.recordProgress = false;
     game.startGame();
     game.endGame();
-    EXPECT_EQ(rows(store, "SELECT COUNT(*) FROM games"), "2");
+    EXPECT_EQ(history.games.size(), 2u);
 }
 
 } // namespace

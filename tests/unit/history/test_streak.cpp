@@ -51,7 +51,7 @@ protected:
     }
 
     HistoryFixture history; // today is Sunday 2024-03-10
-    ActivityQueries activity{history.store, history.clock};
+    const HistoryFigures& activity = history.queries;
 };
 
 TEST_F(ActivityQueriesTest, StreakCountsAttemptsAndGamesAcrossMidnight)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExerciseHistoryFixture.h"
 #include "exercises/RandomExercises.h"
+#include "history/NoHistory.h"
 #include "keyboard/LayoutFile.h"
 #include "settings/AppSettings.h"
 
@@ -13,14 +14,11 @@ namespace clavora::test {
 namespace {
 
 // 100 strokes of each home-row letter; q missed 50 times, struck as w.
-void addWeakQ(HistoryStore& store, const QDateTime& finished)
+void addWeakQ(FakeHistory& history)
 {
-    AttemptRecord record = attempt(finished, 30);
-    for (const char16_t letter : u"asdfjkl")
-        record.keystrokes.pairs.push_back({letter, letter, 100, 0, 0});
-    record.keystrokes.pairs.push_back({u'q', u'q', 50, 0, 0});
-    record.keystrokes.pairs.push_back({u'q', u'w', 50, 0, 0});
-    ASSERT_TRUE(store.addAttempt(record));
+    for (const QChar letter : QStringLiteral("asdfjkl"))
+        history.addStrokes(letter, 100, 0);
+    history.addStrokes(u'q', 100, 50, u'w');
 }
 
 struct WeakKeyDrill : ::testing::Test, ExerciseHistoryFixture {
@@ -43,7 +41,7 @@ struct WeakKeyDrill : ::testing::Test, ExerciseHistoryFixture {
 
 TEST_F(WeakKeyDrill, RunsTheExerciseFlowOnTheWeakKeysAndLeavesTheTypeAlone)
 {
-    addWeakQ(store, at(2024, 3, 9));
+    addWeakQ(history);
     ASSERT_TRUE(control->startWeakKeyDrill());
     EXPECT_TRUE(control->running() && control->drilling());
     EXPECT_FALSE(form().presetSelected); // a random line, so Random shows
@@ -64,7 +62,10 @@ TEST_F(WeakKeyDrill, RunsTheExerciseFlowOnTheWeakKeysAndLeavesTheTypeAlone)
     EXPECT_TRUE(control->running() && control->drilling());
     EXPECT_NE(form().typeThisText, first);
     // Kept as a random attempt, the store's kinds unchanged.
-    EXPECT_EQ(scalar(store, "SELECT group_concat(kind) FROM attempts WHERE exercise = '" + first + "'").toString(), "1");
+    const auto kept = std::find_if(history.attempts.begin(), history.attempts.end(),
+                                   [&](const AttemptRecord& attempt) { return attempt.exercise == first; });
+    ASSERT_NE(kept, history.attempts.end());
+    EXPECT_EQ(kept->source.kind, AttemptKind::Random);
 
     control->stopExercises();
     EXPECT_FALSE(control->running() || control->drilling());
@@ -87,15 +88,17 @@ TEST_F(WeakKeyDrill, NothingToDrillSaysSoAndStartsNothing)
         {"no allowed key has data", true, true, false},
     };
     for (const Case& c : cases) {
-        HistoryFixture fixture;
+        FakeHistory fake;
+        NoHistory none;
         if (c.history)
-            addWeakQ(fixture.store, at(2024, 3, 9));
+            addWeakQ(fake);
+        const HistoryFigures& figures = c.withStore ? static_cast<const HistoryFigures&>(fake) : none;
         settings.lowerCase = c.lowerCase;
         settings.numbers = true;
         settings.exerciseType = ExerciseType::Random;
         FakeExerciseUi messages;
-        ExerciseControl drill(settings, ProgramPaths(folder.path(""), "clavora"), fixture.clock, random, clipboard,
-                              messages, c.withStore ? &fixture.store : nullptr);
+        ExerciseControl drill(settings, ProgramPaths(folder.path(""), "clavora"), clock, random, clipboard, messages,
+                              recorder, figures);
         drill.load();
         drill.startExercises(); // a running exercise is left alone
         const QString line = drill.form().typeThisText;
@@ -113,9 +116,8 @@ TEST_F(WeakKeyDrill, AltGrCharactersOfTheLayoutFileAreDrilledWithPunctuation)
     ASSERT_TRUE(QFile::copy(QStringLiteral(CLAVORA_SHIPPED_DATA "/Layouts/QWERTZ - German.kbl"),
                             folder.path("Layouts/QWERTZ - German.kbl")));
     settings.layoutFile = "QWERTZ - German";
-    AttemptRecord record = attempt(at(2024, 3, 9), 30);
-    record.keystrokes.pairs = {{u'a', u'a', 100, 0, 0}, {u'€', u'€', 30, 0, 0}, {u'€', u'e', 30, 0, 0}};
-    ASSERT_TRUE(store.addAttempt(record));
+    history.addStrokes(u'a', 100, 0);
+    history.addStrokes(u'€', 60, 30, u'e');
     for (const bool punctuation : {true, false}) {
         settings.punctuation = punctuation;
         ASSERT_TRUE(control->startWeakKeyDrill());

@@ -2,7 +2,8 @@
 #include "Fakes.h"
 #include "KeyboardFakes.h"
 #include "TempFolder.h"
-#include "history/HistoryFixture.h"
+#include "history/NoHistory.h"
+#include "history/SampleRecords.h"
 #include "keyboard/HeatMap.h"
 #include "keyboard/KeyColour.h"
 #include "keyboard/KeyboardControl.h"
@@ -25,7 +26,7 @@ constexpr Rgb Fore = 0x405060;
 
 class Keyboard : public ::testing::Test {
 protected:
-    Keyboard() : control(settings, ProgramPaths(folder.path(""), {}), keys, ui, desktop, nullptr, clock)
+    Keyboard() : control(settings, ProgramPaths(folder.path(""), {}), keys, ui, desktop, noHistory)
     {
         QDir().mkpath(folder.path("Layouts"));
         control.colourWindow(Back, Fore);
@@ -43,7 +44,7 @@ protected:
     FakeKeyState keys;
     FakeKeyboardUi ui;
     FakeDesktopKeyboard desktop;
-    FakeClock clock;
+    NoHistory noHistory;
     KeyboardControl control;
 };
 
@@ -264,23 +265,12 @@ TEST_F(Keyboard, AltGrCaptionsTakeTheKeysBottomRightAndLightWithTheKey)
     EXPECT_EQ(form().labels[13 + 48].box.width, 555);
 }
 
-namespace {
-// Strokes of one key in an attempt finished "today": `errors` of them struck as `instead`.
-void addStrokes(HistoryFixture& history, char16_t key, int strokes, int errors, char16_t instead)
-{
-    AttemptRecord record = attempt(history.clock.dateTime, 30);
-    record.keystrokes.pairs = {{key, key, strokes - errors, strokes - errors, 0.0}, {key, instead, errors, errors, 0.0}};
-    ASSERT_TRUE(history.store.addAttempt(record));
-}
-} // namespace
-
 TEST_F(Keyboard, WeakKeysColourTheUnlitKeysByErrorRateReadOnlyWhenAskedFor)
 {
-    HistoryFixture history;
-    addStrokes(history, u'q', 100, 40, u'w');
-    addStrokes(history, u'a', 100, 0, u's');
-    KeyboardControl weak(settings, ProgramPaths(folder.path(""), {}), keys, ui, desktop, &history.store,
-                         history.clock);
+    FakeHistory history;
+    history.addStrokes(u'q', 100, 40, u'w');
+    history.addStrokes(u'a', 100, 0, u's');
+    KeyboardControl weak(settings, ProgramPaths(folder.path(""), {}), keys, ui, desktop, history);
     weak.colourWindow(Back, Fore);
     folder.write("Layouts/Test.kbl", Us47 + "\r\n" + UsShift47);
     settings.layoutFile = "Test";
@@ -313,7 +303,7 @@ TEST_F(Keyboard, WeakKeysColourTheUnlitKeysByErrorRateReadOnlyWhenAskedFor)
     }
 
     // New strokes show at the next reading, not at the next key.
-    addStrokes(history, u'a', 300, 300, u's');
+    history.addStrokes(u'a', 300, 300, u's');
     weak.tick();
     EXPECT_EQ(weak.form().keys[26].fill, green);
     weak.loadLayout();
@@ -337,9 +327,8 @@ TEST_F(Keyboard, WeakKeysNeedAHistoryAndTheSavedChoiceShowsThemOnLoad)
     EXPECT_EQ(form().keys[13].fill, keyColour(13));
     EXPECT_TRUE(settings.showWeakKeys); // kept for a run that has one
 
-    HistoryFixture history;
-    KeyboardControl weak(settings, ProgramPaths(folder.path(""), {}), keys, ui, desktop, &history.store,
-                         history.clock);
+    FakeHistory history;
+    KeyboardControl weak(settings, ProgramPaths(folder.path(""), {}), keys, ui, desktop, history);
     weak.loadLayout();
     EXPECT_TRUE(weak.weakKeysShown());
     weak.tick();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "Streak.h"
 #include "common/Colour.h"
+#include "history/HistoryFigures.h"
 
 #include <QCoreApplication>
 #include <QString>

@@ -5,22 +5,19 @@ class QIODevice;
 
 namespace clavora {
 
-class HistoryStore;
-class ProgressQueries;
+class HistoryFigures;
 
 // The history as two CSV files: every attempt, and the figures of every key.
 class HistoryExport {
 public:
-    HistoryExport(const HistoryStore& store, const ProgressQueries& queries)
-        : store_(store), queries_(queries) {}
+    explicit HistoryExport(const HistoryFigures& figures) : figures_(figures) {}
 
     // Each returns false when the store cannot be read or a write fails.
     bool writeAttempts(QIODevice& device) const;
     bool writeKeys(QIODevice& device) const;
 
 private:
-    const HistoryStore& store_;
-    const ProgressQueries& queries_;
+    const HistoryFigures& figures_;
 };
 
 } // namespace clavora

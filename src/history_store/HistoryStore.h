@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "HistoryRecords.h"
+#include "history/HistoryRecorder.h"
 
 #include <QSqlDatabase>
 #include <QString>
@@ -16,13 +16,13 @@ namespace clavora {
 // program goes on without history, and `problem()` tells why. The file is opened when the
 // store is first used: until then the SQLite driver is not even loaded, which spares a
 // session that records nothing its memory.
-class HistoryStore {
+class HistoryStore final : public HistoryRecorder {
 public:
     // An in-memory store, for tests and benchmarks.
     static inline const QString InMemory = QStringLiteral(":memory:");
 
     explicit HistoryStore(QString path);
-    ~HistoryStore();
+    ~HistoryStore() override;
     HistoryStore(const HistoryStore&) = delete;
     HistoryStore& operator=(const HistoryStore&) = delete;
 
@@ -41,10 +41,12 @@ public:
     // Opens the file, creating it and its folder if need be; only the first call does anything.
     void open() const;
 
-    bool addAttempt(const AttemptRecord& attempt);
-    bool addGame(const GameRecord& game);
-    // Empties the store, leaving no trace of the old rows in the file.
-    bool forget();
+    // A store set aside drops what it is given by itself.
+    bool recording() const override { return true; }
+    bool addAttempt(const AttemptRecord& attempt) override;
+    bool addGame(const GameRecord& game) override;
+    // Leaves no trace of the old rows in the file.
+    bool forget() override;
 
     // The open connection, for the queries; invalid when the store is not available.
     QSqlDatabase database() const;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgressControl.h"
 #include "HistoryExport.h"
-#include "HistoryStore.h"
 #include "ProgressUi.h"
+#include "history/HistoryRecorder.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -19,8 +19,9 @@ bool writeFile(const QString& path, const std::function<bool(QIODevice&)>& write
 
 } // namespace
 
-ProgressControl::ProgressControl(HistoryStore& store, const Clock& clock, ProgressUi& ui, bool recording)
-    : store_(store), queries_(store, clock), activity_(store, clock), ui_(ui)
+ProgressControl::ProgressControl(HistoryRecorder& history, const HistoryFigures& figures, ProgressUi& ui,
+                                 bool recording)
+    : history_(history), figures_(figures), ui_(ui)
 {
     form_.recordChecked = recording;
     refresh();
@@ -28,18 +29,18 @@ ProgressControl::ProgressControl(HistoryStore& store, const Clock& clock, Progre
 
 void ProgressControl::refresh()
 {
-    form_.historyAvailable = store_.available();
-    form_.problem = store_.problem();
-    form_.days = queries_.dailyFigures(form_.period);
-    form_.keys = queries_.keyFigures(form_.period);
+    form_.historyAvailable = figures_.available();
+    form_.problem = figures_.problem();
+    form_.days = figures_.dailyFigures(form_.period);
+    form_.keys = figures_.keyFigures(form_.period);
     form_.confusions.clear();
-    for (const ConfusionPair& pair : queries_.confusionPairs(form_.period))
+    for (const ConfusionPair& pair : figures_.confusionPairs(form_.period))
         form_.confusions << tr("expected %1, struck %2: %3 %4")
                                 .arg(keyName(pair.expected), keyName(pair.struck), QString::number(pair.count),
                                      pair.count == 1 ? tr("time") : tr("times"));
-    form_.games = queries_.bestGames();
-    form_.streak = activity_.streak();
-    form_.calendar = activity_.calendar();
+    form_.games = figures_.bestGames();
+    form_.streak = figures_.streak();
+    form_.calendar = figures_.calendar();
 }
 
 void ProgressControl::colourWindow(Rgb window, Rgb text)
@@ -63,8 +64,8 @@ void ProgressControl::forgetClicked()
 {
     if (!ui_.confirm(tr("Forget My History"), tr("Forget every recorded attempt, key and game? This cannot be undone.")))
         return;
-    if (!store_.forget())
-        ui_.showMessage(tr("Forget Error"), tr("The history could not be emptied.\n%1").arg(store_.problem()));
+    if (!history_.forget())
+        ui_.showMessage(tr("Forget Error"), tr("The history could not be emptied.\n%1").arg(figures_.problem()));
     refresh();
 }
 
@@ -81,7 +82,7 @@ void ProgressControl::exportClicked(const QString& folder)
                                             {tr("CSV Files (*.csv)"), tr("All Files (*.*)")}, tr("Export History As . . ."));
     if (!chosen)
         return;
-    const HistoryExport exporter(store_, queries_);
+    const HistoryExport exporter(figures_);
     const QString keysFile = keysFileName(*chosen);
     if (!writeFile(*chosen, [&](QIODevice& device) { return exporter.writeAttempts(device); })
         || !writeFile(keysFile, [&](QIODevice& device) { return exporter.writeKeys(device); })) {

@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "ProgressQueries.h"
-#include "Streak.h"
 #include "common/Colour.h"
+#include "history/HistoryFigures.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
 namespace clavora {
 
-class HistoryStore;
+class HistoryRecorder;
 class ProgressUi;
 
 // What the progress window shows.
@@ -34,7 +33,8 @@ class ProgressControl {
     Q_DECLARE_TR_FUNCTIONS(ProgressControl)
 
 public:
-    ProgressControl(HistoryStore& store, const Clock& clock, ProgressUi& ui, bool recording);
+    // `history` is only ever emptied here: the exercises and the game record.
+    ProgressControl(HistoryRecorder& history, const HistoryFigures& figures, ProgressUi& ui, bool recording);
 
     const ProgressForm& form() const { return form_; }
     bool recording() const { return form_.recordChecked; }
@@ -56,9 +56,8 @@ public:
     static QString keysFileName(const QString& attemptsFile);
 
 private:
-    HistoryStore& store_;
-    ProgressQueries queries_;
-    ActivityQueries activity_;
+    HistoryRecorder& history_;
+    const HistoryFigures& figures_;
     ProgressUi& ui_;
     ProgressForm form_;
 };

@@ -2,7 +2,9 @@
 #include "ProgressQueries.h"
 #include "HistoryStore.h"
 #include "common/Services.h"
+#include "history/Streak.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 #include <algorithm>
 #include <limits>
@@ -77,6 +79,21 @@ DayFigures summarise(qint64 day, DaySamples& samples)
 ProgressQueries::ProgressQueries(const HistoryStore& store, const Clock& clock)
     : store_(store), clock_(clock)
 {
+}
+
+bool ProgressQueries::available() const
+{
+    return store_.available();
+}
+
+QString ProgressQueries::problem() const
+{
+    return store_.problem();
+}
+
+bool ProgressQueries::knownUnavailable() const
+{
+    return store_.knownUnavailable();
 }
 
 qint64 ProgressQueries::firstDay(HistoryPeriod period) const
@@ -199,6 +216,62 @@ std::vector<DayMinutes> ProgressQueries::minutesPerDay(HistoryPeriod period) con
     while (query.next())
         days.push_back({QDate::fromJulianDay(query.value(0).toLongLong()), query.value(1).toDouble() / 60});
     return days;
+}
+
+int ProgressQueries::streak() const
+{
+    std::vector<qint64> days;
+    QSqlQuery query = select(store_, QStringLiteral("SELECT day FROM attempts UNION SELECT day FROM games ORDER BY day"), {});
+    while (query.next())
+        days.push_back(query.value(0).toLongLong());
+    return streakLength(days, clock_.localDateTime().date().toJulianDay());
+}
+
+TypingCalendar ProgressQueries::calendar() const
+{
+    const QDate today = clock_.localDateTime().date();
+    TypingCalendar calendar;
+    calendar.firstDay = today.addDays(1 - today.dayOfWeek() - 7 * (TypingCalendar::Weeks - 1));
+    const qint64 first = calendar.firstDay.toJulianDay();
+    calendar.minutes.assign(std::size_t(today.toJulianDay() - first + 1), 0.0);
+    // A game's minutes run from its start to its end, pauses included.
+    QSqlQuery query = select(store_, QStringLiteral("SELECT day, SUM(seconds) FROM ("
+                                                    " SELECT day, seconds FROM attempts WHERE day >= ?"
+                                                    " UNION ALL SELECT day, (julianday(ended) - julianday(started)) * 86400"
+                                                    " FROM games WHERE day >= ?) GROUP BY day"),
+                             {first, first});
+    while (query.next()) {
+        const qint64 offset = query.value(0).toLongLong() - first;
+        if (offset < qint64(calendar.minutes.size()))
+            calendar.minutes[std::size_t(offset)] = query.value(1).toDouble() / 60;
+    }
+    return calendar;
+}
+
+bool ProgressQueries::forEachAttempt(const std::function<void(const AttemptRecord&)>& visit) const
+{
+    QSqlQuery query = select(store_, QStringLiteral("SELECT finished, kind, quick_run, preset_file, exercise_number,"
+                                                    " exercise, typed, seconds, correct, accuracy, speed, correct_speed,"
+                                                    " passed FROM attempts ORDER BY id"),
+                             {});
+    if (!query.isActive())
+        return false;
+    while (query.next()) {
+        AttemptRecord attempt;
+        attempt.finished = QDateTime::fromString(query.value(0).toString(), Qt::ISODate);
+        attempt.source = {AttemptKind(query.value(1).toInt()), query.value(2).toBool(), query.value(3).toString(),
+                          query.value(4).toInt()};
+        attempt.exercise = query.value(5).toString();
+        attempt.typed = query.value(6).toString();
+        attempt.seconds = query.value(7).toDouble();
+        attempt.correct = query.value(8).toInt();
+        attempt.accuracy = query.value(9).toInt();
+        attempt.speed = query.value(10).toInt();
+        attempt.correctSpeed = query.value(11).toInt();
+        attempt.passed = query.value(12).toBool();
+        visit(attempt);
+    }
+    return query.lastError().type() == QSqlError::NoError;
 }
 
 } // namespace clavora

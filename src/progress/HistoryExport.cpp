@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HistoryExport.h"
 #include "CsvWriter.h"
-#include "HistoryStore.h"
-#include "ProgressQueries.h"
-
-#include <QSqlError>
-#include <QSqlQuery>
+#include "history/HistoryFigures.h"
 
 namespace clavora {
 namespace {
@@ -19,7 +15,7 @@ QString yesNo(bool value)
 
 bool HistoryExport::writeAttempts(QIODevice& device) const
 {
-    if (!store_.available())
+    if (!figures_.available())
         return false;
     CsvWriter csv(device);
     csv.writeRow({QStringLiteral("finished"), QStringLiteral("type"), QStringLiteral("quick run"),
@@ -27,32 +23,27 @@ bool HistoryExport::writeAttempts(QIODevice& device) const
                   QStringLiteral("typed"), QStringLiteral("seconds"), QStringLiteral("correct characters"),
                   QStringLiteral("accuracy"), QStringLiteral("wpm"), QStringLiteral("correct wpm"),
                   QStringLiteral("passed")});
-    QSqlQuery query(store_.database());
-    query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT finished, kind, quick_run, preset_file, exercise_number, exercise, typed,"
-                                   " seconds, correct, accuracy, speed, correct_speed, passed FROM attempts ORDER BY id")))
-        return false;
-    while (query.next()) {
-        const bool random = query.value(1).toInt() == int(AttemptKind::Random);
-        csv.writeRow({query.value(0).toString(), random ? QStringLiteral("random") : QStringLiteral("preset"),
-                      yesNo(query.value(2).toBool()), query.value(3).toString(),
-                      random ? QString() : query.value(4).toString(), query.value(5).toString(),
-                      query.value(6).toString(), QString::number(query.value(7).toDouble(), 'f', 1),
-                      query.value(8).toString(), query.value(9).toString(), query.value(10).toString(),
-                      query.value(11).toString(), yesNo(query.value(12).toBool())});
-    }
-    return csv.good() && query.lastError().type() == QSqlError::NoError;
+    const bool read = figures_.forEachAttempt([&](const AttemptRecord& attempt) {
+        const bool random = attempt.source.kind == AttemptKind::Random;
+        csv.writeRow({attempt.finished.toString(Qt::ISODate), random ? QStringLiteral("random") : QStringLiteral("preset"),
+                      yesNo(attempt.source.quickRun), attempt.source.presetFile,
+                      random ? QString() : QString::number(attempt.source.exerciseNumber), attempt.exercise,
+                      attempt.typed, QString::number(attempt.seconds, 'f', 1), QString::number(attempt.correct),
+                      QString::number(attempt.accuracy), QString::number(attempt.speed),
+                      QString::number(attempt.correctSpeed), yesNo(attempt.passed)});
+    });
+    return read && csv.good();
 }
 
 bool HistoryExport::writeKeys(QIODevice& device) const
 {
-    if (!store_.available())
+    if (!figures_.available())
         return false;
     CsvWriter csv(device);
     csv.writeRow({QStringLiteral("key"), QStringLiteral("strokes"), QStringLiteral("errors"),
                   QStringLiteral("error rate %"), QStringLiteral("median interval ms"),
                   QStringLiteral("most struck instead")});
-    for (const KeyFigures& key : queries_.keyFigures(HistoryPeriod::Everything)) {
+    for (const KeyFigures& key : figures_.keyFigures(HistoryPeriod::Everything)) {
         csv.writeRow({QString(key.key), QString::number(key.strokes), QString::number(key.errors),
                       key.errorRate ? QString::number(100 * *key.errorRate, 'f', 1) : QString(),
                       key.medianIntervalMilliseconds ? QString::number(*key.medianIntervalMilliseconds, 'f', 0) : QString(),
