@@ -108,6 +108,9 @@ Das Programm ist „%1“, daher wurde kein Starteintrag angelegt.</translation>
        clavora --help | --version
 
 A touch-typing tutor with exercises, a typing game and an on-screen keyboard.
+Every attempt and game is kept in a history: the progress window (Ctrl+P) shows it,
+and its weak-key drill (&quot;Practise my weak keys&quot;) makes random exercises of the
+keys you missed most.
 
   /g         start with the typing game
   /q         run quick exercises, then close
@@ -118,7 +121,8 @@ The switches count anywhere on the command line, in either case; only the first 
 /g, /q, /k (in that order) acts.
 
 Files, portable (the program&apos;s folder holds Exercises/ and can be written to):
-  Clavora.ini, Exercises/*.txt, Layouts/*.kbl, Logs/, Readme.txt beside the program
+  Clavora.ini, History.sqlite, Exercises/*.txt, Layouts/*.kbl, Logs/, Readme.txt
+  beside the program
 
 Files, installed (the program in &lt;prefix&gt;/bin with &lt;prefix&gt;/share/clavora, or its
 folder cannot be written to):
@@ -127,13 +131,19 @@ folder cannot be written to):
              then &lt;prefix&gt;/share/clavora/Exercises; your file of the same name wins
   layouts    $XDG_DATA_HOME/clavora/Layouts/*.kbl, then &lt;prefix&gt;/share/clavora/Layouts
   logs       $XDG_DATA_HOME/clavora/Logs/
+  history    $XDG_DATA_HOME/clavora/History.sqlite
   help       &lt;prefix&gt;/share/clavora/Readme.txt
+
+Either way, the entry that runs quick exercises at log-in is
+$XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart).
 </source>
         <translation>Aufruf: clavora [/g | /q | /k]
         clavora --help | --version
 
 Ein Tipptrainer für das Zehnfingerschreiben mit Übungen, einem Tippspiel und einer
-Bildschirmtastatur.
+Bildschirmtastatur. Jeder Versuch und jedes Spiel kommt in einen Verlauf: das
+Fortschrittsfenster (Strg+P) zeigt ihn, und sein &quot;Schwache Tasten üben&quot; macht
+Zufallsübungen aus den Tasten, die Sie am häufigsten verfehlt haben.
 
   /g         mit dem Tippspiel beginnen
   /q         Schnellübungen machen, dann schließen
@@ -144,7 +154,8 @@ Die Schalter gelten überall auf der Befehlszeile, groß oder klein geschrieben;
 erste von /g, /q, /k (in dieser Reihenfolge) wirkt.
 
 Dateien, portabel (der Ordner des Programms enthält Exercises/ und ist beschreibbar):
-  Clavora.ini, Exercises/*.txt, Layouts/*.kbl, Logs/, Readme.de.txt neben dem Programm
+  Clavora.ini, History.sqlite, Exercises/*.txt, Layouts/*.kbl, Logs/, Readme.de.txt
+  neben dem Programm
 
 Dateien, installiert (das Programm in &lt;prefix&gt;/bin mit &lt;prefix&gt;/share/clavora, oder sein
 Ordner ist nicht beschreibbar):
@@ -153,7 +164,11 @@ Ordner ist nicht beschreibbar):
                  dann &lt;prefix&gt;/share/clavora/Exercises; Ihre Datei gleichen Namens gewinnt
   Belegungen     $XDG_DATA_HOME/clavora/Layouts/*.kbl, dann &lt;prefix&gt;/share/clavora/Layouts
   Logs           $XDG_DATA_HOME/clavora/Logs/
+  Verlauf        $XDG_DATA_HOME/clavora/History.sqlite
   Hilfe          &lt;prefix&gt;/share/clavora/Readme.de.txt
+
+In beiden Fällen ist der Eintrag, der Schnellübungen bei der Anmeldung startet,
+$XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart).
 </translation>
     </message>
 </context>
@@ -212,10 +227,6 @@ Ordner ist nicht beschreibbar):
     <message>
         <source>Exercise Not Found</source>
         <translation>Übung nicht gefunden</translation>
-    </message>
-    <message>
-        <source>No keys are allowed for random exercises.  Choose some in Settings.</source>
-        <translation>Für Zufallsübungen sind keine Tasten erlaubt.  Wählen Sie welche in den Optionen.</translation>
     </message>
     <message>
         <source>Invalid exercise number.  Please try a lower number.</source>
@@ -283,6 +294,45 @@ Ordner ist nicht beschreibbar):
     <message>
         <source>You cannot save files in the folder &quot;%1&quot;.  Choose another folder.</source>
         <translation>Im Ordner „%1“ können Sie keine Dateien speichern.  Wählen Sie einen anderen Ordner.</translation>
+    </message>
+</context>
+<context>
+    <name>Fingers</name>
+    <message>
+        <source>left little finger</source>
+        <translation>linker kleiner Finger</translation>
+    </message>
+    <message>
+        <source>left ring finger</source>
+        <translation>linker Ringfinger</translation>
+    </message>
+    <message>
+        <source>left middle finger</source>
+        <translation>linker Mittelfinger</translation>
+    </message>
+    <message>
+        <source>left index finger</source>
+        <translation>linker Zeigefinger</translation>
+    </message>
+    <message>
+        <source>right index finger</source>
+        <translation>rechter Zeigefinger</translation>
+    </message>
+    <message>
+        <source>right middle finger</source>
+        <translation>rechter Mittelfinger</translation>
+    </message>
+    <message>
+        <source>right ring finger</source>
+        <translation>rechter Ringfinger</translation>
+    </message>
+    <message>
+        <source>right little finger</source>
+        <translation>rechter kleiner Finger</translation>
+    </message>
+    <message>
+        <source>thumb</source>
+        <translation>Daumen</translation>
     </message>
 </context>
 <context>
@@ -427,6 +477,25 @@ Ordner ist nicht beschreibbar):
     <message>
         <source>MENU</source>
         <translation>MENÜ</translation>
+    </message>
+</context>
+<context>
+    <name>MistakeList</name>
+    <message>
+        <source>space</source>
+        <translation>Leerzeichen</translation>
+    </message>
+    <message>
+        <source>expected %1, typed %2</source>
+        <translation>erwartet %1, getippt %2</translation>
+    </message>
+    <message>
+        <source>expected %1, typed %2 (%3 times)</source>
+        <translation>erwartet %1, getippt %2 (%3-mal)</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
     </message>
 </context>
 <context>

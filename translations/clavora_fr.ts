@@ -108,6 +108,9 @@ Le programme est «&#xa0;%1&#xa0;»&#xa0;: aucune entrée de démarrage n&apos;a
        clavora --help | --version
 
 A touch-typing tutor with exercises, a typing game and an on-screen keyboard.
+Every attempt and game is kept in a history: the progress window (Ctrl+P) shows it,
+and its weak-key drill (&quot;Practise my weak keys&quot;) makes random exercises of the
+keys you missed most.
 
   /g         start with the typing game
   /q         run quick exercises, then close
@@ -118,7 +121,8 @@ The switches count anywhere on the command line, in either case; only the first 
 /g, /q, /k (in that order) acts.
 
 Files, portable (the program&apos;s folder holds Exercises/ and can be written to):
-  Clavora.ini, Exercises/*.txt, Layouts/*.kbl, Logs/, Readme.txt beside the program
+  Clavora.ini, History.sqlite, Exercises/*.txt, Layouts/*.kbl, Logs/, Readme.txt
+  beside the program
 
 Files, installed (the program in &lt;prefix&gt;/bin with &lt;prefix&gt;/share/clavora, or its
 folder cannot be written to):
@@ -127,13 +131,19 @@ folder cannot be written to):
              then &lt;prefix&gt;/share/clavora/Exercises; your file of the same name wins
   layouts    $XDG_DATA_HOME/clavora/Layouts/*.kbl, then &lt;prefix&gt;/share/clavora/Layouts
   logs       $XDG_DATA_HOME/clavora/Logs/
+  history    $XDG_DATA_HOME/clavora/History.sqlite
   help       &lt;prefix&gt;/share/clavora/Readme.txt
+
+Either way, the entry that runs quick exercises at log-in is
+$XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart).
 </source>
         <translation>Utilisation&#xa0;: clavora [/g | /q | /k]
               clavora --help | --version
 
 Un logiciel d&apos;apprentissage de la dactylographie avec des exercices, un jeu de frappe et
-un clavier à l&apos;écran.
+un clavier à l&apos;écran. Chaque tentative et chaque partie entrent dans un historique&#xa0;: la
+fenêtre de progression (Ctrl+P) le montre, et son «&#xa0;S’entraîner sur mes touches faibles&#xa0;»
+fait des exercices aléatoires des touches que vous manquez le plus.
 
   /g         commencer par le jeu de frappe
   /q         faire des exercices rapides, puis fermer
@@ -144,7 +154,8 @@ Les options comptent n&apos;importe où sur la ligne de commande, en majuscules 
 minuscules&#xa0;; seule la première de /g, /q, /k (dans cet ordre) agit.
 
 Fichiers, mode portable (le dossier du programme contient Exercises/ et accepte l&apos;écriture)&#xa0;:
-  Clavora.ini, Exercises/*.txt, Layouts/*.kbl, Logs/, Readme.fr.txt à côté du programme
+  Clavora.ini, History.sqlite, Exercises/*.txt, Layouts/*.kbl, Logs/, Readme.fr.txt
+  à côté du programme
 
 Fichiers, mode installé (le programme dans &lt;prefix&gt;/bin avec &lt;prefix&gt;/share/clavora, ou son
 dossier refuse l&apos;écriture)&#xa0;:
@@ -153,7 +164,11 @@ dossier refuse l&apos;écriture)&#xa0;:
                 puis &lt;prefix&gt;/share/clavora/Exercises&#xa0;; votre fichier du même nom l&apos;emporte
   dispositions  $XDG_DATA_HOME/clavora/Layouts/*.kbl, puis &lt;prefix&gt;/share/clavora/Layouts
   journaux      $XDG_DATA_HOME/clavora/Logs/
+  historique    $XDG_DATA_HOME/clavora/History.sqlite
   aide          &lt;prefix&gt;/share/clavora/Readme.fr.txt
+
+Dans les deux cas, l&apos;entrée qui lance les exercices rapides à l&apos;ouverture de session est
+$XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart).
 </translation>
     </message>
 </context>
@@ -212,10 +227,6 @@ dossier refuse l&apos;écriture)&#xa0;:
     <message>
         <source>Exercise Not Found</source>
         <translation>Exercice introuvable</translation>
-    </message>
-    <message>
-        <source>No keys are allowed for random exercises.  Choose some in Settings.</source>
-        <translation>Aucune touche n&apos;est autorisée pour les exercices aléatoires.  Choisissez-en dans les options.</translation>
     </message>
     <message>
         <source>Invalid exercise number.  Please try a lower number.</source>
@@ -283,6 +294,45 @@ dossier refuse l&apos;écriture)&#xa0;:
     <message>
         <source>You cannot save files in the folder &quot;%1&quot;.  Choose another folder.</source>
         <translation>Vous ne pouvez pas enregistrer de fichiers dans le dossier «&#xa0;%1&#xa0;».  Choisissez un autre dossier.</translation>
+    </message>
+</context>
+<context>
+    <name>Fingers</name>
+    <message>
+        <source>left little finger</source>
+        <translation>auriculaire gauche</translation>
+    </message>
+    <message>
+        <source>left ring finger</source>
+        <translation>annulaire gauche</translation>
+    </message>
+    <message>
+        <source>left middle finger</source>
+        <translation>majeur gauche</translation>
+    </message>
+    <message>
+        <source>left index finger</source>
+        <translation>index gauche</translation>
+    </message>
+    <message>
+        <source>right index finger</source>
+        <translation>index droit</translation>
+    </message>
+    <message>
+        <source>right middle finger</source>
+        <translation>majeur droit</translation>
+    </message>
+    <message>
+        <source>right ring finger</source>
+        <translation>annulaire droit</translation>
+    </message>
+    <message>
+        <source>right little finger</source>
+        <translation>auriculaire droit</translation>
+    </message>
+    <message>
+        <source>thumb</source>
+        <translation>pouce</translation>
     </message>
 </context>
 <context>
@@ -427,6 +477,25 @@ dossier refuse l&apos;écriture)&#xa0;:
     <message>
         <source>MENU</source>
         <translation>MENU</translation>
+    </message>
+</context>
+<context>
+    <name>MistakeList</name>
+    <message>
+        <source>space</source>
+        <translation>espace</translation>
+    </message>
+    <message>
+        <source>expected %1, typed %2</source>
+        <translation>attendu %1, tapé %2</translation>
+    </message>
+    <message>
+        <source>expected %1, typed %2 (%3 times)</source>
+        <translation>attendu %1, tapé %2 (%3 fois)</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>&#xa0;; </translation>
     </message>
 </context>
 <context>

@@ -8,10 +8,32 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QIcon>
+#include <QImageReader>
 #include <QLocale>
 #include <QSettings>
 #include <QSessionManager>
 #include <cstdio>
+
+namespace {
+
+// The installed theme's icon (a theme may draw it its own way), else the picture the program
+// carries, read by Qt's own PNG reader without asking every image plug-in whether it reads PNG
+// as well. A portable copy does not look in the theme, which takes milliseconds at start.
+QIcon windowIcon(const QString& applicationId, bool installed)
+{
+    QIcon icon = installed ? QIcon::fromTheme(applicationId) : QIcon();
+    if (icon.availableSizes().isEmpty()) {
+        for (const int size : {48, 256}) {
+            QImageReader reader(QStringLiteral(":/icons/%1-%2.png").arg(applicationId).arg(size), "png");
+            reader.setAutoDetectImageFormat(false);
+            icon.addPixmap(QPixmap::fromImageReader(&reader));
+        }
+    }
+    return icon;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -31,7 +53,10 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     app.setApplicationName(clavora::ProductName);
-    app.setDesktopFileName(QStringLiteral("org.orvella.Clavora"));
+    // The desktop entry's name and (below) its icon, so that docks and task bars show the
+    // program's own.
+    const QString applicationId = QStringLiteral("org.orvella.Clavora");
+    app.setDesktopFileName(applicationId);
     // The program ends when the exercise window closes, not when its last window does.
     app.setQuitOnLastWindowClosed(false);
     QApplication::setFont(clavora::interfaceFont());
@@ -52,6 +77,7 @@ int main(int argc, char* argv[])
     if (!paths.installed())
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
     paths.setLanguage(translations.language());
+    QApplication::setWindowIcon(windowIcon(applicationId, paths.installed()));
     clavora::Hub hub(paths, clavora::commandLineText(app.arguments()));
     hub.start();
     // A log-out or a kill saves the settings as closing the exercise window does.

@@ -21,7 +21,7 @@ ExerciseControl::ExerciseControl(AppSettings& settings, ProgramPaths paths, Cloc
                                  Clipboard& clipboard, ExerciseUi& ui, HistoryRecorder& recorder,
                                  const HistoryFigures& figures)
     : settings_(settings), paths_(std::move(paths)), clock_(clock), random_(random), clipboard_(clipboard), ui_(ui),
-      recorder_(recorder), figures_(figures)
+      history_(recorder), figures_(figures)
 {
 }
 
@@ -59,14 +59,7 @@ void ExerciseControl::startExercises()
 {
     repeatCount_ = 0;
     if (!form_.presetSelected) {
-        makeRandomExercise();
-        if (form_.typeThisText.isEmpty()) {
-            // Nothing can be drawn from an empty pool; an empty line would measure nothing.
-            stopExercises();
-            ui_.showMessage(tr("Exercise Not Found"),
-                            tr("No keys are allowed for random exercises.  Choose some in Settings."));
-            return;
-        }
+        makeRandomExercise(); // with no keys allowed, an empty line: it starts all the same
         beginExercise();
         return;
     }
@@ -132,7 +125,7 @@ void ExerciseControl::beginExercise()
     startTime_ = clock_.secondsSinceMidnight();
     elapsed_ = 0.0;
     form_.timeText = formatTenths(0.0);
-    if (recorder_.recording())
+    if (history_.recording())
         typing_.beginAttempt(startTime_);
     else
         typing_.discardAttempt();
@@ -253,6 +246,9 @@ void ExerciseControl::recordAttempt(const AttemptResult& result, bool passed)
     if (!typing_.recording())
         return;
     KeystrokeTally keystrokes = typing_.finishAttempt();
+    // An empty line measures nothing: its 0 % would only pull the learner's figures down.
+    if (form_.typeThisText.isEmpty())
+        return;
     AttemptRecord attempt;
     attempt.finished = clock_.localDateTime();
     // A drill's line is a random line: it is kept as one, so that the store's kinds keep
@@ -271,7 +267,7 @@ void ExerciseControl::recordAttempt(const AttemptResult& result, bool passed)
     attempt.keystrokes = std::move(keystrokes);
     // Dropped when recording was switched off during the attempt; a store that fails is set
     // aside and says why in the progress window.
-    recorder_.addAttempt(attempt);
+    history_.addAttempt(attempt);
 }
 
 void ExerciseControl::loadPresetExercise(std::int32_t number)

@@ -82,7 +82,7 @@ private:
     ExerciseUi& ui_;
     MainForm form_;
     ExerciseLog log_;
-    HistoryRecorder& recorder_;
+    HistoryRecorder& history_;
     const HistoryFigures& figures_;
     TypingRecorder typing_;
     bool running_ = false;

@@ -236,8 +236,11 @@ TypingCalendar ProgressQueries::calendar() const
 
 bool ProgressQueries::forEachAttempt(const std::function<void(const AttemptRecord&)>& visit) const
 {
-    QSqlQuery query = select(store_, QStringLiteral("SELECT finished, kind, quick_run, preset_file, exercise_number,"
-                                                    " exercise, typed, seconds, correct, accuracy, speed, correct_speed,"
+    // The texts are read as their bytes and decoded here, so that bytes that are not UTF-8 (a
+    // store written by another program) come out as U+FFFD.
+    QSqlQuery query = select(store_, QStringLiteral("SELECT finished, kind, quick_run, CAST(preset_file AS BLOB),"
+                                                    " exercise_number, CAST(exercise AS BLOB), CAST(typed AS BLOB),"
+                                                    " seconds, correct, accuracy, speed, correct_speed,"
                                                     " passed FROM attempts ORDER BY id"),
                              {});
     if (!query.isActive())
@@ -245,10 +248,10 @@ bool ProgressQueries::forEachAttempt(const std::function<void(const AttemptRecor
     while (query.next()) {
         AttemptRecord attempt;
         attempt.finished = QDateTime::fromString(query.value(0).toString(), Qt::ISODate);
-        attempt.source = {AttemptKind(query.value(1).toInt()), query.value(2).toBool(), query.value(3).toString(),
-                          query.value(4).toInt()};
-        attempt.exercise = query.value(5).toString();
-        attempt.typed = query.value(6).toString();
+        attempt.source = {AttemptKind(query.value(1).toInt()), query.value(2).toBool(),
+                          QString::fromUtf8(query.value(3).toByteArray()), query.value(4).toInt()};
+        attempt.exercise = QString::fromUtf8(query.value(5).toByteArray());
+        attempt.typed = QString::fromUtf8(query.value(6).toByteArray());
         attempt.seconds = query.value(7).toDouble();
         attempt.correct = query.value(8).toInt();
         attempt.accuracy = query.value(9).toInt();

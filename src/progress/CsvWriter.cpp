@@ -6,11 +6,30 @@
 namespace clavora {
 namespace {
 
-QString quoted(const QString& field)
+// A spreadsheet takes a cell that starts with one of these for a formula (OWASP's list); a
+// leading apostrophe keeps it text.
+bool looksLikeFormula(const QString& field)
 {
-    if (!field.contains(u',') && !field.contains(u'"') && !field.contains(u'\r') && !field.contains(u'\n'))
-        return field;
-    QString text = field;
+    return !field.isEmpty() && QStringView(u"=+-@\t\r").contains(field.front());
+}
+
+// Half a surrogate pair has no UTF-8 form: it becomes U+FFFD, so that the file is valid UTF-8.
+QString withoutLoneSurrogates(QString text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (text.at(i).isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
+QString cell(const QString& field)
+{
+    QString text = withoutLoneSurrogates(looksLikeFormula(field) ? u'\'' + field : field);
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n'))
+        return text;
     text.replace(QStringLiteral("\""), QStringLiteral("\"\""));
     return u'"' + text + u'"';
 }
@@ -23,7 +42,7 @@ bool CsvWriter::writeRow(const QStringList& fields)
     for (qsizetype i = 0; i < fields.size(); ++i) {
         if (i > 0)
             line += u',';
-        line += quoted(fields.at(i));
+        line += cell(fields.at(i));
     }
     line += QStringLiteral("\r\n");
     const QByteArray bytes = line.toUtf8();

@@ -6,8 +6,9 @@ class QIODevice;
 
 namespace clavora {
 
-// Writes rows as comma-separated values in UTF-8: a field holding a comma, a double quote or
-// a line break is quoted, its quotes doubled; every row ends with CR LF.
+// Writes rows as comma-separated values in valid UTF-8: a field that a spreadsheet would take
+// for a formula gets a leading apostrophe; a field holding a comma, a double quote or a line
+// break is quoted, its quotes doubled; every row ends with CR LF.
 class CsvWriter {
 public:
     explicit CsvWriter(QIODevice& device) : device_(device) {}

@@ -32,6 +32,9 @@ QString informationText(const QStringList& arguments)
             "       clavora --help | --version\n"
             "\n"
             "A touch-typing tutor with exercises, a typing game and an on-screen keyboard.\n"
+            "Every attempt and game is kept in a history: the progress window (Ctrl+P) shows it,\n"
+            "and its weak-key drill (\"Practise my weak keys\") makes random exercises of the\n"
+            "keys you missed most.\n"
             "\n"
             "  /g         start with the typing game\n"
             "  /q         run quick exercises, then close\n"
@@ -42,7 +45,8 @@ QString informationText(const QStringList& arguments)
             "/g, /q, /k (in that order) acts.\n"
             "\n"
             "Files, portable (the program's folder holds Exercises/ and can be written to):\n"
-            "  Clavora.ini, Exercises/*.txt, Layouts/*.kbl, Logs/, Readme.txt beside the program\n"
+            "  Clavora.ini, History.sqlite, Exercises/*.txt, Layouts/*.kbl, Logs/, Readme.txt\n"
+            "  beside the program\n"
             "\n"
             "Files, installed (the program in <prefix>/bin with <prefix>/share/clavora, or its\n"
             "folder cannot be written to):\n"
@@ -51,7 +55,11 @@ QString informationText(const QStringList& arguments)
             "             then <prefix>/share/clavora/Exercises; your file of the same name wins\n"
             "  layouts    $XDG_DATA_HOME/clavora/Layouts/*.kbl, then <prefix>/share/clavora/Layouts\n"
             "  logs       $XDG_DATA_HOME/clavora/Logs/\n"
-            "  help       <prefix>/share/clavora/Readme.txt\n");
+            "  history    $XDG_DATA_HOME/clavora/History.sqlite\n"
+            "  help       <prefix>/share/clavora/Readme.txt\n"
+            "\n"
+            "Either way, the entry that runs quick exercises at log-in is\n"
+            "$XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart).\n");
     if (own.contains(QStringLiteral("--version")))
         return QStringLiteral("Orvella Clavora " CLAVORA_VERSION "\n");
     return {};

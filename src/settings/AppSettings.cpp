@@ -3,115 +3,145 @@
 
 #include "ProfileFile.h"
 #include "StartupEntry.h"
+#include "SettingsTable.h"
 #include "common/Numbers.h"
 
 #include <QCoreApplication>
+#include <algorithm>
+#include <limits>
 #include <variant>
 
 namespace clavora {
 
 namespace {
-using Field = std::variant<std::int32_t AppSettings::*, std::int16_t AppSettings::*, bool AppSettings::*,
-                           ExerciseType AppSettings::*, QString AppSettings::*, Rgb AppSettings::*>;
-
-struct Stored {
-    const char* section;
-    const char* key;
-    Field field;
-};
-
-// Every setting the file holds, in the file's order, with its section and key.
-const Stored StoredSettings[] = {
-    {"Exercises", "ExNum", &AppSettings::exerciseNumber},
-    {"Exercises", "ExType", &AppSettings::exerciseType},
-    {"Exercises", "Repeats", &AppSettings::repeats},
-    {"Exercises", "MinAccuracy", &AppSettings::minAccuracy},
-    {"Exercises", "MinSpeed", &AppSettings::minSpeed},
-    {"Exercises", "PresetFile", &AppSettings::presetFile},
-    {"RndEx", "LowerCase", &AppSettings::lowerCase},
-    {"RndEx", "UpperCase", &AppSettings::upperCase},
-    {"RndEx", "Numbers", &AppSettings::numbers},
-    {"RndEx", "NumberPunc", &AppSettings::numberPunctuation},
-    {"RndEx", "Punc", &AppSettings::punctuation},
-    {"RndEx", "ShiftPunc", &AppSettings::shiftedPunctuation},
-    {"RndEx", "Space", &AppSettings::space},
-    {"RndEx", "Custom", &AppSettings::custom},
-    {"RndEx", "CustomKeys", &AppSettings::customKeys},
-    {"QuickEx", "NumEx", &AppSettings::quickExerciseCount},
-    {"QuickEx", "Repeats", &AppSettings::quickRepeats},
-    {"QuickEx", "ExType", &AppSettings::quickExerciseType},
-    {"QuickEx", "ExNumMin", &AppSettings::quickNumberFrom},
-    {"QuickEx", "ExNumMax", &AppSettings::quickNumberTo},
-    {"Display", "WinColour", &AppSettings::windowColour},
-    {"Display", "TextColour", &AppSettings::textColour},
-    {"Display", "WinX", &AppSettings::windowX},
-    {"Display", "WinY", &AppSettings::windowY},
-    {"Game", "StartLevel", &AppSettings::gameStartLevel},
-    {"KeyLayout", "Layout", &AppSettings::layoutFile},
-    {"KeyLayout", "ShowLayout", &AppSettings::showLayout},
-    {"History", "Record", &AppSettings::recordProgress},
-    {"History", "ShowWeakKeys", &AppSettings::showWeakKeys},
-    {"History", "WeakKeyGame", &AppSettings::weakKeyGame},
-};
+constexpr qint64 Int16Max = std::numeric_limits<std::int16_t>::max();
+constexpr qint64 Int32Max = std::numeric_limits<std::int32_t>::max();
+const QString DefaultExerciseSet = QStringLiteral("QWERTY - United States");
 
 // Reads one setting, `defaults` giving the value for a missing one.
 struct Reader {
     const ProfileFile& file;
     const AppSettings& defaults;
     AppSettings& settings;
-    QString section;
-    QString key;
 
-    qint64 number(qint64 fallback) const { return file.readInt(section, key, fallback); }
-    void operator()(std::int32_t AppSettings::*f) const
+    template <typename T>
+    qint64 number(const Setting<T>& s, qint64 fallback) const
     {
-        settings.*f = saturateToInt32(double(number(defaults.*f)));
+        return file.readInt(QLatin1String(s.section), QLatin1String(s.key), fallback);
     }
-    void operator()(std::int16_t AppSettings::*f) const
+    // A setting the dialog edits is held only to its field's width here.
+    template <typename T>
+    qint64 bounded(const Setting<T>& s, qint64 value) const
     {
-        settings.*f = saturateToInt16(double(number(defaults.*f)));
+        const Bounds b = s.inDialog == InDialog::Yes ? widthOf<T>() : s.bounds;
+        return std::clamp(value, b.lowest, b.highest);
     }
-    void operator()(bool AppSettings::*f) const { settings.*f = number(defaults.*f ? 1 : 0) == 1; }
-    void operator()(ExerciseType AppSettings::*f) const
+    template <typename Integer>
+    void operator()(const Setting<Integer>& s) const
     {
-        settings.*f = number(defaults.*f == ExerciseType::Preset ? 0 : 1) == 0 ? ExerciseType::Preset
-                                                                               : ExerciseType::Random;
+        settings.*s.field = Integer(bounded(s, number(s, defaults.*s.field)));
     }
-    void operator()(QString AppSettings::*f) const { settings.*f = file.readString(section, key, defaults.*f); }
+    void operator()(const Setting<bool>& s) const { settings.*s.field = number(s, defaults.*s.field ? 1 : 0) == 1; }
+    void operator()(const Setting<ExerciseType>& s) const
+    {
+        settings.*s.field = number(s, defaults.*s.field == ExerciseType::Preset ? 0 : 1) == 0 ? ExerciseType::Preset
+                                                                                          : ExerciseType::Random;
+    }
+    void operator()(const Setting<QString>& s) const
+    {
+        settings.*s.field = file.readString(QLatin1String(s.section), QLatin1String(s.key), defaults.*s.field);
+    }
     // A colour is a 32-bit signed number in the file, as every other integer.
-    void operator()(Rgb AppSettings::*f) const
+    void operator()(const Setting<Rgb>& s) const
     {
-        settings.*f = Rgb(saturateToInt32(double(number(std::int32_t(defaults.*f)))));
+        settings.*s.field = Rgb(saturateToInt32(double(number(s, std::int32_t(defaults.*s.field)))));
     }
 };
 
 // The text the file holds for one setting.
 struct Writer {
     const AppSettings& settings;
-    template <typename Number>
-    QString operator()(Number AppSettings::*f) const
+    template <typename Integer>
+    QString operator()(const Setting<Integer>& s) const
     {
-        return QString::number(qint64(settings.*f));
+        return QString::number(qint64(settings.*s.field));
     }
-    QString operator()(bool AppSettings::*f) const { return settings.*f ? QStringLiteral("1") : QStringLiteral("0"); }
-    QString operator()(ExerciseType AppSettings::*f) const
+    QString operator()(const Setting<bool>& s) const
     {
-        return settings.*f == ExerciseType::Preset ? QStringLiteral("0") : QStringLiteral("1");
+        return settings.*s.field ? QStringLiteral("1") : QStringLiteral("0");
     }
-    QString operator()(QString AppSettings::*f) const { return settings.*f; }
+    QString operator()(const Setting<ExerciseType>& s) const
+    {
+        return settings.*s.field == ExerciseType::Preset ? QStringLiteral("0") : QStringLiteral("1");
+    }
+    QString operator()(const Setting<QString>& s) const { return settings.*s.field; }
     // One rule for every integer: its signed value, so a colour of -1 stays -1.
-    QString operator()(Rgb AppSettings::*f) const { return QString::number(std::int32_t(settings.*f)); }
+    QString operator()(const Setting<Rgb>& s) const { return QString::number(std::int32_t(settings.*s.field)); }
 };
+
+const char* sectionOf(const AnySetting& row)
+{
+    return std::visit([](const auto& s) { return s.section; }, row);
+}
 } // namespace
+
+std::span<const AnySetting> settingsTable()
+{
+    using enum InDialog;
+    // Built at first use, so that an AppSettings made before main() finds it.
+    static const AnySetting table[] = {
+        Setting{"Exercises", "ExNum", &AppSettings::exerciseNumber, 1, No, {1, Int32Max}},
+        Setting{"Exercises", "ExType", &AppSettings::exerciseType, ExerciseType::Preset},
+        Setting{"Exercises", "Repeats", &AppSettings::repeats, 2, Yes, {1, Int32Max}},
+        Setting{"Exercises", "MinAccuracy", &AppSettings::minAccuracy, 0, Yes, {0, 100}},
+        Setting{"Exercises", "MinSpeed", &AppSettings::minSpeed, 0, Yes, {0, Int16Max}},
+        Setting{"Exercises", "PresetFile", &AppSettings::presetFile, DefaultExerciseSet},
+        Setting{"RndEx", "LowerCase", &AppSettings::lowerCase, true, Yes},
+        Setting{"RndEx", "UpperCase", &AppSettings::upperCase, false, Yes},
+        Setting{"RndEx", "Numbers", &AppSettings::numbers, false, Yes},
+        Setting{"RndEx", "NumberPunc", &AppSettings::numberPunctuation, false, Yes},
+        Setting{"RndEx", "Punc", &AppSettings::punctuation, false, Yes},
+        Setting{"RndEx", "ShiftPunc", &AppSettings::shiftedPunctuation, false, Yes},
+        Setting{"RndEx", "Space", &AppSettings::space, true, Yes},
+        Setting{"RndEx", "Custom", &AppSettings::custom, false, Yes},
+        Setting{"RndEx", "CustomKeys", &AppSettings::customKeys, QStringLiteral("asdfjkl;")},
+        Setting{nullptr, nullptr, &AppSettings::quickExercisesAtStartUp, false, Yes}, // the start-up entry
+        Setting{"QuickEx", "NumEx", &AppSettings::quickExerciseCount, 3, Yes, {1, Int32Max}},
+        Setting{"QuickEx", "Repeats", &AppSettings::quickRepeats, 2, Yes, {1, Int16Max}},
+        Setting{"QuickEx", "ExType", &AppSettings::quickExerciseType, ExerciseType::Preset},
+        Setting{"QuickEx", "ExNumMin", &AppSettings::quickNumberFrom, 1, Yes, {1, Int32Max}},
+        Setting{"QuickEx", "ExNumMax", &AppSettings::quickNumberTo, 112, Yes, {1, Int32Max}},
+        Setting{"Display", "WinColour", &AppSettings::windowColour, DefaultWindowColour},
+        Setting{"Display", "TextColour", &AppSettings::textColour, DefaultTextColour},
+        // The loaded default centres the exercise window on the screen.
+        Setting{"Display", "WinX", &AppSettings::windowX, 0},
+        Setting{"Display", "WinY", &AppSettings::windowY, 100},
+        Setting{"Game", "StartLevel", &AppSettings::gameStartLevel, 1},
+        Setting{"KeyLayout", "Layout", &AppSettings::layoutFile, DefaultExerciseSet},
+        Setting{"KeyLayout", "ShowLayout", &AppSettings::showLayout, 1},
+        Setting{"History", "Record", &AppSettings::recordProgress, true},
+        // The keyboard window's keys coloured by error rate.
+        Setting{"History", "ShowWeakKeys", &AppSettings::showWeakKeys, false},
+        // The game's letters drawn by error rate.
+        Setting{"History", "WeakKeyGame", &AppSettings::weakKeyGame, false},
+    };
+    return table;
+}
+
+AppSettings::AppSettings()
+{
+    for (const AnySetting& row : settingsTable())
+        std::visit([this](const auto& s) { this->*s.field = s.defaultValue; }, row);
+}
 
 AppSettings loadSettings(const ProfileFile& file, StartupEntry& entry, int screenWidthTwips)
 {
     AppSettings defaults;
     defaults.windowX = std::int32_t(roundHalfEven(screenWidthTwips / 2.0 - 5093));
-    AppSettings s;
-    for (const Stored& stored : StoredSettings)
-        std::visit(Reader{file, defaults, s, QLatin1String(stored.section), QLatin1String(stored.key)}, stored.field);
-    s.exerciseNumber = std::max(s.exerciseNumber, 1);
+    AppSettings s = defaults;
+    for (const AnySetting& row : settingsTable())
+        if (sectionOf(row))
+            std::visit(Reader{file, defaults, s}, row);
     // The check box knows only unchecked and checked; anything but 1 leaves it unchecked.
     s.showLayout = s.showLayout == 1 ? 1 : 0;
     s.quickExercisesAtStartUp = !entry.read().isEmpty();
@@ -120,12 +150,16 @@ AppSettings loadSettings(const ProfileFile& file, StartupEntry& entry, int scree
 
 void writeSettings(ProfileFile& file, const AppSettings& s, const QString& exerciseNumberText)
 {
-    for (const Stored& stored : StoredSettings) {
-        const bool exerciseNumber = std::holds_alternative<std::int32_t AppSettings::*>(stored.field) &&
-                                    std::get<std::int32_t AppSettings::*>(stored.field) == &AppSettings::exerciseNumber;
+    for (const AnySetting& row : settingsTable()) {
+        if (!sectionOf(row))
+            continue;
+        const auto* number = std::get_if<Setting<std::int32_t>>(&row);
         // The number is saved as the box shows it, which may not be a number at all.
-        const QString value = exerciseNumber ? exerciseNumberText : std::visit(Writer{s}, stored.field);
-        file.write(QLatin1String(stored.section), QLatin1String(stored.key), value);
+        const QString value = number && number->field == &AppSettings::exerciseNumber ? exerciseNumberText
+                                                                                       : std::visit(Writer{s}, row);
+        std::visit([&](const auto& setting) {
+            file.write(QLatin1String(setting.section), QLatin1String(setting.key), value);
+        }, row);
     }
 }
 

@@ -15,42 +15,42 @@ class ProfileFile;
 
 enum class ExerciseType { Preset, Random };
 
-inline const QString DefaultExerciseSet = QStringLiteral("QWERTY - United States");
-
-// The live settings, holding their defaults until the settings file is read. Where each
-// one is kept in the file is in the table in AppSettings.cpp.
+// The live settings. Each field's default, and where the file keeps it, is its row in the
+// settings table (AppSettings.cpp, SettingsTable.h).
 struct AppSettings {
-    std::int32_t exerciseNumber = 1;
-    ExerciseType exerciseType = ExerciseType::Preset;
-    std::int32_t repeats = 2;
-    std::int16_t minAccuracy = 0;
-    std::int16_t minSpeed = 0;
-    QString presetFile = DefaultExerciseSet;
-    bool lowerCase = true;
-    bool upperCase = false;
-    bool numbers = false;
-    bool numberPunctuation = false;
-    bool punctuation = false;
-    bool shiftedPunctuation = false;
-    bool space = true;
-    bool custom = false;
-    QString customKeys = QStringLiteral("asdfjkl;");
-    bool quickExercisesAtStartUp = false; // kept in the start-up entry, not in the file
-    std::int32_t quickExerciseCount = 3;
-    std::int16_t quickRepeats = 2;
-    ExerciseType quickExerciseType = ExerciseType::Preset;
-    std::int32_t quickNumberFrom = 1;
-    std::int32_t quickNumberTo = 112;
-    Rgb windowColour = DefaultWindowColour;
-    Rgb textColour = DefaultTextColour;
-    std::int32_t windowX = 0; // the loaded default centres the exercise window on the screen
-    std::int32_t windowY = 100;
-    std::int16_t gameStartLevel = 1;
-    QString layoutFile = DefaultExerciseSet;
-    std::int16_t showLayout = 1;
-    bool recordProgress = true;
-    bool showWeakKeys = false; // the keyboard window's keys coloured by error rate
-    bool weakKeyGame = false; // the game's letters drawn by error rate
+    AppSettings(); // every field at its default
+
+    std::int32_t exerciseNumber;
+    ExerciseType exerciseType;
+    std::int32_t repeats;
+    std::int16_t minAccuracy;
+    std::int16_t minSpeed;
+    QString presetFile;
+    bool lowerCase;
+    bool upperCase;
+    bool numbers;
+    bool numberPunctuation;
+    bool punctuation;
+    bool shiftedPunctuation;
+    bool space;
+    bool custom;
+    QString customKeys;
+    bool quickExercisesAtStartUp; // kept in the start-up entry, not in the file
+    std::int32_t quickExerciseCount;
+    std::int16_t quickRepeats;
+    ExerciseType quickExerciseType;
+    std::int32_t quickNumberFrom;
+    std::int32_t quickNumberTo;
+    Rgb windowColour;
+    Rgb textColour;
+    std::int32_t windowX; // the loaded default centres the exercise window on the screen
+    std::int32_t windowY;
+    std::int16_t gameStartLevel;
+    QString layoutFile;
+    std::int16_t showLayout;
+    bool recordProgress;
+    bool showWeakKeys; // the keyboard window's keys coloured by error rate
+    bool weakKeyGame; // the game's letters drawn by error rate
 
     bool operator==(const AppSettings&) const = default;
 };

@@ -2,36 +2,15 @@
 #include "NumericBoxCheck.h"
 
 #include "common/Numbers.h"
+#include "settings/SettingsTable.h"
 
 #include <cmath>
-#include <cstdint>
-#include <limits>
 
 namespace clavora {
 
 namespace {
-struct BoxRule {
-    double lowerBound; // also the fallback
-    double upperBound; // the width of the setting's field, or 100 for the accuracy
-    bool upperForFailure;
-};
-
-constexpr double Int16Max = std::numeric_limits<std::int16_t>::max();
-constexpr double Int32Max = std::numeric_limits<std::int32_t>::max();
-
-BoxRule ruleOf(NumericBox box)
-{
-    switch (box) {
-    case NumericBox::Repeats: return {1, Int32Max, false};
-    case NumericBox::MinAccuracy: return {0, 100, true};
-    case NumericBox::MinSpeed: return {0, Int16Max, false};
-    case NumericBox::NumQuickEx: return {1, Int32Max, false};
-    case NumericBox::QuickExRepeats: return {1, Int16Max, false};
-    case NumericBox::QuickExNumFrom: return {1, Int32Max, false};
-    case NumericBox::QuickExNumTo: return {1, Int32Max, false};
-    }
-    return {1, Int32Max, false};
-}
+const NumberField RangeFrom = &AppSettings::quickNumberFrom;
+const NumberField RangeTo = &AppSettings::quickNumberTo;
 
 QString wholeText(double value)
 {
@@ -39,28 +18,31 @@ QString wholeText(double value)
 }
 } // namespace
 
-QString checkedNumberText(const QString& text, NumericBox box)
+QString checkedNumberText(const QString& text, NumberField box)
 {
-    const BoxRule rule = ruleOf(box);
+    const auto [bounds, width] = std::visit(
+        [](auto field) {
+            using T = std::remove_cvref_t<decltype(settingOf(field).defaultValue)>;
+            return std::pair(settingOf(field).bounds, widthOf<T>());
+        },
+        box);
     const LeadingNumber number = leadingNumber(text);
     if (!number.ok)
-        return wholeText(rule.upperForFailure ? rule.upperBound : rule.lowerBound);
+        return wholeText(bounds.highest < width.highest ? bounds.highest : bounds.lowest);
     const double whole = std::floor(number.value);
-    if (whole < rule.lowerBound)
-        return wholeText(rule.lowerBound);
-    return wholeText(std::min(whole, rule.upperBound));
+    if (whole < bounds.lowest)
+        return wholeText(bounds.lowest);
+    return wholeText(std::min(whole, double(bounds.highest)));
 }
 
-void checkNumericBox(SettingsForm& form, NumericBox box)
+void checkNumericBox(SettingsForm& form, NumberField box)
 {
     QString& text = form.text(box);
     text = checkedNumberText(text, box);
-    if (box != NumericBox::QuickExNumFrom && box != NumericBox::QuickExNumTo)
+    if (box != RangeFrom && box != RangeTo)
         return;
-    const double from = leadingNumber(form.quickNumberFrom).value;
-    const double to = leadingNumber(form.quickNumberTo).value;
-    if (from > to)
-        form.text(box == NumericBox::QuickExNumFrom ? NumericBox::QuickExNumTo : NumericBox::QuickExNumFrom) = text;
+    if (leadingNumber(form.text(RangeFrom)).value > leadingNumber(form.text(RangeTo)).value)
+        form.text(box == RangeFrom ? RangeTo : RangeFrom) = text;
 }
 
 } // namespace clavora

@@ -36,34 +36,23 @@ SettingsControl::SettingsControl(QStringList presetFiles, QStringList layouts, c
 
 void SettingsControl::updateSettings(const AppSettings& live)
 {
-    form_.repeats = QString::number(live.repeats);
-    form_.minAccuracy = QString::number(live.minAccuracy);
-    form_.minSpeed = QString::number(live.minSpeed);
+    for (auto& [box, text] : form_.numbers)
+        text = std::visit([&live](auto field) { return QString::number(live.*field); }, box);
+    for (auto& [box, ticked] : form_.flags)
+        ticked = live.*box;
     form_.presetFileIndex = firstMatchIgnoringCase(form_.presetFiles, live.presetFile);
-    form_.lowerCase = live.lowerCase;
-    form_.upperCase = live.upperCase;
-    form_.numbers = live.numbers;
-    form_.numberPunctuation = live.numberPunctuation;
-    form_.punctuation = live.punctuation;
-    form_.shiftedPunctuation = live.shiftedPunctuation;
-    form_.space = live.space;
     customKeysChanged(live.customKeys);
-    form_.custom = live.custom; // whatever the keys' rule ticked
-    form_.quickExercisesAtStartUp = live.quickExercisesAtStartUp;
-    form_.quickExerciseCount = QString::number(live.quickExerciseCount);
-    form_.quickRepeats = QString::number(live.quickRepeats);
+    form_.ticked(&AppSettings::custom) = live.custom; // whatever the keys' rule ticked
     form_.presetExercises = live.quickExerciseType == ExerciseType::Preset;
-    form_.quickNumberFrom = QString::number(live.quickNumberFrom);
-    form_.quickNumberTo = QString::number(live.quickNumberTo);
     form_.layoutIndex = firstMatchIgnoringCase(form_.layouts, live.layoutFile);
 }
 
-void SettingsControl::numberEdited(NumericBox box, const QString& text)
+void SettingsControl::numberEdited(NumberField box, const QString& text)
 {
     form_.text(box) = text;
 }
 
-void SettingsControl::numberBoxLeft(NumericBox box)
+void SettingsControl::numberBoxLeft(NumberField box)
 {
     checkNumericBox(form_, box);
 }
@@ -72,12 +61,12 @@ void SettingsControl::customKeysChanged(const QString& text)
 {
     // The space bar has its own box; blanks are not custom keys.
     form_.customKeys = QString(text).remove(u' ');
-    form_.custom = !form_.customKeys.isEmpty();
+    form_.ticked(&AppSettings::custom) = !form_.customKeys.isEmpty();
 }
 
-void SettingsControl::setTicked(bool SettingsForm::*box, bool ticked)
+void SettingsControl::setTicked(FlagField box, bool ticked)
 {
-    form_.*box = ticked;
+    form_.ticked(box) = ticked;
 }
 
 void SettingsControl::presetFileChosen(int index)
@@ -113,7 +102,7 @@ void SettingsControl::defaultsClicked()
     form_.foreColour = DefaultTextColour;
 }
 
-void SettingsControl::confirm(std::optional<NumericBox> focusedBox)
+void SettingsControl::confirm(std::optional<NumberField> focusedBox)
 {
     if (focusedBox)
         numberBoxLeft(*focusedBox);

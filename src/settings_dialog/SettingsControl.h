@@ -22,10 +22,10 @@ public:
     void updateSettings(const AppSettings& live);
 
     // Events forwarded by the window.
-    void numberEdited(NumericBox box, const QString& text);
-    void numberBoxLeft(NumericBox box);
+    void numberEdited(NumberField box, const QString& text);
+    void numberBoxLeft(NumberField box);
     void customKeysChanged(const QString& text);
-    void setTicked(bool SettingsForm::*box, bool ticked);
+    void setTicked(FlagField box, bool ticked);
     void presetFileChosen(int index);
     void layoutChosen(int index);
     void quickTypeChosen(bool preset);
@@ -34,7 +34,7 @@ public:
     void defaultsClicked();
     // OK: ENTER confirms without moving the focus, so the box that still has it is
     // checked as if the user had left it.
-    void confirm(std::optional<NumericBox> focusedBox);
+    void confirm(std::optional<NumberField> focusedBox);
 
 private:
     SettingsUi& ui_;

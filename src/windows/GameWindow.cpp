@@ -48,21 +48,21 @@ void GameWindow::buildControls()
     startLevel_->setAlignment(Qt::AlignCenter);
     startLevel_->setAccessibleName(tr("Start level"));
     startLevelLabel_->setBuddy(startLevel_);
-    // The buttons are 555 twips apart, so that "Weak keys" fits below the keyboard box.
     startButton_ = makeAt<WrapButton>(this, "StartButton", tr("&Start Game"), 120, 1140, 975, 435);
-    pauseButton_ = makeAt<WrapButton>(this, "PauseButton", gameText(PauseCaption), 120, 1695, 975, 435);
+    pauseButton_ = makeAt<WrapButton>(this, "PauseButton", gameText(PauseCaption), 120, 1740, 975, 435);
     pauseButton_->setEnabled(false);
-    stopButton_ = makeAt<WrapButton>(this, "StopButton", tr("&End Game"), 120, 2250, 975, 435);
+    stopButton_ = makeAt<WrapButton>(this, "StopButton", tr("&End Game"), 120, 2340, 975, 435);
     stopButton_->setEnabled(false);
-    gameButton_ = makeAt<WrapButton>(this, "GameButton", tr("E&xercises"), 120, 2805, 975, 435);
-    settingsButton_ = makeAt<WrapButton>(this, "SettingsButton", tr("Se&ttings"), 120, 3360, 975, 435);
-    helpButton_ = makeAt<WrapButton>(this, "HelpButton", tr("&Help"), 120, 3915, 975, 435);
+    gameButton_ = makeAt<WrapButton>(this, "GameButton", tr("E&xercises"), 120, 2940, 975, 435);
+    settingsButton_ = makeAt<WrapButton>(this, "SettingsButton", tr("Se&ttings"), 120, 3540, 975, 435);
+    helpButton_ = makeAt<WrapButton>(this, "HelpButton", tr("&Help"), 120, 4140, 975, 435);
     for (QPushButton* b : {startButton_, pauseButton_, stopButton_, gameButton_, settingsButton_, helpButton_})
         b->setAutoDefault(false);
     showLayout_ =
-        makeAt<WrapCheckBox>(this, "ShowLayout", tr("Show keyboard layout"), 120, 4410, 1035, 585);
-    // Up to the play area and a little further left than the boxes above: "Schwache" needs the room.
-    weakKeys_ = makeAt<WrapCheckBox>(this, "WeakKeys", tr("&Weak keys"), 60, 5010, 1125, 480);
+        makeAt<WrapCheckBox>(this, "ShowLayout", tr("Show keyboard layout"), 120, 4740, 1035, 585);
+    // Below the keyboard box, in the strip the window gains at its bottom; a little further
+    // left than the boxes above: "Schwache" needs the room.
+    weakKeys_ = makeAt<WrapCheckBox>(this, "WeakKeys", tr("&Weak keys"), 60, 5355, 1125, 480);
     levelLabel_ = statusLabel(this, "LevelLabel", levelText(1), 1320, 120, 1635, 255);
     keyLevelLabel_ = statusLabel(this, "KeyLevelLabel", QString(), 3000, 120, 2175, 255);
     timeLabel_ = statusLabel(this, "TimeLabel", elapsedText(0.0), 5220, 120, 2835, 315);
@@ -81,8 +81,9 @@ void GameWindow::buildControls()
     progressButton_ = makeAt<QPushButton>(this, "ProgressButton", ProgressWindow::buttonCaption(), 120, 60, 975, 315);
     progressButton_->setAutoDefault(false);
 
-    QWidget* order[] = {startLevel_, startButton_, pauseButton_, stopButton_,
-                        gameButton_, settingsButton_, helpButton_, showLayout_, weakKeys_, progressButton_};
+    // The key capture last: Tab from it wraps round to the start-level box.
+    QWidget* order[] = {startLevel_, startButton_, pauseButton_, stopButton_, gameButton_, settingsButton_,
+                        helpButton_, showLayout_, weakKeys_, progressButton_, keyCapture_};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 

@@ -42,7 +42,8 @@ public:
     void focusStartButton() override;
 
     static constexpr int ClientWidthTwips = 9795;
-    static constexpr int ClientHeightTwips = 5535;
+    // The game's 5535 twips and a strip below them that holds the "Weak keys" box.
+    static constexpr int ClientHeightTwips = 5895;
 
 signals:
     void exercisesClicked();

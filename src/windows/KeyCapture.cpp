@@ -13,11 +13,6 @@ KeyCapture::KeyCapture(QWidget* parent) : QWidget(parent)
 
 void KeyCapture::keyPressEvent(QKeyEvent* event)
 {
-    // Shift+Tab types a Tab, as Ctrl+Tab does; left to the window it would move the focus.
-    if (event->key() == Qt::Key_Backtab) {
-        emit typed(u'\t');
-        return;
-    }
     // Delete types nothing in a text box, so it is no key of the game.
     const QString text = event->text() == QStringLiteral("\x7f") ? QString() : event->text();
     // Alt with a key is a command, such as Alt+S while Start is disabled, never a typed character.
@@ -31,7 +26,9 @@ void KeyCapture::keyPressEvent(QKeyEvent* event)
 
 bool KeyCapture::focusNextPrevChild(bool)
 {
-    return false; // Tab is a typed character here, not a way out of the game
+    // Either way to the window's first stop, the start-level box, which hands the focus
+    // straight back while a game runs: Tab costs the player nothing.
+    return QWidget::focusNextPrevChild(true);
 }
 
 } // namespace clavora

@@ -5,7 +5,7 @@
 namespace clavora {
 
 // An unseen box that holds the focus during a game and passes on every character typed,
-// Tab and control characters included.
+// control characters included. Tab and Shift+Tab move the focus instead, as in any box.
 class KeyCapture final : public QWidget {
     Q_OBJECT
 public:

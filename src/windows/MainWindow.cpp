@@ -27,6 +27,19 @@
 
 namespace clavora {
 
+namespace {
+// Narrows the control's font until the control needs no more than `width` pixels: the
+// program's font is wider than the one its places were laid out for.
+void narrowToFit(QWidget* control, int width)
+{
+    QFont font = control->font();
+    for (int stretch = 99; control->sizeHint().width() > width && stretch >= 75; --stretch) {
+        font.setStretch(stretch);
+        control->setFont(font);
+    }
+}
+} // namespace
+
 MainWindow::MainWindow(AppSettings& settings, ProgramPaths paths, Clock& clock, Random& random, Clipboard& clipboard,
                        HistoryRecorder& recorder, const HistoryFigures& figures)
     : settings_(settings), control_(settings, std::move(paths), clock, random, clipboard, *this, recorder, figures)
@@ -45,9 +58,10 @@ void MainWindow::buildControls()
         makeAt<QRadioButton>(this, "PresetExercises", tr("&Preset - exercise:"), 1320, 300, 1575, 255);
     presetExercises_->setChecked(true);
     // The caption is a little wider than its 1575 twips with the style's spacing; tighter
-    // spacing keeps it whole.
+    // spacing, and a narrower font where that is not enough, keep it whole.
     presetExercises_->setStyleSheet(QStringLiteral("QRadioButton { spacing: 1px; }"));
     numberBox_ = makeAt<QLineEdit>(this, "ExNumBox", QStringLiteral("1"), 2880, 270, 375, 285);
+    narrowToFit(presetExercises_, numberBox_->x() - presetExercises_->x());
     numberBox_->setAlignment(Qt::AlignCenter);
     numberBox_->setAccessibleName(tr("Exercise number"));
     randomExercises_ = makeAt<QRadioButton>(this, "RandomExercises", tr("&Random"), 3360, 300, 1035, 255);

@@ -29,6 +29,7 @@ PlayArea::PlayArea(QWidget* parent) : QFrame(parent)
     setFrameStyle(QFrame::Box | QFrame::Sunken);
     setAutoFillBackground(true);
     gameOverLabel_ = new QLabel(tr("GAME OVER!"), this);
+    gameOverLabel_->setObjectName(QStringLiteral("GameOverLabel"));
     placeTwips(gameOverLabel_, 1680, 1920, 5115, 885);
     gameOverLabel_->setAlignment(Qt::AlignCenter);
     gameOverLabel_->setFont(fixedFont(36));

@@ -70,7 +70,7 @@ QLabel* SettingsDialog::heading(const QString& caption)
     return l;
 }
 
-QLineEdit* SettingsDialog::numericBox(NumericBox box, const QString& name)
+QLineEdit* SettingsDialog::numericBox(NumberField box, const QString& name)
 {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(name);
@@ -88,7 +88,7 @@ QPushButton* SettingsDialog::button(const QString& name, const QString& caption)
     return b;
 }
 
-QCheckBox* SettingsDialog::checkBox(const QString& name, const QString& caption, bool SettingsForm::*field)
+QCheckBox* SettingsDialog::checkBox(const QString& name, const QString& caption, FlagField field)
 {
     auto* box = new QCheckBox(caption, this);
     box->setObjectName(name);
@@ -117,11 +117,11 @@ void SettingsDialog::buildControls()
     const struct {
         const char* name;
         const char* caption;
-        NumericBox box;
+        NumberField box;
         const char* unit;
-    } numbers[] = {{"Repeats", QT_TR_NOOP("&Repeats:"), NumericBox::Repeats, nullptr},
-                   {"MinAccuracy", QT_TR_NOOP("Minimum &accuracy to pass:"), NumericBox::MinAccuracy, "%"},
-                   {"MinSpeed", QT_TR_NOOP("Minimum &speed to pass:"), NumericBox::MinSpeed, QT_TR_NOOP("WPM")}};
+    } numbers[] = {{"Repeats", QT_TR_NOOP("&Repeats:"), &AppSettings::repeats, nullptr},
+                   {"MinAccuracy", QT_TR_NOOP("Minimum &accuracy to pass:"), &AppSettings::minAccuracy, "%"},
+                   {"MinSpeed", QT_TR_NOOP("Minimum &speed to pass:"), &AppSettings::minSpeed, QT_TR_NOOP("WPM")}};
     int row = 1;
     for (const auto& n : numbers) {
         QLineEdit* box = numericBox(n.box, QString::fromLatin1(n.name));
@@ -136,27 +136,30 @@ void SettingsDialog::buildControls()
 
     QLabel* classesHeading = heading(tr("Random Exercises and Game - allow these keys:"));
     auto* classes = new QGridLayout;
-    classes->addWidget(checkBox(QStringLiteral("RndLowerCase"), tr("&Lower case letters"), &SettingsForm::lowerCase), 0, 0);
-    classes->addWidget(checkBox(QStringLiteral("RndUpperCase"), tr("&Upper case letters"), &SettingsForm::upperCase), 1, 0);
-    classes->addWidget(checkBox(QStringLiteral("RndNumbers"), tr("&Numbers"), &SettingsForm::numbers), 2, 0);
-    classes->addWidget(checkBox(QStringLiteral("RndSpace"), tr("Spa&cebar"), &SettingsForm::space), 3, 0);
+    classes->addWidget(
+        checkBox(QStringLiteral("RndLowerCase"), tr("&Lower case letters"), &AppSettings::lowerCase), 0, 0);
+    classes->addWidget(
+        checkBox(QStringLiteral("RndUpperCase"), tr("&Upper case letters"), &AppSettings::upperCase), 1, 0);
+    classes->addWidget(checkBox(QStringLiteral("RndNumbers"), tr("&Numbers"), &AppSettings::numbers), 2, 0);
+    classes->addWidget(checkBox(QStringLiteral("RndSpace"), tr("Spa&cebar"), &AppSettings::space), 3, 0);
     classes->addWidget(
         checkBox(QStringLiteral("RndNumberPunc"), tr("Nu&mber punctuation and symbols (! $ % etc.)"),
-                 &SettingsForm::numberPunctuation),
+                 &AppSettings::numberPunctuation),
         0, 1);
     classes->addWidget(
         checkBox(QStringLiteral("RndPunc"), tr("Other non-shifted &punctuation and symbols (; , . etc.)"),
-                 &SettingsForm::punctuation),
+                 &AppSettings::punctuation),
         1, 1);
     classes->addWidget(
         checkBox(QStringLiteral("RndShiftPunc"), tr("Other sh&ifted punctuation and symbols (: < > etc.)"),
-                 &SettingsForm::shiftedPunctuation),
+                 &AppSettings::shiftedPunctuation),
         2, 1);
     auto* custom = new QHBoxLayout;
-    custom->addWidget(checkBox(QStringLiteral("RndCustom"), tr("Cust&om:"), &SettingsForm::custom));
+    custom->addWidget(checkBox(QStringLiteral("RndCustom"), tr("Cust&om:"), &AppSettings::custom));
     customKeys_ = new QLineEdit(this);
     customKeys_->setObjectName(QStringLiteral("CustomKeys"));
     customKeys_->setAccessibleName(tr("Custom keys"));
+    customKeys_->installEventFilter(this);
     custom->addWidget(customKeys_, 1);
     classes->addLayout(custom, 3, 1);
     classes->setHorizontalSpacing(24);
@@ -166,12 +169,12 @@ void SettingsDialog::buildControls()
     auto* quick = new QGridLayout;
     quick->addWidget(
         checkBox(QStringLiteral("QuickExStartUp"), tr("Launch &quick exercises when I log in"),
-                 &SettingsForm::quickExercisesAtStartUp),
+                 &AppSettings::quickExercisesAtStartUp),
         0, 0, 1, 2);
-    QLineEdit* quickExerciseCount = numericBox(NumericBox::NumQuickEx, QStringLiteral("NumQuickEx"));
+    QLineEdit* quickExerciseCount = numericBox(&AppSettings::quickExerciseCount, QStringLiteral("NumQuickEx"));
     quick->addWidget(label(tr("Num&ber of exercises:"), quickExerciseCount), 1, 0);
     quick->addWidget(quickExerciseCount, 1, 1, Qt::AlignLeft);
-    QLineEdit* quickRepeats = numericBox(NumericBox::QuickExRepeats, QStringLiteral("QuickExRepeats"));
+    QLineEdit* quickRepeats = numericBox(&AppSettings::quickRepeats, QStringLiteral("QuickExRepeats"));
     quick->addWidget(label(tr("Repeats:"), quickRepeats), 2, 0);
     quick->addWidget(quickRepeats, 2, 1, Qt::AlignLeft);
     auto* type = new QHBoxLayout;
@@ -179,10 +182,10 @@ void SettingsDialog::buildControls()
     presetExercises_->setObjectName(QStringLiteral("PresetExercises"));
     presetExercises_->setChecked(true);
     type->addWidget(presetExercises_);
-    QLineEdit* from = numericBox(NumericBox::QuickExNumFrom, QStringLiteral("QuickExNumFrom"));
+    QLineEdit* from = numericBox(&AppSettings::quickNumberFrom, QStringLiteral("QuickExNumFrom"));
     from->setAccessibleName(tr("Lowest quick exercise"));
     type->addWidget(from);
-    QLineEdit* to = numericBox(NumericBox::QuickExNumTo, QStringLiteral("QuickExNumTo"));
+    QLineEdit* to = numericBox(&AppSettings::quickNumberTo, QStringLiteral("QuickExNumTo"));
     to->setAccessibleName(tr("Highest quick exercise"));
     type->addWidget(label(tr("and"), to));
     type->addWidget(to);
@@ -250,20 +253,20 @@ void SettingsDialog::bindControls()
 
 bool SettingsDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    // Leaving a box for another control checks it; a popup (the box's own menu) or a switch
-    // to another window is not leaving it.
+    // Leaving a numeric box for another control checks it; a popup (the box's own menu) or a
+    // switch to another window is not leaving it. A box left shows the start of its text.
     if (event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         const auto found = numericBoxes_.find(static_cast<QLineEdit*>(watched));
-        if (found != numericBoxes_.end() && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+        if (found != numericBoxes_.end() && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
             forwardTo(this, control_, &SettingsControl::numberBoxLeft)(found->second);
-            showStartOnLeaving(found->first, event);
-        }
+        if (found != numericBoxes_.end() || watched == customKeys_)
+            showStartOnLeaving(static_cast<QLineEdit*>(watched), event);
     }
     return QDialog::eventFilter(watched, event);
 }
 
-std::optional<NumericBox> SettingsDialog::boxWithFocus() const
+std::optional<NumberField> SettingsDialog::boxWithFocus() const
 {
     const auto found = numericBoxes_.find(qobject_cast<QLineEdit*>(focusWidget()));
     if (found == numericBoxes_.end())
@@ -285,7 +288,7 @@ void SettingsDialog::apply()
     for (const auto& [edit, box] : numericBoxes_)
         setTextIfDifferent(edit, f.text(box));
     for (const auto& [check, field] : checkBoxes_)
-        setCheckedIfDifferent(check, f.*field);
+        setCheckedIfDifferent(check, f.ticked(field));
     setTextIfDifferent(customKeys_, f.customKeys);
     setCheckedIfDifferent(f.presetExercises ? presetExercises_ : randomExercises_, true);
     setListIfDifferent(layout_, f.layouts, f.layoutIndex);

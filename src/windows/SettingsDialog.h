@@ -47,19 +47,19 @@ private:
     void buildControls();
     void bindControls();
     void applyColours(Rgb back, Rgb fore);
-    std::optional<NumericBox> boxWithFocus() const;
+    std::optional<NumberField> boxWithFocus() const;
     void okClicked();
 
     QLabel* label(const QString& caption, QWidget* buddy = nullptr);
     QLabel* heading(const QString& caption);
-    QLineEdit* numericBox(NumericBox box, const QString& name);
+    QLineEdit* numericBox(NumberField box, const QString& name);
     QPushButton* button(const QString& name, const QString& caption);
-    QCheckBox* checkBox(const QString& name, const QString& caption, bool SettingsForm::*field);
+    QCheckBox* checkBox(const QString& name, const QString& caption, FlagField field);
 
     SettingsControl control_;
     QList<QLabel*> labels_;
-    std::map<QLineEdit*, NumericBox> numericBoxes_;
-    std::map<QCheckBox*, bool SettingsForm::*> checkBoxes_;
+    std::map<QLineEdit*, NumberField> numericBoxes_;
+    std::map<QCheckBox*, FlagField> checkBoxes_;
     QComboBox* presetFile_ = nullptr;
     QLineEdit* customKeys_ = nullptr;
     QRadioButton* presetExercises_ = nullptr;

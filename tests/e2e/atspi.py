@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """What a screen reader finds: the program's windows read over AT-SPI, on a session bus of the
-test's own. The client is a Debian package, for Debian's own Python."""
+test's own. The client is a Debian package, for Debian's own Python, and runs in a process of
+its own with the test's environment, so that no test leaves its bus or display to the next."""
 import json
 import os
 import subprocess
@@ -19,45 +20,28 @@ class AccessibleProgramTest(harness.ProgramTest):
         out = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1"],
                              env=self.env, capture_output=True, text=True, check=True).stdout.split()
         self.bus_pid = int(out[1])
-        # The client below reads these when it is first used.
-        os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.env["DBUS_SESSION_BUS_ADDRESS"] = out[0]
-        os.environ["DISPLAY"] = self.env["DISPLAY"]
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = out[0]
         self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
 
     def tearDown(self):
         super().tearDown()
         os.kill(self.bus_pid, 15)
 
-    def accessible_window(self, title, timeout=20):
-        """The window as a client in this process sees it: for one test of a class only, as
-        the client keeps the accessibility bus it first found."""
-        import pyatspi
-
-        def find():
-            for app in pyatspi.Registry.getDesktop(0):
-                if app is not None and app.get_process_id() == self.process.pid:
-                    for window in app:
-                        if window is not None and window.name == title:
-                            return window
-            return None
-        return harness.wait_for(find, timeout=timeout, what=f"'{title}' over AT-SPI")
-
-    @staticmethod
-    def accessible_nodes(root):
-        """Every node below the root, depth first."""
-        stack = list(root)
-        while stack:
-            node = stack.pop()
-            if node is not None:
-                yield node
-                stack.extend(node)
-
-    def read_window(self, title, must_name=()):
-        """The named nodes of a window by name, each with its text and its extents on the screen,
-        read by a client process of its own, so that every test may read windows."""
+    def accessible_nodes(self, title, must_name=(), timeout=20):
+        """Every node below a window, depth first, as atspi_read.py gives them, once the window
+        is there with nodes of these names."""
         def read():
             result = subprocess.run([sys.executable, READER, str(self.process.pid), title], env=self.env,
                                     capture_output=True, text=True, timeout=30)
             nodes = json.loads(result.stdout) if result.returncode == 0 else None
-            return nodes if nodes is not None and all(name in nodes for name in must_name) else None
-        return harness.wait_for(read, timeout=20, interval=0.5, what=f"'{title}' over AT-SPI")
+            return nodes if nodes is not None and set(must_name) <= {node["name"] for node in nodes} else None
+        return harness.wait_for(read, timeout=timeout, interval=0.2, what=f"'{title}' over AT-SPI")
+
+    def read_window(self, title, must_name=(), timeout=20):
+        """The named nodes of a window by name (the first of each name), each with its text and
+        its extents on the screen."""
+        nodes = {}
+        for node in self.accessible_nodes(title, must_name, timeout):
+            if node["name"] and node["name"] not in nodes:
+                nodes[node["name"]] = node
+        return nodes

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Prints the named nodes of one window of a process over AT-SPI as JSON, name: {"text", "extents"},
-or null while the window is not there. Usage: atspi_read.py <process id> <window title>"""
+"""Prints the nodes below one window of a process over AT-SPI as a JSON list, depth first, each
+{"name", "role", "showing", "focusable", "depth", "text", "extents"}, or null while the window is
+not there. Usage: atspi_read.py <process id> <window title>"""
 import json
 import sys
 
@@ -22,15 +23,18 @@ def extents_of(node):
     return [extents.x, extents.y, extents.width, extents.height]
 
 
-def named_nodes(window):
-    found, stack = {}, list(window)
+def nodes_below(window):
+    found, stack = [], [(child, 1) for child in window]
     while stack:
-        node = stack.pop()
+        node, depth = stack.pop()
         if node is None:
             continue
-        if node.name and node.name not in found:
-            found[node.name] = {"text": text_of(node), "extents": extents_of(node)}
-        stack.extend(node)
+        states = node.getState()
+        found.append({"name": node.name, "role": node.getRoleName(), "depth": depth,
+                      "showing": states.contains(pyatspi.STATE_SHOWING),
+                      "focusable": states.contains(pyatspi.STATE_FOCUSABLE),
+                      "text": text_of(node), "extents": extents_of(node)})
+        stack.extend((child, depth + 1) for child in node)
     return found
 
 
@@ -40,7 +44,7 @@ def main():
         if app is not None and app.get_process_id() == pid:
             for window in app:
                 if window is not None and window.name == title:
-                    print(json.dumps(named_nodes(window)))
+                    print(json.dumps(nodes_below(window)))
                     return
     print("null")
 

@@ -21,7 +21,7 @@ PLAY_AREA = (80, 24, 565, 318)
 SCORE = (540, 8, 109, 17)
 GAME_OVER = (80 + 112, 24 + 128, 341, 59)
 BORDER = 4  # the play area's frame line
-PAUSE_BUTTON = (8, 113, 65, 29)
+PAUSE_BUTTON = (8, 116, 65, 29)
 
 
 class Game(harness.ProgramTest):

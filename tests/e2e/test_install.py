@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The installed program, run by an ordinary user from a read-only prefix."""
 import os
+import re
 import subprocess
 import unittest
 
@@ -12,6 +13,10 @@ MAIN = "Orvella Clavora - Exercises"
 KEYBOARD = "Orvella Clavora - Keyboard Layout"
 PROGRESS = "Orvella Clavora - Progress"
 OWN_EXERCISES = "Zz My Own Drills"
+PACKAGING = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "packaging")
+# The Qt plug-ins the package's check finds a dependency for.
+with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "packaging", "qt-plugins.txt")) as f:
+    PACKAGED_PLUGINS = {line.strip() for line in f if line.strip() and not line.startswith("#")}
 
 
 def make_read_only(folder):
@@ -104,6 +109,19 @@ class Installed(harness.ProgramTest):
         self.activate(main)
         self.key("ctrl+p")
         progress = self.wait_window(PROGRESS)
+        # Every Qt plug-in loaded by now, the history's SQLite driver among them, is one the
+        # package depends on. (Qt asks every image plug-in there is when it reads an installed
+        # theme's icon; the icons are PNG, which Qt reads itself.)
+        with open(f"/proc/{self.process.pid}/maps") as f:
+            loaded = {line.split()[-1].split("/plugins/")[1] for line in f
+                      if "/qt6/plugins/" in line and "/imageformats/" not in line}
+        self.assertIn("sqldrivers/libqsqlite.so", loaded)
+        self.assertLessEqual(loaded, PACKAGED_PLUGINS)
+        # Docks find the menu entry by the window's class, and show the window's own icon.
+        with open(os.path.join(PACKAGING, "org.orvella.Clavora.desktop")) as f:
+            window_class = re.search(r"^StartupWMClass=(.*)$", f.read(), re.M).group(1)
+        self.assertIn(f'"{window_class}"', self.display.run(["xprop", "-id", str(main), "WM_CLASS"]))
+        self.assertIn("Icon (48 x 48)", self.display.run(["xprop", "-id", str(main), "_NET_WM_ICON"]))
         self.close_window(progress)
         self.close_main(main)
 

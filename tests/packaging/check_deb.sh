@@ -1,7 +1,8 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the .deb from the build folder given and checks it as Debian would: lintian
-# without errors, dependencies computed from the binary plus xdg-utils, the files in place.
+# without errors, dependencies computed from the binary plus the Qt plug-ins it loads and
+# xdg-utils, the files in place.
 set -e
 build=$1
 out=$(mktemp -d)
@@ -11,11 +12,18 @@ deb=$(ls "$out"/clavora_*.deb)
 lintian --fail-on error "$deb"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
+depends_on() {
+  echo ", $depends," | grep -q ", $1[ ,]"
+}
 for needed in libqt6widgets6 libxkbcommon-x11-0 xdg-utils; do
-  case "$depends" in
-    *"$needed"*) ;;
-    *) echo "missing dependency $needed" >&2; exit 1 ;;
-  esac
+  depends_on "$needed" || { echo "missing dependency $needed" >&2; exit 1; }
+done
+# The plug-ins Qt loads at run time, which shlibdeps cannot see: the package that holds each.
+plugins=$(qtpaths6 --query QT_INSTALL_PLUGINS)
+grep -v '^#' "$(dirname "$0")/qt-plugins.txt" | while read -r plugin; do
+  owner=$(dpkg -S "$plugins/$plugin" | cut -d: -f1)
+  [ -n "$owner" ] || { echo "no package holds $plugins/$plugin" >&2; exit 1; }
+  depends_on "$owner" || { echo "missing dependency $owner for the plug-in $plugin" >&2; exit 1; }
 done
 contents=$(dpkg-deb -c "$deb")
 for file in ./usr/bin/clavora ./usr/share/clavora/Readme.txt ./usr/share/applications/org.orvella.Clavora.desktop \

@@ -253,16 +253,19 @@ TEST_F(Control, RandomExercisesAreReplacedWhenDone)
     EXPECT_TRUE(control->running());
 }
 
-TEST_F(Control, EmptyRandomPoolTellsTheUserInsteadOfStarting)
+TEST_F(Control, EmptyRandomPoolStartsAnEmptyLine)
 {
     settings.exerciseType = ExerciseType::Random;
     settings.lowerCase = false;
     settings.space = false;
     control->load();
     control->startExercises();
-    EXPECT_FALSE(control->running());
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_TRUE(ui.messages[0].second.startsWith("No keys are allowed"));
+    EXPECT_TRUE(control->running());
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(form().typeThisText, QString());
+    control->enterPressed();
+    EXPECT_TRUE(lastMessage().startsWith("Random Key Exercise - level 0: 0/0 (0%) correct"));
+    EXPECT_TRUE(control->running());
 }
 
 TEST_F(Control, EnterBeforeTheFirstTickGivesZeroSpeed)

@@ -6,11 +6,25 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <cerrno>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 using namespace clavora;
 using namespace clavora::test;
+
+// The unit tests link with fsync wrapped (tests/CMakeLists.txt), so that a test can make it
+// fail as a failing disk does.
+static bool fsyncFails = false;
+extern "C" int __real_fsync(int fd);
+extern "C" int __wrap_fsync(int fd)
+{
+    if (fsyncFails) {
+        errno = EIO;
+        return -1;
+    }
+    return __real_fsync(fd);
+}
 
 TEST(FileAccess, OnlyRegularFilesAreRead)
 {
@@ -71,5 +85,12 @@ TEST(FileAccess, FailedSaveSaysWhyAndKeepsTheOldFile)
     const SaveResult folderInTheWay = saveFileSafely(folder.path("."), "new");
     EXPECT_FALSE(folderInTheWay.ok);
     EXPECT_FALSE(folderInTheWay.reason.isEmpty());
+    // Written but never on the disk: the new file is not put in place.
+    fsyncFails = true;
+    const SaveResult notOnDisk = saveFileSafely(folder.path("a.txt"), "new");
+    fsyncFails = false;
+    EXPECT_FALSE(notOnDisk.ok);
+    EXPECT_EQ(notOnDisk.reason, "Input/output error");
     EXPECT_EQ(folder.read("a.txt"), "old");
+    EXPECT_EQ(QDir(folder.path(".")).entryList(QDir::Files | QDir::System | QDir::Hidden).size(), 1);
 }

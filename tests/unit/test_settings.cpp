@@ -75,6 +75,19 @@ TEST_F(SettingsFixture, ValuesAreReadAsTheClassicProfileReaderReadsThem)
         {"[Display]\nWinX=-300\n", [](auto& s) { return s.windowX == -300; }, "negative position"},
         {"[Exercises]\r\nRepeats = 5 \r\n", [](auto& s) { return s.repeats == 5; }, "CR LF and blanks"},
         {"[Other]\nExNum=9\n[Exercises]\n", [](auto& s) { return s.exerciseNumber == 1; }, "key in another section"},
+        // Keys of one kind, each read into its own field.
+        {"[QuickEx]\nExNumMin=5\nExNumMax=9\n", [](auto& s) { return s.quickNumberFrom == 5 && s.quickNumberTo == 9; },
+         "quick range"},
+        {"[Exercises]\nMinAccuracy=5\nMinSpeed=9\n", [](auto& s) { return s.minAccuracy == 5 && s.minSpeed == 9; },
+         "pass marks"},
+        {"[Exercises]\nRepeats=5\n[QuickEx]\nRepeats=9\nNumEx=7\n",
+         [](auto& s) { return s.repeats == 5 && s.quickRepeats == 9 && s.quickExerciseCount == 7; }, "repeats"},
+        {"[Display]\nWinColour=5\nTextColour=9\nWinX=3\nWinY=7\n",
+         [](auto& s) { return s.windowColour == 5 && s.textColour == 9 && s.windowX == 3 && s.windowY == 7; },
+         "display"},
+        {"[Exercises]\nExType=1\n",
+         [](auto& s) { return s.exerciseType == ExerciseType::Random && s.quickExerciseType == ExerciseType::Preset; },
+         "types"},
     };
     for (const Case& c : cases)
         EXPECT_TRUE(c.holds(load(c.text))) << c.what;

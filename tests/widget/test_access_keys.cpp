@@ -6,6 +6,7 @@
 #include "settings/AppSettings.h"
 #include "keyboard/KeyboardFakes.h"
 #include "windows/GameWindow.h"
+#include "windows/Geometry.h"
 #include "windows/KeyboardWindow.h"
 #include "windows/MainWindow.h"
 #include "windows/ProgressWindow.h"
@@ -13,9 +14,11 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMap>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -64,7 +67,8 @@ int keyOf(const QString& caption)
 } // namespace
 
 // In every shipped language, each window's access keys are unique, none is lost in
-// translation, and the game's notices name the keys its buttons really have.
+// translation, the game's notices name the keys its buttons really have, and captions
+// squeezed between other controls stay whole.
 class AccessKeysTest : public QObject {
     Q_OBJECT
 
@@ -141,6 +145,21 @@ private slots:
         QCOMPARE(namedKey(gameText(StartNotice)), keyOf(start));
         QCOMPARE(namedKey(gameText(PauseNotice)), keyOf(gameText(PauseCaption)));
         QCOMPARE(namedKey(gameText(PausedNotice)), keyOf(gameText(UnpauseCaption)));
+    }
+
+    void presetCaptionEndsBeforeTheNumberBox_data() { everyWindowHasUniqueKeysInEveryLanguage_data(); }
+
+    void presetCaptionEndsBeforeTheNumberBox()
+    {
+        QFETCH(QString, language);
+        Translations translations({language});
+        translations.install();
+        QApplication::setFont(interfaceFont()); // the program's font
+        MainWindow main(settings, ProgramPaths(folder.path(), QStringLiteral("clavora")), clock, random, clipboard,
+                        history, history);
+        const auto* preset = findControl<QRadioButton>(main, "PresetExercises");
+        QCOMPARE(preset->geometry(), twipsRect(1320, 300, 1575, 255));
+        QVERIFY(preset->x() + preset->sizeHint().width() <= findControl(main, "ExNumBox")->x());
     }
 };
 

@@ -180,7 +180,7 @@ private slots:
         QTest::keyClicks(accuracy, "150");
         QTest::keyClick(accuracy, Qt::Key_Return);
         QVERIFY(applied);
-        QCOMPARE(applied->minAccuracy, QString("100"));
+        QCOMPARE(applied->text(&AppSettings::minAccuracy), QString("100"));
         QTRY_VERIFY(!dialog);
     }
 
@@ -193,19 +193,29 @@ private slots:
         QTest::keyClick(dialog->focusWidget(), Qt::Key_C, Qt::AltModifier);
         QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
         QVERIFY(applied);
-        QVERIFY(!applied->space);
+        QVERIFY(!applied->ticked(&AppSettings::space));
     }
 
-    void numbersTooLongForTheirBoxShowTheirStart()
+    void textsTooLongForTheirBoxShowTheirStart_data()
     {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("repeats") << "Repeats" << "99999999999999" << "2147483647";
+        QTest::newRow("custom keys") << "CustomKeys" << QString(60, 'k') << QString(60, 'k');
+    }
+    void textsTooLongForTheirBoxShowTheirStart()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
         live.repeats = 2147483647;
         showDialog();
-        auto* repeats = findControl<QLineEdit>(*dialog, "Repeats");
-        QCOMPARE(repeats->text(), QString("2147483647"));
-        QCOMPARE(repeats->cursorPosition(), 0);
-        typeAndLeave(repeats, "99999999999999");
-        QCOMPARE(repeats->text(), QString("2147483647"));
-        QCOMPARE(repeats->cursorPosition(), 0);
+        auto* edit = findControl<QLineEdit>(*dialog, box.toLatin1().constData());
+        QCOMPARE(edit->cursorPosition(), 0);
+        typeAndLeave(edit, typed);
+        QCOMPARE(edit->text(), shown);
+        QCOMPARE(edit->cursorPosition(), 0);
     }
 
     void customKeysLoseBlanksAndDriveTheirBox()

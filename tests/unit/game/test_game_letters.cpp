@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GameFixture.h"
-#include "TempFolder.h"
 #include "exercises/RandomExercises.h"
 #include "game/GameLetters.h"
 #include "history/NoHistory.h"

@@ -21,6 +21,17 @@ TEST(CsvWriter, QuotesOnlyWhatNeedsIt)
         {QStringLiteral("two\nlines"), "\"two\nlines\"\r\n"},
         {QStringLiteral("cr\rhere"), "\"cr\rhere\"\r\n"},
         {QStringLiteral("Grüße ß"), "Gr\xc3\xbc\xc3\x9f" "e \xc3\x9f\r\n"},
+        // What a spreadsheet would run as a formula stays text.
+        {QStringLiteral("=HYPERLINK(\"http://x\")"), "\"'=HYPERLINK(\"\"http://x\"\")\"\r\n"},
+        {QStringLiteral("+SUM(1;2)"), "'+SUM(1;2)\r\n"},
+        {QStringLiteral("-1"), "'-1\r\n"},
+        {QStringLiteral("@a"), "'@a\r\n"},
+        {QStringLiteral("\tx"), "'\tx\r\n"},
+        {QStringLiteral("\rx"), "\"'\rx\"\r\n"},
+        {QStringLiteral("a=b-c"), "a=b-c\r\n"},
+        // Half a surrogate pair has no UTF-8 form.
+        {QString(QChar(0xd800)) + u'a' + QChar(0xdc00), "\xef\xbf\xbd" "a\xef\xbf\xbd\r\n"},
+        {QStringLiteral("\U0001F600"), "\xf0\x9f\x98\x80\r\n"},
     };
     for (const auto& [field, bytes] : cases) {
         QBuffer buffer;
@@ -60,6 +71,8 @@ TEST(HistoryExport, WritesAttemptsAndKeys)
     random.source = {AttemptKind::Random, true, QString(), 0};
     random.keystrokes.pairs = {{u' ', u' ', 3, 3, 0.75}};
     ASSERT_TRUE(history.store.addAttempt(random));
+    // Bytes that are not UTF-8, as another program may have stored them.
+    QSqlQuery(history.store.database()).exec(QStringLiteral("UPDATE attempts SET typed = CAST(x'61ff80' AS TEXT) WHERE id = 2"));
 
     HistoryExport exporter(history.queries);
     QBuffer attempts;
@@ -72,7 +85,7 @@ TEST(HistoryExport, WritesAttemptsAndKeys)
     const QByteArray offset = QDateTime(QDate(2024, 3, 10), QTime(9, 30, 5)).toOffsetFromUtc(
         QDateTime(QDate(2024, 3, 10), QTime(9, 30, 5)).offsetFromUtc()).toString(Qt::ISODate).toUtf8();
     EXPECT_EQ(rows[1], offset + ",preset,no,English,3,\"a, \"\"b\"\"\",\"a, \"\"v\"\"\",12.3,5,95,42,38,yes\r");
-    EXPECT_TRUE(rows[2].contains(",random,yes,,,abc,abc,30.0,0,100,20,20,no\r")) << rows[2].toStdString();
+    EXPECT_TRUE(rows[2].contains(",random,yes,,,abc,a\xef\xbf\xbd\xef\xbf\xbd,30.0,0,100,20,20,no\r")) << rows[2].toStdString();
     EXPECT_TRUE(rows[3].isEmpty());
 
     QBuffer keys;

@@ -140,6 +140,15 @@ TEST_F(ExerciseRecording, NothingIsKeptWhenStoppedOrNotRecording)
     settings.recordProgress = false;
     typeLines({"ab"});
     EXPECT_EQ(history.attempts.size(), 0u);
+
+    // A random line drawn from no keys at all.
+    settings.recordProgress = true;
+    settings.custom = false;
+    control->stopExercises();
+    control->randomClicked();
+    control->startExercises();
+    typeLines({"x"});
+    EXPECT_EQ(history.attempts.size(), 0u);
 }
 
 TEST_F(ExerciseRecording, AFailingStoreNeverStopsTheExercises)

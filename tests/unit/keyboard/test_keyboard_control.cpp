@@ -140,6 +140,9 @@ TEST_F(Keyboard, NamedKeysLightFromTheirCodesAndAltGrKeepsLeftCtrlDark)
         {{}, true, {S::CapsLockKey}},
         {{20}, false, {}}, // held, but its toggle is off
         {{9, 160, 161, 164}, false, {S::TabKey, S::LeftShiftKey, S::RightShiftKey, S::LeftAltKey}},
+        {{160}, false, {S::LeftShiftKey}}, // each of a pair by its own code
+        {{161}, false, {S::RightShiftKey}},
+        {{92}, false, {S::RightWinKey}},
         {{91, 92, 93, 8}, false, {S::LeftWinKey, S::RightWinKey, S::MenuKey, S::BackspaceKey}},
         {{13, 32}, false, {S::EnterKey, S::EnterKeyExt, S::Spacebar}},
     };

@@ -31,7 +31,7 @@ struct SettingsLogic : ::testing::Test {
         control = std::make_unique<SettingsControl>(presets, layouts, live, ui);
     }
     const SettingsForm& form() const { return control->form(); }
-    void type(NumericBox box, const QString& text)
+    void type(NumberField box, const QString& text)
     {
         control->numberEdited(box, text);
         control->numberBoxLeft(box);
@@ -48,51 +48,51 @@ struct SettingsLogic : ::testing::Test {
 
 TEST(NumericBoxCheck, WholePartWithinTheBoxBounds)
 {
-    using B = NumericBox;
     struct Case {
-        B box;
+        NumberField box;
         QString typed;
         QString expected;
     } cases[] = {
-        {B::Repeats, "abc", "1"},
-        {B::Repeats, " 12abc", "12"},
-        {B::Repeats, "-0.5", "1"},
-        {B::Repeats, "1e999", "1"},        // beyond a double: the fallback
-        {B::Repeats, "1e12", "2147483647"}, // held to the 32-bit field
-        {B::MinAccuracy, "-5", "0"},
-        {B::MinAccuracy, "", "0"},
-        {B::MinAccuracy, "1e999", "100"},
-        {B::MinSpeed, "-1", "0"},
-        {B::MinSpeed, "250", "250"},
-        {B::MinSpeed, "40000", "32767"}, // held to the 16-bit field
-        {B::NumQuickEx, "0", "1"},
-        {B::QuickExRepeats, "99999", "32767"},
-        {B::QuickExNumFrom, "3.7", "3"},
-        {B::QuickExNumTo, "-0", "1"},
+        {&AppSettings::repeats, "abc", "1"},
+        {&AppSettings::repeats, " 12abc", "12"},
+        {&AppSettings::repeats, "-0.5", "1"},
+        {&AppSettings::repeats, "1e999", "1"},        // beyond a double: the fallback
+        {&AppSettings::repeats, "1e12", "2147483647"}, // held to the 32-bit field
+        {&AppSettings::minAccuracy, "-5", "0"},
+        {&AppSettings::minAccuracy, "", "0"},
+        {&AppSettings::minAccuracy, "1e999", "100"},
+        {&AppSettings::minSpeed, "-1", "0"},
+        {&AppSettings::minSpeed, "250", "250"},
+        {&AppSettings::minSpeed, "40000", "32767"}, // held to the 16-bit field
+        {&AppSettings::quickExerciseCount, "0", "1"},
+        {&AppSettings::quickRepeats, "99999", "32767"},
+        {&AppSettings::quickNumberFrom, "3.7", "3"},
+        {&AppSettings::quickNumberTo, "-0", "1"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(checkedNumberText(c.typed, c.box), c.expected) << int(c.box) << " " << c.typed.toStdString();
+        EXPECT_EQ(checkedNumberText(c.typed, c.box), c.expected) << c.box.index() << " " << c.typed.toStdString();
 }
 
 TEST(NumericBoxCheck, OutOfOrderRangeTakesTheTextOfTheBoxLeft)
 {
     struct Case {
         QString from, to;
-        NumericBox left;
+        NumberField left;
         QString expectedFrom, expectedTo;
     } cases[] = {
-        {"0", "5", NumericBox::QuickExNumFrom, "1", "5"},
-        {"5", "0", NumericBox::QuickExNumTo, "1", "1"},
-        {"2.9", "9", NumericBox::QuickExNumFrom, "2", "9"},
-        {"7", "7", NumericBox::QuickExNumTo, "7", "7"},
+        {"0", "5", &AppSettings::quickNumberFrom, "1", "5"},
+        {"5", "0", &AppSettings::quickNumberTo, "1", "1"},
+        {"2.9", "9", &AppSettings::quickNumberFrom, "2", "9"},
+        {"7", "7", &AppSettings::quickNumberTo, "7", "7"},
     };
     for (const Case& c : cases) {
         SettingsForm form;
-        form.quickNumberFrom = c.from;
-        form.quickNumberTo = c.to;
+        form.text(&AppSettings::quickNumberFrom) = c.from;
+        form.text(&AppSettings::quickNumberTo) = c.to;
         checkNumericBox(form, c.left);
-        EXPECT_EQ(form.quickNumberFrom, c.expectedFrom) << c.from.toStdString() << "-" << c.to.toStdString();
-        EXPECT_EQ(form.quickNumberTo, c.expectedTo) << c.from.toStdString() << "-" << c.to.toStdString();
+        const std::string range = c.from.toStdString() + "-" + c.to.toStdString();
+        EXPECT_EQ(form.text(&AppSettings::quickNumberFrom), c.expectedFrom) << range;
+        EXPECT_EQ(form.text(&AppSettings::quickNumberTo), c.expectedTo) << range;
     }
 }
 
@@ -111,17 +111,17 @@ TEST_F(SettingsLogic, UpdateSettingsShowsTheLiveSettings)
     live.windowColour = 0x123456;
     live.textColour = 0xABCDEF;
     open();
-    EXPECT_EQ(form().repeats, "4");
-    EXPECT_EQ(form().minAccuracy, "90");
-    EXPECT_EQ(form().minSpeed, "25");
-    EXPECT_TRUE(form().upperCase);
-    EXPECT_FALSE(form().lowerCase);
-    EXPECT_TRUE(form().space);
-    EXPECT_TRUE(form().quickExercisesAtStartUp);
-    EXPECT_EQ(form().quickExerciseCount, "8");
+    EXPECT_EQ(form().text(&AppSettings::repeats), "4");
+    EXPECT_EQ(form().text(&AppSettings::minAccuracy), "90");
+    EXPECT_EQ(form().text(&AppSettings::minSpeed), "25");
+    EXPECT_TRUE(form().ticked(&AppSettings::upperCase));
+    EXPECT_FALSE(form().ticked(&AppSettings::lowerCase));
+    EXPECT_TRUE(form().ticked(&AppSettings::space));
+    EXPECT_TRUE(form().ticked(&AppSettings::quickExercisesAtStartUp));
+    EXPECT_EQ(form().text(&AppSettings::quickExerciseCount), "8");
     EXPECT_FALSE(form().presetExercises);
-    EXPECT_EQ(form().quickNumberFrom, "3");
-    EXPECT_EQ(form().quickNumberTo, "40");
+    EXPECT_EQ(form().text(&AppSettings::quickNumberFrom), "3");
+    EXPECT_EQ(form().text(&AppSettings::quickNumberTo), "40");
     EXPECT_EQ(form().backColour, 0x123456u);
     EXPECT_EQ(form().foreColour, 0xABCDEFu);
 }
@@ -137,7 +137,7 @@ TEST_F(SettingsLogic, CustomBoxFollowsTheSettingWhateverTheKeysRuleDid)
         live.custom = c.custom;
         open();
         EXPECT_EQ(form().customKeys, QString(c.keys).remove(' '));
-        EXPECT_EQ(form().custom, c.custom) << c.keys.toStdString();
+        EXPECT_EQ(form().ticked(&AppSettings::custom), c.custom) << c.keys.toStdString();
     }
 }
 
@@ -161,25 +161,25 @@ TEST_F(SettingsLogic, AtLeastOneClassStaysOn)
 {
     struct Case {
         const char* name;
-        std::vector<bool SettingsForm::*> ticked;
+        std::vector<FlagField> ticked;
         QString customKeys;
         bool lowerCase, space, custom;
     } cases[] = {
         {"none", {}, "asd", true, false, false},
-        {"space only", {&SettingsForm::space}, "asd", true, true, false},
-        {"custom without keys", {&SettingsForm::custom}, "", true, false, false},
-        {"custom with keys", {&SettingsForm::custom}, "asd", false, false, true},
-        {"capitals", {&SettingsForm::upperCase}, "asd", false, false, false},
+        {"space only", {&AppSettings::space}, "asd", true, true, false},
+        {"custom without keys", {&AppSettings::custom}, "", true, false, false},
+        {"custom with keys", {&AppSettings::custom}, "asd", false, false, true},
+        {"capitals", {&AppSettings::upperCase}, "asd", false, false, false},
     };
     for (const Case& c : cases) {
         open();
         control->customKeysChanged(c.customKeys);
-        for (bool SettingsForm::*box : {&SettingsForm::lowerCase, &SettingsForm::upperCase,
-                                        &SettingsForm::numbers, &SettingsForm::space,
-                                        &SettingsForm::numberPunctuation, &SettingsForm::punctuation,
-                                        &SettingsForm::shiftedPunctuation, &SettingsForm::custom})
+        for (FlagField box : {&AppSettings::lowerCase, &AppSettings::upperCase,
+                                        &AppSettings::numbers, &AppSettings::space,
+                                        &AppSettings::numberPunctuation, &AppSettings::punctuation,
+                                        &AppSettings::shiftedPunctuation, &AppSettings::custom})
             control->setTicked(box, false);
-        for (bool SettingsForm::*box : c.ticked)
+        for (FlagField box : c.ticked)
             control->setTicked(box, true);
         const AppSettings s = confirmed();
         EXPECT_EQ(s.lowerCase, c.lowerCase) << c.name;
@@ -193,13 +193,13 @@ TEST_F(SettingsLogic, ApplyRoundsHalvesToEvenAndHoldsNumbersToTheirFields)
 {
     open();
     // Texts the checks never saw, as they come from the settings file.
-    control->numberEdited(NumericBox::Repeats, "2.5");
-    control->numberEdited(NumericBox::MinAccuracy, "3.5");
-    control->numberEdited(NumericBox::MinSpeed, "70000");
-    control->numberEdited(NumericBox::NumQuickEx, "0");
-    control->numberEdited(NumericBox::QuickExRepeats, "-40000");
-    control->numberEdited(NumericBox::QuickExNumFrom, "abc");
-    control->numberEdited(NumericBox::QuickExNumTo, "9e99");
+    control->numberEdited(&AppSettings::repeats, "2.5");
+    control->numberEdited(&AppSettings::minAccuracy, "3.5");
+    control->numberEdited(&AppSettings::minSpeed, "70000");
+    control->numberEdited(&AppSettings::quickExerciseCount, "0");
+    control->numberEdited(&AppSettings::quickRepeats, "-40000");
+    control->numberEdited(&AppSettings::quickNumberFrom, "abc");
+    control->numberEdited(&AppSettings::quickNumberTo, "9e99");
     const AppSettings s = confirmed();
     EXPECT_EQ(s.repeats, 2);
     EXPECT_EQ(s.minAccuracy, 4);
@@ -216,8 +216,8 @@ TEST_F(SettingsLogic, ApplyStoresTheChoices)
     control->presetFileChosen(0);
     control->layoutChosen(0);
     control->quickTypeChosen(false);
-    control->setTicked(&SettingsForm::quickExercisesAtStartUp, true);
-    type(NumericBox::Repeats, "7.9");
+    control->setTicked(&AppSettings::quickExercisesAtStartUp, true);
+    type(&AppSettings::repeats, "7.9");
     const AppSettings s = confirmed();
     EXPECT_EQ(s.presetFile, "Dvorak - United States");
     EXPECT_EQ(s.layoutFile, "QWERTY - United Kingdom");

@@ -1,0 +1,210 @@
+-- SPDX-License-Identifier: GPL-3.0-or-later
+-- Clavora's class server: the tables learners send their attempts, key figures and games
+-- to, the two group roles, and the row-level security that keeps each learner's rows their
+-- own and shows a teacher only the learners of their own classes.
+--
+-- Load it as a superuser into the class's database (psql -d clavora -f schema.sql); loading
+-- it again brings an older schema up to date and leaves a current one as it is. Every table
+-- forces row-level security, so its owner reads it through the policies like anyone else:
+-- manage learners and classes as a superuser (or as a role with BYPASSRLS).
+--
+-- Identity is the login role (current_user), never a value the client chooses: the learner
+-- column defaults to it and the policies reject any other. Attempts and games are keyed by
+-- a UUID the client makes, so that sending them again (INSERT ... ON CONFLICT DO NOTHING)
+-- stores them once. Per-day key figures are each machine's running totals for the day,
+-- keyed by that machine's UUID; resending raises them to the larger value
+-- (ON CONFLICT ... DO UPDATE SET count = GREATEST(...)), so a late or repeated send never
+-- lowers or doubles them.
+--
+-- Texts are UTF-8; PostgreSQL text cannot hold U+0000, so the client sends U+FFFD in its
+-- place.
+--
+-- Migrations are numbered like the local store's: step n turns version n - 1 into version n
+-- and is never changed once shipped; a database of a later version is left untouched.
+
+\set ON_ERROR_STOP on
+SET client_min_messages = warning; -- no notices for what a second load finds in place
+BEGIN;
+
+-- Who may connect at all, and nobody creates objects in the public schema.
+DO $access$
+BEGIN
+    IF NOT EXISTS (SELECT FROM pg_roles WHERE rolname = 'clavora_learner') THEN
+        CREATE ROLE clavora_learner NOLOGIN;
+    END IF;
+    IF NOT EXISTS (SELECT FROM pg_roles WHERE rolname = 'clavora_teacher') THEN
+        CREATE ROLE clavora_teacher NOLOGIN;
+    END IF;
+    EXECUTE format('REVOKE ALL ON DATABASE %I FROM PUBLIC', current_database());
+    EXECUTE format('GRANT CONNECT ON DATABASE %I TO clavora_learner, clavora_teacher', current_database());
+    REVOKE CREATE ON SCHEMA public FROM PUBLIC;
+END
+$access$;
+
+CREATE SCHEMA IF NOT EXISTS clavora;
+REVOKE ALL ON SCHEMA clavora FROM PUBLIC;
+GRANT USAGE ON SCHEMA clavora TO clavora_learner, clavora_teacher;
+
+CREATE TABLE IF NOT EXISTS clavora.schema_version (
+    single boolean PRIMARY KEY DEFAULT true CHECK (single),
+    version integer NOT NULL);
+INSERT INTO clavora.schema_version (version) VALUES (0) ON CONFLICT DO NOTHING;
+GRANT SELECT ON clavora.schema_version TO clavora_learner, clavora_teacher;
+
+DO $newer$
+DECLARE
+    stored integer := (SELECT version FROM clavora.schema_version);
+BEGIN
+    IF stored > 1 THEN
+        RAISE EXCEPTION 'The class database has schema version %, newer than this file''s 1: left as it is', stored;
+    END IF;
+END
+$newer$;
+
+-- Version 1: learners, classes, attempts, per-day key figures, games.
+DO $step1$
+DECLARE
+    data text;
+BEGIN
+    IF (SELECT version FROM clavora.schema_version) >= 1 THEN
+        RETURN;
+    END IF;
+
+    -- Checks hold only what the program's records cannot break: a row the server refused
+    -- would stay in the learner's queue for good.
+    --
+    -- login is the learner's own role; renaming the role means updating it here too, and
+    -- every row follows.
+    CREATE TABLE clavora.learners (
+        login text PRIMARY KEY,
+        full_name text NOT NULL DEFAULT '');
+    CREATE TABLE clavora.classes (
+        id integer GENERATED ALWAYS AS IDENTITY PRIMARY KEY,
+        name text NOT NULL UNIQUE,
+        teacher text NOT NULL, -- the teacher's login role
+        UNIQUE (id, teacher));
+    -- The class's teacher is repeated (and kept in step by the key) so that the policies
+    -- never read classes and class_members through each other: a role that is both a
+    -- learner and a teacher would otherwise meet endless recursion.
+    CREATE TABLE clavora.class_members (
+        class_id integer NOT NULL,
+        teacher text NOT NULL,
+        learner text NOT NULL REFERENCES clavora.learners ON UPDATE CASCADE ON DELETE CASCADE,
+        PRIMARY KEY (class_id, learner),
+        FOREIGN KEY (class_id, teacher) REFERENCES clavora.classes (id, teacher)
+            ON UPDATE CASCADE ON DELETE CASCADE);
+    CREATE INDEX class_members_by_teacher ON clavora.class_members (teacher, learner);
+    CREATE INDEX class_members_by_learner ON clavora.class_members (learner);
+
+    CREATE TABLE clavora.attempts (
+        learner text NOT NULL DEFAULT current_user
+            REFERENCES clavora.learners ON UPDATE CASCADE ON DELETE CASCADE,
+        id uuid NOT NULL,
+        finished timestamptz NOT NULL,
+        day date NOT NULL, -- the learner's local day
+        kind smallint NOT NULL CHECK (kind IN (0, 1)), -- 0 preset, 1 random
+        quick_run boolean NOT NULL,
+        preset_file text NOT NULL,
+        exercise_number integer NOT NULL,
+        exercise text NOT NULL,
+        typed text NOT NULL,
+        seconds double precision NOT NULL,
+        correct integer NOT NULL,
+        accuracy integer NOT NULL CHECK (accuracy BETWEEN 0 AND 100),
+        speed integer NOT NULL,
+        correct_speed integer NOT NULL,
+        passed boolean NOT NULL,
+        PRIMARY KEY (learner, id));
+    CREATE INDEX attempts_by_day ON clavora.attempts (learner, day);
+
+    -- Characters are UTF-16 code units as the local store keeps them; 0 is a key struck
+    -- past the end of the exercise.
+    CREATE TABLE clavora.daily_keystrokes (
+        learner text NOT NULL DEFAULT current_user
+            REFERENCES clavora.learners ON UPDATE CASCADE ON DELETE CASCADE,
+        day date NOT NULL,
+        machine uuid NOT NULL,
+        expected integer NOT NULL CHECK (expected BETWEEN 0 AND 65535),
+        struck integer NOT NULL CHECK (struck BETWEEN 0 AND 65535),
+        count integer NOT NULL CHECK (count >= 0),
+        timed_count integer NOT NULL CHECK (timed_count >= 0),
+        interval_sum double precision NOT NULL, -- seconds
+        PRIMARY KEY (learner, day, machine, expected, struck));
+    CREATE TABLE clavora.daily_line_edits (
+        learner text NOT NULL DEFAULT current_user
+            REFERENCES clavora.learners ON UPDATE CASCADE ON DELETE CASCADE,
+        day date NOT NULL,
+        machine uuid NOT NULL,
+        mid_line_edits integer NOT NULL CHECK (mid_line_edits >= 0),
+        backspaces integer NOT NULL CHECK (backspaces >= 0),
+        PRIMARY KEY (learner, day, machine));
+
+    CREATE TABLE clavora.games (
+        learner text NOT NULL DEFAULT current_user
+            REFERENCES clavora.learners ON UPDATE CASCADE ON DELETE CASCADE,
+        id uuid NOT NULL,
+        started timestamptz NOT NULL,
+        ended timestamptz NOT NULL,
+        day date NOT NULL,
+        start_level integer NOT NULL,
+        level_reached integer NOT NULL,
+        score bigint NOT NULL,
+        PRIMARY KEY (learner, id));
+    CREATE INDEX games_by_day ON clavora.games (learner, day);
+    CREATE TABLE clavora.game_letters (
+        learner text NOT NULL DEFAULT current_user,
+        game uuid NOT NULL,
+        letter integer NOT NULL CHECK (letter BETWEEN 0 AND 65535),
+        hits integer NOT NULL CHECK (hits >= 0),
+        hit_seconds double precision NOT NULL,
+        explosions integer NOT NULL CHECK (explosions >= 0),
+        stray_keys integer NOT NULL CHECK (stray_keys >= 0),
+        PRIMARY KEY (learner, game, letter),
+        FOREIGN KEY (learner, game) REFERENCES clavora.games ON UPDATE CASCADE ON DELETE CASCADE);
+
+    -- A learner sees their own learner row, memberships and classes; a teacher sees their
+    -- classes, their members and those learners.
+    ALTER TABLE clavora.learners ENABLE ROW LEVEL SECURITY;
+    ALTER TABLE clavora.learners FORCE ROW LEVEL SECURITY;
+    CREATE POLICY learner_self ON clavora.learners FOR SELECT TO clavora_learner
+        USING (login = current_user);
+    CREATE POLICY teacher_members ON clavora.learners FOR SELECT TO clavora_teacher
+        USING (EXISTS (SELECT FROM clavora.class_members m
+                       WHERE m.learner = learners.login AND m.teacher = current_user));
+    ALTER TABLE clavora.classes ENABLE ROW LEVEL SECURITY;
+    ALTER TABLE clavora.classes FORCE ROW LEVEL SECURITY;
+    CREATE POLICY learner_member ON clavora.classes FOR SELECT TO clavora_learner
+        USING (EXISTS (SELECT FROM clavora.class_members m
+                       WHERE m.class_id = classes.id AND m.learner = current_user));
+    CREATE POLICY teacher_own ON clavora.classes FOR SELECT TO clavora_teacher
+        USING (teacher = current_user);
+    ALTER TABLE clavora.class_members ENABLE ROW LEVEL SECURITY;
+    ALTER TABLE clavora.class_members FORCE ROW LEVEL SECURITY;
+    CREATE POLICY learner_self ON clavora.class_members FOR SELECT TO clavora_learner
+        USING (learner = current_user);
+    CREATE POLICY teacher_own ON clavora.class_members FOR SELECT TO clavora_teacher
+        USING (teacher = current_user);
+    GRANT SELECT ON clavora.learners, clavora.classes, clavora.class_members
+        TO clavora_learner, clavora_teacher;
+
+    -- The learner's data: their own rows to read and add (and, for the day totals, to
+    -- raise); a teacher reads those of the learners in their classes.
+    FOREACH data IN ARRAY ARRAY['attempts', 'daily_keystrokes', 'daily_line_edits', 'games', 'game_letters'] LOOP
+        EXECUTE format('ALTER TABLE clavora.%I ENABLE ROW LEVEL SECURITY', data);
+        EXECUTE format('ALTER TABLE clavora.%I FORCE ROW LEVEL SECURITY', data);
+        EXECUTE format('CREATE POLICY learner_own ON clavora.%I TO clavora_learner'
+                       ' USING (learner = current_user) WITH CHECK (learner = current_user)', data);
+        EXECUTE format('CREATE POLICY teacher_members ON clavora.%I FOR SELECT TO clavora_teacher'
+                       ' USING (EXISTS (SELECT FROM clavora.class_members m'
+                       ' WHERE m.learner = %I.learner AND m.teacher = current_user))', data, data);
+        EXECUTE format('GRANT SELECT, INSERT ON clavora.%I TO clavora_learner', data);
+        EXECUTE format('GRANT SELECT ON clavora.%I TO clavora_teacher', data);
+    END LOOP;
+    GRANT UPDATE (count, timed_count, interval_sum) ON clavora.daily_keystrokes TO clavora_learner;
+    GRANT UPDATE (mid_line_edits, backspaces) ON clavora.daily_line_edits TO clavora_learner;
+
+    UPDATE clavora.schema_version SET version = 1;
+END
+$step1$;
+
+COMMIT;

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include "exercises/Evaluation.h"
+
+namespace clavora {
+
+// The Coach's marks: a line passes, and a key counts as learnt, only at this accuracy and
+// the learner's speed target together.
+constexpr int CoachAccuracy = 95;
+constexpr int DefaultSpeedTarget = 10;
+
+PassMarks coachMarks(int speedTarget = DefaultSpeedTarget);
+
+// Both marks met: accuracy in percent, speed in words per minute.
+bool meetsMarks(const PassMarks& marks, double accuracy, double speed);
+
+} // namespace clavora

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <QString>
+#include <QStringList>
+
+namespace clavora {
+
+// Where the system keeps its word lists (Debian's wamerican, wbritish, wngerman, wfrench).
+constexpr char SystemWordListFolder[] = "/usr/share/dict";
+
+// The word list for the language of a layout, by the layout's name: the system's list when it
+// is installed, else the one shipped in `shippedFolder` (empty when neither exists). A name
+// that names no language of a list takes American English, the default layout's.
+QString wordListFile(const QString& layoutFile, const QString& systemFolder, const QString& shippedFolder);
+
+// The words of a word list file, one a line. Only words of lower-case letters are kept, so
+// names, abbreviations and possessives are left out; so are words longer than a line.
+QStringList readWordList(const QString& path);
+
+} // namespace clavora

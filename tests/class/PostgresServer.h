@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace clavora::test {
+
+// A private PostgreSQL server for one test program: a fresh cluster in a temporary folder,
+// reached only through a Unix socket in that folder, with the superuser `postgres` and
+// password-less local logins. The server runs as the program's child and dies with it, so
+// a crashed or killed test leaves no server behind. Under root (which the server refuses)
+// it runs as `nobody`.
+class PostgresServer {
+public:
+    PostgresServer() = default;
+    PostgresServer(const PostgresServer&) = delete;
+    PostgresServer& operator=(const PostgresServer&) = delete;
+    ~PostgresServer() { stop(); }
+
+    // Empty when the server is up; otherwise why not (for a skip when the binaries are
+    // missing, a failure otherwise). `missing` tells the two apart.
+    QString start(bool* missing);
+    void stop();
+
+    // A Qt SQL connection of `role` to `database`, opened; `name` names the connection.
+    QSqlDatabase connect(const QString& name, const QString& role, const QString& database) const;
+    // psql as `postgres`; returns the exit code, with its output in `output`.
+    int psql(const QStringList& arguments, QString* output = nullptr) const;
+
+private:
+    QString binary(const char* name) const;
+    QString run(const QString& program, const QStringList& arguments) const;
+
+    QTemporaryDir folder_;
+    QString binaries_;
+    QProcess server_;
+};
+
+} // namespace clavora::test

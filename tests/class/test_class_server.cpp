@@ -1,0 +1,415 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The class server's schema on a real PostgreSQL: what each learner and teacher may read and
+// change, texts kept as sent, sending that stores each attempt once, and loading the schema
+// over a current or newer one.
+#include "PostgresServer.h"
+#include "class/ClassSchemaVersion.h"
+#include "class/ClassUpload.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTest>
+#include <QTimeZone>
+#include <QUuid>
+#include <ctime>
+#include <latch>
+#include <thread>
+
+using namespace clavora;
+using namespace clavora::test;
+
+namespace {
+
+const QUuid brunoGame("6f1c7c1e-0b7a-4a39-9d7e-2f5a1c3b9e01");
+const QUuid carlaMachine("0d9a4f43-5a3e-4c55-8f0e-6c1b2a7d9e10");
+const QDate day(2026, 3, 2);
+const QStringList tables = {"schema_version", "learners", "classes", "class_members", "attempts", "daily_keystrokes",
+    "daily_line_edits", "games", "game_letters"};
+
+QString text(const QUuid& id)
+{
+    return id.toString(QUuid::WithoutBraces);
+}
+
+AttemptRecord attempt(const QString& text)
+{
+    AttemptRecord record;
+    // Just after local midnight, an hour east of Greenwich: the local day is the day after UTC's.
+    record.finished = QDateTime(day, QTime(0, 30, 15, 250), QTimeZone(3600)).toLocalTime();
+    record.source.presetFile = record.exercise = record.typed = text;
+    record.source.exerciseNumber = 1;
+    record.seconds = 12.5;
+    record.correct = 30;
+    record.accuracy = 96;
+    return record;
+}
+
+GameRecord game()
+{
+    GameRecord record;
+    record.started = record.ended = QDateTime::currentDateTime();
+    record.letters.push_back({u'x', 4, 2.5, 1, 0});
+    return record;
+}
+
+// A day's running totals: `count` strokes of one key pair, as many edits in the line.
+KeystrokeTally totals(char16_t struck, int count)
+{
+    return {{{u'a', struck, count, count - 1, count * 0.25}}, count, count};
+}
+
+ClassUpload upload(const QString& role)
+{
+    return ClassUpload(QSqlDatabase::database(role));
+}
+
+// Runs `sql` on the connection `role`; returns the error, empty on success. Statements
+// with values go through a prepared statement, as the program sends them.
+QString execute(const QString& role, const QString& sql, const QVariantList& values = {}, QSqlQuery* result = nullptr)
+{
+    QSqlQuery query(QSqlDatabase::database(role, false));
+    const bool done = values.isEmpty() ? query.exec(sql) : [&] {
+        if (!query.prepare(sql))
+            return false;
+        for (const QVariant& value : values)
+            query.addBindValue(value);
+        return query.exec();
+    }();
+    if (!done)
+        return query.lastError().text();
+    if (result)
+        *result = std::move(query);
+    return {};
+}
+
+QVariant value(const QString& role, const QString& sql, const QVariantList& values = {})
+{
+    QSqlQuery query;
+    const QString error = execute(role, sql, values, &query);
+    if (!error.isEmpty() || !query.next())
+        return QString("error: %1").arg(error);
+    return query.value(0);
+}
+
+// Everything a learner or teacher might change, as the superuser sees it: every row, the
+// tables, columns, privileges, policies and schemas.
+QString fingerprint()
+{
+    QStringList parts;
+    for (const QString& table : tables)
+        parts << QString("(SELECT string_agg(t::text, ',' ORDER BY t::text) FROM clavora.%1 t)").arg(table);
+    parts << "(SELECT string_agg(concat_ws(' ', n.nspname, c.relname, c.relrowsecurity, c.relforcerowsecurity,"
+             " c.relacl), ',' ORDER BY n.nspname, c.relname) FROM pg_class c JOIN pg_namespace n"
+             " ON n.oid = c.relnamespace WHERE n.nspname NOT IN ('pg_catalog', 'pg_toast', 'information_schema'))"
+          << "(SELECT string_agg(concat_ws(' ', attrelid::regclass, attname, atttypid, attacl), ','"
+             " ORDER BY attrelid, attnum) FROM pg_attribute WHERE attnum > 0 AND NOT attisdropped"
+             " AND attrelid IN (SELECT oid FROM pg_class WHERE relnamespace = 'clavora'::regnamespace))"
+          << "(SELECT string_agg(concat_ws(' ', tablename, policyname, roles, qual, with_check), ','"
+             " ORDER BY tablename, policyname) FROM pg_policies)"
+          << "(SELECT string_agg(concat_ws(' ', nspname, nspacl), ',' ORDER BY nspname) FROM pg_namespace)";
+    return value("admin", QString("SELECT md5(concat_ws('|', %1))").arg(parts.join(u','))).toString();
+}
+
+} // namespace
+
+class TestClassServer : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void outsiderCannotConnect();
+    void eachSeesOnlyTheirRows_data();
+    void eachSeesOnlyTheirRows();
+    void forbiddenChangesChangeNothing_data();
+    void forbiddenChangesChangeNothing();
+    void textsAreStoredAsData_data();
+    void textsAreStoredAsData();
+    void sendingAgainStoresOnce();
+    void twoConnectionsOfOneLearnerSendAtOnce();
+    void loadingTheSchemaAgain_data();
+    void loadingTheSchemaAgain();
+
+private:
+    PostgresServer server_;
+    const QStringList roles_ = {"anna", "bruno", "carla", "tina", "theo"};
+};
+
+// Class 5a: anna and bruno, taught by tina; class 5b: carla and tina herself (a teacher who
+// practises too), taught by theo.
+void TestClassServer::initTestCase()
+{
+    bool missing = false;
+    const QString problem = server_.start(&missing);
+    if (missing)
+        QSKIP(qPrintable(problem));
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    // The learner's local time an hour east of the server's UTC: an offset left out shows.
+    qputenv("TZ", "UTC-01");
+    tzset();
+    {
+        QSqlDatabase setup = server_.connect("setup", "postgres", "postgres");
+        QCOMPARE(execute("setup", "CREATE DATABASE clavora"), QString());
+    }
+    QSqlDatabase::removeDatabase("setup");
+    QString output;
+    QVERIFY2(server_.psql({"-d", "clavora", "-f", CLAVORA_CLASS_SCHEMA}, &output) == 0, qPrintable(output));
+    QVERIFY(server_.connect("admin", "postgres", "clavora").isOpen());
+    for (const char* statement : {
+             "CREATE ROLE anna LOGIN IN ROLE clavora_learner",
+             "CREATE ROLE bruno LOGIN IN ROLE clavora_learner",
+             "CREATE ROLE carla LOGIN IN ROLE clavora_learner",
+             "CREATE ROLE tina LOGIN IN ROLE clavora_teacher, clavora_learner",
+             "CREATE ROLE theo LOGIN IN ROLE clavora_teacher",
+             "INSERT INTO clavora.learners (login) VALUES ('anna'), ('bruno'), ('carla'), ('tina')",
+             "INSERT INTO clavora.classes (name, teacher) VALUES ('5a', 'tina'), ('5b', 'theo')",
+             "INSERT INTO clavora.class_members (class_id, teacher, learner)"
+             " SELECT id, teacher, unnest(ARRAY['anna', 'bruno']) FROM clavora.classes WHERE name = '5a'",
+             "INSERT INTO clavora.class_members (class_id, teacher, learner)"
+             " SELECT id, teacher, unnest(ARRAY['carla', 'tina']) FROM clavora.classes WHERE name = '5b'",
+         })
+        QCOMPARE(execute("admin", QLatin1String(statement)), QString());
+    for (const QString& role : roles_)
+        QVERIFY2(server_.connect(role, role, "clavora").isOpen(), qPrintable(role));
+    for (const char* learner : {"anna", "bruno", "carla", "tina"})
+        QCOMPARE(upload(learner).sendAttempt(QUuid::createUuid(), attempt("asdf")), QString());
+    QCOMPARE(upload("anna").sendDay(QUuid::createUuid(), day, totals(u'a', 3)), QString());
+    QCOMPARE(upload("carla").sendDay(carlaMachine, day, totals(u'b', 1)), QString());
+    QCOMPARE(upload("bruno").sendGame(brunoGame, game()), QString());
+}
+
+void TestClassServer::cleanupTestCase()
+{
+    for (const QString& name : QSqlDatabase::connectionNames())
+        QSqlDatabase::removeDatabase(name);
+    server_.stop();
+}
+
+void TestClassServer::outsiderCannotConnect()
+{
+    QCOMPARE(execute("admin", "CREATE ROLE eve LOGIN"), QString());
+    const QSqlDatabase eve = server_.connect("eve", "eve", "clavora");
+    QVERIFY2(eve.lastError().text().contains("permission denied for database"), qPrintable(eve.lastError().text()));
+}
+
+void TestClassServer::eachSeesOnlyTheirRows_data()
+{
+    QTest::addColumn<QString>("role");
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("learners"); // whose rows the role sees, by login
+    const auto row = [](const char* role, const char* table, const char* learners) {
+        QTest::addRow("%s reads %s", role, table) << role << table << learners;
+    };
+    row("anna", "attempts", "anna");
+    row("anna", "daily_keystrokes", "anna");
+    row("anna", "games", "");
+    row("anna", "game_letters", "");
+    row("anna", "learners", "anna");
+    row("anna", "class_members", "anna");
+    row("anna", "classes", "5a");
+    row("bruno", "games", "bruno");
+    row("bruno", "game_letters", "bruno");
+    row("carla", "attempts", "carla");
+    row("carla", "classes", "5b");
+    row("tina", "attempts", "anna,bruno,tina");
+    row("tina", "daily_keystrokes", "anna");
+    row("tina", "game_letters", "bruno");
+    row("tina", "learners", "anna,bruno,tina");
+    row("tina", "class_members", "anna,bruno,tina");
+    row("tina", "classes", "5a,5b");
+    row("theo", "attempts", "carla,tina");
+    row("theo", "daily_keystrokes", "carla");
+    row("theo", "daily_line_edits", "carla");
+    row("theo", "games", "");
+    row("theo", "learners", "carla,tina");
+    row("theo", "classes", "5b");
+}
+
+void TestClassServer::eachSeesOnlyTheirRows()
+{
+    QFETCH(QString, role);
+    QFETCH(QString, table);
+    QFETCH(QString, learners);
+    const QString column = table == "classes" ? "name" : table == "learners" ? "login" : "learner";
+    const QString sql = "SELECT coalesce(string_agg(DISTINCT %1, ',' ORDER BY %1), '') FROM clavora.%2";
+    QCOMPARE(value(role, sql.arg(column, table)).toString(), learners);
+}
+
+void TestClassServer::forbiddenChangesChangeNothing_data()
+{
+    QTest::addColumn<QString>("role");
+    QTest::addColumn<QString>("statement");
+    QTest::addColumn<QString>("error"); // a part of the server's refusal; empty where it silently finds no row
+    const QString attemptOf = "INSERT INTO clavora.attempts (learner, id, finished, day, kind, quick_run, preset_file,"
+                              " exercise_number, exercise, typed, seconds, correct, accuracy, speed, correct_speed,"
+                              " passed) VALUES ('%1', gen_random_uuid(), now(), current_date, 0, false, 'f', 1, 'e',"
+                              " 't', 1, 1, 100, 1, 1, true)";
+    QTest::newRow("learner adds another's attempt") << "anna" << attemptOf.arg("bruno") << "row-level security";
+    const QString raise = "INSERT INTO clavora.daily_keystrokes (learner, day, machine, expected, struck, count,"
+                          " timed_count, interval_sum) VALUES ('carla', '2026-03-02', '%1', 97, 98, 1, 1, 0.25)"
+                          " ON CONFLICT (learner, day, machine, expected, struck) DO UPDATE SET count = 999";
+    QTest::newRow("learner raises another's day total") << "anna" << raise.arg(text(carlaMachine)) << "row-level security";
+    QTest::newRow("learner updates another's day total")
+        << "anna" << "UPDATE clavora.daily_keystrokes SET count = 999 WHERE learner = 'carla'" << "";
+    QTest::newRow("learner hands own day total to another")
+        << "anna" << "UPDATE clavora.daily_keystrokes SET learner = 'carla'" << "permission denied";
+    const QString letter = "INSERT INTO clavora.game_letters (game, letter, hits, hit_seconds, explosions, stray_keys)"
+                           " VALUES ('%1', 121, 1, 1, 0, 0)";
+    QTest::newRow("learner adds a letter to another's game") << "anna" << letter.arg(text(brunoGame)) << "foreign key";
+    QTest::newRow("learner changes an attempt") << "anna" << "UPDATE clavora.attempts SET typed = 'x'" << "permission denied";
+    QTest::newRow("learner deletes attempts") << "anna" << "DELETE FROM clavora.attempts" << "permission denied";
+    QTest::newRow("learner empties a table") << "anna" << "TRUNCATE clavora.attempts" << "permission denied";
+    QTest::newRow("learner joins a class")
+        << "anna"
+        << "INSERT INTO clavora.class_members (class_id, teacher, learner) SELECT id, teacher, 'anna' FROM clavora.classes"
+        << "permission denied";
+    QTest::newRow("learner adds a learner") << "anna" << "INSERT INTO clavora.learners (login) VALUES ('eve')"
+                                            << "permission denied";
+    QTest::newRow("learner sets the schema version") << "anna" << "UPDATE clavora.schema_version SET version = 9"
+                                                     << "permission denied";
+    QTest::newRow("learner adds a column") << "anna" << "ALTER TABLE clavora.attempts ADD COLUMN note text"
+                                           << "must be owner";
+    QTest::newRow("learner turns row security off")
+        << "anna" << "ALTER TABLE clavora.attempts DISABLE ROW LEVEL SECURITY" << "must be owner";
+    QTest::newRow("learner drops a policy") << "anna" << "DROP POLICY learner_own ON clavora.attempts" << "must be owner";
+    QTest::newRow("learner drops a table") << "anna" << "DROP TABLE clavora.attempts" << "must be owner";
+    QTest::newRow("learner creates a table") << "anna" << "CREATE TABLE clavora.notes (t text)" << "permission denied";
+    QTest::newRow("learner creates a public table") << "anna" << "CREATE TABLE public.notes (t text)" << "permission denied";
+    QTest::newRow("learner creates a schema") << "anna" << "CREATE SCHEMA notes" << "permission denied";
+    QTest::newRow("learner locks out the class")
+        << "anna" << "LOCK TABLE clavora.daily_keystrokes IN ACCESS EXCLUSIVE MODE" << "permission denied";
+    QTest::newRow("learner becomes another") << "anna" << "SET ROLE bruno" << "permission denied";
+    QTest::newRow("teacher adds an attempt for a learner") << "theo" << attemptOf.arg("carla") << "permission denied";
+    QTest::newRow("teacher deletes attempts") << "theo" << "DELETE FROM clavora.attempts" << "permission denied";
+}
+
+void TestClassServer::forbiddenChangesChangeNothing()
+{
+    QFETCH(QString, role);
+    QFETCH(QString, statement);
+    QFETCH(QString, error);
+    const QString before = fingerprint();
+    // In a transaction, which some statements need; committed, so that a change would stay.
+    QSqlDatabase connection = QSqlDatabase::database(role);
+    QVERIFY(connection.transaction());
+    const QString refusal = execute(role, statement);
+    connection.commit();
+    QVERIFY2(error.isEmpty() ? refusal.isEmpty() : refusal.contains(error), qPrintable(refusal));
+    QCOMPARE(fingerprint(), before);
+}
+
+void TestClassServer::textsAreStoredAsData_data()
+{
+    QTest::addColumn<QString>("sent");
+    QTest::addColumn<QString>("stored");
+    const auto row = [](const char* name, const QString& text) { QTest::newRow(name) << text << text; };
+    row("quotes", "O'Brien said \"hi\" ''");
+    row("backslashes", "C:\\new\\table \\' \\\\");
+    row("statement", "'); DROP TABLE clavora.attempts; --");
+    row("invalid UTF-8 as read", QString::fromUtf8("\xff\xfe\xc3(a\xed\xa0\x80"));
+    row("beyond 16 bits, combining", "x\U0001F600e\u0301\u200f");
+    QTest::newRow("NUL") << QString::fromUtf16(u"a\0b", 3) << "a\uFFFDb";
+    QTest::newRow("lone surrogate") << QString("a") + QChar(0xD800) + "b" << "a?b";
+}
+
+void TestClassServer::textsAreStoredAsData()
+{
+    QFETCH(QString, sent);
+    QFETCH(QString, stored);
+    const QUuid id = QUuid::createUuid();
+    QCOMPARE(upload("anna").sendAttempt(id, attempt(sent)), QString());
+    const QString sql = "SELECT concat_ws('|', preset_file, exercise, typed) FROM clavora.attempts WHERE id = ?";
+    QCOMPARE(value("anna", sql, {text(id)}).toString(), QStringList({stored, stored, stored}).join(u'|'));
+}
+
+void TestClassServer::sendingAgainStoresOnce()
+{
+    const QString anna = "anna";
+    const QUuid id = QUuid::createUuid();
+    QCOMPARE(upload(anna).sendAttempt(id, attempt("first")), QString());
+    QCOMPARE(upload(anna).sendAttempt(id, attempt("again")), QString());
+    // Another learner's attempt with the same id is theirs, and leaves anna's as it was.
+    QCOMPARE(upload("bruno").sendAttempt(id, attempt("bruno")), QString());
+    const QString sent = "SELECT string_agg(concat_ws(' ', typed, day, (extract(epoch FROM finished) * 1000)::bigint), ',')"
+                         " FROM clavora.attempts WHERE id = ?";
+    QCOMPARE(value(anna, sent, {text(id)}).toString(),
+        QString("first 2026-03-02 %1").arg(attempt("").finished.toMSecsSinceEpoch()));
+    QCOMPARE(value("admin", "SELECT count(*) FROM clavora.attempts WHERE id = ?", {text(id)}).toInt(), 2);
+
+    for (int send = 0; send < 2; ++send)
+        QCOMPARE(upload(anna).sendGame(id, game()), QString());
+    QCOMPARE(value(anna, "SELECT count(*) FROM clavora.game_letters WHERE game = ?", {text(id)}).toInt(), 1);
+
+    // Totals sent again, late or out of order end at the largest.
+    for (const int count : {5, 5, 3, 8, 7})
+        QCOMPARE(upload(anna).sendDay(id, day, totals(u'c', count)), QString());
+    const QString figures = "SELECT concat_ws(' ', k.count, k.timed_count, k.interval_sum, e.mid_line_edits, e.backspaces)"
+                            " FROM clavora.daily_keystrokes k JOIN clavora.daily_line_edits e USING (machine)"
+                            " WHERE machine = ?";
+    QCOMPARE(value(anna, figures, {text(id)}).toString(), "8 7 2 8 8");
+}
+
+// Two machines of one learner sending the same queue at the same moment, each attempt in its
+// own transaction with the day's total it raised.
+void TestClassServer::twoConnectionsOfOneLearnerSendAtOnce()
+{
+    constexpr int attempts = 200;
+    QList<QUuid> ids;
+    for (int i = 0; i < attempts; ++i)
+        ids << QUuid::createUuid();
+    const QUuid machine = QUuid::createUuid();
+    std::latch ready(2);
+    QString errors[2];
+    const auto send = [&](int sender) {
+        const QString name = QString("anna-%1").arg(sender);
+        {
+            QSqlDatabase connection = server_.connect(name, "anna", "clavora");
+            ClassUpload upload(connection);
+            ready.arrive_and_wait();
+            for (int i = 0; i < attempts && errors[sender].isEmpty(); ++i) {
+                connection.transaction();
+                errors[sender] = upload.sendAttempt(ids[i], attempt("race"))
+                    + upload.sendDay(machine, day, totals(char16_t(u'0' + i % 10), i + 1));
+                connection.commit();
+            }
+        }
+        QSqlDatabase::removeDatabase(name);
+    };
+    std::thread first(send, 0);
+    std::thread second(send, 1);
+    first.join();
+    second.join();
+    QCOMPARE(errors[0], QString());
+    QCOMPARE(errors[1], QString());
+    QCOMPARE(value("anna", "SELECT count(*) FROM clavora.attempts WHERE typed = 'race'").toInt(), attempts);
+    QCOMPARE(value("anna", "SELECT sum(count) FROM clavora.daily_keystrokes WHERE machine = ?", {text(machine)}).toInt(),
+        191 + 192 + 193 + 194 + 195 + 196 + 197 + 198 + 199 + 200);
+}
+
+void TestClassServer::loadingTheSchemaAgain_data()
+{
+    QTest::addColumn<int>("version");
+    QTest::addColumn<bool>("loads");
+    QTest::newRow("current: kept as it is") << 1 << true;
+    QTest::newRow("newer: left untouched and refused") << 2 << false;
+}
+
+void TestClassServer::loadingTheSchemaAgain()
+{
+    QFETCH(int, version);
+    QFETCH(bool, loads);
+    QCOMPARE(execute("admin", "UPDATE clavora.schema_version SET version = ?", {version}), QString());
+    const QString before = fingerprint();
+    QString output;
+    const int exitCode = server_.psql({"-d", "clavora", "-f", CLAVORA_CLASS_SCHEMA}, &output);
+    QCOMPARE(exitCode == 0, loads);
+    // The program, seeing a later version, sends nothing.
+    QCOMPARE(ClassSchemaVersion::check(QSqlDatabase::database("anna")),
+        loads ? ClassSchemaVersion::State::Usable : ClassSchemaVersion::State::Newer);
+    QVERIFY2(loads || output.contains("newer than this file"), qPrintable(output));
+    QCOMPARE(fingerprint(), before);
+    QCOMPARE(execute("admin", "UPDATE clavora.schema_version SET version = 1"), QString());
+}
+
+QTEST_GUILESS_MAIN(TestClassServer)
+#include "test_class_server.moc"

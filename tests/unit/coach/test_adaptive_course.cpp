@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Fakes.h"
+#include "TempFolder.h"
+#include "coach/AdaptiveCourse.h"
+#include "coach/CoachMarks.h"
+#include "coach/CourseWords.h"
+#include "coach/WordList.h"
+#include "keyboard/LayoutFile.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+using namespace clavora;
+using namespace clavora::test;
+
+TEST(CourseKeys, HomeRowFirstThenRowsFromTheIndexFingersOut)
+{
+    struct Case {
+        QString layout, letters;
+        int homeCount;
+    };
+    const Case cases[] = {
+        {"QWERTY - United States", "fghjdksla" "rtyueiwoqp" "vbnmcxz", 9},
+        // Key 25 (#) is on the home row but no letter; ß is on the number row.
+        {"QWERTZ - German", "fghjdksla\u00f6\u00e4" "rtzueiwoqp\u00fc" "vbnmcxy" "\u00df", 11},
+        {"AZERTY - French", "fghjdkslqm\u00f9" "rtyueizoap" "vbncxw" "\u00e8\u00e9\u00e7\u00e0", 11},
+    };
+    for (const Case& c : cases) {
+        const auto layout = readLayoutFile(QStringLiteral(CLAVORA_SHIPPED_DATA "/Layouts/") + c.layout + ".kbl");
+        const CourseKeys keys = courseKeys(layout.table);
+        EXPECT_EQ(keys.letters, c.letters) << c.layout.toStdString();
+        EXPECT_EQ(keys.homeCount, c.homeCount) << c.layout.toStdString();
+    }
+}
+
+TEST(AdaptiveCourse, UnlocksTheNextKeyOnlyWhenEveryUnlockedKeyIsLearnt)
+{
+    const KeyPractice learnt{u'f', 20, 95, 10};
+    struct Case {
+        const char* name;
+        std::vector<KeyPractice> figures;
+        bool unlocks;
+    };
+    const Case cases[] = {
+        {"not yet: too few strokes", {{u'f', 19, 100, 40}, {u'j', 50, 100, 40}}, false},
+        {"just reached", {learnt, {u'j', 20, 95, 10}}, true},
+        {"a key less accurate holds the next back", {learnt, {u'j', 500, 94.9, 40}}, false},
+        {"a slow key holds the next back", {learnt, {u'j', 500, 100, 9.9}}, false},
+        {"a key never typed holds the next back", {learnt}, false},
+        {"locked keys do not count", {learnt, {u'j', 20, 95, 10}, {u'd', 0, 0, 0}}, true},
+    };
+    for (const Case& c : cases) {
+        AdaptiveCourse course({"fjdk", 2}, 0, coachMarks());
+        EXPECT_EQ(course.update(c.figures), c.unlocks) << c.name;
+        EXPECT_EQ(course.unlockedKeys(), c.unlocks ? "fjd" : "fj") << c.name;
+        EXPECT_EQ(course.nextKey(), c.unlocks ? u'k' : u'd') << c.name;
+    }
+
+    AdaptiveCourse finished({"fj", 1}, 7, coachMarks()); // no more than the course has
+    EXPECT_EQ(finished.unlockedKeys(), "fj");
+    EXPECT_TRUE(finished.nextKey().isNull());
+    EXPECT_FALSE(finished.update({learnt, {u'j', 20, 95, 10}}));
+}
+
+TEST(AdaptiveCourse, WeakKeysWeighMore)
+{
+    struct Case {
+        KeyPractice figures;
+        double weight;
+    };
+    const Case cases[] = {
+        {{u'f', 19, 100, 40}, AdaptiveCourse::MaximumWeight}, // the new key
+        {{u'f', 20, 95, 10}, 1.0},
+        {{u'f', 20, 90, 30}, 2.0},
+        {{u'f', 20, 100, 5}, 2.0},
+        {{u'f', 20, 50, 0}, AdaptiveCourse::MaximumWeight},
+    };
+    for (const Case& c : cases) {
+        const AdaptiveCourse course({"f", 1}, 1, coachMarks());
+        EXPECT_EQ(course.weights({c.figures}), std::vector<double>{c.weight}) << c.figures.accuracy << " " << c.figures.speed;
+    }
+}
+
+TEST(WordList, KeepsWordsOfLowerCaseLettersAndFindsTheLayoutsLanguage)
+{
+    TempFolder system, shipped;
+    const QString list = system.write("ngerman", "apple\nApple\nit's\ncaf\xc3\xa9\r\nzoo\n\nUSA\n" + QByteArray(41, 'a') + "\n");
+    EXPECT_EQ(readWordList(list), (QStringList{"apple", QString::fromUtf8("caf\xc3\xa9"), "zoo"}));
+    EXPECT_TRUE(readWordList(system.path("missing")).isEmpty());
+
+    shipped.write("en.txt", "a\n");
+    shipped.write("fr.txt", "a\n");
+    struct Case {
+        QString layout, file;
+    };
+    const Case cases[] = {
+        {"QWERTZ - German", system.path("ngerman")},
+        {"QWERTY - United Kingdom", shipped.path("en.txt")}, // no british-english installed
+        {"Dvorak - United States", shipped.path("en.txt")},
+        {"azerty - french", shipped.path("fr.txt")},
+        {"Made Up", shipped.path("en.txt")},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(QDir::cleanPath(wordListFile(c.layout, system.path(""), shipped.path(""))), c.file) << c.layout.toStdString();
+    EXPECT_EQ(wordListFile("QWERTZ - German", system.path(""), system.path("")), system.path("ngerman"));
+    EXPECT_EQ(wordListFile("AZERTY - French", system.path(""), system.path("")), "");
+
+    // Every word shipped is one the reader keeps.
+    for (const char* language : {"en", "de", "fr"}) {
+        const QString path = QStringLiteral(CLAVORA_SHIPPED_DATA "/Words/") + language + ".txt";
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << language;
+        EXPECT_EQ(readWordList(path).size(), file.readAll().count('\n')) << language;
+    }
+}
+
+TEST(CourseWords, UsesOnlyWordsOfUnlockedLetters)
+{
+    CourseWords words({"dad", "fad", "jaded", "kid", "ask", "fa\u00e7ade", "sad"}, "fjdkaes");
+    EXPECT_EQ(words.size(), 5); // ç and i are not taught
+    struct Case {
+        int unlocked;
+        QStringList usable;
+    };
+    const Case cases[] = {
+        {0, {}},
+        {4, {}},
+        {5, {"dad", "fad"}},
+        {6, {"dad", "fad", "jaded"}},
+        {7, {"dad", "fad", "jaded", "ask", "sad"}},
+        {70, {"dad", "fad", "jaded", "ask", "sad"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(words.usableWords(c.unlocked), c.usable) << c.unlocked;
+}
+
+TEST(CourseWords, LinesFillUpTo40CharactersAndFavourWeakKeys)
+{
+    const QStringList list{"as", "sad", "dad", "lad", "fall", "hall", "ask", "flask", "glass", "gas",
+                           "had", "half", "lash", "dash", "salad", "shall", "flag", "hush", "dusk", "lush"};
+    const QString letters = "fghjdksla" "u";
+    const QRegularExpression wordsAndBlanks("^[a-z]+( [a-z]+)*$");
+    const auto countOf = [&](const std::vector<double>& weights, QChar key, int unlocked) {
+        CourseWords words(list, letters);
+        FakeRandom random;
+        random.seed(7);
+        int count = 0;
+        for (int i = 0; i < 300; ++i) {
+            const QString line = words.makeLine(unlocked, weights, random);
+            EXPECT_LE(line.size(), 40);
+            EXPECT_GE(line.size(), 34) << line.toStdString(); // no shorter word would fit
+            EXPECT_TRUE(wordsAndBlanks.match(line).hasMatch()) << line.toStdString();
+            for (const QString& word : line.split(u' '))
+                EXPECT_TRUE(list.contains(word)) << word.toStdString();
+            count += int(line.count(key));
+        }
+        return count;
+    };
+    const std::vector<double> flat(10, 1.0);
+    std::vector<double> weakG = flat;
+    weakG[1] = 4.0;
+    EXPECT_GT(countOf(weakG, u'g', 10), 2 * countOf(flat, u'g', 10));
+    EXPECT_EQ(countOf(flat, u'u', 9), 0); // a locked letter never comes
+
+    // Too few words: made-up groups of the unlocked letters.
+    CourseWords few({"dad"}, "fjd");
+    FakeRandom random;
+    random.seed(3);
+    const QString line = few.makeLine(3, {1, 1, 4}, random);
+    EXPECT_TRUE(QRegularExpression("^[fjd]{2,5}( [fjd]{2,5})*$").match(line).hasMatch()) << line.toStdString();
+    EXPECT_GE(line.size(), 35);
+    EXPECT_EQ(few.makeLine(0, {}, random), "");
+}
