@@ -197,17 +197,40 @@ void ChartWidget::paintDateAxis(QPainter& p, const QRect& plot) const
     }
 }
 
+QPolygonF ChartWidget::pointsOf(const QRect& plot, const ChartLine& line, double top) const
+{
+    QPolygonF points;
+    for (std::size_t i = 0; i < days_.size() && i < line.values.size(); ++i)
+        points << QPointF(xOf(plot, days_[i]), plot.bottom() - line.values[i] / top * (plot.height() - 1));
+    if (points.size() <= 2 * plot.width())
+        return points;
+    // Years of days on a few hundred pixels: each pixel column keeps where the line enters and
+    // leaves it and its lowest and highest point, which draws the same at a fraction of the cost.
+    QPolygonF columns;
+    for (qsizetype first = 0, last = 0; first < points.size(); first = last) {
+        const int column = int(points[first].x());
+        double lowest = points[first].y(), highest = lowest;
+        for (last = first; last < points.size() && int(points[last].x()) == column; ++last) {
+            lowest = std::min(lowest, points[last].y());
+            highest = std::max(highest, points[last].y());
+        }
+        columns << points[first] << QPointF(column, lowest) << QPointF(column, highest) << points[last - 1];
+    }
+    return columns;
+}
+
 void ChartWidget::paintLines(QPainter& p, const QRect& plot, double top) const
 {
     p.save();
     p.setClipRect(plot.adjusted(-PointRadius, -PointRadius, PointRadius, PointRadius));
-    p.setRenderHint(QPainter::Antialiasing);
+    // Years of days are drawn thin and unsmoothed: a wide pen's outline of a line that
+    // zigzags through every pixel column costs a hundred times more than it shows.
+    const bool dense = qsizetype(days_.size()) > plot.width();
+    p.setRenderHint(QPainter::Antialiasing, !dense);
     const bool points = xOf(plot, days_.front().addDays(1)) - xOf(plot, days_.front()) >= PointSpacing;
     for (const ChartLine& line : lines_) {
-        QPolygonF polygon;
-        for (std::size_t i = 0; i < days_.size() && i < line.values.size(); ++i)
-            polygon << QPointF(xOf(plot, days_[i]), plot.bottom() - line.values[i] / top * (plot.height() - 1));
-        p.setPen(QPen(line.colour, 2, line.style));
+        const QPolygonF polygon = pointsOf(plot, line, top);
+        p.setPen(QPen(line.colour, dense ? 1 : 2, line.style));
         p.setBrush(Qt::NoBrush);
         p.drawPolyline(polygon);
         if (!points)

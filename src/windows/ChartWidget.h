@@ -2,6 +2,7 @@
 #pragma once
 #include <QColor>
 #include <QDate>
+#include <QPolygonF>
 #include <QWidget>
 #include <optional>
 #include <vector>
@@ -51,6 +52,8 @@ private:
     void paintValueAxis(QPainter& painter, const QRect& plot, const std::vector<double>& ticks) const;
     void paintDateAxis(QPainter& painter, const QRect& plot) const;
     void paintLines(QPainter& painter, const QRect& plot, double top) const;
+    // Where a line passes on the plot.
+    QPolygonF pointsOf(const QRect& plot, const ChartLine& line, double top) const;
     void paintLegend(QPainter& painter, const std::vector<QRect>& items) const;
     std::vector<double> valueAxisFor(const QRect& plot) const;
     double xOf(const QRect& plot, QDate day) const;
