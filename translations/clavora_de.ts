@@ -679,6 +679,13 @@ $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart)
     </message>
 </context>
 <context>
+    <name>clavora::Hub</name>
+    <message>
+        <source>This desktop does not let Clavora place its windows, so the keyboard may stand over the exercises. Drag it where it suits you.</source>
+        <translation>Dieser Desktop lässt Clavora seine Fenster nicht selbst platzieren, daher kann die Tastatur über den Übungen liegen. Ziehen Sie sie dorthin, wo sie Ihnen passt.</translation>
+    </message>
+</context>
+<context>
     <name>clavora::KeyCapture</name>
     <message>
         <source>Key capture</source>

@@ -679,6 +679,13 @@ $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart)
     </message>
 </context>
 <context>
+    <name>clavora::Hub</name>
+    <message>
+        <source>This desktop does not let Clavora place its windows, so the keyboard may stand over the exercises. Drag it where it suits you.</source>
+        <translation>Ce bureau ne laisse pas Clavora placer ses fenêtres, le clavier peut donc recouvrir les exercices. Faites-le glisser où bon vous semble.</translation>
+    </message>
+</context>
+<context>
     <name>clavora::KeyCapture</name>
     <message>
         <source>Key capture</source>

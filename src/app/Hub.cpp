@@ -5,6 +5,7 @@
 #include "keyboard/KeyboardPlacement.h"
 #include "session/StartSettings.h"
 #include "windows/GameWindow.h"
+#include "windows/Geometry.h"
 #include "windows/HelpWindow.h"
 #include "windows/KeyboardDocking.h"
 #include "windows/KeyboardWindow.h"
@@ -53,7 +54,8 @@ Hub::~Hub()
 void Hub::start()
 {
     random_.seed(quint32(clock_.secondsSinceMidnight() * 1000));
-    session_.settings() = loadStartSettings(profile_, startupEntry_, screenWidthTwips(), desktopKeyboard_);
+    const int screenWidth = pixelsToTwips(screenGeometry(*main_).width());
+    session_.settings() = loadStartSettings(profile_, startupEntry_, screenWidth, desktopKeyboard_);
     main_->load();
     session_.start();
 }
@@ -270,9 +272,16 @@ KeyboardWindow& Hub::loadKeyboard()
     connect(keyboard_, &KeyboardWindow::closed, this, &Hub::keyboardClosed);
     keyboard_->colourWindow(s.windowColour, s.textColour);
     if (!session_.keyboardOnly()) {
+        // A helper beside the window in use, which keeps the focus.
+        keyboard_->setAttribute(Qt::WA_ShowWithoutActivating);
         const bool besideGame = session_.windowInUse() == AppWindow::Game && game_;
-        KeyboardDocking::place(*keyboard_, widgetOf(session_.windowInUse()),
-                               besideGame ? GameOwnerOffset : MainOwnerOffset);
+        const bool placed = KeyboardDocking::place(*keyboard_, widgetOf(session_.windowInUse()),
+                                                   besideGame ? GameOwnerOffset : MainOwnerOffset);
+        if (!placed && !placingNoticeShown_) {
+            placingNoticeShown_ = true;
+            keyboard_->showNotice(tr("This desktop does not let Clavora place its windows, so the keyboard "
+                                     "may stand over the exercises. Drag it where it suits you."));
+        }
     }
     keyboard_->loadLayout();
     return *keyboard_;
@@ -285,11 +294,21 @@ KeyboardWindow* Hub::keyboardWindow()
 
 void Hub::openKeyboard()
 {
-    KeyboardDocking::show(loadKeyboard());
+    if (session_.keyboardOnly()) {
+        loadKeyboard().show();
+        return;
+    }
+    // The window in use is painted first, and the keyboard is built beside its frame.
+    keyboardWanted_ = true;
+    KeyboardDocking::afterFirstExpose(widgetOf(session_.windowInUse()), *this, [this] {
+        if (keyboardWanted_)
+            loadKeyboard().show();
+    });
 }
 
 void Hub::closeKeyboard()
 {
+    keyboardWanted_ = false;
     if (keyboard_)
         keyboard_->close();
 }

@@ -105,6 +105,9 @@ private:
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<GameWindow> game_;
     QPointer<KeyboardWindow> keyboard_;
+    // The keyboard is to show once the window in use has been painted.
+    bool keyboardWanted_ = false;
+    bool placingNoticeShown_ = false;
     QPointer<SettingsDialog> settingsDialog_;
     QPointer<HelpWindow> helpWindow_;
     QPointer<ProgressWindow> progress_;

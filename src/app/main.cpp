@@ -3,6 +3,7 @@
 #include "common/Captions.h"
 #include "common/Translations.h"
 #include "platform/TerminationSignals.h"
+#include "session/DisplayPlatform.h"
 #include "windows/Geometry.h"
 #include "windows/KeyboardAccessible.h"
 
@@ -51,7 +52,13 @@ int main(int argc, char* argv[])
         return 0;
     }
 
+    // Asked of Qt alone: the programs the help opens choose their own platform.
+    const QByteArray platform = clavora::chosenPlatform(QProcessEnvironment::systemEnvironment());
+    if (!platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
     QApplication app(argc, argv);
+    if (!platform.isEmpty())
+        qunsetenv("QT_QPA_PLATFORM");
     app.setApplicationName(clavora::ProductName);
     // The desktop entry's name and (below) its icon, so that docks and task bars show the
     // program's own.

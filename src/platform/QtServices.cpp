@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtServices.h"
 
-#include "common/Twips.h"
-
 #include <QApplication>
 #include <QClipboard>
 #include <QProcess>
-#include <QScreen>
 #include <QTime>
 #include <QUrl>
 
@@ -77,18 +74,6 @@ void DesktopShell::open(const QString& path)
 void SystemBeep::beep()
 {
     QApplication::beep();
-}
-
-int screenWidthTwips()
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? pixelsToTwips(screen->geometry().width()) : 0;
-}
-
-int screenHeightTwips()
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? pixelsToTwips(screen->geometry().height()) : 0;
 }
 
 } // namespace clavora

@@ -63,8 +63,4 @@ public:
     void beep() override;
 };
 
-// The primary screen's size in twips.
-int screenWidthTwips();
-int screenHeightTwips();
-
 } // namespace clavora

@@ -1,9 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Geometry.h"
 
+#include <QGuiApplication>
 #include <QPalette>
+#include <QScreen>
 
 namespace clavora {
+
+QRect screenGeometry(const QWidget& window)
+{
+    const QScreen* screen = window.screen();
+    return screen ? screen->geometry() : QRect();
+}
+
+bool windowsCanBePlaced()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
 
 void paintControl(QWidget* w, Rgb text, const Rgb* background)
 {

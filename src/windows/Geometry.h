@@ -51,6 +51,11 @@ inline QFont interfaceFont()
     return font;
 }
 
+// The whole screen the window stands on, in pixels; the primary one before it stands on any.
+QRect screenGeometry(const QWidget& window);
+// Whether the platform lets a program place its own windows: a Wayland compositor does not.
+bool windowsCanBePlaced();
+
 // Text colour (and optionally the background) of one control.
 void paintControl(QWidget* w, Rgb text, const Rgb* background = nullptr);
 

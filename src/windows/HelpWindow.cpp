@@ -22,7 +22,9 @@ HelpWindow::HelpWindow(const QString& path)
         setPlainText(decodeText(file.readAll()));
     else
         setPlainText(tr("The help file %1 could not be read: %2.").arg(path, file.errorString()));
-    resize(QFontMetrics(font()).horizontalAdvance(QString(92, u'x')), 600);
+    // A tenth of the screen left for the frame, at a large scale factor too.
+    const QSize wanted(QFontMetrics(font()).horizontalAdvance(QString(92, u'x')), 600);
+    resize(wanted.boundedTo(screenGeometry(*this).size() * 9 / 10));
 }
 
 } // namespace clavora

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KeyboardDocking.h"
 
-#include "common/Twips.h"
+#include "Geometry.h"
 #include "keyboard/KeyboardPlacement.h"
-#include "platform/QtServices.h"
 
 #include <QEvent>
 #include <QPointer>
@@ -13,30 +12,15 @@
 namespace clavora {
 
 namespace {
-void placeNow(QWidget& keyboard, const QWidget& owner, int leftOffsetTwips)
-{
-    const QRect frame = owner.frameGeometry();
-    const int decoration = frame.height() - owner.height(); // the keyboard's frame is alike
-    const TwipsBox ownerFrame{pixelsToTwips(frame.x()), pixelsToTwips(frame.y()), pixelsToTwips(frame.width()),
-                              pixelsToTwips(frame.height())};
-    const auto position = keyboardPosition(ownerFrame, pixelsToTwips(keyboard.height() + decoration),
-                                           screenHeightTwips(), leftOffsetTwips);
-    if (position)
-        keyboard.move(twipsToPixels(position->x()), twipsToPixels(position->y()));
-}
-
-// Places the keyboard once, at the owner's first expose, shows it when asked to, and goes.
+// Waits for the owner's first expose, then queues the work behind the paint it brings.
 class ExposeWatch final : public QObject {
-    Q_OBJECT
 public:
-    ExposeWatch(QWidget& keyboard, QWidget& owner, int leftOffsetTwips)
-        : QObject(&keyboard), keyboard_(keyboard), owner_(&owner), leftOffset_(leftOffsetTwips)
+    ExposeWatch(QWidget& owner, QObject& context, std::function<void()> then)
+        : QObject(&context), owner_(&owner), then_(std::move(then))
     {
         owner.windowHandle()->installEventFilter(this);
         QTimer::singleShot(500, this, &ExposeWatch::done);
     }
-
-    bool showWhenDone = false;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -52,19 +36,14 @@ private:
         if (finished_)
             return;
         finished_ = true;
-        if (owner_) {
+        if (owner_)
             owner_->windowHandle()->removeEventFilter(this);
-            placeNow(keyboard_, *owner_, leftOffset_);
-        }
-        if (showWhenDone)
-            keyboard_.show();
-        setParent(nullptr); // no longer found as the keyboard's pending placing
+        QMetaObject::invokeMethod(parent(), then_, Qt::QueuedConnection);
         deleteLater();
     }
 
-    QWidget& keyboard_; // the parent
     QPointer<QWidget> owner_;
-    int leftOffset_;
+    std::function<void()> then_;
     bool finished_ = false;
 };
 
@@ -75,21 +54,30 @@ int outerHeight(const QWidget& window, const QWidget* other)
 }
 } // namespace
 
-void KeyboardDocking::place(QWidget& keyboard, QWidget& owner, int leftOffsetTwips)
+void KeyboardDocking::afterFirstExpose(QWidget& owner, QObject& context, std::function<void()> then)
 {
     const QWindow* handle = owner.windowHandle();
     if (handle && owner.isVisible() && !handle->isExposed())
-        new ExposeWatch(keyboard, owner, leftOffsetTwips);
+        new ExposeWatch(owner, context, std::move(then));
     else
-        placeNow(keyboard, owner, leftOffsetTwips);
+        then();
 }
 
-void KeyboardDocking::show(QWidget& keyboard)
+bool KeyboardDocking::place(QWidget& keyboard, const QWidget& owner, int leftOffsetTwips)
 {
-    if (auto* watch = keyboard.findChild<ExposeWatch*>(QString(), Qt::FindDirectChildrenOnly))
-        watch->showWhenDone = true;
-    else
-        keyboard.show();
+    if (!windowsCanBePlaced())
+        return false;
+    const QRect frame = owner.frameGeometry();
+    const int decoration = frame.height() - owner.height(); // the keyboard's frame is alike
+    const TwipsBox ownerFrame{pixelsToTwips(frame.x()), pixelsToTwips(frame.y()), pixelsToTwips(frame.width()),
+                              pixelsToTwips(frame.height())};
+    const QRect screen = screenGeometry(owner);
+    const TwipsBox screenRows{0, pixelsToTwips(screen.y()), 0, pixelsToTwips(screen.height())};
+    const auto position =
+        keyboardPosition(ownerFrame, pixelsToTwips(keyboard.height() + decoration), screenRows, leftOffsetTwips);
+    if (position)
+        keyboard.move(twipsToPixels(position->x()), twipsToPixels(position->y()));
+    return true;
 }
 
 bool KeyboardDocking::sitsBelow(const QWidget& keyboard, const QWidget& window, const QWidget* other)
@@ -103,5 +91,3 @@ void KeyboardDocking::moveBelow(QWidget& keyboard, QPoint frame, const QWidget& 
 }
 
 } // namespace clavora
-
-#include "KeyboardDocking.moc"

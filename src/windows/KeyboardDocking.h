@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QWidget>
+#include <functional>
 
 namespace clavora {
 
@@ -8,13 +9,14 @@ namespace clavora {
 // frames, which every top-level window of the program shares.
 class KeyboardDocking {
 public:
-    // Below `owner` when it fits on the screen, else above it, else where the system put
-    // it. An owner that has just been shown learns its frame only when it is first exposed,
-    // so until then the placing waits for that expose event (half a second at most).
-    static void place(QWidget& keyboard, QWidget& owner, int leftOffsetTwips);
-    // Shows the keyboard now, or once its placing is done: a window the window manager has
-    // framed would take a later move as its client's.
-    static void show(QWidget& keyboard);
+    // Runs `then` once `owner` is on the screen and painted, and `context` still lives: at
+    // once for an owner already exposed or hidden, else after its first expose (half a second
+    // at most). Only then does the window manager's frame of the owner become known, and the
+    // window in use is painted before the keyboard is built.
+    static void afterFirstExpose(QWidget& owner, QObject& context, std::function<void()> then);
+    // Below `owner` when it fits on the owner's screen, else above it, else where the system
+    // put it. False when the platform does not let a program place its windows.
+    static bool place(QWidget& keyboard, const QWidget& owner, int leftOffsetTwips);
 
     // Whether the keyboard stands right below `window`: then it follows the window that
     // takes `window`'s place. A window that has just been shown may not have its frame

@@ -66,32 +66,34 @@ KeyboardWindow::KeyboardWindow(AppSettings& settings, ProgramPaths paths, const 
     setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(weakKeysAction_, &QAction::triggered, this, [this](bool checked) {
         control_.showWeakKeys(checked);
-        buildTiles();
-        showCaptionAndMenu();
+        apply();
     });
     connect(switchLayoutAction_, &QAction::triggered, this, [this] {
         control_.switchToOfferedLayout();
-        buildTiles();
-        showCaptionAndMenu();
+        apply();
     });
 
     connect(&keys, &KeyState::changed, this, &KeyboardWindow::keysChanged);
     connect(&desktop, &DesktopKeyboard::changed, this, &KeyboardWindow::showCaptionAndMenu);
-    buildTiles();
-    showCaptionAndMenu();
+    apply();
 }
 
 void KeyboardWindow::colourWindow(Rgb back, Rgb fore)
 {
     control_.colourWindow(back, fore);
-    buildTiles();
+    apply();
 }
 
 void KeyboardWindow::loadLayout()
 {
     control_.loadLayout();
-    buildTiles();
+    apply();
+}
+
+void KeyboardWindow::apply()
+{
     showCaptionAndMenu();
+    buildTiles();
 }
 
 void KeyboardWindow::showCaptionAndMenu()

@@ -66,6 +66,9 @@ private:
     // so that the keyboard keeps no picture of keys that are never pressed.
     static constexpr size_t MaxPictures = 24;
 
+    // The whole form: the caption, the menu and every key painted afresh. The key tracker's
+    // changes take a shorter road (keysChanged), which repaints only the keys whose look changed.
+    void apply();
     void keysChanged();
     // The caption and the context menu as the control has them.
     void showCaptionAndMenu();

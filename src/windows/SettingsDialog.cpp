@@ -20,6 +20,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -42,11 +44,21 @@ SettingsDialog::SettingsDialog(const AppSettings& live, const ProgramPaths& path
 
 void SettingsDialog::placeOver(const QWidget& opener)
 {
-    adjustSize();
+    const QRect screen = opener.screen()->availableGeometry();
+    // Every group in view where the screen has room for them, else as many as fit, the rest
+    // a scroll away; the frame is as tall as the opener's.
+    groups_->setMinimumSize(groups_->widget()->sizeHint());
+    QSize whole = sizeHint();
+    groups_->setMinimumSize(0, 0);
+    // Room for the frame twice over: a scale factor rounds the frame the opener reports.
+    const int room = screen.height() - 2 * (opener.frameGeometry().height() - opener.height());
+    if (whole.height() > room)
+        whole.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    setMaximumSize(whole);
+    resize(whole.width(), std::min(whole.height(), room));
     QRect frame(QPoint(), size());
     frame.moveCenter(opener.frameGeometry().center());
     // The dialog is taller than the exercise window; its title bar must stay reachable.
-    const QRect screen = opener.screen()->availableGeometry();
     const int x = std::max(screen.left(), std::min(frame.left(), screen.right() + 1 - frame.width()));
     const int y = std::max(screen.top(), std::min(frame.top(), screen.bottom() + 1 - frame.height()));
     move(x, y);
@@ -98,9 +110,16 @@ QCheckBox* SettingsDialog::checkBox(const QString& name, const QString& caption,
 
 void SettingsDialog::buildControls()
 {
-    // Created in the order they stand, which is also the tab order.
-    auto* page = new QVBoxLayout(this);
-    page->setSizeConstraint(QLayout::SetFixedSize);
+    // Created in the order they stand, which is also the tab order. The groups scroll on a
+    // screen too small for them (a large scale factor); the buttons below stay in view.
+    groups_ = new QScrollArea(this);
+    groups_->setWidgetResizable(true);
+    groups_->setFrameShape(QFrame::NoFrame);
+    groups_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    groups_->setFocusPolicy(Qt::NoFocus); // no Tab stop of its own: it scrolls to the control that has the focus
+    auto* body = new QWidget;
+    auto* page = new QVBoxLayout(body);
+    page->setContentsMargins({});
     const auto addGroup = [page](QLabel* title, QLayout* content) {
         page->addWidget(title);
         content->setContentsMargins(12, 0, 0, 8);
@@ -227,7 +246,10 @@ void SettingsDialog::buildControls()
     bottom->addStretch(1);
     for (QPushButton* b : {okButton_, cancelButton_, helpButton_})
         bottom->addWidget(b);
-    page->addLayout(bottom);
+    groups_->setWidget(body);
+    auto* window = new QVBoxLayout(this);
+    window->addWidget(groups_);
+    window->addLayout(bottom);
 }
 
 void SettingsDialog::bindControls()

@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 
 namespace clavora {
 
@@ -60,6 +61,7 @@ private:
     QList<QLabel*> labels_;
     std::map<QLineEdit*, NumberField> numericBoxes_;
     std::map<QCheckBox*, FlagField> checkBoxes_;
+    QScrollArea* groups_ = nullptr;
     QComboBox* presetFile_ = nullptr;
     QLineEdit* customKeys_ = nullptr;
     QRadioButton* presetExercises_ = nullptr;

@@ -1,6 +1,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The keyboard window in the real program: keys held on a real X keyboard light up."""
 import os
+import re
+import shutil
+import subprocess
+import tempfile
+import unittest
 
 import harness
 from harness import wait_for
@@ -17,7 +22,7 @@ A_KEY, S_KEY, CAPS_LOCK = (79, 87), (119, 87), (7, 87)
 LEFT_CTRL, LEFT_ALT, ALT_GR, RIGHT_CTRL = (7, 167), (111, 167), (399, 167), (551, 167)
 
 
-class KeyboardWindow(harness.ProgramTest):
+class KeyColours:
     def colours(self, window, *points):
         shot = os.path.join(self.root, "keyboard.png")
         self.screenshot(shot, window)
@@ -27,6 +32,8 @@ class KeyboardWindow(harness.ProgramTest):
         """Waits for a held or released key to show: a tick of the keyboard's 25 ms timer."""
         wait_for(lambda: self.colours(window, *points) == expected, timeout=2, what=f"colours {expected}")
 
+
+class KeyboardWindow(KeyColours, harness.ProgramTest):
     def assert_right_below(self, main, keyboard):
         """Frame edges: 495 twips (33 pixels) right of Main's, 120 twips (8 pixels) below its bottom."""
         main_x, main_y, _, main_height = self.geometry(main)
@@ -117,6 +124,92 @@ class KeyboardWindow(harness.ProgramTest):
         self.assert_right_below(main, keyboard)
         # The United Kingdom layout has 48 keys: the left SHIFT key is short, the extra key after it.
         self.assertEqual(self.colours(keyboard, (50, 127), (54, 127), (59, 127)), [DARK_BLUE, LIT, DARK_BLUE])
+
+
+class Weston:
+    """A headless weston with XWayland, driven through its X display, in place of Xvfb and openbox."""
+
+    def __init__(self, width=1280, height=1024):
+        self.width, self.height = width, height
+        self.runtime = tempfile.mkdtemp(prefix="clavora-weston-")
+        self.log = os.path.join(self.runtime, "weston.log")
+        self.weston = subprocess.Popen(
+            ["weston", "--backend=headless-backend.so", "--xwayland", "--socket=wayland-clavora", f"--width={width}",
+             f"--height={height}", f"--log={self.log}"],
+            env=dict(os.environ, XDG_RUNTIME_DIR=self.runtime), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            self.name = wait_for(self.x_display, what="weston's X display")
+        except AssertionError:
+            self.close()
+            raise
+        self.wayland = os.path.join(self.runtime, "wayland-clavora")
+        self.env = {k: v for k, v in os.environ.items() if k != "QT_QPA_PLATFORM"}
+        self.env.update(DISPLAY=self.name, WAYLAND_DISPLAY=self.wayland, XDG_SESSION_TYPE="wayland")
+
+    def x_display(self):
+        if not os.path.exists(self.log):  # weston makes it a moment after its start
+            return None
+        with open(self.log, errors="replace") as f:
+            found = re.search(r"xserver listening on display (:\d+)", f.read())
+        return found and found.group(1)
+
+    def run(self, args, check=False, input=None):
+        return harness.Display.run(self, args, check, input)
+
+    def close(self):
+        self.weston.terminate()
+        try:
+            self.weston.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            self.weston.kill()
+        shutil.rmtree(self.runtime, ignore_errors=True)
+
+
+@unittest.skipUnless(shutil.which("weston") and shutil.which("Xwayland"), "weston with XWayland is not installed")
+class KeyboardOnWayland(KeyColours, harness.ProgramTest):
+    """A Wayland session that offers XWayland: the program runs on it and places its windows."""
+
+    def setUp(self):
+        super().setUp()
+        self.display.close()
+        self.display = Weston()
+        self.env.update(self.display.env)
+        self.env.pop("QT_QPA_PLATFORM", None)
+
+    def requested_place(self, window):
+        """Where the program asked the window manager to put the window: weston's X window manager
+        honours it only now and then, and tells the program nothing of where it went."""
+        hints = self.display.run(["xprop", "-id", str(window), "WM_NORMAL_HINTS"])
+        return tuple(int(v) for v in re.search(r"user specified location: (-?\d+), (-?\d+)", hints).groups())
+
+    def assert_frame_on_screen(self, window, timeout=3):
+        pass  # weston's frames carry no _NET_FRAME_EXTENTS
+
+    def send(self, window, *args):
+        """Keys sent to one window: headless weston has no input devices, so XWayland gives its
+        windows no focus and delivers no XTEST input (and a pointer motion crashes XWayland 22)."""
+        self.display.run(["xdotool", *args[:1], "--window", str(window), *args[1:]], check=True)
+
+    def test_a_quick_run_is_typed_and_the_keyboard_stands_below_lighting_held_keys(self):
+        self.write_settings(COLOURS + "[KeyLayout]\nShowLayout=1\n[QuickEx]\nNumEx=1\nRepeats=1\nExNumMin=5\nExNumMax=5\n")
+        self.start("/q")
+        main = self.wait_window("Orvella Clavora - Quick Exercises")
+        keyboard = self.wait_window(KEYBOARD)
+        main_height = self.geometry(main)[3]
+        wait_for(lambda: self.requested_place(keyboard)[1] > self.requested_place(main)[1] + main_height,
+                 timeout=3, what="the keyboard to be placed below the exercise window")
+        self.send(main, "keydown", "a")
+        self.wait_colours(keyboard, [A_KEY], [LIT])
+        self.send(main, "keyup", "a")
+        self.wait_colours(keyboard, [A_KEY], [DARK_BLUE])
+        line = self.exercise_line(5)
+        self.send(main, "key", "BackSpace")
+        self.send(main, "type", line)
+        self.send(main, "key", "Return")
+        # The box closes on the press: its release finds no window.
+        self.send(self.wait_window("Exercise Status"), "keydown", "Return")
+        self.assertEqual(self.wait_exit(), 0)
+        self.assertEqual(self.sql("SELECT typed FROM attempts"), [[line]])
 
 
 if __name__ == "__main__":

@@ -8,7 +8,10 @@ import harness
 MAIN = "Orvella Clavora - Exercises"
 QUICK = "Orvella Clavora - Quick Exercises"
 GAME = "Orvella Clavora - Game"
+KEYBOARD = "Orvella Clavora - Keyboard Layout"
 NO_KEYBOARD = "[KeyLayout]\nShowLayout=0\n"
+# The game's play area in client pixels, inside its frame line.
+PLAY_AREA = (84, 28, 557, 310)
 
 
 def exec_arguments(value):
@@ -83,6 +86,60 @@ class StartUp(harness.ProgramTest):
         harness.wait_for(lambda: self.geometry(main)[:2] == client, timeout=3, what="Main where the game was")
         self.close_main(main)
         self.assertEqual((self.setting("Display", "WinX"), self.setting("Display", "WinY")), ("3000", "3000"))
+
+    def test_the_window_in_use_keeps_the_focus_when_the_keyboard_opens_beside_it(self):
+        # Each way of starting with the keyboard shown: the keys typed at once count.
+        line = self.exercise_line(5)
+        settings = (harness.ONLY_LETTER_A + "[KeyLayout]\nShowLayout=1\n[Exercises]\nExNum=5\nRepeats=1\n"
+                    "[QuickEx]\nNumEx=1\nRepeats=1\nExNumMin=5\nExNumMax=5\n")
+        for args, title in (([], MAIN), (["/q"], QUICK), (["/g"], GAME)):
+            with self.subTest(args=args):
+                self.write_settings(settings)
+                self.start(*args)
+                window = self.wait_window(title)
+                self.wait_window(KEYBOARD)
+                harness.wait_for(lambda: self.display.run(["xdotool", "getactivewindow"]).strip() == str(window),
+                                 timeout=3, what=f"'{title}' to have the focus")
+                if title == GAME:
+                    self.key("alt+s")
+                    harness.wait_for(lambda: any(c != (0, 0, 0) for _, c in self.picture(window, PLAY_AREA).pixels()),
+                                     what="a letter")
+                    self.type("a")
+                    self.close_main(window)
+                    self.assertGreater(int(self.sql("SELECT MAX(score) FROM games")[0][0]), 0)
+                    continue
+                if title == MAIN:
+                    self.key("alt+s")
+                self.type(line)
+                self.key("Return")
+                self.confirm_box("Exercise Status")
+                if title == MAIN:
+                    self.close_main(window)
+                self.assertEqual(self.wait_exit(), 0)
+                self.assertEqual(self.sql("SELECT typed FROM attempts"), [[line]])
+                os.remove(self.store())
+
+    def test_every_window_fits_the_screen_at_a_large_scale_factor(self):
+        # wait_window checks that each frame lies whole on the screen. Without xdg-open on its
+        # path the program shows the help in a window of its own.
+        for scale, width, height in (("1.5", 1280, 1024), ("2", 1920, 1080)):
+            with self.subTest(scale=scale):
+                self.display.close()
+                self.display = harness.Display(width, height)
+                self.env.update(self.display.env, QT_SCALE_FACTOR=scale, PATH=self.root)
+                for args, title in (([], MAIN), (["/g"], GAME)):
+                    self.write_settings("[KeyLayout]\nShowLayout=1\n")
+                    self.start(*args)
+                    window = self.wait_window(title)
+                    self.wait_window(KEYBOARD)
+                    self.activate(window)
+                    self.key("F1")
+                    self.wait_window("Orvella Clavora - Help")
+                    self.activate(window)
+                    self.key("alt+t" if title == GAME else "alt+e")
+                    self.wait_window("Orvella Clavora - Settings")
+                    self.process.kill()
+                    self.process.wait()
 
     def autostart_entry(self):
         return os.path.join(self.home, ".config", "autostart", "clavora-quick-exercises.desktop")

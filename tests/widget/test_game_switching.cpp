@@ -25,8 +25,8 @@ private slots:
         dir.writeSettings("[Game]\nStartLevel=9\n[KeyLayout]\nShowLayout=1\n");
         auto hub = dir.startHub();
         MainWindow& main = hub->mainWindow();
+        QTRY_VERIFY(hub->keyboardWindow()); // built once Main has been painted
         QWidget* keyboard = hub->keyboardWindow();
-        QVERIFY(keyboard);
         keyboard->move(keyboard->x(), main.frameGeometry().bottom() + 1);
         QTest::mouseClick(findControl<QPushButton>(main, "GameButton"), Qt::LeftButton);
         GameWindow* game = hub->gameWindow();
@@ -51,7 +51,7 @@ private slots:
         GameWindow* game = hub->gameWindow();
         QVERIFY(game && game->isVisible() && !hub->mainWindow().isVisible());
         QVERIFY(game->showLayoutChecked());
-        QVERIFY(hub->keyboardWindow());
+        QTRY_VERIFY(hub->keyboardWindow());
 
         game->move(90, 120);
         game->close();

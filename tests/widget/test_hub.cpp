@@ -46,7 +46,7 @@ private slots:
         Hub hub(dir.paths(), QStringLiteral("/Q"));
         hub.start();
         QVERIFY(hub.mainWindow().showLayoutChecked());
-        QVERIFY(hub.keyboardWindow());
+        QTRY_VERIFY(hub.keyboardWindow()); // built once Main has been painted
         QCOMPARE(hub.mainWindow().windowTitle(), QString("Orvella Clavora - Quick Exercises"));
         QVERIFY(hub.mainWindow().control().quickRun());
         QCOMPARE(hub.session().settings().exerciseType, ExerciseType::Random);

@@ -35,8 +35,8 @@ private slots:
         MainWindow& main = hub->mainWindow();
         QVERIFY(!hub->keyboardWindow());
         main.setShowLayoutChecked(true);
+        QTRY_VERIFY(hub->keyboardWindow()); // built once Main has been painted
         QPointer<KeyboardWindow> keyboard = hub->keyboardWindow();
-        QVERIFY(keyboard);
         QTRY_VERIFY(keyboard->isVisible());
         QTRY_COMPARE(keyboard->pos(), belowOf(main, 33)); // 495 twips
         QCOMPARE(keyboard->control().form().backColour, Rgb(255));
@@ -48,8 +48,8 @@ private slots:
         QTRY_VERIFY(!keyboard);
 
         main.setShowLayoutChecked(true);
+        QTRY_VERIFY(hub->keyboardWindow());
         keyboard = hub->keyboardWindow();
-        QVERIFY(keyboard);
         QTRY_VERIFY(keyboard->isVisible());
         main.setShowLayoutChecked(false);
         QVERIFY(!hub->keyboardWindow());
@@ -63,8 +63,8 @@ private slots:
         GameWindow* game = hub->gameWindow();
         QVERIFY(game);
         game->setShowLayoutChecked(true);
+        QTRY_VERIFY(hub->keyboardWindow());
         QWidget* keyboard = hub->keyboardWindow();
-        QVERIFY(keyboard);
         QTRY_VERIFY(keyboard->isVisible());
         QTRY_COMPARE(keyboard->pos(), belowOf(*game, 23)); // 345 twips
         keyboard->close();
@@ -78,8 +78,8 @@ private slots:
         dir.writeSettings("[Display]\nWinX=1500\nWinY=1500\n[KeyLayout]\nShowLayout=1\n[QuickEx]\nExType=1\n");
         auto hub = dir.startHub("/k /q");
         QVERIFY(hub->mainWindow().isVisible());
+        QTRY_VERIFY(hub->keyboardWindow());
         QWidget* keyboard = hub->keyboardWindow();
-        QVERIFY(keyboard);
         QTRY_COMPARE(keyboard->pos(), belowOf(hub->mainWindow(), 33));
         keyboard->close();
         QVERIFY(!hub->mainWindow().showLayoutChecked());
@@ -90,7 +90,7 @@ private slots:
     {
         dir.writeSettings("[Display]\nWinX=1500\nWinY=1500\n[KeyLayout]\nShowLayout=1\n");
         auto hub = dir.startHub({});
-        QVERIFY(hub->keyboardWindow());
+        QTRY_VERIFY(hub->keyboardWindow());
         auto* entry = hub->keyboardWindow()->findChild<QAction*>("ShowWeakKeys");
         QVERIFY(entry && entry->isEnabled() && !entry->isChecked());
         entry->trigger();

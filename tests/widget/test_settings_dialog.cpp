@@ -361,9 +361,9 @@ private slots:
             QFile::copy(data.filePath(name), dir.filePath(QString("Layouts/") + name));
         auto hub = startHub("[Display]\nWinColour=255\nTextColour=65280\n",
                             "ShowLayout=1\nLayout=QWERTY - United States\n");
+        QTRY_VERIFY(hub->keyboardWindow()); // built once Main is exposed
         const KeyboardWindow* keyboard = hub->keyboardWindow();
-        QVERIFY(keyboard);
-        QTRY_VERIFY(keyboard->isVisible()); // placed once Main is exposed
+        QTRY_VERIFY(keyboard->isVisible());
         QVERIFY(!keyboard->control().keyCaps().extraKey);
         SettingsDialog* d = clickSettings(&hub->mainWindow());
         auto* layouts = findControl<QComboBox>(*d, "Layout");
