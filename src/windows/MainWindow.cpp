@@ -5,7 +5,7 @@
 #include "FormWriting.h"
 #include "SaveFileDialog.h"
 #include "Geometry.h"
-#include "ProgressView.h"
+#include "ProgressWindow.h"
 #include "WrapButton.h"
 #include "settings/AppSettings.h"
 
@@ -99,7 +99,7 @@ void MainWindow::buildControls()
     showLayout_ = makeAt<QCheckBox>(this, "ShowLayout", tr("Show keyboard layout"), 180, 4620, 2400, 315);
     saveLogButton_ = makeAt<QPushButton>(this, "SaveLogButton", tr("Sa&ve Log"), 8820, 4620, 1095, 315);
     // In the free space of the bottom row.
-    progressButton_ = makeAt<QPushButton>(this, "ProgressButton", ProgressView::buttonCaption(), 7620, 4620, 1095, 315);
+    progressButton_ = makeAt<QPushButton>(this, "ProgressButton", ProgressWindow::buttonCaption(), 7620, 4620, 1095, 315);
     for (QPushButton* b : {startButton_, stopButton_, gameButton_, settingsButton_, helpButton_, progressButton_, saveLogButton_})
         b->setAutoDefault(false);
 
@@ -135,7 +135,7 @@ void MainWindow::bindControls()
     connect(settingsButton_, &QPushButton::clicked, this, [this] { stopAndEmit(&PractiseWindow::settingsClicked); });
     connect(helpButton_, &QPushButton::clicked, this, [this] { stopAndEmit(&PractiseWindow::helpClicked); });
     connect(progressButton_, &QPushButton::clicked, this, [this] { stopAndEmit(&PractiseWindow::progressClicked); });
-    connect(new QShortcut(ProgressView::Shortcut, this), &QShortcut::activated, progressButton_, &QPushButton::click);
+    connect(new QShortcut(ProgressWindow::Shortcut, this), &QShortcut::activated, progressButton_, &QPushButton::click);
     connect(showLayout_, &QCheckBox::toggled, this, [this](bool checked) {
         emit showLayoutClicked(checked);
         if (isVisible())

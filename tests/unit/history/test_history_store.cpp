@@ -140,7 +140,7 @@ TEST(HistoryStore, ForgetEmptiesEveryTable)
     game.letters = {{u'a', 1, 1.0, 0, 0}};
     ASSERT_TRUE(history.store.addGame(game));
     ASSERT_TRUE(history.store.forget());
-    for (const char* table : {"attempts", "keystrokes", "line_edits", "games", "game_letters"})
+    for (const char* table : {"attempts", "keystrokes", "line_edits", "games", "game_letters", "days", "key_totals", "key_intervals"})
         EXPECT_EQ(scalar(history.store, QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(table)).toInt(), 0) << table;
     EXPECT_TRUE(history.store.addAttempt(record)); // and it goes on recording
 }
@@ -202,6 +202,18 @@ TEST(HistoryStore, MigratesAVersionOneStoreKeepingItsRows)
     record.keystrokes = {{pair('a', 'a', 1, 1, 1.0)}, 0, 0};
     EXPECT_TRUE(store.addAttempt(record));
     EXPECT_EQ(scalar(store, QStringLiteral("SELECT count FROM keystrokes")).toInt(), 5);
+    // The figures of all days and of each day include the rows from before the store's update.
+    FakeClock clock;
+    clock.dateTime = at(2020, 1, 2);
+    const ProgressQueries figures(store, clock);
+    const std::vector<DayFigures> days = figures.dailyFigures(HistoryPeriod::Everything);
+    ASSERT_EQ(days.size(), 1u);
+    EXPECT_EQ(days[0].attempts, 2);
+    EXPECT_EQ(days[0].bestSpeed, 36);
+    const std::vector<KeyFigures> keys = figures.keyFigures(HistoryPeriod::Everything);
+    ASSERT_EQ(keys.size(), 1u);
+    EXPECT_EQ(keys[0].strokes, 5);
+    EXPECT_EQ(keys[0].medianIntervalMilliseconds, 600);
     EXPECT_EQ(scalar(store, QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("wal"));
 }
 
