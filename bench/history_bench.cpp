@@ -23,18 +23,21 @@ namespace {
 const QString Exercise = QStringLiteral("the quick brown fox jumps over a lazy dog");
 const QString Keys = QStringLiteral("abcdefghijklmnopqrstuvwxyz ,.;ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
 
-// The fixed "today" of every figure.
+// The fixed "today" of every figure; HISTORY_BENCH_TODAY names another (2034-06-30 by default).
 FakeClock fixedClock()
 {
     FakeClock clock;
-    clock.dateTime = QDateTime(QDate(2034, 6, 30), QTime(20, 0));
+    const QDate named = QDate::fromString(qEnvironmentVariable("HISTORY_BENCH_TODAY"), Qt::ISODate);
+    clock.dateTime = QDateTime(named.isValid() ? named : QDate(2034, 6, 30), QTime(20, 0));
     clock.now = 72000.0;
     return clock;
 }
 
-// What one attempt of 40 keys leaves behind: mostly right keys, one in twenty wrong.
+// What one attempt of 40 keys leaves behind: mostly right keys, one in twenty wrong, each
+// struck 0.1 to 0.5 s after the one before.
 KeystrokeTally typedAttempt(std::mt19937& random)
 {
+    std::uniform_real_distribution<double> interval(0.1, 0.5);
     TypingRecorder recorder;
     recorder.beginAttempt(0.0);
     std::uniform_int_distribution<int> keyPick(0, int(Keys.size()) - 1);
@@ -46,7 +49,7 @@ KeystrokeTally typedAttempt(std::mt19937& random)
     double seconds = 0.0;
     for (int i = 0; i < 40; ++i) {
         typed += errorPick(random) == 0 ? Keys.at(keyPick(random)) : exercise.at(i);
-        seconds += 0.2;
+        seconds += interval(random);
         recorder.typingLineChanged(exercise, typed, seconds);
     }
     return recorder.finishAttempt();
@@ -95,13 +98,18 @@ void writeAttempt(benchmark::State& state)
     QTemporaryDir folder;
     HistoryStore store(folder.filePath(QStringLiteral("History.sqlite")));
     std::mt19937 random(7);
-    const AttemptRecord record = sampleAttempt(random, QDateTime::currentDateTime());
+    AttemptRecord record = sampleAttempt(random, QDateTime::currentDateTime());
+    const QDateTime first = record.finished;
+    // The store figures each attempt's day again: so many attempts a day, then the next day.
+    const qint64 secondsApart = 86400 / state.range(0);
+    qint64 written = 0;
     for (auto _ : state) {
+        record.finished = first.addSecs(written++ * secondsApart);
         if (!store.addAttempt(record))
             state.SkipWithError(store.problem().toUtf8().constData());
     }
 }
-BENCHMARK(writeAttempt)->Unit(benchmark::kMicrosecond);
+BENCHMARK(writeAttempt)->ArgName("attempts a day")->Arg(30)->Arg(300)->Unit(benchmark::kMicrosecond);
 
 // What the program's start spends on the history: opening a store of the current version.
 void openStore(benchmark::State& state)
@@ -163,7 +171,7 @@ TenYears& tenYears()
     return history;
 }
 
-// What the progress window reads when it opens on a period.
+// What the progress window reads when it opens on a period, or when another is chosen.
 void openProgressWindow(benchmark::State& state)
 {
     TenYears& history = tenYears();
@@ -174,6 +182,8 @@ void openProgressWindow(benchmark::State& state)
         benchmark::DoNotOptimize(queries.keyFigures(period));
         benchmark::DoNotOptimize(queries.confusionPairs(period));
         benchmark::DoNotOptimize(queries.bestGames());
+        benchmark::DoNotOptimize(queries.streak());
+        benchmark::DoNotOptimize(queries.calendar());
     }
     state.counters["store MB"] = history.megabytes;
     state.counters["days"] = double(queries.dailyFigures(HistoryPeriod::Everything).size());

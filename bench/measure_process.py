@@ -7,6 +7,12 @@ open, CPU per typed key, CPU of a game at level 200.
     bench/measure_process.py <clavora binary> <data folder> [--runs 5] [--idle 60] [--typing 30] [--game 60]
                              [--mappings]
 
+With --progress, the progress window's figures instead: the memory it adds on an empty store,
+the CPU from Ctrl+P until it has painted on history_bench's ten-year store (30 days) and that of
+then choosing "Everything", and the memory over 60 opens and closes between attempts and
+games. The ten-year store is made by the binary's own history_bench, ending today, and kept
+in the file --store names.
+
 Prints the median of the runs for each figure. A benchmark, not a test: CI does not run it.
 It needs the first_paint probe (bench/first_paint.cpp) and the minimal program
 (bench/minimal_window.cpp), built with the benchmarks.
@@ -36,6 +42,11 @@ TYPED = list("asdfjkl;gh") + ["BackSpace"] * 10
 GAME_SETTINGS = ("[RndEx]\nLowerCase=0\nUpperCase=0\nNumbers=0\nNumberPunc=0\nPunc=0\nShiftPunc=0\n"
                  "Space=0\nCustom=1\nCustomKeys=a\n[Game]\nStartLevel=200\n")
 GAME_KEYS_PER_SECOND = 25
+PROGRESS = "Orvella Clavora - Progress"
+STATUS = "Exercise Status"
+# Long enough for a window that has just been mapped to have painted, short enough that idle
+# wake-ups add next to nothing to the CPU figures.
+SETTLE = 1.0
 
 
 def threads(pid):
@@ -108,16 +119,15 @@ def print_mappings(minimal, program, what):
 class Run:
     """One start of the program in a fresh folder and home, with or without the keyboard."""
 
-    def __init__(self, display, args, keyboard, extra=(), settings="", minimal=False):
+    def __init__(self, display, args, keyboard, extra=(), settings="", minimal=False, store=None):
         self.display, self.args = display, args
         self.root = tempfile.mkdtemp(prefix="clavora-bench-")
         folder = os.path.join(self.root, "program")
         shutil.copytree(args.data, folder)
         program = os.path.join(folder, "clavora")
         shutil.copy2(args.minimal if minimal else args.binary, program)
-        module = os.path.join(os.path.dirname(args.binary), "clavora-progress.so")
-        if not minimal and os.path.exists(module):
-            shutil.copy2(module, folder)
+        if store:
+            shutil.copy2(store, os.path.join(folder, "History.sqlite"))
         with open(os.path.join(folder, "Clavora.ini"), "w") as f:
             f.write(f"[KeyLayout]\nShowLayout={1 if keyboard else 0}\n{settings}")
         # Pages of a file just written count as the program's private dirty memory until they
@@ -178,6 +188,56 @@ class Run:
         cpu, _ = used_since(before, self.pid)
         return cpu / 1e9 / elapsed * 100
 
+    def activate(self, title):
+        self.display.run(["xdotool", "windowactivate", "--sync", wait_for(lambda: self.window(title), what=title)])
+
+    def settled_cpu(self, action, done):
+        """Milliseconds of CPU from `action` until `done` holds and the program has settled."""
+        before = threads(self.pid)
+        action()
+        wait_for(done, timeout=30, what="the program to answer")
+        time.sleep(SETTLE)
+        cpu, _ = used_since(before, self.pid)
+        return cpu / 1e6
+
+    def open_progress(self, window=MAIN):
+        """Milliseconds of CPU from Ctrl+P until the progress window has painted."""
+        self.activate(window)
+        return self.settled_cpu(lambda: self.display.run(["xdotool", "key", "ctrl+p"]),
+                                lambda: self.window(PROGRESS))
+
+    def choose_everything(self):
+        """Milliseconds of CPU from choosing "Everything" (the last period) until it has painted."""
+        self.activate(PROGRESS)
+        self.display.run(["xdotool", "key", "alt+s"])  # "Show:", the period box's label
+        return self.settled_cpu(lambda: self.display.run(["xdotool", "key", "End"]), lambda: True)
+
+    def close_progress(self):
+        self.activate(PROGRESS)
+        self.display.run(["xdotool", "key", "alt+c"])
+        wait_for(lambda: not self.window(PROGRESS), what="the progress window to close")
+
+    def attempt(self):
+        """Starts the exercises, finishes one attempt and closes its status box."""
+        self.activate(MAIN)
+        self.display.run(["xdotool", "key", "alt+s"])
+        time.sleep(0.3)
+        self.display.run(["xdotool", "type", "fj fj"])
+        self.display.run(["xdotool", "key", "Return"])
+        self.activate(STATUS)
+        self.display.run(["xdotool", "key", "Return"])
+        wait_for(lambda: not self.window(STATUS), what="the status box to close")
+
+    def short_game(self):
+        """A game started and ended at once, then back to the exercises."""
+        self.activate(MAIN)
+        self.display.run(["xdotool", "key", "alt+g"])
+        self.activate(GAME)
+        self.display.run(["xdotool", "key", "alt+s"])
+        time.sleep(1.0)
+        self.display.run(["xdotool", "key", "alt+e", "alt+x"])
+        wait_for(lambda: self.window(MAIN), what="the exercise window")
+
     def end(self):
         try:
             os.kill(self.pid, 9)
@@ -199,6 +259,10 @@ def main():
     parser.add_argument("--probe", help="the first_paint probe (default: bench/first_paint in the binary's build)")
     parser.add_argument("--minimal", help="the minimal Qt Widgets program (default: bench/minimal_window "
                         "in the binary's build)")
+    parser.add_argument("--progress", action="store_true", help="measure the progress window instead")
+    parser.add_argument("--store", default=os.path.join(tempfile.gettempdir(), "clavora-ten-years.sqlite"),
+                        help="the ten-year store, made when missing")
+    parser.add_argument("--opens", type=int, default=60, help="opens and closes of the progress window")
     args = parser.parse_args()
     bench = os.path.join(os.path.dirname(args.binary), "bench")
     args.probe = os.path.abspath(args.probe or os.path.join(bench, "first_paint"))
@@ -213,6 +277,8 @@ def main():
     def note(name, value):
         figures.setdefault(name, []).append(value)
 
+    if args.progress:
+        return measure_progress(args, bench, note, figures)
     display = Display()
     try:
         for run_number in range(args.runs):
@@ -269,6 +335,67 @@ def main():
     if args.mappings:
         for what in ("without keyboard", "with keyboard"):
             print_mappings(last["minimal"], last[what], what)
+
+
+def print_figures(args, figures):
+    width = max(len(name) for name in figures)
+    print(f"medians of {args.runs} runs of {args.binary}")
+    for name, values in figures.items():
+        print(f"{name:<{width}}  {statistics.median(values):8.3f}")
+
+
+def ten_year_store(args, bench):
+    """history_bench's ten-year store, ending today so that "30 days" reaches its last month."""
+    if not os.path.exists(args.store):
+        history_bench = os.path.join(bench, "history_bench")
+        env = dict(os.environ, HISTORY_BENCH_STORE=args.store,
+                   HISTORY_BENCH_TODAY=time.strftime("%Y-%m-%d"))
+        print(f"making {args.store} with {history_bench}", file=sys.stderr)
+        subprocess.run([history_bench, "--benchmark_filter=dailyFiguresQuery", "--benchmark_min_time=0.01"],
+                       env=env, check=True, stdout=subprocess.DEVNULL)
+    return args.store
+
+
+def measure_progress(args, bench, note, figures):
+    store = ten_year_store(args, bench)
+    display = Display()
+    try:
+        for run_number in range(args.runs):
+            run = Run(display, args, False)
+            try:
+                before = memory(run.pid)[0]
+                note("progress window, empty store: CPU from Ctrl+P to painted (ms)", run.open_progress())
+                note("progress window, empty store: resident memory added (MB)", memory(run.pid)[0] - before)
+            finally:
+                run.end()
+            run = Run(display, args, False, store=store)
+            try:
+                opened = run.open_progress()
+                everything = run.choose_everything()
+                note("progress window, ten years: CPU from Ctrl+P to painted, 30 days (ms)", opened)
+                note("progress window, ten years: CPU of choosing Everything (ms)", everything)
+                note("progress window, ten years: the two together (ms)", opened + everything)
+            finally:
+                run.end()
+            print(f"run {run_number + 1} of {args.runs} done", file=sys.stderr)
+        run = Run(display, args, False)
+        try:
+            started = time.monotonic()
+            for number in range(1, args.opens + 1):
+                run.attempt()
+                if number % 6 == 0:
+                    run.short_game()
+                run.open_progress()
+                run.close_progress()
+                if number in (1, args.opens // 2, args.opens):
+                    note(f"resident memory after {number} opens and closes (MB)", memory(run.pid)[0])
+            note(f"minutes for {args.opens} opens and closes between attempts and games",
+                 (time.monotonic() - started) / 60)
+        finally:
+            run.end()
+    finally:
+        display.close()
+    print_figures(args, figures)
 
 
 if __name__ == "__main__":

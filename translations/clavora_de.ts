@@ -719,12 +719,6 @@ $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart)
 <context>
     <name>clavora::AppWiring</name>
     <message>
-        <source>The progress window cannot be opened: its module is missing or damaged.
-%1</source>
-        <translation>Das Fortschrittsfenster kann nicht geöffnet werden: Sein Modul fehlt oder ist beschädigt.
-%1</translation>
-    </message>
-    <message>
         <source>This desktop does not let Clavora place its windows, so the keyboard may stand over the exercises. Drag it where it suits you.</source>
         <translation>Dieser Desktop lässt Clavora seine Fenster nicht selbst platzieren, daher kann die Tastatur über den Übungen liegen. Ziehen Sie sie dorthin, wo sie Ihnen passt.</translation>
     </message>

@@ -719,12 +719,6 @@ $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart)
 <context>
     <name>clavora::AppWiring</name>
     <message>
-        <source>The progress window cannot be opened: its module is missing or damaged.
-%1</source>
-        <translation>La fenêtre de progression ne peut pas être ouverte : son module manque ou est endommagé.
-%1</translation>
-    </message>
-    <message>
         <source>This desktop does not let Clavora place its windows, so the keyboard may stand over the exercises. Drag it where it suits you.</source>
         <translation>Ce bureau ne laisse pas Clavora placer ses fenêtres, le clavier peut donc recouvrir les exercices. Faites-le glisser où bon vous semble.</translation>
     </message>

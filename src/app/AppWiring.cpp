@@ -2,8 +2,6 @@
 #include "AppWiring.h"
 
 #include "common/Twips.h"
-#include "ProgressModule.h"
-#include "common/Captions.h"
 #include "keyboard/KeyboardPlacement.h"
 #include "session/StartSettings.h"
 #include "windows/GameWindow.h"
@@ -12,24 +10,23 @@
 #include "windows/KeyboardDocking.h"
 #include "windows/KeyboardWindow.h"
 #include "windows/MainWindow.h"
+#include "windows/ProgressWindow.h"
 #include "windows/SettingsDialog.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QWindow>
 
 namespace clavora {
 
-AppWiring::AppWiring(ProgramPaths paths, QString commandLine, ProgressWindowMaker progressMaker)
+AppWiring::AppWiring(ProgramPaths paths, QString commandLine)
     : paths_(std::move(paths)), profile_(paths_.settingsFile()), session_(*this, findStartMode(commandLine)),
       store_(session_.keyboardOnly() ? nullptr : std::make_unique<HistoryStore>(paths_.historyFile())),
       storedFigures_(store_ ? std::make_unique<ProgressQueries>(*store_, clock_) : nullptr),
       recorder_(session_.settings(), store_ ? static_cast<HistoryRecorder&>(*store_) : noHistory_),
-      figures_(storedFigures_ ? static_cast<const HistoryFigures&>(*storedFigures_) : noHistory_),
-      progressMaker_(progressMaker)
+      figures_(storedFigures_ ? static_cast<const HistoryFigures&>(*storedFigures_) : noHistory_)
 {
     main_ = std::make_unique<MainWindow>(session_.settings(), paths_, clock_, random_, clipboard_, recorder_, figures_);
     wire(*main_, AppWindow::Main);
@@ -233,31 +230,22 @@ void AppWiring::openProgress()
     if (progress_) {
         progress_->refresh();
     } else {
-        QString error;
-        if (!progressMaker_)
-            progressMaker_ = loadProgressModule(error);
-        if (!progressMaker_) {
-            QMessageBox::warning(&windowOf(session_.windowInUse()), caption(ProgressCaption),
-                                 tr("The progress window cannot be opened: its module is missing or damaged.\n%1")
-                                     .arg(error));
-            return;
-        }
         AppSettings& settings = session_.settings();
-        progress_ = progressMaker_(recorder_, figures_, settings.recordProgress, QDir::homePath(),
-                                   paths_.layoutFile(settings.layoutFile));
+        progress_ = new ProgressWindow(recorder_, figures_, settings.recordProgress, QDir::homePath(),
+                                       paths_.layoutFile(settings.layoutFile));
         progress_->setAttribute(Qt::WA_DeleteOnClose);
         progress_->setAttribute(Qt::WA_QuitOnClose, false);
         progress_->colourWindow(settings.windowColour, settings.textColour);
-        connect(progress_, &ProgressView::recordingChanged, this,
+        connect(progress_, &ProgressWindow::recordingChanged, this,
                 [this](bool recording) { session_.recordingToggled(recording); });
-        connect(progress_, &ProgressView::weakKeyDrillRequested, this, [this] { session_.weakKeyDrillRequested(); });
+        connect(progress_, &ProgressWindow::weakKeyDrillRequested, this, [this] { session_.weakKeyDrillRequested(); });
     }
     progress_->show();
     progress_->raise();
     progress_->activateWindow();
 }
 
-ProgressView* AppWiring::progressWindow()
+ProgressWindow* AppWiring::progressWindow()
 {
     return progress_;
 }

@@ -12,7 +12,6 @@
 #include "platform/XdgStartupEntry.h"
 #include "session/Session.h"
 #include "settings/ProfileFile.h"
-#include "windows/ProgressView.h"
 
 #include <QObject>
 #include <QPointer>
@@ -25,6 +24,7 @@ class GameWindow;
 class HelpWindow;
 class KeyboardWindow;
 class PractiseWindow;
+class ProgressWindow;
 class SettingsDialog;
 
 // Creates the services and the windows and wires the windows' events to the session, whose
@@ -32,8 +32,7 @@ class SettingsDialog;
 class AppWiring final : public QObject, public SessionUi {
     Q_OBJECT
 public:
-    // `progressMaker`: how the progress window is made; none loads its module on first use.
-    AppWiring(ProgramPaths paths, QString commandLine, ProgressWindowMaker progressMaker = nullptr);
+    AppWiring(ProgramPaths paths, QString commandLine);
     ~AppWiring() override;
 
     void start();
@@ -51,7 +50,7 @@ public:
     // The keyboard window while it is open, else null.
     KeyboardWindow* keyboardWindow();
     // The progress window while it is open, else null.
-    ProgressView* progressWindow();
+    ProgressWindow* progressWindow();
 
     // SessionUi
     void showWindow(AppWindow window) override;
@@ -120,8 +119,7 @@ private:
     bool placingNoticeShown_ = false;
     QPointer<SettingsDialog> settingsDialog_;
     QPointer<HelpWindow> helpWindow_;
-    ProgressWindowMaker progressMaker_;
-    QPointer<ProgressView> progress_;
+    QPointer<ProgressWindow> progress_;
 };
 
 } // namespace clavora

@@ -36,15 +36,15 @@ double contrastRatio(Rgb first, Rgb second)
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
-Rgb markingColour(Rgb window, Rgb text)
+Rgb markingColour(Rgb windowColour, Rgb textColour)
 {
     Rgb best = Candidates[0];
     for (const Rgb candidate : Candidates) {
-        if (!distinct(candidate, text))
+        if (!distinct(candidate, textColour))
             continue;
-        if (contrastRatio(candidate, window) >= ReadableContrast)
+        if (contrastRatio(candidate, windowColour) >= ReadableContrast)
             return candidate;
-        if (!distinct(best, text) || contrastRatio(candidate, window) > contrastRatio(best, window))
+        if (!distinct(best, textColour) || contrastRatio(candidate, windowColour) > contrastRatio(best, windowColour))
             best = candidate;
     }
     return best;

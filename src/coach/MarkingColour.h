@@ -11,6 +11,6 @@ double contrastRatio(Rgb first, Rgb second);
 // The colour of wrong characters on the typing line: a red where one reads against the
 // window colour (4.5:1, the guidelines' mark for text), else a warning colour that does, and
 // never one that looks like the text colour. Where none reads well, the one that reads best.
-Rgb markingColour(Rgb window, Rgb text);
+Rgb markingColour(Rgb windowColour, Rgb textColour);
 
 } // namespace clavora

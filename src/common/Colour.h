@@ -4,7 +4,8 @@
 
 namespace clavora {
 
-// A colour as the settings file stores it: red in the low byte, then green, then blue.
+// A colour as the settings file stores it, 0x00BBGGRR: red in the low byte, then green,
+// then blue (the reverse of QRgb and of HTML's #RRGGBB).
 using Rgb = std::uint32_t;
 
 constexpr Rgb rgb(int red, int green, int blue)

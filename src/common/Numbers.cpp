@@ -34,10 +34,10 @@ LeadingNumber leadingNumber(QStringView text)
         qsizetype j = i + 1;
         if (j < n && (text[j] == u'+' || text[j] == u'-'))
             ++j;
-        const qsizetype expStart = j;
+        const qsizetype exponentStart = j;
         while (j < n && text[j].unicode() < 128 && text[j].isDigit())
             ++j;
-        if (j > expStart)
+        if (j > exponentStart)
             end = j;
     }
     bool ok = false;

@@ -58,7 +58,7 @@ bool LineReader::fill()
     if (buffer_.size() < want)
         buffer_.resize(want);
     size_ = std::max<qint64>(device_.read(buffer_.data(), want), 0);
-    pos_ = 0;
+    position_ = 0;
     nextCr_ = nextLf_ = -1;
     if (size_ == 0) {
         eof_ = true; // end of file or a read error: both end the reading
@@ -71,12 +71,12 @@ qsizetype LineReader::lineEnd()
 {
     const char* data = buffer_.constData();
     const auto find = [&](char c) {
-        const void* at = std::memchr(data + pos_, c, size_t(size_ - pos_));
+        const void* at = std::memchr(data + position_, c, size_t(size_ - position_));
         return at ? static_cast<const char*>(at) - data : size_;
     };
-    if (nextCr_ < pos_)
+    if (nextCr_ < position_)
         nextCr_ = find('\r');
-    if (nextLf_ < pos_)
+    if (nextLf_ < position_)
         nextLf_ = find('\n');
     return std::min(nextCr_, nextLf_);
 }
@@ -91,15 +91,15 @@ bool LineReader::read(QByteArray* kept, Until until)
         return true;
     };
     for (;;) {
-        if (pos_ >= size_ && !fill())
+        if (position_ >= size_ && !fill())
             return any && finish();
         any = true;
         const qsizetype end = lineEnd();
         if (kept) {
             const qsizetype room = keepBytes_ - kept->size();
             if (room > 0)
-                kept->append(buffer_.constData() + pos_, std::min(room, end - pos_));
-            if (end - pos_ > room) {
+                kept->append(buffer_.constData() + position_, std::min(room, end - position_));
+            if (end - position_ > room) {
                 cut = true;
                 if (until == Until::KeptFull)
                     return finish();
@@ -107,16 +107,16 @@ bool LineReader::read(QByteArray* kept, Until until)
         }
         if (end < size_) {
             const bool cr = buffer_[end] == '\r';
-            pos_ = end + 1;
+            position_ = end + 1;
             if (cr) {
-                if (pos_ >= size_)
+                if (position_ >= size_)
                     fill();
-                if (pos_ < size_ && buffer_[pos_] == '\n')
-                    ++pos_;
+                if (position_ < size_ && buffer_[position_] == '\n')
+                    ++position_;
             }
             return finish();
         }
-        pos_ = end;
+        position_ = end;
     }
 }
 
@@ -141,7 +141,7 @@ bool LineReader::nextStart(QString& line)
         return false;
     line = decodeText(kept);
     eof_ = true;
-    pos_ = size_;
+    position_ = size_;
     return true;
 }
 

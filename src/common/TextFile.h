@@ -34,7 +34,7 @@ private:
     qsizetype keepBytes_;
     QByteArray buffer_;
     qsizetype size_ = 0;
-    qsizetype pos_ = 0;
+    qsizetype position_ = 0;
     // Where the next CR and LF stand in the buffer (its size when it holds none); each is
     // searched for again only once the reading has passed it.
     qsizetype nextCr_ = -1;

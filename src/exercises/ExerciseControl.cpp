@@ -38,10 +38,10 @@ void ExerciseControl::load()
     colourWindow(settings_.windowColour, settings_.textColour);
 }
 
-void ExerciseControl::colourWindow(Rgb window, Rgb text)
+void ExerciseControl::colourWindow(Rgb windowColour, Rgb textColour)
 {
-    form_.windowColour = window;
-    form_.textColour = text;
+    form_.windowColour = windowColour;
+    form_.textColour = textColour;
 }
 
 std::int32_t ExerciseControl::quickPick()

@@ -40,7 +40,7 @@ public:
     void load();
     // The quick-exercise start: number and type chosen, caption set, exercises started.
     void startQuickRun();
-    void colourWindow(Rgb window, Rgb text);
+    void colourWindow(Rgb windowColour, Rgb textColour);
 
     void startExercises();
     void stopExercises();

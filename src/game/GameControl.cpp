@@ -53,12 +53,12 @@ void GameControl::unload()
     settings_.gameStartLevel = saturateToInt16(roundHalfEven(leadingNumber(form_.startLevelText).value));
 }
 
-void GameControl::colourWindow(Rgb window, Rgb text)
+void GameControl::colourWindow(Rgb windowColour, Rgb textColour)
 {
-    form_.windowColour = window;
-    form_.textColour = text;
+    form_.windowColour = windowColour;
+    form_.textColour = textColour;
     if (!noticeShowing_)
-        form_.noticeColour = text;
+        form_.noticeColour = textColour;
 }
 
 void GameControl::showNotice(const QString& text)

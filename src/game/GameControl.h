@@ -34,7 +34,7 @@ public:
     // Keeps the start level in the settings, and a game still under way in the history.
     void unload();
     // New window colours for the controls; the advance notice keeps its green.
-    void colourWindow(Rgb window, Rgb text);
+    void colourWindow(Rgb windowColour, Rgb textColour);
 
     void startGame();
     void endGame();

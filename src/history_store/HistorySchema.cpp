@@ -10,6 +10,45 @@
 namespace clavora {
 namespace {
 
+// A day's mean interval before a right stroke, in whole milliseconds, of a keystrokes row
+// (`row` "NEW.", "OLD." or none).
+QString dayMeanMilliseconds(const QString& row)
+{
+    return QStringLiteral("CAST(ROUND(1000 * %1interval_sum / %1timed_count) AS INTEGER)").arg(row);
+}
+
+// Adds (`sign` "+") or takes away ("-") a keystrokes row's day mean of a key's intervals;
+// `row` is "NEW" or "OLD".
+QString addInterval(const QString& row, const QString& sign)
+{
+    return QStringLiteral("INSERT INTO key_intervals SELECT %1.expected, %2, %3%1.timed_count"
+                          " WHERE %1.struck = %1.expected AND %1.timed_count > 0"
+                          " ON CONFLICT (expected, milliseconds) DO UPDATE SET timed_count = timed_count + excluded.timed_count;")
+        .arg(row, dayMeanMilliseconds(row + u'.'), sign);
+}
+
+// A game's minutes run from its start to its end, pauses included.
+QString gameSeconds(const QString& row)
+{
+    return QStringLiteral("(julianday(%1ended) - julianday(%1started)) * 86400").arg(row);
+}
+
+// Each day's attempts, best figures and medians (the mean of the middle two of an even
+// count), of the attempts `filter` keeps.
+QString attemptDays(const QString& filter)
+{
+    const auto median = [](const char* column) {
+        return QStringLiteral("AVG(CASE WHEN %1_rank IN ((n + 1) / 2, (n + 2) / 2) THEN %1 END)").arg(QLatin1String(column));
+    };
+    return QStringLiteral("SELECT day, COUNT(*), SUM(seconds), %1, MAX(speed), %2, MAX(correct_speed), %3, MAX(accuracy)"
+                          " FROM (SELECT day, seconds, speed, correct_speed, accuracy,"
+                          " ROW_NUMBER() OVER (PARTITION BY day ORDER BY speed) AS speed_rank,"
+                          " ROW_NUMBER() OVER (PARTITION BY day ORDER BY correct_speed) AS correct_speed_rank,"
+                          " ROW_NUMBER() OVER (PARTITION BY day ORDER BY accuracy) AS accuracy_rank,"
+                          " COUNT(*) OVER (PARTITION BY day) AS n FROM attempts %4) WHERE true GROUP BY day")
+        .arg(median("speed"), median("correct_speed"), median("accuracy"), filter);
+}
+
 // Step n turns a store of version n - 1 into version n. Never change a step that has
 // shipped: add a new one.
 const QStringList& step(int version)
@@ -80,7 +119,90 @@ const QStringList& step(int version)
                        " stray_keys INTEGER NOT NULL,"
                        " PRIMARY KEY (game, letter)) WITHOUT ROWID"),
     };
-    return version == 1 ? toVersion1 : toVersion2;
+    // Version 3: the figures of each day and of all days, kept up to date by triggers in the
+    // transaction that writes each attempt and game, so that no figure reads every attempt or
+    // every day's keystrokes. Keystrokes are kept in day order, so that a period reads its
+    // own days alone; all of them are summed per key pair, and the day means of each key's
+    // intervals (in whole milliseconds) counted with their timed strokes for the median.
+    static const QStringList toVersion3 = {
+        QStringLiteral("CREATE TABLE keystrokes_by_day ("
+                       " day INTEGER NOT NULL,"
+                       " expected INTEGER NOT NULL,"
+                       " struck INTEGER NOT NULL,"
+                       " count INTEGER NOT NULL,"
+                       " timed_count INTEGER NOT NULL,"
+                       " interval_sum REAL NOT NULL,"
+                       " PRIMARY KEY (day, expected, struck)) WITHOUT ROWID"),
+        QStringLiteral("INSERT INTO keystrokes_by_day SELECT day, expected, struck, count, timed_count, interval_sum"
+                       " FROM keystrokes"),
+        QStringLiteral("DROP TABLE keystrokes"),
+        QStringLiteral("ALTER TABLE keystrokes_by_day RENAME TO keystrokes"),
+        QStringLiteral("CREATE TABLE key_totals ("
+                       " expected INTEGER NOT NULL,"
+                       " struck INTEGER NOT NULL,"
+                       " count INTEGER NOT NULL,"
+                       " PRIMARY KEY (expected, struck)) WITHOUT ROWID"),
+        QStringLiteral("INSERT INTO key_totals SELECT expected, struck, SUM(count) FROM keystrokes GROUP BY expected, struck"),
+        QStringLiteral("CREATE TABLE key_intervals ("
+                       " expected INTEGER NOT NULL,"
+                       " milliseconds INTEGER NOT NULL," // a day's mean interval before a right stroke
+                       " timed_count INTEGER NOT NULL,"
+                       " PRIMARY KEY (expected, milliseconds)) WITHOUT ROWID"),
+        QStringLiteral("INSERT INTO key_intervals SELECT expected, %1 AS milliseconds, SUM(timed_count) FROM keystrokes"
+                       " WHERE struck = expected AND timed_count > 0 GROUP BY expected, milliseconds")
+            .arg(dayMeanMilliseconds(QString())),
+        QStringLiteral("CREATE TRIGGER keystrokes_added AFTER INSERT ON keystrokes BEGIN"
+                       " INSERT INTO key_totals VALUES (NEW.expected, NEW.struck, NEW.count)"
+                       "  ON CONFLICT (expected, struck) DO UPDATE SET count = count + excluded.count;"
+                       " %1 END")
+            .arg(addInterval(QStringLiteral("NEW"), QStringLiteral("+"))),
+        QStringLiteral("CREATE TRIGGER keystrokes_changed AFTER UPDATE ON keystrokes BEGIN"
+                       " UPDATE key_totals SET count = count + NEW.count - OLD.count"
+                       "  WHERE expected = NEW.expected AND struck = NEW.struck;"
+                       " %1"
+                       " DELETE FROM key_intervals WHERE expected = OLD.expected AND timed_count <= 0;"
+                       " %2 END")
+            .arg(addInterval(QStringLiteral("OLD"), QStringLiteral("-")), addInterval(QStringLiteral("NEW"), QStringLiteral("+"))),
+        QStringLiteral("CREATE TABLE days ("
+                       " day INTEGER PRIMARY KEY,"
+                       " attempts INTEGER NOT NULL DEFAULT 0,"
+                       " attempt_seconds REAL NOT NULL DEFAULT 0,"
+                       " median_speed REAL,"
+                       " best_speed INTEGER,"
+                       " median_correct_speed REAL,"
+                       " best_correct_speed INTEGER,"
+                       " median_accuracy REAL,"
+                       " best_accuracy INTEGER,"
+                       " games INTEGER NOT NULL DEFAULT 0,"
+                       " game_seconds REAL NOT NULL DEFAULT 0)"),
+        QStringLiteral("INSERT INTO days (day, attempts, attempt_seconds, median_speed, best_speed, median_correct_speed,"
+                       " best_correct_speed, median_accuracy, best_accuracy) %1")
+            .arg(attemptDays(QString())),
+        QStringLiteral("INSERT INTO days (day, games, game_seconds) SELECT day, COUNT(*), SUM(%1) FROM games WHERE true"
+                       " GROUP BY day ON CONFLICT (day) DO UPDATE SET games = excluded.games,"
+                       " game_seconds = excluded.game_seconds")
+            .arg(gameSeconds(QString())),
+        // An attempt's day is figured again from its attempts: a median cannot be added to.
+        QStringLiteral("CREATE TRIGGER attempt_added AFTER INSERT ON attempts BEGIN"
+                       " INSERT INTO days (day, attempts, attempt_seconds, median_speed, best_speed, median_correct_speed,"
+                       " best_correct_speed, median_accuracy, best_accuracy) %1"
+                       " ON CONFLICT (day) DO UPDATE SET attempts = excluded.attempts,"
+                       " attempt_seconds = excluded.attempt_seconds, median_speed = excluded.median_speed,"
+                       " best_speed = excluded.best_speed, median_correct_speed = excluded.median_correct_speed,"
+                       " best_correct_speed = excluded.best_correct_speed, median_accuracy = excluded.median_accuracy,"
+                       " best_accuracy = excluded.best_accuracy; END")
+            .arg(attemptDays(QStringLiteral("WHERE day = NEW.day"))),
+        QStringLiteral("CREATE TRIGGER game_added AFTER INSERT ON games BEGIN"
+                       " INSERT INTO days (day, games, game_seconds) VALUES (NEW.day, 1, %1)"
+                       " ON CONFLICT (day) DO UPDATE SET games = games + 1,"
+                       " game_seconds = game_seconds + excluded.game_seconds; END")
+            .arg(gameSeconds(QStringLiteral("NEW."))),
+    };
+    switch (version) {
+    case 1: return toVersion1;
+    case 2: return toVersion2;
+    default: return toVersion3;
+    }
 }
 
 QString describe(const QString& what, const QSqlError& error)

@@ -151,7 +151,7 @@ bool HistoryStore::addAttempt(const AttemptRecord& attempt)
             return false;
         query.prepare(QStringLiteral(
             "INSERT INTO keystrokes (day, expected, struck, count, timed_count, interval_sum) VALUES (?, ?, ?, ?, ?, ?)"
-            " ON CONFLICT (expected, struck, day) DO UPDATE SET count = count + excluded.count,"
+            " ON CONFLICT (day, expected, struck) DO UPDATE SET count = count + excluded.count,"
             " timed_count = timed_count + excluded.timed_count, interval_sum = interval_sum + excluded.interval_sum"));
         for (const KeystrokePair& pair : attempt.keystrokes.pairs) {
             query.bindValue(0, day);
@@ -210,7 +210,8 @@ bool HistoryStore::forget()
 {
     const QString what = QCoreApplication::translate("HistoryStore", "The history cannot be emptied");
     const bool emptied = inTransaction(what, [](QSqlQuery& query) {
-        for (const char* table : {"game_letters", "games", "line_edits", "keystrokes", "attempts"}) {
+        for (const char* table : {"game_letters", "games", "line_edits", "keystrokes", "attempts", "days", "key_totals",
+                                  "key_intervals"}) {
             if (!query.exec(QStringLiteral("DELETE FROM ") + QLatin1String(table)))
                 return false;
         }

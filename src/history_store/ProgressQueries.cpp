@@ -7,22 +7,12 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <map>
 
 namespace clavora {
 namespace {
-
-double median(std::vector<int>& values)
-{
-    const std::size_t middle = values.size() / 2;
-    std::nth_element(values.begin(), values.begin() + middle, values.end());
-    const double upper = values[middle];
-    if (values.size() % 2 == 1)
-        return upper;
-    const double lower = *std::max_element(values.begin(), values.begin() + middle);
-    return (lower + upper) / 2;
-}
 
 // The median of values each counted `weight` times.
 double weightedMedian(std::vector<std::pair<double, qint64>>& weighted)
@@ -54,24 +44,11 @@ QSqlQuery select(const HistoryStore& store, const QString& sql, const QVariantLi
     return query;
 }
 
-struct DaySamples {
-    std::vector<int> speeds;
-    std::vector<int> correctSpeeds;
-    std::vector<int> accuracies;
-};
-
-DayFigures summarise(qint64 day, DaySamples& samples)
+// A day's mean interval before a right stroke, in whole milliseconds, as the store counts
+// the days of all time.
+double dayMeanMilliseconds(double intervalSum, qint64 timed)
 {
-    DayFigures figures;
-    figures.day = QDate::fromJulianDay(day);
-    figures.attempts = int(samples.speeds.size());
-    figures.bestSpeed = *std::max_element(samples.speeds.begin(), samples.speeds.end());
-    figures.bestCorrectSpeed = *std::max_element(samples.correctSpeeds.begin(), samples.correctSpeeds.end());
-    figures.bestAccuracy = *std::max_element(samples.accuracies.begin(), samples.accuracies.end());
-    figures.medianSpeed = median(samples.speeds);
-    figures.medianCorrectSpeed = median(samples.correctSpeeds);
-    figures.medianAccuracy = median(samples.accuracies);
-    return figures;
+    return std::round(1000 * intervalSum / double(timed));
 }
 
 } // namespace
@@ -108,38 +85,36 @@ qint64 ProgressQueries::firstDay(HistoryPeriod period) const
     return std::numeric_limits<qint64>::min();
 }
 
+QSqlQuery ProgressQueries::overPeriod(HistoryPeriod period, const QString& allDays, const QString& periodDays,
+                                      QVariantList values) const
+{
+    if (period == HistoryPeriod::Everything)
+        return select(store_, allDays, values);
+    values.prepend(firstDay(period));
+    return select(store_, periodDays, values);
+}
+
 std::vector<DayFigures> ProgressQueries::dailyFigures(HistoryPeriod period) const
 {
     std::vector<DayFigures> days;
-    QSqlQuery query = select(store_, QStringLiteral("SELECT day, speed, correct_speed, accuracy FROM attempts"
-                                                    " WHERE day >= ? ORDER BY day"),
+    QSqlQuery query = select(store_, QStringLiteral("SELECT day, attempts, median_speed, best_speed, median_correct_speed,"
+                                                    " best_correct_speed, median_accuracy, best_accuracy FROM days"
+                                                    " WHERE day >= ? AND attempts > 0 ORDER BY day"),
                              {firstDay(period)});
-    DaySamples samples;
-    qint64 day = 0;
-    while (query.next()) {
-        const qint64 rowDay = query.value(0).toLongLong();
-        if (rowDay != day && !samples.speeds.empty()) {
-            days.push_back(summarise(day, samples));
-            samples = {};
-        }
-        day = rowDay;
-        samples.speeds.push_back(query.value(1).toInt());
-        samples.correctSpeeds.push_back(query.value(2).toInt());
-        samples.accuracies.push_back(query.value(3).toInt());
-    }
-    if (!samples.speeds.empty())
-        days.push_back(summarise(day, samples));
+    while (query.next())
+        days.push_back({QDate::fromJulianDay(query.value(0).toLongLong()), query.value(1).toInt(),
+                        query.value(2).toDouble(), query.value(3).toInt(), query.value(4).toDouble(),
+                        query.value(5).toInt(), query.value(6).toDouble(), query.value(7).toInt()});
     return days;
 }
 
 std::vector<KeyFigures> ProgressQueries::keyFigures(HistoryPeriod period) const
 {
-    const qint64 first = firstDay(period);
     std::map<char16_t, KeyFigures> keys;
     std::map<char16_t, int> mostStruckCount;
-    QSqlQuery pairs = select(store_, QStringLiteral("SELECT expected, struck, SUM(count) FROM keystrokes"
-                                                    " WHERE day >= ? AND expected <> 0 GROUP BY expected, struck"),
-                             {first});
+    QSqlQuery pairs = overPeriod(period, QStringLiteral("SELECT expected, struck, count FROM key_totals WHERE expected <> 0"),
+                                 QStringLiteral("SELECT expected, struck, SUM(count) FROM keystrokes"
+                                                " WHERE day >= ? AND expected <> 0 GROUP BY expected, struck"));
     while (pairs.next()) {
         const char16_t expected = char16_t(pairs.value(0).toInt());
         const char16_t struck = char16_t(pairs.value(1).toInt());
@@ -157,15 +132,26 @@ std::vector<KeyFigures> ProgressQueries::keyFigures(HistoryPeriod period) const
         }
     }
 
-    // One row a day for each key struck right, in key order.
+    // Each day's mean for each key struck right, with its timed strokes: counted by the
+    // store for all days, read for the days of a period.
     std::map<char16_t, std::vector<std::pair<double, qint64>>> dailyMeans;
-    QSqlQuery intervals = select(store_, QStringLiteral("SELECT expected, timed_count, interval_sum FROM keystrokes"
-                                                        " WHERE struck = expected AND expected <> 0 AND day >= ?"
-                                                        " AND timed_count > 0"),
-                                 {first});
-    while (intervals.next()) {
-        const qint64 timed = intervals.value(1).toLongLong();
-        dailyMeans[char16_t(intervals.value(0).toInt())].emplace_back(intervals.value(2).toDouble() / timed, timed);
+    if (period == HistoryPeriod::Everything) {
+        QSqlQuery intervals = select(store_, QStringLiteral("SELECT expected, milliseconds, timed_count FROM key_intervals"
+                                                            " WHERE expected <> 0 AND timed_count > 0"),
+                                     {});
+        while (intervals.next())
+            dailyMeans[char16_t(intervals.value(0).toInt())].emplace_back(intervals.value(1).toDouble(),
+                                                                          intervals.value(2).toLongLong());
+    } else {
+        QSqlQuery intervals = select(store_, QStringLiteral("SELECT expected, timed_count, interval_sum FROM keystrokes"
+                                                            " WHERE day >= ? AND struck = expected AND expected <> 0"
+                                                            " AND timed_count > 0"),
+                                     {firstDay(period)});
+        while (intervals.next()) {
+            const qint64 timed = intervals.value(1).toLongLong();
+            dailyMeans[char16_t(intervals.value(0).toInt())].emplace_back(
+                dayMeanMilliseconds(intervals.value(2).toDouble(), timed), timed);
+        }
     }
 
     std::vector<KeyFigures> figures;
@@ -175,7 +161,7 @@ std::vector<KeyFigures> ProgressQueries::keyFigures(HistoryPeriod period) const
             key.errorRate = double(key.errors) / key.strokes;
         auto means = dailyMeans.find(code);
         if (means != dailyMeans.end())
-            key.medianIntervalMilliseconds = 1000.0 * weightedMedian(means->second);
+            key.medianIntervalMilliseconds = weightedMedian(means->second);
         figures.push_back(key);
     }
     return figures;
@@ -184,11 +170,15 @@ std::vector<KeyFigures> ProgressQueries::keyFigures(HistoryPeriod period) const
 std::vector<ConfusionPair> ProgressQueries::confusionPairs(HistoryPeriod period, int limit) const
 {
     std::vector<ConfusionPair> pairs;
-    QSqlQuery query = select(store_, QStringLiteral("SELECT expected, struck, SUM(count) AS times FROM keystrokes"
-                                                    " WHERE day >= ? AND expected <> 0 AND expected <> struck"
-                                                    " GROUP BY expected, struck ORDER BY times DESC, expected, struck"
-                                                    " LIMIT ?"),
-                             {firstDay(period), limit});
+    QSqlQuery query = overPeriod(period,
+                                 QStringLiteral("SELECT expected, struck, count FROM key_totals"
+                                                " WHERE expected <> 0 AND expected <> struck"
+                                                " ORDER BY count DESC, expected, struck LIMIT ?"),
+                                 QStringLiteral("SELECT expected, struck, SUM(count) AS times FROM keystrokes"
+                                                " WHERE day >= ? AND expected <> 0 AND expected <> struck"
+                                                " GROUP BY expected, struck ORDER BY times DESC, expected, struck"
+                                                " LIMIT ?"),
+                                 {limit});
     while (query.next())
         pairs.push_back({QChar(char16_t(query.value(0).toInt())), QChar(char16_t(query.value(1).toInt())),
                          query.value(2).toInt()});
@@ -210,8 +200,8 @@ std::vector<GameFigures> ProgressQueries::bestGames(int limit) const
 std::vector<DayMinutes> ProgressQueries::minutesPerDay(HistoryPeriod period) const
 {
     std::vector<DayMinutes> days;
-    QSqlQuery query = select(store_, QStringLiteral("SELECT day, SUM(seconds) FROM attempts WHERE day >= ?"
-                                                    " GROUP BY day ORDER BY day"),
+    QSqlQuery query = select(store_, QStringLiteral("SELECT day, attempt_seconds FROM days WHERE day >= ? AND attempts > 0"
+                                                    " ORDER BY day"),
                              {firstDay(period)});
     while (query.next())
         days.push_back({QDate::fromJulianDay(query.value(0).toLongLong()), query.value(1).toDouble() / 60});
@@ -221,7 +211,7 @@ std::vector<DayMinutes> ProgressQueries::minutesPerDay(HistoryPeriod period) con
 int ProgressQueries::streak() const
 {
     std::vector<qint64> days;
-    QSqlQuery query = select(store_, QStringLiteral("SELECT day FROM attempts UNION SELECT day FROM games ORDER BY day"), {});
+    QSqlQuery query = select(store_, QStringLiteral("SELECT day FROM days ORDER BY day"), {});
     while (query.next())
         days.push_back(query.value(0).toLongLong());
     return streakLength(days, clock_.localDateTime().date().toJulianDay());
@@ -234,12 +224,8 @@ TypingCalendar ProgressQueries::calendar() const
     calendar.firstDay = today.addDays(1 - today.dayOfWeek() - 7 * (TypingCalendar::Weeks - 1));
     const qint64 first = calendar.firstDay.toJulianDay();
     calendar.minutes.assign(std::size_t(today.toJulianDay() - first + 1), 0.0);
-    // A game's minutes run from its start to its end, pauses included.
-    QSqlQuery query = select(store_, QStringLiteral("SELECT day, SUM(seconds) FROM ("
-                                                    " SELECT day, seconds FROM attempts WHERE day >= ?"
-                                                    " UNION ALL SELECT day, (julianday(ended) - julianday(started)) * 86400"
-                                                    " FROM games WHERE day >= ?) GROUP BY day"),
-                             {first, first});
+    QSqlQuery query = select(store_, QStringLiteral("SELECT day, attempt_seconds + game_seconds FROM days WHERE day >= ?"),
+                             {first});
     while (query.next()) {
         const qint64 offset = query.value(0).toLongLong() - first;
         if (offset < qint64(calendar.minutes.size()))

@@ -2,6 +2,10 @@
 #pragma once
 #include "history/HistoryFigures.h"
 
+#include <QVariantList>
+
+class QSqlQuery;
+
 namespace clavora {
 
 class Clock;
@@ -27,6 +31,10 @@ public:
 
 private:
     qint64 firstDay(HistoryPeriod period) const;
+    // `allDays` for everything, else `periodDays` with the period's first day bound before
+    // `values`.
+    QSqlQuery overPeriod(HistoryPeriod period, const QString& allDays, const QString& periodDays,
+                         QVariantList values = {}) const;
 
     const HistoryStore& store_;
     const Clock& clock_;

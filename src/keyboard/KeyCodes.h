@@ -6,7 +6,7 @@
 namespace clavora {
 
 // The virtual-key codes the on-screen keyboard polls for its named keys.
-namespace vk {
+namespace virtualKey {
 constexpr std::uint16_t Backspace = 8;
 constexpr std::uint16_t Tab = 9;
 constexpr std::uint16_t Enter = 13;
@@ -21,7 +21,7 @@ constexpr std::uint16_t LeftCtrl = 162;
 constexpr std::uint16_t RightCtrl = 163;
 constexpr std::uint16_t LeftAlt = 164;
 constexpr std::uint16_t RightAlt = 165; // also ALT GR
-} // namespace vk
+} // namespace virtualKey
 
 // The code of the key that types a caption's first character: letters by their capital,
 // digits by themselves, twelve punctuation marks by their US key; 0 (never down) otherwise.

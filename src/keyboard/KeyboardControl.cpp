@@ -62,7 +62,7 @@ void KeyboardControl::outlineNextKey()
     // Black or white, whichever stands out more against the gaps between the keys: a ring
     // around the key, however dark or light the key itself.
     const Rgb white = rgb(255, 255, 255);
-    const Rgb ring = contrastRatio(form_.backColour, white) > contrastRatio(form_.backColour, 0) ? white : 0;
+    const Rgb ring = contrastRatio(form_.windowColour, white) > contrastRatio(form_.windowColour, 0) ? white : 0;
     const auto outline = [ring](KeyShape& key) {
         key.outlined = true;
         key.border = ring;
@@ -110,10 +110,10 @@ void KeyboardControl::readWeakKeys()
         heat_.reset();
 }
 
-void KeyboardControl::colourWindow(Rgb back, Rgb fore)
+void KeyboardControl::colourWindow(Rgb windowColour, Rgb textColour)
 {
-    form_.backColour = back;
-    form_.foreColour = fore;
+    form_.windowColour = windowColour;
+    form_.textColour = textColour;
 }
 
 void KeyboardControl::loadLayout()
@@ -142,13 +142,13 @@ void KeyboardControl::loadLayout()
 
 void KeyboardControl::setLook(KeyShape& shape, bool lit, Rgb unlitFill) const
 {
-    shape.fill = lit ? form_.backColour : unlitFill;
-    shape.border = lit ? form_.foreColour : 0;
+    shape.fill = lit ? form_.windowColour : unlitFill;
+    shape.border = lit ? form_.textColour : 0;
 }
 
 void KeyboardControl::setLook(KeyCaption& caption, bool lit) const
 {
-    caption.colour = lit ? form_.foreColour : 0;
+    caption.colour = lit ? form_.textColour : 0;
 }
 
 void KeyboardControl::light(std::initializer_list<NamedShape> shapes, std::initializer_list<NamedLabel> labels,
@@ -164,23 +164,23 @@ void KeyboardControl::tick()
 {
     using S = NamedShape;
     using L = NamedLabel;
-    light({S::CapsLockKey}, {L::CapsLockLabel1, L::CapsLockLabel2}, keys_.isToggled(vk::CapsLock), zone::DarkBlue);
-    light({S::TabKey}, {L::TabLabel}, keys_.isDown(vk::Tab), zone::DarkBlue);
-    light({S::LeftShiftKey}, {L::LeftShiftLabel}, keys_.isDown(vk::LeftShift), zone::DarkBlue);
-    light({S::RightShiftKey}, {L::RightShiftLabel}, keys_.isDown(vk::RightShift), zone::Blue);
+    light({S::CapsLockKey}, {L::CapsLockLabel1, L::CapsLockLabel2}, keys_.isToggled(virtualKey::CapsLock), zone::DarkBlue);
+    light({S::TabKey}, {L::TabLabel}, keys_.isDown(virtualKey::Tab), zone::DarkBlue);
+    light({S::LeftShiftKey}, {L::LeftShiftLabel}, keys_.isDown(virtualKey::LeftShift), zone::DarkBlue);
+    light({S::RightShiftKey}, {L::RightShiftLabel}, keys_.isDown(virtualKey::RightShift), zone::Blue);
     // ALT GR also reports the left CTRL key as down; only the right ALT key lights for it.
-    const bool leftCtrl = keys_.isDown(vk::LeftCtrl);
-    const bool altGr = keys_.isDown(vk::RightAlt);
+    const bool leftCtrl = keys_.isDown(virtualKey::LeftCtrl);
+    const bool altGr = keys_.isDown(virtualKey::RightAlt);
     light({S::LeftCtrlKey}, {L::LeftCtrlLabel}, leftCtrl && !altGr, zone::Grey);
-    light({S::RightCtrlKey}, {L::RightCtrlLabel}, keys_.isDown(vk::RightCtrl), zone::Grey);
-    light({S::LeftAltKey}, {L::LeftAltLabel}, keys_.isDown(vk::LeftAlt), zone::Grey);
-    light({S::RightAltKey}, {L::RightAltLabel}, keys_.isDown(vk::RightAlt), zone::Grey);
-    light({S::LeftWinKey}, {L::LeftWinLabel}, keys_.isDown(vk::LeftWin), zone::Grey);
-    light({S::RightWinKey}, {L::RightWinLabel}, keys_.isDown(vk::RightWin), zone::Grey);
-    light({S::MenuKey}, {L::MenuLabel}, keys_.isDown(vk::Menu), zone::Grey);
-    light({S::BackspaceKey}, {L::BackspaceLabel}, keys_.isDown(vk::Backspace), zone::Blue);
-    light({S::EnterKey, S::EnterKeyExt}, {L::EnterLabel}, keys_.isDown(vk::Enter), zone::Blue);
-    light({S::Spacebar}, {}, keys_.isDown(vk::Space), zone::Brown);
+    light({S::RightCtrlKey}, {L::RightCtrlLabel}, keys_.isDown(virtualKey::RightCtrl), zone::Grey);
+    light({S::LeftAltKey}, {L::LeftAltLabel}, keys_.isDown(virtualKey::LeftAlt), zone::Grey);
+    light({S::RightAltKey}, {L::RightAltLabel}, keys_.isDown(virtualKey::RightAlt), zone::Grey);
+    light({S::LeftWinKey}, {L::LeftWinLabel}, keys_.isDown(virtualKey::LeftWin), zone::Grey);
+    light({S::RightWinKey}, {L::RightWinLabel}, keys_.isDown(virtualKey::RightWin), zone::Grey);
+    light({S::MenuKey}, {L::MenuLabel}, keys_.isDown(virtualKey::Menu), zone::Grey);
+    light({S::BackspaceKey}, {L::BackspaceLabel}, keys_.isDown(virtualKey::Backspace), zone::Blue);
+    light({S::EnterKey, S::EnterKeyExt}, {L::EnterLabel}, keys_.isDown(virtualKey::Enter), zone::Blue);
+    light({S::Spacebar}, {}, keys_.isDown(virtualKey::Space), zone::Brown);
     for (int i = 0; i < CharacterKeyCount; ++i) {
         const QString& lower = form_.labels[i].text;
         const bool lit = lower.size() == 1 && keys_.isDown(characterKeyCode(lower));

@@ -43,7 +43,7 @@ public:
     void switchToOfferedLayout();
 
     // The window's own colours, which lit keys take from the next tick on.
-    void colourWindow(Rgb back, Rgb fore);
+    void colourWindow(Rgb windowColour, Rgb textColour);
     // Reads the layout file the settings name; tells the user once when it is unreadable or short.
     // The weak-key colours are read afresh with it.
     void loadLayout();

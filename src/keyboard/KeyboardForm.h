@@ -52,8 +52,8 @@ enum class NamedLabel {
 
 // What the keyboard window shows; shapes are drawn first, captions over them.
 struct KeyboardForm {
-    Rgb backColour = DefaultWindowColour;
-    Rgb foreColour = DefaultTextColour;
+    Rgb windowColour = DefaultWindowColour;
+    Rgb textColour = DefaultTextColour;
     std::array<KeyShape, CharacterKeyCount> keys;
     std::array<KeyCaption, 2 * CharacterKeyCount> labels; // i: key i's lower caption, i + 48: its upper
     std::array<KeyCaption, CharacterKeyCount> altGrLabel; // key i's AltGr caption, bottom right

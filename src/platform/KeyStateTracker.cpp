@@ -47,7 +47,7 @@ bool KeyStateTracker::isDown(std::uint16_t keyCode) const
 
 bool KeyStateTracker::isToggled(std::uint16_t keyCode) const
 {
-    return keyCode == vk::CapsLock && capsLock_;
+    return keyCode == virtualKey::CapsLock && capsLock_;
 }
 
 bool KeyStateTracker::eventFilter(QObject* watched, QEvent* event)

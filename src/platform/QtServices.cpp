@@ -9,15 +9,15 @@
 
 namespace clavora {
 
-SystemClock::SystemClock() : startMsecs_(QTime::currentTime().msecsSinceStartOfDay())
+SystemClock::SystemClock() : startMilliseconds_(QTime::currentTime().msecsSinceStartOfDay())
 {
     sinceStart_.start();
 }
 
 double SystemClock::secondsSinceMidnight() const
 {
-    constexpr qint64 DayMsecs = 24 * 60 * 60 * 1000;
-    return double((startMsecs_ + sinceStart_.elapsed()) % DayMsecs) / 1000.0;
+    constexpr qint64 DayMilliseconds = 24 * 60 * 60 * 1000;
+    return double((startMilliseconds_ + sinceStart_.elapsed()) % DayMilliseconds) / 1000.0;
 }
 
 QDateTime SystemClock::localDateTime() const

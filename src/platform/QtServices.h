@@ -19,7 +19,7 @@ public:
 
 private:
     QElapsedTimer sinceStart_;
-    qint64 startMsecs_;
+    qint64 startMilliseconds_;
 };
 
 class MersenneRandom final : public Random {

@@ -43,10 +43,10 @@ void ProgressControl::refresh()
     form_.calendar = figures_.calendar();
 }
 
-void ProgressControl::colourWindow(Rgb window, Rgb text)
+void ProgressControl::colourWindow(Rgb windowColour, Rgb textColour)
 {
-    form_.windowColour = window;
-    form_.textColour = text;
+    form_.windowColour = windowColour;
+    form_.textColour = textColour;
 }
 
 void ProgressControl::periodChosen(HistoryPeriod period)

@@ -39,7 +39,7 @@ public:
     const ProgressForm& form() const { return form_; }
     bool recording() const { return form_.recordChecked; }
 
-    void colourWindow(Rgb window, Rgb text);
+    void colourWindow(Rgb windowColour, Rgb textColour);
     // Reads the figures again: attempts and games may have been kept since.
     void refresh();
 

@@ -41,8 +41,8 @@ void applySettings(const SettingsForm& form, AppSettings& s)
     s.quickExerciseType = form.presetExercises ? ExerciseType::Preset : ExerciseType::Random;
     if (form.layoutIndex >= 0)
         s.layoutFile = form.layout();
-    s.windowColour = form.backColour;
-    s.textColour = form.foreColour;
+    s.windowColour = form.windowColour;
+    s.textColour = form.textColour;
 }
 
 } // namespace clavora

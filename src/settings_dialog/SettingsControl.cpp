@@ -30,8 +30,8 @@ SettingsControl::SettingsControl(QStringList presetFiles, QStringList layouts, c
     form_.presetFiles = std::move(presetFiles);
     form_.layouts = std::move(layouts);
     updateSettings(live);
-    form_.backColour = live.windowColour;
-    form_.foreColour = live.textColour;
+    form_.windowColour = live.windowColour;
+    form_.textColour = live.textColour;
 }
 
 void SettingsControl::updateSettings(const AppSettings& live)
@@ -86,20 +86,20 @@ void SettingsControl::quickTypeChosen(bool preset)
 
 void SettingsControl::windowColourClicked()
 {
-    if (const auto picked = ui_.pickColour(form_.backColour))
-        form_.backColour = *picked;
+    if (const auto picked = ui_.pickColour(form_.windowColour))
+        form_.windowColour = *picked;
 }
 
 void SettingsControl::textColourClicked()
 {
-    if (const auto picked = ui_.pickColour(form_.foreColour))
-        form_.foreColour = *picked;
+    if (const auto picked = ui_.pickColour(form_.textColour))
+        form_.textColour = *picked;
 }
 
 void SettingsControl::defaultsClicked()
 {
-    form_.backColour = DefaultWindowColour;
-    form_.foreColour = DefaultTextColour;
+    form_.windowColour = DefaultWindowColour;
+    form_.textColour = DefaultTextColour;
 }
 
 void SettingsControl::confirm(std::optional<NumberField> focusedBox)

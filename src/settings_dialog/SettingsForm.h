@@ -24,15 +24,17 @@ struct SettingsForm {
 
     QStringList presetFiles;
     int presetFileIndex = -1; // -1: nothing selected
-    // One entry for each whole number and each flag that the settings table puts in the dialog.
+    // One entry for each whole number and each flag that the settings table puts in the
+    // dialog; the lists, the custom keys, the exercise type and the colours have rules of
+    // their own.
     std::vector<std::pair<NumberField, QString>> numbers;
     std::vector<std::pair<FlagField, bool>> flags;
     QString customKeys = QStringLiteral("asdfjkl;");
     bool presetExercises = true; // else RandomExercises is selected
     QStringList layouts;
     int layoutIndex = -1;
-    Rgb backColour = DefaultWindowColour; // the window colour being edited
-    Rgb foreColour = DefaultTextColour;   // the text colour being edited
+    Rgb windowColour = DefaultWindowColour; // being edited
+    Rgb textColour = DefaultTextColour;
 
     QString& text(NumberField box);
     const QString& text(NumberField box) const;

@@ -55,10 +55,10 @@ inline void setListIfDifferent(QComboBox* list, const QStringList& entries, int 
 // A slot that runs one event of a window's logic and then writes the form into the window:
 // connect(button, &QPushButton::clicked, this, forwardTo(this, control_, &Control::startClicked)).
 // Signal arguments beyond the event's own are dropped, as for any slot.
-template <typename Window, typename Control, typename... Params>
-auto forwardTo(Window* window, Control& control, void (Control::*event)(Params...))
+template <typename Window, typename Control, typename... Arguments>
+auto forwardTo(Window* window, Control& control, void (Control::*event)(Arguments...))
 {
-    return [window, &control, event](Params... arguments) {
+    return [window, &control, event](Arguments... arguments) {
         (control.*event)(arguments...);
         window->apply();
     };

@@ -6,7 +6,7 @@
 #include "Geometry.h"
 #include "KeyCapture.h"
 #include "PlayArea.h"
-#include "ProgressView.h"
+#include "ProgressWindow.h"
 #include "WrapButton.h"
 #include "WrapCheckBox.h"
 
@@ -78,7 +78,7 @@ void GameWindow::buildControls()
     keyCapture_->setObjectName(QStringLiteral("KeyCapture"));
     placeTwips(keyCapture_, 4800, 7200, 255, 285);
     // At the top of the column, above the start level: every other place in it is taken.
-    progressButton_ = makeAt<QPushButton>(this, "ProgressButton", ProgressView::buttonCaption(), 120, 60, 975, 315);
+    progressButton_ = makeAt<QPushButton>(this, "ProgressButton", ProgressWindow::buttonCaption(), 120, 60, 975, 315);
     progressButton_->setAutoDefault(false);
 
     // The key capture last: Tab from it wraps round to the start-level box.
@@ -117,7 +117,7 @@ void GameWindow::bindControls()
         forwardTo(this, control_, &GameControl::progressClicked)();
         emit progressClicked();
     });
-    connect(new QShortcut(ProgressView::Shortcut, this), &QShortcut::activated, progressButton_, &QPushButton::click);
+    connect(new QShortcut(ProgressWindow::Shortcut, this), &QShortcut::activated, progressButton_, &QPushButton::click);
     connect(playArea_, &PlayArea::clicked, this, forwardTo(this, control_, &GameControl::playAreaClicked));
     connect(keyCapture_, &KeyCapture::typed, this, forwardTo(this, control_, &GameControl::keyPressed));
     connect(gameTimer_, &QTimer::timeout, this, forwardTo(this, control_, &GameControl::tick));
@@ -182,22 +182,22 @@ void GameWindow::apply()
         startButton_->setFocus();
 }
 
-void GameWindow::applyColours(Rgb window, Rgb text)
+void GameWindow::applyColours(Rgb windowColour, Rgb textColour)
 {
     QPalette p = palette();
-    p.setColor(QPalette::Window, toQColor(window));
+    p.setColor(QPalette::Window, toQColor(windowColour));
     setPalette(p);
     for (QLabel* label : {startLevelLabel_, levelLabel_, keyLevelLabel_, timeLabel_, scoreLabel_})
-        paintControl(label, text);
-    playArea_->setBackground(window);
-    paintControl(showLayout_, text, &window);
-    paintControl(weakKeys_, text, &window);
-    shownColours_ = std::pair(window, text);
+        paintControl(label, textColour);
+    playArea_->setBackground(windowColour);
+    paintControl(showLayout_, textColour, &windowColour);
+    paintControl(weakKeys_, textColour, &windowColour);
+    shownColours_ = std::pair(windowColour, textColour);
 }
 
-void GameWindow::colourWindow(Rgb window, Rgb text)
+void GameWindow::colourWindow(Rgb windowColour, Rgb textColour)
 {
-    control_.colourWindow(window, text);
+    control_.colourWindow(windowColour, textColour);
     apply();
 }
 

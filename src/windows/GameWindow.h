@@ -29,7 +29,7 @@ public:
     // Writes the logic's form into the controls, touching only what differs.
     void apply();
     // New window colours from the settings.
-    void colourWindow(Rgb window, Rgb text) override;
+    void colourWindow(Rgb windowColour, Rgb textColour) override;
     // Records a game under way and keeps the start level, as closing the window does.
     void finishGame();
 
@@ -51,7 +51,7 @@ protected:
 private:
     void buildControls();
     void bindControls();
-    void applyColours(Rgb window, Rgb text);
+    void applyColours(Rgb windowColour, Rgb textColour);
     // Ends a running game first.
     void leaveAndEmit(void (PractiseWindow::*signal)());
 

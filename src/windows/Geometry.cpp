@@ -18,16 +18,16 @@ bool windowsCanBePlaced()
     return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
-void paintControl(QWidget* w, Rgb text, const Rgb* background)
+void paintControl(QWidget* w, Rgb textColour, const Rgb* windowColour)
 {
     QPalette p = w->palette();
     for (const auto group : {QPalette::Active, QPalette::Inactive})
-        p.setColor(group, QPalette::WindowText, toQColor(text));
-    p.setColor(QPalette::Disabled, QPalette::WindowText, toQColor(text).darker(160));
-    if (background) {
+        p.setColor(group, QPalette::WindowText, toQColor(textColour));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, toQColor(textColour).darker(160));
+    if (windowColour) {
         // Check boxes and option buttons fill their background with the Button role.
-        p.setColor(QPalette::Window, toQColor(*background));
-        p.setColor(w->backgroundRole(), toQColor(*background));
+        p.setColor(QPalette::Window, toQColor(*windowColour));
+        p.setColor(w->backgroundRole(), toQColor(*windowColour));
         w->setAutoFillBackground(true);
     }
     w->setPalette(p);

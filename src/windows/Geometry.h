@@ -57,6 +57,6 @@ QRect screenGeometry(const QWidget& window);
 bool windowsCanBePlaced();
 
 // Text colour (and optionally the background) of one control.
-void paintControl(QWidget* w, Rgb text, const Rgb* background = nullptr);
+void paintControl(QWidget* w, Rgb textColour, const Rgb* windowColour = nullptr);
 
 } // namespace clavora

@@ -46,7 +46,7 @@ void HeatMapWidget::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     const KeyboardForm form = heatMap_ ? heatMap_->keyboard : designKeyboardForm();
-    p.fillRect(rect(), toQColor(form.backColour));
+    p.fillRect(rect(), toQColor(form.windowColour));
     paintKeyboard(p, form);
     if (heatMap_)
         paintLegend(p, twipsToPixels(KeyboardClientHeightTwips));
@@ -55,7 +55,7 @@ void HeatMapWidget::paintEvent(QPaintEvent*)
 void HeatMapWidget::paintLegend(QPainter& p, int top) const
 {
     p.setFont(interfaceFont());
-    p.setPen(toQColor(heatMap_->keyboard.foreColour));
+    p.setPen(toQColor(heatMap_->keyboard.textColour));
     const QFontMetrics metrics = p.fontMetrics();
 
     const QString title = tr("Error rate");

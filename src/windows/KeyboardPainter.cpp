@@ -43,7 +43,7 @@ void paintKeyCaption(QPainter& p, const KeyCaption& c)
 
 void paintKeyboard(QPainter& p, const KeyboardForm& form)
 {
-    p.fillRect(twipsRect(0, 0, KeyboardClientWidthTwips, KeyboardClientHeightTwips), toQColor(form.backColour));
+    p.fillRect(twipsRect(0, 0, KeyboardClientWidthTwips, KeyboardClientHeightTwips), toQColor(form.windowColour));
     for (const KeyShape& s : form.keys)
         paintKeyShape(p, s);
     for (const KeyShape& s : form.namedShapes)

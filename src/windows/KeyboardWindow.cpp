@@ -78,9 +78,9 @@ KeyboardWindow::KeyboardWindow(AppSettings& settings, ProgramPaths paths, const 
     apply();
 }
 
-void KeyboardWindow::colourWindow(Rgb back, Rgb fore)
+void KeyboardWindow::colourWindow(Rgb windowColour, Rgb textColour)
 {
-    control_.colourWindow(back, fore);
+    control_.colourWindow(windowColour, textColour);
     apply();
 }
 
@@ -203,7 +203,7 @@ const QPixmap& KeyboardWindow::picture(size_t tile)
 void KeyboardWindow::paintTile(QPainter& p, const Tile& tile) const
 {
     const KeyboardForm& f = control_.form();
-    p.fillRect(tile.rect, toQColor(f.backColour));
+    p.fillRect(tile.rect, toQColor(f.windowColour));
     if (tile.shape >= 0)
         paintKeyShape(p, shapeAt(f, tile.shape));
     for (const int c : tile.captions)
@@ -227,7 +227,7 @@ void KeyboardWindow::showNotice(const QString& text)
 void KeyboardWindow::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    p.fillRect(event->rect(), toQColor(control_.form().backColour)); // the gaps between the keys
+    p.fillRect(event->rect(), toQColor(control_.form().windowColour)); // the gaps between the keys
     for (size_t i = 0; i < tiles_.size(); ++i) {
         const Tile& t = tiles_[i];
         if (!event->region().intersects(t.rect))

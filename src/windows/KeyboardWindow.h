@@ -26,7 +26,7 @@ public:
     KeyboardWindow(AppSettings& settings, ProgramPaths paths, const KeyState& keys, const DesktopKeyboard& desktop,
                    const HistoryFigures& figures);
 
-    void colourWindow(Rgb back, Rgb fore);
+    void colourWindow(Rgb windowColour, Rgb textColour);
     void loadLayout();
     // The Coach's next character outlined and named; null for none.
     void showNextCharacter(QChar character);

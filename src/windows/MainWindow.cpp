@@ -5,7 +5,7 @@
 #include "FormWriting.h"
 #include "SaveFileDialog.h"
 #include "Geometry.h"
-#include "ProgressView.h"
+#include "ProgressWindow.h"
 #include "WrapButton.h"
 #include "coach/MarkingColour.h"
 #include "settings/AppSettings.h"
@@ -103,7 +103,7 @@ void MainWindow::buildControls()
     showLayout_ = makeAt<QCheckBox>(this, "ShowLayout", tr("Show keyboard layout"), 180, 4620, 2400, 315);
     saveLogButton_ = makeAt<QPushButton>(this, "SaveLogButton", tr("Sa&ve Log"), 8820, 4620, 1095, 315);
     // In the free space of the bottom row.
-    progressButton_ = makeAt<QPushButton>(this, "ProgressButton", ProgressView::buttonCaption(), 7620, 4620, 1095, 315);
+    progressButton_ = makeAt<QPushButton>(this, "ProgressButton", ProgressWindow::buttonCaption(), 7620, 4620, 1095, 315);
     // In the free space of the bottom row, beside "Show keyboard layout".
     coach_ = makeAt<QCheckBox>(this, "CoachBox", tr("Coach me"), 2700, 4620, 1800, 315);
     speedTargetLabel_ = makeAt<QLabel>(this, "SpeedTargetLabel", tr("Speed target (WPM):"), 4560, 4620, 1800, 315);
@@ -151,7 +151,7 @@ void MainWindow::bindControls()
     connect(settingsButton_, &QPushButton::clicked, this, [this] { stopAndEmit(&PractiseWindow::settingsClicked); });
     connect(helpButton_, &QPushButton::clicked, this, [this] { stopAndEmit(&PractiseWindow::helpClicked); });
     connect(progressButton_, &QPushButton::clicked, this, [this] { stopAndEmit(&PractiseWindow::progressClicked); });
-    connect(new QShortcut(ProgressView::Shortcut, this), &QShortcut::activated, progressButton_, &QPushButton::click);
+    connect(new QShortcut(ProgressWindow::Shortcut, this), &QShortcut::activated, progressButton_, &QPushButton::click);
     connect(showLayout_, &QCheckBox::toggled, this, [this](bool checked) {
         emit showLayoutClicked(checked);
         if (isVisible())
@@ -191,9 +191,9 @@ bool MainWindow::startWeakKeyDrill()
     return started;
 }
 
-void MainWindow::colourWindow(Rgb window, Rgb text)
+void MainWindow::colourWindow(Rgb windowColour, Rgb textColour)
 {
-    control_.colourWindow(window, text);
+    control_.colourWindow(windowColour, textColour);
     apply();
 }
 
@@ -291,18 +291,18 @@ void MainWindow::markWrongCharacters(const std::vector<MarkedRange>& wrong)
     shownWrongCharacters_ = wrong;
 }
 
-void MainWindow::applyColours(Rgb window, Rgb text)
+void MainWindow::applyColours(Rgb windowColour, Rgb textColour)
 {
     QPalette p = palette();
-    p.setColor(QPalette::Window, toQColor(window));
+    p.setColor(QPalette::Window, toQColor(windowColour));
     setPalette(p);
     setAutoFillBackground(true);
     for (QLabel* label : {typeLabel_, timeLabel_, secondsLabel_, resultStrip_, speedTargetLabel_})
-        paintControl(label, text);
+        paintControl(label, textColour);
     for (QAbstractButton* box : {static_cast<QAbstractButton*>(presetExercises_),
                                  static_cast<QAbstractButton*>(randomExercises_), static_cast<QAbstractButton*>(showLayout_), static_cast<QAbstractButton*>(coach_)})
-        paintControl(box, text, &window);
-    shownColours_ = std::pair(window, text);
+        paintControl(box, textColour, &windowColour);
+    shownColours_ = std::pair(windowColour, textColour);
 }
 
 bool MainWindow::showLayoutChecked() const

@@ -29,7 +29,7 @@ public:
     void load();
     void startQuickRun();
     bool startWeakKeyDrill();
-    void colourWindow(Rgb window, Rgb text) override;
+    void colourWindow(Rgb windowColour, Rgb textColour) override;
     // Writes the logic's form into the controls, touching only what differs.
     void apply();
 
@@ -63,7 +63,7 @@ protected:
 private:
     void buildControls();
     void bindControls();
-    void applyColours(Rgb window, Rgb text);
+    void applyColours(Rgb windowColour, Rgb textColour);
     // The switch to the game, the settings, the help and the progress window first stop a
     // running exercise.
     void stopAndEmit(void (PractiseWindow::*signal)());

@@ -14,7 +14,7 @@ public:
     using QWidget::QWidget;
 
     virtual void setShowLayoutChecked(bool checked) = 0;
-    virtual void colourWindow(Rgb window, Rgb text) = 0;
+    virtual void colourWindow(Rgb windowColour, Rgb textColour) = 0;
 
 signals:
     // The button to the other window: the game from the exercises, and back.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgressWindow.h"
 #include "CalendarWidget.h"
+#include "ChartWidget.h"
 #include "Geometry.h"
 #include "HeatMapWidget.h"
 #include "FormWriting.h"
@@ -10,37 +11,31 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateTimeAxis>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineSeries>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QValueAxis>
-#include <QtCharts/QChartView>
 
 namespace clavora {
 namespace {
+
+// Room kept for the window manager's frame and title bar when the window is sized to the screen.
+constexpr int FrameAllowance = 32;
 
 const std::pair<const char*, HistoryPeriod> Periods[] = {
     {QT_TRANSLATE_NOOP("clavora::ProgressWindow", "7 days"), HistoryPeriod::Week},
     {QT_TRANSLATE_NOOP("clavora::ProgressWindow", "30 days"), HistoryPeriod::Month},
     {QT_TRANSLATE_NOOP("clavora::ProgressWindow", "A year"), HistoryPeriod::Year},
     {QT_TRANSLATE_NOOP("clavora::ProgressWindow", "Everything"), HistoryPeriod::Everything}};
-
-QChart* newChart(const QString& title)
-{
-    auto* chart = new QChart;
-    chart->setTitle(title);
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->legend()->setVisible(true);
-    return chart;
-}
 
 // A table cell that sorts by its number; an absent figure is an empty cell that sorts first.
 QTableWidgetItem* numberItem(std::optional<double> value, int decimals = 0)
@@ -64,53 +59,48 @@ QTableWidget* newTable(const QStringList& headings, const QString& name)
     table->setHorizontalHeaderLabels(headings);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().lineSpacing() + 6);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     return table;
 }
 
-void fillChart(QChart* chart, const std::vector<DayFigures>& days,
-               const std::vector<std::pair<QString, std::function<double(const DayFigures&)>>>& lines)
+// Wide enough for all of its columns, which it would otherwise cut at the window's first size.
+void widenToColumns(QTableWidget* table)
 {
-    chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis; // removing an axis hands it back to us
+    table->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
+    table->setMinimumWidth(table->horizontalHeader()->length() + table->verticalScrollBar()->sizeHint().width()
+                           + 2 * table->frameWidth());
+}
+
+// A page that scrolls when the window is smaller than it, and asks for its whole size, where a
+// scroll area would ask for a fixed few lines.
+class ScrollingPage final : public QScrollArea {
+public:
+    explicit ScrollingPage(QWidget* page)
+    {
+        setWidget(page);
+        setWidgetResizable(true);
+        setFrameShape(QFrame::NoFrame);
     }
-    auto* dates = new QDateTimeAxis;
-    dates->setFormat(QStringLiteral("d MMM yy"));
-    dates->setTickCount(5);
-    auto* values = new QValueAxis;
-    values->setLabelFormat(QStringLiteral("%d"));
-    chart->addAxis(dates, Qt::AlignBottom);
-    chart->addAxis(values, Qt::AlignLeft);
-    double highest = 10;
-    for (const auto& [name, value] : lines) {
-        auto* series = new QLineSeries;
-        series->setName(name);
-        series->setPointsVisible(true);
-        for (const DayFigures& day : days) {
-            series->append(double(QDateTime(day.day, QTime(12, 0)).toMSecsSinceEpoch()), value(day));
-            highest = std::max(highest, value(day));
-        }
-        chart->addSeries(series);
-        series->attachAxis(dates);
-        series->attachAxis(values);
-    }
-    values->setRange(0, highest * 1.1);
-    if (!days.empty())
-        dates->setRange(QDateTime(days.front().day, QTime(0, 0)), QDateTime(days.back().day, QTime(23, 59)));
-    else
-        dates->setLabelsVisible(false); // no day to name: the axis would count from 1970
-    // A single day has no other dates to mark.
-    if (!days.empty() && days.front().day == days.back().day)
-        dates->setTickCount(2);
+    QSize sizeHint() const override { return widget()->sizeHint(); }
+};
+
+// The line of one figure of the days.
+ChartLine chartLine(const QString& name, QColor colour, Qt::PenStyle style, const std::vector<DayFigures>& days,
+                    double (*value)(const DayFigures&))
+{
+    ChartLine line{name, colour, style, {}};
+    line.values.reserve(days.size());
+    for (const DayFigures& day : days)
+        line.values.push_back(value(day));
+    return line;
 }
 
 } // namespace
 
 ProgressWindow::ProgressWindow(HistoryRecorder& history, const HistoryFigures& figures, bool recording,
                                QString exportFolder, const QString& layoutFile, QWidget* parent)
-    : ProgressView(parent), control_(history, figures, *this, recording), exportFolder_(std::move(exportFolder)),
+    : QWidget(parent), control_(history, figures, *this, recording), exportFolder_(std::move(exportFolder)),
       layout_(readLayoutFile(layoutFile).table)
 {
     setWindowTitle(caption(ProgressCaption));
@@ -128,14 +118,10 @@ ProgressWindow::ProgressWindow(HistoryRecorder& history, const HistoryFigures& f
     streakLabel_ = new QLabel;
     streakLabel_->setObjectName(QStringLiteral("StreakLabel"));
 
-    speedChart_ = newChart(tr("Speed per day (words per minute)"));
-    accuracyChart_ = newChart(tr("Accuracy per day (%)"));
-    auto* speedView = new QChartView(speedChart_);
-    auto* accuracyView = new QChartView(accuracyChart_);
-    speedView->setRenderHint(QPainter::Antialiasing);
-    accuracyView->setRenderHint(QPainter::Antialiasing);
-    speedView->setMinimumSize(460, 320);
-    accuracyView->setMinimumSize(460, 320);
+    speedChart_ = new ChartWidget(tr("Speed per day (words per minute)"));
+    speedChart_->setObjectName(QStringLiteral("SpeedChart"));
+    accuracyChart_ = new ChartWidget(tr("Accuracy per day (%)"));
+    accuracyChart_->setObjectName(QStringLiteral("AccuracyChart"));
 
     keyTable_ = newTable({tr("Key"), tr("Strokes"), tr("Error rate %"),
                           tr("Median interval ms"), tr("Struck instead")},
@@ -169,8 +155,8 @@ ProgressWindow::ProgressWindow(HistoryRecorder& history, const HistoryFigures& f
     // Three pages: the window would not fit a screen with everything side by side.
     auto* charts = new QWidget;
     auto* chartsLayout = new QHBoxLayout(charts);
-    chartsLayout->addWidget(speedView);
-    chartsLayout->addWidget(accuracyView);
+    chartsLayout->addWidget(speedChart_);
+    chartsLayout->addWidget(accuracyChart_);
 
     auto* keys = new QWidget;
     auto* keysLayout = new QGridLayout(keys);
@@ -190,9 +176,9 @@ ProgressWindow::ProgressWindow(HistoryRecorder& history, const HistoryFigures& f
     tabs_ = new QTabWidget;
     tabs_->setObjectName(QStringLiteral("ProgressTabs"));
     tabs_->setDocumentMode(true); // no frame of its own: the pages take the window colour
-    tabs_->addTab(charts, tr("Speed and &accuracy"));
-    tabs_->addTab(keys, tr("&Keys"));
-    tabs_->addTab(days, tr("Ca&lendar and games"));
+    tabs_->addTab(new ScrollingPage(charts), tr("Speed and &accuracy"));
+    tabs_->addTab(new ScrollingPage(keys), tr("&Keys"));
+    tabs_->addTab(new ScrollingPage(days), tr("Ca&lendar and games"));
 
     auto* top = new QHBoxLayout;
     top->addWidget(periodLabel);
@@ -223,12 +209,18 @@ ProgressWindow::ProgressWindow(HistoryRecorder& history, const HistoryFigures& f
     connect(exportButton_, &QPushButton::clicked, this,
             [this] { forwardTo(this, control_, &ProgressControl::exportClicked)(exportFolder_); });
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
     apply();
+    // No larger than the screen, less room for the window's frame (the pages scroll), and
+    // in its middle, so that a window as large as the screen is all on it.
+    const QRect available = screen()->availableGeometry();
+    resize(sizeHint().boundedTo(available.size() - QSize(FrameAllowance, 2 * FrameAllowance)));
+    move(available.center() - QPoint(width() / 2, (height() + FrameAllowance) / 2));
 }
 
-void ProgressWindow::colourWindow(Rgb window, Rgb text)
+void ProgressWindow::colourWindow(Rgb windowColour, Rgb textColour)
 {
-    forwardTo(this, control_, &ProgressControl::colourWindow)(window, text);
+    forwardTo(this, control_, &ProgressControl::colourWindow)(windowColour, textColour);
 }
 
 void ProgressWindow::refresh()
@@ -236,14 +228,14 @@ void ProgressWindow::refresh()
     forwardTo(this, control_, &ProgressControl::refresh)();
 }
 
-void ProgressWindow::applyColours(Rgb window, Rgb text)
+void ProgressWindow::applyColours(Rgb windowColour, Rgb textColour)
 {
     QPalette p = palette();
-    p.setColor(QPalette::Window, toQColor(window));
-    p.setColor(QPalette::WindowText, toQColor(text));
+    p.setColor(QPalette::Window, toQColor(windowColour));
+    p.setColor(QPalette::WindowText, toQColor(textColour));
     setPalette(p);
     setAutoFillBackground(true);
-    shownColours_ = std::pair(window, text);
+    shownColours_ = std::pair(windowColour, textColour);
 }
 
 void ProgressWindow::apply()
@@ -271,14 +263,24 @@ void ProgressWindow::apply()
 void ProgressWindow::applyCharts()
 {
     const auto& days = control_.form().days;
-    fillChart(speedChart_, days,
-              {{tr("Median WPM"), [](const DayFigures& d) { return d.medianSpeed; }},
-               {tr("Best WPM"), [](const DayFigures& d) { return double(d.bestSpeed); }},
-               {tr("Median correct WPM"), [](const DayFigures& d) { return d.medianCorrectSpeed; }},
-               {tr("Best correct WPM"), [](const DayFigures& d) { return double(d.bestCorrectSpeed); }}});
-    fillChart(accuracyChart_, days,
-              {{tr("Median accuracy"), [](const DayFigures& d) { return d.medianAccuracy; }},
-               {tr("Best accuracy"), [](const DayFigures& d) { return double(d.bestAccuracy); }}});
+    std::vector<QDate> dates;
+    dates.reserve(days.size());
+    for (const DayFigures& day : days)
+        dates.push_back(day.day);
+    // The best of a figure dashed, in its median's colour.
+    const QColor speed(32, 110, 200), correctSpeed(40, 150, 60), accuracy(220, 110, 20);
+    speedChart_->setLines(
+        dates, {chartLine(tr("Median WPM"), speed, Qt::SolidLine, days, [](const DayFigures& d) { return d.medianSpeed; }),
+                chartLine(tr("Best WPM"), speed, Qt::DashLine, days, [](const DayFigures& d) { return double(d.bestSpeed); }),
+                chartLine(tr("Median correct WPM"), correctSpeed, Qt::SolidLine, days,
+                          [](const DayFigures& d) { return d.medianCorrectSpeed; }),
+                chartLine(tr("Best correct WPM"), correctSpeed, Qt::DashLine, days,
+                          [](const DayFigures& d) { return double(d.bestCorrectSpeed); })});
+    accuracyChart_->setLines(
+        dates,
+        {chartLine(tr("Median accuracy"), accuracy, Qt::SolidLine, days, [](const DayFigures& d) { return d.medianAccuracy; }),
+         chartLine(tr("Best accuracy"), accuracy, Qt::DashLine, days, [](const DayFigures& d) { return double(d.bestAccuracy); })},
+        100);
 }
 
 void ProgressWindow::applyKeys()
@@ -296,6 +298,7 @@ void ProgressWindow::applyKeys()
                                                                    : QString()));
     }
     keyTable_->setSortingEnabled(true);
+    widenToColumns(keyTable_);
     heatMap_->setHeatMap(HeatMap::fromKeyFigures(layout_, keys), KeyFigures::StrokesForRate);
 }
 

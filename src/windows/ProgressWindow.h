@@ -4,9 +4,10 @@
 #include "progress/ProgressControl.h"
 #include "progress/ProgressUi.h"
 #include "keyboard/LayoutFile.h"
-#include "windows/ProgressView.h"
 
-class QChart;
+#include <QKeySequence>
+#include <QWidget>
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -18,22 +19,29 @@ class QTableWidget;
 namespace clavora {
 
 class CalendarWidget;
+class ChartWidget;
 class HeatMapWidget;
 
 // The progress window: charts of speed and accuracy per day, the keys on the keyboard
 // coloured by their error rate, the key table, the most frequent mistakes, the days in a row
 // and the calendar of typing, and the best games, bound to the progress logic.
-class ProgressWindow final : public ProgressView, public ProgressUi {
+class ProgressWindow final : public QWidget, public ProgressUi {
     Q_OBJECT
 public:
+    // The button and the key that open it from the exercise and the game windows; P is
+    // taken by Preset and Pause.
+    static QString buttonCaption() { return tr("Pr&ogress"); }
+    static inline const QKeySequence Shortcut = QKeySequence(Qt::CTRL | Qt::Key_P);
+
     // `exportFolder`: where the Export dialog starts. `layoutFile`: the layout file whose
     // keyboard the heat map shows; none shows the keyboard's design captions.
     ProgressWindow(HistoryRecorder& history, const HistoryFigures& figures, bool recording, QString exportFolder,
                    const QString& layoutFile = {}, QWidget* parent = nullptr);
 
     const ProgressForm& form() const { return control_.form(); }
-    void colourWindow(Rgb window, Rgb text) override;
-    void refresh() override;
+    void colourWindow(Rgb windowColour, Rgb textColour);
+    // Shows the figures as they are now.
+    void refresh();
     // Writes the logic's form into the controls.
     void apply();
 
@@ -43,8 +51,15 @@ public:
     std::optional<QString> askSaveFileName(const QString& proposed, const QStringList& filters,
                                            const QString& title) override;
 
+signals:
+    // "Record my progress" was ticked or cleared; the owner saves it and starts or stops
+    // the recorders.
+    void recordingChanged(bool recording);
+    // "Practise my weak keys": the owner starts the drill in the exercise window.
+    void weakKeyDrillRequested();
+
 private:
-    void applyColours(Rgb window, Rgb text);
+    void applyColours(Rgb windowColour, Rgb textColour);
     void applyCharts();
     void applyKeys();
     void applyGames();
@@ -60,8 +75,8 @@ private:
     QPushButton* weakKeysButton_;
     QComboBox* periodBox_;
     QLabel* problemLabel_;
-    QChart* speedChart_;
-    QChart* accuracyChart_;
+    ChartWidget* speedChart_;
+    ChartWidget* accuracyChart_;
     QTableWidget* keyTable_;
     QListWidget* confusionList_;
     QTableWidget* gameTable_;

@@ -314,24 +314,24 @@ void SettingsDialog::apply()
     setTextIfDifferent(customKeys_, f.customKeys);
     setCheckedIfDifferent(f.presetExercises ? presetExercises_ : randomExercises_, true);
     setListIfDifferent(layout_, f.layouts, f.layoutIndex);
-    applyColours(f.backColour, f.foreColour);
+    applyColours(f.windowColour, f.textColour);
 }
 
-void SettingsDialog::applyColours(Rgb back, Rgb fore)
+void SettingsDialog::applyColours(Rgb windowColour, Rgb textColour)
 {
-    if (paintedColours_ == std::pair(back, fore))
+    if (paintedColours_ == std::pair(windowColour, textColour))
         return;
-    paintedColours_ = std::pair(back, fore);
+    paintedColours_ = std::pair(windowColour, textColour);
     QPalette p = palette();
-    p.setColor(QPalette::Window, toQColor(back));
+    p.setColor(QPalette::Window, toQColor(windowColour));
     setPalette(p);
     setAutoFillBackground(true);
     for (QLabel* l : labels_)
-        paintControl(l, fore);
+        paintControl(l, textColour);
     for (const auto& [check, field] : checkBoxes_)
-        paintControl(check, fore, &back);
+        paintControl(check, textColour, &windowColour);
     for (QRadioButton* r : {presetExercises_, randomExercises_})
-        paintControl(r, fore, &back);
+        paintControl(r, textColour, &windowColour);
 }
 
 std::optional<Rgb> SettingsDialog::pickColour(Rgb current)

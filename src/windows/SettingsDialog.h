@@ -47,7 +47,7 @@ protected:
 private:
     void buildControls();
     void bindControls();
-    void applyColours(Rgb back, Rgb fore);
+    void applyColours(Rgb windowColour, Rgb textColour);
     std::optional<NumberField> boxWithFocus() const;
     void okClicked();
 

@@ -20,7 +20,6 @@ DATA = None
 
 
 # Random exercises and game letters drawn from "a" alone.
-PROGRESS_MODULE = "clavora-progress.so"
 ONLY_LETTER_A = ("[RndEx]\nLowerCase=0\nUpperCase=0\nNumbers=0\nNumberPunc=0\nPunc=0\nShiftPunc=0\n"
                  "Space=0\nCustom=1\nCustomKeys=a\n")
 
@@ -153,10 +152,9 @@ class ProgramTest(unittest.TestCase):
         self.process = None
 
     def install(self, folder):
-        """A portable folder: the data, the program and, beside it, its progress window module."""
+        """A portable folder: the data and the program."""
         shutil.copytree(DATA, folder)
         shutil.copy2(BINARY, os.path.join(folder, "clavora"))
-        shutil.copy2(os.path.join(os.path.dirname(BINARY), PROGRESS_MODULE), folder)
 
     def tearDown(self):
         failed = any(error for _, error in (self._outcome.result.errors + self._outcome.result.failures)

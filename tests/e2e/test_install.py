@@ -105,7 +105,7 @@ class Installed(harness.ProgramTest):
         self.assertFalse(self.find_windows("Exercise Not Found"))
         # A layout that could not be read would show a notice box under the keyboard's title.
         self.assertEqual(len(self.find_windows(KEYBOARD)), 1)
-        # The progress window comes from its module in the installed library folder.
+        # The progress window opens in the installed program too.
         self.activate(main)
         self.key("ctrl+p")
         progress = self.wait_window(PROGRESS)

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TempFolder.h"
+#include "TemporaryFolder.h"
 #include "common/FileNames.h"
 #include "common/Numbers.h"
 #include "common/ProgramPaths.h"
@@ -138,7 +138,7 @@ TEST(DecodeText, Utf8WhenValidElseWindows1252)
 
 TEST(ProgramPaths, StoredNamesFindTheirFilesWhateverTheCase)
 {
-    const test::TempFolder folder;
+    const test::TemporaryFolder folder;
     QDir(folder.path("")).mkpath("Layouts");
     QDir(folder.path("")).mkpath("Exercises");
     folder.write("Layouts/QWERTZ - German.kbl", "x");
@@ -161,7 +161,7 @@ TEST(ProgramPaths, StoredNamesFindTheirFilesWhateverTheCase)
 
 TEST(FolderProblemForSaving, OnlyAFolderThatExistsAndCanBeWritten)
 {
-    const test::TempFolder folder;
+    const test::TemporaryFolder folder;
     folder.write("a file", "x");
     EXPECT_EQ(folderProblemForSaving(folder.path("")), "");
     EXPECT_TRUE(folderProblemForSaving(folder.path("missing")).contains("does not exist"));

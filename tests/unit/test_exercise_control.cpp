@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Fakes.h"
-#include "TempFolder.h"
+#include "TemporaryFolder.h"
 #include "exercises/ExerciseControl.h"
 #include "history/NoHistory.h"
 #include "settings/AppSettings.h"
@@ -14,7 +14,7 @@ using namespace clavora::test;
 
 namespace {
 struct Control : ::testing::Test {
-    TempFolder folder;
+    TemporaryFolder folder;
     AppSettings settings;
     FakeClock clock;
     FakeRandom random;
@@ -206,7 +206,7 @@ TEST_F(Control, RepeatsBeyondSixteenBitsAreClamped)
     EXPECT_TRUE(lastMessage().startsWith("Preset Exercise #1 (1 of 32767)"));
 }
 
-TEST_F(Control, QuickRunClosesAfterNumExDoneExercises)
+TEST_F(Control, QuickRunClosesAfterItsNumberOfExercises)
 {
     random.fallback = 0.5; // picks exercise 3 of 1..5
     control->startQuickRun();

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Fakes.h"
-#include "TempFolder.h"
+#include "TemporaryFolder.h"
 #include "exercises/Evaluation.h"
 #include "exercises/ExerciseLog.h"
 #include "exercises/PresetExercises.h"
@@ -15,7 +15,7 @@ using namespace clavora::test;
 
 TEST(PresetExercises, LinesAreNumberedFromOneAndCutTo40)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     QByteArray text;
     for (int i = 1; i <= 112; ++i)
         text += "line " + QByteArray::number(i) + "\r\n";
@@ -93,7 +93,7 @@ TEST(ExerciseLog, LinesJoinedByCrLfWithBreaksAsTwoBlanks)
 
 TEST(ExerciseLog, SavingOverAFileReplacesItWholeOrNotAtAll)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     const QString file = folder.write("log.txt", "old contents");
     EXPECT_TRUE(saveTextFile(file, "new\r\nlines"));
     EXPECT_EQ(folder.read("log.txt"), "new\r\nlines");

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TempFolder.h"
+#include "TemporaryFolder.h"
 #include "common/FileAccess.h"
 #include "exercises/PresetExercises.h"
 #include "keyboard/LayoutFile.h"
@@ -28,7 +28,7 @@ extern "C" int __wrap_fsync(int fd)
 
 TEST(FileAccess, OnlyRegularFilesAreRead)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     folder.write("plain.txt", "line one\r\n");
     ASSERT_EQ(::mkfifo(QFile::encodeName(folder.path("fifo.txt")).constData(), 0600), 0);
     QFile::link("/dev/zero", folder.path("zero.txt"));
@@ -49,7 +49,7 @@ TEST(FileAccess, OnlyRegularFilesAreRead)
 
 TEST(FileAccess, ReadsAreBounded)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     const QString file = folder.write("big.txt", QByteArray(5000, 'x'));
     const BoundedRead whole = readRegularFile(file, 5000);
     EXPECT_FALSE(whole.tooLarge);
@@ -61,7 +61,7 @@ TEST(FileAccess, ReadsAreBounded)
 
 TEST(FileAccess, SaveReplacesTheFileWholeAndKeepsItsModeAndLinks)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     const QString file = folder.write("a.txt", "old");
     ::chmod(QFile::encodeName(file).constData(), 0640);
     QFile::link(file, folder.path("link.txt"));
@@ -77,7 +77,7 @@ TEST(FileAccess, SaveReplacesTheFileWholeAndKeepsItsModeAndLinks)
 
 TEST(FileAccess, FailedSaveSaysWhyAndKeepsTheOldFile)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     folder.write("a.txt", "old");
     const SaveResult missingFolder = saveFileSafely(folder.path("no/such/a.txt"), "new");
     EXPECT_FALSE(missingFolder.ok);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TempFolder.h"
+#include "TemporaryFolder.h"
 #include "common/ProgramPaths.h"
 
 #include <QDir>
@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 using namespace clavora;
-using clavora::test::TempFolder;
+using clavora::test::TemporaryFolder;
 
 namespace {
 QProcessEnvironment environment(const QString& home, const QString& configHome = {}, const QString& dataHome = {})
@@ -24,7 +24,7 @@ QProcessEnvironment environment(const QString& home, const QString& configHome =
 
 TEST(ProgramPaths, ModeFollowsWhereTheProgramSitsAndWhetherItsFolderIsWritable)
 {
-    TempFolder root;
+    TemporaryFolder root;
     QDir().mkpath(root.path("usr/bin"));
     QDir().mkpath(root.path("usr/share/clavora"));
     QDir().mkpath(root.path("opt/bin")); // a "bin" folder without the shared data beside it
@@ -64,7 +64,7 @@ TEST(ProgramPaths, PortableKeepsEveryFileBesideTheProgram)
 
 TEST(ProgramPaths, InstalledUsesTheXdgFoldersOrTheirDefaults)
 {
-    TempFolder root;
+    TemporaryFolder root;
     QDir().mkpath(root.path("usr/bin"));
     QDir().mkpath(root.path("usr/share/clavora"));
     const QString program = root.path("usr/bin/clavora");
@@ -88,7 +88,7 @@ TEST(ProgramPaths, InstalledUsesTheXdgFoldersOrTheirDefaults)
 
 TEST(ProgramPaths, UsersFileOfTheSameNameWinsOverTheShippedOne)
 {
-    TempFolder root;
+    TemporaryFolder root;
     for (const char* folder : {"user/Exercises", "user/Layouts", "shared/Exercises", "shared/Layouts"})
         QDir().mkpath(root.path(folder));
     root.write("user/Exercises/Mine.txt", "x");
@@ -105,7 +105,7 @@ TEST(ProgramPaths, UsersFileOfTheSameNameWinsOverTheShippedOne)
 
 TEST(ProgramPaths, TheHelpIsInTheProgramsLanguageWhenThereIsOne)
 {
-    TempFolder shared;
+    TemporaryFolder shared;
     shared.write("Readme.txt", "help");
     shared.write("Readme.de.txt", "Hilfe");
     const ProgramPaths portable(shared.path(""), shared.path("clavora"));

@@ -106,7 +106,7 @@ public:
 SettingsForm redWindow()
 {
     SettingsForm form;
-    form.backColour = 255;
+    form.windowColour = 255;
     return form;
 }
 } // namespace

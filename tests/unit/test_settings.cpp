@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Fakes.h"
-#include "TempFolder.h"
+#include "TemporaryFolder.h"
 #include "settings/AppSettings.h"
 #include "settings/ProfileFile.h"
 
@@ -11,20 +11,20 @@ using namespace clavora::test;
 
 namespace {
 struct SettingsFixture : ::testing::Test {
-    TempFolder folder;
+    TemporaryFolder folder;
     FakeStartupEntry entry;
-    QString ini() const { return folder.path("Clavora.ini"); }
+    QString settingsPath() const { return folder.path("Clavora.ini"); }
     AppSettings load(const QByteArray& text)
     {
         folder.write("Clavora.ini", text);
-        return loadSettings(ProfileFile(ini()), entry, 20000);
+        return loadSettings(ProfileFile(settingsPath()), entry, 20000);
     }
 };
 } // namespace
 
 TEST_F(SettingsFixture, MissingFileGivesEveryDefault)
 {
-    const AppSettings s = loadSettings(ProfileFile(ini()), entry, 19201);
+    const AppSettings s = loadSettings(ProfileFile(settingsPath()), entry, 19201);
     EXPECT_EQ(s.exerciseNumber, 1);
     EXPECT_EQ(s.exerciseType, ExerciseType::Preset);
     EXPECT_EQ(s.repeats, 2);
@@ -101,7 +101,7 @@ TEST_F(SettingsFixture, LongTextIsCutTo254Characters)
     EXPECT_EQ(s.presetFile.size(), 254);
 }
 
-TEST_F(SettingsFixture, StartupEntryDecidesQuickExStartUp)
+TEST_F(SettingsFixture, StartupEntryDecidesQuickExercisesAtStartUp)
 {
     entry.text = "anything";
     EXPECT_TRUE(load("").quickExercisesAtStartUp);
@@ -112,7 +112,7 @@ TEST_F(SettingsFixture, StartupEntryDecidesQuickExStartUp)
 TEST_F(SettingsFixture, SaveKeepsUnknownLinesAndReplacesKeysInPlace)
 {
     folder.write("Clavora.ini", "; my notes\n[Exercises]\nexnum=4\nMine=keep\n\n[Extra]\nA=1\n");
-    ProfileFile file(ini());
+    ProfileFile file(settingsPath());
     AppSettings s = loadSettings(file, entry, 20000);
     s.customKeys = "line\nbreak";
     ASSERT_TRUE(saveSettings(file, entry, s, "12", "/opt/clavora").file.ok);
@@ -130,7 +130,7 @@ TEST_F(SettingsFixture, SaveKeepsUnknownLinesAndReplacesKeysInPlace)
 
 TEST_F(SettingsFixture, FirstSaveWritesAllKeysInOrderAndRoundTrips)
 {
-    ProfileFile file(ini());
+    ProfileFile file(settingsPath());
     AppSettings s = loadSettings(file, entry, 20000);
     s.quickExercisesAtStartUp = true;
     s.windowColour = 0x123456;
@@ -149,17 +149,17 @@ TEST_F(SettingsFixture, FirstSaveWritesAllKeysInOrderAndRoundTrips)
     EXPECT_TRUE(text.endsWith("[KeyLayout]\nLayout=QWERTY - United States\nShowLayout=1\n[History]\nRecord=1\n"
                               "ShowWeakKeys=0\nWeakKeyGame=0\n"))
         << text.toStdString();
-    EXPECT_EQ(loadSettings(ProfileFile(ini()), entry, 20000).windowColour, 0x123456u);
+    EXPECT_EQ(loadSettings(ProfileFile(settingsPath()), entry, 20000).windowColour, 0x123456u);
 }
 
 TEST_F(SettingsFixture, TheCoachSectionIsWrittenLastOnceTheCoachWasOn)
 {
     AppSettings s = load("");
-    ProfileFile off(ini(), "[Exercises]\n");
+    ProfileFile off(settingsPath(), "[Exercises]\n");
     writeSettings(off, s, "1");
     EXPECT_FALSE(off.bytes().contains("[Coach]"));
     s.coach = true;
-    ProfileFile on(ini(), "[Exercises]\n");
+    ProfileFile on(settingsPath(), "[Exercises]\n");
     writeSettings(on, s, "1");
     EXPECT_TRUE(on.bytes().endsWith("WeakKeyGame=0\n[Coach]\nOn=1\nSpeedTarget=10\nKeys=\n")) << on.bytes().toStdString();
     s.coach = false; // switched off again: kept as off
@@ -199,7 +199,7 @@ TEST_F(SettingsFixture, ValuesKeepTheirShapeAcrossRuns)
     for (const Case& c : cases) {
         folder.write("Clavora.ini", "[RndEx]\n" + c.line + "\n");
         for (int run = 0; run < 3; ++run) {
-            ProfileFile file(ini());
+            ProfileFile file(settingsPath());
             const AppSettings s = loadSettings(file, entry, 20000);
             EXPECT_EQ(s.customKeys, c.loaded) << c.line.toStdString() << " run " << run;
             ASSERT_TRUE(saveSettings(file, entry, s, "1", "/x").file.ok);
@@ -209,7 +209,7 @@ TEST_F(SettingsFixture, ValuesKeepTheirShapeAcrossRuns)
 
 TEST_F(SettingsFixture, EveryIntegerIsWrittenAsItsSignedValue)
 {
-    ProfileFile file(ini());
+    ProfileFile file(settingsPath());
     file.write("Display", "WinColour", "-1");
     file.write("Display", "TextColour", "-2147483633");
     AppSettings s = loadSettings(file, entry, 20000);
@@ -224,7 +224,7 @@ TEST_F(SettingsFixture, EachLineKeepsItsOwnEncodingAndUnchangedLinesTheirBytes)
     const QByteArray latin1Comment = "; caf\xE9 notes\r\n";
     const QByteArray utf8Preset = "PresetFile=\xC3\x9C" "bung \xE2\x80\x93 \xC3\x9F\r\n";
     folder.write("Clavora.ini", latin1Comment + "[Exercises]\r\n" + utf8Preset + "ExNum=3\r\n");
-    ProfileFile file(ini());
+    ProfileFile file(settingsPath());
     const AppSettings s = loadSettings(file, entry, 20000);
     EXPECT_EQ(s.presetFile, QString::fromUtf8("Übung – ß"));
     ASSERT_TRUE(saveSettings(file, entry, s, "4", "/x").file.ok);
@@ -238,22 +238,22 @@ TEST_F(SettingsFixture, AFileOverTheLimitIsNeitherReadNorSavedOver)
     QByteArray big = "[Exercises]\nExNum=7\n";
     big += "[Mine]\n" + QByteArray(ProfileFile::MaxBytes, ';') + "\n";
     folder.write("Clavora.ini", big);
-    ProfileFile file(ini());
+    ProfileFile file(settingsPath());
     const AppSettings s = loadSettings(file, entry, 20000);
     EXPECT_EQ(s.exerciseNumber, 1);
     const auto notice = loadNotice(file);
     ASSERT_TRUE(notice);
-    EXPECT_TRUE(notice->text.contains(ini()));
+    EXPECT_TRUE(notice->text.contains(settingsPath()));
     const SettingsSaved saved = saveSettings(file, entry, s, "1", "/x");
     EXPECT_TRUE(saveNotices(saved, file, entry, "/x").isEmpty()); // told once, at start
     EXPECT_EQ(folder.read("Clavora.ini"), big);
-    EXPECT_FALSE(loadNotice(ProfileFile(ini(), "[Exercises]\n")));
+    EXPECT_FALSE(loadNotice(ProfileFile(settingsPath(), "[Exercises]\n")));
 }
 
 TEST_F(SettingsFixture, AProgramPathNoLauncherCanReadGetsNoEntryAndOneNotice)
 {
     using Outcome = StartupEntry::Written::Outcome;
-    ProfileFile file(ini());
+    ProfileFile file(settingsPath());
     AppSettings s = loadSettings(file, entry, 20000);
     s.quickExercisesAtStartUp = true;
     entry.answer = {Outcome::UnsafePath, {}};

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Fakes.h"
-#include "TempFolder.h"
+#include "TemporaryFolder.h"
 #include "keyboard/KeyboardFakes.h"
 #include "session/StartSettings.h"
 #include "settings/ProfileFile.h"
@@ -30,7 +30,7 @@ TEST(StartSettings, OnlyAFirstStartTakesTheDesktopsLayoutAndExerciseFiles)
         {"a file's choice stays", "[KeyLayout]\nLayout=AZERTY - French\n", {"de", ""}, "AZERTY - French", us, false},
     };
     for (const auto& c : cases) {
-        TempFolder folder;
+        TemporaryFolder folder;
         if (c.file)
             folder.write("Clavora.ini", c.file);
         FakeStartupEntry entry;

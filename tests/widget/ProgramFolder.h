@@ -23,11 +23,9 @@ public:
         f.open(QIODevice::WriteOnly | QIODevice::Truncate);
         f.write(text);
     }
-    // The progress window comes built into the test rather than from the program's module.
-    std::unique_ptr<AppWiring> startWiring(const QString& commandLine = {},
-                                  ProgressWindowMaker progressMaker = &clavoraNewProgressWindow) const
+    std::unique_ptr<AppWiring> startWiring(const QString& commandLine = {}) const
     {
-        auto wiring = std::make_unique<AppWiring>(paths(), commandLine, progressMaker);
+        auto wiring = std::make_unique<AppWiring>(paths(), commandLine);
         wiring->start();
         return wiring;
     }

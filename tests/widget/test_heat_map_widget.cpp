@@ -28,8 +28,8 @@ private slots:
             strokes.push_back({c, 200, c == u'q' || c == u'p' ? 40 : 4});
         strokes.push_back({u' ', 300, 6});
         HeatMap heatMap(table, strokes, 20);
-        heatMap.keyboard.backColour = 0x202020;
-        heatMap.keyboard.foreColour = 0xFFFFFF;
+        heatMap.keyboard.windowColour = 0x202020;
+        heatMap.keyboard.textColour = 0xFFFFFF;
 
         HeatMapWidget widget;
         widget.setHeatMap(heatMap, 20);

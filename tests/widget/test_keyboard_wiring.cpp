@@ -39,8 +39,8 @@ private slots:
         QPointer<KeyboardWindow> keyboard = wiring->keyboardWindow();
         QTRY_VERIFY(keyboard->isVisible());
         QTRY_COMPARE(keyboard->pos(), belowOf(main, 33)); // 495 twips
-        QCOMPARE(keyboard->control().form().backColour, Rgb(255));
-        QCOMPARE(keyboard->control().form().foreColour, Rgb(65280));
+        QCOMPARE(keyboard->control().form().windowColour, Rgb(255));
+        QCOMPARE(keyboard->control().form().textColour, Rgb(65280));
 
         keyboard->close(); // unticks the box, whose handling asks for a close again: no effect
         QVERIFY(!main.showLayoutChecked());

@@ -5,11 +5,14 @@
 #include "history_store/HistoryStore.h"
 #include "history_store/ProgressQueries.h"
 #include "keyboard/HeatMap.h"
+#include "common/Translations.h"
 #include "windows/CalendarWidget.h"
+#include "windows/ChartWidget.h"
 #include "windows/Geometry.h"
 #include "windows/HeatMapWidget.h"
 #include "windows/ProgressWindow.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
@@ -38,6 +41,11 @@ void answerWith(QWidget* modal, QMessageBox::StandardButton button)
 class ProgressWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase()
+    {
+        QApplication::setFont(interfaceFont()); // the program's font
+    }
+
     void init()
     {
         store_ = std::make_unique<HistoryStore>(HistoryStore::InMemory);
@@ -106,6 +114,44 @@ private slots:
         period->setCurrentIndex(period->findText(QStringLiteral("7 days")));
         QCOMPARE(window_->form().days.size(), std::size_t(3)); // the 8th to the 10th
         window_->grab().save(QDir::temp().filePath(QStringLiteral("clavora-progress-window.png")));
+    }
+
+    void fitsSmallScreensAndKeepsItsLegendsWholeInEachLanguage()
+    {
+        for (const char* language : {"en", "de", "fr"}) {
+            Translations translations({QString::fromLatin1(language)});
+            translations.install();
+            ProgressWindow window(*store_, *queries_, true, QDir::tempPath());
+            window.show();
+            // 1280x1024 at a scale of 1.5 and 1920x1080 at 2 leave 853x682 and 960x540, less a frame.
+            const QSize least = window.minimumSizeHint();
+            QVERIFY2(least.width() <= 853 - 20 && least.height() <= 540 - 60,
+                     qPrintable(QStringLiteral("%1: %2x%3").arg(language).arg(least.width()).arg(least.height())));
+            // At its narrowest a chart wraps its legend into rows beneath the lines.
+            auto* speed = findControl<ChartWidget>(window, "SpeedChart");
+            speed->setFixedWidth(speed->minimumSizeHint().width());
+            QTRY_COMPARE(speed->width(), speed->minimumSizeHint().width());
+            for (int line = 0; line < 4; ++line) {
+                QVERIFY2(speed->rect().contains(speed->legendRect(line)), language);
+                QVERIFY(speed->legendRect(line).top() > speed->plotRect().bottom());
+            }
+            QVERIFY(speed->legendRect(3).top() > speed->legendRect(0).top());
+        }
+    }
+
+    void chartsRiseToRoundNumbersAndPercentagesTo100()
+    {
+        auto* speed = findControl<ChartWidget>(*window_, "SpeedChart");
+        // Speeds rise to a round number above the best (40); percentages to 100 whatever the best.
+        QVERIFY(speed->valueAxis().back() >= 40 && speed->valueAxis().back() <= 50);
+        HistoryStore poor(HistoryStore::InMemory);
+        AttemptRecord record;
+        record.finished = clock_.dateTime;
+        record.accuracy = 40;
+        QVERIFY(poor.addAttempt(record));
+        const ProgressQueries poorFigures(poor, clock_);
+        ProgressWindow poorWindow(poor, poorFigures, true, QDir::tempPath());
+        QCOMPARE(findControl<ChartWidget>(poorWindow, "AccuracyChart")->valueAxis().back(), 100.0);
     }
 
     void forgetsAfterYesOnly()

@@ -246,7 +246,7 @@ private slots:
             findControl<QPushButton>(*dialog, "WindowColourButton")->click();
             QCOMPARE(cancel.seen().size(), size_t(1));
         }
-        QCOMPARE(dialog->form().backColour, rgb(10, 20, 30));
+        QCOMPARE(dialog->form().windowColour, rgb(10, 20, 30));
         QCOMPARE(backgroundOf(lower), QColor(10, 20, 30));
         {
             ModalAnswerer pick([](QWidget* w) {
@@ -372,8 +372,8 @@ private slots:
         findControl<QPushButton>(*d, "OKButton")->click();
         QCOMPARE(wiring->session().settings().layoutFile, QString("QWERTY - United Kingdom"));
         QVERIFY(keyboard->control().keyCaps().extraKey); // the UK layout's 48 keys
-        QCOMPARE(keyboard->control().form().backColour, DefaultWindowColour);
-        QCOMPARE(keyboard->control().form().foreColour, DefaultTextColour);
+        QCOMPARE(keyboard->control().form().windowColour, DefaultWindowColour);
+        QCOMPARE(keyboard->control().form().textColour, DefaultTextColour);
     }
 
     void openedFromTheGameBothWindowsComeBackWithTheColours()

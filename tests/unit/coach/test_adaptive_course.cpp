@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Fakes.h"
-#include "TempFolder.h"
+#include "TemporaryFolder.h"
 #include "coach/AdaptiveCourse.h"
 #include "coach/CoachCourse.h"
 #include "history/HistoryFigures.h"
@@ -86,7 +86,7 @@ TEST(AdaptiveCourse, WeakKeysWeighMore)
 
 TEST(WordList, KeepsWordsOfLowerCaseLettersAndFindsTheLayoutsLanguage)
 {
-    TempFolder system, shipped;
+    TemporaryFolder system, shipped;
     const QString list = system.write("ngerman", "apple\nApple\nit's\ncaf\xc3\xa9\r\nzoo\n\nUSA\n" + QByteArray(41, 'a') + "\n");
     EXPECT_EQ(readWordList(list), (QStringList{"apple", QString::fromUtf8("caf\xc3\xa9"), "zoo"}));
     EXPECT_TRUE(readWordList(system.path("missing")).isEmpty());

@@ -35,7 +35,7 @@ TEST(LiveMarking, TheMarkingColourReadsAgainstTheWindowAndDiffersFromTheText)
 {
     const Rgb grey = rgb(128, 128, 128);
     struct Case {
-        Rgb window, text, marking;
+        Rgb windowColour, textColour, marking;
     };
     const Case cases[] = {
         {DefaultWindowColour, DefaultTextColour, rgb(255, 64, 64)},
@@ -45,7 +45,7 @@ TEST(LiveMarking, TheMarkingColourReadsAgainstTheWindowAndDiffersFromTheText)
         {grey, 0, rgb(255, 255, 255)},                     // nothing reads well: the best
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(markingColour(c.window, c.text), c.marking) << c.window << " " << c.text;
+        EXPECT_EQ(markingColour(c.windowColour, c.textColour), c.marking) << c.windowColour << " " << c.textColour;
     }
     EXPECT_NEAR(contrastRatio(0, rgb(255, 255, 255)), 21.0, 1e-9);
     EXPECT_NEAR(contrastRatio(rgb(255, 0, 0), rgb(255, 255, 255)), 4.0, 0.01);

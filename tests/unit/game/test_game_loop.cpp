@@ -70,8 +70,8 @@ TEST_F(GameLoop, OnlyTheLowerOfTwoOverdueSlotsExplodes)
 // Also with a text colour of pure green, which the notice must not be mistaken for.
 TEST_F(GameLoop, AdvanceNoticeComesOnceWithOneBeep)
 {
-    for (const Rgb text : {DefaultTextColour, PureGreen}) {
-        settings.textColour = text;
+    for (const Rgb textColour : {DefaultTextColour, PureGreen}) {
+        settings.textColour = textColour;
         game.load();
         clock.now = 1000.0;
         beep.beeps = 0;

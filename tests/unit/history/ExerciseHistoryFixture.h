@@ -2,7 +2,7 @@
 #pragma once
 #include "Fakes.h"
 #include "SampleRecords.h"
-#include "TempFolder.h"
+#include "TemporaryFolder.h"
 #include "exercises/ExerciseControl.h"
 #include "history/RecordingSwitch.h"
 #include "settings/AppSettings.h"
@@ -16,7 +16,7 @@ namespace clavora::test {
 // the two-line preset file "set". A test sets its own `settings`, then calls load().
 struct ExerciseHistoryFixture {
     FakeClock clock;
-    TempFolder folder;
+    TemporaryFolder folder;
     AppSettings settings;
     FakeHistory history;
     RecordingSwitch recorder{settings, history};

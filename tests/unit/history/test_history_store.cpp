@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HistoryFixture.h"
-#include "TempFolder.h"
+#include "TemporaryFolder.h"
 #include "history_store/HistorySchema.h"
 
 #include <QFile>
@@ -140,7 +140,7 @@ TEST(HistoryStore, ForgetEmptiesEveryTable)
     game.letters = {{u'a', 1, 1.0, 0, 0}};
     ASSERT_TRUE(history.store.addGame(game));
     ASSERT_TRUE(history.store.forget());
-    for (const char* table : {"attempts", "keystrokes", "line_edits", "games", "game_letters"})
+    for (const char* table : {"attempts", "keystrokes", "line_edits", "games", "game_letters", "days", "key_totals", "key_intervals"})
         EXPECT_EQ(scalar(history.store, QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(table)).toInt(), 0) << table;
     EXPECT_TRUE(history.store.addAttempt(record)); // and it goes on recording
 }
@@ -157,7 +157,7 @@ TEST(HistoryStore, CreatesItsFileOnlyWhenFirstUsed)
         {"open", [](HistoryStore& store) { store.open(); }},
     };
     for (const auto& [name, use] : firstUses) {
-        TempFolder folder;
+        TemporaryFolder folder;
         const QString path = folder.path(QStringLiteral("data/History.sqlite"));
         {
             HistoryStore unused(path);
@@ -174,7 +174,7 @@ TEST(HistoryStore, CreatesItsFileOnlyWhenFirstUsed)
 
 TEST(HistoryStore, MigratesAVersionOneStoreKeepingItsRows)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     const QString path = folder.path("History.sqlite");
     {
         QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("version-one"));
@@ -202,12 +202,24 @@ TEST(HistoryStore, MigratesAVersionOneStoreKeepingItsRows)
     record.keystrokes = {{pair('a', 'a', 1, 1, 1.0)}, 0, 0};
     EXPECT_TRUE(store.addAttempt(record));
     EXPECT_EQ(scalar(store, QStringLiteral("SELECT count FROM keystrokes")).toInt(), 5);
+    // The figures of all days and of each day include the rows from before the store's update.
+    FakeClock clock;
+    clock.dateTime = at(2020, 1, 2);
+    const ProgressQueries figures(store, clock);
+    const std::vector<DayFigures> days = figures.dailyFigures(HistoryPeriod::Everything);
+    ASSERT_EQ(days.size(), 1u);
+    EXPECT_EQ(days[0].attempts, 2);
+    EXPECT_EQ(days[0].bestSpeed, 36);
+    const std::vector<KeyFigures> keys = figures.keyFigures(HistoryPeriod::Everything);
+    ASSERT_EQ(keys.size(), 1u);
+    EXPECT_EQ(keys[0].strokes, 5);
+    EXPECT_EQ(keys[0].medianIntervalMilliseconds, 600);
     EXPECT_EQ(scalar(store, QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("wal"));
 }
 
 TEST(HistoryStore, AStoreItCannotUseIsLeftAloneAndReported)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     const QByteArray garbage = QByteArray("this is not a database, just some text\n").repeated(200);
     const QString corrupt = folder.write(QStringLiteral("corrupt.sqlite"), garbage);
 
@@ -238,7 +250,7 @@ TEST(HistoryStore, AStoreItCannotUseIsLeftAloneAndReported)
 
 TEST(HistoryStore, AFailedWriteKeepsEarlierAttemptsAndStopsRecording)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     const QString path = folder.path("History.sqlite");
     {
         HistoryStore store(path);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HistoryFixture.h"
-#include "TempFolder.h"
+#include "TemporaryFolder.h"
 #include "progress/ProgressControl.h"
 #include "progress/ProgressUi.h"
 
@@ -78,7 +78,7 @@ TEST_F(ProgressControlTest, ForgetsOnlyAfterYes)
 
 TEST_F(ProgressControlTest, ExportsTwoFilesOrNothing)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     ProgressControl control(history.store, history.queries, ui, true);
     control.exportClicked(folder.path(QStringLiteral("")));
     EXPECT_TRUE(ui.proposedName.endsWith(QStringLiteral("/Clavora history.csv")));

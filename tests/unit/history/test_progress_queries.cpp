@@ -37,15 +37,18 @@ TEST_F(ProgressQueriesTest, DailyMedianAndBestPerPeriod)
     add(at(2024, 3, 4), 12, 11, 71);  // the seventh day back, today included
     add(at(2024, 3, 3), 13, 12, 72);  // one day before the week
     add(at(2024, 2, 10), 14, 13, 73); // the thirtieth day back
+    add(at(2024, 2, 9), 17, 16, 76);  // the 31st day back: no month has it
     add(at(2023, 3, 12), 15, 14, 74); // the 365th day back
     add(at(2023, 3, 11), 16, 15, 75); // a year and a day ago
 
     const std::pair<HistoryPeriod, std::vector<QDate>> cases[] = {
         {HistoryPeriod::Week, {{2024, 3, 4}, {2024, 3, 9}, {2024, 3, 10}}},
         {HistoryPeriod::Month, {{2024, 2, 10}, {2024, 3, 3}, {2024, 3, 4}, {2024, 3, 9}, {2024, 3, 10}}},
-        {HistoryPeriod::Year, {{2023, 3, 12}, {2024, 2, 10}, {2024, 3, 3}, {2024, 3, 4}, {2024, 3, 9}, {2024, 3, 10}}},
+        {HistoryPeriod::Year,
+         {{2023, 3, 12}, {2024, 2, 9}, {2024, 2, 10}, {2024, 3, 3}, {2024, 3, 4}, {2024, 3, 9}, {2024, 3, 10}}},
         {HistoryPeriod::Everything,
-         {{2023, 3, 11}, {2023, 3, 12}, {2024, 2, 10}, {2024, 3, 3}, {2024, 3, 4}, {2024, 3, 9}, {2024, 3, 10}}},
+         {{2023, 3, 11}, {2023, 3, 12}, {2024, 2, 9}, {2024, 2, 10}, {2024, 3, 3}, {2024, 3, 4}, {2024, 3, 9},
+          {2024, 3, 10}}},
     };
     for (const auto& [period, days] : cases) {
         const std::vector<DayFigures> figures = history.queries.dailyFigures(period);
@@ -106,6 +109,37 @@ TEST_F(ProgressQueriesTest, KeyFiguresHideTheRateBelowTwentyStrokes)
     EXPECT_EQ(b.mostStruckInstead, QChar(u'v'));
 
     EXPECT_EQ(history.queries.keyFigures(HistoryPeriod::Everything).size(), 3u);
+}
+
+TEST_F(ProgressQueriesTest, EverythingAddsUpTheDaysAsTheyAreWritten)
+{
+    // The store sums all days as it writes each attempt; a year of days read one by one must
+    // come to the same, whichever day a later attempt adds to.
+    const std::vector<std::pair<QDateTime, std::vector<KeystrokePair>>> attempts = {
+        {at(2024, 3, 1), {{u'a', u'a', 30, 30, 30 * 0.25}, {u'a', u's', 4, 4, 1.0}, {u'b', u'b', 8, 8, 8 * 0.3}}},
+        {at(2024, 3, 1, 18), {{u'a', u'a', 10, 10, 10 * 0.45}, {u'a', u's', 2, 2, 0.5}}},
+        {at(2024, 3, 5), {{u'a', u'a', 12, 12, 12 * 0.2}, {u'b', u'v', 3, 3, 0.9}}},
+        {at(2024, 3, 5, 9), {{u'a', u'a', 12, 6, 6 * 0.3}, {u'b', u'b', 2, 0, 0.0}}},
+    };
+    for (const auto& [finished, pairs] : attempts)
+        addKeys(finished, pairs);
+    const auto everything = history.queries.keyFigures(HistoryPeriod::Everything);
+    const auto year = history.queries.keyFigures(HistoryPeriod::Year);
+    ASSERT_EQ(everything.size(), year.size());
+    for (std::size_t i = 0; i < year.size(); ++i) {
+        EXPECT_EQ(everything[i].key, year[i].key);
+        EXPECT_EQ(everything[i].strokes, year[i].strokes) << i;
+        EXPECT_EQ(everything[i].errors, year[i].errors) << i;
+        EXPECT_EQ(everything[i].medianIntervalMilliseconds, year[i].medianIntervalMilliseconds) << i;
+        EXPECT_EQ(everything[i].mostStruckInstead, year[i].mostStruckInstead) << i;
+    }
+    // a: 40 timed strokes at 0.3 s on the 1st outweigh 18 at about 0.23 s on the 5th.
+    EXPECT_EQ(year[0].medianIntervalMilliseconds, 300);
+    const auto pairs = history.queries.confusionPairs(HistoryPeriod::Everything);
+    ASSERT_EQ(pairs.size(), 2u);
+    EXPECT_EQ(pairs[0].count, 6);
+    EXPECT_EQ(history.queries.streak(), 0);
+    EXPECT_EQ(history.queries.dailyFigures(HistoryPeriod::Everything).at(1).attempts, 2);
 }
 
 TEST_F(ProgressQueriesTest, ConfusionPairsMostFrequentFirst)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Fakes.h"
 #include "KeyboardFakes.h"
-#include "TempFolder.h"
+#include "TemporaryFolder.h"
 #include "history/NoHistory.h"
 #include "history/SampleRecords.h"
 #include "keyboard/HeatMap.h"
@@ -39,7 +39,7 @@ protected:
     }
     const KeyboardForm& form() const { return control.form(); }
 
-    TempFolder folder;
+    TemporaryFolder folder;
     AppSettings settings;
     FakeKeyState keys;
     FakeKeyboardUi ui;

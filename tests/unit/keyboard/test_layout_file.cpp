@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TempFolder.h"
+#include "TemporaryFolder.h"
 #include "keyboard/LayoutFile.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@ const QByteArray UsShift47 = "~!@#$%^&*()_+QWERTYUIOP{}|ASDFGHJKL:\"ZXCVBNM<>?";
 
 TEST(LayoutFile, LengthOfTheFirstLineChoosesTheArrangement)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     const struct {
         QByteArray line1;
         bool extraKey;
@@ -36,7 +36,7 @@ TEST(LayoutFile, LengthOfTheFirstLineChoosesTheArrangement)
 
 TEST(LayoutFile, ReadsOneCaptionPerCharacterWithAmpersandsDoubled)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     const QString path = folder.write("l.kbl", "&\xC3\xA9" "a\r\n" "&1\r\nignored third line\r\n");
     const auto t = readLayoutFile(path).table;
     EXPECT_EQ(t.lowerCaptions[0], "&&");
@@ -55,7 +55,7 @@ TEST(LayoutFile, ReadsOneCaptionPerCharacterWithAmpersandsDoubled)
 
 TEST(LayoutFile, MissingOrShortFilesGiveACompleteTableAndSaySo)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     const auto missing = readLayoutFile(folder.path("none.kbl"));
     EXPECT_EQ(missing.problem, LayoutFileProblem::Unreadable);
     EXPECT_FALSE(missing.table.extraKey);
@@ -75,7 +75,7 @@ TEST(LayoutFile, MissingOrShortFilesGiveACompleteTableAndSaySo)
 
 TEST(LayoutFile, AnOptionalThirdLineHoldsTheAltGrCharacters)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     const QByteArray twoLines = Us47 + "\r\n" + UsShift47 + "\r\n";
     const struct {
         const char* name;

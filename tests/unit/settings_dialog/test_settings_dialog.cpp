@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TempFolder.h"
+#include "TemporaryFolder.h"
 #include "settings/AppSettings.h"
 #include "settings_dialog/ApplySettings.h"
 #include "settings_dialog/FileList.h"
@@ -122,8 +122,8 @@ TEST_F(SettingsLogic, UpdateSettingsShowsTheLiveSettings)
     EXPECT_FALSE(form().presetExercises);
     EXPECT_EQ(form().text(&AppSettings::quickNumberFrom), "3");
     EXPECT_EQ(form().text(&AppSettings::quickNumberTo), "40");
-    EXPECT_EQ(form().backColour, 0x123456u);
-    EXPECT_EQ(form().foreColour, 0xABCDEFu);
+    EXPECT_EQ(form().windowColour, 0x123456u);
+    EXPECT_EQ(form().textColour, 0xABCDEFu);
 }
 
 TEST_F(SettingsLogic, CustomBoxFollowsTheSettingWhateverTheKeysRuleDid)
@@ -240,7 +240,7 @@ TEST_F(SettingsLogic, NothingSelectedKeepsTheStoredNames)
 
 TEST(FileList, OffersOnlyFilesTheProgramCanOpenSorted)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     for (const char* name : {"b.txt", "A.txt", "c.TXT", ".txt", "notes.md", "a.txt.bak"})
         folder.write(name, "x");
     QDir().mkpath(folder.path("folder.txt"));
@@ -250,7 +250,7 @@ TEST(FileList, OffersOnlyFilesTheProgramCanOpenSorted)
 
 TEST(FileList, ListsTheUsersAndTheShippedFilesOnceEach)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     QDir().mkpath(folder.path("user"));
     QDir().mkpath(folder.path("shipped"));
     for (const char* name : {"user/Mine.txt", "user/Dvorak.txt", "shipped/dvorak.txt", "shipped/Dvorak.txt",

@@ -8,7 +8,7 @@
 namespace clavora::test {
 
 // A fresh folder for one test, with a helper to write raw bytes into it.
-class TempFolder {
+class TemporaryFolder {
 public:
     QString path(const QString& name) const { return dir_.filePath(name); }
     QString write(const QString& name, const QByteArray& bytes) const
