@@ -43,6 +43,14 @@ struct Setting {
     Bounds bounds = widthOf<T>();
 };
 
+// The rows name their type once, in the field; older compilers deduce it only through these.
+template <typename T, typename D>
+Setting(const char*, const char*, T AppSettings::*, D) -> Setting<T>;
+template <typename T, typename D>
+Setting(const char*, const char*, T AppSettings::*, D, InDialog) -> Setting<T>;
+template <typename T, typename D>
+Setting(const char*, const char*, T AppSettings::*, D, InDialog, Bounds) -> Setting<T>;
+
 using AnySetting = std::variant<Setting<std::int32_t>, Setting<std::int16_t>, Setting<bool>,
                                 Setting<ExerciseType>, Setting<QString>, Setting<Rgb>>;
 

@@ -25,8 +25,10 @@ std::int16_t held(std::int16_t, double value)
 
 void applySettings(const SettingsForm& form, AppSettings& s)
 {
-    for (const auto& [box, text] : form.numbers)
-        std::visit([&s, &text](auto field) { s.*field = held(s.*field, rounded(text)); }, box);
+    for (const auto& number : form.numbers) {
+        const double value = rounded(number.second);
+        std::visit([&s, value](auto field) { s.*field = held(s.*field, value); }, number.first);
+    }
     for (const auto& [box, ticked] : form.flags)
         s.*box = ticked;
     // A stored name the lists no longer hold is kept rather than replaced by no name at all.
