@@ -18,6 +18,7 @@ constexpr qint64 Int16Max = std::numeric_limits<std::int16_t>::max();
 constexpr qint64 Int32Max = std::numeric_limits<std::int32_t>::max();
 const QString DefaultExerciseSet = QStringLiteral("QWERTY - United States");
 constexpr char CoachSection[] = "Coach";
+constexpr char ClassSection[] = "Class";
 
 // Reads one setting, `defaults` giving the value for a missing one.
 struct Reader {
@@ -128,6 +129,7 @@ std::span<const AnySetting> settingsTable()
         Setting{CoachSection, "On", &AppSettings::coach, false},
         Setting{CoachSection, "SpeedTarget", &AppSettings::coachSpeedTarget, 10, No, {0, Int16Max}},
         Setting{CoachSection, "Keys", &AppSettings::coachKeys, QString()},
+        Setting{ClassSection, "Server", &AppSettings::classServer, QString()},
     };
     return table;
 }
@@ -154,9 +156,16 @@ AppSettings loadSettings(const ProfileFile& file, StartupEntry& entry, int scree
 
 void writeSettings(ProfileFile& file, const AppSettings& s, const QString& exerciseNumberText)
 {
-    const bool coachWritten = s.coach || file.hasSection(QLatin1String(CoachSection));
+    // Sections of features a user may never use appear once they are used, so that a file
+    // of those who do not stays as it always was.
+    const auto unused = [&](const char* section) {
+        const bool used = qstrcmp(section, CoachSection) == 0  ? s.coach
+                          : qstrcmp(section, ClassSection) == 0 ? !s.classServer.isEmpty()
+                                                                 : true;
+        return !used && !file.hasSection(QLatin1String(section));
+    };
     for (const AnySetting& row : settingsTable()) {
-        if (!sectionOf(row) || (!coachWritten && qstrcmp(sectionOf(row), CoachSection) == 0))
+        if (!sectionOf(row) || unused(sectionOf(row)))
             continue;
         const auto* number = std::get_if<Setting<std::int32_t>>(&row);
         // The number is saved as the box shows it, which may not be a number at all.

@@ -152,19 +152,25 @@ TEST_F(SettingsFixture, FirstSaveWritesAllKeysInOrderAndRoundTrips)
     EXPECT_EQ(loadSettings(ProfileFile(settingsPath()), entry, 20000).windowColour, 0x123456u);
 }
 
-TEST_F(SettingsFixture, TheCoachSectionIsWrittenLastOnceTheCoachWasOn)
+TEST_F(SettingsFixture, TheCoachAndClassSectionsAreWrittenLastOnceUsed)
 {
     AppSettings s = load("");
     ProfileFile off(settingsPath(), "[Exercises]\n");
     writeSettings(off, s, "1");
     EXPECT_FALSE(off.bytes().contains("[Coach]"));
+    EXPECT_FALSE(off.bytes().contains("[Class]"));
     s.coach = true;
     ProfileFile on(settingsPath(), "[Exercises]\n");
     writeSettings(on, s, "1");
     EXPECT_TRUE(on.bytes().endsWith("WeakKeyGame=0\n[Coach]\nOn=1\nSpeedTarget=10\nKeys=\n")) << on.bytes().toStdString();
+    s.classServer = QStringLiteral("service=clavora-class");
+    writeSettings(on, s, "1");
+    EXPECT_TRUE(on.bytes().endsWith("Keys=\n[Class]\nServer=service=clavora-class\n")) << on.bytes().toStdString();
     s.coach = false; // switched off again: kept as off
+    s.classServer.clear();
     writeSettings(on, s, "1");
     EXPECT_TRUE(on.bytes().contains("[Coach]\nOn=0\n"));
+    EXPECT_TRUE(on.bytes().contains("[Class]\nServer=\n"));
 }
 
 TEST_F(SettingsFixture, FailedSaveLeavesTheOldFileWhole)
