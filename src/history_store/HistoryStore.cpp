@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUuid>
 #include <functional>
 
 namespace clavora {
@@ -33,6 +34,12 @@ QString notNull(const QString& text)
 QString cannotWrite()
 {
     return QCoreApplication::translate("HistoryStore", "The history cannot be written");
+}
+
+// The name an attempt or game has on the class server too.
+QString newUuid()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
 }
 
 qint64 localDay(const QDateTime& time)
@@ -138,10 +145,11 @@ bool HistoryStore::addAttempt(const AttemptRecord& attempt)
     return inTransaction(cannotWrite(), [&](QSqlQuery& query) {
         const qint64 day = localDay(attempt.finished);
         query.prepare(QStringLiteral(
-            "INSERT INTO attempts (finished, day, kind, quick_run, preset_file, exercise_number, exercise, typed,"
-            " seconds, correct, accuracy, speed, correct_speed, passed) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+            "INSERT INTO attempts (uuid, finished, day, kind, quick_run, preset_file, exercise_number, exercise, typed,"
+            " seconds, correct, accuracy, speed, correct_speed, passed)"
+            " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         for (const QVariant& value :
-             {QVariant(isoTime(attempt.finished)), QVariant(day), QVariant(int(attempt.source.kind)),
+             {QVariant(newUuid()), QVariant(isoTime(attempt.finished)), QVariant(day), QVariant(int(attempt.source.kind)),
               QVariant(attempt.source.quickRun), QVariant(notNull(attempt.source.presetFile)),
               QVariant(attempt.source.exerciseNumber), QVariant(notNull(attempt.exercise)), QVariant(notNull(attempt.typed)),
               QVariant(attempt.seconds), QVariant(attempt.correct), QVariant(attempt.accuracy), QVariant(attempt.speed),
@@ -179,8 +187,9 @@ bool HistoryStore::addAttempt(const AttemptRecord& attempt)
 bool HistoryStore::addGame(const GameRecord& game)
 {
     return inTransaction(cannotWrite(), [&](QSqlQuery& query) {
-        query.prepare(QStringLiteral("INSERT INTO games (started, ended, day, start_level, level_reached, score)"
-                                     " VALUES (?, ?, ?, ?, ?, ?)"));
+        query.prepare(QStringLiteral("INSERT INTO games (uuid, started, ended, day, start_level, level_reached, score)"
+                                     " VALUES (?, ?, ?, ?, ?, ?, ?)"));
+        query.addBindValue(newUuid());
         query.addBindValue(isoTime(game.started));
         query.addBindValue(isoTime(game.ended));
         query.addBindValue(localDay(game.ended));
@@ -211,7 +220,7 @@ bool HistoryStore::forget()
     const QString what = QCoreApplication::translate("HistoryStore", "The history cannot be emptied");
     const bool emptied = inTransaction(what, [](QSqlQuery& query) {
         for (const char* table : {"game_letters", "games", "line_edits", "keystrokes", "attempts", "days", "key_totals",
-                                  "key_intervals"}) {
+                                  "key_intervals", "machine_keystrokes", "outbox_attempts", "outbox_games", "outbox_days"}) {
             if (!query.exec(QStringLiteral("DELETE FROM ") + QLatin1String(table)))
                 return false;
         }
