@@ -42,6 +42,8 @@ AppWiring::AppWiring(ProgramPaths paths, QString commandLine)
 AppWiring::~AppWiring()
 {
     qApp->removeEventFilter(this); // the windows' last events must not reach a AppWiring half gone
+    if (store_)
+        store_->setAfterWrite(nullptr); // a game ended by its window's end waits in the outbox
     delete settingsDialog_; // a top-level window of its own, open when the program ends
     delete keyboard_;       // likewise, and it reads the key tracker
     delete helpWindow_;
@@ -54,7 +56,22 @@ void AppWiring::start()
     const int screenWidth = pixelsToTwips(screenGeometry(*main_).width());
     session_.settings() = loadStartSettings(profile_, startupEntry_, screenWidth, desktopKeyboard_);
     main_->load();
+    setClassServer(session_.settings().classServer);
     session_.start();
+}
+
+void AppWiring::setClassServer(const QString& connection)
+{
+    session_.settings().classServer = connection;
+    if (!store_ || (connection.isEmpty() && !classSync_))
+        return;
+    if (!classSync_) {
+        // Opened and brought up to date here, before the sender opens it on its own thread.
+        store_->open();
+        classSync_ = std::make_unique<ClassSync>(paths_.historyFile());
+        store_->setAfterWrite([this] { classSync_->sendNow(); });
+    }
+    classSync_->setServer(connection);
 }
 
 void AppWiring::openHelp()

@@ -160,7 +160,8 @@ void ClassSender::sendNow()
     closeServer();
     retry_.start(pauseSeconds_ * 1000);
     pauseSeconds_ = std::min(2 * pauseSeconds_, longestPauseSeconds);
-    report({reach_.lastReached, problem});
+    // Said once: the first problem stands until the server is reached again.
+    report({reach_.lastReached, reach_.problem.isEmpty() ? problem : reach_.problem});
 }
 
 void ClassSender::report(const ClassReach& reach)

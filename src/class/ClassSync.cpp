@@ -40,9 +40,15 @@ void ClassSync::stop(int milliseconds)
 {
     if (!thread_)
         return;
-    *stopping_ = true;
-    thread_->quit();
-    if (thread_->wait(milliseconds))
+    // After the sends already asked for, which get the first half of the time; then a send
+    // under way stops after its statement.
+    QMetaObject::invokeMethod(sender_, [thread = thread_] { thread->quit(); });
+    bool ended = thread_->wait(milliseconds / 2);
+    if (!ended) {
+        *stopping_ = true;
+        ended = thread_->wait(milliseconds - milliseconds / 2);
+    }
+    if (ended)
         delete thread_;
     // else a connection hangs in the network: the thread is left to the end of the process,
     // as destroying it while it runs would end the program at once.

@@ -30,8 +30,9 @@ public:
     // After each write: sends what the store has queued.
     void sendNow();
     ClassReach reach() const { return reach_; }
-    // Ends the work, waiting at most `milliseconds` for a send under way to stop between
-    // two statements; a connection that hangs is left to the end of the process.
+    // Ends the work, waiting at most `milliseconds`: for the sends already asked for, then for
+    // a send under way to stop between two statements; a connection that hangs in the network
+    // is left to the end of the process.
     void stop(int milliseconds = 1000);
 
 signals:

@@ -133,8 +133,11 @@ bool HistoryStore::inTransaction(const QString& what, const std::function<bool(Q
     if (!connection.transaction())
         return fail(what, connection.lastError());
     QSqlQuery query(connection);
-    if (work(query) && connection.commit())
+    if (work(query) && connection.commit()) {
+        if (afterWrite_)
+            afterWrite_();
         return true;
+    }
     const QSqlError error = query.lastError().isValid() ? query.lastError() : connection.lastError();
     connection.rollback();
     return fail(what, error);

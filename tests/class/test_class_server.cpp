@@ -169,13 +169,7 @@ void TestClassServer::initTestCase()
     // The learner's local time an hour east of the server's UTC: an offset left out shows.
     qputenv("TZ", "UTC-01");
     tzset();
-    {
-        QSqlDatabase setup = server_.connect("setup", "postgres", "postgres");
-        QCOMPARE(execute("setup", "CREATE DATABASE clavora"), QString());
-    }
-    QSqlDatabase::removeDatabase("setup");
-    QString output;
-    QVERIFY2(server_.psql({"-d", "clavora", "-f", CLAVORA_CLASS_SCHEMA}, &output) == 0, qPrintable(output));
+    QCOMPARE(server_.loadClassDatabase(CLAVORA_CLASS_SCHEMA), QString());
     QVERIFY(server_.connect("admin", "postgres", "clavora").isOpen());
     for (const char* statement : {
              "CREATE ROLE anna LOGIN IN ROLE clavora_learner",
