@@ -62,8 +62,9 @@ const char* const gamesSql =
     " score bigint) ON CONFLICT DO NOTHING";
 const char* const gameLettersSql =
     "INSERT INTO clavora.game_letters (game, letter, hits, hit_seconds, explosions, stray_keys)"
-    " SELECT game, letter, hits, hit_seconds, explosions, stray_keys FROM json_to_recordset(?::json) AS r(game uuid, letter integer, hits integer, hit_seconds double precision,"
-    " explosions integer, stray_keys integer) ON CONFLICT DO NOTHING";
+    " SELECT game, letter, hits, hit_seconds, explosions, stray_keys FROM json_to_recordset(?::json)"
+    " AS r(game uuid, letter integer, hits integer, hit_seconds double precision, explosions integer,"
+    " stray_keys integer) ON CONFLICT DO NOTHING";
 const char* const keystrokesSql =
     "INSERT INTO clavora.daily_keystrokes (day, machine, expected, struck, count, timed_count, interval_sum)"
     " SELECT day, ?::uuid, expected, struck, count, timed_count, interval_sum FROM json_to_recordset(?::json)"

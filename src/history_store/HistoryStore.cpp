@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HistoryStore.h"
 #include "HistorySchema.h"
+#include "StoredAttempt.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>
@@ -18,17 +19,6 @@ QString newConnectionName()
 {
     static QAtomicInt counter;
     return QStringLiteral("clavora-history-%1").arg(counter.fetchAndAddRelaxed(1));
-}
-
-QString isoTime(const QDateTime& time)
-{
-    return time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODate);
-}
-
-// Qt binds a null text as NULL; the columns hold empty texts instead.
-QString notNull(const QString& text)
-{
-    return text.isNull() ? QStringLiteral("") : text;
 }
 
 QString cannotWrite()
@@ -152,9 +142,9 @@ bool HistoryStore::addAttempt(const AttemptRecord& attempt)
             " seconds, correct, accuracy, speed, correct_speed, passed)"
             " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         for (const QVariant& value :
-             {QVariant(newUuid()), QVariant(isoTime(attempt.finished)), QVariant(day), QVariant(int(attempt.source.kind)),
-              QVariant(attempt.source.quickRun), QVariant(notNull(attempt.source.presetFile)),
-              QVariant(attempt.source.exerciseNumber), QVariant(notNull(attempt.exercise)), QVariant(notNull(attempt.typed)),
+             {QVariant(newUuid()), QVariant(storedTime(attempt.finished)), QVariant(day), QVariant(int(attempt.source.kind)),
+              QVariant(attempt.source.quickRun), QVariant(storedText(attempt.source.presetFile)),
+              QVariant(attempt.source.exerciseNumber), QVariant(storedText(attempt.exercise)), QVariant(storedText(attempt.typed)),
               QVariant(attempt.seconds), QVariant(attempt.correct), QVariant(attempt.accuracy), QVariant(attempt.speed),
               QVariant(attempt.correctSpeed), QVariant(attempt.passed)})
             query.addBindValue(value);
@@ -193,8 +183,8 @@ bool HistoryStore::addGame(const GameRecord& game)
         query.prepare(QStringLiteral("INSERT INTO games (uuid, started, ended, day, start_level, level_reached, score)"
                                      " VALUES (?, ?, ?, ?, ?, ?, ?)"));
         query.addBindValue(newUuid());
-        query.addBindValue(isoTime(game.started));
-        query.addBindValue(isoTime(game.ended));
+        query.addBindValue(storedTime(game.started));
+        query.addBindValue(storedTime(game.ended));
         query.addBindValue(localDay(game.ended));
         query.addBindValue(game.startLevel);
         query.addBindValue(game.levelReached);

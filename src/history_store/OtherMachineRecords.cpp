@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "OtherMachineRecords.h"
+#include "StoredAttempt.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -11,11 +12,6 @@ namespace {
 QString text(const QUuid& id)
 {
     return id.toString(QUuid::WithoutBraces);
-}
-
-QString isoTime(const QDateTime& time)
-{
-    return time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODate);
 }
 
 // Runs `work` in one transaction; returns the error, empty on success.
@@ -68,9 +64,9 @@ QString OtherMachineRecords::addAttempts(const QUuid& machine, const std::vector
             " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (uuid) DO NOTHING"));
         for (const ClassAttempt& attempt : attempts) {
             const AttemptRecord& record = attempt.record;
-            if (!run(query, {text(attempt.id), text(machine), isoTime(record.finished), attempt.day.toJulianDay(),
-                             int(record.source.kind), record.source.quickRun, record.source.presetFile,
-                             record.source.exerciseNumber, record.exercise, record.typed, record.seconds,
+            if (!run(query, {text(attempt.id), text(machine), storedTime(record.finished), attempt.day.toJulianDay(),
+                             int(record.source.kind), record.source.quickRun, storedText(record.source.presetFile),
+                             record.source.exerciseNumber, storedText(record.exercise), storedText(record.typed), record.seconds,
                              record.correct, record.accuracy, record.speed, record.correctSpeed, record.passed}))
                 return false;
         }
@@ -89,7 +85,7 @@ QString OtherMachineRecords::addGames(const QUuid& machine, const std::vector<Cl
                                      " score) VALUES (?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (uuid) DO NOTHING"));
         for (const ClassGame& game : games) {
             const GameRecord& record = game.record;
-            if (!run(query, {text(game.id), text(machine), isoTime(record.started), isoTime(record.ended),
+            if (!run(query, {text(game.id), text(machine), storedTime(record.started), storedTime(record.ended),
                              game.day.toJulianDay(), record.startLevel, record.levelReached, qint64(record.score)}))
                 return false;
             for (const GameLetter& entry : record.letters) {

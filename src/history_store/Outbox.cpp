@@ -19,7 +19,7 @@ QSqlQuery read(const QSqlDatabase& store, const QString& sql, const QVariantList
     return query;
 }
 
-QDateTime storedTime(const QVariant& value)
+QDateTime readTime(const QVariant& value)
 {
     return QDateTime::fromString(value.toString(), Qt::ISODate);
 }
@@ -54,7 +54,7 @@ std::vector<ClassGame> Outbox::games(int limit) const
                                           " FROM games JOIN outbox_games ON game = id ORDER BY id LIMIT ?"),
                            {limit});
     while (query.next()) {
-        GameRecord record{storedTime(query.value(3)), storedTime(query.value(4)), query.value(5).toInt(),
+        GameRecord record{readTime(query.value(3)), readTime(query.value(4)), query.value(5).toInt(),
                           query.value(6).toInt(), query.value(7).toLongLong(), {}};
         games.push_back({query.value(0).toLongLong(), QUuid(query.value(1).toString()),
                          QDate::fromJulianDay(query.value(2).toLongLong()), std::move(record)});

@@ -6,6 +6,16 @@
 
 namespace clavora {
 
+QString storedTime(const QDateTime& time)
+{
+    return time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODate);
+}
+
+QString storedText(const QString& text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
 QString storedAttemptColumns()
 {
     // The texts are read as their bytes and decoded here, so that bytes that are not UTF-8 (a

@@ -6,6 +6,11 @@ class QSqlQuery;
 
 namespace clavora {
 
+// How the store keeps a time: ISO 8601 local time with its offset.
+QString storedTime(const QDateTime& time);
+// Qt binds a null text as NULL; the columns hold empty texts instead.
+QString storedText(const QString& text);
+
 // The columns of the attempts table that make an attempt's record, in the order
 // storedAttempt reads them.
 QString storedAttemptColumns();
