@@ -637,10 +637,52 @@ $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart)
     </message>
 </context>
 <context>
+    <name>clavora::AppWiring</name>
+    <message>
+        <source>This desktop does not let Clavora place its windows, so the keyboard may stand over the exercises. Drag it where it suits you.</source>
+        <translation>Dieser Desktop lässt Clavora seine Fenster nicht selbst platzieren, daher kann die Tastatur über den Übungen liegen. Ziehen Sie sie dorthin, wo sie Ihnen passt.</translation>
+    </message>
+</context>
+<context>
     <name>clavora::CalendarWidget</name>
     <message>
         <source>Minutes a day:</source>
         <translation>Minuten am Tag:</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::ClassSender</name>
+    <message>
+        <source>The class server&apos;s setting holds a password, which Clavora does not use: keep it in ~/.pgpass instead.</source>
+        <translation>Die Einstellung des Klassenservers enthält ein Passwort, das Clavora nicht verwendet: Bewahren Sie es stattdessen in ~/.pgpass auf.</translation>
+    </message>
+    <message>
+        <source>The class server could not be reached: %1</source>
+        <translation>Der Klassenserver war nicht erreichbar: %1</translation>
+    </message>
+    <message>
+        <source>The class server is newer than this version of Clavora, which sends nothing to it until it is updated.</source>
+        <translation>Der Klassenserver ist neuer als diese Version von Clavora, die ihm nichts sendet, bis sie aktualisiert ist.</translation>
+    </message>
+    <message>
+        <source>The class server is older than this version of Clavora: ask whoever runs it to update its tables.</source>
+        <translation>Der Klassenserver ist älter als diese Version von Clavora: Bitten Sie die Person, die ihn betreibt, seine Tabellen zu aktualisieren.</translation>
+    </message>
+    <message>
+        <source>The class server has no class tables of Clavora: %1</source>
+        <translation>Der Klassenserver hat keine Klassentabellen von Clavora: %1</translation>
+    </message>
+    <message>
+        <source>The class server did not give your records: %1</source>
+        <translation>Der Klassenserver hat Ihre Ergebnisse nicht geliefert: %1</translation>
+    </message>
+    <message>
+        <source>The class server did not take your records: %1</source>
+        <translation>Der Klassenserver hat Ihre Ergebnisse nicht angenommen: %1</translation>
+    </message>
+    <message>
+        <source>Your history cannot be written: %1</source>
+        <translation>Ihr Verlauf kann nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>
@@ -714,13 +756,6 @@ $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart)
     <message>
         <source>The help file %1 could not be read: %2.</source>
         <translation>Die Hilfedatei %1 konnte nicht gelesen werden: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>clavora::AppWiring</name>
-    <message>
-        <source>This desktop does not let Clavora place its windows, so the keyboard may stand over the exercises. Drag it where it suits you.</source>
-        <translation>Dieser Desktop lässt Clavora seine Fenster nicht selbst platzieren, daher kann die Tastatur über den Übungen liegen. Ziehen Sie sie dorthin, wo sie Ihnen passt.</translation>
     </message>
 </context>
 <context>

@@ -637,10 +637,52 @@ $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart)
     </message>
 </context>
 <context>
+    <name>clavora::AppWiring</name>
+    <message>
+        <source>This desktop does not let Clavora place its windows, so the keyboard may stand over the exercises. Drag it where it suits you.</source>
+        <translation>Ce bureau ne laisse pas Clavora placer ses fenêtres, le clavier peut donc recouvrir les exercices. Faites-le glisser où bon vous semble.</translation>
+    </message>
+</context>
+<context>
     <name>clavora::CalendarWidget</name>
     <message>
         <source>Minutes a day:</source>
         <translation>Minutes par jour&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::ClassSender</name>
+    <message>
+        <source>The class server&apos;s setting holds a password, which Clavora does not use: keep it in ~/.pgpass instead.</source>
+        <translation>Le réglage du serveur de la classe contient un mot de passe, que Clavora n&apos;utilise pas : gardez-le plutôt dans ~/.pgpass.</translation>
+    </message>
+    <message>
+        <source>The class server could not be reached: %1</source>
+        <translation>Le serveur de la classe n&apos;a pas pu être joint : %1</translation>
+    </message>
+    <message>
+        <source>The class server is newer than this version of Clavora, which sends nothing to it until it is updated.</source>
+        <translation>Le serveur de la classe est plus récent que cette version de Clavora, qui ne lui envoie rien tant qu&apos;elle n&apos;est pas mise à jour.</translation>
+    </message>
+    <message>
+        <source>The class server is older than this version of Clavora: ask whoever runs it to update its tables.</source>
+        <translation>Le serveur de la classe est plus ancien que cette version de Clavora : demandez à la personne qui le gère de mettre ses tables à jour.</translation>
+    </message>
+    <message>
+        <source>The class server has no class tables of Clavora: %1</source>
+        <translation>Le serveur de la classe n&apos;a pas de tables de classe de Clavora : %1</translation>
+    </message>
+    <message>
+        <source>The class server did not give your records: %1</source>
+        <translation>Le serveur de la classe n&apos;a pas donné vos résultats : %1</translation>
+    </message>
+    <message>
+        <source>The class server did not take your records: %1</source>
+        <translation>Le serveur de la classe n&apos;a pas accepté vos résultats : %1</translation>
+    </message>
+    <message>
+        <source>Your history cannot be written: %1</source>
+        <translation>Votre historique ne peut pas être écrit : %1</translation>
     </message>
 </context>
 <context>
@@ -714,13 +756,6 @@ $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart)
     <message>
         <source>The help file %1 could not be read: %2.</source>
         <translation>Le fichier d&apos;aide&#xa0;%1 n&apos;a pas pu être lu&#xa0;:&#xa0;%2.</translation>
-    </message>
-</context>
-<context>
-    <name>clavora::AppWiring</name>
-    <message>
-        <source>This desktop does not let Clavora place its windows, so the keyboard may stand over the exercises. Drag it where it suits you.</source>
-        <translation>Ce bureau ne laisse pas Clavora placer ses fenêtres, le clavier peut donc recouvrir les exercices. Faites-le glisser où bon vous semble.</translation>
     </message>
 </context>
 <context>
