@@ -82,6 +82,7 @@ private slots:
     void twoMachinesOfOneLearner();
     void serversThatAreNotUsed_data();
     void serversThatAreNotUsed();
+    void passwordOnlyFromLibpqsFile();
 
 private:
     int onServer(const QString& learner = "anna") const
@@ -252,6 +253,47 @@ void TestClassSync::serversThatAreNotUsed()
     QCOMPARE(value(admin(), "SELECT version FROM clavora.schema_version").toInt(), serverVersion);
     QCOMPARE(machine.queued(), 3);
     QVERIFY(QSqlQuery(admin()).exec("UPDATE clavora.schema_version SET version = 1"));
+}
+
+QStringList messages;
+
+// A learner whose login needs a password, kept in libpq's password file alone: it is used,
+// and shows in no message and in no file of the program.
+void TestClassSync::passwordOnlyFromLibpqsFile()
+{
+    const QByteArray password = "Pia-Secret-4711";
+    for (const QString& statement :
+         {QString("CREATE ROLE pia LOGIN PASSWORD '%1' IN ROLE clavora_learner").arg(QString(password)),
+          QString("INSERT INTO clavora.learners (login) VALUES ('pia')")})
+        QVERIFY(QSqlQuery(admin()).exec(statement));
+    QFile rules(server_.dataFolder() + "/pg_hba.conf");
+    QVERIFY(rules.open(QIODevice::ReadOnly));
+    const QByteArray trusting = rules.readAll();
+    rules.close();
+    QVERIFY(rules.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    rules.write("local all pia scram-sha-256\n" + trusting);
+    rules.close();
+    QVERIFY(QSqlQuery(admin()).exec("SELECT pg_reload_conf()"));
+    Machine machine(server_.connection("pia"));
+    QFile passwords(machine.folder.filePath("pgpass"));
+    QVERIFY(passwords.open(QIODevice::WriteOnly));
+    passwords.write("*:*:clavora:pia:" + password + "\n");
+    passwords.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    passwords.close();
+    qputenv("PGPASSFILE", QFile::encodeName(passwords.fileName()));
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) { messages << text; });
+
+    machine.type(2);
+    machine.start();
+    QTRY_COMPARE_WITH_TIMEOUT(onServer("pia"), 2, 20000);
+    machine.exit();
+    qInstallMessageHandler(nullptr);
+    QVERIFY(!messages.join(u'\n').contains(QString(password)));
+    for (const QString& file : QDir(machine.folder.path()).entryList({"History*"}, QDir::Files)) {
+        QFile stored(machine.folder.filePath(file));
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        QVERIFY2(!stored.readAll().contains(password), qPrintable(file));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestClassSync)
