@@ -252,6 +252,13 @@ const QStringList& step(int version)
         QStringLiteral("INSERT INTO outbox_games SELECT id FROM games"),
         QStringLiteral("CREATE TABLE outbox_days (day INTEGER PRIMARY KEY, changes INTEGER NOT NULL)"),
         QStringLiteral("INSERT INTO outbox_days SELECT day, 1 FROM keystrokes UNION SELECT day, 1 FROM line_edits"),
+        // Named when written, whoever writes the row.
+        QStringLiteral("CREATE TRIGGER attempt_named AFTER INSERT ON attempts WHEN NEW.uuid IS NULL BEGIN"
+                       " UPDATE attempts SET uuid = %1 WHERE id = NEW.id; END")
+            .arg(randomUuid()),
+        QStringLiteral("CREATE TRIGGER game_named AFTER INSERT ON games WHEN NEW.uuid IS NULL BEGIN"
+                       " UPDATE games SET uuid = %1 WHERE id = NEW.id; END")
+            .arg(randomUuid()),
         QStringLiteral("CREATE TRIGGER attempt_queued AFTER INSERT ON attempts WHEN NEW.machine IS NULL BEGIN"
                        " INSERT INTO outbox_attempts VALUES (NEW.id); END"),
         QStringLiteral("CREATE TRIGGER game_queued AFTER INSERT ON games WHEN NEW.machine IS NULL BEGIN"

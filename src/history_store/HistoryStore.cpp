@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QUuid>
 #include <functional>
 
 namespace clavora {
@@ -24,12 +23,6 @@ QString newConnectionName()
 QString cannotWrite()
 {
     return QCoreApplication::translate("HistoryStore", "The history cannot be written");
-}
-
-// The name an attempt or game has on the class server too.
-QString newUuid()
-{
-    return QUuid::createUuid().toString(QUuid::WithoutBraces);
 }
 
 qint64 localDay(const QDateTime& time)
@@ -138,11 +131,10 @@ bool HistoryStore::addAttempt(const AttemptRecord& attempt)
     return inTransaction(cannotWrite(), [&](QSqlQuery& query) {
         const qint64 day = localDay(attempt.finished);
         query.prepare(QStringLiteral(
-            "INSERT INTO attempts (uuid, finished, day, kind, quick_run, preset_file, exercise_number, exercise, typed,"
-            " seconds, correct, accuracy, speed, correct_speed, passed)"
-            " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+            "INSERT INTO attempts (finished, day, kind, quick_run, preset_file, exercise_number, exercise, typed,"
+            " seconds, correct, accuracy, speed, correct_speed, passed) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         for (const QVariant& value :
-             {QVariant(newUuid()), QVariant(storedTime(attempt.finished)), QVariant(day), QVariant(int(attempt.source.kind)),
+             {QVariant(storedTime(attempt.finished)), QVariant(day), QVariant(int(attempt.source.kind)),
               QVariant(attempt.source.quickRun), QVariant(storedText(attempt.source.presetFile)),
               QVariant(attempt.source.exerciseNumber), QVariant(storedText(attempt.exercise)), QVariant(storedText(attempt.typed)),
               QVariant(attempt.seconds), QVariant(attempt.correct), QVariant(attempt.accuracy), QVariant(attempt.speed),
@@ -180,9 +172,8 @@ bool HistoryStore::addAttempt(const AttemptRecord& attempt)
 bool HistoryStore::addGame(const GameRecord& game)
 {
     return inTransaction(cannotWrite(), [&](QSqlQuery& query) {
-        query.prepare(QStringLiteral("INSERT INTO games (uuid, started, ended, day, start_level, level_reached, score)"
-                                     " VALUES (?, ?, ?, ?, ?, ?, ?)"));
-        query.addBindValue(newUuid());
+        query.prepare(QStringLiteral("INSERT INTO games (started, ended, day, start_level, level_reached, score)"
+                                     " VALUES (?, ?, ?, ?, ?, ?)"));
         query.addBindValue(storedTime(game.started));
         query.addBindValue(storedTime(game.ended));
         query.addBindValue(localDay(game.ended));
