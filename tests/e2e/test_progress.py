@@ -173,7 +173,8 @@ class Progress(harness.ProgramTest):
 
     def test_killed_while_writing_keeps_every_earlier_attempt(self):
         """SIGKILL in the middle of a write to the store, 50 times: at the n-th write of a run,
-        n going round from 1 to 15, most of them inside an attempt's transaction (10 writes).
+        n going round from 1 to 30, most of them inside an attempt's transaction (about 19 writes, its
+        class outbox and UUID index included).
         The store always opens with every attempt committed before exactly as it was."""
         self.write_settings(SETTINGS)
         self.start("/q")
@@ -185,7 +186,7 @@ class Progress(harness.ProgramTest):
         for run in range(50):
             self.process = subprocess.Popen(
                 ["strace", "-f", "-qq", "-o", "/dev/null", "-P", self.store(), "-P", self.store() + "-wal",
-                 "-e", "trace=pwrite64", "-e", f"inject=pwrite64:signal=KILL:when={1 + run % 15}",
+                 "-e", "trace=pwrite64", "-e", f"inject=pwrite64:signal=KILL:when={1 + run % 30}",
                  os.path.join(self.folder, "clavora"), "/q"],
                 env=self.env, cwd=self.root, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             window = self.quick_attempt(f"fj{run}")
