@@ -69,6 +69,7 @@ void ClassSender::setServer(const QString& connection)
 
 void ClassSender::closeServer()
 {
+    upload_.reset();
     if (!QSqlDatabase::contains(connectionName_))
         return;
     QSqlDatabase::database(connectionName_, false).close();
@@ -77,7 +78,7 @@ void ClassSender::closeServer()
 
 QString ClassSender::openServer()
 {
-    if (QSqlDatabase::database(connectionName_, false).isOpen())
+    if (upload_)
         return {};
     if (holdsPassword(server_))
         return tr("The class server's setting holds a password, which Clavora does not use: keep it in "
@@ -92,7 +93,9 @@ QString ClassSender::openServer()
             return tr("The class server could not be reached: %1").arg(serverText(server.lastError()));
         QString error;
         switch (ClassSchemaVersion::check(server, &error)) {
-        case ClassSchemaVersion::State::Usable: return {};
+        case ClassSchemaVersion::State::Usable:
+            upload_ = std::make_unique<ClassUpload>(server);
+            return {};
         case ClassSchemaVersion::State::Newer:
             return tr("The class server is newer than this version of Clavora, which sends nothing to it until it "
                       "is updated.");
@@ -124,7 +127,6 @@ QString ClassSender::sendQueued()
             return tr("The class server did not give your records: %1").arg(error.simplified());
         fetched_ = true;
     }
-    ClassUpload upload(server);
     const auto send = [&](const auto& read, const auto& sendRecords) -> QString {
         for (auto records = read(); !records.empty() && !*stopping_; records = read()) {
             const QString error = sendRecords(records);
@@ -136,11 +138,13 @@ QString ClassSender::sendQueued()
         return QString();
     };
     QString error = send([&] { return outbox.attempts(batch); },
-                         [&](const auto& attempts) { return upload.sendAttempts(machine, attempts); });
+                         [&](const auto& attempts) { return upload_->sendAttempts(machine, attempts); });
     if (error.isEmpty())
-        error = send([&] { return outbox.games(batch); }, [&](const auto& games) { return upload.sendGames(machine, games); });
+        error = send([&] { return outbox.games(batch); },
+                     [&](const auto& games) { return upload_->sendGames(machine, games); });
     if (error.isEmpty())
-        error = send([&] { return outbox.days(batch); }, [&](const auto& days) { return upload.sendDays(machine, days); });
+        error = send([&] { return outbox.days(batch); },
+                     [&](const auto& days) { return upload_->sendDays(machine, days); });
     return error;
 }
 

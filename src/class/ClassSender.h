@@ -9,6 +9,7 @@
 
 namespace clavora {
 
+class ClassUpload;
 class HistoryStore;
 
 // The class's work on its own thread (see ClassSync): connects to the server with a Qt SQL
@@ -44,6 +45,7 @@ private:
     std::unique_ptr<HistoryStore> store_;
     QString server_;
     QString connectionName_;
+    std::unique_ptr<ClassUpload> upload_; // prepared on the open connection
     bool fetched_ = false;
     QTimer retry_;
     int pauseSeconds_ = 1;
