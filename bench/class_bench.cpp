@@ -1,16 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The class's costs on a private PostgreSQL server (the tests' own, over a Unix socket):
-// sending a long queue of attempts, and what an attempt's write costs the user-interface
-// thread with a class (the send itself runs on the class's thread).
+// sending a long queue of attempts, what an attempt's write costs the user-interface thread
+// with a class (the send itself runs on the class's thread), and the program's end while a
+// server does not answer.
 #include "PostgresServer.h"
 #include "class/ClassSync.h"
 #include "history_store/HistoryStore.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QThread>
 #include <benchmark/benchmark.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace clavora;
 using namespace clavora::test;
@@ -101,6 +106,31 @@ void signalSend(benchmark::State& state)
         sync.sendNow();
 }
 BENCHMARK(signalSend)->Unit(benchmark::kMicrosecond);
+
+// The program's end while the sender waits for a server that takes the connection and never
+// answers: ClassSync's stop waits at most 1 s.
+void endWhileConnecting(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("History.sqlite"));
+    HistoryStore(path).open();
+    const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray socketPath = QFile::encodeName(folder.filePath(QStringLiteral(".s.PGSQL.5999")));
+    qstrncpy(address.sun_path, socketPath.constData(), sizeof address.sun_path);
+    bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    listen(listener, 16);
+    for (auto _ : state) {
+        ClassSync sync(path);
+        sync.setServer(QStringLiteral("host=%1 port=5999 dbname=clavora user=anna").arg(folder.path()));
+        state.PauseTiming();
+        QThread::msleep(200); // the sender is in libpq's connect by now
+        state.ResumeTiming();
+    }
+    close(listener);
+}
+BENCHMARK(endWhileConnecting)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 } // namespace
 
