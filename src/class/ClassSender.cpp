@@ -84,29 +84,25 @@ QString ClassSender::openServer()
         return tr("The class server's setting holds a password, which Clavora does not use: keep it in "
                   "~/.pgpass instead.");
     fetched_ = false;
-    {
-        QSqlDatabase server = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName_);
-        // The driver passes the options to libpq as a connection string; the setting's own
-        // connect_timeout, later in it, wins.
-        server.setConnectOptions(QStringLiteral("connect_timeout=10 ") + server_);
-        if (!server.open())
-            return tr("The class server could not be reached: %1").arg(serverText(server.lastError()));
-        QString error;
-        switch (ClassSchemaVersion::check(server, &error)) {
-        case ClassSchemaVersion::State::Usable:
-            upload_ = std::make_unique<ClassUpload>(server);
-            return {};
-        case ClassSchemaVersion::State::Newer:
-            return tr("The class server is newer than this version of Clavora, which sends nothing to it until it "
-                      "is updated.");
-        case ClassSchemaVersion::State::Older:
-            return tr("The class server is older than this version of Clavora: ask whoever runs it to update its "
-                      "tables.");
-        case ClassSchemaVersion::State::Unreadable: break;
-        }
-        server.close();
-        return tr("The class server has no class tables of Clavora: %1").arg(error.simplified());
+    QSqlDatabase server = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName_);
+    // The driver passes the options to libpq as a connection string; the setting's own
+    // connect_timeout, later in it, wins.
+    server.setConnectOptions(QStringLiteral("connect_timeout=10 ") + server_);
+    if (!server.open())
+        return tr("The class server could not be reached: %1").arg(serverText(server.lastError()));
+    QString error;
+    switch (ClassSchemaVersion::check(server, &error)) {
+    case ClassSchemaVersion::State::Usable:
+        upload_ = std::make_unique<ClassUpload>(server);
+        return {};
+    case ClassSchemaVersion::State::Newer:
+        return tr("The class server is newer than this version of Clavora, which sends nothing to it until it is "
+                  "updated.");
+    case ClassSchemaVersion::State::Older:
+        return tr("The class server is older than this version of Clavora: ask whoever runs it to update its tables.");
+    case ClassSchemaVersion::State::Unreadable: break;
     }
+    return tr("The class server has no class tables of Clavora: %1").arg(error.simplified());
 }
 
 QString ClassSender::sendQueued()
