@@ -16,6 +16,8 @@ namespace clavora {
 namespace {
 
 constexpr int longestPauseSeconds = 300;
+// The learner's other machines may be in use at the same time.
+constexpr qint64 fetchIntervalMilliseconds = 5 * 60 * 1000;
 // Records sent in one statement: a long queue goes in few round trips, and a stop waits
 // for one statement at most.
 constexpr int batch = 500;
@@ -83,7 +85,7 @@ QString ClassSender::openServer()
     if (holdsPassword(server_))
         return tr("The class server's setting holds a password, which Clavora does not use: keep it in "
                   "~/.pgpass instead.");
-    fetched_ = false;
+    fetched_.invalidate();
     QSqlDatabase server = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName_);
     // The driver passes the options to libpq as a connection string; the setting's own
     // connect_timeout, later in it, wins.
@@ -114,14 +116,14 @@ QString ClassSender::sendQueued()
     QSqlDatabase server = QSqlDatabase::database(connectionName_, false);
     Outbox outbox(store_->database());
     const QUuid machine = outbox.machine();
-    if (!fetched_) {
+    if (!fetched_.isValid() || fetched_.hasExpired(fetchIntervalMilliseconds)) {
         QSqlQuery login(server);
         if (!login.exec(QStringLiteral("SELECT current_user")) || !login.next())
             return tr("The class server did not give your records: %1").arg(serverText(login.lastError()));
         const QString error = ClassDownload(server, login.value(0).toString()).copyInto(store_->database(), machine);
         if (!error.isEmpty())
             return tr("The class server did not give your records: %1").arg(error.simplified());
-        fetched_ = true;
+        fetched_.start();
     }
     const auto send = [&](const auto& read, const auto& sendRecords) -> QString {
         for (auto records = read(); !records.empty() && !*stopping_; records = read()) {

@@ -2,6 +2,7 @@
 #pragma once
 #include "ClassReach.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 #include <atomic>
@@ -13,8 +14,8 @@ class ClassUpload;
 class HistoryStore;
 
 // The class's work on its own thread (see ClassSync): connects to the server with a Qt SQL
-// connection of its own, fetches the learner's rows from their other machines once a
-// connection, sends the store's outbox, and after a failure tries again after pauses that
+// connection of its own, fetches the learner's rows from their other machines on connecting
+// and every five minutes, sends the store's outbox, and after a failure tries again after pauses that
 // grow from a second to five minutes. The store is read and written through a connection
 // of its own to the same file, in short transactions, so that the program's own writes
 // never wait long for it.
@@ -46,7 +47,7 @@ private:
     QString server_;
     QString connectionName_;
     std::unique_ptr<ClassUpload> upload_; // prepared on the open connection
-    bool fetched_ = false;
+    QElapsedTimer fetched_; // since the rows of the other machines were last fetched
     QTimer retry_;
     int pauseSeconds_ = 1;
     ClassReach reach_;
