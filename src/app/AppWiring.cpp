@@ -239,6 +239,9 @@ void AppWiring::openProgress()
         connect(progress_, &ProgressWindow::recordingChanged, this,
                 [this](bool recording) { session_.recordingToggled(recording); });
         connect(progress_, &ProgressWindow::weakKeyDrillRequested, this, [this] { session_.weakKeyDrillRequested(); });
+        connect(progress_, &ProgressWindow::classServerChosen, this,
+                [this](const QString& server) { session_.settings().classServer = server; });
+        progress_->setClassServer(settings.classServer);
     }
     progress_->show();
     progress_->raise();
