@@ -27,7 +27,9 @@ void ClassPage::answered(const ClassRoster& roster)
     form_.shown = roster.teacher;
     form_.loading = !roster.complete;
     form_.learners = roster.learners;
-    form_.status = form_.loading             ? tr("Loading…")
+    // A login that does not teach has no page to tell anything on.
+    form_.status = !roster.teacher             ? QString()
+                   : form_.loading             ? tr("Loading…")
                    : !roster.problem.isEmpty() ? tr("Your class could not be read: %1").arg(roster.problem)
                    : roster.learners.empty()   ? tr("Your classes have no learners yet.")
                                                : QString();
