@@ -139,6 +139,11 @@ QSqlDatabase PostgresServer::connect(const QString& name, const QString& role, c
     return connection;
 }
 
+QString PostgresServer::connectionString(const QString& role, const QString& database) const
+{
+    return QString("host=%1 port=%2 user=%3 dbname=%4").arg(folder_.path()).arg(port).arg(role, database);
+}
+
 int PostgresServer::psql(const QStringList& arguments, QString* output) const
 {
     QProcess process;

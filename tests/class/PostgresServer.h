@@ -27,6 +27,8 @@ public:
 
     // A Qt SQL connection of `role` to `database`, opened; `name` names the connection.
     QSqlDatabase connect(const QString& name, const QString& role, const QString& database) const;
+    // The libpq connection string of `role` to `database`, as a learner names the server.
+    QString connectionString(const QString& role, const QString& database) const;
     // psql as `postgres`; returns the exit code, with its output in `output`.
     int psql(const QStringList& arguments, QString* output = nullptr) const;
 
