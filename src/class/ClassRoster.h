@@ -20,7 +20,7 @@ struct LearnerFigures {
     std::optional<double> medianSpeedBefore;
     std::optional<double> medianAccuracy; // %
     std::optional<double> medianAccuracyBefore;
-    QString weakestKeys; // one character each, the weakest first
+    QString weakestKeys; // this week's, one character each, the weakest first
 
     bool operator==(const LearnerFigures&) const = default;
 };

@@ -8,7 +8,7 @@ namespace clavora {
 namespace {
 
 // Each learner's figures come from their own index ranges (learner, day): the last five
-// weeks of attempts, four of key figures, and the last day. No statement reads a whole
+// weeks of attempts, this week's key figures, and the last day. No statement reads a whole
 // table, so the page costs the same whatever the class's history holds.
 constexpr char RosterSql[] = R"(
 WITH span AS (SELECT CAST(? AS date) AS today),
@@ -37,7 +37,7 @@ LEFT JOIN LATERAL (
     SELECT string_agg(key.expected::text, ',' ORDER BY key.rate DESC, key.expected) AS keys
     FROM (SELECT d.expected, sum(d.count) FILTER (WHERE d.struck <> d.expected)::float8 / sum(d.count) AS rate
           FROM clavora.daily_keystrokes d
-          WHERE d.learner = m.login AND d.day > s.today - 28 AND d.day <= s.today AND d.expected <> 0
+          WHERE d.learner = m.login AND d.day > s.today - 7 AND d.day <= s.today AND d.expected <> 0
           GROUP BY d.expected
           HAVING sum(d.count) >= ? AND sum(d.count) FILTER (WHERE d.struck <> d.expected) > 0
           ORDER BY rate DESC, d.expected

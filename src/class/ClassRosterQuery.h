@@ -10,8 +10,8 @@ namespace clavora {
 // the teacher, and the server's row-level security alone decides whom they see.
 class ClassRosterQuery {
 public:
-    // Keys need this many strokes in the last four weeks before their error rate counts,
-    // as in the learner's own key table.
+    // Keys need this many strokes this week before their error rate counts, as in the
+    // learner's own key table.
     static constexpr int StrokesForRate = 20;
     static constexpr int WeakestKeys = 3;
 

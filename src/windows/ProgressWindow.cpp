@@ -245,6 +245,9 @@ QWidget* ProgressWindow::newClassPage()
                             tr("Accuracy trend"), tr("Weakest keys")},
                            QStringLiteral("ClassTable"));
     classTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Columns as wide as their first rows: measuring every cell of a large class would cost
+    // more than the server's answer.
+    classTable_->horizontalHeader()->setResizeContentsPrecision(40);
     classTable_->setToolTip(tr("This week is the last seven days; a trend compares it with the four weeks before. "
                                "Double-click a learner to see their progress."));
     classTable_->sortByColumn(0, Qt::AscendingOrder);
