@@ -35,9 +35,9 @@ const char* const Setup[] = {
     "INSERT INTO clavora.classes (name, teacher) SELECT 'class ' || n, 'tina' FROM generate_series(1, 10) n",
     "INSERT INTO clavora.class_members (class_id, teacher, learner)"
     " SELECT c.id, 'tina', 'learner' || ((c.id - 1) * 30 + n) FROM clavora.classes c, generate_series(1, 30) n",
-    "INSERT INTO clavora.attempts (learner, id, finished, day, kind, quick_run, preset_file, exercise_number,"
+    "INSERT INTO clavora.attempts (learner, id, machine, finished, day, kind, quick_run, preset_file, exercise_number,"
     " exercise, typed, seconds, correct, accuracy, speed, correct_speed, passed)"
-    " SELECT 'learner' || l, gen_random_uuid(), d + time '12:00', d, 0, false, 'English', a,"
+    " SELECT 'learner' || l, gen_random_uuid(), '0d9a4f43-5a3e-4c55-8f0e-6c1b2a7d9e10', d + time '12:00', d, 0, false, 'English', a,"
     " 'the quick brown fox', 'the quick brown fox', 20 + random() * 20, 19, 80 + (random() * 20)::int,"
     " 20 + (random() * 40)::int, 20 + (random() * 30)::int, true"
     " FROM generate_series(1, 300) l, generate_series(date '2026-12-07' - 364, date '2026-12-07', '1 day') d,"
@@ -79,12 +79,11 @@ int main(int argc, char** argv)
     }
     QElapsedTimer clock;
     clock.start();
-    QString output;
-    if (server.psql({"-d", "postgres", "-c", "CREATE DATABASE clavora"}, &output) != 0
-        || server.psql({"-d", "clavora", "-f", CLAVORA_CLASS_SCHEMA}, &output) != 0) {
-        std::fprintf(stderr, "%s\n", qPrintable(output));
+    if (const QString failure = server.loadClassDatabase(CLAVORA_CLASS_SCHEMA); !failure.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(failure));
         return 1;
     }
+    QString output;
     for (const char* statement : Setup) {
         if (server.psql({"-d", "clavora", "-v", "ON_ERROR_STOP=1", "-c", statement}, &output) != 0) {
             std::fprintf(stderr, "%s\n%s\n", statement, qPrintable(output));
@@ -97,7 +96,7 @@ int main(int argc, char** argv)
                 &output);
     std::printf("%d learners: %s made in %.0f s\n", Learners, qPrintable(output.trimmed()), clock.elapsed() / 1000.0);
 
-    const QString teacher = server.connectionString("tina", "clavora");
+    const QString teacher = server.connection("tina");
     std::vector<double> answer, page;
     for (int run = 0; run < Runs; ++run) {
         clock.restart();

@@ -11,7 +11,8 @@
 -- Identity is the login role (current_user), never a value the client chooses: the learner
 -- column defaults to it and the policies reject any other. Attempts and games are keyed by
 -- a UUID the client makes, so that sending them again (INSERT ... ON CONFLICT DO NOTHING)
--- stores them once. Per-day key figures are each machine's running totals for the day,
+-- stores them once; each row names the machine that made it, so that a learner's other
+-- machines fetch it and the one that made it does not. Per-day key figures are each machine's running totals for the day,
 -- keyed by that machine's UUID; resending raises them to the larger value
 -- (ON CONFLICT ... DO UPDATE SET count = GREATEST(...)), so a late or repeated send never
 -- lowers or doubles them.
@@ -100,6 +101,7 @@ BEGIN
         learner text NOT NULL DEFAULT current_user
             REFERENCES clavora.learners ON UPDATE CASCADE ON DELETE CASCADE,
         id uuid NOT NULL,
+        machine uuid NOT NULL, -- the learner's machine that made it
         finished timestamptz NOT NULL,
         day date NOT NULL, -- the learner's local day
         kind smallint NOT NULL CHECK (kind IN (0, 1)), -- 0 preset, 1 random
@@ -145,6 +147,7 @@ BEGIN
         learner text NOT NULL DEFAULT current_user
             REFERENCES clavora.learners ON UPDATE CASCADE ON DELETE CASCADE,
         id uuid NOT NULL,
+        machine uuid NOT NULL,
         started timestamptz NOT NULL,
         ended timestamptz NOT NULL,
         day date NOT NULL,

@@ -42,6 +42,8 @@ AppWiring::AppWiring(ProgramPaths paths, QString commandLine)
 AppWiring::~AppWiring()
 {
     qApp->removeEventFilter(this); // the windows' last events must not reach a AppWiring half gone
+    if (store_)
+        store_->setAfterWrite(nullptr); // a game ended by its window's end waits in the outbox
     delete settingsDialog_; // a top-level window of its own, open when the program ends
     delete keyboard_;       // likewise, and it reads the key tracker
     delete helpWindow_;
@@ -54,7 +56,32 @@ void AppWiring::start()
     const int screenWidth = pixelsToTwips(screenGeometry(*main_).width());
     session_.settings() = loadStartSettings(profile_, startupEntry_, screenWidth, desktopKeyboard_);
     main_->load();
+    setClassServer(session_.settings().classServer);
     session_.start();
+}
+
+void AppWiring::setClassServer(const QString& connection)
+{
+    session_.settings().classServer = connection;
+    if (!store_ || (connection.isEmpty() && !classSync_))
+        return;
+    if (!classSync_) {
+        // Opened and brought up to date here, before the sender opens it on its own thread.
+        store_->open();
+        classSync_ = std::make_unique<ClassSync>(paths_.historyFile());
+        store_->setAfterWrite([this] { classSync_->sendNow(); });
+        connect(classSync_.get(), &ClassSync::reachChanged, this, &AppWiring::showClassReach);
+    }
+    classSync_->setServer(connection);
+    showClassReach();
+}
+
+void AppWiring::showClassReach()
+{
+    if (!progress_)
+        return;
+    const bool inClass = classSync_ && !session_.settings().classServer.isEmpty();
+    progress_->showClassReach(inClass ? std::optional(classSync_->reach()) : std::nullopt, clock_.localDateTime());
 }
 
 void AppWiring::openHelp()
@@ -240,9 +267,10 @@ void AppWiring::openProgress()
                 [this](bool recording) { session_.recordingToggled(recording); });
         connect(progress_, &ProgressWindow::weakKeyDrillRequested, this, [this] { session_.weakKeyDrillRequested(); });
         connect(progress_, &ProgressWindow::classServerChosen, this,
-                [this](const QString& server) { session_.settings().classServer = server; });
+                [this](const QString& server) { setClassServer(server); });
         progress_->setClassServer(settings.classServer);
     }
+    showClassReach();
     progress_->show();
     progress_->raise();
     progress_->activateWindow();

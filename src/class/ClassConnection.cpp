@@ -3,19 +3,12 @@
 
 namespace clavora {
 
-QString ClassConnection::options(const QString& server)
-{
-    const QString named = server.trimmed();
-    // A server that answers nothing fails in seconds rather than at the system's TCP limit;
-    // the person's own connect_timeout, given later, wins.
-    return QStringLiteral("connect_timeout=10 ")
-        + (named.contains(u'=') ? named : QStringLiteral("service=") + named);
-}
-
 QSqlDatabase ClassConnection::open(const QString& name, const QString& server)
 {
     QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-    connection.setConnectOptions(options(server));
+    // A server that answers nothing fails in seconds rather than at the system's TCP limit;
+    // the person's own connect_timeout, given later, wins.
+    connection.setConnectOptions(QStringLiteral("connect_timeout=10 ") + server);
     connection.open();
     return connection;
 }

@@ -6,14 +6,12 @@
 namespace clavora {
 
 // A connection to the class server named in the settings: a libpq connection string of
-// keyword=value pairs, or a bare service name. libpq finds the password itself, in
-// ~/.pgpass or the service file. A connection belongs to the thread that opens it.
+// keyword=value pairs. libpq finds the password itself, in ~/.pgpass or the service file.
+// A connection belongs to the thread that opens it.
 class ClassConnection {
 public:
     // Opens the connection `name`; check isOpen() and lastError().
     static QSqlDatabase open(const QString& name, const QString& server);
-    // What libpq is given.
-    static QString options(const QString& server);
 };
 
 } // namespace clavora

@@ -5,8 +5,9 @@
 
 namespace clavora {
 
-// What may be kept as the class server: a libpq connection string or a service name, which
-// the settings file holds in plain text, one line of at most its text limit. A password
+// What may be kept as the class server: a libpq connection string of keyword=value pairs
+// (service=clavora-class), which the settings file holds in plain text, one line of at most
+// its text limit. A password
 // never goes there: libpq reads it from ~/.pgpass or the service file.
 class ClassServerCheck {
     Q_DECLARE_TR_FUNCTIONS(ClassServerCheck)

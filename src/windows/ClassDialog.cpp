@@ -19,8 +19,8 @@ ClassDialog::ClassDialog(const QString& server, QWidget* parent) : QDialog(paren
     serverEdit_->setPlaceholderText(QStringLiteral("service=clavora-class"));
     serverEdit_->setMinimumWidth(serverEdit_->fontMetrics().averageCharWidth() * 50);
     label->setBuddy(serverEdit_);
-    auto* note = new QLabel(tr("A connection string such as host=school.example dbname=clavora sslmode=verify-full, "
-                               "or the name of a service. Leave it empty to leave the class.\n"
+    auto* note = new QLabel(tr("As your school gave it, such as service=clavora-class or host=school.example "
+                               "dbname=clavora sslmode=verify-full. Leave it empty to leave the class.\n"
                                "Your password belongs in ~/.pgpass or in the service file, never here."));
     note->setObjectName(QStringLiteral("ServerNote"));
     note->setWordWrap(true);

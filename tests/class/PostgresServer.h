@@ -24,11 +24,17 @@ public:
     // missing, a failure otherwise). `missing` tells the two apart.
     QString start(bool* missing);
     void stop();
+    // Starts a stopped server again on the same data.
+    QString resume();
+    // Creates the database "clavora" with the class schema from the file `schema`; returns
+    // psql's output on failure, else nothing.
+    QString loadClassDatabase(const QString& schema) const;
+    // A libpq connection string to the database "clavora" as `role`.
+    QString connection(const QString& role) const;
+    QString dataFolder() const;
 
     // A Qt SQL connection of `role` to `database`, opened; `name` names the connection.
     QSqlDatabase connect(const QString& name, const QString& role, const QString& database) const;
-    // The libpq connection string of `role` to `database`, as a learner names the server.
-    QString connectionString(const QString& role, const QString& database) const;
     // psql as `postgres`; returns the exit code, with its output in `output`.
     int psql(const QStringList& arguments, QString* output = nullptr) const;
 

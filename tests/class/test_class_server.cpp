@@ -59,9 +59,31 @@ KeystrokeTally totals(char16_t struck, int count)
     return {{{u'a', struck, count, count - 1, count * 0.25}}, count, count};
 }
 
-ClassUpload upload(const QString& role)
+// One record at a time, from one machine, as a short queue is sent.
+class Upload {
+public:
+    explicit Upload(const QSqlDatabase& connection) : upload_(connection) {}
+    QString sendAttempt(const QUuid& id, const AttemptRecord& record)
+    {
+        return upload_.sendAttempts(machine_, {{0, id, record.finished.date(), record}});
+    }
+    QString sendGame(const QUuid& id, const GameRecord& record)
+    {
+        return upload_.sendGames(machine_, {{0, id, record.ended.date(), record}});
+    }
+    QString sendDay(const QUuid& machine, QDate day, const KeystrokeTally& totals)
+    {
+        return upload_.sendDays(machine, {{day, 0, totals}});
+    }
+
+private:
+    ClassUpload upload_;
+    QUuid machine_ = QUuid::createUuid();
+};
+
+Upload upload(const QString& role)
 {
-    return ClassUpload(QSqlDatabase::database(role));
+    return Upload(QSqlDatabase::database(role));
 }
 
 // Runs `sql` on the connection `role`; returns the error, empty on success. Statements
@@ -150,13 +172,7 @@ void TestClassServer::initTestCase()
     // The learner's local time an hour east of the server's UTC: an offset left out shows.
     qputenv("TZ", "UTC-01");
     tzset();
-    {
-        QSqlDatabase setup = server_.connect("setup", "postgres", "postgres");
-        QCOMPARE(execute("setup", "CREATE DATABASE clavora"), QString());
-    }
-    QSqlDatabase::removeDatabase("setup");
-    QString output;
-    QVERIFY2(server_.psql({"-d", "clavora", "-f", CLAVORA_CLASS_SCHEMA}, &output) == 0, qPrintable(output));
+    QCOMPARE(server_.loadClassDatabase(CLAVORA_CLASS_SCHEMA), QString());
     QVERIFY(server_.connect("admin", "postgres", "clavora").isOpen());
     for (const char* statement : {
              "CREATE ROLE anna LOGIN IN ROLE clavora_learner",
@@ -302,10 +318,10 @@ void TestClassServer::forbiddenChangesChangeNothing_data()
     QTest::addColumn<QString>("role");
     QTest::addColumn<QString>("statement");
     QTest::addColumn<QString>("error"); // a part of the server's refusal; empty where it silently finds no row
-    const QString attemptOf = "INSERT INTO clavora.attempts (learner, id, finished, day, kind, quick_run, preset_file,"
-                              " exercise_number, exercise, typed, seconds, correct, accuracy, speed, correct_speed,"
-                              " passed) VALUES ('%1', gen_random_uuid(), now(), current_date, 0, false, 'f', 1, 'e',"
-                              " 't', 1, 1, 100, 1, 1, true)";
+    const QString attemptOf = "INSERT INTO clavora.attempts (learner, id, machine, finished, day, kind, quick_run,"
+                              " preset_file, exercise_number, exercise, typed, seconds, correct, accuracy, speed,"
+                              " correct_speed, passed) VALUES ('%1', gen_random_uuid(), gen_random_uuid(), now(),"
+                              " current_date, 0, false, 'f', 1, 'e', 't', 1, 1, 100, 1, 1, true)";
     QTest::newRow("learner adds another's attempt") << "anna" << attemptOf.arg("bruno") << "row-level security";
     const QString raise = "INSERT INTO clavora.daily_keystrokes (learner, day, machine, expected, struck, count,"
                           " timed_count, interval_sum) VALUES ('carla', '2026-03-02', '%1', 97, 98, 1, 1, 0.25)"
@@ -426,7 +442,7 @@ void TestClassServer::twoConnectionsOfOneLearnerSendAtOnce()
         const QString name = QString("anna-%1").arg(sender);
         {
             QSqlDatabase connection = server_.connect(name, "anna", "clavora");
-            ClassUpload upload(connection);
+            Upload upload(connection);
             ready.arrive_and_wait();
             for (int i = 0; i < attempts && errors[sender].isEmpty(); ++i) {
                 connection.transaction();
