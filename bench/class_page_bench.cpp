@@ -100,16 +100,15 @@ int main(int argc, char** argv)
     std::vector<double> answer, page;
     for (int run = 0; run < Runs; ++run) {
         clock.restart();
-        {
-            const QSqlDatabase connection = ClassConnection::open("bench", teacher);
-            const ClassRoster roster = ClassRosterQuery::teaches(connection) ? ClassRosterQuery::read(connection, Today)
-                                                                            : ClassRoster{};
-            if (roster.learners.size() != std::size_t(Learners)) {
-                std::fprintf(stderr, "%zu learners: %s\n", roster.learners.size(), qPrintable(roster.problem));
-                return 1;
-            }
+        ClassRoster roster;
+        ClassConnection::use(teacher, [&](const QSqlDatabase& connection) {
+            if (ClassRosterQuery::teaches(connection))
+                roster = ClassRosterQuery::read(connection, Today);
+        });
+        if (roster.learners.size() != std::size_t(Learners)) {
+            std::fprintf(stderr, "%zu learners: %s\n", roster.learners.size(), qPrintable(roster.problem));
+            return 1;
         }
-        QSqlDatabase::removeDatabase("bench");
         answer.push_back(clock.nsecsElapsed() / 1e6);
     }
     report("server's answer: connect, role, 300 rows", answer);

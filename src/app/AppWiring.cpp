@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppWiring.h"
 
+#include "LearnerProgress.h"
 #include "common/Twips.h"
 #include "keyboard/KeyboardPlacement.h"
 #include "session/StartSettings.h"
@@ -74,6 +75,17 @@ void AppWiring::setClassServer(const QString& connection)
     }
     classSync_->setServer(connection);
     showClassReach();
+}
+
+void AppWiring::openLearnerProgress(const QString& login, const QString& name)
+{
+    const AppSettings& settings = session_.settings();
+    auto* learner = new LearnerProgress(settings.classServer, login, name, clock_, settings,
+                                        paths_.layoutFile(settings.layoutFile), this);
+    connect(learner, &LearnerProgress::opened, this, [this](const QString& shown, const QString& problem) {
+        if (progress_)
+            progress_->learnerOpened(shown, problem);
+    });
 }
 
 void AppWiring::showClassReach()
@@ -268,6 +280,7 @@ void AppWiring::openProgress()
         connect(progress_, &ProgressWindow::weakKeyDrillRequested, this, [this] { session_.weakKeyDrillRequested(); });
         connect(progress_, &ProgressWindow::classServerChosen, this,
                 [this](const QString& server) { setClassServer(server); });
+        connect(progress_, &ProgressWindow::learnerChosen, this, &AppWiring::openLearnerProgress);
         progress_->setClassServer(settings.classServer);
     }
     showClassReach();

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ClassConnection.h"
 
-namespace clavora {
+#include <atomic>
 
-QSqlDatabase ClassConnection::open(const QString& name, const QString& server)
+namespace clavora {
+namespace {
+
+QSqlDatabase open(const QString& name, const QString& server)
 {
     QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
     // A server that answers nothing fails in seconds rather than at the system's TCP limit;
@@ -11,6 +14,16 @@ QSqlDatabase ClassConnection::open(const QString& name, const QString& server)
     connection.setConnectOptions(QStringLiteral("connect_timeout=10 ") + server);
     connection.open();
     return connection;
+}
+
+} // namespace
+
+void ClassConnection::use(const QString& server, const std::function<void(const QSqlDatabase&)>& work)
+{
+    static std::atomic<int> connections = 0;
+    const QString name = QStringLiteral("clavora-class-%1").arg(++connections);
+    work(open(name, server));
+    QSqlDatabase::removeDatabase(name);
 }
 
 } // namespace clavora

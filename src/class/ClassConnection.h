@@ -2,6 +2,7 @@
 #pragma once
 #include <QSqlDatabase>
 #include <QString>
+#include <functional>
 
 namespace clavora {
 
@@ -10,8 +11,8 @@ namespace clavora {
 // A connection belongs to the thread that opens it.
 class ClassConnection {
 public:
-    // Opens the connection `name`; check isOpen() and lastError().
-    static QSqlDatabase open(const QString& name, const QString& server);
+    // Runs `work` on a connection of its own, open or not, and closes it.
+    static void use(const QString& server, const std::function<void(const QSqlDatabase&)>& work);
 };
 
 } // namespace clavora

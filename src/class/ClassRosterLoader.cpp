@@ -6,17 +6,13 @@
 #include <QPromise>
 #include <QSqlError>
 #include <QtConcurrent>
-#include <atomic>
 
 namespace clavora {
 namespace {
 
 void readRoster(QPromise<ClassRoster>& promise, const QString& server, QDate today)
 {
-    static std::atomic<int> loads = 0;
-    const QString name = QStringLiteral("clavora-class-roster-%1").arg(++loads);
-    {
-        const QSqlDatabase connection = ClassConnection::open(name, server);
+    ClassConnection::use(server, [&](const QSqlDatabase& connection) {
         ClassRoster roster;
         if (!connection.isOpen())
             roster.problem = connection.lastError().text();
@@ -26,8 +22,7 @@ void readRoster(QPromise<ClassRoster>& promise, const QString& server, QDate tod
         promise.addResult(roster);
         if (roster.teacher)
             promise.addResult(ClassRosterQuery::read(connection, today));
-    }
-    QSqlDatabase::removeDatabase(name);
+    });
 }
 
 } // namespace

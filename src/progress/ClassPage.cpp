@@ -35,6 +35,16 @@ void ClassPage::answered(const ClassRoster& roster)
                                                : QString();
 }
 
+void ClassPage::learnerChosen(const QString& name)
+{
+    form_.status = tr("Loading the progress of %1…").arg(name);
+}
+
+void ClassPage::learnerOpened(const QString& name, const QString& problem)
+{
+    form_.status = problem.isEmpty() ? QString() : tr("The progress of %1 could not be read: %2").arg(name, problem);
+}
+
 std::optional<double> ClassPage::trend(std::optional<double> now, std::optional<double> before)
 {
     return now && before ? std::optional(*now - *before) : std::nullopt;

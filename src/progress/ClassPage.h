@@ -32,6 +32,9 @@ public:
     // A new server is being asked; none: no class.
     void serverChosen(const QString& server);
     void answered(const ClassRoster& roster);
+    // A learner's progress is being fetched to be shown, and then was, or could not be.
+    void learnerChosen(const QString& name);
+    void learnerOpened(const QString& name, const QString& problem);
     // `folder`: where the save dialog starts.
     void exportClicked(const QString& folder);
     bool writeCsv(QIODevice& device) const;

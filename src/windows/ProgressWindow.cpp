@@ -257,6 +257,7 @@ QWidget* ProgressWindow::newClassPage()
             [this] { forwardTo(this, classPage_, &ClassPage::exportClicked)(exportFolder_); });
     connect(classTable_, &QTableWidget::cellDoubleClicked, this, [this](int row) {
         const QTableWidgetItem* learner = classTable_->item(row, 0);
+        forwardTo(this, classPage_, &ClassPage::learnerChosen)(learner->text());
         emit learnerChosen(learner->data(Qt::UserRole).toString(), learner->text());
     });
     auto* page = new QWidget;
@@ -287,6 +288,18 @@ void ProgressWindow::setClassServer(const QString& server)
 void ProgressWindow::showClassReach(const std::optional<ClassReach>& reach, const QDateTime& now)
 {
     forwardTo(this, control_, &ProgressControl::classReached)(reach, now);
+}
+
+void ProgressWindow::learnerOpened(const QString& name, const QString& problem)
+{
+    forwardTo(this, classPage_, &ClassPage::learnerOpened)(name, problem);
+}
+
+void ProgressWindow::showLearner(const QString& name)
+{
+    setWindowTitle(tr("Progress of %1").arg(name));
+    for (QWidget* control : std::initializer_list<QWidget*>{recordCheck_, weakKeysButton_, forgetButton_, classButton_})
+        control->hide();
 }
 
 void ProgressWindow::colourWindow(Rgb windowColour, Rgb textColour)

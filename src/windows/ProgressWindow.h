@@ -41,6 +41,7 @@ public:
                    const QString& layoutFile = {}, QWidget* parent = nullptr);
 
     const ProgressForm& form() const { return control_.form(); }
+    const ClassPageForm& classPageForm() const { return classPage_.form(); }
     void colourWindow(Rgb windowColour, Rgb textColour);
     // Shows the figures as they are now.
     void refresh();
@@ -51,6 +52,11 @@ public:
     void setClassServer(const QString& server);
     // How the class server was last found; none while the learner is in no class.
     void showClassReach(const std::optional<ClassReach>& reach, const QDateTime& now);
+    // The progress of a learner of the teacher's class was shown, or why not.
+    void learnerOpened(const QString& name, const QString& problem);
+    // The window shows another's progress, a copy from the class server: the figures and
+    // their export, without this machine's recording and class.
+    void showLearner(const QString& name);
 
     // ProgressUi
     void showMessage(const QString& title, const QString& text) override;
