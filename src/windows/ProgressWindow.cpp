@@ -251,7 +251,7 @@ QWidget* ProgressWindow::newClassPage()
     classTable_->setToolTip(tr("This week is the last seven days; a trend compares it with the four weeks before. "
                                "Double-click a learner to see their progress."));
     classTable_->sortByColumn(0, Qt::AscendingOrder);
-    classExportButton_ = new QPushButton(tr("E&xport class…"));
+    classExportButton_ = new QPushButton(tr("Ex&port class…"));
     classExportButton_->setObjectName(QStringLiteral("ClassExportButton"));
     connect(classExportButton_, &QPushButton::clicked, this,
             [this] { forwardTo(this, classPage_, &ClassPage::exportClicked)(exportFolder_); });
