@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ClassConnection.h"
 
+#include <QThreadPool>
 #include <atomic>
 
 namespace clavora {
@@ -24,6 +25,12 @@ void ClassConnection::use(const QString& server, const std::function<void(const 
     const QString name = QStringLiteral("clavora-class-%1").arg(++connections);
     work(open(name, server));
     QSqlDatabase::removeDatabase(name);
+}
+
+QThreadPool* ClassConnection::threads()
+{
+    static QThreadPool* const pool = new QThreadPool; // never destroyed, so never waited for
+    return pool;
 }
 
 } // namespace clavora

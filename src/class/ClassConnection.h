@@ -4,6 +4,8 @@
 #include <QString>
 #include <functional>
 
+class QThreadPool;
+
 namespace clavora {
 
 // A connection to the class server named in the settings: a libpq connection string of
@@ -13,6 +15,9 @@ class ClassConnection {
 public:
     // Runs `work` on a connection of its own, open or not, and closes it.
     static void use(const QString& server, const std::function<void(const QSqlDatabase&)>& work);
+    // The threads the windows' reads run on. Never waited for: a connection that hangs in
+    // the network is left to the end of the process rather than holding up its exit.
+    static QThreadPool* threads();
 };
 
 } // namespace clavora

@@ -35,7 +35,7 @@ ClassRosterLoader::ClassRosterLoader(QObject* parent) : QObject(parent)
 
 void ClassRosterLoader::load(const QString& server, QDate today)
 {
-    watcher_.setFuture(QtConcurrent::run(readRoster, server, today));
+    watcher_.setFuture(QtConcurrent::run(ClassConnection::threads(), readRoster, server, today));
 }
 
 } // namespace clavora

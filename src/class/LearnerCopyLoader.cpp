@@ -34,7 +34,7 @@ LearnerCopyLoader::LearnerCopyLoader(QObject* parent) : QObject(parent)
 
 void LearnerCopyLoader::load(const QString& server, const QString& login, const QString& storePath)
 {
-    watcher_.setFuture(QtConcurrent::run(copyLearner, server, login, storePath));
+    watcher_.setFuture(QtConcurrent::run(ClassConnection::threads(), copyLearner, server, login, storePath));
 }
 
 } // namespace clavora
