@@ -179,12 +179,8 @@ Das Programm ist „%1“, daher wurde kein Starteintrag angelegt.</translation>
         <translation>Deine Versuche bleiben hier und werden gesendet, sobald sie erreichbar ist.</translation>
     </message>
     <message>
-        <source>Your class cannot be reached: %1 It was last reached %2. %3</source>
-        <translation>Deine Klasse ist nicht erreichbar: %1 Zuletzt erreicht %2. %3</translation>
-    </message>
-    <message>
-        <source>Your class cannot be reached: %1 %2</source>
-        <translation>Deine Klasse ist nicht erreichbar: %1 %2</translation>
+        <source>It was last reached %1.</source>
+        <translation>Zuletzt erreicht %1.</translation>
     </message>
 </context>
 <context>

@@ -179,12 +179,8 @@ Le programme est «&#xa0;%1&#xa0;»&#xa0;: aucune entrée de démarrage n&apos;a
         <translation>Vos essais sont gardés ici et envoyés dès qu’elle pourra être jointe.</translation>
     </message>
     <message>
-        <source>Your class cannot be reached: %1 It was last reached %2. %3</source>
-        <translation>Votre classe ne peut pas être jointe&#xa0;: %1 Dernière fois&#xa0;: %2. %3</translation>
-    </message>
-    <message>
-        <source>Your class cannot be reached: %1 %2</source>
-        <translation>Votre classe ne peut pas être jointe&#xa0;: %1 %2</translation>
+        <source>It was last reached %1.</source>
+        <translation>Dernière connexion %1.</translation>
     </message>
 </context>
 <context>

@@ -21,13 +21,13 @@ QString ClassReachSentence::of(const ClassReach& reach, const QDateTime& now)
     if (reach.problem.isEmpty())
         return reached ? tr("Your class was last reached %1.").arg(when(reach.lastReached, now))
                        : tr("Your class has not been reached yet.");
+    // The problem is the sender's own sentence; this one only adds when and what happens now.
     QString problem = reach.problem.trimmed();
     if (!problem.endsWith(u'.'))
         problem += u'.';
-    const QString kept = tr("Your attempts are kept here and sent once it can be reached.");
-    return reached ? tr("Your class cannot be reached: %1 It was last reached %2. %3")
-                         .arg(problem, when(reach.lastReached, now), kept)
-                   : tr("Your class cannot be reached: %1 %2").arg(problem, kept);
+    if (reached)
+        problem += u' ' + tr("It was last reached %1.").arg(when(reach.lastReached, now));
+    return problem + u' ' + tr("Your attempts are kept here and sent once it can be reached.");
 }
 
 } // namespace clavora

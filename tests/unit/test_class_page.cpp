@@ -40,12 +40,12 @@ TEST(ClassReachSentence, SaysWhenAndWhyNot)
         {{earlier, {}}, QStringLiteral("Your class was last reached today at 08:05.")},
         {{yesterday, {}}, QStringLiteral("Your class was last reached yesterday at 23:59.")},
         {{march, {}}, QStringLiteral("Your class was last reached on 2026-03-01 at 09:30.")},
-        {{{}, QStringLiteral("The school's server does not answer")},
-         QStringLiteral("Your class cannot be reached: The school's server does not answer. Your attempts are kept "
-                        "here and sent once it can be reached.")},
+        {{{}, QStringLiteral("The class server does not answer")},
+         QStringLiteral("The class server does not answer. Your attempts are kept here and sent once it can be "
+                        "reached.")},
         {{march, QStringLiteral("Your password was not accepted.")},
-         QStringLiteral("Your class cannot be reached: Your password was not accepted. It was last reached on "
-                        "2026-03-01 at 09:30. Your attempts are kept here and sent once it can be reached.")},
+         QStringLiteral("Your password was not accepted. It was last reached on 2026-03-01 at 09:30. Your attempts "
+                        "are kept here and sent once it can be reached.")},
     };
     for (const auto& [reach, sentence] : cases)
         EXPECT_EQ(ClassReachSentence::of(reach, now), sentence);
