@@ -41,7 +41,6 @@ public:
                    const QString& layoutFile = {}, QWidget* parent = nullptr);
 
     const ProgressForm& form() const { return control_.form(); }
-    const ClassPageForm& classPageForm() const { return classPage_.form(); }
     void colourWindow(Rgb windowColour, Rgb textColour);
     // Shows the figures as they are now.
     void refresh();
