@@ -122,10 +122,12 @@ int main(int argc, char** argv)
         application.processEvents();
         clock.restart();
         window.setClassServer(teacher);
+        // Waiting without spinning, which would take a core from the server on a small machine.
         while (table->rowCount() != Learners || !table->isVisible()) {
-            application.processEvents(QEventLoop::WaitForMoreEvents, 5);
             if (!table->isVisible())
                 window.findChild<QTabWidget*>("ProgressTabs")->setCurrentWidget(table->parentWidget());
+            if (table->rowCount() != Learners)
+                application.processEvents(QEventLoop::WaitForMoreEvents);
         }
         window.repaint();
         page.push_back(clock.nsecsElapsed() / 1e6);
