@@ -24,14 +24,18 @@ void ClassPage::serverChosen(const QString& server)
 
 void ClassPage::answered(const ClassRoster& roster)
 {
-    form_.shown = roster.teacher;
+    // A server out of reach says nothing of the role: a page shown stays as it was, saying so.
+    const bool unreachable = !roster.teacher && !roster.problem.isEmpty();
+    if (!unreachable)
+        form_.shown = roster.teacher;
     form_.loading = !roster.complete;
-    form_.learners = roster.learners;
-    // A login that does not teach has no page to tell anything on.
-    form_.status = !roster.teacher             ? QString()
+    // The rows shown stay until new ones come.
+    if (roster.complete && roster.problem.isEmpty())
+        form_.learners = roster.learners;
+    form_.status = !form_.shown                ? QString()
                    : form_.loading             ? tr("Loading…")
                    : !roster.problem.isEmpty() ? tr("Your class could not be read: %1").arg(roster.problem)
-                   : roster.learners.empty()   ? tr("Your classes have no learners yet.")
+                   : form_.learners.empty()    ? tr("Your classes have no learners yet.")
                                                : QString();
 }
 

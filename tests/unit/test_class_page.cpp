@@ -85,6 +85,13 @@ TEST(ClassPage, ShowsOnlyATeachersClassAndSaysWhileItLoads)
         EXPECT_EQ(page.form().status, c.status);
         EXPECT_EQ(page.form().loading, !c.roster.complete);
     }
+    // Asked again while the server is away: the page and its rows stay, saying why they are old.
+    ClassPage page(ui);
+    page.answered({true, true, {anna}, {}});
+    page.answered({false, true, {}, QStringLiteral("timeout")});
+    EXPECT_TRUE(page.form().shown);
+    EXPECT_EQ(page.form().learners.size(), 1u);
+    EXPECT_EQ(page.form().status, QStringLiteral("Your class could not be read: timeout"));
 }
 
 TEST(ClassPage, ExportsEachLearnerWithBothWindowsFigures)
