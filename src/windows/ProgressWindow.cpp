@@ -159,6 +159,7 @@ ProgressWindow::ProgressWindow(HistoryRecorder& history, const HistoryFigures& f
     classReachLabel_ = new QLabel;
     classReachLabel_->setObjectName(QStringLiteral("ClassReachLabel"));
     classReachLabel_->setWordWrap(true);
+    classReachLabel_->setTextFormat(Qt::PlainText); // the server's words, never markup
     classTab_ = newClassPage();
     classTab_->setParent(this); // the tab widget takes it only for a teacher
     classTab_->hide();
@@ -240,6 +241,7 @@ QWidget* ProgressWindow::newClassPage()
     classStatusLabel_ = new QLabel;
     classStatusLabel_->setObjectName(QStringLiteral("ClassStatusLabel"));
     classStatusLabel_->setWordWrap(true);
+    classStatusLabel_->setTextFormat(Qt::PlainText); // learners' names as the server has them
     classTable_ = newTable({tr("Learner"), tr("Classes"), tr("Last practice"), tr("Minutes this week"),
                             tr("Attempts this week"), tr("Median WPM"), tr("WPM trend"), tr("Median accuracy %"),
                             tr("Accuracy trend"), tr("Weakest keys")},
