@@ -175,12 +175,12 @@ Das Programm ist „%1“, daher wurde kein Starteintrag angelegt.</translation>
         <translation>Deine Klasse wurde noch nicht erreicht.</translation>
     </message>
     <message>
-        <source>Your attempts are kept here and sent once it can be reached.</source>
-        <translation>Deine Versuche bleiben hier und werden gesendet, sobald sie erreichbar ist.</translation>
-    </message>
-    <message>
         <source>It was last reached %1.</source>
         <translation>Zuletzt erreicht %1.</translation>
+    </message>
+    <message>
+        <source>Your attempts are kept here and sent once it can be reached.</source>
+        <translation>Deine Versuche bleiben hier und werden gesendet, sobald sie erreichbar ist.</translation>
     </message>
 </context>
 <context>
@@ -772,35 +772,35 @@ Dein Passwort gehört in ~/.pgpass oder in die Dienstdatei, nie hierher.</transl
     <name>clavora::ClassSender</name>
     <message>
         <source>The class server&apos;s setting holds a password, which Clavora does not use: keep it in ~/.pgpass instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellung des Klassenservers enthält ein Passwort, das Clavora nicht verwendet: Bewahren Sie es stattdessen in ~/.pgpass auf.</translation>
     </message>
     <message>
         <source>The class server could not be reached: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Klassenserver war nicht erreichbar: %1</translation>
     </message>
     <message>
         <source>The class server is newer than this version of Clavora, which sends nothing to it until it is updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Klassenserver ist neuer als diese Version von Clavora, die ihm nichts sendet, bis sie aktualisiert ist.</translation>
     </message>
     <message>
         <source>The class server is older than this version of Clavora: ask whoever runs it to update its tables.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Klassenserver ist älter als diese Version von Clavora: Bitten Sie die Person, die ihn betreibt, seine Tabellen zu aktualisieren.</translation>
     </message>
     <message>
         <source>The class server has no class tables of Clavora: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Klassenserver hat keine Klassentabellen von Clavora: %1</translation>
     </message>
     <message>
         <source>The class server did not give your records: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Klassenserver hat Ihre Ergebnisse nicht geliefert: %1</translation>
     </message>
     <message>
         <source>The class server did not take your records: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Klassenserver hat Ihre Ergebnisse nicht angenommen: %1</translation>
     </message>
     <message>
         <source>Your history cannot be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Verlauf kann nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>

@@ -175,12 +175,12 @@ Le programme est «&#xa0;%1&#xa0;»&#xa0;: aucune entrée de démarrage n&apos;a
         <translation>Votre classe n’a pas encore été jointe.</translation>
     </message>
     <message>
-        <source>Your attempts are kept here and sent once it can be reached.</source>
-        <translation>Vos essais sont gardés ici et envoyés dès qu’elle pourra être jointe.</translation>
-    </message>
-    <message>
         <source>It was last reached %1.</source>
         <translation>Dernière connexion %1.</translation>
+    </message>
+    <message>
+        <source>Your attempts are kept here and sent once it can be reached.</source>
+        <translation>Vos essais sont gardés ici et envoyés dès qu’elle pourra être jointe.</translation>
     </message>
 </context>
 <context>
@@ -772,35 +772,35 @@ Votre mot de passe va dans ~/.pgpass ou dans le fichier de service, jamais ici.<
     <name>clavora::ClassSender</name>
     <message>
         <source>The class server&apos;s setting holds a password, which Clavora does not use: keep it in ~/.pgpass instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le réglage du serveur de la classe contient un mot de passe, que Clavora n&apos;utilise pas : gardez-le plutôt dans ~/.pgpass.</translation>
     </message>
     <message>
         <source>The class server could not be reached: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur de la classe n&apos;a pas pu être joint : %1</translation>
     </message>
     <message>
         <source>The class server is newer than this version of Clavora, which sends nothing to it until it is updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur de la classe est plus récent que cette version de Clavora, qui ne lui envoie rien tant qu&apos;elle n&apos;est pas mise à jour.</translation>
     </message>
     <message>
         <source>The class server is older than this version of Clavora: ask whoever runs it to update its tables.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur de la classe est plus ancien que cette version de Clavora : demandez à la personne qui le gère de mettre ses tables à jour.</translation>
     </message>
     <message>
         <source>The class server has no class tables of Clavora: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur de la classe n&apos;a pas de tables de classe de Clavora : %1</translation>
     </message>
     <message>
         <source>The class server did not give your records: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur de la classe n&apos;a pas donné vos résultats : %1</translation>
     </message>
     <message>
         <source>The class server did not take your records: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur de la classe n&apos;a pas accepté vos résultats : %1</translation>
     </message>
     <message>
         <source>Your history cannot be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre historique ne peut pas être écrit : %1</translation>
     </message>
 </context>
 <context>

@@ -8,9 +8,9 @@
 namespace clavora {
 namespace {
 
-// Rows written to the store in one transaction: short enough that a write of the program's
-// own never waits long for it.
-constexpr std::size_t batch = 500;
+// Rows written to the store in one transaction: few enough that a write of the program's own
+// never waits long for it (each attempt figures its day again).
+constexpr std::size_t batch = 100;
 
 class ServerQuery {
 public:
