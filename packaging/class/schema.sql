@@ -117,7 +117,8 @@ BEGIN
         correct_speed integer NOT NULL,
         passed boolean NOT NULL,
         PRIMARY KEY (learner, id));
-    CREATE INDEX attempts_by_day ON clavora.attempts (learner, day);
+    -- Covering the teacher's Class page, which reads a learner's recent weeks from the index alone.
+    CREATE INDEX attempts_by_day ON clavora.attempts (learner, day) INCLUDE (seconds, speed, accuracy);
 
     -- Characters are UTF-16 code units as the local store keeps them; 0 is a key struck
     -- past the end of the exercise.
@@ -131,7 +132,8 @@ BEGIN
         count integer NOT NULL CHECK (count >= 0),
         timed_count integer NOT NULL CHECK (timed_count >= 0),
         interval_sum double precision NOT NULL, -- seconds
-        PRIMARY KEY (learner, day, machine, expected, struck));
+        -- count too, for the Class page's weakest keys from the index alone
+        PRIMARY KEY (learner, day, machine, expected, struck) INCLUDE (count));
     CREATE TABLE clavora.daily_line_edits (
         learner text NOT NULL DEFAULT current_user
             REFERENCES clavora.learners ON UPDATE CASCADE ON DELETE CASCADE,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppWiring.h"
 
+#include "LearnerProgress.h"
 #include "common/Twips.h"
 #include "keyboard/KeyboardPlacement.h"
 #include "session/StartSettings.h"
@@ -70,8 +71,29 @@ void AppWiring::setClassServer(const QString& connection)
         store_->open();
         classSync_ = std::make_unique<ClassSync>(paths_.historyFile());
         store_->setAfterWrite([this] { classSync_->sendNow(); });
+        connect(classSync_.get(), &ClassSync::reachChanged, this, &AppWiring::showClassReach);
     }
     classSync_->setServer(connection);
+    showClassReach();
+}
+
+void AppWiring::openLearnerProgress(const QString& login, const QString& name)
+{
+    const AppSettings& settings = session_.settings();
+    auto* learner = new LearnerProgress(settings.classServer, login, name, clock_, settings,
+                                        paths_.layoutFile(settings.layoutFile), this);
+    connect(learner, &LearnerProgress::opened, this, [this](const QString& shown, const QString& problem) {
+        if (progress_)
+            progress_->learnerOpened(shown, problem);
+    });
+}
+
+void AppWiring::showClassReach()
+{
+    if (!progress_)
+        return;
+    const bool inClass = classSync_ && !session_.settings().classServer.isEmpty();
+    progress_->showClassReach(inClass ? std::optional(classSync_->reach()) : std::nullopt, clock_.localDateTime());
 }
 
 void AppWiring::openHelp()
@@ -256,7 +278,12 @@ void AppWiring::openProgress()
         connect(progress_, &ProgressWindow::recordingChanged, this,
                 [this](bool recording) { session_.recordingToggled(recording); });
         connect(progress_, &ProgressWindow::weakKeyDrillRequested, this, [this] { session_.weakKeyDrillRequested(); });
+        connect(progress_, &ProgressWindow::classServerChosen, this,
+                [this](const QString& server) { setClassServer(server); });
+        connect(progress_, &ProgressWindow::learnerChosen, this, &AppWiring::openLearnerProgress);
+        progress_->setClassServer(settings.classServer);
     }
+    showClassReach();
     progress_->show();
     progress_->raise();
     progress_->activateWindow();

@@ -94,6 +94,10 @@ private:
     void settingsClosed();
     KeyboardWindow& loadKeyboard();
     void keyboardClosed();
+    // In the progress window, while it is open: how the class server was last found.
+    void showClassReach();
+    // A learner double-clicked on the teacher's Class page.
+    void openLearnerProgress(const QString& login, const QString& name);
     // Main, or the game window while it is open.
     PractiseWindow& windowOf(AppWindow window) const;
 
