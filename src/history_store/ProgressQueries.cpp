@@ -30,12 +30,13 @@ double weightedMedian(std::vector<std::pair<double, qint64>>& weighted)
     return weighted.back().first;
 }
 
-// A read-only query over the store, or an inactive one when the store is unavailable.
+// A read-only query over the store, or an inactive one when the store holds nothing yet or
+// is unavailable.
 QSqlQuery select(const HistoryStore& store, const QString& sql, const QVariantList& values)
 {
+    if (store.neverWritten() || !store.available())
+        return QSqlQuery();
     QSqlQuery query(store.database());
-    if (!store.available())
-        return query;
     query.setForwardOnly(true);
     query.prepare(sql);
     for (const QVariant& value : values)
@@ -60,12 +61,12 @@ ProgressQueries::ProgressQueries(const HistoryStore& store, const Clock& clock)
 
 bool ProgressQueries::available() const
 {
-    return store_.available();
+    return store_.neverWritten() || store_.available();
 }
 
 QString ProgressQueries::problem() const
 {
-    return store_.problem();
+    return store_.neverWritten() ? QString() : store_.problem();
 }
 
 bool ProgressQueries::knownUnavailable() const
@@ -236,6 +237,8 @@ TypingCalendar ProgressQueries::calendar() const
 
 bool ProgressQueries::forEachAttempt(const std::function<void(const AttemptRecord&)>& visit) const
 {
+    if (store_.neverWritten())
+        return true;
     // The texts are read as their bytes and decoded here, so that bytes that are not UTF-8 (a
     // store written by another program) come out as U+FFFD.
     QSqlQuery query = select(store_, QStringLiteral("SELECT finished, kind, quick_run, CAST(preset_file AS BLOB),"

@@ -40,6 +40,8 @@ public:
     bool recording() const { return form_.recordChecked; }
 
     void colourWindow(Rgb windowColour, Rgb textColour);
+    // As the window opens: the first period, recording as set, the figures read anew.
+    void open(bool recording);
     // Reads the figures again: attempts and games may have been kept since.
     void refresh();
 

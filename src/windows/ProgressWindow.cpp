@@ -126,14 +126,11 @@ ProgressWindow::ProgressWindow(HistoryRecorder& history, const HistoryFigures& f
     keyTable_ = newTable({tr("Key"), tr("Strokes"), tr("Error rate %"),
                           tr("Median interval ms"), tr("Struck instead")},
                          QStringLiteral("KeyTable"));
-    // A header starts out descending: the keys open in their order, a first.
-    keyTable_->sortByColumn(0, Qt::AscendingOrder);
     confusionList_ = new QListWidget;
     confusionList_->setObjectName(QStringLiteral("ConfusionList"));
     gameTable_ = newTable({tr("Played"), tr("Score"), tr("Start level"),
                            tr("Level reached")},
                           QStringLiteral("GameTable"));
-    gameTable_->sortByColumn(1, Qt::DescendingOrder); // the best game first
     heatMap_ = new HeatMapWidget;
     heatMap_->setObjectName(QStringLiteral("HeatMap"));
     heatMap_->setAccessibleName(tr("Error rate of each key"));
@@ -210,6 +207,22 @@ ProgressWindow::ProgressWindow(HistoryRecorder& history, const HistoryFigures& f
             [this] { forwardTo(this, control_, &ProgressControl::exportClicked)(exportFolder_); });
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
+    startAsNew();
+}
+
+void ProgressWindow::reopen(bool recording, const QString& layoutFile)
+{
+    layout_ = readLayoutFile(layoutFile).table;
+    control_.open(recording);
+    startAsNew();
+}
+
+void ProgressWindow::startAsNew()
+{
+    tabs_->setCurrentIndex(0);
+    // A header starts out descending: the keys open in their order, a first.
+    keyTable_->sortByColumn(0, Qt::AscendingOrder);
+    gameTable_->sortByColumn(1, Qt::DescendingOrder); // the best game first
     apply();
     // No larger than the screen, less room for the window's frame (the pages scroll), and
     // in its middle, so that a window as large as the screen is all on it.
