@@ -231,6 +231,17 @@ void ProgressWindow::startAsNew()
     move(available.center() - QPoint(width() / 2, (height() + FrameAllowance) / 2));
 }
 
+void ProgressWindow::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    // Closed, not minimised: the picture of the window (megabytes, shared with the X server)
+    // and its native window are let go until it shows again. After the hiding, not in it.
+    QMetaObject::invokeMethod(this, [this] {
+        if (!isVisible())
+            destroy();
+    }, Qt::QueuedConnection);
+}
+
 void ProgressWindow::colourWindow(Rgb windowColour, Rgb textColour)
 {
     forwardTo(this, control_, &ProgressControl::colourWindow)(windowColour, textColour);

@@ -61,6 +61,9 @@ signals:
     // "Practise my weak keys": the owner starts the drill in the exercise window.
     void weakKeyDrillRequested();
 
+protected:
+    void hideEvent(QHideEvent* event) override;
+
 private:
     // The first page, the tables in their first order, sized and placed on the screen.
     void startAsNew();
