@@ -102,6 +102,107 @@ Das Programm ist „%1“, daher wurde kein Starteintrag angelegt.</translation>
     </message>
 </context>
 <context>
+    <name>ClassPage</name>
+    <message>
+        <source>Loading…</source>
+        <translation>Wird geladen…</translation>
+    </message>
+    <message>
+        <source>Your class could not be read: %1</source>
+        <translation>Deine Klasse konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Your classes have no learners yet.</source>
+        <translation>Deine Klassen haben noch keine Lernenden.</translation>
+    </message>
+    <message>
+        <source>Loading the progress of %1…</source>
+        <translation>Fortschritt von %1 wird geladen…</translation>
+    </message>
+    <message>
+        <source>The progress of %1 could not be read: %2</source>
+        <translation>Der Fortschritt von %1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Export Class As . . .</source>
+        <translation>Klasse exportieren unter . . .</translation>
+    </message>
+    <message>
+        <source>Export Error</source>
+        <translation>Exportfehler</translation>
+    </message>
+    <message>
+        <source>An error occurred while exporting the class.</source>
+        <translation>Beim Exportieren der Klasse ist ein Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>The class is in %1.</source>
+        <translation>Die Klasse steht in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ClassReachSentence</name>
+    <message>
+        <source>today at %1</source>
+        <translation>heute um %1</translation>
+    </message>
+    <message>
+        <source>yesterday at %1</source>
+        <translation>gestern um %1</translation>
+    </message>
+    <message>
+        <source>on %1 at %2</source>
+        <translation>am %1 um %2</translation>
+    </message>
+    <message>
+        <source>Your class was last reached %1.</source>
+        <translation>Deine Klasse wurde zuletzt %1 erreicht.</translation>
+    </message>
+    <message>
+        <source>Your class has not been reached yet.</source>
+        <translation>Deine Klasse wurde noch nicht erreicht.</translation>
+    </message>
+    <message>
+        <source>It was last reached %1.</source>
+        <translation>Zuletzt erreicht %1.</translation>
+    </message>
+    <message>
+        <source>Your attempts are kept here and sent once it can be reached.</source>
+        <translation>Deine Versuche bleiben hier und werden gesendet, sobald sie erreichbar ist.</translation>
+    </message>
+</context>
+<context>
+    <name>ClassServerCheck</name>
+    <message>
+        <source>A password does not belong here: the settings file would keep it for anyone to read. Put it in ~/.pgpass or in the service file, and name the server without it.</source>
+        <translation>Ein Passwort gehört nicht hierher: Die Einstellungsdatei würde es für alle lesbar speichern. Lege es in ~/.pgpass oder in der Dienstdatei ab und nenne den Server ohne es.</translation>
+    </message>
+    <message>
+        <source>The server must be written on one line.</source>
+        <translation>Der Server muss in einer Zeile stehen.</translation>
+    </message>
+    <message>
+        <source>Name the server as keyword=value pairs, such as service=clavora-class or host=school.example dbname=clavora.</source>
+        <translation>Nenne den Server als Paare Schlüsselwort=Wert, etwa service=clavora-class oder host=school.example dbname=clavora.</translation>
+    </message>
+    <message>
+        <source>The server is longer than the %1 characters the settings file keeps.</source>
+        <translation>Der Server ist länger als die %1 Zeichen, die die Einstellungsdatei speichert.</translation>
+    </message>
+</context>
+<context>
     <name>CoachCourse</name>
     <message>
         <source>Coach&apos;s course - keys %1</source>
@@ -637,10 +738,69 @@ $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart)
     </message>
 </context>
 <context>
+    <name>clavora::AppWiring</name>
+    <message>
+        <source>This desktop does not let Clavora place its windows, so the keyboard may stand over the exercises. Drag it where it suits you.</source>
+        <translation>Dieser Desktop lässt Clavora seine Fenster nicht selbst platzieren, daher kann die Tastatur über den Übungen liegen. Ziehen Sie sie dorthin, wo sie Ihnen passt.</translation>
+    </message>
+</context>
+<context>
     <name>clavora::CalendarWidget</name>
     <message>
         <source>Minutes a day:</source>
         <translation>Minuten am Tag:</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::ClassDialog</name>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>&amp;Server of your class:</source>
+        <translation>&amp;Server deiner Klasse:</translation>
+    </message>
+    <message>
+        <source>As your school gave it, such as service=clavora-class or host=school.example dbname=clavora sslmode=verify-full. Leave it empty to leave the class.
+Your password belongs in ~/.pgpass or in the service file, never here.</source>
+        <translation>Wie deine Schule ihn angibt, etwa service=clavora-class oder host=school.example dbname=clavora sslmode=verify-full. Leer lassen, um die Klasse zu verlassen.
+Dein Passwort gehört in ~/.pgpass oder in die Dienstdatei, nie hierher.</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::ClassSender</name>
+    <message>
+        <source>The class server&apos;s setting holds a password, which Clavora does not use: keep it in ~/.pgpass instead.</source>
+        <translation>Die Einstellung des Klassenservers enthält ein Passwort, das Clavora nicht verwendet: Bewahren Sie es stattdessen in ~/.pgpass auf.</translation>
+    </message>
+    <message>
+        <source>The class server could not be reached: %1</source>
+        <translation>Der Klassenserver war nicht erreichbar: %1</translation>
+    </message>
+    <message>
+        <source>The class server is newer than this version of Clavora, which sends nothing to it until it is updated.</source>
+        <translation>Der Klassenserver ist neuer als diese Version von Clavora, die ihm nichts sendet, bis sie aktualisiert ist.</translation>
+    </message>
+    <message>
+        <source>The class server is older than this version of Clavora: ask whoever runs it to update its tables.</source>
+        <translation>Der Klassenserver ist älter als diese Version von Clavora: Bitten Sie die Person, die ihn betreibt, seine Tabellen zu aktualisieren.</translation>
+    </message>
+    <message>
+        <source>The class server has no class tables of Clavora: %1</source>
+        <translation>Der Klassenserver hat keine Klassentabellen von Clavora: %1</translation>
+    </message>
+    <message>
+        <source>The class server did not give your records: %1</source>
+        <translation>Der Klassenserver hat Ihre Ergebnisse nicht geliefert: %1</translation>
+    </message>
+    <message>
+        <source>The class server did not take your records: %1</source>
+        <translation>Der Klassenserver hat Ihre Ergebnisse nicht angenommen: %1</translation>
+    </message>
+    <message>
+        <source>Your history cannot be written: %1</source>
+        <translation>Ihr Verlauf kann nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>
@@ -714,13 +874,6 @@ $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart)
     <message>
         <source>The help file %1 could not be read: %2.</source>
         <translation>Die Hilfedatei %1 konnte nicht gelesen werden: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>clavora::AppWiring</name>
-    <message>
-        <source>This desktop does not let Clavora place its windows, so the keyboard may stand over the exercises. Drag it where it suits you.</source>
-        <translation>Dieser Desktop lässt Clavora seine Fenster nicht selbst platzieren, daher kann die Tastatur über den Übungen liegen. Ziehen Sie sie dorthin, wo sie Ihnen passt.</translation>
     </message>
 </context>
 <context>
@@ -992,6 +1145,62 @@ $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart)
     <message>
         <source>Minutes typed per day</source>
         <translation>Getippte Minuten pro Tag</translation>
+    </message>
+    <message>
+        <source>Class…</source>
+        <translation>Klasse…</translation>
+    </message>
+    <message>
+        <source>Learner</source>
+        <translation>Lernende(r)</translation>
+    </message>
+    <message>
+        <source>Classes</source>
+        <translation>Klassen</translation>
+    </message>
+    <message>
+        <source>Last practice</source>
+        <translation>Zuletzt geübt</translation>
+    </message>
+    <message>
+        <source>Minutes this week</source>
+        <translation>Minuten diese Woche</translation>
+    </message>
+    <message>
+        <source>Attempts this week</source>
+        <translation>Versuche diese Woche</translation>
+    </message>
+    <message>
+        <source>WPM trend</source>
+        <translation>WpM-Trend</translation>
+    </message>
+    <message>
+        <source>Median accuracy %</source>
+        <translation>Genauigkeit % (Median)</translation>
+    </message>
+    <message>
+        <source>Accuracy trend</source>
+        <translation>Genauigkeitstrend</translation>
+    </message>
+    <message>
+        <source>Weakest keys</source>
+        <translation>Schwächste Tasten</translation>
+    </message>
+    <message>
+        <source>This week is the last seven days; a trend compares it with the four weeks before. Double-click a learner to see their progress.</source>
+        <translation>Diese Woche sind die letzten sieben Tage; ein Trend vergleicht sie mit den vier Wochen davor. Doppelklicke auf Lernende, um ihren Fortschritt zu sehen.</translation>
+    </message>
+    <message>
+        <source>Ex&amp;port class…</source>
+        <translation>Klasse ex&amp;portieren…</translation>
+    </message>
+    <message>
+        <source>Progress of %1</source>
+        <translation>Fortschritt von %1</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
     </message>
 </context>
 <context>

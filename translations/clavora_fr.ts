@@ -102,6 +102,107 @@ Le programme est «&#xa0;%1&#xa0;»&#xa0;: aucune entrée de démarrage n&apos;a
     </message>
 </context>
 <context>
+    <name>ClassPage</name>
+    <message>
+        <source>Loading…</source>
+        <translation>Chargement…</translation>
+    </message>
+    <message>
+        <source>Your class could not be read: %1</source>
+        <translation>Votre classe n’a pas pu être lue&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Your classes have no learners yet.</source>
+        <translation>Vos classes n’ont pas encore d’élèves.</translation>
+    </message>
+    <message>
+        <source>Loading the progress of %1…</source>
+        <translation>Chargement de la progression de %1…</translation>
+    </message>
+    <message>
+        <source>The progress of %1 could not be read: %2</source>
+        <translation>La progression de %1 n’a pas pu être lue&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <source>Export Class As . . .</source>
+        <translation>Exporter la classe sous . . .</translation>
+    </message>
+    <message>
+        <source>Export Error</source>
+        <translation>Erreur d&apos;exportation</translation>
+    </message>
+    <message>
+        <source>An error occurred while exporting the class.</source>
+        <translation>Une erreur s&apos;est produite lors de l&apos;exportation de la classe.</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportation</translation>
+    </message>
+    <message>
+        <source>The class is in %1.</source>
+        <translation>La classe se trouve dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ClassReachSentence</name>
+    <message>
+        <source>today at %1</source>
+        <translation>aujourd’hui à %1</translation>
+    </message>
+    <message>
+        <source>yesterday at %1</source>
+        <translation>hier à %1</translation>
+    </message>
+    <message>
+        <source>on %1 at %2</source>
+        <translation>le %1 à %2</translation>
+    </message>
+    <message>
+        <source>Your class was last reached %1.</source>
+        <translation>Votre classe a été jointe pour la dernière fois %1.</translation>
+    </message>
+    <message>
+        <source>Your class has not been reached yet.</source>
+        <translation>Votre classe n’a pas encore été jointe.</translation>
+    </message>
+    <message>
+        <source>It was last reached %1.</source>
+        <translation>Dernière connexion %1.</translation>
+    </message>
+    <message>
+        <source>Your attempts are kept here and sent once it can be reached.</source>
+        <translation>Vos essais sont gardés ici et envoyés dès qu’elle pourra être jointe.</translation>
+    </message>
+</context>
+<context>
+    <name>ClassServerCheck</name>
+    <message>
+        <source>A password does not belong here: the settings file would keep it for anyone to read. Put it in ~/.pgpass or in the service file, and name the server without it.</source>
+        <translation>Un mot de passe n’a pas sa place ici&#xa0;: le fichier de réglages le garderait lisible par tous. Mettez-le dans ~/.pgpass ou dans le fichier de service, et nommez le serveur sans lui.</translation>
+    </message>
+    <message>
+        <source>The server must be written on one line.</source>
+        <translation>Le serveur doit tenir sur une ligne.</translation>
+    </message>
+    <message>
+        <source>Name the server as keyword=value pairs, such as service=clavora-class or host=school.example dbname=clavora.</source>
+        <translation>Nommez le serveur par des paires mot-clé=valeur, comme service=clavora-class ou host=school.example dbname=clavora.</translation>
+    </message>
+    <message>
+        <source>The server is longer than the %1 characters the settings file keeps.</source>
+        <translation>Le serveur dépasse les %1 caractères que garde le fichier de réglages.</translation>
+    </message>
+</context>
+<context>
     <name>CoachCourse</name>
     <message>
         <source>Coach&apos;s course - keys %1</source>
@@ -637,10 +738,69 @@ $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart)
     </message>
 </context>
 <context>
+    <name>clavora::AppWiring</name>
+    <message>
+        <source>This desktop does not let Clavora place its windows, so the keyboard may stand over the exercises. Drag it where it suits you.</source>
+        <translation>Ce bureau ne laisse pas Clavora placer ses fenêtres, le clavier peut donc recouvrir les exercices. Faites-le glisser où bon vous semble.</translation>
+    </message>
+</context>
+<context>
     <name>clavora::CalendarWidget</name>
     <message>
         <source>Minutes a day:</source>
         <translation>Minutes par jour&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::ClassDialog</name>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>&amp;Server of your class:</source>
+        <translation>&amp;Serveur de votre classe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>As your school gave it, such as service=clavora-class or host=school.example dbname=clavora sslmode=verify-full. Leave it empty to leave the class.
+Your password belongs in ~/.pgpass or in the service file, never here.</source>
+        <translation>Tel que votre école l’a donné, comme service=clavora-class ou host=school.example dbname=clavora sslmode=verify-full. Laissez vide pour quitter la classe.
+Votre mot de passe va dans ~/.pgpass ou dans le fichier de service, jamais ici.</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::ClassSender</name>
+    <message>
+        <source>The class server&apos;s setting holds a password, which Clavora does not use: keep it in ~/.pgpass instead.</source>
+        <translation>Le réglage du serveur de la classe contient un mot de passe, que Clavora n&apos;utilise pas : gardez-le plutôt dans ~/.pgpass.</translation>
+    </message>
+    <message>
+        <source>The class server could not be reached: %1</source>
+        <translation>Le serveur de la classe n&apos;a pas pu être joint : %1</translation>
+    </message>
+    <message>
+        <source>The class server is newer than this version of Clavora, which sends nothing to it until it is updated.</source>
+        <translation>Le serveur de la classe est plus récent que cette version de Clavora, qui ne lui envoie rien tant qu&apos;elle n&apos;est pas mise à jour.</translation>
+    </message>
+    <message>
+        <source>The class server is older than this version of Clavora: ask whoever runs it to update its tables.</source>
+        <translation>Le serveur de la classe est plus ancien que cette version de Clavora : demandez à la personne qui le gère de mettre ses tables à jour.</translation>
+    </message>
+    <message>
+        <source>The class server has no class tables of Clavora: %1</source>
+        <translation>Le serveur de la classe n&apos;a pas de tables de classe de Clavora : %1</translation>
+    </message>
+    <message>
+        <source>The class server did not give your records: %1</source>
+        <translation>Le serveur de la classe n&apos;a pas donné vos résultats : %1</translation>
+    </message>
+    <message>
+        <source>The class server did not take your records: %1</source>
+        <translation>Le serveur de la classe n&apos;a pas accepté vos résultats : %1</translation>
+    </message>
+    <message>
+        <source>Your history cannot be written: %1</source>
+        <translation>Votre historique ne peut pas être écrit : %1</translation>
     </message>
 </context>
 <context>
@@ -714,13 +874,6 @@ $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart)
     <message>
         <source>The help file %1 could not be read: %2.</source>
         <translation>Le fichier d&apos;aide&#xa0;%1 n&apos;a pas pu être lu&#xa0;:&#xa0;%2.</translation>
-    </message>
-</context>
-<context>
-    <name>clavora::AppWiring</name>
-    <message>
-        <source>This desktop does not let Clavora place its windows, so the keyboard may stand over the exercises. Drag it where it suits you.</source>
-        <translation>Ce bureau ne laisse pas Clavora placer ses fenêtres, le clavier peut donc recouvrir les exercices. Faites-le glisser où bon vous semble.</translation>
     </message>
 </context>
 <context>
@@ -992,6 +1145,62 @@ $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart)
     <message>
         <source>Minutes typed per day</source>
         <translation>Minutes de frappe par jour</translation>
+    </message>
+    <message>
+        <source>Class…</source>
+        <translation>Classe…</translation>
+    </message>
+    <message>
+        <source>Learner</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>Classes</source>
+        <translation>Classes</translation>
+    </message>
+    <message>
+        <source>Last practice</source>
+        <translation>Dernier entraînement</translation>
+    </message>
+    <message>
+        <source>Minutes this week</source>
+        <translation>Minutes cette semaine</translation>
+    </message>
+    <message>
+        <source>Attempts this week</source>
+        <translation>Essais cette semaine</translation>
+    </message>
+    <message>
+        <source>WPM trend</source>
+        <translation>Tendance MPM</translation>
+    </message>
+    <message>
+        <source>Median accuracy %</source>
+        <translation>Précision % (médiane)</translation>
+    </message>
+    <message>
+        <source>Accuracy trend</source>
+        <translation>Tendance de la précision</translation>
+    </message>
+    <message>
+        <source>Weakest keys</source>
+        <translation>Touches les plus faibles</translation>
+    </message>
+    <message>
+        <source>This week is the last seven days; a trend compares it with the four weeks before. Double-click a learner to see their progress.</source>
+        <translation>Cette semaine, ce sont les sept derniers jours&#xa0;; une tendance la compare aux quatre semaines d’avant. Double-cliquez sur un élève pour voir sa progression.</translation>
+    </message>
+    <message>
+        <source>Ex&amp;port class…</source>
+        <translation>Exporter la &amp;classe…</translation>
+    </message>
+    <message>
+        <source>Progress of %1</source>
+        <translation>Progression de %1</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
     </message>
 </context>
 <context>

@@ -11,7 +11,8 @@
 -- Identity is the login role (current_user), never a value the client chooses: the learner
 -- column defaults to it and the policies reject any other. Attempts and games are keyed by
 -- a UUID the client makes, so that sending them again (INSERT ... ON CONFLICT DO NOTHING)
--- stores them once. Per-day key figures are each machine's running totals for the day,
+-- stores them once; each row names the machine that made it, so that a learner's other
+-- machines fetch it and the one that made it does not. Per-day key figures are each machine's running totals for the day,
 -- keyed by that machine's UUID; resending raises them to the larger value
 -- (ON CONFLICT ... DO UPDATE SET count = GREATEST(...)), so a late or repeated send never
 -- lowers or doubles them.
@@ -100,6 +101,7 @@ BEGIN
         learner text NOT NULL DEFAULT current_user
             REFERENCES clavora.learners ON UPDATE CASCADE ON DELETE CASCADE,
         id uuid NOT NULL,
+        machine uuid NOT NULL, -- the learner's machine that made it
         finished timestamptz NOT NULL,
         day date NOT NULL, -- the learner's local day
         kind smallint NOT NULL CHECK (kind IN (0, 1)), -- 0 preset, 1 random
@@ -115,7 +117,8 @@ BEGIN
         correct_speed integer NOT NULL,
         passed boolean NOT NULL,
         PRIMARY KEY (learner, id));
-    CREATE INDEX attempts_by_day ON clavora.attempts (learner, day);
+    -- Covering the teacher's Class page, which reads a learner's recent weeks from the index alone.
+    CREATE INDEX attempts_by_day ON clavora.attempts (learner, day) INCLUDE (seconds, speed, accuracy);
 
     -- Characters are UTF-16 code units as the local store keeps them; 0 is a key struck
     -- past the end of the exercise.
@@ -129,7 +132,8 @@ BEGIN
         count integer NOT NULL CHECK (count >= 0),
         timed_count integer NOT NULL CHECK (timed_count >= 0),
         interval_sum double precision NOT NULL, -- seconds
-        PRIMARY KEY (learner, day, machine, expected, struck));
+        -- count too, for the Class page's weakest keys from the index alone
+        PRIMARY KEY (learner, day, machine, expected, struck) INCLUDE (count));
     CREATE TABLE clavora.daily_line_edits (
         learner text NOT NULL DEFAULT current_user
             REFERENCES clavora.learners ON UPDATE CASCADE ON DELETE CASCADE,
@@ -143,6 +147,7 @@ BEGIN
         learner text NOT NULL DEFAULT current_user
             REFERENCES clavora.learners ON UPDATE CASCADE ON DELETE CASCADE,
         id uuid NOT NULL,
+        machine uuid NOT NULL,
         started timestamptz NOT NULL,
         ended timestamptz NOT NULL,
         day date NOT NULL,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppWiring.h"
 
+#include "LearnerProgress.h"
 #include "common/Twips.h"
 #include "keyboard/KeyboardPlacement.h"
 #include "session/StartSettings.h"
@@ -42,6 +43,8 @@ AppWiring::AppWiring(ProgramPaths paths, QString commandLine)
 AppWiring::~AppWiring()
 {
     qApp->removeEventFilter(this); // the windows' last events must not reach a AppWiring half gone
+    if (store_)
+        store_->setAfterWrite(nullptr); // a game ended by its window's end waits in the outbox
     delete settingsDialog_; // a top-level window of its own, open when the program ends
     delete keyboard_;       // likewise, and it reads the key tracker
     delete helpWindow_;
@@ -54,7 +57,43 @@ void AppWiring::start()
     const int screenWidth = pixelsToTwips(screenGeometry(*main_).width());
     session_.settings() = loadStartSettings(profile_, startupEntry_, screenWidth, desktopKeyboard_);
     main_->load();
+    setClassServer(session_.settings().classServer);
     session_.start();
+}
+
+void AppWiring::setClassServer(const QString& connection)
+{
+    session_.settings().classServer = connection;
+    if (!store_ || (connection.isEmpty() && !classSync_))
+        return;
+    if (!classSync_) {
+        // Opened and brought up to date here, before the sender opens it on its own thread.
+        store_->open();
+        classSync_ = std::make_unique<ClassSync>(paths_.historyFile());
+        store_->setAfterWrite([this] { classSync_->sendNow(); });
+        connect(classSync_.get(), &ClassSync::reachChanged, this, &AppWiring::showClassReach);
+    }
+    classSync_->setServer(connection);
+    showClassReach();
+}
+
+void AppWiring::openLearnerProgress(const QString& login, const QString& name)
+{
+    const AppSettings& settings = session_.settings();
+    auto* learner = new LearnerProgress(settings.classServer, login, name, clock_, settings,
+                                        paths_.layoutFile(settings.layoutFile), this);
+    connect(learner, &LearnerProgress::opened, this, [this](const QString& shown, const QString& problem) {
+        if (progress_)
+            progress_->learnerOpened(shown, problem);
+    });
+}
+
+void AppWiring::showClassReach()
+{
+    if (!progress_)
+        return;
+    const bool inClass = classSync_ && !session_.settings().classServer.isEmpty();
+    progress_->showClassReach(inClass ? std::optional(classSync_->reach()) : std::nullopt, clock_.localDateTime());
 }
 
 void AppWiring::openHelp()
@@ -232,6 +271,7 @@ void AppWiring::openProgress()
         progress_->refresh();
     } else if (progress_) {
         progress_->reopen(settings.recordProgress, paths_.layoutFile(settings.layoutFile));
+        progress_->setClassServer(settings.classServer); // the Class page read anew too
     } else {
         // Built once and hidden when closed: a window built at each opening would leave
         // behind, every time, the style's pixmaps cached for its new palette.
@@ -242,7 +282,12 @@ void AppWiring::openProgress()
         connect(progress_, &ProgressWindow::recordingChanged, this,
                 [this](bool recording) { session_.recordingToggled(recording); });
         connect(progress_, &ProgressWindow::weakKeyDrillRequested, this, [this] { session_.weakKeyDrillRequested(); });
+        connect(progress_, &ProgressWindow::classServerChosen, this,
+                [this](const QString& server) { setClassServer(server); });
+        connect(progress_, &ProgressWindow::learnerChosen, this, &AppWiring::openLearnerProgress);
+        progress_->setClassServer(settings.classServer);
     }
+    showClassReach();
     progress_->show();
     progress_->raise();
     progress_->activateWindow();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "class/ClassSync.h"
 #include "common/ProgramPaths.h"
 #include "history/NoHistory.h"
 #include "history/RecordingSwitch.h"
@@ -51,6 +52,10 @@ public:
     KeyboardWindow* keyboardWindow();
     // The progress window once opened, hidden while closed; else null.
     ProgressWindow* progressWindow();
+    // Sending to the class server while one is named, else null.
+    ClassSync* classSync() { return classSync_.get(); }
+    // Names the class server ([Class] Server, empty: no class) and sends to it from now on.
+    void setClassServer(const QString& connection);
 
     // SessionUi
     void showWindow(AppWindow window) override;
@@ -89,6 +94,10 @@ private:
     void settingsClosed();
     KeyboardWindow& loadKeyboard();
     void keyboardClosed();
+    // In the progress window, while it is open: how the class server was last found.
+    void showClassReach();
+    // A learner double-clicked on the teacher's Class page.
+    void openLearnerProgress(const QString& login, const QString& name);
     // Main, or the game window while it is open.
     PractiseWindow& windowOf(AppWindow window) const;
 
@@ -120,6 +129,8 @@ private:
     QPointer<SettingsDialog> settingsDialog_;
     QPointer<HelpWindow> helpWindow_;
     QPointer<ProgressWindow> progress_;
+    // Only with a class: until then no PostgreSQL library is loaded.
+    std::unique_ptr<ClassSync> classSync_;
 };
 
 } // namespace clavora

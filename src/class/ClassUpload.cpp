@@ -1,16 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ClassUpload.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSqlError>
 
 namespace clavora {
 namespace {
 
-// PostgreSQL's text cannot hold U+0000, and Qt's driver refuses a statement with one: the
-// character is sent as U+FFFD, as an undecodable byte would have been read.
-QString forServer(QString text)
+// PostgreSQL's text cannot hold U+0000: the character is sent as U+FFFD, as an undecodable
+// byte would have been read. A lone surrogate, which UTF-8 cannot carry, goes as "?".
+QString forServer(const QString& text)
 {
-    return text.replace(QChar(u'\0'), QChar::ReplacementCharacter);
+    QString sent = text;
+    sent.replace(QChar(u'\0'), QChar::ReplacementCharacter);
+    for (qsizetype i = 0; i < sent.size(); ++i) {
+        if (sent[i].isHighSurrogate() && i + 1 < sent.size() && sent[i + 1].isLowSurrogate())
+            ++i;
+        else if (sent[i].isSurrogate())
+            sent[i] = u'?';
+    }
+    return sent;
 }
 
 // With its offset from UTC, which the text of a local time leaves out.
@@ -24,33 +35,59 @@ QString uuid(const QUuid& id)
     return id.toString(QUuid::WithoutBraces);
 }
 
+QString date(QDate day)
+{
+    return day.toString(Qt::ISODate);
+}
+
+QString json(const QJsonArray& rows)
+{
+    return QString::fromUtf8(QJsonDocument(rows).toJson(QJsonDocument::Compact));
+}
+
+// The records go as one JSON array, a row of the table per element: one parameter however
+// many rows, and texts quoted by the JSON writer.
+const char* const attemptsSql =
+    "INSERT INTO clavora.attempts (id, machine, finished, day, kind, quick_run, preset_file, exercise_number, exercise,"
+    " typed, seconds, correct, accuracy, speed, correct_speed, passed)"
+    " SELECT id, ?::uuid, finished, day, kind, quick_run, preset_file, exercise_number, exercise, typed, seconds,"
+    " correct, accuracy, speed, correct_speed, passed FROM json_to_recordset(?::json) AS r(id uuid,"
+    " finished timestamptz, day date, kind smallint, quick_run boolean, preset_file text, exercise_number integer,"
+    " exercise text, typed text, seconds double precision, correct integer, accuracy integer, speed integer,"
+    " correct_speed integer, passed boolean) ON CONFLICT DO NOTHING";
+const char* const gamesSql =
+    "INSERT INTO clavora.games (id, machine, started, ended, day, start_level, level_reached, score)"
+    " SELECT id, ?::uuid, started, ended, day, start_level, level_reached, score FROM json_to_recordset(?::json)"
+    " AS r(id uuid, started timestamptz, ended timestamptz, day date, start_level integer, level_reached integer,"
+    " score bigint) ON CONFLICT DO NOTHING";
+const char* const gameLettersSql =
+    "INSERT INTO clavora.game_letters (game, letter, hits, hit_seconds, explosions, stray_keys)"
+    " SELECT game, letter, hits, hit_seconds, explosions, stray_keys FROM json_to_recordset(?::json)"
+    " AS r(game uuid, letter integer, hits integer, hit_seconds double precision, explosions integer,"
+    " stray_keys integer) ON CONFLICT DO NOTHING";
+const char* const keystrokesSql =
+    "INSERT INTO clavora.daily_keystrokes (day, machine, expected, struck, count, timed_count, interval_sum)"
+    " SELECT day, ?::uuid, expected, struck, count, timed_count, interval_sum FROM json_to_recordset(?::json)"
+    " AS r(day date, expected integer, struck integer, count integer, timed_count integer,"
+    " interval_sum double precision) ON CONFLICT (learner, day, machine, expected, struck) DO UPDATE SET"
+    " count = GREATEST(daily_keystrokes.count, EXCLUDED.count),"
+    " timed_count = GREATEST(daily_keystrokes.timed_count, EXCLUDED.timed_count),"
+    " interval_sum = GREATEST(daily_keystrokes.interval_sum, EXCLUDED.interval_sum)";
+const char* const lineEditsSql =
+    "INSERT INTO clavora.daily_line_edits (day, machine, mid_line_edits, backspaces)"
+    " SELECT day, ?::uuid, mid_line_edits, backspaces FROM json_to_recordset(?::json)"
+    " AS r(day date, mid_line_edits integer, backspaces integer) ON CONFLICT (learner, day, machine) DO UPDATE SET"
+    " mid_line_edits = GREATEST(daily_line_edits.mid_line_edits, EXCLUDED.mid_line_edits),"
+    " backspaces = GREATEST(daily_line_edits.backspaces, EXCLUDED.backspaces)";
+
 } // namespace
 
 ClassUpload::ClassUpload(const QSqlDatabase& connection)
-    : attempt_(connection), game_(connection), gameLetter_(connection), keystrokes_(connection), lineEdits_(connection)
+    : attempts_(connection), games_(connection), gameLetters_(connection), keystrokes_(connection), lineEdits_(connection)
 {
     const std::pair<QSqlQuery*, const char*> statements[] = {
-        {&attempt_,
-            "INSERT INTO clavora.attempts (id, finished, day, kind, quick_run, preset_file, exercise_number, exercise,"
-            " typed, seconds, correct, accuracy, speed, correct_speed, passed)"
-            " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT DO NOTHING"},
-        {&game_,
-            "INSERT INTO clavora.games (id, started, ended, day, start_level, level_reached, score)"
-            " VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT DO NOTHING"},
-        {&gameLetter_,
-            "INSERT INTO clavora.game_letters (game, letter, hits, hit_seconds, explosions, stray_keys)"
-            " VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT DO NOTHING"},
-        {&keystrokes_,
-            "INSERT INTO clavora.daily_keystrokes (day, machine, expected, struck, count, timed_count, interval_sum)"
-            " VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT (learner, day, machine, expected, struck) DO UPDATE SET"
-            " count = GREATEST(daily_keystrokes.count, EXCLUDED.count),"
-            " timed_count = GREATEST(daily_keystrokes.timed_count, EXCLUDED.timed_count),"
-            " interval_sum = GREATEST(daily_keystrokes.interval_sum, EXCLUDED.interval_sum)"},
-        {&lineEdits_,
-            "INSERT INTO clavora.daily_line_edits (day, machine, mid_line_edits, backspaces) VALUES (?, ?, ?, ?)"
-            " ON CONFLICT (learner, day, machine) DO UPDATE SET"
-            " mid_line_edits = GREATEST(daily_line_edits.mid_line_edits, EXCLUDED.mid_line_edits),"
-            " backspaces = GREATEST(daily_line_edits.backspaces, EXCLUDED.backspaces)"},
+        {&attempts_, attemptsSql}, {&games_, gamesSql}, {&gameLetters_, gameLettersSql},
+        {&keystrokes_, keystrokesSql}, {&lineEdits_, lineEditsSql},
     };
     for (const auto& [query, sql] : statements) {
         if (error_.isEmpty() && !query->prepare(QLatin1String(sql)))
@@ -67,37 +104,58 @@ QString ClassUpload::run(QSqlQuery& query, const QVariantList& values) const
     return query.exec() ? QString() : query.lastError().text();
 }
 
-QString ClassUpload::sendAttempt(const QUuid& id, const AttemptRecord& attempt)
+QString ClassUpload::sendAttempts(const QUuid& machine, const std::vector<ClassAttempt>& attempts)
 {
-    return run(attempt_,
-        {uuid(id), moment(attempt.finished), attempt.finished.date().toString(Qt::ISODate),
-            int(attempt.source.kind), attempt.source.quickRun, forServer(attempt.source.presetFile),
-            attempt.source.exerciseNumber, forServer(attempt.exercise), forServer(attempt.typed), attempt.seconds,
-            attempt.correct, attempt.accuracy, attempt.speed, attempt.correctSpeed, attempt.passed});
+    QJsonArray rows;
+    for (const ClassAttempt& attempt : attempts) {
+        const AttemptRecord& record = attempt.record;
+        rows.append(QJsonObject{{"id", uuid(attempt.id)}, {"finished", moment(record.finished)},
+                                {"day", date(attempt.day)}, {"kind", int(record.source.kind)},
+                                {"quick_run", record.source.quickRun}, {"preset_file", forServer(record.source.presetFile)},
+                                {"exercise_number", record.source.exerciseNumber}, {"exercise", forServer(record.exercise)},
+                                {"typed", forServer(record.typed)}, {"seconds", record.seconds}, {"correct", record.correct},
+                                {"accuracy", record.accuracy}, {"speed", record.speed},
+                                {"correct_speed", record.correctSpeed}, {"passed", record.passed}});
+    }
+    return rows.isEmpty() ? QString() : run(attempts_, {uuid(machine), json(rows)});
 }
 
-QString ClassUpload::sendGame(const QUuid& id, const GameRecord& game)
+QString ClassUpload::sendGames(const QUuid& machine, const std::vector<ClassGame>& games)
 {
-    QString error = run(game_,
-        {uuid(id), moment(game.started), moment(game.ended),
-            game.started.date().toString(Qt::ISODate), game.startLevel, game.levelReached, qlonglong(game.score)});
-    for (const GameLetter& letter : game.letters) {
-        if (error.isEmpty())
-            error = run(gameLetter_, {uuid(id), int(letter.letter), letter.hits, letter.hitSeconds, letter.explosions,
-                                         letter.strayKeys});
+    QJsonArray rows;
+    QJsonArray letters;
+    for (const ClassGame& game : games) {
+        const GameRecord& record = game.record;
+        rows.append(QJsonObject{{"id", uuid(game.id)}, {"started", moment(record.started)},
+                                {"ended", moment(record.ended)}, {"day", date(game.day)},
+                                {"start_level", record.startLevel}, {"level_reached", record.levelReached},
+                                {"score", qint64(record.score)}});
+        for (const GameLetter& letter : record.letters)
+            letters.append(QJsonObject{{"game", uuid(game.id)}, {"letter", int(letter.letter)}, {"hits", letter.hits},
+                                       {"hit_seconds", letter.hitSeconds}, {"explosions", letter.explosions},
+                                       {"stray_keys", letter.strayKeys}});
     }
+    QString error = rows.isEmpty() ? QString() : run(games_, {uuid(machine), json(rows)});
+    if (error.isEmpty() && !letters.isEmpty())
+        error = run(gameLetters_, {json(letters)});
     return error;
 }
 
-QString ClassUpload::sendDay(const QUuid& machine, QDate day, const KeystrokeTally& totals)
+QString ClassUpload::sendDays(const QUuid& machine, const std::vector<ClassDay>& days)
 {
-    const QString date = day.toString(Qt::ISODate);
-    QString error = run(lineEdits_, {date, uuid(machine), totals.midLineEdits, totals.backspaces});
-    for (const KeystrokePair& pair : totals.pairs) {
-        if (error.isEmpty())
-            error = run(keystrokes_, {date, uuid(machine), int(pair.expected), int(pair.struck), pair.count,
-                                         pair.timedCount, pair.intervalSeconds});
+    QJsonArray edits;
+    QJsonArray pairs;
+    for (const ClassDay& day : days) {
+        edits.append(QJsonObject{{"day", date(day.day)}, {"mid_line_edits", day.totals.midLineEdits},
+                                 {"backspaces", day.totals.backspaces}});
+        for (const KeystrokePair& pair : day.totals.pairs)
+            pairs.append(QJsonObject{{"day", date(day.day)}, {"expected", int(pair.expected)},
+                                     {"struck", int(pair.struck)}, {"count", pair.count},
+                                     {"timed_count", pair.timedCount}, {"interval_sum", pair.intervalSeconds}});
     }
+    QString error = edits.isEmpty() ? QString() : run(lineEdits_, {uuid(machine), json(edits)});
+    if (error.isEmpty() && !pairs.isEmpty())
+        error = run(keystrokes_, {uuid(machine), json(pairs)});
     return error;
 }
 

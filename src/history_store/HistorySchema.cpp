@@ -27,6 +27,47 @@ QString addInterval(const QString& row, const QString& sign)
         .arg(row, dayMeanMilliseconds(row + u'.'), sign);
 }
 
+// The triggers that keep the sums of all days (key_totals, key_intervals) in step with a
+// table of day keystrokes as rows are added to it and raised.
+QString keystrokesAdded(const QString& table)
+{
+    return QStringLiteral("CREATE TRIGGER %1_added AFTER INSERT ON %1 BEGIN"
+                          " INSERT INTO key_totals VALUES (NEW.expected, NEW.struck, NEW.count)"
+                          "  ON CONFLICT (expected, struck) DO UPDATE SET count = count + excluded.count;"
+                          " %2 END")
+        .arg(table, addInterval(QStringLiteral("NEW"), QStringLiteral("+")));
+}
+
+QString keystrokesChanged(const QString& table)
+{
+    return QStringLiteral("CREATE TRIGGER %1_changed AFTER UPDATE ON %1 BEGIN"
+                          " UPDATE key_totals SET count = count + NEW.count - OLD.count"
+                          "  WHERE expected = NEW.expected AND struck = NEW.struck;"
+                          " %2"
+                          " DELETE FROM key_intervals WHERE expected = OLD.expected AND timed_count <= 0;"
+                          " %3 END")
+        .arg(table, addInterval(QStringLiteral("OLD"), QStringLiteral("-")),
+             addInterval(QStringLiteral("NEW"), QStringLiteral("+")));
+}
+
+// A random UUID (version 4) in SQL, for the rows a migration finds.
+QString randomUuid()
+{
+    return QStringLiteral("lower(hex(randomblob(4)) || '-' || hex(randomblob(2)) || '-4' || substr(hex(randomblob(2)), 2)"
+                          " || '-' || substr('89ab', 1 + abs(random()) % 4, 1) || substr(hex(randomblob(2)), 2) || '-'"
+                          " || hex(randomblob(6)))");
+}
+
+// Marks a day whose key figures changed as not yet sent; `changes` tells a send that read
+// the day from one that missed a later change.
+QString dayQueued(const QString& table, const QString& event)
+{
+    return QStringLiteral("CREATE TRIGGER %1_queued_on_%2 AFTER %2 ON %1 BEGIN"
+                          " INSERT INTO outbox_days VALUES (NEW.day, 1)"
+                          "  ON CONFLICT (day) DO UPDATE SET changes = changes + 1; END")
+        .arg(table, event);
+}
+
 // A game's minutes run from its start to its end, pauses included.
 QString gameSeconds(const QString& row)
 {
@@ -151,18 +192,8 @@ const QStringList& step(int version)
         QStringLiteral("INSERT INTO key_intervals SELECT expected, %1 AS milliseconds, SUM(timed_count) FROM keystrokes"
                        " WHERE struck = expected AND timed_count > 0 GROUP BY expected, milliseconds")
             .arg(dayMeanMilliseconds(QString())),
-        QStringLiteral("CREATE TRIGGER keystrokes_added AFTER INSERT ON keystrokes BEGIN"
-                       " INSERT INTO key_totals VALUES (NEW.expected, NEW.struck, NEW.count)"
-                       "  ON CONFLICT (expected, struck) DO UPDATE SET count = count + excluded.count;"
-                       " %1 END")
-            .arg(addInterval(QStringLiteral("NEW"), QStringLiteral("+"))),
-        QStringLiteral("CREATE TRIGGER keystrokes_changed AFTER UPDATE ON keystrokes BEGIN"
-                       " UPDATE key_totals SET count = count + NEW.count - OLD.count"
-                       "  WHERE expected = NEW.expected AND struck = NEW.struck;"
-                       " %1"
-                       " DELETE FROM key_intervals WHERE expected = OLD.expected AND timed_count <= 0;"
-                       " %2 END")
-            .arg(addInterval(QStringLiteral("OLD"), QStringLiteral("-")), addInterval(QStringLiteral("NEW"), QStringLiteral("+"))),
+        keystrokesAdded(QStringLiteral("keystrokes")),
+        keystrokesChanged(QStringLiteral("keystrokes")),
         QStringLiteral("CREATE TABLE days ("
                        " day INTEGER PRIMARY KEY,"
                        " attempts INTEGER NOT NULL DEFAULT 0,"
@@ -198,10 +229,57 @@ const QStringList& step(int version)
                        " game_seconds = game_seconds + excluded.game_seconds; END")
             .arg(gameSeconds(QStringLiteral("NEW."))),
     };
+    // Version 4: the class. Every attempt and game has a UUID, the same on the class server,
+    // and the machine that made it (none: this one); the store has its own machine UUID. The
+    // outbox holds what the server has not confirmed: this machine's attempts and games, and
+    // the days whose key figures changed. Other machines' day key figures are kept apart
+    // from this machine's running totals, which are what it sends, and feed the sums of all
+    // days like them; every_keystroke reads both.
+    static const QStringList toVersion4 = {
+        QStringLiteral("ALTER TABLE attempts ADD COLUMN uuid TEXT"),
+        QStringLiteral("ALTER TABLE attempts ADD COLUMN machine TEXT"),
+        QStringLiteral("UPDATE attempts SET uuid = %1").arg(randomUuid()),
+        QStringLiteral("CREATE UNIQUE INDEX attempts_by_uuid ON attempts (uuid)"),
+        QStringLiteral("ALTER TABLE games ADD COLUMN uuid TEXT"),
+        QStringLiteral("ALTER TABLE games ADD COLUMN machine TEXT"),
+        QStringLiteral("UPDATE games SET uuid = %1").arg(randomUuid()),
+        QStringLiteral("CREATE UNIQUE INDEX games_by_uuid ON games (uuid)"),
+        QStringLiteral("CREATE TABLE machine (single INTEGER PRIMARY KEY CHECK (single = 1), uuid TEXT NOT NULL)"),
+        QStringLiteral("INSERT INTO machine VALUES (1, %1)").arg(randomUuid()),
+        QStringLiteral("CREATE TABLE outbox_attempts (attempt INTEGER PRIMARY KEY)"),
+        QStringLiteral("INSERT INTO outbox_attempts SELECT id FROM attempts"),
+        QStringLiteral("CREATE TABLE outbox_games (game INTEGER PRIMARY KEY)"),
+        QStringLiteral("INSERT INTO outbox_games SELECT id FROM games"),
+        QStringLiteral("CREATE TABLE outbox_days (day INTEGER PRIMARY KEY, changes INTEGER NOT NULL)"),
+        QStringLiteral("INSERT INTO outbox_days SELECT day, 1 FROM keystrokes UNION SELECT day, 1 FROM line_edits"),
+        QStringLiteral("CREATE TRIGGER attempt_queued AFTER INSERT ON attempts WHEN NEW.machine IS NULL BEGIN"
+                       " INSERT INTO outbox_attempts VALUES (NEW.id); END"),
+        QStringLiteral("CREATE TRIGGER game_queued AFTER INSERT ON games WHEN NEW.machine IS NULL BEGIN"
+                       " INSERT INTO outbox_games VALUES (NEW.id); END"),
+        dayQueued(QStringLiteral("keystrokes"), QStringLiteral("INSERT")),
+        dayQueued(QStringLiteral("keystrokes"), QStringLiteral("UPDATE")),
+        dayQueued(QStringLiteral("line_edits"), QStringLiteral("INSERT")),
+        dayQueued(QStringLiteral("line_edits"), QStringLiteral("UPDATE")),
+        QStringLiteral("CREATE TABLE machine_keystrokes ("
+                       " day INTEGER NOT NULL,"
+                       " machine TEXT NOT NULL,"
+                       " expected INTEGER NOT NULL,"
+                       " struck INTEGER NOT NULL,"
+                       " count INTEGER NOT NULL,"
+                       " timed_count INTEGER NOT NULL,"
+                       " interval_sum REAL NOT NULL,"
+                       " PRIMARY KEY (day, machine, expected, struck)) WITHOUT ROWID"),
+        keystrokesAdded(QStringLiteral("machine_keystrokes")),
+        keystrokesChanged(QStringLiteral("machine_keystrokes")),
+        QStringLiteral("CREATE VIEW every_keystroke AS"
+                       " SELECT day, expected, struck, count, timed_count, interval_sum FROM keystrokes UNION ALL"
+                       " SELECT day, expected, struck, count, timed_count, interval_sum FROM machine_keystrokes"),
+    };
     switch (version) {
     case 1: return toVersion1;
     case 2: return toVersion2;
-    default: return toVersion3;
+    case 3: return toVersion3;
+    default: return toVersion4;
     }
 }
 

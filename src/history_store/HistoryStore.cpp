@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HistoryStore.h"
 #include "HistorySchema.h"
+#include "StoredAttempt.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>
@@ -8,6 +9,7 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUuid>
 #include <functional>
 
 namespace clavora {
@@ -19,20 +21,15 @@ QString newConnectionName()
     return QStringLiteral("clavora-history-%1").arg(counter.fetchAndAddRelaxed(1));
 }
 
-QString isoTime(const QDateTime& time)
-{
-    return time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODate);
-}
-
-// Qt binds a null text as NULL; the columns hold empty texts instead.
-QString notNull(const QString& text)
-{
-    return text.isNull() ? QStringLiteral("") : text;
-}
-
 QString cannotWrite()
 {
     return QCoreApplication::translate("HistoryStore", "The history cannot be written");
+}
+
+// The name an attempt or game has on the class server too.
+QString newUuid()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
 }
 
 qint64 localDay(const QDateTime& time)
@@ -135,8 +132,11 @@ bool HistoryStore::inTransaction(const QString& what, const std::function<bool(Q
     if (!connection.transaction())
         return fail(what, connection.lastError());
     QSqlQuery query(connection);
-    if (work(query) && connection.commit())
+    if (work(query) && connection.commit()) {
+        if (afterWrite_)
+            afterWrite_();
         return true;
+    }
     const QSqlError error = query.lastError().isValid() ? query.lastError() : connection.lastError();
     connection.rollback();
     return fail(what, error);
@@ -147,12 +147,13 @@ bool HistoryStore::addAttempt(const AttemptRecord& attempt)
     return inTransaction(cannotWrite(), [&](QSqlQuery& query) {
         const qint64 day = localDay(attempt.finished);
         query.prepare(QStringLiteral(
-            "INSERT INTO attempts (finished, day, kind, quick_run, preset_file, exercise_number, exercise, typed,"
-            " seconds, correct, accuracy, speed, correct_speed, passed) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+            "INSERT INTO attempts (uuid, finished, day, kind, quick_run, preset_file, exercise_number, exercise, typed,"
+            " seconds, correct, accuracy, speed, correct_speed, passed)"
+            " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         for (const QVariant& value :
-             {QVariant(isoTime(attempt.finished)), QVariant(day), QVariant(int(attempt.source.kind)),
-              QVariant(attempt.source.quickRun), QVariant(notNull(attempt.source.presetFile)),
-              QVariant(attempt.source.exerciseNumber), QVariant(notNull(attempt.exercise)), QVariant(notNull(attempt.typed)),
+             {QVariant(newUuid()), QVariant(storedTime(attempt.finished)), QVariant(day), QVariant(int(attempt.source.kind)),
+              QVariant(attempt.source.quickRun), QVariant(storedText(attempt.source.presetFile)),
+              QVariant(attempt.source.exerciseNumber), QVariant(storedText(attempt.exercise)), QVariant(storedText(attempt.typed)),
               QVariant(attempt.seconds), QVariant(attempt.correct), QVariant(attempt.accuracy), QVariant(attempt.speed),
               QVariant(attempt.correctSpeed), QVariant(attempt.passed)})
             query.addBindValue(value);
@@ -188,10 +189,11 @@ bool HistoryStore::addAttempt(const AttemptRecord& attempt)
 bool HistoryStore::addGame(const GameRecord& game)
 {
     return inTransaction(cannotWrite(), [&](QSqlQuery& query) {
-        query.prepare(QStringLiteral("INSERT INTO games (started, ended, day, start_level, level_reached, score)"
-                                     " VALUES (?, ?, ?, ?, ?, ?)"));
-        query.addBindValue(isoTime(game.started));
-        query.addBindValue(isoTime(game.ended));
+        query.prepare(QStringLiteral("INSERT INTO games (uuid, started, ended, day, start_level, level_reached, score)"
+                                     " VALUES (?, ?, ?, ?, ?, ?, ?)"));
+        query.addBindValue(newUuid());
+        query.addBindValue(storedTime(game.started));
+        query.addBindValue(storedTime(game.ended));
         query.addBindValue(localDay(game.ended));
         query.addBindValue(game.startLevel);
         query.addBindValue(game.levelReached);
@@ -220,7 +222,7 @@ bool HistoryStore::forget()
     const QString what = QCoreApplication::translate("HistoryStore", "The history cannot be emptied");
     const bool emptied = inTransaction(what, [](QSqlQuery& query) {
         for (const char* table : {"game_letters", "games", "line_edits", "keystrokes", "attempts", "days", "key_totals",
-                                  "key_intervals"}) {
+                                  "key_intervals", "machine_keystrokes", "outbox_attempts", "outbox_games", "outbox_days"}) {
             if (!query.exec(QStringLiteral("DELETE FROM ") + QLatin1String(table)))
                 return false;
         }

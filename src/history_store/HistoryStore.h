@@ -54,6 +54,8 @@ public:
 
     // The open connection, for the queries; invalid when the store is not available.
     QSqlDatabase database() const;
+    // Called after each attempt or game is kept (the class sends it then).
+    void setAfterWrite(std::function<void()> afterWrite) { afterWrite_ = std::move(afterWrite); }
 
 private:
     bool openFile() const;
@@ -65,6 +67,7 @@ private:
 
     QString path_;
     QString connectionName_;
+    std::function<void()> afterWrite_;
     // Set by the first use, whichever it is.
     mutable bool opened_ = false;
     mutable bool available_ = false;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgressQueries.h"
 #include "HistoryStore.h"
+#include "StoredAttempt.h"
 #include "common/Services.h"
 #include "history/Streak.h"
 
@@ -114,7 +115,7 @@ std::vector<KeyFigures> ProgressQueries::keyFigures(HistoryPeriod period) const
     std::map<char16_t, KeyFigures> keys;
     std::map<char16_t, int> mostStruckCount;
     QSqlQuery pairs = overPeriod(period, QStringLiteral("SELECT expected, struck, count FROM key_totals WHERE expected <> 0"),
-                                 QStringLiteral("SELECT expected, struck, SUM(count) FROM keystrokes"
+                                 QStringLiteral("SELECT expected, struck, SUM(count) FROM every_keystroke"
                                                 " WHERE day >= ? AND expected <> 0 GROUP BY expected, struck"));
     while (pairs.next()) {
         const char16_t expected = char16_t(pairs.value(0).toInt());
@@ -144,7 +145,7 @@ std::vector<KeyFigures> ProgressQueries::keyFigures(HistoryPeriod period) const
             dailyMeans[char16_t(intervals.value(0).toInt())].emplace_back(intervals.value(1).toDouble(),
                                                                           intervals.value(2).toLongLong());
     } else {
-        QSqlQuery intervals = select(store_, QStringLiteral("SELECT expected, timed_count, interval_sum FROM keystrokes"
+        QSqlQuery intervals = select(store_, QStringLiteral("SELECT expected, timed_count, interval_sum FROM every_keystroke"
                                                             " WHERE day >= ? AND struck = expected AND expected <> 0"
                                                             " AND timed_count > 0"),
                                      {firstDay(period)});
@@ -175,7 +176,7 @@ std::vector<ConfusionPair> ProgressQueries::confusionPairs(HistoryPeriod period,
                                  QStringLiteral("SELECT expected, struck, count FROM key_totals"
                                                 " WHERE expected <> 0 AND expected <> struck"
                                                 " ORDER BY count DESC, expected, struck LIMIT ?"),
-                                 QStringLiteral("SELECT expected, struck, SUM(count) AS times FROM keystrokes"
+                                 QStringLiteral("SELECT expected, struck, SUM(count) AS times FROM every_keystroke"
                                                 " WHERE day >= ? AND expected <> 0 AND expected <> struck"
                                                 " GROUP BY expected, struck ORDER BY times DESC, expected, struck"
                                                 " LIMIT ?"),
@@ -239,30 +240,11 @@ bool ProgressQueries::forEachAttempt(const std::function<void(const AttemptRecor
 {
     if (store_.neverWritten())
         return true;
-    // The texts are read as their bytes and decoded here, so that bytes that are not UTF-8 (a
-    // store written by another program) come out as U+FFFD.
-    QSqlQuery query = select(store_, QStringLiteral("SELECT finished, kind, quick_run, CAST(preset_file AS BLOB),"
-                                                    " exercise_number, CAST(exercise AS BLOB), CAST(typed AS BLOB),"
-                                                    " seconds, correct, accuracy, speed, correct_speed,"
-                                                    " passed FROM attempts ORDER BY id"),
-                             {});
+    QSqlQuery query = select(store_, QStringLiteral("SELECT %1 FROM attempts ORDER BY id").arg(storedAttemptColumns()), {});
     if (!query.isActive())
         return false;
-    while (query.next()) {
-        AttemptRecord attempt;
-        attempt.finished = QDateTime::fromString(query.value(0).toString(), Qt::ISODate);
-        attempt.source = {AttemptKind(query.value(1).toInt()), query.value(2).toBool(),
-                          QString::fromUtf8(query.value(3).toByteArray()), query.value(4).toInt()};
-        attempt.exercise = QString::fromUtf8(query.value(5).toByteArray());
-        attempt.typed = QString::fromUtf8(query.value(6).toByteArray());
-        attempt.seconds = query.value(7).toDouble();
-        attempt.correct = query.value(8).toInt();
-        attempt.accuracy = query.value(9).toInt();
-        attempt.speed = query.value(10).toInt();
-        attempt.correctSpeed = query.value(11).toInt();
-        attempt.passed = query.value(12).toBool();
-        visit(attempt);
-    }
+    while (query.next())
+        visit(storedAttempt(query, 0));
     return query.lastError().type() == QSqlError::NoError;
 }
 

@@ -2,6 +2,7 @@
 #include "CsvWriter.h"
 
 #include <QIODevice>
+#include <QSaveFile>
 
 namespace clavora {
 namespace {
@@ -48,6 +49,12 @@ bool CsvWriter::writeRow(const QStringList& fields)
     const QByteArray bytes = line.toUtf8();
     good_ = good_ && device_.write(bytes) == bytes.size();
     return good_;
+}
+
+bool CsvWriter::saveFile(const QString& path, const std::function<bool(QIODevice&)>& write)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && write(file) && file.commit();
 }
 
 } // namespace clavora

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QStringList>
+#include <functional>
 
 class QIODevice;
 
@@ -16,6 +17,9 @@ public:
     // False once any write has failed.
     bool writeRow(const QStringList& fields);
     bool good() const { return good_; }
+
+    // Writes a whole file through `write`, or leaves any old one as it was.
+    static bool saveFile(const QString& path, const std::function<bool(QIODevice&)>& write);
 
 private:
     QIODevice& device_;

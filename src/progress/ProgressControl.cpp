@@ -1,23 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgressControl.h"
+#include "ClassReachSentence.h"
 #include "HistoryExport.h"
 #include "ProgressUi.h"
 #include "history/HistoryRecorder.h"
 
+#include "CsvWriter.h"
+
 #include <QFileInfo>
-#include <QSaveFile>
-#include <functional>
 
 namespace clavora {
-namespace {
-
-bool writeFile(const QString& path, const std::function<bool(QIODevice&)>& write)
-{
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && write(file) && file.commit();
-}
-
-} // namespace
 
 ProgressControl::ProgressControl(HistoryRecorder& history, const HistoryFigures& figures, ProgressUi& ui,
                                  bool recording)
@@ -55,6 +47,11 @@ void ProgressControl::colourWindow(Rgb windowColour, Rgb textColour)
     form_.textColour = textColour;
 }
 
+void ProgressControl::classReached(const std::optional<ClassReach>& reach, const QDateTime& now)
+{
+    form_.classReach = reach ? ClassReachSentence::of(*reach, now) : QString();
+}
+
 void ProgressControl::periodChosen(HistoryPeriod period)
 {
     form_.period = period;
@@ -90,8 +87,8 @@ void ProgressControl::exportClicked(const QString& folder)
         return;
     const HistoryExport exporter(figures_);
     const QString keysFile = keysFileName(*chosen);
-    if (!writeFile(*chosen, [&](QIODevice& device) { return exporter.writeAttempts(device); })
-        || !writeFile(keysFile, [&](QIODevice& device) { return exporter.writeKeys(device); })) {
+    if (!CsvWriter::saveFile(*chosen, [&](QIODevice& device) { return exporter.writeAttempts(device); })
+        || !CsvWriter::saveFile(keysFile, [&](QIODevice& device) { return exporter.writeKeys(device); })) {
         ui_.showMessage(tr("Export Error"), tr("An error occurred while exporting the history."));
         return;
     }

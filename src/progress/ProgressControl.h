@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "class/ClassReach.h"
 #include "common/Colour.h"
 #include "history/HistoryFigures.h"
 
@@ -25,6 +26,7 @@ struct ProgressForm {
     bool recordChecked = true;
     bool historyAvailable = false; // Forget and Export need a store
     QString problem;               // why there is no history, empty when there is one
+    QString classReach;            // when the class was last reached, or why not; empty: no class
 };
 
 // The progress window's rules: the figures of a period, recording on or off, forgetting,
@@ -42,6 +44,8 @@ public:
     void colourWindow(Rgb windowColour, Rgb textColour);
     // As the window opens: the first period, recording as set, the figures read anew.
     void open(bool recording);
+    // How the class server was last found; none while the learner is in no class.
+    void classReached(const std::optional<ClassReach>& reach, const QDateTime& now);
     // Reads the figures again: attempts and games may have been kept since.
     void refresh();
 

@@ -2,6 +2,7 @@
 #include "ProgressWindow.h"
 #include "CalendarWidget.h"
 #include "ChartWidget.h"
+#include "ClassDialog.h"
 #include "Geometry.h"
 #include "HeatMapWidget.h"
 #include "FormWriting.h"
@@ -100,7 +101,8 @@ ChartLine chartLine(const QString& name, QColor colour, Qt::PenStyle style, cons
 
 ProgressWindow::ProgressWindow(HistoryRecorder& history, const HistoryFigures& figures, bool recording,
                                QString exportFolder, const QString& layoutFile, QWidget* parent)
-    : QWidget(parent), control_(history, figures, *this, recording), exportFolder_(std::move(exportFolder)),
+    : QWidget(parent), control_(history, figures, *this, recording), classPage_(*this),
+      exportFolder_(std::move(exportFolder)),
       layout_(readLayoutFile(layoutFile).table)
 {
     setWindowTitle(caption(ProgressCaption));
@@ -148,6 +150,16 @@ ProgressWindow::ProgressWindow(HistoryRecorder& history, const HistoryFigures& f
     exportButton_->setObjectName(QStringLiteral("ExportButton"));
     auto* closeButton = new QPushButton(tr("&Close"));
     closeButton->setObjectName(QStringLiteral("CloseButton"));
+    // Every letter of its caption is another control's access key.
+    classButton_ = new QPushButton(tr("Class…"));
+    classButton_->setObjectName(QStringLiteral("ClassButton"));
+    classReachLabel_ = new QLabel;
+    classReachLabel_->setObjectName(QStringLiteral("ClassReachLabel"));
+    classReachLabel_->setWordWrap(true);
+    classReachLabel_->setTextFormat(Qt::PlainText); // the server's words, never markup
+    classTab_ = newClassPage();
+    classTab_->setParent(this); // the tab widget takes it only for a teacher
+    classTab_->hide();
 
     // Three pages: the window would not fit a screen with everything side by side.
     auto* charts = new QWidget;
@@ -183,11 +195,15 @@ ProgressWindow::ProgressWindow(HistoryRecorder& history, const HistoryFigures& f
     top->addStretch();
     top->addWidget(streakLabel_);
     grid->addLayout(top, 0, 0);
-    grid->addWidget(problemLabel_, 1, 0);
+    auto* notes = new QVBoxLayout;
+    notes->addWidget(problemLabel_);
+    notes->addWidget(classReachLabel_);
+    grid->addLayout(notes, 1, 0);
     grid->addWidget(tabs_, 2, 0);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(recordCheck_);
     bottom->addStretch();
+    bottom->addWidget(classButton_);
     bottom->addWidget(weakKeysButton_);
     bottom->addWidget(forgetButton_);
     bottom->addWidget(exportButton_);
@@ -206,6 +222,8 @@ ProgressWindow::ProgressWindow(HistoryRecorder& history, const HistoryFigures& f
     connect(exportButton_, &QPushButton::clicked, this,
             [this] { forwardTo(this, control_, &ProgressControl::exportClicked)(exportFolder_); });
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(classButton_, &QPushButton::clicked, this, &ProgressWindow::chooseClassServer);
+    connect(&classLoader_, &ClassRosterLoader::answered, this, forwardTo(this, classPage_, &ClassPage::answered));
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
     startAsNew();
 }
@@ -242,6 +260,74 @@ void ProgressWindow::hideEvent(QHideEvent* event)
     }, Qt::QueuedConnection);
 }
 
+QWidget* ProgressWindow::newClassPage()
+{
+    classStatusLabel_ = new QLabel;
+    classStatusLabel_->setObjectName(QStringLiteral("ClassStatusLabel"));
+    classStatusLabel_->setWordWrap(true);
+    classStatusLabel_->setTextFormat(Qt::PlainText); // learners' names as the server has them
+    classTable_ = newTable({tr("Learner"), tr("Classes"), tr("Last practice"), tr("Minutes this week"),
+                            tr("Attempts this week"), tr("Median WPM"), tr("WPM trend"), tr("Median accuracy %"),
+                            tr("Accuracy trend"), tr("Weakest keys")},
+                           QStringLiteral("ClassTable"));
+    classTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Columns as wide as their first rows: measuring every cell of a large class would cost
+    // more than the server's answer.
+    classTable_->horizontalHeader()->setResizeContentsPrecision(40);
+    classTable_->setToolTip(tr("This week is the last seven days; a trend compares it with the four weeks before. "
+                               "Double-click a learner to see their progress."));
+    classTable_->sortByColumn(0, Qt::AscendingOrder);
+    classExportButton_ = new QPushButton(tr("Ex&port class…"));
+    classExportButton_->setObjectName(QStringLiteral("ClassExportButton"));
+    connect(classExportButton_, &QPushButton::clicked, this,
+            [this] { forwardTo(this, classPage_, &ClassPage::exportClicked)(exportFolder_); });
+    connect(classTable_, &QTableWidget::cellDoubleClicked, this, [this](int row) {
+        const QTableWidgetItem* learner = classTable_->item(row, 0);
+        forwardTo(this, classPage_, &ClassPage::learnerChosen)(learner->text());
+        emit learnerChosen(learner->data(Qt::UserRole).toString(), learner->text());
+    });
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(classStatusLabel_);
+    layout->addWidget(classTable_);
+    layout->addWidget(classExportButton_, 0, Qt::AlignRight);
+    return page;
+}
+
+void ProgressWindow::chooseClassServer()
+{
+    ClassDialog dialog(classServer_, this);
+    if (dialog.exec() != QDialog::Accepted || dialog.server() == classServer_)
+        return;
+    setClassServer(dialog.server());
+    emit classServerChosen(classServer_);
+}
+
+void ProgressWindow::setClassServer(const QString& server)
+{
+    classServer_ = server;
+    forwardTo(this, classPage_, &ClassPage::serverChosen)(server);
+    if (!server.isEmpty())
+        classLoader_.load(server, QDate::currentDate());
+}
+
+void ProgressWindow::showClassReach(const std::optional<ClassReach>& reach, const QDateTime& now)
+{
+    forwardTo(this, control_, &ProgressControl::classReached)(reach, now);
+}
+
+void ProgressWindow::learnerOpened(const QString& name, const QString& problem)
+{
+    forwardTo(this, classPage_, &ClassPage::learnerOpened)(name, problem);
+}
+
+void ProgressWindow::showLearner(const QString& name)
+{
+    setWindowTitle(tr("Progress of %1").arg(name));
+    for (QWidget* control : std::initializer_list<QWidget*>{recordCheck_, weakKeysButton_, forgetButton_, classButton_})
+        control->hide();
+}
+
 void ProgressWindow::colourWindow(Rgb windowColour, Rgb textColour)
 {
     forwardTo(this, control_, &ProgressControl::colourWindow)(windowColour, textColour);
@@ -250,6 +336,8 @@ void ProgressWindow::colourWindow(Rgb windowColour, Rgb textColour)
 void ProgressWindow::refresh()
 {
     forwardTo(this, control_, &ProgressControl::refresh)();
+    if (!classServer_.isEmpty())
+        classLoader_.load(classServer_, QDate::currentDate());
 }
 
 void ProgressWindow::applyColours(Rgb windowColour, Rgb textColour)
@@ -274,6 +362,8 @@ void ProgressWindow::apply()
     setCheckedIfDifferent(recordCheck_, form.recordChecked);
     problemLabel_->setText(form.problem);
     problemLabel_->setVisible(!form.problem.isEmpty());
+    classReachLabel_->setText(form.classReach);
+    classReachLabel_->setVisible(!form.classReach.isEmpty());
     forgetButton_->setEnabled(form.historyAvailable);
     exportButton_->setEnabled(form.historyAvailable);
     applyCharts();
@@ -282,6 +372,7 @@ void ProgressWindow::apply()
     confusionList_->addItems(form.confusions);
     applyGames();
     applyActivity();
+    applyClass();
 }
 
 void ProgressWindow::applyCharts()
@@ -347,6 +438,42 @@ void ProgressWindow::applyActivity()
     const ProgressForm& form = control_.form();
     streakLabel_->setText(tr("Days in a row: %1").arg(form.streak));
     calendar_->setCalendar(form.calendar);
+}
+
+void ProgressWindow::applyClass()
+{
+    const ClassPageForm& form = classPage_.form();
+    const int index = tabs_->indexOf(classTab_);
+    if (form.shown && index < 0)
+        tabs_->addTab(classTab_, tr("Class"));
+    else if (!form.shown && index >= 0)
+        tabs_->removeTab(index);
+    classStatusLabel_->setText(form.status);
+    classStatusLabel_->setVisible(!form.status.isEmpty());
+    classExportButton_->setEnabled(!form.loading && !form.learners.empty());
+    if (form.learners == shownLearners_)
+        return;
+    shownLearners_ = form.learners;
+    classTable_->setSortingEnabled(false);
+    classTable_->setRowCount(int(shownLearners_.size()));
+    for (int row = 0; row < int(shownLearners_.size()); ++row) {
+        const LearnerFigures& learner = shownLearners_[std::size_t(row)];
+        auto* name = textItem(learner.name.isEmpty() ? learner.login : learner.name);
+        name->setData(Qt::UserRole, learner.login);
+        name->setToolTip(learner.login);
+        classTable_->setItem(row, 0, name);
+        classTable_->setItem(row, 1, textItem(learner.classes));
+        classTable_->setItem(row, 2, textItem(learner.lastPractice.toString(Qt::ISODate)));
+        classTable_->setItem(row, 3, numberItem(learner.minutesThisWeek));
+        classTable_->setItem(row, 4, numberItem(learner.attemptsThisWeek));
+        classTable_->setItem(row, 5, numberItem(learner.medianSpeed, 1));
+        classTable_->setItem(row, 6, numberItem(ClassPage::trend(learner.medianSpeed, learner.medianSpeedBefore), 1));
+        classTable_->setItem(row, 7, numberItem(learner.medianAccuracy, 1));
+        classTable_->setItem(row, 8,
+                             numberItem(ClassPage::trend(learner.medianAccuracy, learner.medianAccuracyBefore), 1));
+        classTable_->setItem(row, 9, textItem(ClassPage::keyNames(learner.weakestKeys)));
+    }
+    classTable_->setSortingEnabled(true);
 }
 
 void ProgressWindow::showMessage(const QString& title, const QString& text)

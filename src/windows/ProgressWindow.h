@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "common/Colour.h"
+#include "class/ClassRosterLoader.h"
+#include "progress/ClassPage.h"
 #include "progress/ProgressControl.h"
 #include "progress/ProgressUi.h"
 #include "keyboard/LayoutFile.h"
@@ -47,6 +49,16 @@ public:
     void refresh();
     // Writes the logic's form into the controls.
     void apply();
+    // The class server the learner named; none: no class. A teacher's login gets the
+    // Class page, read without holding up the window.
+    void setClassServer(const QString& server);
+    // How the class server was last found; none while the learner is in no class.
+    void showClassReach(const std::optional<ClassReach>& reach, const QDateTime& now);
+    // The progress of a learner of the teacher's class was shown, or why not.
+    void learnerOpened(const QString& name, const QString& problem);
+    // The window shows another's progress, a copy from the class server: the figures and
+    // their export, without this machine's recording and class.
+    void showLearner(const QString& name);
 
     // ProgressUi
     void showMessage(const QString& title, const QString& text) override;
@@ -60,6 +72,11 @@ signals:
     void recordingChanged(bool recording);
     // "Practise my weak keys": the owner starts the drill in the exercise window.
     void weakKeyDrillRequested();
+    // "Class…" was confirmed with this server (empty: leave the class); the owner keeps it
+    // and sends there.
+    void classServerChosen(const QString& server);
+    // A double-click on a learner of the Class page: the owner shows their progress.
+    void learnerChosen(const QString& login, const QString& name);
 
 protected:
     void hideEvent(QHideEvent* event) override;
@@ -72,8 +89,14 @@ private:
     void applyKeys();
     void applyGames();
     void applyActivity();
+    void applyClass();
+    QWidget* newClassPage();
+    void chooseClassServer();
 
     ProgressControl control_;
+    ClassPage classPage_;
+    ClassRosterLoader classLoader_;
+    QString classServer_;
     QString exportFolder_;
     KeyCapTable layout_;
     QTabWidget* tabs_;
@@ -91,6 +114,13 @@ private:
     QCheckBox* recordCheck_;
     QPushButton* forgetButton_;
     QPushButton* exportButton_;
+    QPushButton* classButton_;
+    QLabel* classReachLabel_;
+    QWidget* classTab_;
+    QLabel* classStatusLabel_;
+    QTableWidget* classTable_;
+    QPushButton* classExportButton_;
+    std::vector<LearnerFigures> shownLearners_;
     std::optional<std::pair<Rgb, Rgb>> shownColours_;
 };
 

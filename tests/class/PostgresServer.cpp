@@ -86,20 +86,26 @@ QString PostgresServer::start(bool* missing)
         if (!nobody || chown(QFile::encodeName(folder_.path()).constData(), nobody->pw_uid, nobody->pw_gid) != 0)
             return "cannot hand the temporary folder to nobody";
     }
-    const QString data = folder_.filePath("data");
     const QString error =
-        run(binary("initdb"), {"-D", data, "-U", "postgres", "-A", "trust", "-E", "UTF8", "--no-locale", "--no-sync"});
-    if (!error.isEmpty())
-        return error;
+        run(binary("initdb"), {"-D", dataFolder(), "-U", "postgres", "-A", "trust", "-E", "UTF8", "--no-locale", "--no-sync"});
+    return error.isEmpty() ? resume() : error;
+}
 
+QString PostgresServer::dataFolder() const
+{
+    return folder_.filePath("data");
+}
+
+QString PostgresServer::resume()
+{
     runAsServerUser(server_, true);
     server_.setWorkingDirectory(folder_.path());
     server_.setProcessChannelMode(QProcess::MergedChannels);
     const QString log = folder_.filePath("server.log");
-    server_.setStandardOutputFile(log);
+    server_.setStandardOutputFile(log, QIODevice::Append);
     // Durability is of no use to a test server: leave it out for speed. Its time zone is UTC
     // whatever the machine's, so that tests can set the client's apart.
-    server_.start(binary("postgres"), {"-D", data, "-k", folder_.path(), "-p", QString::number(port), "-c",
+    server_.start(binary("postgres"), {"-D", dataFolder(), "-k", folder_.path(), "-p", QString::number(port), "-c",
                                           "listen_addresses=", "-c", "fsync=off", "-c", "full_page_writes=off", "-c",
                                           "synchronous_commit=off", "-c", "timezone=UTC"});
     bool ready = false;
@@ -115,6 +121,20 @@ QString PostgresServer::start(bool* missing)
         return QString("the server did not start: %1").arg(QString::fromLocal8Bit(file.readAll()));
     }
     return {};
+}
+
+QString PostgresServer::loadClassDatabase(const QString& schema) const
+{
+    QString output;
+    if (psql({"-d", "postgres", "-c", "CREATE DATABASE clavora"}, &output) != 0 ||
+        psql({"-d", "clavora", "-f", schema}, &output) != 0)
+        return output;
+    return {};
+}
+
+QString PostgresServer::connection(const QString& role) const
+{
+    return QString("host=%1 port=%2 dbname=clavora user=%3").arg(folder_.path()).arg(port).arg(role);
 }
 
 void PostgresServer::stop()

@@ -24,6 +24,14 @@ public:
     // missing, a failure otherwise). `missing` tells the two apart.
     QString start(bool* missing);
     void stop();
+    // Starts a stopped server again on the same data.
+    QString resume();
+    // Creates the database "clavora" with the class schema from the file `schema`; returns
+    // psql's output on failure, else nothing.
+    QString loadClassDatabase(const QString& schema) const;
+    // A libpq connection string to the database "clavora" as `role`.
+    QString connection(const QString& role) const;
+    QString dataFolder() const;
 
     // A Qt SQL connection of `role` to `database`, opened; `name` names the connection.
     QSqlDatabase connect(const QString& name, const QString& role, const QString& database) const;

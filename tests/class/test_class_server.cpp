@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The class server's schema on a real PostgreSQL: what each learner and teacher may read and
-// change, texts kept as sent, sending that stores each attempt once, and loading the schema
-// over a current or newer one.
+// change, texts kept as sent, sending that stores each attempt once, a teacher's Class page,
+// and loading the schema over a current or newer one.
 #include "PostgresServer.h"
+#include "class/ClassRosterQuery.h"
 #include "class/ClassSchemaVersion.h"
 #include "class/ClassUpload.h"
 
@@ -58,9 +59,31 @@ KeystrokeTally totals(char16_t struck, int count)
     return {{{u'a', struck, count, count - 1, count * 0.25}}, count, count};
 }
 
-ClassUpload upload(const QString& role)
+// One record at a time, from one machine, as a short queue is sent.
+class Upload {
+public:
+    explicit Upload(const QSqlDatabase& connection) : upload_(connection) {}
+    QString sendAttempt(const QUuid& id, const AttemptRecord& record)
+    {
+        return upload_.sendAttempts(machine_, {{0, id, record.finished.date(), record}});
+    }
+    QString sendGame(const QUuid& id, const GameRecord& record)
+    {
+        return upload_.sendGames(machine_, {{0, id, record.ended.date(), record}});
+    }
+    QString sendDay(const QUuid& machine, QDate day, const KeystrokeTally& totals)
+    {
+        return upload_.sendDays(machine, {{day, 0, totals}});
+    }
+
+private:
+    ClassUpload upload_;
+    QUuid machine_ = QUuid::createUuid();
+};
+
+Upload upload(const QString& role)
 {
-    return ClassUpload(QSqlDatabase::database(role));
+    return Upload(QSqlDatabase::database(role));
 }
 
 // Runs `sql` on the connection `role`; returns the error, empty on success. Statements
@@ -121,6 +144,8 @@ private slots:
     void outsiderCannotConnect();
     void eachSeesOnlyTheirRows_data();
     void eachSeesOnlyTheirRows();
+    void teacherSeesTheirClassesLearners_data();
+    void teacherSeesTheirClassesLearners();
     void forbiddenChangesChangeNothing_data();
     void forbiddenChangesChangeNothing();
     void textsAreStoredAsData_data();
@@ -147,13 +172,7 @@ void TestClassServer::initTestCase()
     // The learner's local time an hour east of the server's UTC: an offset left out shows.
     qputenv("TZ", "UTC-01");
     tzset();
-    {
-        QSqlDatabase setup = server_.connect("setup", "postgres", "postgres");
-        QCOMPARE(execute("setup", "CREATE DATABASE clavora"), QString());
-    }
-    QSqlDatabase::removeDatabase("setup");
-    QString output;
-    QVERIFY2(server_.psql({"-d", "clavora", "-f", CLAVORA_CLASS_SCHEMA}, &output) == 0, qPrintable(output));
+    QCOMPARE(server_.loadClassDatabase(CLAVORA_CLASS_SCHEMA), QString());
     QVERIFY(server_.connect("admin", "postgres", "clavora").isOpen());
     for (const char* statement : {
              "CREATE ROLE anna LOGIN IN ROLE clavora_learner",
@@ -235,15 +254,74 @@ void TestClassServer::eachSeesOnlyTheirRows()
     QCOMPARE(value(role, sql.arg(column, table)).toString(), learners);
 }
 
+// Bruno's figures reach into the window of this week (from 2026-02-26) and the four weeks
+// before (from 2026-01-29), and beyond them.
+void TestClassServer::teacherSeesTheirClassesLearners_data()
+{
+    const auto at = [](int month, int day, int speed, int accuracy) {
+        AttemptRecord record = attempt("x");
+        record.finished = QDateTime(QDate(2026, month, day), QTime(12, 0));
+        record.seconds = 60;
+        record.speed = speed;
+        record.accuracy = accuracy;
+        return record;
+    };
+    for (const AttemptRecord& record : {at(3, 3, 30, 90), at(3, 3, 40, 90), at(3, 3, 50, 90), at(3, 5, 90, 90),
+             at(2, 26, 10, 90), at(2, 25, 20, 80), at(2, 10, 30, 80), at(1, 28, 99, 99)})
+        QCOMPARE(upload("bruno").sendAttempt(QUuid::createUuid(), record), QString());
+    // Error rates: Space 0.4, e 0.25, r 0.1, t 0.05; q too few strokes, x no errors, z too old.
+    const KeystrokeTally recent = {{{u' ', u' ', 15}, {u' ', u'x', 10}, {u'e', u'e', 15}, {u'e', u'w', 5},
+        {u'r', u'r', 27}, {u'r', u'e', 3}, {u't', u't', 19}, {u't', u'r', 1}, {u'q', u'a', 9}, {u'q', u'q', 1},
+        {u'x', u'x', 40}, {0, u'a', 30}}};
+    QCOMPARE(upload("bruno").sendDay(QUuid::createUuid(), QDate(2026, 2, 26), recent), QString());
+    QCOMPARE(upload("bruno").sendDay(QUuid::createUuid(), QDate(2026, 2, 25), {{{u'z', u'a', 100}}}), QString());
+    // Names as an administrator may write them: stored and shown as data.
+    const QString quoted = "O'Brien \"Ann\" \\ '); DROP TABLE clavora.attempts; --";
+    const QString undecodable = QString::fromUtf8("\xff\xfe\xc3(");
+    QCOMPARE(execute("admin", "UPDATE clavora.learners SET full_name = ? WHERE login = 'anna'", {quoted}), QString());
+    QCOMPARE(execute("admin", "UPDATE clavora.learners SET full_name = ? WHERE login = 'carla'", {undecodable}), QString());
+
+    QTest::addColumn<QString>("role");
+    QTest::addColumn<bool>("teaches");
+    QTest::addColumn<QStringList>("learners");
+    const QString gameDay = QDate::currentDate().toString(Qt::ISODate); // bruno's game is today's
+    QTest::newRow("tina: class 5a, not her own") << "tina" << true
+        << QStringList {"anna|" + quoted + "|5a|2026-03-02|0.2|1|0|-|96|-|",
+               "bruno||5a|" + gameDay + "|4.2|5|30|25|90|80| er"};
+    QTest::newRow("theo: class 5b, tina as a learner")
+        << "theo" << true
+        << QStringList {"carla|" + undecodable + "|5b|2026-03-02|0.2|1|0|-|96|-|", "tina||5b|2026-03-02|0.2|1|0|-|96|-|"};
+    QTest::newRow("a learner has no class") << "anna" << false << QStringList();
+}
+
+void TestClassServer::teacherSeesTheirClassesLearners()
+{
+    QFETCH(QString, role);
+    QFETCH(bool, teaches);
+    QFETCH(QStringList, learners);
+    const QSqlDatabase connection = QSqlDatabase::database(role);
+    QCOMPARE(ClassRosterQuery::teaches(connection), teaches);
+    const ClassRoster roster = ClassRosterQuery::read(connection, QDate(2026, 3, 4));
+    QCOMPARE(roster.problem, QString());
+    const auto figure = [](std::optional<double> value) { return value ? QString::number(*value) : QString("-"); };
+    QStringList rows;
+    for (const LearnerFigures& learner : roster.learners)
+        rows << QStringList {learner.login, learner.name, learner.classes, learner.lastPractice.toString(Qt::ISODate),
+                    QString::number(learner.minutesThisWeek, 'f', 1), QString::number(learner.attemptsThisWeek),
+                    figure(learner.medianSpeed), figure(learner.medianSpeedBefore), figure(learner.medianAccuracy),
+                    figure(learner.medianAccuracyBefore), learner.weakestKeys}.join(u'|');
+    QCOMPARE(rows, learners);
+}
+
 void TestClassServer::forbiddenChangesChangeNothing_data()
 {
     QTest::addColumn<QString>("role");
     QTest::addColumn<QString>("statement");
     QTest::addColumn<QString>("error"); // a part of the server's refusal; empty where it silently finds no row
-    const QString attemptOf = "INSERT INTO clavora.attempts (learner, id, finished, day, kind, quick_run, preset_file,"
-                              " exercise_number, exercise, typed, seconds, correct, accuracy, speed, correct_speed,"
-                              " passed) VALUES ('%1', gen_random_uuid(), now(), current_date, 0, false, 'f', 1, 'e',"
-                              " 't', 1, 1, 100, 1, 1, true)";
+    const QString attemptOf = "INSERT INTO clavora.attempts (learner, id, machine, finished, day, kind, quick_run,"
+                              " preset_file, exercise_number, exercise, typed, seconds, correct, accuracy, speed,"
+                              " correct_speed, passed) VALUES ('%1', gen_random_uuid(), gen_random_uuid(), now(),"
+                              " current_date, 0, false, 'f', 1, 'e', 't', 1, 1, 100, 1, 1, true)";
     QTest::newRow("learner adds another's attempt") << "anna" << attemptOf.arg("bruno") << "row-level security";
     const QString raise = "INSERT INTO clavora.daily_keystrokes (learner, day, machine, expected, struck, count,"
                           " timed_count, interval_sum) VALUES ('carla', '2026-03-02', '%1', 97, 98, 1, 1, 0.25)"
@@ -364,7 +442,7 @@ void TestClassServer::twoConnectionsOfOneLearnerSendAtOnce()
         const QString name = QString("anna-%1").arg(sender);
         {
             QSqlDatabase connection = server_.connect(name, "anna", "clavora");
-            ClassUpload upload(connection);
+            Upload upload(connection);
             ready.arrive_and_wait();
             for (int i = 0; i < attempts && errors[sender].isEmpty(); ++i) {
                 connection.transaction();

@@ -113,9 +113,12 @@ class Installed(harness.ProgramTest):
         # package depends on. (Qt asks every image plug-in there is when it reads an installed
         # theme's icon; the icons are PNG, which Qt reads itself.)
         with open(f"/proc/{self.process.pid}/maps") as f:
-            loaded = {line.split()[-1].split("/plugins/")[1] for line in f
-                      if "/qt6/plugins/" in line and "/imageformats/" not in line}
+            maps = f.read()
+        loaded = {line.split()[-1].split("/plugins/")[1] for line in maps.splitlines()
+                  if "/qt6/plugins/" in line and "/imageformats/" not in line}
         self.assertIn("sqldrivers/libqsqlite.so", loaded)
+        # Without a class, nothing of PostgreSQL.
+        self.assertNotIn("libpq", maps)
         self.assertLessEqual(loaded, PACKAGED_PLUGINS)
         # Docks find the menu entry by the window's class, and show the window's own icon.
         with open(os.path.join(PACKAGING, "org.orvella.Clavora.desktop")) as f:

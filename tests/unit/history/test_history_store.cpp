@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QSqlDatabase>
+#include <QUuid>
 #include <functional>
 #include <gtest/gtest.h>
 #include <vector>
@@ -195,6 +196,10 @@ TEST(HistoryStore, MigratesAVersionOneStoreKeepingItsRows)
     ASSERT_TRUE(store.available()) << store.problem().toStdString();
     EXPECT_EQ(scalar(store, QStringLiteral("PRAGMA user_version")).toInt(), HistorySchema::CurrentVersion);
     EXPECT_EQ(scalar(store, QStringLiteral("SELECT typed FROM attempts")).toString(), QStringLiteral("abd"));
+    // Named and queued for the class like the attempts written from now on.
+    EXPECT_FALSE(QUuid(scalar(store, QStringLiteral("SELECT uuid FROM attempts")).toString()).isNull());
+    EXPECT_EQ(scalar(store, QStringLiteral("SELECT COUNT(*) FROM outbox_attempts")).toInt(), 1);
+    EXPECT_EQ(scalar(store, QStringLiteral("SELECT day FROM outbox_days")).toInt(), 2458851);
     // Version one timed every stroke.
     EXPECT_EQ(scalar(store, QStringLiteral("SELECT timed_count FROM keystrokes")).toInt(), 4);
     EXPECT_TRUE(store.addGame(playedGame(10)));

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ClassConnection.h"
+
+#include <QThreadPool>
+#include <atomic>
+
+namespace clavora {
+namespace {
+
+QSqlDatabase open(const QString& name, const QString& server)
+{
+    QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+    // A server that answers nothing fails in seconds rather than at the system's TCP limit;
+    // the person's own connect_timeout, given later, wins.
+    connection.setConnectOptions(QStringLiteral("connect_timeout=10 ") + server);
+    connection.open();
+    return connection;
+}
+
+} // namespace
+
+void ClassConnection::use(const QString& server, const std::function<void(const QSqlDatabase&)>& work)
+{
+    static std::atomic<int> connections = 0;
+    const QString name = QStringLiteral("clavora-class-%1").arg(++connections);
+    work(open(name, server));
+    QSqlDatabase::removeDatabase(name);
+}
+
+QThreadPool* ClassConnection::threads()
+{
+    static QThreadPool* const pool = new QThreadPool; // never destroyed, so never waited for
+    return pool;
+}
+
+} // namespace clavora

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <QDate>
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace clavora {
+
+// One learner of a teacher's classes as the Class page shows them. "This week" is the last
+// seven days, today included; "before" the four weeks before it.
+struct LearnerFigures {
+    QString login;
+    QString name;        // as the class's administrator wrote it; may be empty
+    QString classes;     // the teacher's classes the learner is in, by name
+    QDate lastPractice;  // the learner's own day of their last attempt or game; invalid: never
+    double minutesThisWeek = 0;
+    int attemptsThisWeek = 0;
+    std::optional<double> medianSpeed; // words per minute
+    std::optional<double> medianSpeedBefore;
+    std::optional<double> medianAccuracy; // %
+    std::optional<double> medianAccuracyBefore;
+    QString weakestKeys; // this week's, one character each, the weakest first
+
+    bool operator==(const LearnerFigures&) const = default;
+};
+
+// What the class server answers the Class page.
+struct ClassRoster {
+    bool teacher = false;  // the connected login is a member of clavora_teacher
+    bool complete = false; // false while only the role is known and the rows are still coming
+    std::vector<LearnerFigures> learners;
+    QString problem; // why the server could not be read, empty when it could
+};
+
+} // namespace clavora

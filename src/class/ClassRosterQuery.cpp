@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ClassRosterQuery.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace clavora {
+namespace {
+
+// Each learner's figures come from their own index ranges (learner, day): the last five
+// weeks of attempts, this week's key figures, and the last day. No statement reads a whole
+// table, so the page costs the same whatever the class's history holds.
+constexpr char RosterSql[] = R"(
+WITH span AS (SELECT CAST(? AS date) AS today),
+members AS (
+    SELECT l.login, l.full_name, string_agg(c.name, ', ' ORDER BY c.name) AS classes
+    FROM clavora.class_members m
+    JOIN clavora.learners l ON l.login = m.learner
+    JOIN clavora.classes c ON c.id = m.class_id
+    WHERE m.teacher = current_user
+    GROUP BY l.login, l.full_name)
+SELECT m.login, m.full_name, m.classes,
+    GREATEST((SELECT max(a.day) FROM clavora.attempts a WHERE a.learner = m.login),
+             (SELECT max(g.day) FROM clavora.games g WHERE g.learner = m.login)),
+    w.minutes, w.attempts, w.speed, w.speed_before, w.accuracy, w.accuracy_before, k.keys
+FROM members m CROSS JOIN span s
+LEFT JOIN LATERAL (
+    SELECT coalesce(sum(a.seconds) FILTER (WHERE a.day > s.today - 7), 0) / 60 AS minutes,
+        count(*) FILTER (WHERE a.day > s.today - 7) AS attempts,
+        percentile_cont(0.5) WITHIN GROUP (ORDER BY a.speed) FILTER (WHERE a.day > s.today - 7) AS speed,
+        percentile_cont(0.5) WITHIN GROUP (ORDER BY a.speed) FILTER (WHERE a.day <= s.today - 7) AS speed_before,
+        percentile_cont(0.5) WITHIN GROUP (ORDER BY a.accuracy) FILTER (WHERE a.day > s.today - 7) AS accuracy,
+        percentile_cont(0.5) WITHIN GROUP (ORDER BY a.accuracy) FILTER (WHERE a.day <= s.today - 7) AS accuracy_before
+    FROM clavora.attempts a
+    WHERE a.learner = m.login AND a.day > s.today - 35 AND a.day <= s.today) w ON true
+LEFT JOIN LATERAL (
+    SELECT string_agg(key.expected::text, ',' ORDER BY key.rate DESC, key.expected) AS keys
+    FROM (SELECT d.expected, sum(d.count) FILTER (WHERE d.struck <> d.expected)::float8 / sum(d.count) AS rate
+          FROM clavora.daily_keystrokes d
+          WHERE d.learner = m.login AND d.day > s.today - 7 AND d.day <= s.today AND d.expected <> 0
+          GROUP BY d.expected
+          HAVING sum(d.count) >= ? AND sum(d.count) FILTER (WHERE d.struck <> d.expected) > 0
+          ORDER BY rate DESC, d.expected
+          LIMIT ?) key) k ON true
+ORDER BY m.login
+)";
+
+std::optional<double> number(const QVariant& value)
+{
+    return value.isNull() ? std::nullopt : std::optional(value.toDouble());
+}
+
+QString characters(const QString& codes)
+{
+    QString keys;
+    for (const QStringView code : QStringView(codes).split(u',', Qt::SkipEmptyParts))
+        keys += QChar(char16_t(code.toUInt()));
+    return keys;
+}
+
+} // namespace
+
+bool ClassRosterQuery::teaches(const QSqlDatabase& connection)
+{
+    QSqlQuery query(connection);
+    return query.exec(QStringLiteral("SELECT pg_has_role(current_user, 'clavora_teacher', 'MEMBER')")) && query.next()
+        && query.value(0).toBool();
+}
+
+ClassRoster ClassRosterQuery::read(const QSqlDatabase& connection, QDate today)
+{
+    ClassRoster roster;
+    roster.teacher = true;
+    roster.complete = true;
+    QSqlDatabase database = connection;
+    QSqlQuery query(connection);
+    query.setForwardOnly(true);
+    // The planner's estimate of the per-learner reads is far above their cost, and would
+    // have the statement compiled, which takes longer than running it.
+    const bool read = database.transaction() && query.exec(QStringLiteral("SET LOCAL jit = off"))
+        && query.prepare(QLatin1String(RosterSql)) && [&] {
+               query.addBindValue(today.toString(Qt::ISODate));
+               query.addBindValue(StrokesForRate);
+               query.addBindValue(WeakestKeys);
+               return query.exec();
+           }();
+    if (!read) {
+        roster.problem = (query.lastError().isValid() ? query.lastError() : database.lastError()).text();
+        database.rollback();
+        return roster;
+    }
+    while (query.next()) {
+        roster.learners.push_back({query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
+            query.value(3).toDate(), query.value(4).toDouble(), query.value(5).toInt(), number(query.value(6)),
+            number(query.value(7)), number(query.value(8)), number(query.value(9)),
+            characters(query.value(10).toString())});
+    }
+    query.finish();
+    database.commit();
+    return roster;
+}
+
+} // namespace clavora

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include "ClassReach.h"
+
+#include <QObject>
+#include <QTimer>
+#include <atomic>
+#include <memory>
+
+namespace clavora {
+
+class HistoryStore;
+
+// The class's work on its own thread (see ClassSync): connects to the server with a Qt SQL
+// connection of its own, fetches the learner's rows from their other machines once a
+// connection, sends the store's outbox, and after a failure tries again after pauses that
+// grow from a second to five minutes. The store is read and written through a connection
+// of its own to the same file, in short transactions, so that the program's own writes
+// never wait long for it.
+class ClassSender final : public QObject {
+    Q_OBJECT
+public:
+    ClassSender(QString storePath, std::shared_ptr<const std::atomic_bool> stopping);
+    ~ClassSender() override;
+
+    // Empty: no class; the connection is closed and nothing more is sent.
+    void setServer(const QString& connection);
+    // Sends what is queued, unless a pause after a failure is under way.
+    void sendNow();
+
+signals:
+    void reachChanged(const clavora::ClassReach& reach);
+
+private:
+    // Empty once the server is open and of the known schema, else the problem.
+    QString openServer();
+    void closeServer();
+    // Empty once everything queued has been sent, else the problem.
+    QString sendQueued();
+    void report(const ClassReach& reach);
+
+    QString storePath_;
+    std::shared_ptr<const std::atomic_bool> stopping_; // between two statements, end at once
+    std::unique_ptr<HistoryStore> store_;
+    QString server_;
+    QString connectionName_;
+    bool fetched_ = false;
+    QTimer retry_;
+    int pauseSeconds_ = 1;
+    ClassReach reach_;
+};
+
+} // namespace clavora

@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Outbox.h"
+#include "StoredAttempt.h"
+
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace clavora {
+namespace {
+
+QSqlQuery read(const QSqlDatabase& store, const QString& sql, const QVariantList& values)
+{
+    QSqlQuery query(store);
+    query.setForwardOnly(true);
+    query.prepare(sql);
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    query.exec();
+    return query;
+}
+
+QDateTime readTime(const QVariant& value)
+{
+    return QDateTime::fromString(value.toString(), Qt::ISODate);
+}
+
+} // namespace
+
+QUuid Outbox::machine() const
+{
+    QSqlQuery query = read(store_, QStringLiteral("SELECT uuid FROM machine"), {});
+    return query.next() ? QUuid(query.value(0).toString()) : QUuid();
+}
+
+std::vector<ClassAttempt> Outbox::attempts(int limit) const
+{
+    std::vector<ClassAttempt> attempts;
+    QSqlQuery query = read(store_,
+                           QStringLiteral("SELECT id, uuid, day, %1 FROM attempts JOIN outbox_attempts ON attempt = id"
+                                          " ORDER BY id LIMIT ?")
+                               .arg(storedAttemptColumns()),
+                           {limit});
+    while (query.next())
+        attempts.push_back({query.value(0).toLongLong(), QUuid(query.value(1).toString()),
+                            QDate::fromJulianDay(query.value(2).toLongLong()), storedAttempt(query, 3)});
+    return attempts;
+}
+
+std::vector<ClassGame> Outbox::games(int limit) const
+{
+    std::vector<ClassGame> games;
+    QSqlQuery query = read(store_,
+                           QStringLiteral("SELECT id, uuid, day, started, ended, start_level, level_reached, score"
+                                          " FROM games JOIN outbox_games ON game = id ORDER BY id LIMIT ?"),
+                           {limit});
+    while (query.next()) {
+        GameRecord record{readTime(query.value(3)), readTime(query.value(4)), query.value(5).toInt(),
+                          query.value(6).toInt(), query.value(7).toLongLong(), {}};
+        games.push_back({query.value(0).toLongLong(), QUuid(query.value(1).toString()),
+                         QDate::fromJulianDay(query.value(2).toLongLong()), std::move(record)});
+    }
+    for (ClassGame& game : games) {
+        QSqlQuery letters = read(store_,
+                                 QStringLiteral("SELECT letter, hits, hit_seconds, explosions, stray_keys FROM game_letters"
+                                                " WHERE game = ? ORDER BY letter"),
+                                 {game.row});
+        while (letters.next())
+            game.record.letters.push_back({char16_t(letters.value(0).toInt()), letters.value(1).toInt(),
+                                           letters.value(2).toDouble(), letters.value(3).toInt(), letters.value(4).toInt()});
+    }
+    return games;
+}
+
+std::vector<ClassDay> Outbox::days(int limit) const
+{
+    std::vector<ClassDay> days;
+    QSqlQuery query = read(store_,
+                           QStringLiteral("SELECT o.day, o.changes, coalesce(e.mid_line_edits, 0), coalesce(e.backspaces, 0)"
+                                          " FROM outbox_days o LEFT JOIN line_edits e USING (day) ORDER BY o.day LIMIT ?"),
+                           {limit});
+    while (query.next())
+        days.push_back({QDate::fromJulianDay(query.value(0).toLongLong()), query.value(1).toLongLong(),
+                        {{}, query.value(2).toInt(), query.value(3).toInt()}});
+    for (ClassDay& day : days) {
+        QSqlQuery pairs = read(store_,
+                               QStringLiteral("SELECT expected, struck, count, timed_count, interval_sum FROM keystrokes"
+                                              " WHERE day = ?"),
+                               {day.day.toJulianDay()});
+        while (pairs.next())
+            day.totals.pairs.push_back({char16_t(pairs.value(0).toInt()), char16_t(pairs.value(1).toInt()),
+                                        pairs.value(2).toInt(), pairs.value(3).toInt(), pairs.value(4).toDouble()});
+    }
+    return days;
+}
+
+bool Outbox::confirmRows(const QString& sql, const std::vector<QVariantList>& rows)
+{
+    if (!store_.transaction())
+        return false;
+    QSqlQuery query(store_);
+    query.prepare(sql);
+    for (const QVariantList& row : rows) {
+        for (qsizetype i = 0; i < row.size(); ++i)
+            query.bindValue(int(i), row[i]);
+        if (!query.exec()) {
+            store_.rollback();
+            return false;
+        }
+    }
+    return store_.commit() || (store_.rollback(), false);
+}
+
+bool Outbox::confirm(const std::vector<ClassAttempt>& attempts)
+{
+    std::vector<QVariantList> rows;
+    for (const ClassAttempt& attempt : attempts)
+        rows.push_back({attempt.row});
+    return confirmRows(QStringLiteral("DELETE FROM outbox_attempts WHERE attempt = ?"), rows);
+}
+
+bool Outbox::confirm(const std::vector<ClassGame>& games)
+{
+    std::vector<QVariantList> rows;
+    for (const ClassGame& game : games)
+        rows.push_back({game.row});
+    return confirmRows(QStringLiteral("DELETE FROM outbox_games WHERE game = ?"), rows);
+}
+
+bool Outbox::confirm(const std::vector<ClassDay>& days)
+{
+    std::vector<QVariantList> rows;
+    for (const ClassDay& day : days)
+        rows.push_back({day.day.toJulianDay(), day.changes});
+    return confirmRows(QStringLiteral("DELETE FROM outbox_days WHERE day = ? AND changes = ?"), rows);
+}
+
+} // namespace clavora

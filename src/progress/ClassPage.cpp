@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ClassPage.h"
+#include "CsvWriter.h"
+#include "ProgressControl.h"
+#include "ProgressUi.h"
+
+#include <QFileInfo>
+
+namespace clavora {
+namespace {
+
+QString figure(std::optional<double> value, int decimals)
+{
+    return value ? QString::number(*value, 'f', decimals) : QString();
+}
+
+} // namespace
+
+void ClassPage::serverChosen(const QString& server)
+{
+    form_ = {};
+    form_.loading = !server.trimmed().isEmpty();
+}
+
+void ClassPage::answered(const ClassRoster& roster)
+{
+    // A server out of reach says nothing of the role: a page shown stays as it was, saying so.
+    const bool unreachable = !roster.teacher && !roster.problem.isEmpty();
+    if (!unreachable)
+        form_.shown = roster.teacher;
+    form_.loading = !roster.complete;
+    // The rows shown stay until new ones come.
+    if (roster.complete && roster.problem.isEmpty())
+        form_.learners = roster.learners;
+    form_.status = !form_.shown                ? QString()
+                   : form_.loading             ? tr("Loading…")
+                   : !roster.problem.isEmpty() ? tr("Your class could not be read: %1").arg(roster.problem)
+                   : form_.learners.empty()    ? tr("Your classes have no learners yet.")
+                                               : QString();
+}
+
+void ClassPage::learnerChosen(const QString& name)
+{
+    form_.status = tr("Loading the progress of %1…").arg(name);
+}
+
+void ClassPage::learnerOpened(const QString& name, const QString& problem)
+{
+    form_.status = problem.isEmpty() ? QString() : tr("The progress of %1 could not be read: %2").arg(name, problem);
+}
+
+std::optional<double> ClassPage::trend(std::optional<double> now, std::optional<double> before)
+{
+    return now && before ? std::optional(*now - *before) : std::nullopt;
+}
+
+QString ClassPage::keyNames(const QString& keys)
+{
+    QStringList names;
+    for (const QChar key : keys)
+        names << ProgressControl::keyName(key);
+    return names.join(u' ');
+}
+
+bool ClassPage::writeCsv(QIODevice& device) const
+{
+    CsvWriter csv(device);
+    csv.writeRow({QStringLiteral("login"), QStringLiteral("name"), QStringLiteral("classes"),
+                  QStringLiteral("last practice"), QStringLiteral("minutes this week"),
+                  QStringLiteral("attempts this week"), QStringLiteral("median wpm"),
+                  QStringLiteral("median wpm the four weeks before"), QStringLiteral("median accuracy"),
+                  QStringLiteral("median accuracy the four weeks before"), QStringLiteral("weakest keys")});
+    for (const LearnerFigures& learner : form_.learners) {
+        csv.writeRow({learner.login, learner.name, learner.classes, learner.lastPractice.toString(Qt::ISODate),
+                      QString::number(learner.minutesThisWeek, 'f', 0), QString::number(learner.attemptsThisWeek),
+                      figure(learner.medianSpeed, 1), figure(learner.medianSpeedBefore, 1),
+                      figure(learner.medianAccuracy, 1), figure(learner.medianAccuracyBefore, 1),
+                      keyNames(learner.weakestKeys)});
+    }
+    return csv.good();
+}
+
+void ClassPage::exportClicked(const QString& folder)
+{
+    const auto chosen = ui_.askSaveFileName(folder + QStringLiteral("/Clavora class.csv"),
+                                            {tr("CSV Files (*.csv)"), tr("All Files (*.*)")}, tr("Export Class As . . ."));
+    if (!chosen)
+        return;
+    if (!CsvWriter::saveFile(*chosen, [this](QIODevice& device) { return writeCsv(device); })) {
+        ui_.showMessage(tr("Export Error"), tr("An error occurred while exporting the class."));
+        return;
+    }
+    ui_.showMessage(tr("Export"), tr("The class is in %1.").arg(QFileInfo(*chosen).fileName()));
+}
+
+} // namespace clavora

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include "class/ClassRoster.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+class QIODevice;
+
+namespace clavora {
+
+class ProgressUi;
+
+// What the progress window's Class page shows.
+struct ClassPageForm {
+    bool shown = false; // only a teacher's login has a class to show
+    bool loading = false;
+    QString status; // "Loading…", or why the class cannot be read; empty otherwise
+    std::vector<LearnerFigures> learners;
+};
+
+// The teacher's Class page: the learners of their classes as the class server answers,
+// and the export of the page.
+class ClassPage {
+    Q_DECLARE_TR_FUNCTIONS(ClassPage)
+
+public:
+    explicit ClassPage(ProgressUi& ui) : ui_(ui) {}
+
+    const ClassPageForm& form() const { return form_; }
+
+    // A new server is being asked; none: no class.
+    void serverChosen(const QString& server);
+    void answered(const ClassRoster& roster);
+    // A learner's progress is being fetched to be shown, and then was, or could not be.
+    void learnerChosen(const QString& name);
+    void learnerOpened(const QString& name, const QString& problem);
+    // `folder`: where the save dialog starts.
+    void exportClicked(const QString& folder);
+    bool writeCsv(QIODevice& device) const;
+
+    // This week's figure less the four weeks before's; absent unless both are there.
+    static std::optional<double> trend(std::optional<double> now, std::optional<double> before);
+    // The keys by the names the key table uses, the weakest first.
+    static QString keyNames(const QString& keys);
+
+private:
+    ProgressUi& ui_;
+    ClassPageForm form_;
+};
+
+} // namespace clavora

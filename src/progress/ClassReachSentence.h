@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include "class/ClassReach.h"
+
+#include <QCoreApplication>
+
+namespace clavora {
+
+// The one line the progress window shows about the class: when this machine last reached
+// the class server, or why it cannot, in words a learner understands.
+class ClassReachSentence {
+    Q_DECLARE_TR_FUNCTIONS(ClassReachSentence)
+
+public:
+    static QString of(const ClassReach& reach, const QDateTime& now);
+
+private:
+    // "today at 14:05", "yesterday at 09:10", "on 2026-03-02 at 09:10".
+    static QString when(const QDateTime& moment, const QDateTime& now);
+};
+
+} // namespace clavora

@@ -1,0 +1,258 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A learner's machines sending to and fetching from a real class server that goes away and
+// comes back.
+#include "PostgresServer.h"
+#include "class/ClassDownload.h"
+#include "class/ClassSync.h"
+#include "common/Services.h"
+#include "history_store/HistoryStore.h"
+#include "history_store/ProgressQueries.h"
+
+#include <QSignalSpy>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTest>
+#include <memory>
+
+using namespace clavora;
+using namespace clavora::test;
+
+namespace {
+
+const QDate day(2026, 3, 2);
+
+class NoClock final : public Clock {
+public:
+    double secondsSinceMidnight() const override { return 0; }
+    QDateTime localDateTime() const override { return QDateTime(day, QTime(18, 0)); }
+};
+
+QVariant value(const QSqlDatabase& connection, const QString& sql)
+{
+    QSqlQuery query(connection);
+    return query.exec(sql) && query.next() ? query.value(0) : QVariant(query.lastError().text());
+}
+
+// One machine of a learner: its own store, and its sender while the program runs.
+struct Machine {
+    explicit Machine(const QString& connection) : connection(connection) { store.open(); }
+
+    void start()
+    {
+        sync = std::make_unique<ClassSync>(path);
+        store.setAfterWrite([this] { sync->sendNow(); });
+        sync->setServer(connection);
+    }
+    void exit()
+    {
+        store.setAfterWrite(nullptr);
+        sync.reset();
+    }
+    // `count` attempts of two strokes of "a" each, one of them timed.
+    void type(int count)
+    {
+        AttemptRecord record;
+        record.finished = QDateTime(day, QTime(9, 0));
+        record.exercise = record.typed = "a";
+        record.speed = 30;
+        record.keystrokes.pairs = {{u'a', u'a', 2, 1, 0.25}};
+        for (int i = 0; i < count; ++i)
+            QVERIFY(store.addAttempt(record));
+    }
+    int queued() const { return value(store.database(), "SELECT count(*) FROM outbox_attempts").toInt(); }
+
+    QString connection;
+    QTemporaryDir folder;
+    QString path = folder.filePath("History.sqlite");
+    HistoryStore store{path};
+    std::unique_ptr<ClassSync> sync;
+};
+
+} // namespace
+
+class TestClassSync : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+    void everyAttemptArrivesOnce_data();
+    void everyAttemptArrivesOnce();
+    void twoMachinesOfOneLearner();
+    void serversThatAreNotUsed_data();
+    void serversThatAreNotUsed();
+
+private:
+    int onServer(const QString& learner = "anna") const
+    {
+        return value(admin(), QString("SELECT count(*) FROM clavora.attempts WHERE learner = '%1'").arg(learner)).toInt();
+    }
+    QSqlDatabase admin() const { return QSqlDatabase::database("admin"); }
+
+    PostgresServer server_;
+};
+
+void TestClassSync::initTestCase()
+{
+    bool missing = false;
+    const QString problem = server_.start(&missing);
+    if (missing)
+        QSKIP(qPrintable(problem));
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QCOMPARE(server_.loadClassDatabase(CLAVORA_CLASS_SCHEMA), QString());
+    QVERIFY(server_.connect("admin", "postgres", "clavora").isOpen());
+    for (const char* statement :
+         {"CREATE ROLE anna LOGIN IN ROLE clavora_learner", "CREATE ROLE tina LOGIN IN ROLE clavora_teacher",
+          "INSERT INTO clavora.learners (login) VALUES ('anna')",
+          "INSERT INTO clavora.classes (name, teacher) VALUES ('5a', 'tina')",
+          "INSERT INTO clavora.class_members (class_id, teacher, learner) SELECT id, teacher, 'anna' FROM clavora.classes",
+          // Each statement that adds attempts takes a while, so that the server can be stopped
+          // in the middle of a long queue.
+          "CREATE FUNCTION clavora.slowly() RETURNS trigger LANGUAGE plpgsql AS"
+          " $$ BEGIN PERFORM pg_sleep(0.2); RETURN NULL; END $$",
+          "CREATE TRIGGER slowly AFTER INSERT ON clavora.attempts FOR EACH STATEMENT EXECUTE FUNCTION clavora.slowly()"})
+        QVERIFY2(QSqlQuery(admin()).exec(statement), statement);
+    // A service file names the server, as a school would set it up.
+    QFile services(QDir(QDir::tempPath()).filePath(QString("clavora-services-%1.conf").arg(getpid())));
+    QVERIFY(services.open(QIODevice::WriteOnly));
+    services.write(QString("[clavora-class]\n%1\n").arg(server_.connection("anna").replace(' ', '\n')).toUtf8());
+    services.close();
+    qputenv("PGSERVICEFILE", QFile::encodeName(services.fileName()));
+}
+
+void TestClassSync::init()
+{
+    QVERIFY(QSqlQuery(admin()).exec("DELETE FROM clavora.attempts"));
+    QVERIFY(QSqlQuery(admin()).exec("DELETE FROM clavora.daily_keystrokes"));
+    QVERIFY(QSqlQuery(admin()).exec("DELETE FROM clavora.games"));
+}
+
+void TestClassSync::cleanupTestCase()
+{
+    for (const QString& name : QSqlDatabase::connectionNames())
+        QSqlDatabase::removeDatabase(name);
+    QFile::remove(QString::fromLocal8Bit(qgetenv("PGSERVICEFILE")));
+    server_.stop();
+}
+
+void TestClassSync::everyAttemptArrivesOnce_data()
+{
+    QTest::addColumn<int>("stopAfter"); // attempts on the server when it stops; 0: before the program starts
+    QTest::addColumn<bool>("restart");  // the program ends while the server is away, and starts again
+    QTest::newRow("server stopped mid-send, started again") << 500 << false;
+    QTest::newRow("server away a whole session") << 0 << true;
+}
+
+void TestClassSync::everyAttemptArrivesOnce()
+{
+    QFETCH(int, stopAfter);
+    QFETCH(bool, restart);
+    constexpr int queued = 2000;
+    Machine machine("service=clavora-class");
+    machine.type(queued);
+    if (stopAfter == 0)
+        server_.stop();
+    machine.start();
+    QSignalSpy reach(machine.sync.get(), &ClassSync::reachChanged);
+    if (stopAfter > 0) {
+        QTRY_VERIFY_WITH_TIMEOUT(onServer() >= stopAfter, 20000);
+        QVERIFY(onServer() < queued);
+        server_.stop();
+    }
+    machine.type(10);
+    QTRY_VERIFY_WITH_TIMEOUT(!machine.sync->reach().problem.isEmpty(), 20000);
+    QVERIFY2(machine.sync->reach().problem.startsWith("The class server"), qPrintable(machine.sync->reach().problem));
+    if (restart)
+        machine.exit();
+    QCOMPARE(server_.resume(), QString());
+    QVERIFY(server_.connect("admin", "postgres", "clavora").isOpen());
+    if (restart)
+        machine.start();
+    QTRY_COMPARE_WITH_TIMEOUT(onServer(), queued + 10, 30000);
+    QTRY_COMPARE(machine.queued(), 0);
+    QTRY_VERIFY(machine.sync->reach().problem.isEmpty());
+    // Told once however many tries it took, and again once it was reached.
+    if (!restart) {
+        QStringList problems;
+        for (const QList<QVariant>& signal : reach)
+            problems << signal[0].value<ClassReach>().problem;
+        problems.removeAll(QString());
+        QCOMPARE(problems.size(), 1);
+    }
+}
+
+// Both machines' attempts and key figures reach the server and each other once, however
+// often they meet; a teacher copies the learner's rows alike.
+void TestClassSync::twoMachinesOfOneLearner()
+{
+    Machine first(server_.connection("anna"));
+    Machine second("service=clavora-class");
+    first.type(300);
+    second.type(200);
+    GameRecord game;
+    game.started = game.ended = QDateTime(day, QTime(10, 0));
+    game.score = 77;
+    game.letters = {{u'x', 3, 1.5, 0, 0}};
+    QVERIFY(first.store.addGame(game));
+    first.start();
+    second.start();
+    QTRY_COMPARE_WITH_TIMEOUT(onServer(), 500, 20000);
+    for (int start = 0; start < 2; ++start) {
+        for (Machine* machine : {&first, &second}) {
+            machine->exit();
+            machine->start(); // fetches what the other sent
+        }
+    }
+    NoClock clock;
+    const auto figures = [&](const HistoryStore& store) {
+        const ProgressQueries queries(store, clock);
+        const std::vector<DayFigures> days = queries.dailyFigures(HistoryPeriod::Everything);
+        const std::vector<KeyFigures> keys = queries.keyFigures(HistoryPeriod::Week);
+        const std::vector<KeyFigures> allKeys = queries.keyFigures(HistoryPeriod::Everything);
+        return QString("%1 attempts, %2 strokes this week, %3 in all, %4 games")
+            .arg(days.empty() ? 0 : days[0].attempts)
+            .arg(keys.empty() ? 0 : keys[0].strokes)
+            .arg(allKeys.empty() ? 0 : allKeys[0].strokes)
+            .arg(queries.bestGames().size());
+    };
+    const QString both = "500 attempts, 1000 strokes this week, 1000 in all, 1 games";
+    QTRY_COMPARE_WITH_TIMEOUT(figures(first.store), both, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(figures(second.store), both, 20000);
+    QCOMPARE(value(second.store.database(), "SELECT sum(hits) FROM game_letters").toInt(), 3);
+
+    QVERIFY(server_.connect("tina", "tina", "clavora").isOpen());
+    HistoryStore teacherView(HistoryStore::InMemory);
+    QCOMPARE(ClassDownload(QSqlDatabase::database("tina"), "anna").copyInto(teacherView.database()), QString());
+    QCOMPARE(figures(teacherView), both);
+    QCOMPARE(value(teacherView.database(), "SELECT count(*) FROM outbox_attempts").toInt(), 0);
+}
+
+void TestClassSync::serversThatAreNotUsed_data()
+{
+    QTest::addColumn<QString>("connection");
+    QTest::addColumn<int>("serverVersion");
+    QTest::addColumn<QString>("problem"); // a part of it
+    QTest::newRow("newer schema: left untouched") << "service=clavora-class" << 2 << "newer than this version";
+    QTest::newRow("password in the setting") << "service=clavora-class password=secret" << 1 << "~/.pgpass";
+}
+
+void TestClassSync::serversThatAreNotUsed()
+{
+    QFETCH(QString, connection);
+    QFETCH(int, serverVersion);
+    QFETCH(QString, problem);
+    QVERIFY(QSqlQuery(admin()).exec(QString("UPDATE clavora.schema_version SET version = %1").arg(serverVersion)));
+    Machine machine(connection);
+    machine.type(3);
+    machine.start();
+    QTRY_VERIFY(!machine.sync->reach().problem.isEmpty());
+    QVERIFY2(machine.sync->reach().problem.contains(problem), qPrintable(machine.sync->reach().problem));
+    QCOMPARE(onServer(), 0);
+    QCOMPARE(value(admin(), "SELECT version FROM clavora.schema_version").toInt(), serverVersion);
+    QCOMPARE(machine.queued(), 3);
+    QVERIFY(QSqlQuery(admin()).exec("UPDATE clavora.schema_version SET version = 1"));
+}
+
+QTEST_GUILESS_MAIN(TestClassSync)
+#include "test_class_sync.moc"
