@@ -99,6 +99,13 @@ def mappings(pid):
     return totals
 
 
+def x_shared_image(pid):
+    """Resident MB of the images the program shares with the X server (MIT-SHM): the pixels
+    of its windows, which Qt draws there and the server reads without a copy."""
+    return sum(rss for name, (rss, _) in mappings(pid).items()
+               if name.startswith(("/memfd:xorg", "/SYSV"))) / 1024
+
+
 def print_mappings(minimal, program, what):
     """The mappings whose memory differs from the minimal program's by 16 kB or more."""
     print(f"\nkB above the minimal program, {what}: resident, private dirty, mapping")
@@ -363,9 +370,15 @@ def measure_progress(args, bench, note, figures):
         for run_number in range(args.runs):
             run = Run(display, args, False)
             try:
-                before = memory(run.pid)[0]
+                before, image_before = memory(run.pid), x_shared_image(run.pid)
                 note("progress window, empty store: CPU from Ctrl+P to painted (ms)", run.open_progress())
-                note("progress window, empty store: resident memory added (MB)", memory(run.pid)[0] - before)
+                after = memory(run.pid)
+                note("progress window, empty store: resident memory added (MB)", after[0] - before[0])
+                # What the window itself costs: its private memory, and its pixels shared with
+                # the X server; the rest are pages of shared libraries and fonts read in.
+                note("progress window, empty store: private dirty memory added (MB)", after[1] - before[1])
+                note("progress window, empty store: its image shared with the X server (MB)",
+                     x_shared_image(run.pid) - image_before)
             finally:
                 run.end()
             run = Run(display, args, False, store=store)

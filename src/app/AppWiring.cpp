@@ -48,7 +48,7 @@ AppWiring::~AppWiring()
     delete settingsDialog_; // a top-level window of its own, open when the program ends
     delete keyboard_;       // likewise, and it reads the key tracker
     delete helpWindow_;
-    delete progress_;       // likewise, and it reads the history
+    delete progress_;       // likewise, hidden or not, and it reads the history
 }
 
 void AppWiring::start()
@@ -266,13 +266,17 @@ void AppWiring::bringForward(AppWindow window)
 
 void AppWiring::openProgress()
 {
-    if (progress_) {
+    AppSettings& settings = session_.settings();
+    if (progress_ && progress_->isVisible()) {
         progress_->refresh();
+    } else if (progress_) {
+        progress_->reopen(settings.recordProgress, paths_.layoutFile(settings.layoutFile));
+        progress_->setClassServer(settings.classServer); // the Class page read anew too
     } else {
-        AppSettings& settings = session_.settings();
+        // Built once and hidden when closed: a window built at each opening would leave
+        // behind, every time, the style's pixmaps cached for its new palette.
         progress_ = new ProgressWindow(recorder_, figures_, settings.recordProgress, QDir::homePath(),
                                        paths_.layoutFile(settings.layoutFile));
-        progress_->setAttribute(Qt::WA_DeleteOnClose);
         progress_->setAttribute(Qt::WA_QuitOnClose, false);
         progress_->colourWindow(settings.windowColour, settings.textColour);
         connect(progress_, &ProgressWindow::recordingChanged, this,

@@ -50,7 +50,7 @@ public:
     GameWindow* gameWindow() { return game_.get(); }
     // The keyboard window while it is open, else null.
     KeyboardWindow* keyboardWindow();
-    // The progress window while it is open, else null.
+    // The progress window once opened, hidden while closed; else null.
     ProgressWindow* progressWindow();
     // Sending to the class server while one is named, else null.
     ClassSync* classSync() { return classSync_.get(); }

@@ -14,6 +14,7 @@
 #include <QIcon>
 #include <QImageReader>
 #include <QLocale>
+#include <QPixmapCache>
 #include <QSettings>
 #include <QSessionManager>
 #include <cstdio>
@@ -62,6 +63,10 @@ int main(int argc, char* argv[])
     if (!platform.isEmpty())
         qunsetenv("QT_QPA_PLATFORM");
     app.setApplicationName(clavora::ProductName);
+    // The style caches its pixmaps per palette, and each new game window brings a new
+    // palette: Qt's 10 MB would fill with pixmaps never drawn again. 1 MB holds those of the
+    // windows on screen.
+    QPixmapCache::setCacheLimit(1024);
     // The desktop entry's name and (below) its icon, so that docks and task bars show the
     // program's own.
     const QString applicationId = QStringLiteral("org.orvella.Clavora");

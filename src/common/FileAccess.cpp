@@ -3,6 +3,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -136,7 +137,9 @@ BoundedRead readRegularFile(const QString& path, qint64 maxBytes)
     if (!openRegularFile(file, path))
         return result;
     result.found = true;
-    result.bytes = file.read(maxBytes + 1);
+    // Asked for no more than the file holds: a read allocates all it is asked for, and the
+    // largest size allowed is megabytes for files of a few hundred bytes.
+    result.bytes = file.read(std::min(maxBytes, file.size()) + 1);
     if (result.bytes.size() > maxBytes) {
         result.bytes.truncate(maxBytes);
         result.tooLarge = true;

@@ -56,6 +56,15 @@ void HistoryStore::open() const
     available_ = openFile();
 }
 
+bool HistoryStore::neverWritten() const
+{
+    if (opened_ || path_ == InMemory || QFileInfo::exists(path_))
+        return false;
+    // A folder that cannot take the file is for open() to explain, at once.
+    const QString folder = QFileInfo(path_).absolutePath();
+    return QDir().mkpath(folder) && QFileInfo(folder).isWritable();
+}
+
 QSqlDatabase HistoryStore::database() const
 {
     return available() ? QSqlDatabase::database(connectionName_, false) : QSqlDatabase();

@@ -38,6 +38,10 @@ public:
     }
     // Set aside already, told without opening the file to find out.
     bool knownUnavailable() const { return opened_ && !available_; }
+    // Nothing was ever kept: the store is not open and has no file yet, in a folder that can
+    // take one. Told without loading the SQLite driver, so that a learner's first look at an
+    // empty history costs none of it.
+    bool neverWritten() const;
     // Opens the file, creating it and its folder if need be; only the first call does anything.
     void open() const;
 

@@ -31,12 +31,13 @@ double weightedMedian(std::vector<std::pair<double, qint64>>& weighted)
     return weighted.back().first;
 }
 
-// A read-only query over the store, or an inactive one when the store is unavailable.
+// A read-only query over the store, or an inactive one when the store holds nothing yet or
+// is unavailable.
 QSqlQuery select(const HistoryStore& store, const QString& sql, const QVariantList& values)
 {
+    if (store.neverWritten() || !store.available())
+        return QSqlQuery();
     QSqlQuery query(store.database());
-    if (!store.available())
-        return query;
     query.setForwardOnly(true);
     query.prepare(sql);
     for (const QVariant& value : values)
@@ -61,12 +62,12 @@ ProgressQueries::ProgressQueries(const HistoryStore& store, const Clock& clock)
 
 bool ProgressQueries::available() const
 {
-    return store_.available();
+    return store_.neverWritten() || store_.available();
 }
 
 QString ProgressQueries::problem() const
 {
-    return store_.problem();
+    return store_.neverWritten() ? QString() : store_.problem();
 }
 
 bool ProgressQueries::knownUnavailable() const
@@ -237,6 +238,8 @@ TypingCalendar ProgressQueries::calendar() const
 
 bool ProgressQueries::forEachAttempt(const std::function<void(const AttemptRecord&)>& visit) const
 {
+    if (store_.neverWritten())
+        return true;
     QSqlQuery query = select(store_, QStringLiteral("SELECT %1 FROM attempts ORDER BY id").arg(storedAttemptColumns()), {});
     if (!query.isActive())
         return false;

@@ -15,6 +15,12 @@ ProgressControl::ProgressControl(HistoryRecorder& history, const HistoryFigures&
                                  bool recording)
     : history_(history), figures_(figures), ui_(ui)
 {
+    open(recording);
+}
+
+void ProgressControl::open(bool recording)
+{
+    form_.period = ProgressForm().period;
     form_.recordChecked = recording;
     refresh();
 }

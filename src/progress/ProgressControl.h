@@ -42,6 +42,8 @@ public:
     bool recording() const { return form_.recordChecked; }
 
     void colourWindow(Rgb windowColour, Rgb textColour);
+    // As the window opens: the first period, recording as set, the figures read anew.
+    void open(bool recording);
     // How the class server was last found; none while the learner is in no class.
     void classReached(const std::optional<ClassReach>& reach, const QDateTime& now);
     // Reads the figures again: attempts and games may have been kept since.

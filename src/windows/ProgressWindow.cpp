@@ -128,14 +128,11 @@ ProgressWindow::ProgressWindow(HistoryRecorder& history, const HistoryFigures& f
     keyTable_ = newTable({tr("Key"), tr("Strokes"), tr("Error rate %"),
                           tr("Median interval ms"), tr("Struck instead")},
                          QStringLiteral("KeyTable"));
-    // A header starts out descending: the keys open in their order, a first.
-    keyTable_->sortByColumn(0, Qt::AscendingOrder);
     confusionList_ = new QListWidget;
     confusionList_->setObjectName(QStringLiteral("ConfusionList"));
     gameTable_ = newTable({tr("Played"), tr("Score"), tr("Start level"),
                            tr("Level reached")},
                           QStringLiteral("GameTable"));
-    gameTable_->sortByColumn(1, Qt::DescendingOrder); // the best game first
     heatMap_ = new HeatMapWidget;
     heatMap_->setObjectName(QStringLiteral("HeatMap"));
     heatMap_->setAccessibleName(tr("Error rate of each key"));
@@ -228,12 +225,39 @@ ProgressWindow::ProgressWindow(HistoryRecorder& history, const HistoryFigures& f
     connect(classButton_, &QPushButton::clicked, this, &ProgressWindow::chooseClassServer);
     connect(&classLoader_, &ClassRosterLoader::answered, this, forwardTo(this, classPage_, &ClassPage::answered));
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
+    startAsNew();
+}
+
+void ProgressWindow::reopen(bool recording, const QString& layoutFile)
+{
+    layout_ = readLayoutFile(layoutFile).table;
+    control_.open(recording);
+    startAsNew();
+}
+
+void ProgressWindow::startAsNew()
+{
+    tabs_->setCurrentIndex(0);
+    // A header starts out descending: the keys open in their order, a first.
+    keyTable_->sortByColumn(0, Qt::AscendingOrder);
+    gameTable_->sortByColumn(1, Qt::DescendingOrder); // the best game first
     apply();
     // No larger than the screen, less room for the window's frame (the pages scroll), and
     // in its middle, so that a window as large as the screen is all on it.
     const QRect available = screen()->availableGeometry();
     resize(sizeHint().boundedTo(available.size() - QSize(FrameAllowance, 2 * FrameAllowance)));
     move(available.center() - QPoint(width() / 2, (height() + FrameAllowance) / 2));
+}
+
+void ProgressWindow::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    // Closed, not minimised: the picture of the window (megabytes, shared with the X server)
+    // and its native window are let go until it shows again. After the hiding, not in it.
+    QMetaObject::invokeMethod(this, [this] {
+        if (!isVisible())
+            destroy();
+    }, Qt::QueuedConnection);
 }
 
 QWidget* ProgressWindow::newClassPage()

@@ -42,6 +42,9 @@ public:
 
     const ProgressForm& form() const { return control_.form(); }
     void colourWindow(Rgb windowColour, Rgb textColour);
+    // Closing only hides the window; this makes it again as a new one opens, with the
+    // recording setting and the layout file as they are now.
+    void reopen(bool recording, const QString& layoutFile);
     // Shows the figures as they are now.
     void refresh();
     // Writes the logic's form into the controls.
@@ -75,7 +78,12 @@ signals:
     // A double-click on a learner of the Class page: the owner shows their progress.
     void learnerChosen(const QString& login, const QString& name);
 
+protected:
+    void hideEvent(QHideEvent* event) override;
+
 private:
+    // The first page, the tables in their first order, sized and placed on the screen.
+    void startAsNew();
     void applyColours(Rgb windowColour, Rgb textColour);
     void applyCharts();
     void applyKeys();

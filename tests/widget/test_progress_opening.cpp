@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTest>
 
 using namespace clavora;
@@ -47,11 +48,16 @@ private slots:
         findControl<QPushButton>(main, "ProgressButton")->click();
         QCOMPARE(wiring->progressWindow(), progress);
         QVERIFY(progress->form().historyAvailable);
-        QVERIFY(QFileInfo::exists(dir->filePath("History.sqlite")));
-        // Esc closes it, and a closed window is gone rather than kept hidden.
+        // Nothing recorded yet: shown without making the file.
+        QVERIFY(!QFileInfo::exists(dir->filePath("History.sqlite")));
+        // Esc closes it; opened again, it is the same window shown afresh.
         QVERIFY(QTest::qWaitForWindowActive(progress));
         QTest::keyClick(progress, Qt::Key_Escape);
-        QTRY_VERIFY(!wiring->progressWindow());
+        QTRY_VERIFY(!progress->isVisible());
+        findControl<QTabWidget>(*progress, "ProgressTabs")->setCurrentIndex(2);
+        findControl<QPushButton>(main, "ProgressButton")->click();
+        QVERIFY(wiring->progressWindow() == progress && progress->isVisible());
+        QCOMPARE(findControl<QTabWidget>(*progress, "ProgressTabs")->currentIndex(), 0);
     }
 
     void gameWindowOpensItWithCtrlPAndPausesTheGame()

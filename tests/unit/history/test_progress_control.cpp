@@ -61,6 +61,12 @@ TEST_F(ProgressControlTest, ShowsThePeriodChosen)
     control.recordToggled(false);
     EXPECT_FALSE(control.recording());
     EXPECT_FALSE(control.form().recordChecked);
+
+    // Opened again, as a new window: the first period, recording as set now.
+    control.open(true);
+    EXPECT_EQ(control.form().period, HistoryPeriod::Month);
+    EXPECT_EQ(control.form().days.size(), 1u);
+    EXPECT_TRUE(control.form().recordChecked);
 }
 
 TEST_F(ProgressControlTest, ForgetsOnlyAfterYes)

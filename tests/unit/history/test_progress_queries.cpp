@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HistoryFixture.h"
+#include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -189,6 +190,25 @@ TEST_F(ProgressQueriesTest, MinutesTypedPerDay)
     EXPECT_DOUBLE_EQ(days[0].minutes, 1.5);
     EXPECT_EQ(days[1].day, QDate(2024, 3, 10));
     EXPECT_DOUBLE_EQ(days[1].minutes, 1.5);
+}
+
+TEST(ProgressQueries, AStoreWithoutAFileAnswersEmptyAndMakesNone)
+{
+    TemporaryFolder folder;
+    const QString path = folder.path(QStringLiteral("History.sqlite"));
+    FakeClock clock;
+    clock.dateTime = at(2024, 3, 10, 18);
+    HistoryStore store(path);
+    const ProgressQueries queries(store, clock);
+    EXPECT_TRUE(queries.available());
+    EXPECT_TRUE(queries.problem().isEmpty());
+    EXPECT_TRUE(queries.dailyFigures(HistoryPeriod::Everything).empty());
+    EXPECT_TRUE(queries.keyFigures(HistoryPeriod::Everything).empty());
+    EXPECT_EQ(queries.streak(), 0);
+    EXPECT_TRUE(queries.forEachAttempt([](const AttemptRecord&) { ADD_FAILURE(); }));
+    EXPECT_FALSE(QFile::exists(path));
+    ASSERT_TRUE(store.addAttempt(attempt(at(2024, 3, 10), 30)));
+    EXPECT_EQ(queries.dailyFigures(HistoryPeriod::Everything).size(), 1u);
 }
 
 } // namespace
