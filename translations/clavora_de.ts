@@ -182,6 +182,38 @@ Das Programm ist „%1“, daher wurde kein Starteintrag angelegt.</translation>
         <source>Your attempts are kept here and sent once it can be reached.</source>
         <translation>Deine Versuche bleiben hier und werden gesendet, sobald sie erreichbar ist.</translation>
     </message>
+    <message>
+        <source>it did not let you in. Ask your teacher to check your login, and keep your password in ~/.pgpass.</source>
+        <translation>Er hat dich nicht hereingelassen. Bitte deine Lehrkraft, deine Anmeldung zu prüfen, und bewahre dein Passwort in ~/.pgpass auf.</translation>
+    </message>
+    <message>
+        <source>the service named in the setting is not in your service file.</source>
+        <translation>Der in der Einstellung genannte Dienst steht nicht in deiner Dienstdatei.</translation>
+    </message>
+    <message>
+        <source>its secure connection could not be checked. Ask your teacher.</source>
+        <translation>Seine sichere Verbindung ließ sich nicht prüfen. Frag deine Lehrkraft.</translation>
+    </message>
+    <message>
+        <source>it has no class of that name. Check the setting.</source>
+        <translation>Er hat keine Klasse dieses Namens. Prüfe die Einstellung.</translation>
+    </message>
+    <message>
+        <source>its name is not known on this network. Check the setting and the network.</source>
+        <translation>Sein Name ist in diesem Netz unbekannt. Prüfe die Einstellung und das Netz.</translation>
+    </message>
+    <message>
+        <source>it did not answer in time.</source>
+        <translation>Er hat nicht rechtzeitig geantwortet.</translation>
+    </message>
+    <message>
+        <source>it is not running, or this computer cannot reach it.</source>
+        <translation>Er läuft nicht, oder dieser Computer erreicht ihn nicht.</translation>
+    </message>
+    <message>
+        <source>The class server could not be reached: %1</source>
+        <translation>Der Klassenserver war nicht erreichbar: %1</translation>
+    </message>
 </context>
 <context>
     <name>ClassServerCheck</name>
@@ -770,14 +802,6 @@ Dein Passwort gehört in ~/.pgpass oder in die Dienstdatei, nie hierher.</transl
 </context>
 <context>
     <name>clavora::ClassSender</name>
-    <message>
-        <source>The class server&apos;s setting holds a password, which Clavora does not use: keep it in ~/.pgpass instead.</source>
-        <translation>Die Einstellung des Klassenservers enthält ein Passwort, das Clavora nicht verwendet: Bewahren Sie es stattdessen in ~/.pgpass auf.</translation>
-    </message>
-    <message>
-        <source>The class server could not be reached: %1</source>
-        <translation>Der Klassenserver war nicht erreichbar: %1</translation>
-    </message>
     <message>
         <source>The class server is newer than this version of Clavora, which sends nothing to it until it is updated.</source>
         <translation>Der Klassenserver ist neuer als diese Version von Clavora, die ihm nichts sendet, bis sie aktualisiert ist.</translation>

@@ -182,6 +182,38 @@ Le programme est «&#xa0;%1&#xa0;»&#xa0;: aucune entrée de démarrage n&apos;a
         <source>Your attempts are kept here and sent once it can be reached.</source>
         <translation>Vos essais sont gardés ici et envoyés dès qu’elle pourra être jointe.</translation>
     </message>
+    <message>
+        <source>it did not let you in. Ask your teacher to check your login, and keep your password in ~/.pgpass.</source>
+        <translation>il ne t’a pas laissé entrer. Demande à ton enseignant de vérifier ton identifiant, et garde ton mot de passe dans ~/.pgpass.</translation>
+    </message>
+    <message>
+        <source>the service named in the setting is not in your service file.</source>
+        <translation>le service nommé dans le réglage n’est pas dans ton fichier de services.</translation>
+    </message>
+    <message>
+        <source>its secure connection could not be checked. Ask your teacher.</source>
+        <translation>sa connexion sécurisée n’a pas pu être vérifiée. Demande à ton enseignant.</translation>
+    </message>
+    <message>
+        <source>it has no class of that name. Check the setting.</source>
+        <translation>il n’a pas de classe de ce nom. Vérifie le réglage.</translation>
+    </message>
+    <message>
+        <source>its name is not known on this network. Check the setting and the network.</source>
+        <translation>son nom est inconnu sur ce réseau. Vérifie le réglage et le réseau.</translation>
+    </message>
+    <message>
+        <source>it did not answer in time.</source>
+        <translation>il n’a pas répondu à temps.</translation>
+    </message>
+    <message>
+        <source>it is not running, or this computer cannot reach it.</source>
+        <translation>il ne fonctionne pas, ou cet ordinateur ne peut pas l’atteindre.</translation>
+    </message>
+    <message>
+        <source>The class server could not be reached: %1</source>
+        <translation>Le serveur de la classe n'a pas pu être joint : %1</translation>
+    </message>
 </context>
 <context>
     <name>ClassServerCheck</name>
@@ -770,14 +802,6 @@ Votre mot de passe va dans ~/.pgpass ou dans le fichier de service, jamais ici.<
 </context>
 <context>
     <name>clavora::ClassSender</name>
-    <message>
-        <source>The class server&apos;s setting holds a password, which Clavora does not use: keep it in ~/.pgpass instead.</source>
-        <translation>Le réglage du serveur de la classe contient un mot de passe, que Clavora n&apos;utilise pas : gardez-le plutôt dans ~/.pgpass.</translation>
-    </message>
-    <message>
-        <source>The class server could not be reached: %1</source>
-        <translation>Le serveur de la classe n&apos;a pas pu être joint : %1</translation>
-    </message>
     <message>
         <source>The class server is newer than this version of Clavora, which sends nothing to it until it is updated.</source>
         <translation>Le serveur de la classe est plus récent que cette version de Clavora, qui ne lui envoie rien tant qu&apos;elle n&apos;est pas mise à jour.</translation>

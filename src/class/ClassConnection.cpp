@@ -5,9 +5,7 @@
 #include <atomic>
 
 namespace clavora {
-namespace {
-
-QSqlDatabase open(const QString& name, const QString& server)
+QSqlDatabase ClassConnection::open(const QString& name, const QString& server)
 {
     QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
     // A server that answers nothing fails in seconds rather than at the system's TCP limit;
@@ -16,8 +14,6 @@ QSqlDatabase open(const QString& name, const QString& server)
     connection.open();
     return connection;
 }
-
-} // namespace
 
 void ClassConnection::use(const QString& server, const std::function<void(const QSqlDatabase&)>& work)
 {

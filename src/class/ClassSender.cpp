@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ClassSender.h"
+#include "ClassConnection.h"
 #include "ClassDownload.h"
 #include "ClassSchemaVersion.h"
 #include "ClassUpload.h"
 #include "history_store/HistoryStore.h"
 #include "history_store/Outbox.h"
+#include "progress/ClassReachSentence.h"
+#include "progress/ClassServerCheck.h"
 
 #include <QAtomicInt>
-#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -26,14 +28,6 @@ QString newConnectionName()
 {
     static QAtomicInt counter;
     return QStringLiteral("clavora-class-%1").arg(counter.fetchAndAddRelaxed(1));
-}
-
-// A password belongs in libpq's own files: one in the setting would sit in Clavora.ini.
-bool holdsPassword(const QString& connection)
-{
-    static const QRegularExpression password(QStringLiteral("(^|\\s)password\\s*="),
-                                             QRegularExpression::CaseInsensitiveOption);
-    return connection.contains(password);
 }
 
 // The server's text without its line breaks: libpq ends lines with them.
@@ -82,21 +76,23 @@ QString ClassSender::openServer()
 {
     if (upload_)
         return {};
-    if (holdsPassword(server_))
-        return tr("The class server's setting holds a password, which Clavora does not use: keep it in "
-                  "~/.pgpass instead.");
+    // A file edited by hand may hold what the dialog refuses, a password above all.
+    if (const QString refusal = ClassServerCheck::refusal(server_); !refusal.isEmpty())
+        return refusal;
     fetched_.invalidate();
-    QSqlDatabase server = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName_);
-    // The driver passes the options to libpq as a connection string; the setting's own
-    // connect_timeout, later in it, wins.
-    server.setConnectOptions(QStringLiteral("connect_timeout=10 ") + server_);
-    if (!server.open())
-        return tr("The class server could not be reached: %1").arg(serverText(server.lastError()));
+    QSqlDatabase server = ClassConnection::open(connectionName_, server_);
+    if (!server.isOpen())
+        return ClassReachSentence::unreachable(server.lastError().text());
     QString error;
     switch (ClassSchemaVersion::check(server, &error)) {
-    case ClassSchemaVersion::State::Usable:
+    case ClassSchemaVersion::State::Usable: {
+        // A teacher who practises keeps their records on their own machine.
+        QSqlQuery learner(server);
+        learner_ = learner.exec(QStringLiteral("SELECT pg_has_role('clavora_learner', 'MEMBER')")) && learner.next()
+                   && learner.value(0).toBool();
         upload_ = std::make_unique<ClassUpload>(server);
         return {};
+    }
     case ClassSchemaVersion::State::Newer:
         return tr("The class server is newer than this version of Clavora, which sends nothing to it until it is "
                   "updated.");
@@ -109,6 +105,8 @@ QString ClassSender::openServer()
 
 QString ClassSender::sendQueued()
 {
+    if (!learner_)
+        return {};
     if (!store_)
         store_ = std::make_unique<HistoryStore>(storePath_);
     if (!store_->available())

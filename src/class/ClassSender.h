@@ -47,6 +47,7 @@ private:
     QString server_;
     QString connectionName_;
     std::unique_ptr<ClassUpload> upload_; // prepared on the open connection
+    bool learner_ = false; // the login is a learner's, whose records the class takes
     QElapsedTimer fetched_; // since the rows of the other machines were last fetched
     QTimer retry_;
     int pauseSeconds_ = 1;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ClassReachSentence.h"
 
+#include <QRegularExpression>
+
 namespace clavora {
 
 QString ClassReachSentence::when(const QDateTime& moment, const QDateTime& now)
@@ -13,6 +15,37 @@ QString ClassReachSentence::when(const QDateTime& moment, const QDateTime& now)
     if (daysAgo == 1)
         return tr("yesterday at %1").arg(time);
     return tr("on %1 at %2").arg(local.date().toString(Qt::ISODate), time);
+}
+
+QString ClassReachSentence::unreachable(const QString& serverText)
+{
+    struct Reason {
+        const char* pattern;
+        const char* words;
+    };
+    // libpq's messages, most telling first: a refused login also mentions the server.
+    static const Reason reasons[] = {
+        {"password authentication failed|no password supplied|no pg_hba\\.conf entry|role .* does not exist|"
+         "permission denied for database",
+            QT_TR_NOOP("it did not let you in. Ask your teacher to check your login, and keep your password "
+                       "in ~/.pgpass.")},
+        {"definition of service .* not found|service file .* not found",
+            QT_TR_NOOP("the service named in the setting is not in your service file.")},
+        {"certificate|SSL|GSSAPI", QT_TR_NOOP("its secure connection could not be checked. Ask your teacher.")},
+        {"database .* does not exist", QT_TR_NOOP("it has no class of that name. Check the setting.")},
+        {"could not translate host name|Name or service not known|Temporary failure in name resolution",
+            QT_TR_NOOP("its name is not known on this network. Check the setting and the network.")},
+        {"timeout expired|timed out", QT_TR_NOOP("it did not answer in time.")},
+        {"Connection refused|No such file or directory|Network is unreachable|No route to host|"
+         "server closed the connection|terminating connection|could not connect",
+            QT_TR_NOOP("it is not running, or this computer cannot reach it.")},
+    };
+    for (const Reason& reason : reasons) {
+        const QRegularExpression pattern(QLatin1String(reason.pattern), QRegularExpression::CaseInsensitiveOption);
+        if (serverText.contains(pattern))
+            return tr("The class server could not be reached: %1").arg(tr(reason.words));
+    }
+    return tr("The class server could not be reached: %1").arg(serverText.simplified());
 }
 
 QString ClassReachSentence::of(const ClassReach& reach, const QDateTime& now)

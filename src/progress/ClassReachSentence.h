@@ -13,6 +13,9 @@ class ClassReachSentence {
 
 public:
     static QString of(const ClassReach& reach, const QDateTime& now);
+    // Why the server could not be reached, from the driver's text (libpq's English), as a
+    // learner can act on it; the text itself where it says nothing known.
+    static QString unreachable(const QString& serverText);
 
 private:
     // "today at 14:05", "yesterday at 09:10", "on 2026-03-02 at 09:10".

@@ -51,6 +51,26 @@ TEST(ClassReachSentence, SaysWhenAndWhyNot)
         EXPECT_EQ(ClassReachSentence::of(reach, now), sentence);
 }
 
+TEST(ClassReachSentence, SaysWhyTheServerCannotBeReachedInPlainWords)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"connection to server on socket \"/run/postgresql/.s.PGSQL.5432\" failed: No such file or directory\n"
+         "\tIs the server running locally and accepting connections on that socket?\nQPSQL: Unable to connect",
+            "it is not running, or this computer cannot reach it."},
+        {"connection to server at \"school.example\" (10.0.0.2), port 5432 failed: FATAL:  password authentication "
+         "failed for user \"anna\"",
+            "it did not let you in. Ask your teacher to check your login, and keep your password in ~/.pgpass."},
+        {"definition of service \"clavora-class\" not found", "the service named in the setting is not in your service file."},
+        {"could not translate host name \"school.example\" to address: Name or service not known",
+            "its name is not known on this network. Check the setting and the network."},
+        {"connection to server at \"10.0.0.2\", port 5432 failed: timeout expired", "it did not answer in time."},
+        {"something  new\n", "something new"},
+    };
+    for (const auto& [serverText, reason] : cases)
+        EXPECT_EQ(ClassReachSentence::unreachable(QString::fromUtf8(serverText)),
+                  QStringLiteral("The class server could not be reached: ") + QString::fromUtf8(reason));
+}
+
 class NoQuestions final : public ProgressUi {
 public:
     void showMessage(const QString&, const QString&) override {}
