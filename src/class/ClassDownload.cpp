@@ -74,7 +74,10 @@ QString ClassDownload::copyInto(const QSqlDatabase& store, const QUuid& exceptMa
     if (!machines.error().isEmpty())
         return machines.error();
 
-    for (const auto& [machine, onServer] : differing) {
+    for (const auto& each : differing) {
+        // A lambda below takes the machine; clang 14 cannot capture a structured binding.
+        const QUuid& machine = each.first;
+        const auto& onServer = each.second;
         const QVariantList ofMachine = {learner_, text(machine)};
         const OtherMachineRecords::Held stored = held.count(machine) ? held.at(machine) : OtherMachineRecords::Held();
         QString error;
