@@ -269,23 +269,25 @@ void AppWiring::openProgress()
     AppSettings& settings = session_.settings();
     if (progress_ && progress_->isVisible()) {
         progress_->refresh();
-    } else if (progress_) {
-        progress_->reopen(settings.recordProgress, paths_.layoutFile(settings.layoutFile));
-        progress_->setClassServer(settings.classServer); // the Class page read anew too
     } else {
-        // Built once and hidden when closed: a window built at each opening would leave
-        // behind, every time, the style's pixmaps cached for its new palette.
-        progress_ = new ProgressWindow(recorder_, figures_, settings.recordProgress, QDir::homePath(),
-                                       paths_.layoutFile(settings.layoutFile));
-        progress_->setAttribute(Qt::WA_QuitOnClose, false);
-        progress_->colourWindow(settings.windowColour, settings.textColour);
-        connect(progress_, &ProgressWindow::recordingChanged, this,
-                [this](bool recording) { session_.recordingToggled(recording); });
-        connect(progress_, &ProgressWindow::weakKeyDrillRequested, this, [this] { session_.weakKeyDrillRequested(); });
-        connect(progress_, &ProgressWindow::classServerChosen, this,
-                [this](const QString& server) { setClassServer(server); });
-        connect(progress_, &ProgressWindow::learnerChosen, this, &AppWiring::openLearnerProgress);
-        progress_->setClassServer(settings.classServer);
+        if (progress_) {
+            progress_->reopen(settings.recordProgress, paths_.layoutFile(settings.layoutFile));
+        } else {
+            // Built once and hidden when closed: a window built at each opening would leave
+            // behind, every time, the style's pixmaps cached for its new palette.
+            progress_ = new ProgressWindow(recorder_, figures_, settings.recordProgress, QDir::homePath(),
+                                           paths_.layoutFile(settings.layoutFile));
+            progress_->setAttribute(Qt::WA_QuitOnClose, false);
+            progress_->colourWindow(settings.windowColour, settings.textColour);
+            connect(progress_, &ProgressWindow::recordingChanged, this,
+                    [this](bool recording) { session_.recordingToggled(recording); });
+            connect(progress_, &ProgressWindow::weakKeyDrillRequested, this,
+                    [this] { session_.weakKeyDrillRequested(); });
+            connect(progress_, &ProgressWindow::classServerChosen, this,
+                    [this](const QString& server) { setClassServer(server); });
+            connect(progress_, &ProgressWindow::learnerChosen, this, &AppWiring::openLearnerProgress);
+        }
+        progress_->setClassServer(settings.classServer); // the Class page read anew
     }
     showClassReach();
     progress_->show();

@@ -6,36 +6,17 @@
 #include <QVariant>
 
 namespace clavora {
-namespace {
-
-QSqlQuery read(const QSqlDatabase& store, const QString& sql, const QVariantList& values)
-{
-    QSqlQuery query(store);
-    query.setForwardOnly(true);
-    query.prepare(sql);
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    query.exec();
-    return query;
-}
-
-QDateTime readTime(const QVariant& value)
-{
-    return QDateTime::fromString(value.toString(), Qt::ISODate);
-}
-
-} // namespace
 
 QUuid Outbox::machine() const
 {
-    QSqlQuery query = read(store_, QStringLiteral("SELECT uuid FROM machine"), {});
+    QSqlQuery query = readStore(store_, QStringLiteral("SELECT uuid FROM machine"), {});
     return query.next() ? QUuid(query.value(0).toString()) : QUuid();
 }
 
 std::vector<ClassAttempt> Outbox::attempts(int limit) const
 {
     std::vector<ClassAttempt> attempts;
-    QSqlQuery query = read(store_,
+    QSqlQuery query = readStore(store_,
                            QStringLiteral("SELECT id, uuid, day, %1 FROM attempts JOIN outbox_attempts ON attempt = id"
                                           " ORDER BY id LIMIT ?")
                                .arg(storedAttemptColumns()),
@@ -49,18 +30,18 @@ std::vector<ClassAttempt> Outbox::attempts(int limit) const
 std::vector<ClassGame> Outbox::games(int limit) const
 {
     std::vector<ClassGame> games;
-    QSqlQuery query = read(store_,
+    QSqlQuery query = readStore(store_,
                            QStringLiteral("SELECT id, uuid, day, started, ended, start_level, level_reached, score"
                                           " FROM games JOIN outbox_games ON game = id ORDER BY id LIMIT ?"),
                            {limit});
     while (query.next()) {
-        GameRecord record{readTime(query.value(3)), readTime(query.value(4)), query.value(5).toInt(),
+        GameRecord record{readStoredTime(query.value(3)), readStoredTime(query.value(4)), query.value(5).toInt(),
                           query.value(6).toInt(), query.value(7).toLongLong(), {}};
         games.push_back({query.value(0).toLongLong(), QUuid(query.value(1).toString()),
                          QDate::fromJulianDay(query.value(2).toLongLong()), std::move(record)});
     }
     for (ClassGame& game : games) {
-        QSqlQuery letters = read(store_,
+        QSqlQuery letters = readStore(store_,
                                  QStringLiteral("SELECT letter, hits, hit_seconds, explosions, stray_keys FROM game_letters"
                                                 " WHERE game = ? ORDER BY letter"),
                                  {game.row});
@@ -74,7 +55,7 @@ std::vector<ClassGame> Outbox::games(int limit) const
 std::vector<ClassDay> Outbox::days(int limit) const
 {
     std::vector<ClassDay> days;
-    QSqlQuery query = read(store_,
+    QSqlQuery query = readStore(store_,
                            QStringLiteral("SELECT o.day, o.changes, coalesce(e.mid_line_edits, 0), coalesce(e.backspaces, 0)"
                                           " FROM outbox_days o LEFT JOIN line_edits e USING (day) ORDER BY o.day LIMIT ?"),
                            {limit});
@@ -82,7 +63,7 @@ std::vector<ClassDay> Outbox::days(int limit) const
         days.push_back({QDate::fromJulianDay(query.value(0).toLongLong()), query.value(1).toLongLong(),
                         {{}, query.value(2).toInt(), query.value(3).toInt()}});
     for (ClassDay& day : days) {
-        QSqlQuery pairs = read(store_,
+        QSqlQuery pairs = readStore(store_,
                                QStringLiteral("SELECT expected, struck, count, timed_count, interval_sum FROM keystrokes"
                                               " WHERE day = ?"),
                                {day.day.toJulianDay()});

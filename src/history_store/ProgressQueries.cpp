@@ -37,13 +37,7 @@ QSqlQuery select(const HistoryStore& store, const QString& sql, const QVariantLi
 {
     if (store.neverWritten() || !store.available())
         return QSqlQuery();
-    QSqlQuery query(store.database());
-    query.setForwardOnly(true);
-    query.prepare(sql);
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    query.exec();
-    return query;
+    return readStore(store.database(), sql, values);
 }
 
 // A day's mean interval before a right stroke, in whole milliseconds, as the store counts

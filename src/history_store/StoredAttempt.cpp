@@ -11,6 +11,11 @@ QString storedTime(const QDateTime& time)
     return time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODate);
 }
 
+QDateTime readStoredTime(const QVariant& value)
+{
+    return QDateTime::fromString(value.toString(), Qt::ISODate);
+}
+
 QString storedText(const QString& text)
 {
     return text.isNull() ? QStringLiteral("") : text;
@@ -28,7 +33,7 @@ AttemptRecord storedAttempt(const QSqlQuery& query, int first)
 {
     const auto value = [&](int column) { return query.value(first + column); };
     AttemptRecord attempt;
-    attempt.finished = QDateTime::fromString(value(0).toString(), Qt::ISODate);
+    attempt.finished = readStoredTime(value(0));
     attempt.source = {AttemptKind(value(1).toInt()), value(2).toBool(), QString::fromUtf8(value(3).toByteArray()),
                       value(4).toInt()};
     attempt.exercise = QString::fromUtf8(value(5).toByteArray());
@@ -40,6 +45,17 @@ AttemptRecord storedAttempt(const QSqlQuery& query, int first)
     attempt.correctSpeed = value(11).toInt();
     attempt.passed = value(12).toBool();
     return attempt;
+}
+
+QSqlQuery readStore(const QSqlDatabase& store, const QString& sql, const QVariantList& values)
+{
+    QSqlQuery query(store);
+    query.setForwardOnly(true);
+    query.prepare(sql);
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    query.exec();
+    return query;
 }
 
 } // namespace clavora

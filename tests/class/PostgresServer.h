@@ -48,3 +48,13 @@ private:
 };
 
 } // namespace clavora::test
+
+// Starts `server` in a test slot; skips the test program where PostgreSQL is not installed.
+#define CLAVORA_START_POSTGRES(server)                                                                 \
+    do {                                                                                               \
+        bool missing = false;                                                                          \
+        const QString problem = (server).start(&missing);                                              \
+        if (missing)                                                                                   \
+            QSKIP(qPrintable(problem));                                                                \
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));                                              \
+    } while (false)

@@ -164,11 +164,7 @@ private:
 // practises too), taught by theo.
 void TestClassServer::initTestCase()
 {
-    bool missing = false;
-    const QString problem = server_.start(&missing);
-    if (missing)
-        QSKIP(qPrintable(problem));
-    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    CLAVORA_START_POSTGRES(server_);
     // The learner's local time an hour east of the server's UTC: an offset left out shows.
     qputenv("TZ", "UTC-01");
     tzset();

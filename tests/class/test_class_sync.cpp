@@ -96,11 +96,7 @@ private:
 
 void TestClassSync::initTestCase()
 {
-    bool missing = false;
-    const QString problem = server_.start(&missing);
-    if (missing)
-        QSKIP(qPrintable(problem));
-    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    CLAVORA_START_POSTGRES(server_);
     QCOMPARE(server_.loadClassDatabase(CLAVORA_CLASS_SCHEMA), QString());
     QVERIFY(server_.connect("admin", "postgres", "clavora").isOpen());
     for (const char* statement :

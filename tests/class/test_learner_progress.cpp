@@ -37,11 +37,7 @@ private:
 
 void TestLearnerProgress::initTestCase()
 {
-    bool missing = false;
-    const QString problem = server_.start(&missing);
-    if (missing)
-        QSKIP(qPrintable(problem));
-    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    CLAVORA_START_POSTGRES(server_);
     QCOMPARE(server_.loadClassDatabase(CLAVORA_CLASS_SCHEMA), QString());
     const QString today = QDate::currentDate().toString(Qt::ISODate);
     QString output;
