@@ -7,13 +7,17 @@
 namespace clavora {
 
 AppSettings loadStartSettings(const ProfileFile& file, StartupEntry& entry, int screenWidthTwips,
-                              const DesktopKeyboard& desktop)
+                              const DesktopKeyboard& desktop, bool coached)
 {
     AppSettings settings = loadSettings(file, entry, screenWidthTwips);
     if (!file.found()) {
         const ShippedLayout layout = firstStartLayout(desktop.layout());
         settings.layoutFile = layout.layoutFile;
         settings.presetFile = layout.presetFile;
+    }
+    if (coached) {
+        settings.coach = true;
+        settings.exerciseType = ExerciseType::Random;
     }
     return settings;
 }
