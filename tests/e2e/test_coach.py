@@ -5,12 +5,16 @@ import os
 import re
 import shutil
 
+import atspi
 import harness
 from harness import holds_for, wait_for
 
+MAIN = "Orvella Clavora - Exercises"
 KEYBOARD = "Orvella Clavora - Keyboard Layout"
+COURSE = "Coach's course - keys "
 # The typing line, in client pixels.
 TYPING_LINE = (12, 92, 649, 33)
+SAMPLE = "1234567890123456789012345678901234567890"
 
 
 def reddish(colour):
@@ -18,7 +22,7 @@ def reddish(colour):
     return r > 150 and g < 90 and b < 90
 
 
-class Coach(harness.ProgramTest):
+class Coach(atspi.AccessibleProgramTest):
     def keyboard_title(self):
         out = self.display.run(["xdotool", "search", "--onlyvisible", "--name", f"^{re.escape(KEYBOARD)}"])
         windows = out.split()
@@ -60,6 +64,60 @@ class Coach(harness.ProgramTest):
         self.close_main(window)
         self.assertEqual(self.setting("Exercises", "ExNum"), "2")  # one pass moved it on, the failure did not
         self.assertEqual(self.setting("Coach", "On"), "1")
+
+
+    def shown(self):
+        """The course line, the result strip and the log, as a screen reader finds them."""
+        nodes = self.accessible_nodes(MAIN, ["Exercise", "Log"])
+        text = {node["name"]: node["text"] for node in nodes}
+        strip = [node["name"] for node in nodes if node["role"] == "label" and " letters ready" in node["name"]]
+        return text["Exercise"], strip[0] if strip else "", text["Log"]
+
+    def finish_line(self, lines_logged, typed):
+        """Types the line as given (keys or text) and ENTER; waits for the Coach's result in the log."""
+        for keys in typed:
+            self.key(*keys) if isinstance(keys, tuple) else self.type(keys)
+        self.key("Return")
+        return wait_for(lambda: (lambda shown: shown[2].count(COURSE) == lines_logged and shown)(self.shown()),
+                        what=f"line {lines_logged} in the log")
+
+    def test_course_holds_a_letter_back_for_slips_and_adds_it_after_clean_lines(self):
+        self.write_settings("[Exercises]\nRepeats=1\n[KeyLayout]\nShowLayout=0\n")
+        window = self.open_main("--coach")
+        self.key("alt+s")
+        line, strip, log = wait_for(lambda: (lambda shown: shown[0] != SAMPLE and shown)(self.shown()),
+                                    what="the first course line")
+        self.assertIn("0 of 9 letters ready", strip)
+
+        # A failed line: its own accuracy beside the mark it missed; the same line again.
+        _, strip, _ = self.finish_line(1, ["q" * len(line)])
+        self.assertIn("(0%) correct", strip)
+        self.assertIn("Less than 95% correct - try again.", strip)
+        self.assertIn("Mistakes: expected ", strip)
+
+        # Sixteen lines with one wrong key in eight, each put right: no letter comes.
+        logged, typed = 1, 0
+        for _ in range(16):
+            keys = []
+            for c in line:
+                typed += 1
+                if typed % 8 == 0 and c != " ":
+                    keys += ["q", ("BackSpace",)]
+                keys.append(c)
+            logged += 1
+            line, strip, _ = self.finish_line(logged, keys)
+            self.assertIn(" of 9 letters ready", strip)
+
+        # Then clean lines: the next letter within ten.
+        for clean in range(1, 11):
+            logged += 1
+            line, strip, _ = self.finish_line(logged, [line])
+            if "of 10 letters ready" in strip:
+                break
+        self.assertIn("of 10 letters ready", strip, f"no new letter after {clean} clean lines")
+        self.assertIn("r", line)
+        self.close_main(window)
+        self.assertEqual(self.setting("Coach", "Keys"), "fghjdkslar")
 
 
 if __name__ == "__main__":
