@@ -12,9 +12,10 @@ struct CoachResult {
 public:
     // The status and every mistake, for the log.
     QString logText;
-    // The same for the result strip: the figures and any missed mark on one line, the
-    // mistakes on the next.
+    // The figures and any missed mark on one line, for the result strip.
     QString stripText;
+    // Every mistake, most frequent first, on a line of its own; empty without mistakes.
+    QString mistakesText;
 
     // `status` as the status box would show it.
     static CoachResult of(const QString& status, const QString& exercise, const QString& typed);

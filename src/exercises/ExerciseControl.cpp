@@ -6,7 +6,6 @@
 #include "PresetExercises.h"
 #include "RandomExercises.h"
 #include "coach/CoachMarks.h"
-#include "coach/CoachResult.h"
 #include "coach/KeyToPress.h"
 #include "common/Numbers.h"
 #include "common/Services.h"
@@ -246,9 +245,8 @@ void ExerciseControl::finishExercise()
     recordAttempt(result, status.counted);
     if (coaching_) {
         // No box to dismiss: the result is in the log and the strip, and the next line is up.
-        const CoachResult coached = CoachResult::of(status.text, form_.typeThisText, form_.exerciseText);
-        log_.append(coached.logText);
-        coachResult_ = coached.stripText;
+        coachResult_ = CoachResult::of(status.text, form_.typeThisText, form_.exerciseText);
+        log_.append(coachResult_.logText);
         showCoachStrip();
     } else {
         ui_.showMessage(tr("Exercise Status"), status.text);
@@ -283,11 +281,11 @@ void ExerciseControl::finishExercise()
 
 void ExerciseControl::showCoachStrip()
 {
-    QStringList parts;
-    if (!coachResult_.isEmpty())
-        parts += coachResult_;
+    QStringList parts{coachResult_.stripText};
     if (courseLine())
         parts += course_.progress();
+    parts += coachResult_.mistakesText;
+    parts.removeAll(QString());
     form_.resultStripText = parts.join(u'\n');
 }
 

@@ -3,6 +3,7 @@
 #include "ExerciseLog.h"
 #include "MainForm.h"
 #include "coach/CoachCourse.h"
+#include "coach/CoachResult.h"
 #include "coach/FirstKeyClock.h"
 #include "coach/RecentStrokes.h"
 #include "common/ProgramPaths.h"
@@ -83,7 +84,8 @@ private:
     void recordAttempt(const AttemptResult& result, bool passed);
     // The line shown is the Coach's course.
     bool courseLine() const { return coaching_ && !drilling() && !presetExercises(); }
-    // The strip: the last line's result, then how far the course's next letter is.
+    // The strip: the last line's result, how far the course's next letter is, and the last
+    // line's mistakes, which may run long, last.
     void showCoachStrip();
 
     AppSettings& settings_;
@@ -101,7 +103,7 @@ private:
     RecentStrokes strokes_; // whatever was typed, coached or not
     CoachCourse course_;    // the random lines while the Coach is on
     bool coaching_ = false; // the line shown is coached
-    QString coachResult_;   // the strip's account of the last coached line
+    CoachResult coachResult_; // the last coached line's result, for the strip
     bool running_ = false;
     bool quickRun_ = false;
     QString drillPool_; // the weighted pool while a weak-key drill runs, else empty

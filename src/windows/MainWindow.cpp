@@ -269,8 +269,10 @@ void MainWindow::applyCoach(const MainForm& f)
     if (this->height() != height)
         setFixedSize(width(), height);
     resultStrip_->setVisible(f.coachChecked);
-    if (resultStrip_->text() != f.resultStripText)
+    if (resultStrip_->text() != f.resultStripText) {
         resultStrip_->setText(f.resultStripText);
+        resultStrip_->setToolTip(f.resultStripText); // whole, where a line of many mistakes runs past the strip
+    }
     if (shownWrongCharacters_ != f.wrongCharacters)
         markWrongCharacters(f.wrongCharacters);
     if (shownNextCharacter_ != f.nextCharacter)
