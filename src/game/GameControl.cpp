@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GameControl.h"
 
+#include "CoachPace.h"
 #include "GameLetters.h"
 #include "GameRules.h"
 #include "GameUi.h"
@@ -84,6 +85,7 @@ void GameControl::startGame()
     // Read once a game: the weights change only as slowly as the history does.
     const GameLetters letters = gameLetters(settings_, figures_);
     game_.allowedKeys = letters.pool;
+    game_.slowestInterval = coachSpawnInterval(settings_, figures_);
     game_.score = 0;
     const double now = clock_.secondsSinceMidnight();
     game_.gameStartTime = game_.levelStartTime = game_.lastSpawnTime = now;

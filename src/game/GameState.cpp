@@ -4,6 +4,7 @@
 #include "GameRules.h"
 #include "common/Services.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace clavora {
@@ -26,7 +27,7 @@ void GameState::moveTimes(double seconds)
 
 void GameState::spawnDue(Random& random, double now)
 {
-    const double interval = spawnInterval(level);
+    const double interval = std::max(spawnInterval(level), slowestInterval);
     if (lastSpawnTime + interval > now)
         return;
     const double due = (now - lastSpawnTime) / interval + spawnCarry;

@@ -22,11 +22,13 @@ struct GameState {
     std::int16_t level = 0;      // 0 until the first game in the window
     std::int32_t score = 0;
     QString allowedKeys;
+    double slowestInterval = 0.0; // letters come no faster than this while the Coach is on
     SlotTable letterSlots;
 
     // Moves every stored time, the letters' included: forward by a pause, back a day at midnight.
     void moveTimes(double seconds);
-    // Spawns every letter due by `now` at the level's rate, so a late tick misses none.
+    // Spawns every letter due by `now` at the level's rate (or the Coach's, when slower), so a
+    // late tick misses none.
     void spawnDue(Random& random, double now);
     // Burns the letters' fuses; returns the lowest slot whose fuse has run out, else 0.
     int burnFuses(double now);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GameFixture.h"
 #include "exercises/RandomExercises.h"
+#include "game/CoachPace.h"
 #include "game/GameLetters.h"
 #include "history/NoHistory.h"
 #include "history/WeakKeyWeights.h"
@@ -28,6 +29,33 @@ TEST(GameLettersTest, TheCoachsGameDrawsOnlyTheLettersItsCourseReached)
     EXPECT_EQ(gameLetters(settings, history).pool, "fghj");
     settings.weakKeyGame = true;
     EXPECT_EQ(gameLetters(settings, history).pool, WeakKeyWeights::fromHistory(history, "fghj").pool());
+}
+
+TEST(GameLettersTest, TheCoachsLettersComeAtAPaceTheLearnersCourseSpeedCanMeet)
+{
+    FakeHistory history;
+    addMistakes(history, QStringLiteral("fghjdkslaz"));
+    for (KeyFigures& key : history.keys)
+        key.medianIntervalMilliseconds = key.key == u'z' ? 100 : 600; // z is not in the course yet
+    struct Case {
+        bool coach;
+        QString keys;
+        int speedTarget;
+        double interval;
+    };
+    const Case cases[] = {
+        {false, "fghjdksla", 10, 0.0},      // the levels' rates alone
+        {true, "", 10, 2.4},                // no course yet: the speed target, 10 WPM
+        {true, "", 20, 1.2},
+        {true, "fghjdksla", 10, 1.2},       // 600 ms a key recorded
+    };
+    for (const Case& c : cases) {
+        AppSettings settings;
+        settings.coach = c.coach;
+        settings.coachKeys = c.keys;
+        settings.coachSpeedTarget = std::int16_t(c.speedTarget);
+        EXPECT_DOUBLE_EQ(coachSpawnInterval(settings, history), c.interval) << c.keys.toStdString();
+    }
 }
 
 TEST(GameLettersTest, WeakKeysOnlyWhenTickedAndTheHistoryHasSome)

@@ -16,6 +16,16 @@ TEST_F(GameLoop, FirstLetterAtLevelOneComesAfterOnePointZeroNineSeconds)
     EXPECT_EQ(letters(), 1);
 }
 
+TEST_F(GameLoop, WithTheCoachTheFirstLetterWaitsForTheLearnersPace)
+{
+    settings.coach = true; // no history: the speed target of 10 WPM, one letter in 2.4 s
+    start();
+    tickAt(1002.39);
+    EXPECT_EQ(letters(), 0);
+    tickAt(1002.41);
+    EXPECT_EQ(letters(), 1);
+}
+
 TEST_F(GameLoop, LateTickSpawnsEveryLetterDueAndCarriesTheFraction)
 {
     start(QStringLiteral("200"));
