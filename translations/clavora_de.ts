@@ -1393,5 +1393,13 @@ Dein Passwort gehört in ~/.pgpass oder in die Dienstdatei, nie hierher.</transl
         <source>Highest quick exercise</source>
         <translation>Höchste Schnellübung</translation>
     </message>
+    <message>
+        <source>Coach:</source>
+        <translation>Trainer:</translation>
+    </message>
+    <message>
+        <source>Stop at a wrong &amp;key: it stays marked until the right one is typed</source>
+        <translation>Bei falscher Taste an&amp;halten: Sie bleibt markiert, bis die richtige getippt ist</translation>
+    </message>
 </context>
 </TS>

@@ -1393,5 +1393,13 @@ Votre mot de passe va dans ~/.pgpass ou dans le fichier de service, jamais ici.<
         <source>Highest quick exercise</source>
         <translation>Dernier exercice rapide</translation>
     </message>
+    <message>
+        <source>Coach:</source>
+        <translation>Coach :</translation>
+    </message>
+    <message>
+        <source>Stop at a wrong &amp;key: it stays marked until the right one is typed</source>
+        <translation>&amp;Quand une touche est fausse, attendre la bonne (elle reste marquée)</translation>
+    </message>
 </context>
 </TS>

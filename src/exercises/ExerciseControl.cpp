@@ -207,7 +207,10 @@ bool ExerciseControl::guards(const QString& text) const
 
 void ExerciseControl::typingLineChanged(const QString& text)
 {
-    form_.exerciseText = text.left(MaxExerciseLength);
+    QString typed = text.left(MaxExerciseLength);
+    if (coaching_ && settings_.coachStopsAtWrongKey && waitsForRightKey(typed))
+        typed = form_.exerciseText.chopped(1) + typed.back(); // the key takes the wrong one's place
+    form_.exerciseText = typed;
     if (coaching_) {
         firstKey_.typingLineChanged(form_.exerciseText);
         form_.wrongCharacters = wrongRanges(form_.typeThisText, form_.exerciseText);
@@ -215,6 +218,14 @@ void ExerciseControl::typingLineChanged(const QString& text)
     }
     if (const auto stroke = typing_.typingLineChanged(form_.typeThisText, form_.exerciseText, clock_.secondsSinceMidnight()))
         strokes_.add(stroke->expected, stroke->struck == stroke->expected, stroke->intervalSeconds);
+}
+
+bool ExerciseControl::waitsForRightKey(const QString& typed) const
+{
+    const QString& shown = form_.exerciseText;
+    const qsizetype last = shown.size() - 1;
+    return last >= 0 && typed.size() == shown.size() + 1 && typed.startsWith(shown) &&
+           (last >= form_.typeThisText.size() || shown[last] != form_.typeThisText[last]);
 }
 
 void ExerciseControl::enterPressed()

@@ -81,6 +81,8 @@ private:
     void guardClipboard();
     // Seconds of the attempt so far: from the first key when coached.
     void updateElapsed();
+    // `typed` adds a key after a wrong last one, which the Coach can hold the line at.
+    bool waitsForRightKey(const QString& typed) const;
     void recordAttempt(const AttemptResult& result, bool passed);
     // The line shown is the Coach's course.
     bool courseLine() const { return coaching_ && !drilling() && !presetExercises(); }

@@ -20,6 +20,12 @@ std::optional<TypingRecorder::Stroke> TypingRecorder::typingLineChanged(const QS
         return std::nullopt;
     std::optional<Stroke> stroke;
     const qsizetype before = previous_.size();
+    if (before > 0 && typed.size() == before && typed.startsWith(QStringView(previous_).chopped(1))) {
+        // A key that took the place of the last one (the line held at a wrong key).
+        ++tally_.backspaces;
+        previous_.chop(1);
+        return typingLineChanged(exercise, typed, seconds);
+    }
     if (typed.size() == before + 1 && typed.startsWith(previous_)) {
         const char16_t expected = before < exercise.size() ? exercise.at(before).unicode() : 0;
         const char16_t struck = typed.at(before).unicode();

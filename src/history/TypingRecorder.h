@@ -8,8 +8,9 @@ namespace clavora {
 
 // Collects the keys of one attempt in memory from the typing line's changes. A change that
 // adds one character at the end is a struck key, paired with the exercise's character at that
-// place; one that removes the last character is a Backspace; any other change is an edit in
-// the middle of the line. Nothing here touches a file.
+// place; one that removes the last character is a Backspace; one that replaces the last
+// character is both; any other change is an edit in the middle of the line. Nothing here
+// touches a file.
 class TypingRecorder {
 public:
     // The attempt starts with an empty typing line at clock time `seconds`.

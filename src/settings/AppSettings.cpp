@@ -129,6 +129,7 @@ std::span<const AnySetting> settingsTable()
         Setting{CoachSection, "On", &AppSettings::coach, false},
         Setting{CoachSection, "SpeedTarget", &AppSettings::coachSpeedTarget, 10, No, {0, Int16Max}},
         Setting{CoachSection, "Keys", &AppSettings::coachKeys, QString()},
+        Setting{CoachSection, "StopAtWrongKey", &AppSettings::coachStopsAtWrongKey, false, Yes},
         Setting{ClassSection, "Server", &AppSettings::classServer, QString()},
     };
     return table;
@@ -159,7 +160,7 @@ void writeSettings(ProfileFile& file, const AppSettings& s, const QString& exerc
     // Sections of features a user may never use appear once they are used, so that a file
     // of those who do not stays as it always was.
     const auto unused = [&](const char* section) {
-        const bool used = qstrcmp(section, CoachSection) == 0  ? s.coach
+        const bool used = qstrcmp(section, CoachSection) == 0  ? s.coach || s.coachStopsAtWrongKey
                           : qstrcmp(section, ClassSection) == 0 ? !s.classServer.isEmpty()
                                                                  : true;
         return !used && !file.hasSection(QLatin1String(section));

@@ -54,6 +54,7 @@ struct AppSettings {
     bool coach; // "Coach me": marking, the first-key clock, its own marks
     std::int16_t coachSpeedTarget; // words per minute the Coach asks for
     QString coachKeys; // the letters of the Coach's course unlocked so far; empty before it starts
+    bool coachStopsAtWrongKey; // a wrong key waits, marked, for the right one
     // A libpq connection string or service ("service=clavora-class"); empty: in no class.
     // Passwords stay in libpq's own files, never here.
     QString classServer;

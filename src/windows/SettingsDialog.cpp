@@ -238,6 +238,14 @@ void SettingsDialog::buildControls()
     display->addStretch(1);
     addGroup(displayHeading, display);
 
+    QLabel* coachHeading = heading(tr("Coach:"));
+    auto* coach = new QHBoxLayout;
+    coach->addWidget(checkBox(QStringLiteral("CoachStopAtWrongKey"),
+                              tr("Stop at a wrong &key: it stays marked until the right one is typed"),
+                              &AppSettings::coachStopsAtWrongKey));
+    coach->addStretch(1);
+    addGroup(coachHeading, coach);
+
     auto* bottom = new QHBoxLayout;
     okButton_ = button(QStringLiteral("OKButton"), tr("OK"));
     okButton_->setDefault(true);

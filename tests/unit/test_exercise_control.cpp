@@ -341,6 +341,31 @@ TEST_F(Control, CoachedLinesTimeFromTheFirstKeyMarkMistakesAndRepeatBelowTheCoac
     EXPECT_TRUE(form().logText.contains("try again.  Mistakes: expected s, typed z\r\n"));
 }
 
+TEST_F(Control, StoppingAtAWrongKeyHoldsTheLineUntilTheRightOne)
+{
+    settings.coach = true; // the line is "exercise 1"
+    struct Case {
+        bool stops;
+        QString keys; // each struck at the end of the line
+        QString shown;
+        std::vector<MarkedRange> wrong;
+    };
+    const Case cases[] = {
+        {false, "exzzc", "exzzc", {{2, 2}}},
+        {true, "exzqe", "exe", {}}, // z, then q in its place, until the e came
+        {true, "exzq", "exq", {{2, 1}}},
+    };
+    for (const Case& c : cases) {
+        settings.coachStopsAtWrongKey = c.stops;
+        control->startExercises();
+        for (const QChar key : c.keys)
+            control->typingLineChanged(form().exerciseText + key);
+        EXPECT_EQ(form().exerciseText, c.shown) << c.keys.toStdString();
+        EXPECT_EQ(form().wrongCharacters, c.wrong) << c.keys.toStdString();
+        control->stopExercises();
+    }
+}
+
 TEST_F(Control, CoachedRandomLinesFollowTheCourseAndUnlockFromTheRecentStrokes)
 {
     QDir().mkpath(folder.path("Layouts"));

@@ -159,13 +159,18 @@ TEST_F(SettingsFixture, TheCoachAndClassSectionsAreWrittenLastOnceUsed)
     writeSettings(off, s, "1");
     EXPECT_FALSE(off.bytes().contains("[Coach]"));
     EXPECT_FALSE(off.bytes().contains("[Class]"));
+    s.coachStopsAtWrongKey = true; // chosen in the settings dialog before the Coach is ever on
+    ProfileFile chosen(settingsPath(), "[Exercises]\n");
+    writeSettings(chosen, s, "1");
+    EXPECT_TRUE(chosen.bytes().contains("StopAtWrongKey=1\n")) << chosen.bytes().toStdString();
+    s.coachStopsAtWrongKey = false;
     s.coach = true;
     ProfileFile on(settingsPath(), "[Exercises]\n");
     writeSettings(on, s, "1");
-    EXPECT_TRUE(on.bytes().endsWith("WeakKeyGame=0\n[Coach]\nOn=1\nSpeedTarget=10\nKeys=\n")) << on.bytes().toStdString();
+    EXPECT_TRUE(on.bytes().endsWith("WeakKeyGame=0\n[Coach]\nOn=1\nSpeedTarget=10\nKeys=\nStopAtWrongKey=0\n")) << on.bytes().toStdString();
     s.classServer = QStringLiteral("service=clavora-class");
     writeSettings(on, s, "1");
-    EXPECT_TRUE(on.bytes().endsWith("Keys=\n[Class]\nServer=service=clavora-class\n")) << on.bytes().toStdString();
+    EXPECT_TRUE(on.bytes().endsWith("StopAtWrongKey=0\n[Class]\nServer=service=clavora-class\n")) << on.bytes().toStdString();
     s.coach = false; // switched off again: kept as off
     s.classServer.clear();
     writeSettings(on, s, "1");
