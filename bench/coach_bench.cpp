@@ -75,6 +75,8 @@ void adaptiveLine(benchmark::State& state)
     std::vector<double> weights(unlocked, 1.0);
     weights[unlocked - 1] = 4.0; // the newest key
     weights[2] = 2.5;            // a weak one
+    std::vector<int> shares(unlocked, 0);
+    shares[unlocked - 1] = 6;    // the newest key's share
     test::FakeRandom random;
     random.seed(5);
     const int usable = int(words.usableWords(unlocked).size());
@@ -82,7 +84,7 @@ void adaptiveLine(benchmark::State& state)
     for (auto _ : state) {
         // After an unlock every line finds the filter made for the other set of letters.
         before = afterUnlock && !before;
-        benchmark::DoNotOptimize(words.makeLine(unlocked - int(before), weights, random));
+        benchmark::DoNotOptimize(words.makeLine(unlocked - int(before), weights, shares, random));
     }
     state.counters["usable words"] = usable;
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "CourseKeys.h"
-#include "exercises/Evaluation.h"
+#include "common/PassMarks.h"
 
 #include <vector>
 

@@ -2,11 +2,12 @@
 #include "CourseWords.h"
 
 #include "common/Services.h"
-#include "exercises/PresetExercises.h"
+#include "common/ExerciseLength.h"
 
 #include <QHash>
 #include <algorithm>
 #include <array>
+#include <bit>
 
 namespace clavora {
 
@@ -70,9 +71,8 @@ const std::vector<std::uint32_t>& CourseWords::usable(int unlocked)
         if (words_[i].letterMask & ~allowed)
             continue;
         usable_.push_back(i);
-        for (int letter = 0; letter < courseLetters_.size(); ++letter)
-            if (words_[i].letterMask & (std::uint64_t(1) << letter))
-                usableWithLetter_[letter].push_back(i);
+        for (std::uint64_t letters = words_[i].letterMask; letters != 0; letters &= letters - 1)
+            usableWithLetter_[std::countr_zero(letters)].push_back(i);
         longest_ = std::max<int>(longest_, words_[i].length);
         shortest_ = std::min<int>(shortest_, words_[i].length);
     }

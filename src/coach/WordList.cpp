@@ -3,7 +3,7 @@
 
 #include "common/FileAccess.h"
 #include "common/TextFile.h"
-#include "exercises/PresetExercises.h"
+#include "common/ExerciseLength.h"
 
 #include <QFileInfo>
 #include <QStringTokenizer>

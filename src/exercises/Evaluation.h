@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "common/PassMarks.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -17,11 +19,6 @@ struct AttemptResult {
 // An attempt that took no measurable time has a speed of 0 (no division by zero), and an
 // empty exercise text an accuracy of 0.
 AttemptResult measureAttempt(const QString& exercise, const QString& typed, double elapsedSeconds);
-
-struct PassMarks {
-    int minAccuracy = 0;
-    int minSpeed = 0;
-};
 
 // The status text of an attempt, with the try-again line after CR LF when a mark is
 // missed; `counted` tells whether the attempt counts as a pass.

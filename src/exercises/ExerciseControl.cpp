@@ -6,7 +6,7 @@
 #include "PresetExercises.h"
 #include "RandomExercises.h"
 #include "coach/CoachMarks.h"
-#include "coach/KeyToPress.h"
+#include "keyboard/KeyToPress.h"
 #include "common/Numbers.h"
 #include "common/Services.h"
 #include "history/HistoryRecorder.h"

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "common/ExerciseLength.h"
+
 #include <QString>
 
 namespace clavora {
@@ -12,7 +14,5 @@ QString readPresetLine(const QString& path, qint64 number);
 // What an exercise line becomes in the typing window: its first 40 characters without
 // the blanks at their end.
 QString exerciseTextOf(const QString& line);
-
-constexpr int MaxExerciseLength = 40;
 
 } // namespace clavora

@@ -7,7 +7,7 @@
 #include "KeyColour.h"
 #include "KeyState.h"
 #include "KeyboardUi.h"
-#include "coach/MarkingColour.h"
+#include "common/MarkingColour.h"
 #include "settings/AppSettings.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "DesktopLayout.h"
 #include "KeyboardForm.h"
 #include "LayoutFile.h"
-#include "coach/KeyToPress.h"
+#include "keyboard/KeyToPress.h"
 #include "common/ProgramPaths.h"
 
 #include <QCoreApplication>

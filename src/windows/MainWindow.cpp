@@ -7,7 +7,7 @@
 #include "Geometry.h"
 #include "ProgressWindow.h"
 #include "WrapButton.h"
-#include "coach/MarkingColour.h"
+#include "common/MarkingColour.h"
 #include "settings/AppSettings.h"
 
 #include <QCheckBox>

@@ -2,9 +2,9 @@
 #include "Fakes.h"
 #include "coach/CoachMarks.h"
 #include "coach/FirstKeyClock.h"
-#include "coach/KeyToPress.h"
+#include "keyboard/KeyToPress.h"
 #include "coach/LiveMarking.h"
-#include "coach/MarkingColour.h"
+#include "common/MarkingColour.h"
 #include "coach/MistakeList.h"
 #include "keyboard/LayoutFile.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KeyToPress.h"
 
-#include "keyboard/LayoutFile.h"
+#include "LayoutFile.h"
 
 namespace clavora {
 

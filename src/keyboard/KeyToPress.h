@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "keyboard/Fingers.h"
+#include "Fingers.h"
 
 #include <QString>
 #include <optional>
