@@ -399,4 +399,12 @@ TEST_F(Control, CoachedRandomLinesFollowTheCourseAndUnlockFromTheRecentStrokes)
         // The line's strokes are kept for the next run.
         EXPECT_NE(RecentStrokes::read(ProgramPaths(folder.path(""), "clavora").recentStrokesFile()).text(), earlier.text());
     }
+
+    // The letters kept in the settings are where the course goes on from.
+    settings.coachKeys = "fghjdkslart";
+    ExerciseControl goesOn(settings, ProgramPaths(folder.path(""), "clavora"), clock, random, clipboard, ui, history, history);
+    goesOn.load();
+    goesOn.randomClicked();
+    goesOn.startExercises();
+    EXPECT_TRUE(goesOn.form().resultStripText.contains(" of 11 letters ready")) << goesOn.form().resultStripText.toStdString();
 }
