@@ -23,17 +23,20 @@ namespace {
 
 // The installed theme's icon (a theme may draw it its own way), else the picture the program
 // carries, read by Qt's own PNG reader without asking every image plug-in whether it reads PNG
-// as well. A portable copy does not look in the theme, which takes milliseconds at start.
+// as well. A theme icon that was not found drops the pixmaps added to it, so the carried one
+// goes into an icon of its own. A portable copy does not look in the theme, which takes
+// milliseconds at start. One size: a window's icon is 48 px, and docks scale it.
 QIcon windowIcon(const QString& applicationId, bool installed)
 {
-    QIcon icon = installed ? QIcon::fromTheme(applicationId) : QIcon();
-    if (icon.availableSizes().isEmpty()) {
-        for (const int size : {48, 256}) {
-            QImageReader reader(QStringLiteral(":/icons/%1-%2.png").arg(applicationId).arg(size), "png");
-            reader.setAutoDetectImageFormat(false);
-            icon.addPixmap(QPixmap::fromImageReader(&reader));
-        }
+    if (installed) {
+        const QIcon themeIcon = QIcon::fromTheme(applicationId);
+        if (!themeIcon.availableSizes().isEmpty())
+            return themeIcon;
     }
+    QImageReader reader(QStringLiteral(":/icons/%1-48.png").arg(applicationId), "png");
+    reader.setAutoDetectImageFormat(false);
+    QIcon icon;
+    icon.addPixmap(QPixmap::fromImageReader(&reader));
     return icon;
 }
 
