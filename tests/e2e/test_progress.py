@@ -59,9 +59,9 @@ class Progress(harness.ProgramTest):
         game = self.wait_window(GAME)
         self.activate(game)
         self.key("alt+s")
-        letter = wait_for(lambda: self.first_letter_pixel(game), timeout=5, what="a letter")
+        letter = wait_for(lambda: self.first_letter_pixel(game), timeout=15, what="a letter")
         self.type("a")
-        wait_for(lambda: self.picture(game, PLAY_AREA).pixel(*letter) == (0, 0, 0), timeout=2,
+        wait_for(lambda: self.picture(game, PLAY_AREA).pixel(*letter) == (0, 0, 0), timeout=15,
                  what="the letter to go")
         self.type("b")
         self.key("alt+e")
