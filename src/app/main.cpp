@@ -106,7 +106,8 @@ int main(int argc, char* argv[])
     wiring.start();
     // A log-out or a kill saves the settings as closing the exercise window does.
     clavora::TerminationSignals termination;
-    QObject::connect(&termination, &clavora::TerminationSignals::received, &wiring, &clavora::AppWiring::closeMain);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &wiring, [&wiring](QSessionManager&) { wiring.save(); });
+    QObject::connect(&termination, &clavora::TerminationSignals::received, &wiring, &clavora::AppWiring::terminate);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &wiring,
+                     [&wiring](QSessionManager&) { wiring.save(clavora::FailureNotice::Box); });
     return app.exec();
 }
