@@ -23,9 +23,9 @@ namespace {
 
 // The installed theme's icon (a theme may draw it its own way), else the picture the program
 // carries, read by Qt's own PNG reader without asking every image plug-in whether it reads PNG
-// as well. A theme icon that was not found drops the pixmaps added to it, so the carried one
-// goes into an icon of its own. A portable copy does not look in the theme, which takes
-// milliseconds at start. One size: a window's icon is 48 px, and docks scale it.
+// as well. A theme's icon engine may ignore pixmaps added to it, so the carried picture goes
+// into an icon of its own. A portable copy does not look in the theme, which takes
+// milliseconds at start. One size, the one window managers show; a dock scales it.
 QIcon windowIcon(const QString& applicationId, bool installed)
 {
     if (installed) {
@@ -104,7 +104,8 @@ int main(int argc, char* argv[])
     clavora::AppWiring wiring(paths, commandLine);
     QObject::connect(&runningCopy, &clavora::RunningCopy::startedAgain, &wiring, &clavora::AppWiring::startedAgain);
     wiring.start();
-    // A log-out or a kill saves the settings as closing the exercise window does.
+    // A log-out or a kill saves the settings as closing the exercise window does, but waits on
+    // no box to tell what failed.
     clavora::TerminationSignals termination;
     QObject::connect(&termination, &clavora::TerminationSignals::received, &wiring, &clavora::AppWiring::terminate);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &wiring,
