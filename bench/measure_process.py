@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The program's own figures as a user meets them, on a private Xvfb: exec to first paint,
-memory after start beside a minimal Qt Widgets program's, idle CPU with the keyboard window
+CPU and memory after start beside a minimal Qt Widgets program's, idle CPU with the keyboard window
 open, CPU per typed key, CPU of a game at level 200.
 
     bench/measure_process.py <clavora binary> <data folder> [--runs 5] [--idle 60] [--typing 30] [--game 60]
@@ -152,6 +152,7 @@ class Run:
         for title in titles:
             wait_for(lambda: self.window(title), what=f"window '{title}'")
         time.sleep(1.0)  # let the start settle
+        self.startup_cpu = sum(cpu for cpu, _ in threads(self.pid).values()) / 1e6
 
     def window(self, title):
         out = self.display.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"])
@@ -293,6 +294,7 @@ def main():
             try:
                 rss, dirty = memory(minimal.pid)
                 last["minimal"] = mappings(minimal.pid)
+                note("minimal Qt Widgets program: start-up CPU (ms)", minimal.startup_cpu)
                 note("minimal Qt Widgets program: resident memory (MB)", rss)
                 note("minimal Qt Widgets program: private dirty memory (MB)", dirty)
             finally:
@@ -303,6 +305,7 @@ def main():
                 try:
                     note(f"exec to first window mapped, {what} (ms)", run.mapped)
                     note(f"exec to first paint, {what} (ms)", run.painted)
+                    note(f"start-up CPU, {what} (ms)", run.startup_cpu)
                     rss, dirty = memory(run.pid)
                     last[what] = mappings(run.pid)
                     note(f"resident memory, {what} (MB)", rss)
@@ -335,6 +338,13 @@ def main():
     with_keyboard, without = (medians[f"exec to first paint, {what} (ms)"] for what in ("with keyboard",
                                                                                      "without keyboard"))
     medians["exec to first paint, with keyboard / without"] = with_keyboard / without
+    # Budgets: CPU 1.15 times the minimal program's with the keyboard shown; private dirty
+    # memory within 0.6 MB of it.
+    for what in ("without keyboard", "with keyboard"):
+        medians[f"start-up CPU, {what} / minimal"] = (medians[f"start-up CPU, {what} (ms)"]
+                                                      / medians["minimal Qt Widgets program: start-up CPU (ms)"])
+        medians[f"private dirty memory, {what} - minimal (MB)"] = (
+            medians[f"private dirty memory, {what} (MB)"] - medians["minimal Qt Widgets program: private dirty memory (MB)"])
     width = max(len(name) for name in medians)
     print(f"medians of {args.runs} runs of {args.binary}")
     for name, value in medians.items():

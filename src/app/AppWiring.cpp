@@ -19,6 +19,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QWindow>
+#include <cstdio>
 
 namespace clavora {
 
@@ -111,9 +112,9 @@ void AppWiring::showHelpText(const QString& path)
     helpWindow_->activateWindow();
 }
 
-void AppWiring::closeMain()
+void AppWiring::terminate()
 {
-    session_.windowClosed(AppWindow::Main);
+    session_.terminated();
 }
 
 void AppWiring::startedAgain()
@@ -404,13 +405,19 @@ void AppWiring::finishGame()
         game_->finishGame();
 }
 
-void AppWiring::save()
+void AppWiring::save(FailureNotice notice)
 {
     QDir().mkpath(QFileInfo(paths_.settingsFile()).path()); // installed, the first save makes the folder
     const SettingsSaved saved = saveSettings(profile_, startupEntry_, session_.settings(),
                                              main_->control().form().exerciseNumberText, paths_.executable());
-    for (const Notice& notice : saveNotices(saved, profile_, startupEntry_, paths_.executable()))
-        main_->showMessage(notice.title, notice.text);
+    for (const Notice& failure : saveNotices(saved, profile_, startupEntry_, paths_.executable())) {
+        if (notice == FailureNotice::Box) {
+            main_->showMessage(failure.title, failure.text);
+        } else {
+            std::fprintf(stderr, "%s: %s\n", qPrintable(failure.title), qPrintable(failure.text));
+            notifier_.notify(failure.title, failure.text);
+        }
+    }
 }
 
 void AppWiring::showLoadNotice()

@@ -41,8 +41,8 @@ public:
     const Session& session() const { return session_; }
     const ProgramPaths& paths() const { return paths_; }
     void openHelp();
-    // Closing the exercise window: save, then end. A log-out or a kill comes this way too.
-    void closeMain();
+    // A log-out or a kill: save without waiting on a box, then end.
+    void terminate();
     // The program was started again with the same settings file.
     void startedAgain();
     MainWindow& mainWindow() { return *main_; }
@@ -79,7 +79,7 @@ public:
     void bringForward(AppWindow window) override;
     void keepHistoryFile() override;
     void finishGame() override;
-    void save() override;
+    void save(FailureNotice notice) override;
     void end() override;
 
 protected:

@@ -23,17 +23,20 @@ namespace {
 
 // The installed theme's icon (a theme may draw it its own way), else the picture the program
 // carries, read by Qt's own PNG reader without asking every image plug-in whether it reads PNG
-// as well. A portable copy does not look in the theme, which takes milliseconds at start.
+// as well. A theme's icon engine may ignore pixmaps added to it, so the carried picture goes
+// into an icon of its own. A portable copy does not look in the theme, which takes
+// milliseconds at start. One size, the one window managers show; a dock scales it.
 QIcon windowIcon(const QString& applicationId, bool installed)
 {
-    QIcon icon = installed ? QIcon::fromTheme(applicationId) : QIcon();
-    if (icon.availableSizes().isEmpty()) {
-        for (const int size : {48, 256}) {
-            QImageReader reader(QStringLiteral(":/icons/%1-%2.png").arg(applicationId).arg(size), "png");
-            reader.setAutoDetectImageFormat(false);
-            icon.addPixmap(QPixmap::fromImageReader(&reader));
-        }
+    if (installed) {
+        const QIcon themeIcon = QIcon::fromTheme(applicationId);
+        if (!themeIcon.availableSizes().isEmpty())
+            return themeIcon;
     }
+    QImageReader reader(QStringLiteral(":/icons/%1-48.png").arg(applicationId), "png");
+    reader.setAutoDetectImageFormat(false);
+    QIcon icon;
+    icon.addPixmap(QPixmap::fromImageReader(&reader));
     return icon;
 }
 
@@ -101,9 +104,11 @@ int main(int argc, char* argv[])
     clavora::AppWiring wiring(paths, commandLine);
     QObject::connect(&runningCopy, &clavora::RunningCopy::startedAgain, &wiring, &clavora::AppWiring::startedAgain);
     wiring.start();
-    // A log-out or a kill saves the settings as closing the exercise window does.
+    // A log-out or a kill saves the settings as closing the exercise window does, but waits on
+    // no box to tell what failed.
     clavora::TerminationSignals termination;
-    QObject::connect(&termination, &clavora::TerminationSignals::received, &wiring, &clavora::AppWiring::closeMain);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &wiring, [&wiring](QSessionManager&) { wiring.save(); });
+    QObject::connect(&termination, &clavora::TerminationSignals::received, &wiring, &clavora::AppWiring::terminate);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &wiring,
+                     [&wiring](QSessionManager&) { wiring.save(clavora::FailureNotice::Box); });
     return app.exec();
 }

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMetaClassInfo>
+#include <cstdio>
 
 namespace clavora {
 
@@ -25,16 +26,35 @@ QString settingsKey(const QString& settingsFile)
 } // namespace
 
 RunningCopy::RunningCopy(const QString& settingsFile, QDBusConnection bus)
-    : bus_(std::move(bus)),
+    : settingsFile_(settingsFile),
+      bus_(std::move(bus)),
       service_(QStringLiteral("org.orvella.Clavora.Settings_")
                + QString::fromLatin1(QCryptographicHash::hash(settingsKey(settingsFile).toUtf8(),
                                                               QCryptographicHash::Sha256)
                                          .toHex()
-                                         .left(32)))
+                                         .left(32))),
+      lock_(settingsFile + QStringLiteral(".lock"))
 {
+    // Only a lock whose program has ended is stale, however old it is.
+    lock_.setStaleLockTime(0);
 }
 
 bool RunningCopy::claim()
+{
+    if (!claimService())
+        return false;
+    // Installed, the settings folder may not exist before the first save.
+    QDir().mkpath(QFileInfo(lock_.fileName()).path());
+    if (lock_.tryLock(0) || lock_.error() != QLockFile::LockFailedError)
+        return true;
+    qint64 pid = 0;
+    lock_.getLockInfo(&pid, nullptr, nullptr);
+    std::fprintf(stderr, "Clavora is already running on the settings file \"%s\" (process %lld); this copy ends.\n",
+                 qPrintable(QDir::toNativeSeparators(settingsFile_)), static_cast<long long>(pid));
+    return false;
+}
+
+bool RunningCopy::claimService()
 {
     if (!bus_.isConnected())
         return true;

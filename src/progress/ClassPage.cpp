@@ -86,7 +86,7 @@ void ClassPage::exportClicked(const QString& folder)
                                             {tr("CSV Files (*.csv)"), tr("All Files (*.*)")}, tr("Export Class As . . ."));
     if (!chosen)
         return;
-    if (!CsvWriter::saveFile(*chosen, [this](QIODevice& device) { return writeCsv(device); })) {
+    if (!CsvWriter::saveFiles({{*chosen, [this](QIODevice& device) { return writeCsv(device); }}})) {
         ui_.showMessage(tr("Export Error"), tr("An error occurred while exporting the class."));
         return;
     }

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CsvWriter.h"
 
-#include <QIODevice>
-#include <QSaveFile>
+#include "common/FileAccess.h"
+
+#include <QBuffer>
+#include <QFileInfo>
 
 namespace clavora {
 namespace {
@@ -51,10 +53,30 @@ bool CsvWriter::writeRow(const QStringList& fields)
     return good_;
 }
 
-bool CsvWriter::saveFile(const QString& path, const std::function<bool(QIODevice&)>& write)
+bool CsvWriter::saveFiles(const std::vector<CsvFile>& files)
 {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && write(file) && file.commit();
+    std::vector<QByteArray> contents;
+    for (const CsvFile& file : files) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        if (!file.write(buffer))
+            return false;
+        contents.push_back(buffer.data());
+    }
+    std::vector<BoundedRead> old;
+    for (size_t i = 0; i < files.size(); ++i) {
+        old.push_back(readRegularFile(files[i].path, QFileInfo(files[i].path).size()));
+        if (saveFileSafely(files[i].path, contents[i]).ok)
+            continue;
+        for (size_t saved = 0; saved < i; ++saved) {
+            if (old[saved].found)
+                saveFileSafely(files[saved].path, old[saved].bytes);
+            else
+                QFile::remove(files[saved].path);
+        }
+        return false;
+    }
+    return true;
 }
 
 } // namespace clavora

@@ -2,10 +2,17 @@
 #pragma once
 #include <QStringList>
 #include <functional>
+#include <vector>
 
 class QIODevice;
 
 namespace clavora {
+
+// A file an export writes, and what writes it.
+struct CsvFile {
+    QString path;
+    std::function<bool(QIODevice&)> write;
+};
 
 // Writes rows as comma-separated values in valid UTF-8: a field that a spreadsheet would take
 // for a formula gets a leading apostrophe; a field holding a comma, a double quote or a line
@@ -18,8 +25,10 @@ public:
     bool writeRow(const QStringList& fields);
     bool good() const { return good_; }
 
-    // Writes a whole file through `write`, or leaves any old one as it was.
-    static bool saveFile(const QString& path, const std::function<bool(QIODevice&)>& write);
+    // Writes every file whole, or leaves every old one as it was: all are made in memory
+    // first, each is saved through a new file renamed over the old, and when one cannot be
+    // saved (a full disk) those saved before it get their old contents back.
+    static bool saveFiles(const std::vector<CsvFile>& files);
 
 private:
     QIODevice& device_;

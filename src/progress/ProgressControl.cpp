@@ -87,8 +87,8 @@ void ProgressControl::exportClicked(const QString& folder)
         return;
     const HistoryExport exporter(figures_);
     const QString keysFile = keysFileName(*chosen);
-    if (!CsvWriter::saveFile(*chosen, [&](QIODevice& device) { return exporter.writeAttempts(device); })
-        || !CsvWriter::saveFile(keysFile, [&](QIODevice& device) { return exporter.writeKeys(device); })) {
+    if (!CsvWriter::saveFiles({{*chosen, [&](QIODevice& device) { return exporter.writeAttempts(device); }},
+                               {keysFile, [&](QIODevice& device) { return exporter.writeKeys(device); }}})) {
         ui_.showMessage(tr("Export Error"), tr("An error occurred while exporting the history."));
         return;
     }

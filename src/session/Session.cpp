@@ -74,12 +74,12 @@ void Session::windowClosed(AppWindow window)
 {
     switch (window) {
     case AppWindow::Main:
-        saveAndEnd();
+        saveAndEnd(FailureNotice::Box);
         break;
     case AppWindow::Game:
         // The close box of the window in use ends the program; a switch back to Main does not.
         if (windowInUse_ == AppWindow::Game)
-            saveAndEnd();
+            saveAndEnd(FailureNotice::Box);
         break;
     case AppWindow::Keyboard:
         if (keyboardOnly()) {
@@ -92,10 +92,19 @@ void Session::windowClosed(AppWindow window)
     }
 }
 
+void Session::terminated()
+{
+    // "/k" saves nothing, and another copy may own the settings file.
+    if (keyboardOnly())
+        ui_.end();
+    else
+        saveAndEnd(FailureNotice::WithoutWaiting);
+}
+
 void Session::quickRunFinished()
 {
     // Saved first: the notification waits on the desktop for a moment.
-    keepPlaceAndSave();
+    keepPlaceAndSave(FailureNotice::Box);
     // No history, or nothing in a row (recording was off): no notification.
     if (const int days = ui_.streak(); days > 0)
         ui_.notify(streakTitle(), streakText(days));
@@ -167,19 +176,19 @@ void Session::settingsConfirmed(const SettingsForm& form)
         ui_.reloadKeyboard();
 }
 
-void Session::keepPlaceAndSave()
+void Session::keepPlaceAndSave(FailureNotice notice)
 {
     // An end by signal or log-out closes no window: the game in use is recorded here.
     if (windowInUse_ == AppWindow::Game)
         ui_.finishGame();
     settings_.windowX = ui_.windowX(windowInUse_);
     settings_.windowY = ui_.windowY(windowInUse_);
-    ui_.save();
+    ui_.save(notice);
 }
 
-void Session::saveAndEnd()
+void Session::saveAndEnd(FailureNotice notice)
 {
-    keepPlaceAndSave();
+    keepPlaceAndSave(notice);
     end();
 }
 

@@ -33,6 +33,8 @@ public:
     // The window manager asks to close `window`; false when the close is refused.
     bool closeRequested(AppWindow window);
     void windowClosed(AppWindow window);
+    // A termination signal: saved as a close saves, without waiting on anyone, then the end.
+    void terminated();
     // Saves, tells the streak in a notification (the quick run is the daily habit), then ends.
     void quickRunFinished();
     void settingsRequested(AppWindow opener);
@@ -53,8 +55,8 @@ public:
     static QString streakText(int days);
 
 private:
-    void keepPlaceAndSave();
-    void saveAndEnd();
+    void keepPlaceAndSave(FailureNotice notice);
+    void saveAndEnd(FailureNotice notice);
     // After a save: a recording session leaves its history file behind.
     void end();
 

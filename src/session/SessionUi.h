@@ -7,6 +7,10 @@ namespace clavora {
 // The program's top-level windows, as the session's rules name them.
 enum class AppWindow { Main, Game, Keyboard };
 
+// How a save tells what failed: in a box that waits for the person, or, when the program is
+// ended from outside and nobody may be there to answer, on stderr and in a notification.
+enum class FailureNotice { Box, WithoutWaiting };
+
 // What the session's rules ask of the windows; the app wiring carries it out with real windows.
 class SessionUi {
 public:
@@ -52,7 +56,7 @@ public:
     // Records a game under way and keeps the game window's start level in the settings.
     virtual void finishGame() = 0;
     // Writes the settings file and the start-up entry, and tells what failed.
-    virtual void save() = 0;
+    virtual void save(FailureNotice notice) = 0;
     // Ends the program at once.
     virtual void end() = 0;
 };

@@ -15,6 +15,8 @@ import history_seed
 BINARY = None
 # The exercise window's elapsed-time box, in client pixels.
 TIME_BOX = (328, 136, 41, 19)
+# The exercise window's Stop Exercises button: out of use whenever no exercise runs.
+STOP_BUTTON = (376, 12, 65, 29)
 DATA = None
 
 
@@ -39,7 +41,7 @@ def holds_for(condition, seconds, interval=0.05, what="condition"):
         time.sleep(interval)
 
 
-def wait_for(condition, timeout=10.0, interval=0.05, what="condition"):
+def wait_for(condition, timeout=30.0, interval=0.05, what="condition"):
     deadline = time.monotonic() + timeout
     while True:
         value = condition()
@@ -219,7 +221,7 @@ class ProgramTest(unittest.TestCase):
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         return self.process
 
-    def wait_exit(self, timeout=10):
+    def wait_exit(self, timeout=30):
         return self.process.wait(timeout=timeout)
 
     def exercise_line(self, number, preset="QWERTY - United States"):
@@ -232,12 +234,12 @@ class ProgramTest(unittest.TestCase):
         out = self.display.run(["xdotool", "search", "--onlyvisible", "--name", f"^{re.escape(title)}$"])
         return [int(w) for w in out.split()]
 
-    def wait_window(self, title, timeout=10):
+    def wait_window(self, title, timeout=30):
         window = wait_for(lambda: self.find_windows(title), timeout, what=f"window '{title}'")[0]
         self.assert_frame_on_screen(window)
         return window
 
-    def wait_no_window(self, title, timeout=10):
+    def wait_no_window(self, title, timeout=30):
         wait_for(lambda: not self.find_windows(title), timeout, what=f"window '{title}' to close")
 
     def activate(self, window):
@@ -266,7 +268,7 @@ class ProgramTest(unittest.TestCase):
         left, right, top, bottom = self.frame_extents(window) or (0, 0, 0, 0)
         return x - left, y - top, width + left + right, height + top + bottom
 
-    def assert_frame_on_screen(self, window, timeout=3):
+    def assert_frame_on_screen(self, window, timeout=20):
         """Every window of the program shows whole, title bar included, once it is placed."""
         def on_screen():
             if not self.frame_extents(window):
@@ -306,7 +308,7 @@ class ProgramTest(unittest.TestCase):
         self.close_window(window)
         self.assertEqual(self.wait_exit(), 0)
 
-    def confirm_box(self, title, timeout=10):
+    def confirm_box(self, title, timeout=30):
         """Presses OK on a message box with this title."""
         box = self.wait_window(title, timeout)
         self.activate(box)
@@ -330,7 +332,7 @@ class ProgramTest(unittest.TestCase):
         """A rectangle of a window's client area, (x, y, width, height) in pixels."""
         return Picture(self, window, rect)
 
-    def wait_changed(self, window, rect, before, what, timeout=5):
+    def wait_changed(self, window, rect, before, what, timeout=30):
         """Waits until a rectangle no longer shows the picture `before`."""
         wait_for(lambda: self.picture(window, rect).data != before.data, timeout=timeout, what=what)
 

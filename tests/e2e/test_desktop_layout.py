@@ -92,21 +92,21 @@ class DesktopLayout(harness.ProgramTest):
         self.context_menu(keyboard, "w")  # "Show my weak keys"
         # q and p missed at 40 %, the other letters at 4 %: the scale ends at 50 %.
         red, green = heat_colour(0.4, 0.5), heat_colour(0.04, 0.5)
-        wait_for(lambda: self.colours(keyboard, Q_KEY, P_KEY, A_KEY) == [red, red, green], timeout=3,
+        wait_for(lambda: self.colours(keyboard, Q_KEY, P_KEY, A_KEY) == [red, red, green], timeout=20,
                  what="the weak keys in red")
         shot = os.path.join(os.getcwd(), "e2e-weak-keys.png")
         self.screenshot(shot, keyboard)
 
         # A held key lights over its colour.
         self.display.run(["xdotool", "keydown", "q"], check=True)
-        wait_for(lambda: self.colours(keyboard, Q_KEY) != [red], timeout=2, what="q to light")
+        wait_for(lambda: self.colours(keyboard, Q_KEY) != [red], timeout=20, what="q to light")
         self.display.run(["xdotool", "keyup", "q"], check=True)
-        wait_for(lambda: self.colours(keyboard, Q_KEY) == [red], timeout=2, what="q red again")
+        wait_for(lambda: self.colours(keyboard, Q_KEY) == [red], timeout=20, what="q red again")
 
         self.key("ctrl+h")
-        wait_for(lambda: self.colours(keyboard, Q_KEY) == [DARK_BLUE], timeout=2, what="the finger zones again")
+        wait_for(lambda: self.colours(keyboard, Q_KEY) == [DARK_BLUE], timeout=20, what="the finger zones again")
         self.key("ctrl+h")
-        wait_for(lambda: self.colours(keyboard, Q_KEY) == [red], timeout=2, what="the weak keys again")
+        wait_for(lambda: self.colours(keyboard, Q_KEY) == [red], timeout=20, what="the weak keys again")
         self.close_main(main)
         self.assertEqual(self.setting("History", "ShowWeakKeys"), "1")
 

@@ -2,7 +2,6 @@
 """The program in German and French: the windows' captions, the status box and the help."""
 import os
 import subprocess
-import time
 
 import harness
 from harness import wait_for
@@ -64,7 +63,7 @@ class Languages(harness.ProgramTest):
 
         line = self.exercise_line(1)
         self.key(words["start"])
-        time.sleep(0.3)  # at least one tick of the exercise clock
+        self.wait_clock_running(main)
         self.type(line)
         self.key("Return")
         self.confirm_box(words["status_title"])

@@ -1,14 +1,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Saves that must never lose a file: a full disk, SIGKILL in the middle of a save, and a
+"""Saves that must never lose a file: a full disk, SIGKILL at each step of a save, and a
 folder that only lets its settings file be written. The tmpfs mounts and the other user
 need root; without it these tests are skipped."""
 import os
-import random
 import re
 import shutil
-import signal
 import subprocess
-import time
 
 import harness
 from harness import wait_for
@@ -63,8 +60,8 @@ class Saves(harness.ProgramTest):
         self.key("Return")
         self.confirm_box("Exercise Status")
 
-    def start_save_log(self, path, answer=True):
-        """Saves the log over an existing file; `answer` answers the overwrite question."""
+    def start_save_log(self, path):
+        """Saves the log over an existing file, answering the overwrite question."""
         self.key("alt+v")
         dialog = self.wait_window("Save Log As . . .")
         self.activate(dialog)
@@ -72,8 +69,7 @@ class Saves(harness.ProgramTest):
         self.type(path)
         self.key("Return")
         wait_for(lambda: len(self.find_windows("Save Log As . . .")) > 1, what="the overwrite question")
-        if answer:
-            self.key("alt+y")
+        self.key("alt+y")
 
     def test_a_full_disk_keeps_the_settings_the_log_and_the_startup_entry(self):
         needs_root(self)
@@ -107,58 +103,54 @@ class Saves(harness.ProgramTest):
         self.assertEqual(self.read(os.path.join(self.folder, "Clavora.ini")), OLD_SETTINGS.encode())
         self.assertEqual(self.read(entry), old_entry)
 
-    def kill_during(self, keys, latest):
-        """Presses the keys that start a save, and kills the program at a random moment up
-        to `latest` seconds later."""
-        presser = subprocess.Popen(["xdotool", "key", *keys], env=self.env)
-        time.sleep(random.uniform(0.0, latest))
-        self.process.send_signal(signal.SIGKILL)
-        self.process.wait()
-        presser.wait()
+    def open_main_killed_at(self, syscall, when):
+        """Starts the program under strace, which kills it on entering the when-th call of
+        `syscall`, before the call is made."""
+        self.process = subprocess.Popen(
+            ["strace", "-f", "-qq", "-o", "/dev/null", "-e", f"trace={syscall}",
+             "-e", f"inject={syscall}:signal=KILL:when={when}", os.path.join(self.folder, "clavora")],
+            env=self.env, cwd=self.root, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        window = self.wait_window("Orvella Clavora - Exercises")
+        self.activate(window)
+        return window
 
-    @staticmethod
-    def closer(latest, saved):
-        """Moves the latest moment of the kills towards the save, so that they keep landing
-        around it whatever the machine's speed."""
-        return latest * (0.8 if saved else 1.25)
+    # A save writes a new file and syncs it, links it into the folder, renames it over the old
+    # one and syncs the folder: a kill before each of those steps, and after the last. Nothing
+    # else of the program calls fsync, linkat or rename first (the history syncs with fdatasync).
+    KILLS = (("fsync", 1, False), ("linkat", 1, False), ("rename", 1, False), ("fsync", 2, True))
 
-    def test_fifty_kills_during_the_close_never_leave_a_damaged_settings_file(self):
-        needs_root(self)  # only to keep the long run to the machines that run everything
+    def test_a_kill_at_each_step_of_the_save_at_the_close_leaves_the_old_settings_or_the_new(self):
         settings = os.path.join(self.folder, "Clavora.ini")
-        saved, latest = 0, 0.03
-        for _ in range(50):
-            self.write_settings(OLD_SETTINGS)
-            self.open_main()
-            self.kill_during(["alt+F4"], latest)
-            text = self.read(settings).decode()
-            latest = self.closer(latest, text != OLD_SETTINGS)
-            if text == OLD_SETTINGS:
-                continue
-            saved += 1
-            self.assertTrue(text.startswith("; my notes\n[Exercises]\nExNum=5\n"), text)
-            self.assertIn("[Mine]\nKeep=this\n", text)
-            self.assertEqual(len(self.settings()), 31, text)  # 30 keys and the unknown one
-        print(f"{saved} of 50 closes saved before the kill", flush=True)
+        for syscall, when, saved in self.KILLS:
+            with self.subTest(syscall=syscall, when=when):
+                self.write_settings(OLD_SETTINGS)
+                self.close_window(self.open_main_killed_at(syscall, when))
+                self.process.wait(timeout=30)
+                text = self.read(settings).decode()
+                if not saved:
+                    self.assertEqual(text, OLD_SETTINGS)
+                    continue
+                self.assertTrue(text.startswith("; my notes\n[Exercises]\nExNum=5\n"), text)
+                self.assertIn("[Mine]\nKeep=this\n", text)
+                self.assertEqual(len(self.settings()), 31, text)  # 30 keys and the unknown one
 
-    def test_fifty_kills_during_save_log_never_leave_a_damaged_log(self):
+    def test_a_kill_at_each_step_of_save_log_leaves_the_old_log_or_the_new(self):
         needs_root(self)
         self.write_settings(OLD_SETTINGS)
         log = os.path.join(self.root, "old.log")
-        saved, latest = 0, 0.03
-        for _ in range(50):
-            with open(log, "wb") as f:
-                f.write(OLD_LOG)
-            self.open_main()
-            self.type_one_attempt()
-            self.start_save_log(log, answer=False)
-            self.kill_during(["alt+y"], latest)
-            content = self.read(log)
-            latest = self.closer(latest, content != OLD_LOG)
-            if content == OLD_LOG:
-                continue
-            saved += 1
-            self.assertRegex(content.decode(), LOG_LINE)
-        print(f"{saved} of 50 log saves done before the kill", flush=True)
+        for syscall, when, saved in self.KILLS:
+            with self.subTest(syscall=syscall, when=when):
+                with open(log, "wb") as f:
+                    f.write(OLD_LOG)
+                self.open_main_killed_at(syscall, when)
+                self.type_one_attempt()
+                self.start_save_log(log)
+                self.process.wait(timeout=30)
+                content = self.read(log)
+                if saved:
+                    self.assertRegex(content.decode(), LOG_LINE)
+                else:
+                    self.assertEqual(content, OLD_LOG)
 
     def run_as_nobody(self):
         """Starts the program as an unprivileged user, with a home of its own."""

@@ -1,6 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Ending the program from outside: a signal saves the settings as closing the window does."""
+import os
 import signal
+import subprocess
 
 import harness
 
@@ -33,6 +35,16 @@ class Signals(harness.ProgramTest):
         self.process.send_signal(signal.SIGTERM)
         self.assertEqual(self.wait_exit(), 0)
         self.assertEqual(self.setting("Exercises", "ExNum"), "4")
+
+    def test_a_signal_with_a_save_that_fails_says_so_without_a_box_and_ends(self):
+        os.makedirs(os.path.join(self.folder, "Clavora.ini"))  # in the way of the settings file
+        self.process = subprocess.Popen([os.path.join(self.folder, "clavora")], env=self.env, cwd=self.root,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+        self.activate(self.wait_window("Orvella Clavora - Exercises"))
+        self.process.send_signal(signal.SIGTERM)
+        _, errors = self.process.communicate(timeout=30)
+        self.assertEqual(self.process.returncode, 0)
+        self.assertIn("Save Error: The settings could not be saved to", errors)
 
     def test_a_signal_during_a_game_records_it_and_keeps_the_start_level(self):
         self.write_settings(harness.ONLY_LETTER_A + NO_KEYBOARD)

@@ -94,7 +94,7 @@ class StartUp(harness.ProgramTest):
         for run in range(2):
             self.start("/g")
             game = self.wait_window(GAME)
-            harness.wait_for(lambda: self.frame(game)[:2] == (200, 200), timeout=3,
+            harness.wait_for(lambda: self.frame(game)[:2] == (200, 200), timeout=20,
                              what=f"the game's frame at the saved place, run {run + 1}")
             self.close_main(game)
             self.assertEqual((self.setting("Display", "WinX"), self.setting("Display", "WinY")), ("3000", "3000"))
@@ -105,7 +105,7 @@ class StartUp(harness.ProgramTest):
         self.activate(game)
         self.key("alt+x")
         main = self.wait_window(MAIN)
-        harness.wait_for(lambda: self.geometry(main)[:2] == client, timeout=3, what="Main where the game was")
+        harness.wait_for(lambda: self.geometry(main)[:2] == client, timeout=20, what="Main where the game was")
         self.close_main(main)
         self.assertEqual((self.setting("Display", "WinX"), self.setting("Display", "WinY")), ("3000", "3000"))
 
@@ -121,7 +121,7 @@ class StartUp(harness.ProgramTest):
                 window = self.wait_window(title)
                 self.wait_window(KEYBOARD)
                 harness.wait_for(lambda: self.display.run(["xdotool", "getactivewindow"]).strip() == str(window),
-                                 timeout=3, what=f"'{title}' to have the focus")
+                                 timeout=20, what=f"'{title}' to have the focus")
                 if title == GAME:
                     self.key("alt+s")
                     harness.wait_for(lambda: any(c != (0, 0, 0) for _, c in self.picture(window, PLAY_AREA).pixels()),

@@ -48,7 +48,7 @@ class WeakKeyGame(harness.ProgramTest):
         if shot:
             time.sleep(2)  # letters pile up for the picture
             self.screenshot(shot)
-        deadline = time.monotonic() + 20
+        deadline = time.monotonic() + 60
         while self.games() == played and time.monotonic() < deadline:
             self.display.run(["xdotool", "type", "--delay", "10", WEAK * 25], check=True)
         self.assertEqual(self.games(), played + 1, "the game did not end")
@@ -77,7 +77,7 @@ class WeakKeyGame(harness.ProgramTest):
 class QuickRunEnd(QuickRun, harness.ProgramTest):
     def test_a_quick_run_with_a_streak_ends_at_once_after_its_status_box(self):
         self.finish_quick_run()
-        self.assertEqual(self.wait_exit(timeout=2), 0)
+        self.assertEqual(self.wait_exit(timeout=20), 0)
         self.assertEqual(self.setting("Exercises", "ExNum"), "5")
 
 

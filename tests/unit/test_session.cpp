@@ -79,10 +79,11 @@ public:
     void recolour() override { log << QString("recolour %1").arg(session->settings().windowColour); }
     int windowX(AppWindow window) const override { return window == AppWindow::Game ? 2000 : 1000; }
     int windowY(AppWindow window) const override { return window == AppWindow::Game ? 2100 : 1100; }
-    void save() override
+    void save(FailureNotice notice) override
     {
         const AppSettings& s = session->settings();
-        log << QString("save %1 %2 %3").arg(s.windowX).arg(s.windowY).arg(s.showLayout);
+        log << QString("save %1 %2 %3").arg(s.windowX).arg(s.windowY).arg(s.showLayout)
+                   + (notice == FailureNotice::Box ? "" : " without waiting");
     }
     void end() override { log << "end"; }
     void finishGame() override { log << "finish game"; }
@@ -192,10 +193,14 @@ TEST(Session, RulesOfTheWindowsTheCloseAndTheKeyboardBox)
          [](Session& s, FakeSessionUi&) { s.windowClosed(AppWindow::Game); },
          {"show Game", "box Game off", "hide Main", "box Game off", "finish game", "save 2000 2100 0", "keep history", "end"},
          AppWindow::Game},
-        {"an end by signal in the game records the game and saves where the game stands", StartMode::Game, 0,
-         [](Session& s, FakeSessionUi&) { s.windowClosed(AppWindow::Main); },
-         {"show Game", "box Game off", "hide Main", "box Game off", "finish game", "save 2000 2100 0", "keep history", "end"},
+        {"an end by signal in the game records the game and saves where the game stands, waiting on no box",
+         StartMode::Game, 0, [](Session& s, FakeSessionUi&) { s.terminated(); },
+         {"show Game", "box Game off", "hide Main", "box Game off", "finish game", "save 2000 2100 0 without waiting",
+          "keep history", "end"},
          AppWindow::Game},
+        {"/k: an end by signal saves nothing", StartMode::KeyboardOnly, 0,
+         [](Session& s, FakeSessionUi&) { s.terminated(); },
+         {"show Main", "open keyboard", "hide Main", "box Main off", "end"}, AppWindow::Main},
         {"going back to the exercises closes the game without ending", StartMode::Normal, 0,
          [](Session& s, FakeSessionUi&) {
              s.gameRequested();

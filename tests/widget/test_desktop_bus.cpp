@@ -4,6 +4,7 @@
 #include "platform/RunningCopy.h"
 
 #include <QDBusConnection>
+#include <QFile>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -49,6 +50,25 @@ private slots:
         RunningCopy otherSettings(folder.filePath(QStringLiteral("Other.ini")),
                                   QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("third")));
         QVERIFY(otherSettings.claim());
+    }
+
+    void withoutABusALockFileKeepsASecondCopyFromStarting()
+    {
+        QTemporaryDir folder;
+        const QString settings = folder.filePath(QStringLiteral("Clavora.ini"));
+        const QDBusConnection noBus(QStringLiteral("no bus"));
+        {
+            RunningCopy first(settings, noBus);
+            QVERIFY(first.claim());
+            QVERIFY(!RunningCopy(settings, noBus).claim());
+            QVERIFY(RunningCopy(folder.filePath(QStringLiteral("Other.ini")), noBus).claim());
+        }
+        // The first copy has ended: the next start runs.
+        QVERIFY(RunningCopy(settings, noBus).claim());
+        // Where no lock file can be made, the program still starts.
+        QFile notAFolder(folder.filePath(QStringLiteral("file")));
+        QVERIFY(notAFolder.open(QIODevice::WriteOnly));
+        QVERIFY(RunningCopy(notAFolder.fileName() + QStringLiteral("/Clavora.ini"), noBus).claim());
     }
 
     void theStreakReachesTheNotificationService()

@@ -94,7 +94,7 @@ private slots:
         auto* entry = wiring->keyboardWindow()->findChild<QAction*>("ShowWeakKeys");
         QVERIFY(entry && entry->isEnabled() && !entry->isChecked());
         entry->trigger();
-        wiring->save();
+        wiring->save(FailureNotice::Box);
         QFile file(dir.filePath("Clavora.ini"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(QString(file.readAll()).remove(u'\r').contains("[History]\nRecord=1\nShowWeakKeys=1\n"));

@@ -5,6 +5,7 @@
 #include "exercises/ExerciseControl.h"
 #include "history/NoHistory.h"
 #include "settings/AppSettings.h"
+#include "windows/Geometry.h"
 #include "windows/MainWindow.h"
 
 #include <QApplication>
@@ -54,6 +55,18 @@ private slots:
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         window->activateWindow();
+    }
+
+    void thePresetCaptionIsNarrowedToFitBeforeTheNumberBox()
+    {
+        // The program's font is wider than the one the places were laid out for.
+        const QFont usual = QApplication::font();
+        QApplication::setFont(interfaceFont());
+        MainWindow wide(settings, ProgramPaths(dir.path(), "clavora"), clock, random, clipboard, history, history);
+        QApplication::setFont(usual);
+        const auto* caption = findControl<QRadioButton>(wide, "PresetExercises");
+        QVERIFY(caption->font().stretch() >= 75 && caption->font().stretch() < 100);
+        QVERIFY(caption->sizeHint().width() <= findControl<QLineEdit>(wide, "ExNumBox")->x() - caption->x());
     }
 
     void escapeStopsOnlyARunningExercise()

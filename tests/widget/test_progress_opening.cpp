@@ -132,7 +132,7 @@ private slots:
         wiring->openProgress();
         findControl<QCheckBox>(*wiring->progressWindow(), "RecordCheck")->click();
         QVERIFY(!wiring->session().settings().recordProgress);
-        wiring->save();
+        wiring->save(FailureNotice::Box);
         QFile file(dir->filePath("Clavora.ini"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(QString(file.readAll()).remove(u'\r').contains("[History]\nRecord=0\n"));

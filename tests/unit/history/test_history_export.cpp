@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HistoryFixture.h"
+#include "TemporaryFolder.h"
 #include "progress/CsvWriter.h"
 #include "progress/HistoryExport.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace clavora {
@@ -52,6 +55,37 @@ TEST(CsvWriter, ReportsAFailedWrite)
     CsvWriter csv(closed);
     EXPECT_FALSE(csv.writeRow({QStringLiteral("x")}));
     EXPECT_FALSE(csv.good());
+}
+
+TEST(CsvWriter, SavesEveryFileOrLeavesEveryOldOne)
+{
+    const auto writeNew = [](QIODevice& device) { return device.write("new") == 3; };
+    const auto failToWrite = [](QIODevice&) { return false; };
+    const struct {
+        const char* name;
+        const char* secondFile; // "folder" stands in the second file's way
+        std::function<bool(QIODevice&)> write;
+        bool saved;
+        QByteArray first; // the old first file afterwards
+    } cases[] = {
+        {"both saved", "b.csv", writeNew, true, "new"},
+        {"the second cannot be saved: the first gets its old contents back", "folder", writeNew, false, "old"},
+        {"the store cannot be read: nothing is touched", "b.csv", failToWrite, false, "old"},
+    };
+    for (const auto& c : cases) {
+        TemporaryFolder folder;
+        folder.write("a.csv", "old");
+        QDir().mkpath(folder.path("folder"));
+        for (const bool firstIsNew : {false, true}) {
+            const QString first = folder.path(firstIsNew ? "new.csv" : "a.csv");
+            const bool saved = CsvWriter::saveFiles({{first, writeNew}, {folder.path(c.secondFile), c.write}});
+            EXPECT_EQ(saved, c.saved) << c.name;
+            EXPECT_EQ(QFile::exists(first), !firstIsNew || c.saved) << c.name;
+            if (!firstIsNew) {
+                EXPECT_EQ(folder.read("a.csv"), c.first) << c.name;
+            }
+        }
+    }
 }
 
 TEST(HistoryExport, WritesAttemptsAndKeys)
