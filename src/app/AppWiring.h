@@ -116,6 +116,7 @@ private:
     // The learner's history. None when the keyboard is the whole program: nothing is
     // recorded then, and there are no figures.
     std::unique_ptr<HistoryStore> store_;
+    bool classPending_ = false; // the class named in the settings starts after the first paint
     std::unique_ptr<ProgressQueries> storedFigures_;
     NoHistory noHistory_;
     RecordingSwitch recorder_;

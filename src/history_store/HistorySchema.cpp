@@ -90,6 +90,18 @@ QString attemptDays(const QString& filter)
         .arg(median("speed"), median("correct_speed"), median("accuracy"), filter);
 }
 
+// The median of one measure of the day being updated (in a statement on `days`), from its
+// counts per value: the mean of the values at the middle two ranks of an even count. A value
+// holds the ranks after those of the values below it, up to `upto`.
+QString dayMedian(int measure)
+{
+    return QStringLiteral("(SELECT AVG(value) FROM (SELECT value, count,"
+                          " SUM(count) OVER (ORDER BY value) AS upto FROM day_values"
+                          " WHERE day = days.day AND measure = %1)"
+                          " WHERE upto >= (days.attempts + 1) / 2 AND upto - count < (days.attempts + 2) / 2)")
+        .arg(measure);
+}
+
 // Step n turns a store of version n - 1 into version n. Never change a step that has
 // shipped: add a new one.
 const QStringList& step(int version)
@@ -282,11 +294,49 @@ const QStringList& step(int version)
                        " SELECT day, expected, struck, count, timed_count, interval_sum FROM keystrokes UNION ALL"
                        " SELECT day, expected, struck, count, timed_count, interval_sum FROM machine_keystrokes"),
     };
+    // Version 5: each day's attempts counted per speed, correct speed and accuracy, so that
+    // an attempt figures its day's medians from the day's distinct values rather than by
+    // ranking every attempt of the day again: a day of many attempts, fetched from the class
+    // or typed, costs the same per attempt. Records of other machines the store cannot hold
+    // are noted by UUID (kind 0 attempt, 1 game), so that they are fetched and reported once;
+    // when the history was last forgotten, so that nothing from before is fetched back.
+    static const QStringList toVersion5 = {
+        QStringLiteral("CREATE TABLE forgotten (single INTEGER PRIMARY KEY CHECK (single = 1), moment TEXT NOT NULL)"),
+        QStringLiteral("CREATE TABLE unstorable_records ("
+                       " uuid TEXT PRIMARY KEY,"
+                       " machine TEXT NOT NULL,"
+                       " kind INTEGER NOT NULL) WITHOUT ROWID"),
+        QStringLiteral("CREATE TABLE day_values ("
+                       " day INTEGER NOT NULL,"
+                       " measure INTEGER NOT NULL," // 0 speed, 1 correct speed, 2 accuracy
+                       " value INTEGER NOT NULL,"
+                       " count INTEGER NOT NULL,"
+                       " PRIMARY KEY (day, measure, value)) WITHOUT ROWID"),
+        QStringLiteral("INSERT INTO day_values SELECT day, 0, speed, COUNT(*) FROM attempts GROUP BY day, speed"
+                       " UNION ALL SELECT day, 1, correct_speed, COUNT(*) FROM attempts GROUP BY day, correct_speed"
+                       " UNION ALL SELECT day, 2, accuracy, COUNT(*) FROM attempts GROUP BY day, accuracy"),
+        QStringLiteral("DROP TRIGGER attempt_added"),
+        QStringLiteral("CREATE TRIGGER attempt_added AFTER INSERT ON attempts BEGIN"
+                       " INSERT INTO day_values VALUES (NEW.day, 0, NEW.speed, 1), (NEW.day, 1, NEW.correct_speed, 1),"
+                       "  (NEW.day, 2, NEW.accuracy, 1) ON CONFLICT (day, measure, value) DO UPDATE SET count = count + 1;"
+                       " INSERT INTO days (day, attempts, attempt_seconds, best_speed, best_correct_speed, best_accuracy)"
+                       "  VALUES (NEW.day, 1, NEW.seconds, NEW.speed, NEW.correct_speed, NEW.accuracy)"
+                       "  ON CONFLICT (day) DO UPDATE SET attempts = attempts + 1,"
+                       "  attempt_seconds = attempt_seconds + excluded.attempt_seconds,"
+                       "  best_speed = max(coalesce(best_speed, excluded.best_speed), excluded.best_speed),"
+                       "  best_correct_speed = max(coalesce(best_correct_speed, excluded.best_correct_speed),"
+                       "   excluded.best_correct_speed),"
+                       "  best_accuracy = max(coalesce(best_accuracy, excluded.best_accuracy), excluded.best_accuracy);"
+                       " UPDATE days SET median_speed = %1, median_correct_speed = %2, median_accuracy = %3"
+                       "  WHERE day = NEW.day; END")
+            .arg(dayMedian(0), dayMedian(1), dayMedian(2)),
+    };
     switch (version) {
     case 1: return toVersion1;
     case 2: return toVersion2;
     case 3: return toVersion3;
-    default: return toVersion4;
+    case 4: return toVersion4;
+    default: return toVersion5;
     }
 }
 

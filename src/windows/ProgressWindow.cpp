@@ -101,7 +101,7 @@ ChartLine chartLine(const QString& name, QColor colour, Qt::PenStyle style, cons
 
 ProgressWindow::ProgressWindow(HistoryRecorder& history, const HistoryFigures& figures, bool recording,
                                QString exportFolder, const QString& layoutFile, QWidget* parent)
-    : QWidget(parent), control_(history, figures, *this, recording), classPage_(*this),
+    : QWidget(parent), control_(history, figures, *this, recording), classPage_(*this), classLoader_(this),
       exportFolder_(std::move(exportFolder)),
       layout_(readLayoutFile(layoutFile).table)
 {
@@ -283,8 +283,13 @@ QWidget* ProgressWindow::newClassPage()
             [this] { forwardTo(this, classPage_, &ClassPage::exportClicked)(exportFolder_); });
     connect(classTable_, &QTableWidget::cellDoubleClicked, this, [this](int row) {
         const QTableWidgetItem* learner = classTable_->item(row, 0);
-        forwardTo(this, classPage_, &ClassPage::learnerChosen)(learner->text());
-        emit learnerChosen(learner->data(Qt::UserRole).toString(), learner->text());
+        if (!learner)
+            return;
+        // Taken first: showing the choice may fill the table anew, deleting its items.
+        const QString login = learner->data(Qt::UserRole).toString();
+        const QString name = learner->text();
+        forwardTo(this, classPage_, &ClassPage::learnerChosen)(name);
+        emit learnerChosen(login, name);
     });
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);

@@ -6,6 +6,7 @@
 #include "history_store/ProgressQueries.h"
 #include "keyboard/HeatMap.h"
 #include "common/Translations.h"
+#include "class/ClassRosterLoader.h"
 #include "windows/CalendarWidget.h"
 #include "windows/ChartWidget.h"
 #include "windows/Geometry.h"
@@ -240,6 +241,30 @@ private slots:
         QSignalSpy asked(window_.get(), &ProgressWindow::weakKeyDrillRequested);
         button->click();
         QCOMPARE(asked.size(), 1);
+    }
+
+    // A figure that is not a number (an old row of the server) neither fills the table anew
+    // at each answer nor loses the learner a double-click chose.
+    void aLearnerWithAFigureThatIsNotANumberOpens()
+    {
+        LearnerFigures anna;
+        anna.login = QStringLiteral("anna");
+        anna.name = QStringLiteral("Anna");
+        anna.minutesThisWeek = std::nan("");
+        anna.medianSpeed = std::nan("");
+        auto* loader = window_->findChild<ClassRosterLoader*>();
+        QVERIFY(loader);
+        emit loader->answered({true, true, {anna}, {}});
+        auto* table = findControl<QTableWidget>(*window_, "ClassTable");
+        QCOMPARE(table->rowCount(), 1);
+        const QTableWidgetItem* shown = table->item(0, 0);
+        emit loader->answered({true, true, {anna}, {}});
+        QCOMPARE(table->item(0, 0), shown);
+        QSignalSpy chosen(window_.get(), &ProgressWindow::learnerChosen);
+        emit table->cellDoubleClicked(0, 0);
+        QCOMPARE(chosen.size(), 1);
+        QCOMPARE(chosen[0][0].toString(), QStringLiteral("anna"));
+        QCOMPARE(chosen[0][1].toString(), QStringLiteral("Anna"));
     }
 
     void aMissingStoreIsExplained()
