@@ -213,8 +213,8 @@ bool HistoryStore::forget()
     const QString what = QCoreApplication::translate("HistoryStore", "The history cannot be emptied");
     const bool emptied = inTransaction(what, [](QSqlQuery& query) {
         for (const char* table : {"game_letters", "games", "line_edits", "keystrokes", "attempts", "days", "day_values",
-                                  "key_totals", "key_intervals", "machine_keystrokes", "outbox_attempts", "outbox_games",
-                                  "outbox_days", "unstorable_records"}) {
+                                  "day_medians", "key_totals", "key_intervals", "machine_keystrokes", "outbox_attempts",
+                                  "outbox_games", "outbox_days", "unstorable_records"}) {
             if (!query.exec(QStringLiteral("DELETE FROM ") + QLatin1String(table)))
                 return false;
         }
