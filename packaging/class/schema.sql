@@ -309,7 +309,10 @@ BEGIN
     ALTER TABLE clavora.machine_totals FORCE ROW LEVEL SECURITY;
     CREATE POLICY learner_own ON clavora.machine_totals FOR SELECT TO clavora_learner
         USING (learner = current_user);
-    GRANT SELECT ON clavora.machine_totals TO clavora_learner;
+    CREATE POLICY teacher_members ON clavora.machine_totals FOR SELECT TO clavora_teacher
+        USING (EXISTS (SELECT FROM clavora.class_members m
+                       WHERE m.learner = machine_totals.learner AND m.teacher = current_user));
+    GRANT SELECT ON clavora.machine_totals TO clavora_learner, clavora_teacher;
 
     -- Nobody but the administrator lists the logins of the cluster from this database.
     REVOKE SELECT ON pg_catalog.pg_roles, pg_catalog.pg_user, pg_catalog.pg_auth_members FROM PUBLIC;

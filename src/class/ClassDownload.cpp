@@ -67,16 +67,27 @@ QString ClassDownload::copyMachines(const QSqlDatabase& store, const QUuid& exce
     const QString after = forgotten.isValid() ? forgotten.toOffsetFromUtc(forgotten.offsetFromUtc()).toString(Qt::ISODate)
                                               : QStringLiteral("-infinity");
     const QString afterDay = forgotten.isValid() ? forgotten.date().toString(Qt::ISODate) : QStringLiteral("-infinity");
+    // The server's count of each machine's attempts and games (kept from its second
+    // migration on) saves counting the learner's whole history; what followed a forgetting
+    // is counted.
+    ServerQuery kept(server_, QStringLiteral("SELECT to_regclass('clavora.machine_totals') IS NOT NULL"), {});
+    const bool counted = !forgotten.isValid() && kept.next() && kept[0].toBool();
+    const QString attemptsAndGames =
+        counted ? QStringLiteral("SELECT machine, attempts, games, 0 AS key_rows, 0 AS strokes FROM clavora.machine_totals"
+                                 " WHERE learner = ?")
+                : QStringLiteral("SELECT machine, count(*) AS attempts, 0 AS games, 0 AS key_rows, 0 AS strokes"
+                                 " FROM clavora.attempts WHERE learner = ? AND finished > ?::timestamptz"
+                                 " GROUP BY machine UNION ALL"
+                                 " SELECT machine, 0, count(*), 0, 0 FROM clavora.games WHERE learner = ?"
+                                 " AND ended > ?::timestamptz GROUP BY machine");
+    const QVariantList attemptsAndGamesValues =
+        counted ? QVariantList{learner_} : QVariantList{learner_, after, learner_, after};
     ServerQuery machines(server_,
-                         QStringLiteral("SELECT machine, sum(attempts), sum(games), sum(key_rows), sum(strokes) FROM ("
-                                        " SELECT machine, count(*) AS attempts, 0 AS games, 0 AS key_rows, 0 AS strokes"
-                                        " FROM clavora.attempts WHERE learner = ? AND finished > ?::timestamptz"
-                                        " GROUP BY machine UNION ALL"
-                                        " SELECT machine, 0, count(*), 0, 0 FROM clavora.games WHERE learner = ?"
-                                        " AND ended > ?::timestamptz GROUP BY machine UNION ALL"
-                                        " SELECT machine, 0, 0, count(*), sum(count) FROM clavora.daily_keystrokes"
-                                        " WHERE learner = ? AND day > ?::date GROUP BY machine) AS t GROUP BY machine"),
-                         {learner_, after, learner_, after, learner_, afterDay});
+                         QStringLiteral("SELECT machine, sum(attempts), sum(games), sum(key_rows), sum(strokes) FROM (%1"
+                                        " UNION ALL SELECT machine, 0, 0, count(*), sum(count) FROM clavora.daily_keystrokes"
+                                        " WHERE learner = ? AND day > ?::date GROUP BY machine) AS t GROUP BY machine")
+                             .arg(attemptsAndGames),
+                         attemptsAndGamesValues + QVariantList{learner_, afterDay});
     std::map<QUuid, OtherMachineRecords::Held> differing;
     while (machines.next()) {
         const QUuid machine(machines[0].toString());

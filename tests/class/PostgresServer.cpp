@@ -172,7 +172,7 @@ QString PostgresServer::restore(const QString& file) const
 QString PostgresServer::backUp() const
 {
     return run(binary("pg_basebackup"), {"-h", folder_.path(), "-p", QString::number(port), "-U", "postgres", "-D",
-                                         folder_.filePath("standby"), "-X", "stream", "--no-sync"});
+                                         folder_.filePath("standby"), "-X", "stream", "--no-sync", "--checkpoint=fast"});
 }
 
 QString PostgresServer::promoteBackup()
