@@ -68,6 +68,15 @@ QString dayQueued(const QString& table, const QString& event)
         .arg(table, event);
 }
 
+// Marks a key pair of this machine's day as changed since it was last sent.
+QString pairQueued(const QString& event)
+{
+    return QStringLiteral("CREATE TRIGGER keystrokes_pair_queued_on_%1 AFTER %1 ON keystrokes BEGIN"
+                          " INSERT INTO outbox_pairs VALUES (NEW.day, NEW.expected, NEW.struck)"
+                          "  ON CONFLICT (day, expected, struck) DO NOTHING; END")
+        .arg(event);
+}
+
 // A game's minutes run from its start to its end, pauses included.
 QString gameSeconds(const QString& row)
 {
@@ -322,6 +331,17 @@ const QStringList& step(int version)
     // that they are fetched and reported once; when the history was last forgotten, so that
     // nothing from before is fetched back.
     static const QStringList toVersion5 = {
+        // The key pairs of a queued day that changed since they were last sent: a day sends
+        // those alone rather than all its pairs again.
+        QStringLiteral("CREATE TABLE outbox_pairs ("
+                       " day INTEGER NOT NULL,"
+                       " expected INTEGER NOT NULL,"
+                       " struck INTEGER NOT NULL,"
+                       " PRIMARY KEY (day, expected, struck)) WITHOUT ROWID"),
+        QStringLiteral("INSERT INTO outbox_pairs SELECT day, expected, struck FROM keystrokes"
+                       " WHERE day IN (SELECT day FROM outbox_days)"),
+        pairQueued(QStringLiteral("INSERT")),
+        pairQueued(QStringLiteral("UPDATE")),
         QStringLiteral("CREATE TABLE forgotten (single INTEGER PRIMARY KEY CHECK (single = 1), moment TEXT NOT NULL)"),
         QStringLiteral("CREATE TABLE unstorable_records ("
                        " uuid TEXT PRIMARY KEY,"

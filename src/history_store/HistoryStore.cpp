@@ -214,7 +214,7 @@ bool HistoryStore::forget()
     const bool emptied = inTransaction(what, [](QSqlQuery& query) {
         for (const char* table : {"game_letters", "games", "line_edits", "keystrokes", "attempts", "days", "day_values",
                                   "day_medians", "key_totals", "key_intervals", "machine_keystrokes", "outbox_attempts",
-                                  "outbox_games", "outbox_days", "unstorable_records"}) {
+                                  "outbox_games", "outbox_days", "outbox_pairs", "unstorable_records"}) {
             if (!query.exec(QStringLiteral("DELETE FROM ") + QLatin1String(table)))
                 return false;
         }

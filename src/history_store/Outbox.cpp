@@ -65,7 +65,7 @@ std::vector<ClassDay> Outbox::days(int limit) const
     for (ClassDay& day : days) {
         QSqlQuery pairs = readStore(store_,
                                QStringLiteral("SELECT expected, struck, count, timed_count, interval_sum FROM keystrokes"
-                                              " WHERE day = ?"),
+                                              " JOIN outbox_pairs USING (day, expected, struck) WHERE day = ?"),
                                {day.day.toJulianDay()});
         while (pairs.next())
             day.totals.pairs.push_back({char16_t(pairs.value(0).toInt()), char16_t(pairs.value(1).toInt()),
@@ -112,6 +112,9 @@ bool Outbox::queueAgain(const std::vector<QDate>& days)
            && writeRows(QStringLiteral("INSERT OR IGNORE INTO outbox_games SELECT id FROM games"
                                          " WHERE machine IS NULL AND day = ?"),
                           rows)
+           && writeRows(QStringLiteral("INSERT OR IGNORE INTO outbox_pairs SELECT day, expected, struck FROM keystrokes"
+                                         " WHERE day = ?"),
+                        rows)
            && writeRows(QStringLiteral("INSERT INTO outbox_days VALUES (?, 1)"
                                          " ON CONFLICT (day) DO UPDATE SET changes = changes + 1"),
                           rows);
@@ -153,9 +156,18 @@ bool Outbox::confirm(const std::vector<ClassGame>& games)
 bool Outbox::confirm(const std::vector<ClassDay>& days)
 {
     std::vector<QVariantList> rows;
-    for (const ClassDay& day : days)
+    std::vector<QVariantList> pairs;
+    for (const ClassDay& day : days) {
         rows.push_back({day.day.toJulianDay(), day.changes});
-    return writeRows(QStringLiteral("DELETE FROM outbox_days WHERE day = ? AND changes = ?"), rows);
+        for (const KeystrokePair& pair : day.totals.pairs)
+            pairs.push_back({day.day.toJulianDay(), int(pair.expected), int(pair.struck), pair.count});
+    }
+    // A pair's count only rises: one struck again since it was read stays queued.
+    return writeRows(QStringLiteral("DELETE FROM outbox_pairs WHERE day = ? AND expected = ? AND struck = ?"
+                                    " AND (SELECT count FROM keystrokes k WHERE k.day = outbox_pairs.day"
+                                    " AND k.expected = outbox_pairs.expected AND k.struck = outbox_pairs.struck) = ?"),
+                     pairs)
+           && writeRows(QStringLiteral("DELETE FROM outbox_days WHERE day = ? AND changes = ?"), rows);
 }
 
 } // namespace clavora
