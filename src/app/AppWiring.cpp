@@ -293,6 +293,7 @@ void AppWiring::openProgress()
             connect(progress_, &ProgressWindow::classServerChosen, this,
                     [this](const QString& server) { setClassServer(server); });
             connect(progress_, &ProgressWindow::learnerChosen, this, &AppWiring::openLearnerProgress);
+            progress_->setRosterSource(&classRoster_);
         }
         progress_->setClassServer(settings.classServer); // the Class page read anew
     }

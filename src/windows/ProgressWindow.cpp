@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -101,7 +102,7 @@ ChartLine chartLine(const QString& name, QColor colour, Qt::PenStyle style, cons
 
 ProgressWindow::ProgressWindow(HistoryRecorder& history, const HistoryFigures& figures, bool recording,
                                QString exportFolder, const QString& layoutFile, QWidget* parent)
-    : QWidget(parent), control_(history, figures, *this, recording), classPage_(*this), classLoader_(this),
+    : QWidget(parent), control_(history, figures, *this, recording), classPage_(*this),
       exportFolder_(std::move(exportFolder)),
       layout_(readLayoutFile(layoutFile).table)
 {
@@ -223,7 +224,6 @@ ProgressWindow::ProgressWindow(HistoryRecorder& history, const HistoryFigures& f
             [this] { forwardTo(this, control_, &ProgressControl::exportClicked)(exportFolder_); });
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     connect(classButton_, &QPushButton::clicked, this, &ProgressWindow::chooseClassServer);
-    connect(&classLoader_, &ClassRosterLoader::answered, this, forwardTo(this, classPage_, &ClassPage::answered));
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
     startAsNew();
 }
@@ -312,8 +312,18 @@ void ProgressWindow::setClassServer(const QString& server)
 {
     classServer_ = server;
     forwardTo(this, classPage_, &ClassPage::serverChosen)(server);
-    if (!server.isEmpty())
-        classLoader_.load(server, QDate::currentDate());
+    loadClass();
+}
+
+void ProgressWindow::loadClass()
+{
+    if (!rosterSource_ || classServer_.isEmpty())
+        return;
+    // The source outlives the window, which may be gone when the answer comes.
+    rosterSource_->load(classServer_, QDate::currentDate(), [window = QPointer(this)](const ClassRoster& roster) {
+        if (window)
+            forwardTo(window.data(), window->classPage_, &ClassPage::answered)(roster);
+    });
 }
 
 void ProgressWindow::showClassReach(const std::optional<ClassReach>& reach, const QDateTime& now)
@@ -341,8 +351,7 @@ void ProgressWindow::colourWindow(Rgb windowColour, Rgb textColour)
 void ProgressWindow::refresh()
 {
     forwardTo(this, control_, &ProgressControl::refresh)();
-    if (!classServer_.isEmpty())
-        classLoader_.load(classServer_, QDate::currentDate());
+    loadClass();
 }
 
 void ProgressWindow::applyColours(Rgb windowColour, Rgb textColour)

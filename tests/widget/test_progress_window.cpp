@@ -6,7 +6,6 @@
 #include "history_store/ProgressQueries.h"
 #include "keyboard/HeatMap.h"
 #include "common/Translations.h"
-#include "class/ClassRosterLoader.h"
 #include "windows/CalendarWidget.h"
 #include "windows/ChartWidget.h"
 #include "windows/Geometry.h"
@@ -252,19 +251,28 @@ private slots:
         anna.name = QStringLiteral("Anna");
         anna.minutesThisWeek = std::nan("");
         anna.medianSpeed = std::nan("");
-        auto* loader = window_->findChild<ClassRosterLoader*>();
-        QVERIFY(loader);
-        emit loader->answered({true, true, {anna}, {}});
+        struct Source final : ClassRosterSource {
+            void load(const QString&, QDate, std::function<void(const ClassRoster&)> then) override
+            {
+                answered = std::move(then);
+            }
+            std::function<void(const ClassRoster&)> answered;
+        } source;
+        window_->setRosterSource(&source);
+        window_->setClassServer(QStringLiteral("service=clavora-class"));
+        source.answered({true, true, {anna}, {}});
         auto* table = findControl<QTableWidget>(*window_, "ClassTable");
         QCOMPARE(table->rowCount(), 1);
         const QTableWidgetItem* shown = table->item(0, 0);
-        emit loader->answered({true, true, {anna}, {}});
+        window_->refresh(); // read again: the same answer
+        source.answered({true, true, {anna}, {}});
         QCOMPARE(table->item(0, 0), shown);
         QSignalSpy chosen(window_.get(), &ProgressWindow::learnerChosen);
         emit table->cellDoubleClicked(0, 0);
         QCOMPARE(chosen.size(), 1);
         QCOMPARE(chosen[0][0].toString(), QStringLiteral("anna"));
         QCOMPARE(chosen[0][1].toString(), QStringLiteral("Anna"));
+        window_->setRosterSource(nullptr);
     }
 
     void aMissingStoreIsExplained()
