@@ -64,6 +64,7 @@ void ClassSender::setServer(const QString& connection)
         return;
     closeServer();
     server_ = connection;
+    fetched_.invalidate();
     retry_.stop();
     pauseSeconds_ = 1;
     report({});
