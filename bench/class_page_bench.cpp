@@ -5,6 +5,7 @@
 // the slowest of ten runs. Needs PostgreSQL's server and Qt's QPSQL driver.
 #include "../tests/class/PostgresServer.h"
 #include "class/ClassConnection.h"
+#include "class/ClassRosterLoader.h"
 #include "class/ClassRosterQuery.h"
 #include "history/NoHistory.h"
 #include "windows/ProgressWindow.h"
@@ -115,6 +116,8 @@ int main(int argc, char** argv)
 
     NoHistory history;
     ProgressWindow window(history, history, false, QString());
+    ClassRosterLoader roster;
+    window.setRosterSource(&roster);
     window.show();
     auto* table = window.findChild<QTableWidget*>("ClassTable");
     for (int run = 0; run < Runs; ++run) {

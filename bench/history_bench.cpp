@@ -5,6 +5,7 @@
 #include "Fakes.h"
 #include "common/Services.h"
 #include "history_store/HistoryStore.h"
+#include "history_store/OtherMachineRecords.h"
 #include "history_store/ProgressQueries.h"
 #include "history/TypingRecorder.h"
 
@@ -110,6 +111,39 @@ void writeAttempt(benchmark::State& state)
     }
 }
 BENCHMARK(writeAttempt)->ArgName("attempts a day")->Arg(30)->Arg(300)->Unit(benchmark::kMicrosecond);
+
+// Another machine's attempts fetched from the class, all of one day, in the batches the
+// download writes: each attempt figures its day's medians again, from the day's distinct
+// values.
+void fetchOneDay(benchmark::State& state)
+{
+    std::mt19937 random(7);
+    const QDateTime finished(QDate(2034, 6, 30), QTime(12, 0));
+    std::vector<ClassAttempt> attempts;
+    for (int i = 0; i < state.range(0); ++i) {
+        AttemptRecord record = sampleAttempt(random, finished);
+        record.speed = 20 + i % 60;
+        record.correctSpeed = 15 + i % 55;
+        record.accuracy = 80 + i % 21;
+        attempts.push_back({0, QUuid::createUuid(), finished.date(), std::move(record)});
+    }
+    const QUuid machine = QUuid::createUuid();
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTemporaryDir folder;
+        HistoryStore store(folder.filePath(QStringLiteral("History.sqlite")));
+        store.open();
+        OtherMachineRecords records(store.database());
+        state.ResumeTiming();
+        for (std::size_t first = 0; first < attempts.size(); first += 100) {
+            const std::vector<ClassAttempt> batch(attempts.begin() + qsizetype(first),
+                                                  attempts.begin() + qsizetype(std::min(first + 100, attempts.size())));
+            if (const QString error = records.addAttempts(machine, batch); !error.isEmpty())
+                state.SkipWithError(error.toUtf8().constData());
+        }
+    }
+}
+BENCHMARK(fetchOneDay)->ArgName("attempts")->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // What the program's start spends on the history: opening a store of the current version.
 void openStore(benchmark::State& state)

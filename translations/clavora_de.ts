@@ -760,6 +760,10 @@ $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart)
         <source>Space</source>
         <translation>Leertaste</translation>
     </message>
+    <message>
+        <source>Forget every attempt, key and game recorded on this computer? This cannot be undone. Your class&apos;s server keeps what was already sent, and your teacher still sees it; ask whoever runs the server to remove it. Nothing recorded until now is fetched back to this computer.</source>
+        <translation>Alle auf diesem Computer aufgezeichneten Versuche, Tasten und Spiele vergessen? Das lässt sich nicht rückgängig machen. Der Server Ihrer Klasse behält, was schon gesendet wurde, und Ihre Lehrkraft sieht es weiterhin; bitten Sie, wer den Server betreut, es zu entfernen. Nichts bisher Aufgezeichnete wird auf diesen Computer zurückgeholt.</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -845,6 +849,10 @@ Dein Passwort gehört in ~/.pgpass oder in die Dienstdatei, nie hierher.</transl
     <message>
         <source>Your history cannot be written: %1</source>
         <translation>Ihr Verlauf kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>The class server did not say what it holds of your records: %1</source>
+        <translation>Der Server der Klasse hat nicht gesagt, was er von Ihren Aufzeichnungen hat: %1</translation>
     </message>
 </context>
 <context>

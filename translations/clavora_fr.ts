@@ -760,6 +760,10 @@ $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart)
         <source>Space</source>
         <translation>Espace</translation>
     </message>
+    <message>
+        <source>Forget every attempt, key and game recorded on this computer? This cannot be undone. Your class&apos;s server keeps what was already sent, and your teacher still sees it; ask whoever runs the server to remove it. Nothing recorded until now is fetched back to this computer.</source>
+        <translation>Oublier toutes les tentatives, touches et parties enregistrées sur cet ordinateur ? Cela ne peut pas être annulé. Le serveur de votre classe garde ce qui a déjà été envoyé, et votre enseignant le voit toujours ; demandez à qui gère le serveur de le supprimer. Rien de ce qui a été enregistré jusqu&apos;ici n&apos;est rapatrié sur cet ordinateur.</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -845,6 +849,10 @@ Votre mot de passe va dans ~/.pgpass ou dans le fichier de service, jamais ici.<
     <message>
         <source>Your history cannot be written: %1</source>
         <translation>Votre historique ne peut pas être écrit : %1</translation>
+    </message>
+    <message>
+        <source>The class server did not say what it holds of your records: %1</source>
+        <translation>Le serveur de la classe n&apos;a pas dit ce qu&apos;il détient de vos enregistrements : %1</translation>
     </message>
 </context>
 <context>

@@ -20,8 +20,14 @@
 -- Texts are UTF-8; PostgreSQL text cannot hold U+0000, so the client sends U+FFFD in its
 -- place.
 --
--- Migrations are numbered like the local store's: step n turns version n - 1 into version n
--- and is never changed once shipped; a database of a later version is left untouched.
+-- Migrations are numbered like the local store's: step n turns migration n - 1 into
+-- migration n and is never changed once shipped; a database of a later migration is left
+-- untouched. clavora.schema_version keeps two numbers: `migration`, the last step loaded, and
+-- `version`, the oldest program's schema version the database still serves. A step that only
+-- adds (a table, a column with a default, a check the program's own rows meet) leaves
+-- `version` as it is, so that every program already installed goes on sending; a step that
+-- would break older programs raises it to the first program that copes, and older programs
+-- then say the server is newer and send nothing.
 
 \set ON_ERROR_STOP on
 SET client_min_messages = warning; -- no notices for what a second load finds in place
@@ -29,6 +35,8 @@ BEGIN;
 
 -- Who may connect at all, and nobody creates objects in the public schema.
 DO $access$
+DECLARE
+    learner name;
 BEGIN
     IF NOT EXISTS (SELECT FROM pg_roles WHERE rolname = 'clavora_learner') THEN
         CREATE ROLE clavora_learner NOLOGIN;
@@ -39,6 +47,13 @@ BEGIN
     EXECUTE format('REVOKE ALL ON DATABASE %I FROM PUBLIC', current_database());
     EXECUTE format('GRANT CONNECT ON DATABASE %I TO clavora_learner, clavora_teacher', current_database());
     REVOKE CREATE ON SCHEMA public FROM PUBLIC;
+    -- A learner's programs need a connection each for a moment: a learner who opens more
+    -- does not lock the class out. Loading this file again limits learners added since.
+    FOR learner IN SELECT r.rolname FROM pg_roles r JOIN pg_auth_members m ON m.member = r.oid
+                   WHERE m.roleid = 'clavora_learner'::regrole AND r.rolconnlimit = -1
+                   AND NOT r.rolsuper AND NOT pg_has_role(r.oid, 'clavora_teacher', 'MEMBER') LOOP
+        EXECUTE format('ALTER ROLE %I CONNECTION LIMIT 4', learner);
+    END LOOP;
 END
 $access$;
 
@@ -50,14 +65,18 @@ CREATE TABLE IF NOT EXISTS clavora.schema_version (
     single boolean PRIMARY KEY DEFAULT true CHECK (single),
     version integer NOT NULL);
 INSERT INTO clavora.schema_version (version) VALUES (0) ON CONFLICT DO NOTHING;
+-- Migration 1 wrote `version` alone, which was then also the last step loaded.
+ALTER TABLE clavora.schema_version ADD COLUMN IF NOT EXISTS migration integer;
+UPDATE clavora.schema_version SET migration = version WHERE migration IS NULL;
+ALTER TABLE clavora.schema_version ALTER COLUMN migration SET DEFAULT 0, ALTER COLUMN migration SET NOT NULL;
 GRANT SELECT ON clavora.schema_version TO clavora_learner, clavora_teacher;
 
 DO $newer$
 DECLARE
-    stored integer := (SELECT version FROM clavora.schema_version);
+    stored integer := (SELECT migration FROM clavora.schema_version);
 BEGIN
-    IF stored > 1 THEN
-        RAISE EXCEPTION 'The class database has schema version %, newer than this file''s 1: left as it is', stored;
+    IF stored > 2 THEN
+        RAISE EXCEPTION 'The class database has migration %, newer than this file''s 2: left as it is', stored;
     END IF;
 END
 $newer$;
@@ -67,7 +86,7 @@ DO $step1$
 DECLARE
     data text;
 BEGIN
-    IF (SELECT version FROM clavora.schema_version) >= 1 THEN
+    IF (SELECT migration FROM clavora.schema_version) >= 1 THEN
         RETURN;
     END IF;
 
@@ -208,8 +227,102 @@ BEGIN
     GRANT UPDATE (count, timed_count, interval_sum) ON clavora.daily_keystrokes TO clavora_learner;
     GRANT UPDATE (mid_line_edits, backspaces) ON clavora.daily_line_edits TO clavora_learner;
 
-    UPDATE clavora.schema_version SET version = 1;
+    UPDATE clavora.schema_version SET version = 1, migration = 1;
 END
 $step1$;
+
+-- Migration 2: what a row may hold, so that no learner stores a row another machine or the
+-- teacher's Class page cannot use (a seconds of NaN, a day no calendar holds, megabytes of
+-- text); learners lose what they never need. Rows already stored are not checked
+-- (NOT VALID): an administrator checks them with ALTER TABLE ... VALIDATE CONSTRAINT after
+-- removing any that break them. Programs of version 1 keep working.
+DO $step2$
+BEGIN
+    IF (SELECT migration FROM clavora.schema_version) >= 2 THEN
+        RETURN;
+    END IF;
+
+    -- NaN compares above every number in PostgreSQL, so an upper bound also refuses it.
+    ALTER TABLE clavora.attempts
+        ADD CONSTRAINT attempt_figures CHECK (
+            seconds BETWEEN 0 AND 1e9 AND correct BETWEEN 0 AND 1000000 AND exercise_number BETWEEN 0 AND 1000000
+            AND speed BETWEEN 0 AND 1000000 AND correct_speed BETWEEN 0 AND 1000000) NOT VALID,
+        ADD CONSTRAINT attempt_moments CHECK (
+            day BETWEEN '1900-01-01' AND '9999-12-31'
+            AND finished BETWEEN '1900-01-02 00:00+00' AND '9999-12-30 00:00+00') NOT VALID,
+        ADD CONSTRAINT attempt_texts CHECK (
+            char_length(preset_file) <= 4096 AND char_length(exercise) <= 10000
+            AND char_length(typed) <= 10000) NOT VALID;
+    ALTER TABLE clavora.games
+        ADD CONSTRAINT game_figures CHECK (
+            start_level BETWEEN 0 AND 65535 AND level_reached BETWEEN 0 AND 65535 AND score >= 0) NOT VALID,
+        ADD CONSTRAINT game_moments CHECK (
+            day BETWEEN '1900-01-01' AND '9999-12-31'
+            AND started BETWEEN '1900-01-02 00:00+00' AND '9999-12-30 00:00+00'
+            AND ended BETWEEN '1900-01-02 00:00+00' AND '9999-12-30 00:00+00') NOT VALID;
+    ALTER TABLE clavora.game_letters
+        ADD CONSTRAINT letter_figures CHECK (
+            hit_seconds BETWEEN 0 AND 1e9 AND hits <= 1000000000) NOT VALID;
+    ALTER TABLE clavora.daily_keystrokes
+        ADD CONSTRAINT keystroke_figures CHECK (
+            day BETWEEN '1900-01-01' AND '9999-12-31' AND interval_sum BETWEEN 0 AND 1e9
+            AND timed_count <= count) NOT VALID;
+    ALTER TABLE clavora.daily_line_edits
+        ADD CONSTRAINT line_edit_days CHECK (day BETWEEN '1900-01-01' AND '9999-12-31') NOT VALID;
+
+    -- How many attempts and games each machine has stored, kept as rows arrive, so that a
+    -- machine compares its own count with one row when it connects and sends again what a
+    -- restore or a failover lost. Written by the trigger alone.
+    CREATE TABLE clavora.machine_totals (
+        learner text NOT NULL REFERENCES clavora.learners ON UPDATE CASCADE ON DELETE CASCADE,
+        machine uuid NOT NULL,
+        attempts bigint NOT NULL DEFAULT 0,
+        games bigint NOT NULL DEFAULT 0,
+        PRIMARY KEY (learner, machine));
+    INSERT INTO clavora.machine_totals (learner, machine, attempts)
+        SELECT learner, machine, count(*) FROM clavora.attempts GROUP BY learner, machine;
+    INSERT INTO clavora.machine_totals AS t (learner, machine, games)
+        SELECT learner, machine, count(*) FROM clavora.games GROUP BY learner, machine
+        ON CONFLICT (learner, machine) DO UPDATE SET games = excluded.games;
+    CREATE FUNCTION clavora.count_arrivals() RETURNS trigger LANGUAGE plpgsql SECURITY DEFINER
+        SET search_path = pg_catalog, pg_temp AS $count$
+    BEGIN
+        -- The rows a statement stored; those ON CONFLICT DO NOTHING passed over are not among them.
+        IF TG_TABLE_NAME = 'attempts' THEN
+            INSERT INTO clavora.machine_totals AS t (learner, machine, attempts)
+                SELECT learner, machine, count(*) FROM arrived GROUP BY learner, machine
+                ON CONFLICT (learner, machine) DO UPDATE SET attempts = t.attempts + excluded.attempts;
+        ELSE
+            INSERT INTO clavora.machine_totals AS t (learner, machine, games)
+                SELECT learner, machine, count(*) FROM arrived GROUP BY learner, machine
+                ON CONFLICT (learner, machine) DO UPDATE SET games = t.games + excluded.games;
+        END IF;
+        RETURN NULL;
+    END
+    $count$;
+    REVOKE ALL ON FUNCTION clavora.count_arrivals() FROM PUBLIC;
+    CREATE TRIGGER attempts_counted AFTER INSERT ON clavora.attempts REFERENCING NEW TABLE AS arrived
+        FOR EACH STATEMENT EXECUTE FUNCTION clavora.count_arrivals();
+    CREATE TRIGGER games_counted AFTER INSERT ON clavora.games REFERENCING NEW TABLE AS arrived
+        FOR EACH STATEMENT EXECUTE FUNCTION clavora.count_arrivals();
+    ALTER TABLE clavora.machine_totals ENABLE ROW LEVEL SECURITY;
+    ALTER TABLE clavora.machine_totals FORCE ROW LEVEL SECURITY;
+    CREATE POLICY learner_own ON clavora.machine_totals FOR SELECT TO clavora_learner
+        USING (learner = current_user);
+    CREATE POLICY teacher_members ON clavora.machine_totals FOR SELECT TO clavora_teacher
+        USING (EXISTS (SELECT FROM clavora.class_members m
+                       WHERE m.learner = machine_totals.learner AND m.teacher = current_user));
+    GRANT SELECT ON clavora.machine_totals TO clavora_learner, clavora_teacher;
+
+    -- Nobody but the administrator lists the logins of the cluster from this database.
+    REVOKE SELECT ON pg_catalog.pg_roles, pg_catalog.pg_user, pg_catalog.pg_auth_members FROM PUBLIC;
+    -- Large objects live outside the tables and their policies: nobody but the
+    -- administrator makes them in this database.
+    REVOKE EXECUTE ON FUNCTION lo_create(oid), lo_creat(integer), lo_import(text), lo_import(text, oid),
+        lo_from_bytea(oid, bytea) FROM PUBLIC;
+
+    UPDATE clavora.schema_version SET migration = 2;
+END
+$step2$;
 
 COMMIT;

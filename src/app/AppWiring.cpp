@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QWindow>
 #include <cstdio>
 
@@ -59,7 +60,9 @@ void AppWiring::start()
     const int screenWidth = pixelsToTwips(screenGeometry(*main_).width());
     session_.settings() = loadStartSettings(profile_, startupEntry_, screenWidth, desktopKeyboard_, coached_);
     main_->load();
-    setClassServer(session_.settings().classServer);
+    // The class's store and thread start once a window has painted: naming a class never
+    // holds up the first paint.
+    classPending_ = !session_.settings().classServer.isEmpty();
     session_.start();
 }
 
@@ -140,6 +143,10 @@ bool AppWiring::eventFilter(QObject* watched, QEvent* event)
         !session_.closeRequested(watched == main_.get() ? AppWindow::Main : AppWindow::Game)) {
         event->ignore();
         return true;
+    }
+    if (classPending_ && event->type() == QEvent::Paint) {
+        classPending_ = false;
+        QTimer::singleShot(0, this, [this] { setClassServer(session_.settings().classServer); });
     }
     // Every window opens the help on F1's release, whatever has the focus. The release is
     // taken where it arrives first: a line edit accepts it, so it never reaches the window.
@@ -288,6 +295,7 @@ void AppWiring::openProgress()
             connect(progress_, &ProgressWindow::classServerChosen, this,
                     [this](const QString& server) { setClassServer(server); });
             connect(progress_, &ProgressWindow::learnerChosen, this, &AppWiring::openLearnerProgress);
+            progress_->setRosterSource(&classRoster_);
         }
         progress_->setClassServer(settings.classServer); // the Class page read anew
     }

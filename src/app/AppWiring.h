@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "class/ClassRosterLoader.h"
 #include "class/ClassSync.h"
 #include "common/ProgramPaths.h"
 #include "history/NoHistory.h"
@@ -117,6 +118,8 @@ private:
     // The learner's history. None when the keyboard is the whole program: nothing is
     // recorded then, and there are no figures.
     std::unique_ptr<HistoryStore> store_;
+    bool classPending_ = false; // the class named in the settings starts after the first paint
+    ClassRosterLoader classRoster_; // the teacher's Class page, read from the class server
     std::unique_ptr<ProgressQueries> storedFigures_;
     NoHistory noHistory_;
     RecordingSwitch recorder_;

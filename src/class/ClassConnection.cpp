@@ -8,9 +8,12 @@ namespace clavora {
 QSqlDatabase ClassConnection::open(const QString& name, const QString& server)
 {
     QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-    // A server that answers nothing fails in seconds rather than at the system's TCP limit;
-    // the person's own connect_timeout, given later, wins.
-    connection.setConnectOptions(QStringLiteral("connect_timeout=10 ") + server);
+    // A server that answers nothing fails in seconds rather than at the system's TCP limit,
+    // and one that stops answering on an open connection within a minute (keepalives, and
+    // unacknowledged data given up after 60 s); the person's own settings, given later, win.
+    connection.setConnectOptions(QStringLiteral("connect_timeout=10 keepalives=1 keepalives_idle=20 "
+                                                "keepalives_interval=10 keepalives_count=3 tcp_user_timeout=60000 ")
+                                 + server);
     connection.open();
     return connection;
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ClassDownload.h"
+#include "ClassStatement.h"
 #include "history_store/OtherMachineRecords.h"
 
 #include <QSqlError>
@@ -14,14 +15,9 @@ constexpr std::size_t batch = 100;
 
 class ServerQuery {
 public:
-    ServerQuery(const QSqlDatabase& server, const QString& sql, const QVariantList& values) : query_(server)
+    ServerQuery(const QSqlDatabase& server, const QString& sql, const QVariantList& values)
+        : query_(ClassStatement::run(server, sql, values))
     {
-        query_.setForwardOnly(true);
-        if (query_.prepare(sql)) {
-            for (qsizetype i = 0; i < values.size(); ++i)
-                query_.bindValue(int(i), values[i]);
-            query_.exec();
-        }
     }
     bool next() { return query_.next(); }
     QVariant operator[](int column) const { return query_.value(column); }
@@ -51,17 +47,47 @@ QString inBatches(std::vector<Item>& items, const Write& write, bool last)
 
 QString ClassDownload::copyInto(const QSqlDatabase& store, const QUuid& exceptMachine) const
 {
+    // One transaction: one snapshot of the server, and one time limit.
+    QSqlDatabase server = server_;
+    if (!server.transaction())
+        return server.lastError().text();
+    QString error = ClassStatement::limitTime(server);
+    if (error.isEmpty())
+        error = copyMachines(store, exceptMachine);
+    server.rollback(); // read only
+    return error;
+}
+
+QString ClassDownload::copyMachines(const QSqlDatabase& store, const QUuid& exceptMachine) const
+{
     OtherMachineRecords records(store);
     const std::map<QUuid, OtherMachineRecords::Held> held = records.held();
+    // What the learner forgot here stays forgotten: only records from after it are fetched.
+    const QDateTime forgotten = records.forgottenAt();
+    const QString after = forgotten.isValid() ? forgotten.toOffsetFromUtc(forgotten.offsetFromUtc()).toString(Qt::ISODate)
+                                              : QStringLiteral("-infinity");
+    const QString afterDay = forgotten.isValid() ? forgotten.date().toString(Qt::ISODate) : QStringLiteral("-infinity");
+    // The server's count of each machine's attempts and games (kept from its second
+    // migration on) saves counting the learner's whole history; what followed a forgetting
+    // is counted.
+    ServerQuery kept(server_, QStringLiteral("SELECT to_regclass('clavora.machine_totals') IS NOT NULL"), {});
+    const bool counted = !forgotten.isValid() && kept.next() && kept[0].toBool();
+    const QString attemptsAndGames =
+        counted ? QStringLiteral("SELECT machine, attempts, games, 0 AS key_rows, 0 AS strokes FROM clavora.machine_totals"
+                                 " WHERE learner = ?")
+                : QStringLiteral("SELECT machine, count(*) AS attempts, 0 AS games, 0 AS key_rows, 0 AS strokes"
+                                 " FROM clavora.attempts WHERE learner = ? AND finished > ?::timestamptz"
+                                 " GROUP BY machine UNION ALL"
+                                 " SELECT machine, 0, count(*), 0, 0 FROM clavora.games WHERE learner = ?"
+                                 " AND ended > ?::timestamptz GROUP BY machine");
+    const QVariantList attemptsAndGamesValues =
+        counted ? QVariantList{learner_} : QVariantList{learner_, after, learner_, after};
     ServerQuery machines(server_,
-                         QStringLiteral("SELECT machine, sum(attempts), sum(games), sum(key_rows), sum(strokes) FROM ("
-                                        " SELECT machine, count(*) AS attempts, 0 AS games, 0 AS key_rows, 0 AS strokes"
-                                        " FROM clavora.attempts WHERE learner = ? GROUP BY machine UNION ALL"
-                                        " SELECT machine, 0, count(*), 0, 0 FROM clavora.games WHERE learner = ?"
-                                        " GROUP BY machine UNION ALL"
-                                        " SELECT machine, 0, 0, count(*), sum(count) FROM clavora.daily_keystrokes"
-                                        " WHERE learner = ? GROUP BY machine) AS t GROUP BY machine"),
-                         {learner_, learner_, learner_});
+                         QStringLiteral("SELECT machine, sum(attempts), sum(games), sum(key_rows), sum(strokes) FROM (%1"
+                                        " UNION ALL SELECT machine, 0, 0, count(*), sum(count) FROM clavora.daily_keystrokes"
+                                        " WHERE learner = ? AND day > ?::date GROUP BY machine) AS t GROUP BY machine")
+                             .arg(attemptsAndGames),
+                         attemptsAndGamesValues + QVariantList{learner_, afterDay});
     std::map<QUuid, OtherMachineRecords::Held> differing;
     while (machines.next()) {
         const QUuid machine(machines[0].toString());
@@ -78,14 +104,16 @@ QString ClassDownload::copyInto(const QSqlDatabase& store, const QUuid& exceptMa
         // A lambda below takes the machine; clang 14 cannot capture a structured binding.
         const QUuid& machine = each.first;
         const auto& onServer = each.second;
-        const QVariantList ofMachine = {learner_, text(machine)};
+        const QVariantList ofMachine = {learner_, text(machine), after};
+        const QVariantList daysOfMachine = {learner_, text(machine), afterDay};
         const OtherMachineRecords::Held stored = held.count(machine) ? held.at(machine) : OtherMachineRecords::Held();
         QString error;
         if (stored.attempts != onServer.attempts) {
             ServerQuery rows(server_,
                              QStringLiteral("SELECT id, day, finished, kind, quick_run, preset_file, exercise_number,"
                                             " exercise, typed, seconds, correct, accuracy, speed, correct_speed, passed"
-                                            " FROM clavora.attempts WHERE learner = ? AND machine = ?"),
+                                            " FROM clavora.attempts WHERE learner = ? AND machine = ?::uuid"
+                                            " AND finished > ?::timestamptz"),
                              ofMachine);
             std::vector<ClassAttempt> attempts;
             const auto write = [&](const std::vector<ClassAttempt>& items) { return records.addAttempts(machine, items); };
@@ -114,7 +142,8 @@ QString ClassDownload::copyInto(const QSqlDatabase& store, const QUuid& exceptMa
                                             " g.score, l.letter, l.hits, l.hit_seconds, l.explosions, l.stray_keys"
                                             " FROM clavora.games g LEFT JOIN clavora.game_letters l"
                                             " ON l.learner = g.learner AND l.game = g.id"
-                                            " WHERE g.learner = ? AND g.machine = ? ORDER BY g.id, l.letter"),
+                                            " WHERE g.learner = ? AND g.machine = ?::uuid AND g.ended > ?::timestamptz"
+                                            " ORDER BY g.id, l.letter"),
                              ofMachine);
             std::vector<ClassGame> games;
             const auto write = [&](const std::vector<ClassGame>& items) { return records.addGames(machine, items); };
@@ -137,8 +166,9 @@ QString ClassDownload::copyInto(const QSqlDatabase& store, const QUuid& exceptMa
         if (error.isEmpty() && (stored.keyRows != onServer.keyRows || stored.strokes != onServer.strokes)) {
             ServerQuery rows(server_,
                              QStringLiteral("SELECT day, expected, struck, count, timed_count, interval_sum"
-                                            " FROM clavora.daily_keystrokes WHERE learner = ? AND machine = ? ORDER BY day"),
-                             ofMachine);
+                                            " FROM clavora.daily_keystrokes WHERE learner = ? AND machine = ?::uuid"
+                                            " AND day > ?::date ORDER BY day"),
+                             daysOfMachine);
             std::vector<ClassDay> days;
             const auto write = [&](const std::vector<ClassDay>& items) { return records.raiseDays(machine, items); };
             while (error.isEmpty() && rows.next()) {

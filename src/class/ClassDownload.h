@@ -21,6 +21,8 @@ public:
     QString copyInto(const QSqlDatabase& store, const QUuid& exceptMachine = {}) const;
 
 private:
+    QString copyMachines(const QSqlDatabase& store, const QUuid& exceptMachine) const;
+
     QSqlDatabase server_;
     QString learner_;
 };

@@ -29,12 +29,15 @@ void readRoster(QPromise<ClassRoster>& promise, const QString& server, QDate tod
 
 ClassRosterLoader::ClassRosterLoader(QObject* parent) : QObject(parent)
 {
-    connect(&watcher_, &QFutureWatcher<ClassRoster>::resultReadyAt, this,
-            [this](int index) { emit answered(watcher_.resultAt(index)); });
+    connect(&watcher_, &QFutureWatcher<ClassRoster>::resultReadyAt, this, [this](int index) {
+        if (answered_)
+            answered_(watcher_.resultAt(index));
+    });
 }
 
-void ClassRosterLoader::load(const QString& server, QDate today)
+void ClassRosterLoader::load(const QString& server, QDate today, std::function<void(const ClassRoster&)> answered)
 {
+    answered_ = std::move(answered);
     watcher_.setFuture(QtConcurrent::run(ClassConnection::threads(), readRoster, server, today));
 }
 

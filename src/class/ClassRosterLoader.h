@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "ClassRoster.h"
+#include "progress/ClassRosterSource.h"
 
 #include <QFutureWatcher>
 #include <QObject>
@@ -10,20 +10,16 @@ namespace clavora {
 // Reads the Class page from the class server on a worker thread with a connection of its
 // own, so that a slow or absent server never holds up the window: first whether the login
 // teaches, then the rows.
-class ClassRosterLoader final : public QObject {
+class ClassRosterLoader final : public QObject, public ClassRosterSource {
     Q_OBJECT
 public:
     explicit ClassRosterLoader(QObject* parent = nullptr);
 
-    // A read still under way is no longer heard.
-    void load(const QString& server, QDate today);
-
-signals:
-    // Twice for a teacher (the role, then the rows: `complete`), once for anyone else.
-    void answered(const clavora::ClassRoster& roster);
+    void load(const QString& server, QDate today, std::function<void(const ClassRoster&)> answered) override;
 
 private:
     QFutureWatcher<ClassRoster> watcher_;
+    std::function<void(const ClassRoster&)> answered_;
 };
 
 } // namespace clavora

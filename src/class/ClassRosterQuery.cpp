@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ClassRosterQuery.h"
+#include "ClassStatement.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -74,16 +75,13 @@ ClassRoster ClassRosterQuery::read(const QSqlDatabase& connection, QDate today)
     roster.complete = true;
     QSqlDatabase database = connection;
     QSqlQuery query(connection);
-    query.setForwardOnly(true);
     // The planner's estimate of the per-learner reads is far above their cost, and would
     // have the statement compiled, which takes longer than running it.
-    const bool read = database.transaction() && query.exec(QStringLiteral("SET LOCAL jit = off"))
-        && query.prepare(QLatin1String(RosterSql)) && [&] {
-               query.addBindValue(today.toString(Qt::ISODate));
-               query.addBindValue(StrokesForRate);
-               query.addBindValue(WeakestKeys);
-               return query.exec();
-           }();
+    const bool read = database.transaction() && query.exec(QStringLiteral("SET LOCAL jit = off")) && [&] {
+        query = ClassStatement::run(connection, QLatin1String(RosterSql),
+                                    {today.toString(Qt::ISODate), StrokesForRate, WeakestKeys});
+        return query.lastError().type() == QSqlError::NoError;
+    }();
     if (!read) {
         roster.problem = (query.lastError().isValid() ? query.lastError() : database.lastError()).text();
         database.rollback();

@@ -9,13 +9,20 @@ namespace clavora {
 ClassSchemaVersion::State ClassSchemaVersion::check(const QSqlDatabase& connection, QString* error)
 {
     QSqlQuery query(connection);
-    if (!query.exec(QStringLiteral("SELECT version FROM clavora.schema_version")) || !query.next()) {
+    // Read as JSON: a database of migration 1 has no column `migration`, and its version is
+    // also its last migration.
+    if (!query.exec(QStringLiteral("SELECT version, coalesce((to_jsonb(s) ->> 'migration')::integer, version)"
+                                   " FROM clavora.schema_version s"))
+        || !query.next()) {
         if (error)
             *error = query.lastError().text();
         return State::Unreadable;
     }
-    const int version = query.value(0).toInt();
-    return version == Known ? State::Usable : version < Known ? State::Older : State::Newer;
+    const int oldestServed = query.value(0).toInt();
+    const int migration = query.value(1).toInt();
+    if (oldestServed > Known)
+        return State::Newer;
+    return migration < Needed ? State::Older : State::Usable;
 }
 
 } // namespace clavora

@@ -6,13 +6,17 @@ class QSqlDatabase;
 
 namespace clavora {
 
-// Whether a class server's schema (packaging/class/schema.sql, numbered like the local
-// store's) is the one this program writes. The program never changes the server's schema: a
-// server of an earlier version waits for its administrator, one of a later version is left
-// alone.
+// Whether this program can work with a class server's schema (packaging/class/schema.sql).
+// The server names the oldest program's version it serves and the last migration loaded;
+// this program works with any migration from the one it needs on, as long as no migration
+// has raised the oldest version served above its own. The program never changes the
+// server's schema: a server of an earlier migration waits for its administrator.
 class ClassSchemaVersion {
 public:
+    // The schema version this program is: servers that still serve it take its rows.
     static constexpr int Known = 1;
+    // The first migration that holds everything this program reads and writes.
+    static constexpr int Needed = 1;
     enum class State { Usable, Older, Newer, Unreadable };
 
     // `error` gets the server's text when the version cannot be read.

@@ -2,14 +2,16 @@
 #include "ClassSender.h"
 #include "ClassConnection.h"
 #include "ClassDownload.h"
+#include "ClassGapRepair.h"
 #include "ClassSchemaVersion.h"
 #include "ClassUpload.h"
 #include "history_store/HistoryStore.h"
 #include "history_store/Outbox.h"
 #include "progress/ClassReachSentence.h"
-#include "progress/ClassServerCheck.h"
+#include "settings/ClassServerCheck.h"
 
 #include <QAtomicInt>
+#include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -18,6 +20,7 @@ namespace clavora {
 namespace {
 
 constexpr int longestPauseSeconds = 300;
+constexpr int idleMilliseconds = 30 * 1000;
 // The learner's other machines may be in use at the same time.
 constexpr qint64 fetchIntervalMilliseconds = 5 * 60 * 1000;
 // Records sent in one statement: a long queue goes in few round trips, and a stop waits
@@ -40,10 +43,14 @@ QString serverText(const QSqlError& error)
 
 ClassSender::ClassSender(QString storePath, std::shared_ptr<const std::atomic_bool> stopping)
     : storePath_(std::move(storePath)), stopping_(std::move(stopping)), connectionName_(newConnectionName()),
-      retry_(this)
+      retry_(this), idle_(this)
 {
     retry_.setSingleShot(true);
     connect(&retry_, &QTimer::timeout, this, &ClassSender::sendNow);
+    // A school's server serves every running program: none holds a connection it does not use.
+    idle_.setSingleShot(true);
+    idle_.setInterval(idleMilliseconds);
+    connect(&idle_, &QTimer::timeout, this, &ClassSender::closeServer);
 }
 
 ClassSender::~ClassSender()
@@ -57,6 +64,7 @@ void ClassSender::setServer(const QString& connection)
         return;
     closeServer();
     server_ = connection;
+    fetched_.invalidate();
     retry_.stop();
     pauseSeconds_ = 1;
     report({});
@@ -66,6 +74,7 @@ void ClassSender::setServer(const QString& connection)
 void ClassSender::closeServer()
 {
     upload_.reset();
+    gapsChecked_ = false; // the next connection may meet a server restored or failed over
     if (!QSqlDatabase::contains(connectionName_))
         return;
     QSqlDatabase::database(connectionName_, false).close();
@@ -79,7 +88,6 @@ QString ClassSender::openServer()
     // A file edited by hand may hold what the dialog refuses, a password above all.
     if (const QString refusal = ClassServerCheck::refusal(server_); !refusal.isEmpty())
         return refusal;
-    fetched_.invalidate();
     QSqlDatabase server = ClassConnection::open(connectionName_, server_);
     if (!server.isOpen())
         return ClassReachSentence::unreachable(server.lastError().text());
@@ -114,18 +122,24 @@ QString ClassSender::sendQueued()
     QSqlDatabase server = QSqlDatabase::database(connectionName_, false);
     Outbox outbox(store_->database());
     const QUuid machine = outbox.machine();
-    if (!fetched_.isValid() || fetched_.hasExpired(fetchIntervalMilliseconds)) {
-        QSqlQuery login(server);
-        if (!login.exec(QStringLiteral("SELECT current_user")) || !login.next())
-            return tr("The class server did not give your records: %1").arg(serverText(login.lastError()));
-        const QString error = ClassDownload(server, login.value(0).toString()).copyInto(store_->database(), machine);
-        if (!error.isEmpty())
-            return tr("The class server did not give your records: %1").arg(error.simplified());
-        fetched_.start();
-    }
+    // A batch the server refuses for what one of its rows holds goes again a row at a time,
+    // so that the row it refuses, said once in the program's log, stops nothing after it.
+    const auto sendEach = [&](auto records, const auto& sendRecords) -> QString {
+        QString error = sendRecords(records);
+        if (error.isEmpty() || !upload_->refusedARow())
+            return error;
+        for (auto& record : records) {
+            error = sendRecords(std::vector{record});
+            if (!error.isEmpty() && !upload_->refusedARow())
+                return error;
+            if (!error.isEmpty())
+                qWarning("The class server refused a record for good: %s", qPrintable(error.simplified()));
+        }
+        return QString();
+    };
     const auto send = [&](const auto& read, const auto& sendRecords) -> QString {
         for (auto records = read(); !records.empty() && !*stopping_; records = read()) {
-            const QString error = sendRecords(records);
+            const QString error = sendEach(records, sendRecords);
             if (!error.isEmpty())
                 return tr("The class server did not take your records: %1").arg(error.simplified());
             if (!outbox.confirm(records))
@@ -133,6 +147,12 @@ QString ClassSender::sendQueued()
         }
         return QString();
     };
+    if (!gapsChecked_) {
+        if (const QString error = ClassGapRepair::queueWhatWasLost(server, outbox, machine); !error.isEmpty())
+            return tr("The class server did not say what it holds of your records: %1").arg(error.simplified());
+        gapsChecked_ = true;
+    }
+    // Sent before anything is fetched, so that whatever the fetch meets never holds them up.
     QString error = send([&] { return outbox.attempts(batch); },
                          [&](const auto& attempts) { return upload_->sendAttempts(machine, attempts); });
     if (error.isEmpty())
@@ -141,6 +161,15 @@ QString ClassSender::sendQueued()
     if (error.isEmpty())
         error = send([&] { return outbox.days(batch); },
                      [&](const auto& days) { return upload_->sendDays(machine, days); });
+    if (error.isEmpty() && (!fetched_.isValid() || fetched_.hasExpired(fetchIntervalMilliseconds))) {
+        QSqlQuery login(server);
+        if (!login.exec(QStringLiteral("SELECT current_user")) || !login.next())
+            return tr("The class server did not give your records: %1").arg(serverText(login.lastError()));
+        error = ClassDownload(server, login.value(0).toString()).copyInto(store_->database(), machine);
+        if (!error.isEmpty())
+            return tr("The class server did not give your records: %1").arg(error.simplified());
+        fetched_.start();
+    }
     return error;
 }
 
@@ -148,17 +177,20 @@ void ClassSender::sendNow()
 {
     if (server_.isEmpty() || retry_.isActive() || *stopping_)
         return;
+    idle_.stop();
     QString problem = openServer();
     if (problem.isEmpty())
         problem = sendQueued();
     if (problem.isEmpty()) {
         pauseSeconds_ = 1;
+        idle_.start();
         report({QDateTime::currentDateTime(), QString()});
         return;
     }
-    // A connection that failed once is made anew.
+    // A connection that failed once is made anew, after a pause drawn from its second half,
+    // so that the programs of a school a server refused do not all come back at once.
     closeServer();
-    retry_.start(pauseSeconds_ * 1000);
+    retry_.start(int(QRandomGenerator::global()->bounded(pauseSeconds_ * 500, pauseSeconds_ * 1000 + 1)));
     pauseSeconds_ = std::min(2 * pauseSeconds_, longestPauseSeconds);
     // Said once: the first problem stands until the server is reached again.
     report({reach_.lastReached, reach_.problem.isEmpty() ? problem : reach_.problem});

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "ClassReach.h"
+#include "progress/ClassReach.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -14,9 +14,10 @@ class ClassUpload;
 class HistoryStore;
 
 // The class's work on its own thread (see ClassSync): connects to the server with a Qt SQL
-// connection of its own, fetches the learner's rows from their other machines on connecting
-// and every five minutes, sends the store's outbox, and after a failure tries again after pauses that
-// grow from a second to five minutes. The store is read and written through a connection
+// connection of its own, sends the store's outbox, fetches the learner's rows from their
+// other machines at its first send and every five minutes, closes the connection after half
+// a minute unused, and after a failure tries again after pauses that grow from a second to
+// five minutes. The store is read and written through a connection
 // of its own to the same file, in short transactions, so that the program's own writes
 // never wait long for it.
 class ClassSender final : public QObject {
@@ -46,10 +47,12 @@ private:
     std::unique_ptr<HistoryStore> store_;
     QString server_;
     QString connectionName_;
-    std::unique_ptr<ClassUpload> upload_; // prepared on the open connection
+    std::unique_ptr<ClassUpload> upload_; // on the open connection
     bool learner_ = false; // the login is a learner's, whose records the class takes
+    bool gapsChecked_ = false; // what the server lost of this machine's records, since connecting
     QElapsedTimer fetched_; // since the rows of the other machines were last fetched
     QTimer retry_;
+    QTimer idle_; // closes the connection when it has not been used for a while
     int pauseSeconds_ = 1;
     ClassReach reach_;
 };

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "ClassReach.h"
+#include "progress/ClassReach.h"
 
 #include <QObject>
 #include <QThread>

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ClassUpload.h"
+#include "ClassStatement.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -82,26 +83,28 @@ const char* const lineEditsSql =
 
 } // namespace
 
-ClassUpload::ClassUpload(const QSqlDatabase& connection)
-    : attempts_(connection), games_(connection), gameLetters_(connection), keystrokes_(connection), lineEdits_(connection)
+QString ClassUpload::run(const std::vector<std::pair<const char*, QVariantList>>& statements)
 {
-    const std::pair<QSqlQuery*, const char*> statements[] = {
-        {&attempts_, attemptsSql}, {&games_, gamesSql}, {&gameLetters_, gameLettersSql},
-        {&keystrokes_, keystrokesSql}, {&lineEdits_, lineEditsSql},
-    };
-    for (const auto& [query, sql] : statements) {
-        if (error_.isEmpty() && !query->prepare(QLatin1String(sql)))
-            error_ = query->lastError().text();
+    // One transaction, which a pooler in transaction mode keeps on one server connection.
+    refusedARow_ = false;
+    if (!connection_.transaction())
+        return connection_.lastError().text();
+    if (const QString error = ClassStatement::limitTime(connection_); !error.isEmpty()) {
+        connection_.rollback();
+        return error;
     }
-}
-
-QString ClassUpload::run(QSqlQuery& query, const QVariantList& values) const
-{
-    if (!error_.isEmpty())
-        return error_;
-    for (qsizetype i = 0; i < values.size(); ++i)
-        query.bindValue(int(i), values[i]);
-    return query.exec() ? QString() : query.lastError().text();
+    for (const auto& [sql, values] : statements) {
+        const QSqlQuery query = ClassStatement::run(connection_, QLatin1String(sql), values);
+        if (query.lastError().type() != QSqlError::NoError) {
+            // SQLSTATE classes 22 (data exception) and 23 (integrity constraint violation),
+            // whatever language the server answers in.
+            const QString state = query.lastError().nativeErrorCode();
+            refusedARow_ = state.startsWith(QLatin1String("22")) || state.startsWith(QLatin1String("23"));
+            connection_.rollback();
+            return query.lastError().text();
+        }
+    }
+    return connection_.commit() ? QString() : connection_.lastError().text();
 }
 
 QString ClassUpload::sendAttempts(const QUuid& machine, const std::vector<ClassAttempt>& attempts)
@@ -117,7 +120,7 @@ QString ClassUpload::sendAttempts(const QUuid& machine, const std::vector<ClassA
                                 {"accuracy", record.accuracy}, {"speed", record.speed},
                                 {"correct_speed", record.correctSpeed}, {"passed", record.passed}});
     }
-    return rows.isEmpty() ? QString() : run(attempts_, {uuid(machine), json(rows)});
+    return rows.isEmpty() ? QString() : run({{attemptsSql, {uuid(machine), json(rows)}}});
 }
 
 QString ClassUpload::sendGames(const QUuid& machine, const std::vector<ClassGame>& games)
@@ -135,10 +138,9 @@ QString ClassUpload::sendGames(const QUuid& machine, const std::vector<ClassGame
                                        {"hit_seconds", letter.hitSeconds}, {"explosions", letter.explosions},
                                        {"stray_keys", letter.strayKeys}});
     }
-    QString error = rows.isEmpty() ? QString() : run(games_, {uuid(machine), json(rows)});
-    if (error.isEmpty() && !letters.isEmpty())
-        error = run(gameLetters_, {json(letters)});
-    return error;
+    if (rows.isEmpty())
+        return {};
+    return run({{gamesSql, {uuid(machine), json(rows)}}, {gameLettersSql, {json(letters)}}});
 }
 
 QString ClassUpload::sendDays(const QUuid& machine, const std::vector<ClassDay>& days)
@@ -153,10 +155,9 @@ QString ClassUpload::sendDays(const QUuid& machine, const std::vector<ClassDay>&
                                      {"struck", int(pair.struck)}, {"count", pair.count},
                                      {"timed_count", pair.timedCount}, {"interval_sum", pair.intervalSeconds}});
     }
-    QString error = edits.isEmpty() ? QString() : run(lineEdits_, {uuid(machine), json(edits)});
-    if (error.isEmpty() && !pairs.isEmpty())
-        error = run(keystrokes_, {uuid(machine), json(pairs)});
-    return error;
+    if (edits.isEmpty())
+        return {};
+    return run({{lineEditsSql, {uuid(machine), json(edits)}}, {keystrokesSql, {uuid(machine), json(pairs)}}});
 }
 
 } // namespace clavora

@@ -2,40 +2,36 @@
 #pragma once
 #include "history_store/ClassRecords.h"
 
-#include <QSqlQuery>
+#include <QSqlDatabase>
 #include <vector>
-
-class QSqlDatabase;
 
 namespace clavora {
 
-// Sends a learner's records to the class server over an open connection (made anew for each
-// connection: it prepares its statements there), each so that sending it again changes
-// nothing: attempts and games by the id the store gave them, a day's key figures as the
-// machine's running totals for the day, which only ever rise. Each call sends its records in
-// one statement per table, so that a long queue costs few round trips. The rows belong to
-// the connection's login; the server takes no other. Each method returns the server's error
-// text, empty once the records are there.
+// Sends a learner's records to the class server over an open connection, each so that
+// sending it again changes nothing: attempts and games by the id the store gave them, a
+// day's key figures as the machine's running totals for the day, which only ever rise. Each
+// call sends its records in one transaction of one statement per table, so that a long
+// queue costs few round trips, and prepares nothing, so that a pooler in transaction mode
+// serves it. The rows belong to the connection's login; the server takes no other. Each
+// method returns the server's error text, empty once the records are there.
 class ClassUpload {
 public:
-    explicit ClassUpload(const QSqlDatabase& connection);
+    explicit ClassUpload(QSqlDatabase connection) : connection_(std::move(connection)) {}
 
     QString sendAttempts(const QUuid& machine, const std::vector<ClassAttempt>& attempts);
-    // Games and their letters; a game cut short by a lost connection is completed by
-    // sending it again.
+    // Games and their letters.
     QString sendGames(const QUuid& machine, const std::vector<ClassGame>& games);
     // Each day at most once in a call.
     QString sendDays(const QUuid& machine, const std::vector<ClassDay>& days);
+    // Whether the last send failed because the server refused what a row holds (a check, a
+    // value out of range), which sending again never mends.
+    bool refusedARow() const { return refusedARow_; }
 
 private:
-    QString run(QSqlQuery& query, const QVariantList& values) const;
+    QString run(const std::vector<std::pair<const char*, QVariantList>>& statements);
 
-    QString error_; // of preparing the statements
-    QSqlQuery attempts_;
-    QSqlQuery games_;
-    QSqlQuery gameLetters_;
-    QSqlQuery keystrokes_;
-    QSqlQuery lineEdits_;
+    QSqlDatabase connection_;
+    bool refusedARow_ = false;
 };
 
 } // namespace clavora

@@ -68,6 +68,15 @@ QString dayQueued(const QString& table, const QString& event)
         .arg(table, event);
 }
 
+// Marks a key pair of this machine's day as changed since it was last sent.
+QString pairQueued(const QString& event)
+{
+    return QStringLiteral("CREATE TRIGGER keystrokes_pair_queued_on_%1 AFTER %1 ON keystrokes BEGIN"
+                          " INSERT INTO outbox_pairs VALUES (NEW.day, NEW.expected, NEW.struck)"
+                          "  ON CONFLICT (day, expected, struck) DO NOTHING; END")
+        .arg(event);
+}
+
 // A game's minutes run from its start to its end, pauses included.
 QString gameSeconds(const QString& row)
 {
@@ -88,6 +97,38 @@ QString attemptDays(const QString& filter)
                           " ROW_NUMBER() OVER (PARTITION BY day ORDER BY accuracy) AS accuracy_rank,"
                           " COUNT(*) OVER (PARTITION BY day) AS n FROM attempts %4) WHERE true GROUP BY day")
         .arg(median("speed"), median("correct_speed"), median("accuracy"), filter);
+}
+
+// Each day's lower median of a measure (the value at rank (n + 1) / 2 of its n attempts) is
+// kept with the number of attempts below it, `below`, and moved by one value at most as
+// each attempt comes, so that an attempt costs a few lookups however many the day has.
+// How many attempts of the day of a statement on day_medians have `value`.
+QString dayCount(const QString& value)
+{
+    return QStringLiteral("(SELECT count FROM day_values c WHERE c.day = day_medians.day"
+                          " AND c.measure = day_medians.measure AND c.value = %1)")
+        .arg(value);
+}
+
+// The next value of the day below (`extreme` "max", `side` "<") or above ("min", ">") the
+// lower median of a statement on day_medians.
+QString dayNeighbour(const char* extreme, const char* side)
+{
+    return QStringLiteral("(SELECT %1(value) FROM day_values n WHERE n.day = day_medians.day"
+                          " AND n.measure = day_medians.measure AND n.value %2 day_medians.low)")
+        .arg(QLatin1String(extreme), QLatin1String(side));
+}
+
+// The median of `measure` for the day of a statement on `days`: the mean of the lower median
+// and the value at rank (n + 2) / 2, the same unless n is even.
+QString dayMedian(int measure)
+{
+    return QStringLiteral("(SELECT (low + CASE WHEN below + (SELECT count FROM day_values c WHERE c.day = m.day"
+                          " AND c.measure = m.measure AND c.value = m.low) >= (days.attempts + 2) / 2 THEN low"
+                          " ELSE (SELECT min(value) FROM day_values n WHERE n.day = m.day AND n.measure = m.measure"
+                          " AND n.value > m.low) END) / 2.0 FROM day_medians m WHERE m.day = days.day"
+                          " AND m.measure = %1)")
+        .arg(measure);
 }
 
 // Step n turns a store of version n - 1 into version n. Never change a step that has
@@ -282,11 +323,82 @@ const QStringList& step(int version)
                        " SELECT day, expected, struck, count, timed_count, interval_sum FROM keystrokes UNION ALL"
                        " SELECT day, expected, struck, count, timed_count, interval_sum FROM machine_keystrokes"),
     };
+    // Version 5: each day's attempts counted per speed, correct speed and accuracy, and each
+    // day's lower median of them kept with the attempts below it, so that an attempt moves
+    // its day's medians by a step rather than ranking every attempt of the day again: a day
+    // of many attempts, fetched from the class or typed, costs the same per attempt. Records
+    // of other machines the store cannot hold are noted by UUID (kind 0 attempt, 1 game), so
+    // that they are fetched and reported once; when the history was last forgotten, so that
+    // nothing from before is fetched back.
+    static const QStringList toVersion5 = {
+        // The key pairs of a queued day that changed since they were last sent: a day sends
+        // those alone rather than all its pairs again.
+        QStringLiteral("CREATE TABLE outbox_pairs ("
+                       " day INTEGER NOT NULL,"
+                       " expected INTEGER NOT NULL,"
+                       " struck INTEGER NOT NULL,"
+                       " PRIMARY KEY (day, expected, struck)) WITHOUT ROWID"),
+        QStringLiteral("INSERT INTO outbox_pairs SELECT day, expected, struck FROM keystrokes"
+                       " WHERE day IN (SELECT day FROM outbox_days)"),
+        pairQueued(QStringLiteral("INSERT")),
+        pairQueued(QStringLiteral("UPDATE")),
+        QStringLiteral("CREATE TABLE forgotten (single INTEGER PRIMARY KEY CHECK (single = 1), moment TEXT NOT NULL)"),
+        QStringLiteral("CREATE TABLE unstorable_records ("
+                       " uuid TEXT PRIMARY KEY,"
+                       " machine TEXT NOT NULL,"
+                       " kind INTEGER NOT NULL) WITHOUT ROWID"),
+        QStringLiteral("CREATE TABLE day_values ("
+                       " day INTEGER NOT NULL,"
+                       " measure INTEGER NOT NULL," // 0 speed, 1 correct speed, 2 accuracy
+                       " value INTEGER NOT NULL,"
+                       " count INTEGER NOT NULL,"
+                       " PRIMARY KEY (day, measure, value)) WITHOUT ROWID"),
+        QStringLiteral("INSERT INTO day_values SELECT day, 0, speed, COUNT(*) FROM attempts GROUP BY day, speed"
+                       " UNION ALL SELECT day, 1, correct_speed, COUNT(*) FROM attempts GROUP BY day, correct_speed"
+                       " UNION ALL SELECT day, 2, accuracy, COUNT(*) FROM attempts GROUP BY day, accuracy"),
+        QStringLiteral("CREATE TABLE day_medians ("
+                       " day INTEGER NOT NULL,"
+                       " measure INTEGER NOT NULL,"
+                       " low INTEGER NOT NULL,"   // the value at rank (n + 1) / 2
+                       " below INTEGER NOT NULL," // the day's attempts of a lower value
+                       " PRIMARY KEY (day, measure)) WITHOUT ROWID"),
+        QStringLiteral("INSERT INTO day_medians SELECT day, measure, value, upto - count FROM ("
+                       " SELECT v.day, v.measure, v.value, v.count, d.attempts AS n,"
+                       " SUM(v.count) OVER (PARTITION BY v.day, v.measure ORDER BY v.value) AS upto"
+                       " FROM day_values v JOIN days d USING (day))"
+                       " WHERE upto >= (n + 1) / 2 AND upto - count < (n + 1) / 2"),
+        QStringLiteral("DROP TRIGGER attempt_added"),
+        QStringLiteral("CREATE TRIGGER attempt_added AFTER INSERT ON attempts BEGIN"
+                       " INSERT INTO day_values VALUES (NEW.day, 0, NEW.speed, 1), (NEW.day, 1, NEW.correct_speed, 1),"
+                       "  (NEW.day, 2, NEW.accuracy, 1) ON CONFLICT (day, measure, value) DO UPDATE SET count = count + 1;"
+                       " INSERT INTO days (day, attempts, attempt_seconds, best_speed, best_correct_speed, best_accuracy)"
+                       "  VALUES (NEW.day, 1, NEW.seconds, NEW.speed, NEW.correct_speed, NEW.accuracy)"
+                       "  ON CONFLICT (day) DO UPDATE SET attempts = attempts + 1,"
+                       "  attempt_seconds = attempt_seconds + excluded.attempt_seconds,"
+                       "  best_speed = max(coalesce(best_speed, excluded.best_speed), excluded.best_speed),"
+                       "  best_correct_speed = max(coalesce(best_correct_speed, excluded.best_correct_speed),"
+                       "   excluded.best_correct_speed),"
+                       "  best_accuracy = max(coalesce(best_accuracy, excluded.best_accuracy), excluded.best_accuracy);"
+                       " INSERT INTO day_medians VALUES (NEW.day, 0, NEW.speed, 0), (NEW.day, 1, NEW.correct_speed, 0),"
+                       "  (NEW.day, 2, NEW.accuracy, 0)"
+                       "  ON CONFLICT (day, measure) DO UPDATE SET below = below + (excluded.low < low);"
+                       // The rank of the lower median rose by one or not at all, the attempts below it by one
+                       // or not at all: one step down or up, or none.
+                       " UPDATE day_medians SET low = %1, below = below - %2 WHERE day = NEW.day"
+                       "  AND below >= (SELECT attempts + 1 FROM days WHERE day = NEW.day) / 2;"
+                       " UPDATE day_medians SET low = %3, below = below + %4 WHERE day = NEW.day"
+                       "  AND below + %4 < (SELECT attempts + 1 FROM days WHERE day = NEW.day) / 2;"
+                       " UPDATE days SET median_speed = %5, median_correct_speed = %6, median_accuracy = %7"
+                       "  WHERE day = NEW.day; END")
+            .arg(dayNeighbour("max", "<"), dayCount(dayNeighbour("max", "<")), dayNeighbour("min", ">"),
+                 dayCount(QStringLiteral("day_medians.low")), dayMedian(0), dayMedian(1), dayMedian(2)),
+    };
     switch (version) {
     case 1: return toVersion1;
     case 2: return toVersion2;
     case 3: return toVersion3;
-    default: return toVersion4;
+    case 4: return toVersion4;
+    default: return toVersion5;
     }
 }
 

@@ -212,12 +212,15 @@ bool HistoryStore::forget()
 {
     const QString what = QCoreApplication::translate("HistoryStore", "The history cannot be emptied");
     const bool emptied = inTransaction(what, [](QSqlQuery& query) {
-        for (const char* table : {"game_letters", "games", "line_edits", "keystrokes", "attempts", "days", "key_totals",
-                                  "key_intervals", "machine_keystrokes", "outbox_attempts", "outbox_games", "outbox_days"}) {
+        for (const char* table : {"game_letters", "games", "line_edits", "keystrokes", "attempts", "days", "day_values",
+                                  "day_medians", "key_totals", "key_intervals", "machine_keystrokes", "outbox_attempts",
+                                  "outbox_games", "outbox_days", "outbox_pairs", "unstorable_records"}) {
             if (!query.exec(QStringLiteral("DELETE FROM ") + QLatin1String(table)))
                 return false;
         }
-        return true;
+        query.prepare(QStringLiteral("INSERT OR REPLACE INTO forgotten VALUES (1, ?)"));
+        query.bindValue(0, storedTime(QDateTime::currentDateTime()));
+        return query.exec();
     });
     if (!emptied)
         return false;

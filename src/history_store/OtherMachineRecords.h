@@ -6,6 +6,8 @@
 #include <map>
 #include <vector>
 
+class QSqlQuery;
+
 namespace clavora {
 
 // The learner's records from their other machines, as the class server gave them, kept in
@@ -27,12 +29,19 @@ public:
 
     // By machine UUID.
     std::map<QUuid, Held> held() const;
+    // When the history was last forgotten: nothing from before is stored again. Invalid: never.
+    QDateTime forgottenAt() const;
     // Each returns the store's error text, empty once the records are there.
     QString addAttempts(const QUuid& machine, const std::vector<ClassAttempt>& attempts);
     QString addGames(const QUuid& machine, const std::vector<ClassGame>& games);
     QString raiseDays(const QUuid& machine, const std::vector<ClassDay>& days);
 
 private:
+    enum class Kind { Attempt, Game };
+    // Notes a record the store cannot hold (said once, in the program's log) in `query`'s
+    // transaction; false when even that fails.
+    static bool setAside(QSqlQuery& query, const QUuid& machine, const QUuid& id, Kind kind, const QString& why);
+
     QSqlDatabase store_;
 };
 

@@ -65,7 +65,7 @@ std::vector<ClassDay> Outbox::days(int limit) const
     for (ClassDay& day : days) {
         QSqlQuery pairs = readStore(store_,
                                QStringLiteral("SELECT expected, struck, count, timed_count, interval_sum FROM keystrokes"
-                                              " WHERE day = ?"),
+                                              " JOIN outbox_pairs USING (day, expected, struck) WHERE day = ?"),
                                {day.day.toJulianDay()});
         while (pairs.next())
             day.totals.pairs.push_back({char16_t(pairs.value(0).toInt()), char16_t(pairs.value(1).toInt()),
@@ -74,7 +74,53 @@ std::vector<ClassDay> Outbox::days(int limit) const
     return days;
 }
 
-bool Outbox::confirmRows(const QString& sql, const std::vector<QVariantList>& rows)
+Outbox::Confirmed Outbox::confirmed() const
+{
+    QSqlQuery query = readStore(store_,
+                                QStringLiteral("SELECT (SELECT count(*) FROM attempts WHERE machine IS NULL)"
+                                               " - (SELECT count(*) FROM outbox_attempts),"
+                                               " (SELECT count(*) FROM games WHERE machine IS NULL)"
+                                               " - (SELECT count(*) FROM outbox_games)"),
+                                {});
+    return query.next() ? Confirmed{query.value(0).toLongLong(), query.value(1).toLongLong()} : Confirmed{};
+}
+
+std::map<QDate, Outbox::Confirmed> Outbox::perDay() const
+{
+    std::map<QDate, Confirmed> days;
+    QSqlQuery query = readStore(store_,
+                                QStringLiteral("SELECT day, count(*), 0 FROM attempts WHERE machine IS NULL GROUP BY day"
+                                               " UNION ALL SELECT day, 0, count(*) FROM games WHERE machine IS NULL"
+                                               " GROUP BY day"),
+                                {});
+    while (query.next()) {
+        Confirmed& day = days[QDate::fromJulianDay(query.value(0).toLongLong())];
+        day.attempts += query.value(1).toLongLong();
+        day.games += query.value(2).toLongLong();
+    }
+    return days;
+}
+
+bool Outbox::queueAgain(const std::vector<QDate>& days)
+{
+    std::vector<QVariantList> rows;
+    for (QDate day : days)
+        rows.push_back({day.toJulianDay()});
+    return writeRows(QStringLiteral("INSERT OR IGNORE INTO outbox_attempts SELECT id FROM attempts"
+                                      " WHERE machine IS NULL AND day = ?"),
+                       rows)
+           && writeRows(QStringLiteral("INSERT OR IGNORE INTO outbox_games SELECT id FROM games"
+                                         " WHERE machine IS NULL AND day = ?"),
+                          rows)
+           && writeRows(QStringLiteral("INSERT OR IGNORE INTO outbox_pairs SELECT day, expected, struck FROM keystrokes"
+                                         " WHERE day = ?"),
+                        rows)
+           && writeRows(QStringLiteral("INSERT INTO outbox_days VALUES (?, 1)"
+                                         " ON CONFLICT (day) DO UPDATE SET changes = changes + 1"),
+                          rows);
+}
+
+bool Outbox::writeRows(const QString& sql, const std::vector<QVariantList>& rows)
 {
     if (!store_.transaction())
         return false;
@@ -96,7 +142,7 @@ bool Outbox::confirm(const std::vector<ClassAttempt>& attempts)
     std::vector<QVariantList> rows;
     for (const ClassAttempt& attempt : attempts)
         rows.push_back({attempt.row});
-    return confirmRows(QStringLiteral("DELETE FROM outbox_attempts WHERE attempt = ?"), rows);
+    return writeRows(QStringLiteral("DELETE FROM outbox_attempts WHERE attempt = ?"), rows);
 }
 
 bool Outbox::confirm(const std::vector<ClassGame>& games)
@@ -104,15 +150,24 @@ bool Outbox::confirm(const std::vector<ClassGame>& games)
     std::vector<QVariantList> rows;
     for (const ClassGame& game : games)
         rows.push_back({game.row});
-    return confirmRows(QStringLiteral("DELETE FROM outbox_games WHERE game = ?"), rows);
+    return writeRows(QStringLiteral("DELETE FROM outbox_games WHERE game = ?"), rows);
 }
 
 bool Outbox::confirm(const std::vector<ClassDay>& days)
 {
     std::vector<QVariantList> rows;
-    for (const ClassDay& day : days)
+    std::vector<QVariantList> pairs;
+    for (const ClassDay& day : days) {
         rows.push_back({day.day.toJulianDay(), day.changes});
-    return confirmRows(QStringLiteral("DELETE FROM outbox_days WHERE day = ? AND changes = ?"), rows);
+        for (const KeystrokePair& pair : day.totals.pairs)
+            pairs.push_back({day.day.toJulianDay(), int(pair.expected), int(pair.struck), pair.count});
+    }
+    // A pair's count only rises: one struck again since it was read stays queued.
+    return writeRows(QStringLiteral("DELETE FROM outbox_pairs WHERE day = ? AND expected = ? AND struck = ?"
+                                    " AND (SELECT count FROM keystrokes k WHERE k.day = outbox_pairs.day"
+                                    " AND k.expected = outbox_pairs.expected AND k.struck = outbox_pairs.struck) = ?"),
+                     pairs)
+           && writeRows(QStringLiteral("DELETE FROM outbox_days WHERE day = ? AND changes = ?"), rows);
 }
 
 } // namespace clavora

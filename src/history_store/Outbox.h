@@ -3,6 +3,7 @@
 #include "ClassRecords.h"
 
 #include <QSqlDatabase>
+#include <map>
 #include <vector>
 
 namespace clavora {
@@ -24,8 +25,20 @@ public:
     bool confirm(const std::vector<ClassGame>& games);
     bool confirm(const std::vector<ClassDay>& days);
 
+    // This machine's attempts and games the server has confirmed.
+    struct Confirmed {
+        qint64 attempts = 0;
+        qint64 games = 0;
+    };
+    Confirmed confirmed() const;
+    // This machine's attempts and games per day.
+    std::map<QDate, Confirmed> perDay() const;
+    // Queues again the attempts, games and key figures of `days` (a server that lost them:
+    // sending what it still has again changes nothing there).
+    bool queueAgain(const std::vector<QDate>& days);
+
 private:
-    bool confirmRows(const QString& sql, const std::vector<QVariantList>& rows);
+    bool writeRows(const QString& sql, const std::vector<QVariantList>& rows);
 
     QSqlDatabase store_;
 };

@@ -65,7 +65,15 @@ void ProgressControl::recordToggled(bool checked)
 
 void ProgressControl::forgetClicked()
 {
-    if (!ui_.confirm(tr("Forget My History"), tr("Forget every recorded attempt, key and game? This cannot be undone.")))
+    // A class member's records already sent stay on the class's server, which only its
+    // administrator empties; the store fetches none of them back.
+    const QString question = form_.classReach.isEmpty()
+                                 ? tr("Forget every recorded attempt, key and game? This cannot be undone.")
+                                 : tr("Forget every attempt, key and game recorded on this computer? This cannot be "
+                                      "undone. Your class's server keeps what was already sent, and your teacher still "
+                                      "sees it; ask whoever runs the server to remove it. Nothing recorded until now is "
+                                      "fetched back to this computer.");
+    if (!ui_.confirm(tr("Forget My History"), question))
         return;
     if (!history_.forget())
         ui_.showMessage(tr("Forget Error"), tr("The history could not be emptied.\n%1").arg(figures_.problem()));

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "class/ClassReach.h"
+#include "ClassReach.h"
 #include "common/Colour.h"
 #include "history/HistoryFigures.h"
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppSettings.h"
 
+#include "ClassServerCheck.h"
 #include "ProfileFile.h"
 #include "StartupEntry.h"
 #include "SettingsTable.h"
@@ -149,6 +150,9 @@ AppSettings loadSettings(const ProfileFile& file, StartupEntry& entry, int scree
     for (const AnySetting& row : settingsTable())
         if (sectionOf(row))
             std::visit(Reader{file, defaults, s}, row);
+    // Read whole, so that one too long is refused rather than cut to a connection string
+    // nobody wrote.
+    s.classServer = file.readWholeString(QLatin1String(ClassSection), QStringLiteral("Server"), defaults.classServer);
     // The check box knows only unchecked and checked; anything but 1 leaves it unchecked.
     s.showLayout = s.showLayout == 1 ? 1 : 0;
     s.quickExercisesAtStartUp = !entry.read().isEmpty();
@@ -169,9 +173,14 @@ void writeSettings(ProfileFile& file, const AppSettings& s, const QString& exerc
         if (!sectionOf(row) || unused(sectionOf(row)))
             continue;
         const auto* number = std::get_if<Setting<std::int32_t>>(&row);
-        // The number is saved as the box shows it, which may not be a number at all.
+        const auto* text = std::get_if<Setting<QString>>(&row);
+        // The number is saved as the box shows it, which may not be a number at all; a class
+        // server refused (a password in it, or too long) is not written back.
         const QString value = number && number->field == &AppSettings::exerciseNumber ? exerciseNumberText
-                                                                                       : std::visit(Writer{s}, row);
+                              : text && text->field == &AppSettings::classServer
+                                      && !ClassServerCheck::refusal(s.classServer).isEmpty()
+                                  ? QString()
+                                  : std::visit(Writer{s}, row);
         std::visit([&](const auto& setting) {
             file.write(QLatin1String(setting.section), QLatin1String(setting.key), value);
         }, row);

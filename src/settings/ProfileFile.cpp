@@ -121,12 +121,17 @@ qint64 ProfileFile::readInt(const QString& section, const QString& key, qint64 f
     return value(section, key, text) ? leadingInteger(text) : fallback;
 }
 
-QString ProfileFile::readString(const QString& section, const QString& key, const QString& fallback) const
+QString ProfileFile::readWholeString(const QString& section, const QString& key, const QString& fallback) const
 {
     QString text;
     if (!value(section, key, text))
         text = fallback;
-    text = storable(text);
+    return storable(text);
+}
+
+QString ProfileFile::readString(const QString& section, const QString& key, const QString& fallback) const
+{
+    QString text = readWholeString(section, key, fallback);
     if (text.size() > MaxText)
         text.truncate(text[MaxText - 1].isHighSurrogate() ? MaxText - 1 : MaxText); // never half a character
     return text;

@@ -31,6 +31,8 @@ public:
     // At most `MaxText` characters of the value, as a 255-character buffer would hold, and
     // nothing from a NUL character on.
     QString readString(const QString& section, const QString& key, const QString& fallback) const;
+    // The value however long, for a setting refused whole rather than cut short.
+    QString readWholeString(const QString& section, const QString& key, const QString& fallback) const;
     // The value is quoted exactly when reading it back would otherwise change it.
     void write(const QString& section, const QString& key, const QString& value);
     // The file's contents as `save` writes them.

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ClassDialog.h"
-#include "progress/ClassServerCheck.h"
+#include "settings/ClassServerCheck.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

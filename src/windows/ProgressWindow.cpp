@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -223,7 +224,6 @@ ProgressWindow::ProgressWindow(HistoryRecorder& history, const HistoryFigures& f
             [this] { forwardTo(this, control_, &ProgressControl::exportClicked)(exportFolder_); });
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     connect(classButton_, &QPushButton::clicked, this, &ProgressWindow::chooseClassServer);
-    connect(&classLoader_, &ClassRosterLoader::answered, this, forwardTo(this, classPage_, &ClassPage::answered));
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
     startAsNew();
 }
@@ -283,8 +283,13 @@ QWidget* ProgressWindow::newClassPage()
             [this] { forwardTo(this, classPage_, &ClassPage::exportClicked)(exportFolder_); });
     connect(classTable_, &QTableWidget::cellDoubleClicked, this, [this](int row) {
         const QTableWidgetItem* learner = classTable_->item(row, 0);
-        forwardTo(this, classPage_, &ClassPage::learnerChosen)(learner->text());
-        emit learnerChosen(learner->data(Qt::UserRole).toString(), learner->text());
+        if (!learner)
+            return;
+        // Taken first: showing the choice may fill the table anew, deleting its items.
+        const QString login = learner->data(Qt::UserRole).toString();
+        const QString name = learner->text();
+        forwardTo(this, classPage_, &ClassPage::learnerChosen)(name);
+        emit learnerChosen(login, name);
     });
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
@@ -307,8 +312,18 @@ void ProgressWindow::setClassServer(const QString& server)
 {
     classServer_ = server;
     forwardTo(this, classPage_, &ClassPage::serverChosen)(server);
-    if (!server.isEmpty())
-        classLoader_.load(server, QDate::currentDate());
+    loadClass();
+}
+
+void ProgressWindow::loadClass()
+{
+    if (!rosterSource_ || classServer_.isEmpty())
+        return;
+    // The source outlives the window, which may be gone when the answer comes.
+    rosterSource_->load(classServer_, QDate::currentDate(), [window = QPointer(this)](const ClassRoster& roster) {
+        if (window)
+            forwardTo(window.data(), window->classPage_, &ClassPage::answered)(roster);
+    });
 }
 
 void ProgressWindow::showClassReach(const std::optional<ClassReach>& reach, const QDateTime& now)
@@ -336,8 +351,7 @@ void ProgressWindow::colourWindow(Rgb windowColour, Rgb textColour)
 void ProgressWindow::refresh()
 {
     forwardTo(this, control_, &ProgressControl::refresh)();
-    if (!classServer_.isEmpty())
-        classLoader_.load(classServer_, QDate::currentDate());
+    loadClass();
 }
 
 void ProgressWindow::applyColours(Rgb windowColour, Rgb textColour)

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "common/Colour.h"
-#include "class/ClassRosterLoader.h"
 #include "progress/ClassPage.h"
+#include "progress/ClassRosterSource.h"
 #include "progress/ProgressControl.h"
 #include "progress/ProgressUi.h"
 #include "keyboard/LayoutFile.h"
@@ -52,6 +52,8 @@ public:
     // The class server the learner named; none: no class. A teacher's login gets the
     // Class page, read without holding up the window.
     void setClassServer(const QString& server);
+    // Where the Class page is read from; none: the page is never read.
+    void setRosterSource(ClassRosterSource* source) { rosterSource_ = source; }
     // How the class server was last found; none while the learner is in no class.
     void showClassReach(const std::optional<ClassReach>& reach, const QDateTime& now);
     // The progress of a learner of the teacher's class was shown, or why not.
@@ -92,10 +94,11 @@ private:
     void applyClass();
     QWidget* newClassPage();
     void chooseClassServer();
+    void loadClass();
 
     ProgressControl control_;
     ClassPage classPage_;
-    ClassRosterLoader classLoader_;
+    ClassRosterSource* rosterSource_ = nullptr;
     QString classServer_;
     QString exportFolder_;
     KeyCapTable layout_;

@@ -17,6 +17,7 @@ namespace clavora::test {
 namespace {
 
 constexpr int port = 5432; // the socket lives in our own folder, so no other server collides
+constexpr int poolerPort = 6432;
 
 // The folder holding postgres, initdb and psql: the one behind PATH's postgres, else the
 // newest of Debian's /usr/lib/postgresql/<version>/bin.
@@ -91,9 +92,94 @@ QString PostgresServer::start(bool* missing)
     return error.isEmpty() ? resume() : error;
 }
 
+PostgresServer::~PostgresServer()
+{
+    if (pooler_.state() != QProcess::NotRunning) {
+        pooler_.kill();
+        pooler_.waitForFinished();
+    }
+    stop();
+}
+
+QString PostgresServer::startPooler(const QStringList& roles, bool* missing)
+{
+    const QString program = QStandardPaths::findExecutable("pgbouncer", {"/usr/sbin", "/usr/bin"});
+    *missing = program.isEmpty();
+    if (*missing)
+        return "PgBouncer is not installed: apt-get install pgbouncer";
+    QFile users(folder_.filePath("pooler-users.txt"));
+    QFile settings(folder_.filePath("pgbouncer.ini"));
+    if (!users.open(QIODevice::WriteOnly) || !settings.open(QIODevice::WriteOnly))
+        return "cannot write the pooler's files";
+    for (const QString& role : roles)
+        users.write(QString("\"%1\" \"\"\n").arg(role).toUtf8());
+    users.close();
+    settings.write(QString("[databases]\n"
+                           "clavora = host=%1 port=%2 dbname=clavora\n"
+                           "[pgbouncer]\n"
+                           "listen_addr =\n"
+                           "listen_port = %3\n"
+                           "unix_socket_dir = %1\n"
+                           "auth_type = trust\n"
+                           "auth_file = %4\n"
+                           "pool_mode = transaction\n"
+                           "default_pool_size = 2\n"
+                           "server_lifetime = 1\n"
+                           "server_idle_timeout = 1\n"
+                           "logfile = %1/pgbouncer.log\n")
+                       .arg(folder_.path())
+                       .arg(port)
+                       .arg(poolerPort)
+                       .arg(users.fileName())
+                       .toUtf8());
+    settings.close();
+    runAsServerUser(pooler_, true);
+    pooler_.setProcessChannelMode(QProcess::MergedChannels);
+    pooler_.start(program, {settings.fileName()});
+    const QString socket = folder_.filePath(QString(".s.PGSQL.%1").arg(poolerPort));
+    for (int tries = 0; tries < 100 && !QFile::exists(socket) && pooler_.state() != QProcess::NotRunning; ++tries)
+        QThread::msleep(100);
+    if (!QFile::exists(socket))
+        return QString("PgBouncer did not start: %1").arg(QString::fromLocal8Bit(pooler_.readAll()));
+    return {};
+}
+
+QString PostgresServer::poolerConnection(const QString& role) const
+{
+    return QString("host=%1 port=%2 dbname=clavora user=%3").arg(folder_.path()).arg(poolerPort).arg(role);
+}
+
 QString PostgresServer::dataFolder() const
 {
-    return folder_.filePath("data");
+    return folder_.filePath(data_);
+}
+
+QString PostgresServer::dump(const QString& file) const
+{
+    return run(binary("pg_dump"), {"-h", folder_.path(), "-p", QString::number(port), "-U", "postgres", "-Fc", "-f",
+                                   file, "clavora"});
+}
+
+QString PostgresServer::restore(const QString& file) const
+{
+    QString output;
+    if (psql({"-d", "postgres", "-c", "DROP DATABASE clavora WITH (FORCE)"}, &output) != 0)
+        return output;
+    return run(binary("pg_restore"), {"-h", folder_.path(), "-p", QString::number(port), "-U", "postgres", "-C", "-d",
+                                      "postgres", file});
+}
+
+QString PostgresServer::backUp() const
+{
+    return run(binary("pg_basebackup"), {"-h", folder_.path(), "-p", QString::number(port), "-U", "postgres", "-D",
+                                         folder_.filePath("standby"), "-X", "stream", "--no-sync", "--checkpoint=fast"});
+}
+
+QString PostgresServer::promoteBackup()
+{
+    stop();
+    data_ = "standby";
+    return resume();
 }
 
 QString PostgresServer::resume()

@@ -18,7 +18,7 @@ public:
     PostgresServer() = default;
     PostgresServer(const PostgresServer&) = delete;
     PostgresServer& operator=(const PostgresServer&) = delete;
-    ~PostgresServer() { stop(); }
+    ~PostgresServer();
 
     // Empty when the server is up; otherwise why not (for a skip when the binaries are
     // missing, a failure otherwise). `missing` tells the two apart.
@@ -32,6 +32,22 @@ public:
     // A libpq connection string to the database "clavora" as `role`.
     QString connection(const QString& role) const;
     QString dataFolder() const;
+    // Writes the database "clavora" to `file`, as a nightly backup would.
+    QString dump(const QString& file) const;
+    // Replaces the database "clavora" with the one `file` holds, ending its sessions.
+    QString restore(const QString& file) const;
+    // Copies the running server's data (pg_basebackup), as a standby has it.
+    QString backUp() const;
+    // Stops the server and starts the copy in its place: a standby that stopped receiving
+    // when the copy was made, promoted.
+    QString promoteBackup();
+    // PgBouncer in front of the database "clavora" in transaction mode, as a school shares
+    // few server connections among many programs: two server connections at most, each
+    // closed a second after it was opened or last used. `roles` may log in. Empty when it
+    // runs, else why not; `missing` tells whether it is not installed.
+    QString startPooler(const QStringList& roles, bool* missing);
+    // A libpq connection string to the database "clavora" through the pooler as `role`.
+    QString poolerConnection(const QString& role) const;
 
     // A Qt SQL connection of `role` to `database`, opened; `name` names the connection.
     QSqlDatabase connect(const QString& name, const QString& role, const QString& database) const;
@@ -45,6 +61,8 @@ private:
     QTemporaryDir folder_;
     QString binaries_;
     QProcess server_;
+    QProcess pooler_;
+    QString data_ = "data"; // the cluster's folder in folder_
 };
 
 } // namespace clavora::test

@@ -25,7 +25,7 @@ const QUuid brunoGame("6f1c7c1e-0b7a-4a39-9d7e-2f5a1c3b9e01");
 const QUuid carlaMachine("0d9a4f43-5a3e-4c55-8f0e-6c1b2a7d9e10");
 const QDate day(2026, 3, 2);
 const QStringList tables = {"schema_version", "learners", "classes", "class_members", "attempts", "daily_keystrokes",
-    "daily_line_edits", "games", "game_letters"};
+    "daily_line_edits", "games", "game_letters", "machine_totals"};
 
 QString text(const QUuid& id)
 {
@@ -353,6 +353,35 @@ void TestClassServer::forbiddenChangesChangeNothing_data()
     QTest::newRow("learner locks out the class")
         << "anna" << "LOCK TABLE clavora.daily_keystrokes IN ACCESS EXCLUSIVE MODE" << "permission denied";
     QTest::newRow("learner becomes another") << "anna" << "SET ROLE bruno" << "permission denied";
+    // What no program of the class writes, which the others could not use.
+    const QString hostile = "INSERT INTO clavora.attempts (id, machine, finished, day, kind, quick_run, preset_file,"
+                            " exercise_number, exercise, typed, seconds, correct, accuracy, speed, correct_speed,"
+                            " passed) VALUES (gen_random_uuid(), gen_random_uuid(), %1, %2, 0, false, 'f', 1, 'e',"
+                            " %3, %4, 1, 100, 1, 1, true)";
+    const QString now = "now()";
+    const QString today = "current_date";
+    QTest::newRow("seconds not a number") << "anna" << hostile.arg(now, today, "'t'", "'NaN'") << "attempt_figures";
+    QTest::newRow("seconds infinite") << "anna" << hostile.arg(now, today, "'t'", "'Infinity'") << "attempt_figures";
+    QTest::newRow("seconds negative") << "anna" << hostile.arg(now, today, "'t'", "-1") << "attempt_figures";
+    QTest::newRow("day without end") << "anna" << hostile.arg(now, "'infinity'", "'t'", "1") << "attempt_moments";
+    QTest::newRow("day before the calendar") << "anna" << hostile.arg(now, "'0044-03-15 BC'", "'t'", "1")
+                                              << "attempt_moments";
+    QTest::newRow("finished beyond 9999") << "anna" << hostile.arg("'12000-01-01 00:00+00'", today, "'t'", "1")
+                                           << "attempt_moments";
+    QTest::newRow("megabytes typed") << "anna" << hostile.arg(now, today, "repeat('t', 3000000)", "1") << "attempt_texts";
+    QTest::newRow("key interval not a number")
+        << "anna"
+        << "INSERT INTO clavora.daily_keystrokes (day, machine, expected, struck, count, timed_count, interval_sum)"
+           " VALUES (current_date, gen_random_uuid(), 97, 97, 1, 1, 'NaN')"
+        << "keystroke_figures";
+    QTest::newRow("learner raises their machine's count")
+        << "anna" << "UPDATE clavora.machine_totals SET attempts = attempts + 1" << "permission denied";
+    QTest::newRow("learner lists the logins") << "anna" << "SELECT rolname FROM pg_roles" << "permission denied";
+    QTest::newRow("learner lists the memberships") << "anna" << "SELECT member::regrole FROM pg_auth_members"
+                                                   << "permission denied";
+    QTest::newRow("learner makes a large object") << "anna" << "SELECT lo_create(0)" << "permission denied";
+    QTest::newRow("learner makes a large object from bytes") << "anna" << "SELECT lo_from_bytea(0, 'x')"
+                                                             << "permission denied";
     QTest::newRow("teacher adds an attempt for a learner") << "theo" << attemptOf.arg("carla") << "permission denied";
     QTest::newRow("teacher deletes attempts") << "theo" << "DELETE FROM clavora.attempts" << "permission denied";
 }
@@ -423,8 +452,8 @@ void TestClassServer::sendingAgainStoresOnce()
     QCOMPARE(value(anna, figures, {text(id)}).toString(), "8 7 2 8 8");
 }
 
-// Two machines of one learner sending the same queue at the same moment, each attempt in its
-// own transaction with the day's total it raised.
+// Two machines of one learner sending the same queue at the same moment, an attempt and the
+// day's total it raised at a time.
 void TestClassServer::twoConnectionsOfOneLearnerSendAtOnce()
 {
     constexpr int attempts = 200;
@@ -441,10 +470,8 @@ void TestClassServer::twoConnectionsOfOneLearnerSendAtOnce()
             Upload upload(connection);
             ready.arrive_and_wait();
             for (int i = 0; i < attempts && errors[sender].isEmpty(); ++i) {
-                connection.transaction();
                 errors[sender] = upload.sendAttempt(ids[i], attempt("race"))
                     + upload.sendDay(machine, day, totals(char16_t(u'0' + i % 10), i + 1));
-                connection.commit();
             }
         }
         QSqlDatabase::removeDatabase(name);
@@ -462,27 +489,38 @@ void TestClassServer::twoConnectionsOfOneLearnerSendAtOnce()
 
 void TestClassServer::loadingTheSchemaAgain_data()
 {
-    QTest::addColumn<int>("version");
+    QTest::addColumn<int>("version"); // the oldest program's served
+    QTest::addColumn<int>("migration");
     QTest::addColumn<bool>("loads");
-    QTest::newRow("current: kept as it is") << 1 << true;
-    QTest::newRow("newer: left untouched and refused") << 2 << false;
+    QTest::addColumn<int>("state"); // as this program finds it
+    QTest::newRow("current: kept as it is") << 1 << 2 << true << int(ClassSchemaVersion::State::Usable);
+    QTest::newRow("a later migration that adds: left untouched, still used")
+        << 1 << 3 << false << int(ClassSchemaVersion::State::Usable);
+    QTest::newRow("a later migration older programs cannot use: nothing sent")
+        << 2 << 3 << false << int(ClassSchemaVersion::State::Newer);
 }
 
 void TestClassServer::loadingTheSchemaAgain()
 {
     QFETCH(int, version);
+    QFETCH(int, migration);
     QFETCH(bool, loads);
-    QCOMPARE(execute("admin", "UPDATE clavora.schema_version SET version = ?", {version}), QString());
+    QFETCH(int, state);
+    QCOMPARE(execute("admin", "UPDATE clavora.schema_version SET version = ?, migration = ?", {version, migration}),
+        QString());
     const QString before = fingerprint();
     QString output;
     const int exitCode = server_.psql({"-d", "clavora", "-f", CLAVORA_CLASS_SCHEMA}, &output);
     QCOMPARE(exitCode == 0, loads);
-    // The program, seeing a later version, sends nothing.
-    QCOMPARE(ClassSchemaVersion::check(QSqlDatabase::database("anna")),
-        loads ? ClassSchemaVersion::State::Usable : ClassSchemaVersion::State::Newer);
+    QCOMPARE(int(ClassSchemaVersion::check(QSqlDatabase::database("anna"))), state);
     QVERIFY2(loads || output.contains("newer than this file"), qPrintable(output));
     QCOMPARE(fingerprint(), before);
-    QCOMPARE(execute("admin", "UPDATE clavora.schema_version SET version = 1"), QString());
+    // Learners added since the last load get their connection limit; teachers keep none.
+    const QString limits = "SELECT string_agg(rolname || ' ' || rolconnlimit, ', ' ORDER BY rolname) FROM pg_roles"
+                           " WHERE rolname IN ('anna', 'tina')";
+    if (loads)
+        QCOMPARE(value("admin", limits).toString(), "anna 4, tina -1");
+    QCOMPARE(execute("admin", "UPDATE clavora.schema_version SET version = 1, migration = 2"), QString());
 }
 
 QTEST_GUILESS_MAIN(TestClassServer)

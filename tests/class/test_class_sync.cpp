@@ -60,6 +60,7 @@ struct Machine {
             QVERIFY(store.addAttempt(record));
     }
     int queued() const { return value(store.database(), "SELECT count(*) FROM outbox_attempts").toInt(); }
+    int stored() const { return value(store.database(), "SELECT count(*) FROM attempts").toInt(); }
 
     QString connection;
     QTemporaryDir folder;
@@ -83,6 +84,11 @@ private slots:
     void serversThatAreNotUsed_data();
     void serversThatAreNotUsed();
     void passwordOnlyFromLibpqsFile();
+    void aRowThatCannotBeStoredStopsNothing();
+    void whatTheServerLostIsSentAgain_data();
+    void whatTheServerLostIsSentAgain();
+    void twoMachinesThroughAPoolerInTransactionMode();
+    void forgottenRecordsAreNotFetchedBack();
 
 private:
     int onServer(const QString& learner = "anna") const
@@ -123,6 +129,7 @@ void TestClassSync::init()
     QVERIFY(QSqlQuery(admin()).exec("DELETE FROM clavora.attempts"));
     QVERIFY(QSqlQuery(admin()).exec("DELETE FROM clavora.daily_keystrokes"));
     QVERIFY(QSqlQuery(admin()).exec("DELETE FROM clavora.games"));
+    QVERIFY(QSqlQuery(admin()).exec("DELETE FROM clavora.machine_totals"));
 }
 
 void TestClassSync::cleanupTestCase()
@@ -294,6 +301,135 @@ void TestClassSync::passwordOnlyFromLibpqsFile()
         QVERIFY(stored.open(QIODevice::ReadOnly));
         QVERIFY2(!stored.readAll().contains(password), qPrintable(file));
     }
+}
+
+// Rows of another machine this store cannot hold (stored before the server checked rows),
+// and a row of this machine the server refuses: each is left out, and everything else is
+// sent and fetched.
+void TestClassSync::aRowThatCannotBeStoredStopsNothing()
+{
+    const QString other = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    const QString insert = "INSERT INTO clavora.attempts (learner, id, machine, finished, day, kind, quick_run,"
+                           " preset_file, exercise_number, exercise, typed, seconds, correct, accuracy, speed,"
+                           " correct_speed, passed) VALUES ('anna', gen_random_uuid(), '%1', %2, '2026-03-02', 0,"
+                           " false, 'f', 1, 'a', 'a', %3, 1, 100, 30, 30, true)";
+    for (const QString& statement :
+         {QString("ALTER TABLE clavora.attempts DROP CONSTRAINT attempt_figures, DROP CONSTRAINT attempt_moments"),
+          insert.arg(other, "'2026-03-02 09:00+00'", "'NaN'"), insert.arg(other, "'infinity'", "1"),
+          insert.arg(other, "'2026-03-02 09:00+00'", "1"),
+          QString("ALTER TABLE clavora.attempts ADD CONSTRAINT attempt_figures CHECK (seconds BETWEEN 0 AND 1e9) NOT VALID")})
+        QVERIFY2(QSqlQuery(admin()).exec(statement), qPrintable(statement));
+    Machine machine("service=clavora-class");
+    machine.type(3);
+    AttemptRecord refused;
+    refused.finished = QDateTime(day, QTime(9, 0));
+    refused.exercise = refused.typed = "a";
+    refused.seconds = 2e9;
+    QVERIFY(machine.store.addAttempt(refused));
+    machine.start();
+    QTRY_COMPARE_WITH_TIMEOUT(machine.queued(), 0, 20000);
+    QCOMPARE(onServer(), 3 + 3);
+    const auto fetched = [&] {
+        return value(machine.store.database(), "SELECT count(*) FROM attempts WHERE machine IS NOT NULL").toInt();
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(fetched(), 1, 20000);
+    QCOMPARE(value(machine.store.database(), "SELECT count(*) FROM unstorable_records").toInt(), 2);
+    QVERIFY(machine.sync->reach().problem.isEmpty());
+}
+
+void TestClassSync::whatTheServerLostIsSentAgain_data()
+{
+    QTest::addColumn<bool>("standby");
+    QTest::newRow("restored from last night's dump") << false;
+    QTest::newRow("failed over to a standby that lagged") << true;
+}
+
+// The server loses the attempts and games it took after a backup: the program, connecting
+// again, finds them missing and sends them again.
+void TestClassSync::whatTheServerLostIsSentAgain()
+{
+    QFETCH(bool, standby);
+    const QString dump = QDir(QDir::tempPath()).filePath(QString("clavora-class-%1.dump").arg(getpid()));
+    Machine machine("service=clavora-class");
+    machine.type(30);
+    machine.start();
+    QTRY_COMPARE_WITH_TIMEOUT(onServer(), 30, 20000);
+    QCOMPARE(standby ? server_.backUp() : server_.dump(dump), QString());
+    machine.type(9);
+    GameRecord game;
+    game.started = game.ended = QDateTime(day, QTime(10, 0));
+    QVERIFY(machine.store.addGame(game));
+    QTRY_COMPARE_WITH_TIMEOUT(onServer(), 39, 20000);
+    machine.exit();
+    QCOMPARE(standby ? server_.promoteBackup() : server_.restore(dump), QString());
+    QFile::remove(dump);
+    QVERIFY(server_.connect("admin", "postgres", "clavora").isOpen());
+    QCOMPARE(onServer(), 30);
+    machine.start();
+    QTRY_COMPARE_WITH_TIMEOUT(onServer(), 39, 20000);
+    QTRY_COMPARE(value(admin(), "SELECT count(*) FROM clavora.games").toInt(), 1);
+    QCOMPARE(value(admin(), "SELECT attempts FROM clavora.machine_totals WHERE learner = 'anna'").toInt(), 39);
+}
+
+// PgBouncer in transaction mode hands each transaction whichever server connection is free
+// and closes them a second after use: two machines of one learner, sending at once and again
+// after an idle gap, get everything there and each other's records back.
+void TestClassSync::twoMachinesThroughAPoolerInTransactionMode()
+{
+    bool missing = false;
+    const QString problem = server_.startPooler({"anna"}, &missing);
+    if (missing)
+        QSKIP(qPrintable(problem));
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    Machine first(server_.poolerConnection("anna"));
+    Machine second(server_.poolerConnection("anna"));
+    first.type(300);
+    second.type(200);
+    first.start();
+    second.start();
+    QTRY_COMPARE_WITH_TIMEOUT(onServer(), 500, 30000);
+    QTest::qWait(2500); // longer than the pooler keeps a server connection
+    first.type(5);
+    second.type(5);
+    QTRY_COMPARE_WITH_TIMEOUT(onServer(), 510, 30000);
+    for (Machine* machine : {&first, &second}) {
+        QTRY_COMPARE(machine->queued(), 0);
+        QCOMPARE(machine->sync->reach().problem, QString());
+        machine->exit();
+        machine->start(); // fetches what the other sent
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(first.stored(), 510, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(second.stored(), 510, 20000);
+    QCOMPARE(first.sync->reach().problem, QString());
+    QCOMPARE(second.sync->reach().problem, QString());
+}
+
+// A learner forgets their history on one machine: what the server holds stays there and is
+// not fetched back; what the other machine records afterwards comes as before.
+void TestClassSync::forgottenRecordsAreNotFetchedBack()
+{
+    Machine first("service=clavora-class");
+    Machine second("service=clavora-class");
+    first.type(20);
+    first.start();
+    QTRY_COMPARE_WITH_TIMEOUT(onServer(), 20, 20000);
+    second.start();
+    QTRY_COMPARE_WITH_TIMEOUT(second.stored(), 20, 20000);
+    second.exit();
+    QVERIFY(second.store.forget());
+    second.start();
+    QTRY_VERIFY_WITH_TIMEOUT(second.sync->reach().lastReached.isValid(), 20000);
+    QCOMPARE(second.stored(), 0);
+    QCOMPARE(onServer(), 20);
+
+    AttemptRecord later;
+    later.finished = QDateTime::currentDateTime().addSecs(60);
+    later.exercise = later.typed = "b";
+    QVERIFY(first.store.addAttempt(later));
+    QTRY_COMPARE_WITH_TIMEOUT(onServer(), 21, 20000);
+    second.exit();
+    second.start();
+    QTRY_COMPARE_WITH_TIMEOUT(second.stored(), 1, 20000);
 }
 
 QTEST_GUILESS_MAIN(TestClassSync)

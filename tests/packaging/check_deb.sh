@@ -26,7 +26,7 @@ grep -v '^#' "$(dirname "$0")/qt-plugins.txt" | while read -r plugin; do
   depends_on "$owner" || { echo "missing dependency $owner for the plug-in $plugin" >&2; exit 1; }
 done
 contents=$(dpkg-deb -c "$deb")
-for file in ./usr/bin/clavora ./usr/share/clavora/Readme.txt ./usr/share/clavora/class/schema.sql ./usr/share/applications/org.orvella.Clavora.desktop \
+for file in ./usr/bin/clavora ./usr/share/clavora/Readme.txt ./usr/share/clavora/class/schema.sql ./usr/share/doc/clavora/class-guide.md ./usr/share/applications/org.orvella.Clavora.desktop \
     ./usr/share/metainfo/org.orvella.Clavora.metainfo.xml ./usr/share/man/man1/clavora.1.gz \
     ./usr/share/icons/hicolor/scalable/apps/org.orvella.Clavora.svg \
     ./usr/share/icons/hicolor/48x48/apps/org.orvella.Clavora.png \

@@ -178,6 +178,21 @@ TEST_F(SettingsFixture, TheCoachAndClassSectionsAreWrittenLastOnceUsed)
     EXPECT_TRUE(on.bytes().contains("[Class]\nServer=\n"));
 }
 
+// A class server the program refuses is read whole, so that one too long is not cut to
+// another, and written back empty, so that a secret in it leaves the file.
+TEST_F(SettingsFixture, ARefusedClassServerIsNotWrittenBack)
+{
+    const QString tooLong = QStringLiteral("host=") + QString(100000, u'h');
+    for (const QString& server : {QStringLiteral("host=school.example password=secret"),
+                                  QStringLiteral("host=school.example sslpassword=secret"), tooLong}) {
+        AppSettings s = load(QStringLiteral("[Class]\nServer=%1\n").arg(server).toUtf8());
+        EXPECT_EQ(s.classServer, server);
+        ProfileFile file(settingsPath(), QStringLiteral("[Class]\nServer=%1\n").arg(server).toUtf8());
+        writeSettings(file, s, "1");
+        EXPECT_TRUE(file.bytes().startsWith("[Class]\nServer=\n")) << file.bytes().left(200).toStdString();
+    }
+}
+
 TEST_F(SettingsFixture, FailedSaveLeavesTheOldFileWhole)
 {
     folder.write("Clavora.ini", "[Exercises]\nExNum=4\n");

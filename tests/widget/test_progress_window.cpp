@@ -242,6 +242,39 @@ private slots:
         QCOMPARE(asked.size(), 1);
     }
 
+    // A figure that is not a number (an old row of the server) neither fills the table anew
+    // at each answer nor loses the learner a double-click chose.
+    void aLearnerWithAFigureThatIsNotANumberOpens()
+    {
+        LearnerFigures anna;
+        anna.login = QStringLiteral("anna");
+        anna.name = QStringLiteral("Anna");
+        anna.minutesThisWeek = std::nan("");
+        anna.medianSpeed = std::nan("");
+        struct Source final : ClassRosterSource {
+            void load(const QString&, QDate, std::function<void(const ClassRoster&)> then) override
+            {
+                answered = std::move(then);
+            }
+            std::function<void(const ClassRoster&)> answered;
+        } source;
+        window_->setRosterSource(&source);
+        window_->setClassServer(QStringLiteral("service=clavora-class"));
+        source.answered({true, true, {anna}, {}});
+        auto* table = findControl<QTableWidget>(*window_, "ClassTable");
+        QCOMPARE(table->rowCount(), 1);
+        const QTableWidgetItem* shown = table->item(0, 0);
+        window_->refresh(); // read again: the same answer
+        source.answered({true, true, {anna}, {}});
+        QCOMPARE(table->item(0, 0), shown);
+        QSignalSpy chosen(window_.get(), &ProgressWindow::learnerChosen);
+        emit table->cellDoubleClicked(0, 0);
+        QCOMPARE(chosen.size(), 1);
+        QCOMPARE(chosen[0][0].toString(), QStringLiteral("anna"));
+        QCOMPARE(chosen[0][1].toString(), QStringLiteral("Anna"));
+        window_->setRosterSource(nullptr);
+    }
+
     void aMissingStoreIsExplained()
     {
         HistoryStore broken(QStringLiteral("/proc/clavora-no-such-place/History.sqlite"));

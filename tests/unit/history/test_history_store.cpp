@@ -6,8 +6,10 @@
 #include <QFile>
 #include <QSqlDatabase>
 #include <QUuid>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
+#include <random>
 #include <vector>
 
 namespace clavora {
@@ -141,9 +143,39 @@ TEST(HistoryStore, ForgetEmptiesEveryTable)
     game.letters = {{u'a', 1, 1.0, 0, 0}};
     ASSERT_TRUE(history.store.addGame(game));
     ASSERT_TRUE(history.store.forget());
-    for (const char* table : {"attempts", "keystrokes", "line_edits", "games", "game_letters", "days", "key_totals", "key_intervals"})
+    for (const char* table : {"attempts", "keystrokes", "line_edits", "games", "game_letters", "days", "day_values",
+                              "day_medians", "key_totals", "key_intervals"})
         EXPECT_EQ(scalar(history.store, QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(table)).toInt(), 0) << table;
     EXPECT_TRUE(history.store.addAttempt(record)); // and it goes on recording
+}
+
+// The day's medians move a step with each attempt; they stay those of all its attempts,
+// whatever order the values come in.
+TEST(HistoryStore, DayMediansFollowEveryAttempt)
+{
+    HistoryFixture history;
+    FakeClock clock;
+    clock.dateTime = at(2024, 3, 10);
+    const ProgressQueries figures(history.store, clock);
+    std::mt19937 random(11);
+    std::vector<int> speeds;
+    std::vector<int> accuracies;
+    const auto median = [](std::vector<int> values) {
+        std::sort(values.begin(), values.end());
+        return (values[(values.size() - 1) / 2] + values[values.size() / 2]) / 2.0;
+    };
+    for (int i = 1; i <= 300; ++i) {
+        // Runs of rising, falling and repeated values as well as scattered ones.
+        const int speed = i < 100 ? int(random() % 60) : i < 200 ? 300 - i : 40;
+        const int accuracy = int(random() % 3) * 50;
+        ASSERT_TRUE(history.store.addAttempt(attempt(at(2024, 3, 10), speed, 0, accuracy)));
+        speeds.push_back(speed);
+        accuracies.push_back(accuracy);
+        const std::vector<DayFigures> days = figures.dailyFigures(HistoryPeriod::Week);
+        ASSERT_EQ(days.size(), 1u);
+        ASSERT_DOUBLE_EQ(days[0].medianSpeed, median(speeds)) << i;
+        ASSERT_DOUBLE_EQ(days[0].medianAccuracy, median(accuracies)) << i;
+    }
 }
 
 TEST(HistoryStore, CreatesItsFileOnlyWhenFirstUsed)
@@ -215,6 +247,7 @@ TEST(HistoryStore, MigratesAVersionOneStoreKeepingItsRows)
     ASSERT_EQ(days.size(), 1u);
     EXPECT_EQ(days[0].attempts, 2);
     EXPECT_EQ(days[0].bestSpeed, 36);
+    EXPECT_DOUBLE_EQ(days[0].medianSpeed, 33); // the day's median counts the attempt from before too
     const std::vector<KeyFigures> keys = figures.keyFigures(HistoryPeriod::Everything);
     ASSERT_EQ(keys.size(), 1u);
     EXPECT_EQ(keys[0].strokes, 5);

@@ -47,9 +47,17 @@ TEST(Outbox, QueuesWhatThisMachineWritesUntilConfirmed)
     EXPECT_EQ(outbox.days(10).at(0).totals.pairs.at(0).count, 6);
     EXPECT_TRUE(outbox.confirm(outbox.days(10)));
     EXPECT_TRUE(outbox.days(10).empty());
+    // A day struck again sends the pairs that changed alone.
+    AttemptRecord other = typed(at(2024, 3, 10, 12), 1);
+    other.keystrokes.pairs[0].expected = other.keystrokes.pairs[0].struck = u'b';
+    ASSERT_TRUE(history.store.addAttempt(other));
+    ASSERT_EQ(outbox.days(10).size(), 1u);
+    ASSERT_EQ(outbox.days(10)[0].totals.pairs.size(), 1u);
+    EXPECT_EQ(outbox.days(10)[0].totals.pairs[0].expected, u'b');
+    EXPECT_TRUE(outbox.confirm(outbox.days(10)));
 
     EXPECT_TRUE(outbox.confirm(std::vector<ClassAttempt>{attempts[0]}));
-    EXPECT_EQ(outbox.attempts(10).size(), 2u); // the second and the third
+    EXPECT_EQ(outbox.attempts(10).size(), 3u); // the second to the fourth
     EXPECT_TRUE(outbox.confirm(games));
     EXPECT_TRUE(outbox.games(10).empty());
 }

@@ -19,11 +19,13 @@ public:
     std::optional<QString> saveAnswer;
     QString proposedName;
     void showMessage(const QString& title, const QString& text) override { messages.emplace_back(title, text); }
-    bool confirm(const QString&, const QString&) override
+    bool confirm(const QString&, const QString& text) override
     {
         ++questions;
+        question = text;
         return answerYes;
     }
+    QString question;
     std::optional<QString> askSaveFileName(const QString& proposed, const QStringList&, const QString&) override
     {
         proposedName = proposed;
@@ -80,6 +82,11 @@ TEST_F(ProgressControlTest, ForgetsOnlyAfterYes)
     EXPECT_TRUE(control.form().days.empty());
     EXPECT_TRUE(control.form().confusions.isEmpty());
     EXPECT_TRUE(ui.messages.empty());
+    // A class member is told what stays on the server.
+    EXPECT_FALSE(ui.question.contains(QStringLiteral("server")));
+    control.classReached(ClassReach{}, QDateTime::currentDateTime());
+    control.forgetClicked();
+    EXPECT_TRUE(ui.question.contains(QStringLiteral("Your class's server keeps what was already sent")));
 }
 
 TEST_F(ProgressControlTest, ExportsTwoFilesOrNothing)

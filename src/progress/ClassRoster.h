@@ -2,6 +2,7 @@
 #pragma once
 #include <QDate>
 #include <QString>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -22,7 +23,19 @@ struct LearnerFigures {
     std::optional<double> medianAccuracyBefore;
     QString weakestKeys; // this week's, one character each, the weakest first
 
-    bool operator==(const LearnerFigures&) const = default;
+    // A figure that is not a number (an old row of the server may hold one) equals itself,
+    // so that an answer like the last is seen as such.
+    bool operator==(const LearnerFigures& other) const
+    {
+        const auto same = [](std::optional<double> a, std::optional<double> b) {
+            return a.has_value() == b.has_value() && (!a || *a == *b || (std::isnan(*a) && std::isnan(*b)));
+        };
+        return login == other.login && name == other.name && classes == other.classes
+               && lastPractice == other.lastPractice && same(minutesThisWeek, other.minutesThisWeek)
+               && attemptsThisWeek == other.attemptsThisWeek && same(medianSpeed, other.medianSpeed)
+               && same(medianSpeedBefore, other.medianSpeedBefore) && same(medianAccuracy, other.medianAccuracy)
+               && same(medianAccuracyBefore, other.medianAccuracyBefore) && weakestKeys == other.weakestKeys;
+    }
 };
 
 // What the class server answers the Class page.

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ClassServerCheck.h"
-#include "settings/ProfileFile.h"
+#include "ProfileFile.h"
 
 #include <QRegularExpression>
 
@@ -8,9 +8,10 @@ namespace clavora {
 
 QString ClassServerCheck::refusal(const QString& server)
 {
-    // The keyword anywhere (also as a URI's query parameter), or a URI's user:password@.
+    // Any keyword that carries a secret (password, sslpassword, and such as libpq may add)
+    // anywhere, also as a URI's query parameter, or a URI's user:password@.
     static const QRegularExpression password(
-        QStringLiteral(R"(\bpassword\s*=|^\s*postgres(ql)?://[^/?#@]*:[^/?#@]*@)"),
+        QStringLiteral(R"(\b[a-z_]*(password|secret)\s*=|^\s*postgres(ql)?://[^/?#@]*:[^/?#@]*@)"),
         QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression control(QStringLiteral(R"([\x00-\x1f\x7f])"));
     // What the PostgreSQL driver passes on to libpq: keyword=value pairs, not URIs.
