@@ -212,7 +212,7 @@ Le programme est «&#xa0;%1&#xa0;»&#xa0;: aucune entrée de démarrage n&apos;a
     </message>
     <message>
         <source>The class server could not be reached: %1</source>
-        <translation>Le serveur de la classe n'a pas pu être joint : %1</translation>
+        <translation>Le serveur de la classe n&apos;a pas pu être joint : %1</translation>
     </message>
 </context>
 <context>
@@ -601,6 +601,10 @@ $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart)
     <message>
         <source> + AltGr</source>
         <translation> + AltGr</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s keyboard database has no layout &quot;%1&quot;, so the keys show no characters.</source>
+        <translation>La base de claviers du bureau n&apos;a pas de disposition «&#xa0;%1&#xa0;»&#xa0;: les touches ne montrent aucun caractère.</translation>
     </message>
 </context>
 <context>
@@ -1368,6 +1372,14 @@ Votre mot de passe va dans ~/.pgpass ou dans le fichier de service, jamais ici.<
     <message>
         <source>Highest quick exercise</source>
         <translation>Dernier exercice rapide</translation>
+    </message>
+    <message>
+        <source>Find a layout</source>
+        <translation>Chercher une disposition</translation>
+    </message>
+    <message>
+        <source>Find a keyboard layout by name</source>
+        <translation>Chercher une disposition de clavier par son nom</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "ExerciseLog.h"
+#include "LayoutDrills.h"
 #include "MainForm.h"
 #include "coach/CoachCourse.h"
 #include "coach/FirstKeyClock.h"
@@ -93,6 +94,7 @@ private:
     const HistoryFigures& figures_;
     TypingRecorder typing_;
     FirstKeyClock firstKey_;
+    PresetLines presetLines_;
     CoachCourse course_; // the random lines while the Coach is on
     bool coaching_ = false; // the line shown is coached
     bool running_ = false;

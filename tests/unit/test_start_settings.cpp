@@ -20,10 +20,14 @@ TEST(StartSettings, OnlyAFirstStartTakesTheDesktopsLayoutAndExerciseFiles)
         QString layoutFile;
         QString presetFile;
         bool desktopRead;
+        QString desktopLayout = {};
     } cases[] = {
         {"first start on a German desktop", nullptr, {"de", ""}, "QWERTZ - German", "QWERTZ - German", true},
         {"first start on Dvorak", nullptr, {"us", "dvorak"}, "Dvorak - United States", "Dvorak - United States", true},
-        {"first start, nothing shipped", nullptr, {"es", ""}, us, us, true},
+        {"first start, nothing shipped: the desktop's own", nullptr, {"es", ""}, "Spanish", "Spanish", true, "es"},
+        {"first start on a variant", nullptr, {"se", "nodeadkeys"}, "Swedish (no dead keys)", "Swedish (no dead keys)",
+         true, "se(nodeadkeys)"},
+        {"first start, unknown to the database", nullptr, {"zz", ""}, us, us, true},
         {"first start, desktop unreadable", nullptr, {}, us, us, true},
         {"a file keeps its defaults", "[Exercises]\nExNum=3\n", {"de", ""}, us, us, false},
         {"even an empty one", "", {"de", ""}, us, us, false},
@@ -41,6 +45,7 @@ TEST(StartSettings, OnlyAFirstStartTakesTheDesktopsLayoutAndExerciseFiles)
         AppSettings expected = loadSettings(file, entry, 20000); // everything else as the file gives it
         expected.layoutFile = c.layoutFile;
         expected.presetFile = c.presetFile;
+        expected.desktopLayout = c.desktopLayout;
         EXPECT_TRUE(s == expected) << c.what << ": " << s.layoutFile.toStdString() << ", " << s.presetFile.toStdString();
         EXPECT_EQ(desktop.reads > 0, c.desktopRead) << c.what;
     }
