@@ -622,6 +622,10 @@ $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart)
         <source> + AltGr</source>
         <translation> + AltGr</translation>
     </message>
+    <message>
+        <source>The desktop&apos;s keyboard database has no layout &quot;%1&quot;, so the keys show no characters.</source>
+        <translation>Die Tastaturdatenbank des Desktops kennt kein Layout „%1“, daher zeigen die Tasten keine Zeichen.</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardForm</name>
@@ -1408,6 +1412,14 @@ Dein Passwort gehört in ~/.pgpass oder in die Dienstdatei, nie hierher.</transl
     <message>
         <source>Stop at a wrong &amp;key: it stays marked until the right one is typed</source>
         <translation>Bei falscher Taste an&amp;halten: Sie bleibt markiert, bis die richtige getippt ist</translation>
+    </message>
+    <message>
+        <source>Find a layout</source>
+        <translation>Layout suchen</translation>
+    </message>
+    <message>
+        <source>Find a keyboard layout by name</source>
+        <translation>Tastaturlayout nach Namen suchen</translation>
     </message>
 </context>
 </TS>

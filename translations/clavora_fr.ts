@@ -622,6 +622,10 @@ $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart)
         <source> + AltGr</source>
         <translation> + AltGr</translation>
     </message>
+    <message>
+        <source>The desktop&apos;s keyboard database has no layout &quot;%1&quot;, so the keys show no characters.</source>
+        <translation>La base de claviers du bureau n&apos;a pas de disposition «&#xa0;%1&#xa0;»&#xa0;: les touches ne montrent aucun caractère.</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardForm</name>
@@ -1408,6 +1412,14 @@ Votre mot de passe va dans ~/.pgpass ou dans le fichier de service, jamais ici.<
     <message>
         <source>Stop at a wrong &amp;key: it stays marked until the right one is typed</source>
         <translation>&amp;Quand une touche est fausse, attendre la bonne (elle reste marquée)</translation>
+    </message>
+    <message>
+        <source>Find a layout</source>
+        <translation>Chercher une disposition</translation>
+    </message>
+    <message>
+        <source>Find a keyboard layout by name</source>
+        <translation>Chercher une disposition de clavier par son nom</translation>
     </message>
 </context>
 </TS>

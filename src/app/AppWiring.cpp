@@ -3,6 +3,7 @@
 
 #include "LearnerProgress.h"
 #include "common/Twips.h"
+#include "keyboard/ChosenLayout.h"
 #include "keyboard/KeyboardPlacement.h"
 #include "session/StartSettings.h"
 #include "windows/GameWindow.h"
@@ -86,7 +87,7 @@ void AppWiring::openLearnerProgress(const QString& login, const QString& name)
 {
     const AppSettings& settings = session_.settings();
     auto* learner = new LearnerProgress(settings.classServer, login, name, clock_, settings,
-                                        paths_.layoutFile(settings.layoutFile), this);
+                                        readChosenLayout(settings, paths_).table, this);
     connect(learner, &LearnerProgress::opened, this, [this](const QString& shown, const QString& problem) {
         if (progress_)
             progress_->learnerOpened(shown, problem);
@@ -280,12 +281,12 @@ void AppWiring::openProgress()
         progress_->refresh();
     } else {
         if (progress_) {
-            progress_->reopen(settings.recordProgress, paths_.layoutFile(settings.layoutFile));
+            progress_->reopen(settings.recordProgress, readChosenLayout(settings, paths_).table);
         } else {
             // Built once and hidden when closed: a window built at each opening would leave
             // behind, every time, the style's pixmaps cached for its new palette.
             progress_ = new ProgressWindow(recorder_, figures_, settings.recordProgress, QDir::homePath(),
-                                           paths_.layoutFile(settings.layoutFile));
+                                           readChosenLayout(settings, paths_).table);
             progress_->setAttribute(Qt::WA_QuitOnClose, false);
             progress_->colourWindow(settings.windowColour, settings.textColour);
             connect(progress_, &ProgressWindow::recordingChanged, this,

@@ -8,8 +8,8 @@
 namespace clavora {
 
 LearnerProgress::LearnerProgress(const QString& server, const QString& login, QString name, const Clock& clock,
-                                 const AppSettings& settings, QString layoutFile, QObject* parent)
-    : QObject(parent), name_(std::move(name)), clock_(clock), settings_(settings), layoutFile_(std::move(layoutFile))
+                                 const AppSettings& settings, KeyCapTable layout, QObject* parent)
+    : QObject(parent), name_(std::move(name)), clock_(clock), settings_(settings), layout_(std::move(layout))
 {
     connect(&loader_, &LearnerCopyLoader::finished, this, &LearnerProgress::copied);
     if (!folder_.isValid()) {
@@ -34,7 +34,7 @@ void LearnerProgress::copied(const QString& problem)
     }
     store_ = std::make_unique<HistoryStore>(folder_.filePath(QStringLiteral("learner.sqlite")));
     figures_ = std::make_unique<ProgressQueries>(*store_, clock_);
-    window_ = new ProgressWindow(*store_, *figures_, false, QDir::homePath(), layoutFile_);
+    window_ = new ProgressWindow(*store_, *figures_, false, QDir::homePath(), layout_);
     window_->setAttribute(Qt::WA_DeleteOnClose);
     window_->setAttribute(Qt::WA_QuitOnClose, false);
     window_->showLearner(name_);

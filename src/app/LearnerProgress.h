@@ -3,6 +3,7 @@
 #include "class/LearnerCopyLoader.h"
 #include "history_store/HistoryStore.h"
 #include "history_store/ProgressQueries.h"
+#include "keyboard/LayoutFile.h"
 
 #include <QPointer>
 #include <QTemporaryDir>
@@ -22,7 +23,7 @@ class LearnerProgress final : public QObject {
     Q_OBJECT
 public:
     LearnerProgress(const QString& server, const QString& login, QString name, const Clock& clock,
-                    const AppSettings& settings, QString layoutFile, QObject* parent);
+                    const AppSettings& settings, KeyCapTable layout, QObject* parent);
     ~LearnerProgress() override;
 
 signals:
@@ -35,7 +36,7 @@ private:
     QString name_;
     const Clock& clock_;
     const AppSettings& settings_;
-    QString layoutFile_;
+    KeyCapTable layout_;
     QTemporaryDir folder_;
     LearnerCopyLoader loader_;
     std::unique_ptr<HistoryStore> store_;

@@ -11,7 +11,7 @@
 #include "common/Services.h"
 #include "history/HistoryRecorder.h"
 #include "history/WeakKeyWeights.h"
-#include "keyboard/LayoutFile.h"
+#include "keyboard/ChosenLayout.h"
 #include "settings/AppSettings.h"
 
 #include <QDir>
@@ -24,7 +24,7 @@ ExerciseControl::ExerciseControl(AppSettings& settings, ProgramPaths paths, Cloc
                                  const HistoryFigures& figures)
     : settings_(settings), paths_(std::move(paths)), clock_(clock), random_(random), clipboard_(clipboard), ui_(ui),
       history_(recorder), figures_(figures), firstKey_(clock),
-      course_(settings, paths_, strokes_)
+      presetLines_(settings, paths_), course_(settings, paths_, strokes_)
 {
 }
 
@@ -92,7 +92,7 @@ QString ExerciseControl::weakKeyPool() const
     if (!figures_.available())
         return {};
     const QString allowed =
-        drillKeysAllowed(settings_, readLayoutFile(paths_.layoutFile(settings_.layoutFile)).table);
+        drillKeysAllowed(settings_, readChosenLayout(settings_, paths_).table);
     return WeakKeyWeights::fromHistory(figures_, allowed).pool();
 }
 
@@ -334,7 +334,7 @@ void ExerciseControl::recordAttempt(const AttemptResult& result, bool passed)
 void ExerciseControl::loadPresetExercise(std::int32_t number)
 {
     settings_.exerciseNumber = number;
-    const QString line = readPresetLine(paths_.presetFile(settings_.presetFile), number);
+    const QString line = presetLines_.line(number);
     if (!line.isEmpty())
         numberChanged(QString::number(number));
     form_.typeThisText = exerciseTextOf(line);

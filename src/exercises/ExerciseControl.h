@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "ExerciseLog.h"
+#include "LayoutDrills.h"
 #include "MainForm.h"
 #include "coach/CoachCourse.h"
 #include "coach/CoachResult.h"
@@ -103,7 +104,8 @@ private:
     TypingRecorder typing_; // every attempt's keys, for the Coach and, while it records, the history
     FirstKeyClock firstKey_;
     RecentStrokes strokes_; // whatever was typed, coached or not
-    CoachCourse course_;    // the random lines while the Coach is on
+    PresetLines presetLines_;
+    CoachCourse course_; // the random lines while the Coach is on
     bool coaching_ = false; // the line shown is coached
     CoachResult coachResult_; // the last coached line's result, for the strip
     bool running_ = false;

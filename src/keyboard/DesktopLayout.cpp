@@ -84,13 +84,14 @@ std::optional<ShippedLayout> mismatchedLayout(const QString& chosenLayoutFile, c
     return shipped;
 }
 
-QString keyboardCaption(const QString& chosenLayoutFile, const DesktopLayoutName& desktop)
+QString keyboardCaption(const QString& chosenLayoutFile, bool namesLayout, const DesktopLayoutName& desktop)
 {
+    const QString named = namesLayout ? QStringLiteral("%1 (%2)").arg(caption(KeyboardCaption), chosenLayoutFile)
+                                      : caption(KeyboardCaption);
     const std::optional<ShippedLayout> shipped = mismatchedLayout(chosenLayoutFile, desktop);
     if (!shipped)
-        return caption(KeyboardCaption);
-    return QCoreApplication::translate("DesktopLayout", "%1 (your keyboard is %2)")
-        .arg(caption(KeyboardCaption), shipped->keyboardName);
+        return named;
+    return QCoreApplication::translate("DesktopLayout", "%1 (your keyboard is %2)").arg(named, shipped->keyboardName);
 }
 
 void switchLayout(AppSettings& settings, const ShippedLayout& layout)
@@ -98,6 +99,7 @@ void switchLayout(AppSettings& settings, const ShippedLayout& layout)
     if (settings.presetFile.compare(settings.layoutFile, Qt::CaseInsensitive) == 0)
         settings.presetFile = layout.presetFile;
     settings.layoutFile = layout.layoutFile;
+    settings.desktopLayout.clear();
 }
 
 } // namespace clavora

@@ -37,12 +37,14 @@ ShippedLayout firstStartLayout(const DesktopLayoutName& desktop);
 // The desktop's shipped files when the chosen layout file is another one.
 std::optional<ShippedLayout> mismatchedLayout(const QString& chosenLayoutFile, const DesktopLayoutName& desktop);
 
-// The keyboard window's caption: it names the desktop's keyboard when that has shipped files
-// other than the chosen layout file.
-QString keyboardCaption(const QString& chosenLayoutFile, const DesktopLayoutName& desktop);
+// The keyboard window's caption: it names a layout made from the desktop's database
+// (`namesLayout`), and the desktop's keyboard when that has shipped files other than the
+// chosen layout file.
+QString keyboardCaption(const QString& chosenLayoutFile, bool namesLayout, const DesktopLayoutName& desktop);
 
-// Takes the layout file of `layout`. The preset exercise file follows when it was the one
-// that goes with the old layout file (they share a name); one the user chose apart stays.
+// Takes the layout file of `layout`, over a layout of the desktop's database. The preset
+// exercise file follows when it was the one that goes with the old layout (they share a
+// name); one the user chose apart stays.
 void switchLayout(AppSettings& settings, const ShippedLayout& layout);
 
 } // namespace clavora

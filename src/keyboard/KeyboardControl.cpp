@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KeyboardControl.h"
 
+#include "ChosenLayout.h"
 #include "DesktopKeyboard.h"
 #include "HeatMap.h"
 #include "KeyCodes.h"
@@ -28,7 +29,7 @@ KeyboardControl::KeyboardControl(AppSettings& settings, ProgramPaths paths, cons
 
 QString KeyboardControl::caption() const
 {
-    const QString caption = keyboardCaption(settings_.layoutFile, desktop_.layout());
+    const QString caption = keyboardCaption(settings_.layoutFile, desktopLayoutChosen(settings_), desktop_.layout());
     return nextKey_ ? caption + QStringLiteral(" - ") + nextKeyText() : caption;
 }
 
@@ -119,7 +120,7 @@ void KeyboardControl::colourWindow(Rgb windowColour, Rgb textColour)
 void KeyboardControl::loadLayout()
 {
     const QString path = paths_.layoutFile(settings_.layoutFile);
-    const LayoutFileContents contents = readLayoutFile(path);
+    const LayoutFileContents contents = readChosenLayout(settings_, paths_);
     table_ = contents.table;
     showNextCharacter(nextCharacter_); // its key on the new layout
     applyLayout(form_, table_);
@@ -128,7 +129,10 @@ void KeyboardControl::loadLayout()
     const QString shownPath = QDir::toNativeSeparators(path);
     const bool noCharacters = std::all_of(table_.lowerCaptions.begin(), table_.lowerCaptions.end(),
                                           [](const QString& caption) { return caption.isEmpty(); });
-    if (contents.problem == LayoutFileProblem::Unreadable)
+    if (contents.problem == LayoutFileProblem::UnknownDesktopLayout)
+        ui_.showNotice(tr("The desktop's keyboard database has no layout \"%1\", so the keys show no characters.")
+                           .arg(settings_.desktopLayout));
+    else if (contents.problem == LayoutFileProblem::Unreadable)
         ui_.showNotice(tr("The layout file \"%1\" could not be read, so the keys show no characters.")
                            .arg(shownPath));
     else if (contents.problem == LayoutFileProblem::NoSecondLine && noCharacters)

@@ -15,7 +15,8 @@ struct KeyCapTable {
     bool extraKey = false;                               // the 48-key arrangement
 };
 
-enum class LayoutFileProblem { None, Unreadable, NoSecondLine };
+// UnknownDesktopLayout: the desktop's keyboard database cannot make the chosen layout.
+enum class LayoutFileProblem { None, Unreadable, NoSecondLine, UnknownDesktopLayout };
 
 struct LayoutFileContents {
     KeyCapTable table; // always complete: what the file lacks reads as empty captions

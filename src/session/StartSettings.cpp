@@ -2,6 +2,7 @@
 #include "StartSettings.h"
 
 #include "keyboard/DesktopKeyboard.h"
+#include "keyboard/DesktopLayouts.h"
 #include "settings/ProfileFile.h"
 
 namespace clavora {
@@ -11,9 +12,19 @@ AppSettings loadStartSettings(const ProfileFile& file, StartupEntry& entry, int 
 {
     AppSettings settings = loadSettings(file, entry, screenWidthTwips);
     if (!file.found()) {
-        const ShippedLayout layout = firstStartLayout(desktop.layout());
-        settings.layoutFile = layout.layoutFile;
-        settings.presetFile = layout.presetFile;
+        const DesktopLayoutName desktopLayout = desktop.layout();
+        const std::optional<DesktopLayoutEntry> unshipped =
+            shippedLayoutFor(desktopLayout) ? std::nullopt : desktopLayoutEntry(desktopLayout);
+        if (unshipped) {
+            // Its drill lines are made from the layout, under its name.
+            settings.layoutFile = unshipped->description;
+            settings.presetFile = unshipped->description;
+            settings.desktopLayout = storedLayoutName(desktopLayout);
+        } else {
+            const ShippedLayout layout = firstStartLayout(desktopLayout);
+            settings.layoutFile = layout.layoutFile;
+            settings.presetFile = layout.presetFile;
+        }
     }
     if (coached) {
         settings.coach = true;

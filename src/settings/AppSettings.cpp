@@ -122,6 +122,7 @@ std::span<const AnySetting> settingsTable()
         Setting{"Game", "StartLevel", &AppSettings::gameStartLevel, 1},
         Setting{"KeyLayout", "Layout", &AppSettings::layoutFile, DefaultExerciseSet, Yes},
         Setting{"KeyLayout", "ShowLayout", &AppSettings::showLayout, 1},
+        Setting{"KeyLayout", "DesktopLayout", &AppSettings::desktopLayout, QString()},
         Setting{"History", "Record", &AppSettings::recordProgress, true},
         // The keyboard window's keys coloured by error rate.
         Setting{"History", "ShowWeakKeys", &AppSettings::showWeakKeys, false},
@@ -169,8 +170,14 @@ void writeSettings(ProfileFile& file, const AppSettings& s, const QString& exerc
                                                                  : true;
         return !used && !file.hasSection(QLatin1String(section));
     };
+    // So is the key of a layout from the desktop's database.
+    const auto unusedKey = [&](const AnySetting& row) {
+        const auto* text = std::get_if<Setting<QString>>(&row);
+        return text && text->field == &AppSettings::desktopLayout && s.desktopLayout.isEmpty() &&
+               !file.hasKey(QLatin1String(text->section), QLatin1String(text->key));
+    };
     for (const AnySetting& row : settingsTable()) {
-        if (!sectionOf(row) || unused(sectionOf(row)))
+        if (!sectionOf(row) || unused(sectionOf(row)) || unusedKey(row))
             continue;
         const auto* number = std::get_if<Setting<std::int32_t>>(&row);
         const auto* text = std::get_if<Setting<QString>>(&row);

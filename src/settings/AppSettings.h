@@ -47,6 +47,9 @@ struct AppSettings {
     std::int32_t windowY;
     std::int16_t gameStartLevel;
     QString layoutFile;
+    // A layout of the desktop's keyboard database ("se", "se(nodeadkeys)") chosen over a
+    // layout file; `layoutFile` then holds its name as the desktop gives it. Empty: the file.
+    QString desktopLayout;
     std::int16_t showLayout;
     bool recordProgress;
     bool showWeakKeys; // the keyboard window's keys coloured by error rate

@@ -27,6 +27,7 @@ public:
     // The file was there to be read: a start without it is the program's first.
     bool found() const { return found_; }
     bool hasSection(const QString& section) const { return find(section, QString()).sectionLine >= 0; }
+    bool hasKey(const QString& section, const QString& key) const { return find(section, key).keyLine >= 0; }
     qint64 readInt(const QString& section, const QString& key, qint64 fallback) const;
     // At most `MaxText` characters of the value, as a 255-character buffer would hold, and
     // nothing from a NUL character on.

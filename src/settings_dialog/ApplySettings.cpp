@@ -41,8 +41,16 @@ void applySettings(const SettingsForm& form, AppSettings& s)
     if (!(s.lowerCase || s.upperCase || s.numbers || s.numberPunctuation || s.punctuation || s.shiftedPunctuation || s.custom))
         s.lowerCase = true;
     s.quickExerciseType = form.presetExercises ? ExerciseType::Preset : ExerciseType::Random;
-    if (form.layoutIndex >= 0)
+    if (form.layoutIndex >= 0) {
+        // The exercise set that went with a layout of the desktop's database is made from it
+        // and has no file to pick; it follows the layout, to or from such a layout.
+        const bool setWentWithLayout = s.presetFile.compare(s.layoutFile, Qt::CaseInsensitive) == 0;
+        const bool desktopBefore = !s.desktopLayout.isEmpty();
         s.layoutFile = form.layout();
+        s.desktopLayout = form.desktopLayout();
+        if (setWentWithLayout && (desktopBefore || !s.desktopLayout.isEmpty()))
+            s.presetFile = s.layoutFile;
+    }
     s.windowColour = form.windowColour;
     s.textColour = form.textColour;
 }

@@ -5,6 +5,8 @@
 #include "SettingsUi.h"
 #include "settings/AppSettings.h"
 
+#include <algorithm>
+
 namespace clavora {
 
 namespace {
@@ -24,11 +26,20 @@ int validIndex(const QStringList& list, int index)
 } // namespace
 
 SettingsControl::SettingsControl(QStringList presetFiles, QStringList layouts, const AppSettings& live,
-                                 SettingsUi& ui)
+                                 SettingsUi& ui, std::vector<DesktopLayoutEntry> desktopLayouts)
     : ui_(ui)
 {
     form_.presetFiles = std::move(presetFiles);
     form_.layouts = std::move(layouts);
+    for (qsizetype i = 0; i < form_.layouts.size(); ++i)
+        form_.desktopLayouts.append(QString());
+    std::sort(desktopLayouts.begin(), desktopLayouts.end(), [](const auto& a, const auto& b) {
+        return a.description.compare(b.description, Qt::CaseInsensitive) < 0;
+    });
+    for (const DesktopLayoutEntry& entry : desktopLayouts) {
+        form_.layouts.append(entry.description);
+        form_.desktopLayouts.append(storedLayoutName(entry.name));
+    }
     updateSettings(live);
     form_.windowColour = live.windowColour;
     form_.textColour = live.textColour;
@@ -44,7 +55,9 @@ void SettingsControl::updateSettings(const AppSettings& live)
     customKeysChanged(live.customKeys);
     form_.ticked(&AppSettings::custom) = live.custom; // whatever the keys' rule ticked
     form_.presetExercises = live.quickExerciseType == ExerciseType::Preset;
-    form_.layoutIndex = firstMatchIgnoringCase(form_.layouts, live.layoutFile);
+    // A layout of the desktop's database by its stored name, as two may share a description.
+    const int desktopIndex = live.desktopLayout.isEmpty() ? -1 : firstMatchIgnoringCase(form_.desktopLayouts, live.desktopLayout);
+    form_.layoutIndex = desktopIndex >= 0 ? desktopIndex : firstMatchIgnoringCase(form_.layouts, live.layoutFile);
 }
 
 void SettingsControl::numberEdited(NumberField box, const QString& text)
@@ -77,6 +90,24 @@ void SettingsControl::presetFileChosen(int index)
 void SettingsControl::layoutChosen(int index)
 {
     form_.layoutIndex = validIndex(form_.layouts, index);
+}
+
+void SettingsControl::layoutSearched(const QString& text)
+{
+    const QString wanted = text.trimmed();
+    if (wanted.isEmpty())
+        return;
+    const auto first = [this](auto matches) {
+        for (int i = 0; i < form_.layouts.size(); ++i)
+            if (matches(form_.layouts[i]))
+                return i;
+        return -1;
+    };
+    int found = first([&wanted](const QString& name) { return name.startsWith(wanted, Qt::CaseInsensitive); });
+    if (found < 0)
+        found = first([&wanted](const QString& name) { return name.contains(wanted, Qt::CaseInsensitive); });
+    if (found >= 0)
+        form_.layoutIndex = found;
 }
 
 void SettingsControl::quickTypeChosen(bool preset)

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "SettingsForm.h"
+#include "keyboard/DesktopLayouts.h"
 
 #include <optional>
+#include <vector>
 
 namespace clavora {
 
@@ -13,8 +15,10 @@ class SettingsUi;
 // numeric boxes and previews the colours; nothing reaches the live settings until OK.
 class SettingsControl {
 public:
-    // The dialog's load: the two lists, the live settings and their colours.
-    SettingsControl(QStringList presetFiles, QStringList layouts, const AppSettings& live, SettingsUi& ui);
+    // The dialog's load: the two lists, the live settings and their colours. The layout files
+    // come first in their list, then the layouts of the desktop's database by name.
+    SettingsControl(QStringList presetFiles, QStringList layouts, const AppSettings& live, SettingsUi& ui,
+                    std::vector<DesktopLayoutEntry> desktopLayouts = {});
 
     const SettingsForm& form() const { return form_; }
 
@@ -28,6 +32,9 @@ public:
     void setTicked(FlagField box, bool ticked);
     void presetFileChosen(int index);
     void layoutChosen(int index);
+    // Selects the first layout whose name starts with `text`, else the first that holds it;
+    // the selection stays when none does.
+    void layoutSearched(const QString& text);
     void quickTypeChosen(bool preset);
     void windowColourClicked();
     void textColourClicked();

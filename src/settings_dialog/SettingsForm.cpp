@@ -69,4 +69,9 @@ QString SettingsForm::layout() const
     return entry(layouts, layoutIndex);
 }
 
+QString SettingsForm::desktopLayout() const
+{
+    return entry(desktopLayouts, layoutIndex);
+}
+
 } // namespace clavora

@@ -31,7 +31,11 @@ struct SettingsForm {
     std::vector<std::pair<FlagField, bool>> flags;
     QString customKeys = QStringLiteral("asdfjkl;");
     bool presetExercises = true; // else RandomExercises is selected
+    // The layout files, then the layouts of the desktop's keyboard database by their names.
     QStringList layouts;
+    // For each entry of `layouts`: its stored name in the database ("se(nodeadkeys)"); empty
+    // for a layout file.
+    QStringList desktopLayouts;
     int layoutIndex = -1;
     Rgb windowColour = DefaultWindowColour; // being edited
     Rgb textColour = DefaultTextColour;
@@ -43,6 +47,7 @@ struct SettingsForm {
     // The selected entry's text, empty when nothing is selected.
     QString presetFile() const;
     QString layout() const;
+    QString desktopLayout() const;
 };
 
 } // namespace clavora

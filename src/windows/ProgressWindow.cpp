@@ -101,10 +101,10 @@ ChartLine chartLine(const QString& name, QColor colour, Qt::PenStyle style, cons
 } // namespace
 
 ProgressWindow::ProgressWindow(HistoryRecorder& history, const HistoryFigures& figures, bool recording,
-                               QString exportFolder, const QString& layoutFile, QWidget* parent)
+                               QString exportFolder, KeyCapTable layout, QWidget* parent)
     : QWidget(parent), control_(history, figures, *this, recording), classPage_(*this),
       exportFolder_(std::move(exportFolder)),
-      layout_(readLayoutFile(layoutFile).table)
+      layout_(std::move(layout))
 {
     setWindowTitle(caption(ProgressCaption));
     auto* grid = new QGridLayout(this);
@@ -228,9 +228,9 @@ ProgressWindow::ProgressWindow(HistoryRecorder& history, const HistoryFigures& f
     startAsNew();
 }
 
-void ProgressWindow::reopen(bool recording, const QString& layoutFile)
+void ProgressWindow::reopen(bool recording, KeyCapTable layout)
 {
-    layout_ = readLayoutFile(layoutFile).table;
+    layout_ = std::move(layout);
     control_.open(recording);
     startAsNew();
 }

@@ -35,16 +35,16 @@ public:
     static QString buttonCaption() { return tr("Pr&ogress"); }
     static inline const QKeySequence Shortcut = QKeySequence(Qt::CTRL | Qt::Key_P);
 
-    // `exportFolder`: where the Export dialog starts. `layoutFile`: the layout file whose
-    // keyboard the heat map shows; none shows the keyboard's design captions.
+    // `exportFolder`: where the Export dialog starts. `layout`: the keyboard the heat map
+    // shows; none shows the keyboard's design captions.
     ProgressWindow(HistoryRecorder& history, const HistoryFigures& figures, bool recording, QString exportFolder,
-                   const QString& layoutFile = {}, QWidget* parent = nullptr);
+                   KeyCapTable layout = {}, QWidget* parent = nullptr);
 
     const ProgressForm& form() const { return control_.form(); }
     void colourWindow(Rgb windowColour, Rgb textColour);
     // Closing only hides the window; this makes it again as a new one opens, with the
-    // recording setting and the layout file as they are now.
-    void reopen(bool recording, const QString& layoutFile);
+    // recording setting and the layout as they are now.
+    void reopen(bool recording, KeyCapTable layout);
     // Shows the figures as they are now.
     void refresh();
     // Writes the logic's form into the controls.

@@ -30,7 +30,7 @@ namespace clavora {
 
 SettingsDialog::SettingsDialog(const AppSettings& live, const ProgramPaths& paths)
     : control_(baseNamesIn(paths.exercisesFolders(), QStringLiteral(".txt")),
-               baseNamesIn(paths.layoutsFolders(), QStringLiteral(".kbl")), live, *this)
+               baseNamesIn(paths.layoutsFolders(), QStringLiteral(".kbl")), live, *this, desktopLayoutList())
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
@@ -225,6 +225,13 @@ void SettingsDialog::buildControls()
     layout_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     layout_->setAccessibleName(tr("Keyboard layout"));
     layoutRow->addWidget(layout_);
+    // Some hundreds of the desktop's layouts follow the files: found by a part of their name.
+    layoutSearch_ = new QLineEdit(this);
+    layoutSearch_->setObjectName(QStringLiteral("LayoutSearch"));
+    layoutSearch_->setPlaceholderText(tr("Find a layout"));
+    layoutSearch_->setAccessibleName(tr("Find a keyboard layout by name"));
+    layoutSearch_->setClearButtonEnabled(true);
+    layoutRow->addWidget(layoutSearch_);
     layoutRow->addStretch(1);
     addGroup(layoutHeading, layoutRow);
 
@@ -272,6 +279,7 @@ void SettingsDialog::bindControls()
     connect(customKeys_, &QLineEdit::textChanged, this, to(&SettingsControl::customKeysChanged));
     connect(presetFile_, &QComboBox::currentIndexChanged, this, to(&SettingsControl::presetFileChosen));
     connect(layout_, &QComboBox::currentIndexChanged, this, to(&SettingsControl::layoutChosen));
+    connect(layoutSearch_, &QLineEdit::textEdited, this, to(&SettingsControl::layoutSearched));
     connect(presetExercises_, &QRadioButton::toggled, this, to(&SettingsControl::quickTypeChosen));
     connect(windowColourButton_, &QPushButton::clicked, this, to(&SettingsControl::windowColourClicked));
     connect(textColourButton_, &QPushButton::clicked, this, to(&SettingsControl::textColourClicked));

@@ -67,6 +67,7 @@ private:
     QRadioButton* presetExercises_ = nullptr;
     QRadioButton* randomExercises_ = nullptr;
     QComboBox* layout_ = nullptr;
+    QLineEdit* layoutSearch_ = nullptr;
     QPushButton* textColourButton_ = nullptr;
     QPushButton* windowColourButton_ = nullptr;
     QPushButton* defaultsButton_ = nullptr;

@@ -58,7 +58,7 @@ void TestLearnerProgress::aLearnerOpensInTheProgressViews()
 {
     FixedClock clock;
     AppSettings settings;
-    auto* learner = new LearnerProgress(server_.connection("tina"), "anna", "Anna", clock, settings, QString(), nullptr);
+    auto* learner = new LearnerProgress(server_.connection("tina"), "anna", "Anna", clock, settings, KeyCapTable(), nullptr);
     QSignalSpy opened(learner, &LearnerProgress::opened);
     QTRY_COMPARE(opened.count(), 1);
     QCOMPARE(opened[0][1].toString(), QString());

@@ -52,6 +52,17 @@ class DesktopLayout(harness.ProgramTest):
         self.assertEqual(self.setting("KeyLayout", "ShowLayout"), "1")  # the rest as any first start
         self.assertEqual(self.setting("Exercises", "ExNum"), "1")
 
+    def test_a_first_start_on_a_swedish_desktop_takes_the_desktops_own_layout(self):
+        self.set_desktop_layout("se")
+        main = self.open_main()
+        # Named as the desktop names it, and matching it: no "your keyboard is".
+        keyboard = self.wait_window(KEYBOARD + " (Swedish)")
+        self.screenshot(os.path.join(os.getcwd(), "e2e-desktop-layout-swedish.png"), keyboard)
+        self.close_main(main)
+        self.assertEqual(self.setting("KeyLayout", "Layout"), "Swedish")
+        self.assertEqual(self.setting("KeyLayout", "DesktopLayout"), "se")
+        self.assertEqual(self.setting("Exercises", "PresetFile"), "Swedish")
+
     def test_the_caption_names_the_desktops_keyboard_and_the_menu_switches_to_it(self):
         self.write_settings(PLACED + "[KeyLayout]\nLayout=QWERTY - United States\nShowLayout=1\n")
         self.set_desktop_layout("de")

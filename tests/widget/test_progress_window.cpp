@@ -186,7 +186,7 @@ private slots:
     void heatMapShowsTheLayoutColouredByErrorRate()
     {
         const QString layoutFile = qEnvironmentVariable("CLAVORA_DATA") + "/Layouts/QWERTY - United States.kbl";
-        ProgressWindow window(*store_, *queries_, true, QDir::tempPath(), layoutFile);
+        ProgressWindow window(*store_, *queries_, true, QDir::tempPath(), readLayoutFile(layoutFile).table);
         window.show();
         findControl<QTabWidget>(window, "ProgressTabs")->setCurrentIndex(1);
         auto* heatMapWidget = findControl<HeatMapWidget>(window, "HeatMap");

@@ -79,14 +79,18 @@ TEST(DesktopLayout, ReadsTheActiveGroupFromTheRulesNames)
 TEST(DesktopLayout, CaptionNamesADifferentDesktopKeyboard)
 {
     const QString plain = QStringLiteral("Orvella Clavora - Keyboard Layout");
-    EXPECT_EQ(keyboardCaption("QWERTY - United States", {"de", ""}),
+    EXPECT_EQ(keyboardCaption("QWERTY - United States", false, {"de", ""}),
               "Orvella Clavora - Keyboard Layout (your keyboard is German)");
-    EXPECT_EQ(keyboardCaption("QWERTZ - German", {"us", "dvorak"}),
+    EXPECT_EQ(keyboardCaption("QWERTZ - German", false, {"us", "dvorak"}),
               "Orvella Clavora - Keyboard Layout (your keyboard is English (Dvorak))");
-    EXPECT_EQ(keyboardCaption("QWERTZ - German", {"de", "nodeadkeys"}), plain);
-    EXPECT_EQ(keyboardCaption("qwertz - german", {"de", ""}), plain);
+    EXPECT_EQ(keyboardCaption("QWERTZ - German", false, {"de", "nodeadkeys"}), plain);
+    EXPECT_EQ(keyboardCaption("qwertz - german", false, {"de", ""}), plain);
     // Nothing shipped for the desktop's layout: nothing to offer, nothing said.
-    EXPECT_EQ(keyboardCaption("QWERTY - United States", {"es", ""}), plain);
+    EXPECT_EQ(keyboardCaption("QWERTY - United States", false, {"es", ""}), plain);
+    // A layout made from the desktop's database is named, as the desktop names it.
+    EXPECT_EQ(keyboardCaption("Swedish", true, {"se", ""}), "Orvella Clavora - Keyboard Layout (Swedish)");
+    EXPECT_EQ(keyboardCaption("Swedish", true, {"de", ""}),
+              "Orvella Clavora - Keyboard Layout (Swedish) (your keyboard is German)");
 }
 
 TEST(DesktopLayout, SwitchingTakesTheExerciseFileOnlyWhenItWentWithTheOldLayout)
@@ -106,7 +110,9 @@ TEST(DesktopLayout, SwitchingTakesTheExerciseFileOnlyWhenItWentWithTheOldLayout)
         AppSettings settings;
         settings.layoutFile = c.layoutFile;
         settings.presetFile = c.presetFile;
+        settings.desktopLayout = "se";
         switchLayout(settings, german);
+        EXPECT_EQ(settings.desktopLayout, "") << c.presetFile;
         EXPECT_EQ(settings.layoutFile, "QWERTZ - German") << c.presetFile;
         EXPECT_EQ(settings.presetFile, c.presetAfter) << c.presetFile;
     }

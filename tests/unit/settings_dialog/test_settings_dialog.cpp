@@ -226,6 +226,46 @@ TEST_F(SettingsLogic, ApplyStoresTheChoices)
     EXPECT_EQ(s.repeats, 7);
 }
 
+TEST_F(SettingsLogic, TheDesktopsLayoutsFollowTheFilesByNameAndAreSavedByTheirOwn)
+{
+    const std::vector<DesktopLayoutEntry> desktop = {{{"se", "nodeadkeys"}, "Swedish (no dead keys)", {}},
+                                                     {{"se", ""}, "Swedish", {}},
+                                                     {{"us", "dvorak"}, "English (Dvorak)", {}}};
+    const QStringList files = {"QWERTY - United States", "Swedish"};
+    const struct {
+        const char* what;
+        QString layoutFile;
+        QString desktopLayout;
+        QString searched;
+        int selected;
+        QString savedDesktopLayout;
+    } cases[] = {
+        {"a file", "QWERTY - United States", "", "", 0, ""},
+        {"a file of a desktop layout's name", "Swedish", "", "", 1, ""},
+        {"a desktop layout by its stored name", "Swedish", "se", "", 3, "se"},
+        {"a variant of the same name", "Swedish", "se(nodeadkeys)", "", 4, "se(nodeadkeys)"},
+        {"found by the start of its name", "QWERTY - United States", "", "swedish (", 4, "se(nodeadkeys)"},
+        {"found by a part of it", "QWERTY - United States", "", "dvorak", 2, "us(dvorak)"},
+        {"nothing found: kept", "Swedish", "se", "Klingon", 3, "se"},
+    };
+    for (const auto& c : cases) {
+        live.layoutFile = c.layoutFile;
+        live.desktopLayout = c.desktopLayout;
+        live.presetFile = c.layoutFile; // the set that goes with the layout
+        control = std::make_unique<SettingsControl>(QStringList(), files, live, ui, desktop);
+        EXPECT_EQ(form().layouts, (QStringList{"QWERTY - United States", "Swedish", "English (Dvorak)", "Swedish",
+                                               "Swedish (no dead keys)"}));
+        control->layoutSearched(c.searched);
+        EXPECT_EQ(form().layoutIndex, c.selected) << c.what;
+        const AppSettings s = confirmed();
+        EXPECT_EQ(s.layoutFile, form().layouts[c.selected]) << c.what;
+        EXPECT_EQ(s.desktopLayout, c.savedDesktopLayout) << c.what;
+        // A set made from a layout follows it; between two files the preset list decides.
+        const bool made = !c.desktopLayout.isEmpty() || !c.savedDesktopLayout.isEmpty();
+        EXPECT_EQ(s.presetFile, made ? s.layoutFile : c.layoutFile) << c.what;
+    }
+}
+
 TEST_F(SettingsLogic, NothingSelectedKeepsTheStoredNames)
 {
     live.presetFile = "Gone";

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include "LayoutFile.h"
+
+namespace clavora {
+
+struct AppSettings;
+class ProgramPaths;
+
+// Whether the settings choose a layout of the desktop's keyboard database over a layout file.
+bool desktopLayoutChosen(const AppSettings& settings);
+
+// The table of the layout the settings choose: made from the desktop's keyboard database when
+// they name one of its layouts, else read from their layout file.
+LayoutFileContents readChosenLayout(const AppSettings& settings, const ProgramPaths& paths);
+
+} // namespace clavora
