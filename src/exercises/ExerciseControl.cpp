@@ -305,7 +305,9 @@ void ExerciseControl::recordAttempt(const AttemptResult& result, bool passed)
     if (!typing_.recording())
         return;
     KeystrokeTally keystrokes = typing_.finishAttempt();
-    if (!keystrokes.empty())
+    // Without the Coach nothing extra goes to the disk; the strokes kept meanwhile are saved
+    // with the next line typed while it is on.
+    if (!keystrokes.empty() && settings_.coach)
         strokes_.save(paths_.recentStrokesFile());
     // An empty line measures nothing: its 0 % would only pull the learner's figures down.
     if (form_.typeThisText.isEmpty() || !history_.recording())
