@@ -39,11 +39,12 @@ const std::pair<const char*, HistoryPeriod> Periods[] = {
     {QT_TRANSLATE_NOOP("clavora::ProgressWindow", "A year"), HistoryPeriod::Year},
     {QT_TRANSLATE_NOOP("clavora::ProgressWindow", "Everything"), HistoryPeriod::Everything}};
 
-// A table cell that sorts by its number; an absent figure is an empty cell that sorts first.
+// A table cell that sorts by its number; an absent figure, or one that is not a number (a
+// server's row may hold one), is an empty cell that sorts first.
 QTableWidgetItem* numberItem(std::optional<double> value, int decimals = 0)
 {
     auto* item = new QTableWidgetItem;
-    if (value)
+    if (value && std::isfinite(*value))
         item->setData(Qt::DisplayRole, decimals == 0 ? QVariant(qRound64(*value)) : QVariant(std::round(*value * 10) / 10));
     item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return item;
