@@ -244,6 +244,22 @@ Das Programm ist „%1“, daher wurde kein Starteintrag angelegt.</translation>
         <source>Coach&apos;s course - keys %1, next %2</source>
         <translation>Trainerkurs - Tasten %1, als Nächstes %2</translation>
     </message>
+    <message>
+        <source>%1 of %2 letters ready</source>
+        <translation>%1 von %2 Buchstaben sitzen</translation>
+    </message>
+    <message>
+        <source>; needing accuracy: %1</source>
+        <translation>; Genauigkeit fehlt: %1</translation>
+    </message>
+    <message>
+        <source>; needing speed: %1</source>
+        <translation>; Tempo fehlt: %1</translation>
+    </message>
+    <message>
+        <source>; needing more strokes: %1</source>
+        <translation>; mehr Anschläge nötig: %1</translation>
+    </message>
 </context>
 <context>
     <name>CoachResult</name>
@@ -255,7 +271,7 @@ Das Programm ist „%1“, daher wurde kein Starteintrag angelegt.</translation>
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: clavora [/g | /q | /k]
+        <source>Usage: clavora [/g | /q | /k] [--coach]
        clavora --help | --version
 
 A touch-typing tutor with exercises, a typing game and an on-screen keyboard.
@@ -266,6 +282,8 @@ keys you missed most.
   /g         start with the typing game
   /q         run quick exercises, then close
   /k         show only the on-screen keyboard; closing it does not save the settings
+  --coach    learn to type from the start: the Coach on, with its course of random
+             lines that adds a letter whenever you have learnt the ones before
   --help     print this text
   --version  print the version
 The switches count anywhere on the command line, in either case; only the first of
@@ -288,7 +306,7 @@ folder cannot be written to):
 Either way, the entry that runs quick exercises at log-in is
 $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart).
 </source>
-        <translation>Aufruf: clavora [/g | /q | /k]
+        <translation>Aufruf: clavora [/g | /q | /k] [--coach]
         clavora --help | --version
 
 Ein Tipptrainer für das Zehnfingerschreiben mit Übungen, einem Tippspiel und einer
@@ -299,6 +317,8 @@ Zufallsübungen aus den Tasten, die Sie am häufigsten verfehlt haben.
   /g         mit dem Tippspiel beginnen
   /q         Schnellübungen machen, dann schließen
   /k         nur die Bildschirmtastatur zeigen; ihr Schließen speichert die Einstellungen nicht
+  --coach    von Anfang an tippen lernen: mit Trainer und seinem Kurs aus Zufallszeilen,
+             der einen Buchstaben hinzunimmt, sobald Sie die bisherigen gelernt haben
   --help     diesen Text ausgeben
   --version  die Version ausgeben
 Die Schalter gelten überall auf der Befehlszeile, groß oder klein geschrieben; nur der
@@ -1011,6 +1031,10 @@ Dein Passwort gehört in ~/.pgpass oder in die Dienstdatei, nie hierher.</transl
     <message>
         <source>Speed target in words per minute</source>
         <translation>Tempoziel in Wörtern pro Minute</translation>
+    </message>
+    <message>
+        <source>New to typing? Tick this and choose Random: the Coach&apos;s course starts on the home row and adds a letter whenever you have learnt the ones before.</source>
+        <translation>Neu beim Tippen? Kreuzen Sie dies an und wählen Sie Zufall: Der Trainerkurs beginnt auf der Grundreihe und nimmt einen Buchstaben hinzu, sobald Sie die bisherigen gelernt haben.</translation>
     </message>
 </context>
 <context>

@@ -244,6 +244,22 @@ Le programme est «&#xa0;%1&#xa0;»&#xa0;: aucune entrée de démarrage n&apos;a
         <source>Coach&apos;s course - keys %1, next %2</source>
         <translation>Cours du coach - touches %1, ensuite %2</translation>
     </message>
+    <message>
+        <source>%1 of %2 letters ready</source>
+        <translation>%1 lettres prêtes sur %2</translation>
+    </message>
+    <message>
+        <source>; needing accuracy: %1</source>
+        <translation>; précision à travailler : %1</translation>
+    </message>
+    <message>
+        <source>; needing speed: %1</source>
+        <translation>; vitesse à travailler : %1</translation>
+    </message>
+    <message>
+        <source>; needing more strokes: %1</source>
+        <translation>; frappes encore nécessaires : %1</translation>
+    </message>
 </context>
 <context>
     <name>CoachResult</name>
@@ -255,7 +271,7 @@ Le programme est «&#xa0;%1&#xa0;»&#xa0;: aucune entrée de démarrage n&apos;a
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: clavora [/g | /q | /k]
+        <source>Usage: clavora [/g | /q | /k] [--coach]
        clavora --help | --version
 
 A touch-typing tutor with exercises, a typing game and an on-screen keyboard.
@@ -266,6 +282,8 @@ keys you missed most.
   /g         start with the typing game
   /q         run quick exercises, then close
   /k         show only the on-screen keyboard; closing it does not save the settings
+  --coach    learn to type from the start: the Coach on, with its course of random
+             lines that adds a letter whenever you have learnt the ones before
   --help     print this text
   --version  print the version
 The switches count anywhere on the command line, in either case; only the first of
@@ -288,7 +306,7 @@ folder cannot be written to):
 Either way, the entry that runs quick exercises at log-in is
 $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart).
 </source>
-        <translation>Utilisation&#xa0;: clavora [/g | /q | /k]
+        <translation>Utilisation&#xa0;: clavora [/g | /q | /k] [--coach]
               clavora --help | --version
 
 Un logiciel d&apos;apprentissage de la dactylographie avec des exercices, un jeu de frappe et
@@ -299,6 +317,8 @@ fait des exercices aléatoires des touches que vous manquez le plus.
   /g         commencer par le jeu de frappe
   /q         faire des exercices rapides, puis fermer
   /k         n&apos;afficher que le clavier à l&apos;écran&#xa0;; le fermer n&apos;enregistre pas les réglages
+  --coach    apprendre à taper depuis le début : le coach activé, avec son cours de
+             lignes aléatoires qui ajoute une lettre dès que vous maîtrisez les précédentes
   --help     afficher ce texte
   --version  afficher la version
 Les options comptent n&apos;importe où sur la ligne de commande, en majuscules comme en
@@ -1011,6 +1031,10 @@ Votre mot de passe va dans ~/.pgpass ou dans le fichier de service, jamais ici.<
     <message>
         <source>Speed target in words per minute</source>
         <translation>Objectif de vitesse en mots par minute</translation>
+    </message>
+    <message>
+        <source>New to typing? Tick this and choose Random: the Coach&apos;s course starts on the home row and adds a letter whenever you have learnt the ones before.</source>
+        <translation>Débutant ? Cochez cette case et choisissez Aléatoire : le cours du coach commence par la rangée de repos et ajoute une lettre dès que vous maîtrisez les précédentes.</translation>
     </message>
 </context>
 <context>

@@ -24,7 +24,8 @@
 namespace clavora {
 
 AppWiring::AppWiring(ProgramPaths paths, QString commandLine)
-    : paths_(std::move(paths)), profile_(paths_.settingsFile()), session_(*this, findStartMode(commandLine)),
+    : paths_(std::move(paths)), profile_(paths_.settingsFile()), coached_(startsCoached(commandLine)),
+      session_(*this, findStartMode(commandLine)),
       store_(session_.keyboardOnly() ? nullptr : std::make_unique<HistoryStore>(paths_.historyFile())),
       storedFigures_(store_ ? std::make_unique<ProgressQueries>(*store_, clock_) : nullptr),
       recorder_(session_.settings(), store_ ? static_cast<HistoryRecorder&>(*store_) : noHistory_),
@@ -56,7 +57,7 @@ void AppWiring::start()
 {
     random_.seed(quint32(clock_.secondsSinceMidnight() * 1000));
     const int screenWidth = pixelsToTwips(screenGeometry(*main_).width());
-    session_.settings() = loadStartSettings(profile_, startupEntry_, screenWidth, desktopKeyboard_);
+    session_.settings() = loadStartSettings(profile_, startupEntry_, screenWidth, desktopKeyboard_, coached_);
     main_->load();
     setClassServer(session_.settings().classServer);
     session_.start();

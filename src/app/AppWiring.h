@@ -112,6 +112,7 @@ private:
     XdgStartupEntry startupEntry_;
     DesktopNotifier notifier_;
     ProfileFile profile_;
+    bool coached_; // "--coach"
     Session session_;
     // The learner's history. None when the keyboard is the whole program: nothing is
     // recorded then, and there are no figures.

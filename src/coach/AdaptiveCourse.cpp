@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AdaptiveCourse.h"
 
-#include "CoachMarks.h"
-
 #include <algorithm>
 
 namespace clavora {
@@ -31,13 +29,33 @@ bool AdaptiveCourse::update(const std::vector<KeyPractice>& figures)
 {
     if (nextKey().isNull())
         return false;
-    for (const QChar key : unlockedKeys()) {
-        const KeyPractice p = practiceOf(key, figures);
-        if (p.strokes < MinimumStrokes || !meetsMarks(marks_, p.accuracy, p.speed))
+    for (const QChar key : unlockedKeys())
+        if (!learnt(practiceOf(key, figures)))
             return false;
-    }
     ++unlocked_;
     return true;
+}
+
+KeyNeed AdaptiveCourse::need(const KeyPractice& practice) const
+{
+    if (practice.strokes < MinimumStrokes)
+        return KeyNeed::Strokes;
+    if (practice.accuracy < marks_.minAccuracy)
+        return KeyNeed::Accuracy;
+    return practice.speed < marks_.minSpeed ? KeyNeed::Speed : KeyNeed::Nothing;
+}
+
+std::vector<int> AdaptiveCourse::shares(const std::vector<KeyPractice>& figures) const
+{
+    std::vector<bool> notLearnt;
+    for (const QChar key : unlockedKeys())
+        notLearnt.push_back(!learnt(practiceOf(key, figures)));
+    const auto count = std::count(notLearnt.begin(), notLearnt.end(), true);
+    const int share = count == 0 ? 0 : std::clamp(int(ShortLettersShare / count), SmallestShare, LargestShare);
+    std::vector<int> shares;
+    for (const bool wanted : notLearnt)
+        shares.push_back(wanted ? share : 0);
+    return shares;
 }
 
 std::vector<double> AdaptiveCourse::weights(const std::vector<KeyPractice>& figures) const

@@ -2,45 +2,38 @@
 #include "CoachCourse.h"
 
 #include "CoachMarks.h"
-#include "WordList.h"
-#include "history/HistoryFigures.h"
-#include "keyboard/LayoutFile.h"
+#include "RecentStrokes.h"
+#include "keyboard/ChosenLayout.h"
+#include "keyboard/DesktopLayouts.h"
 #include "settings/AppSettings.h"
 
 namespace clavora {
 
-namespace {
-// The figures of the last week: how the learner types now, not a month ago.
-constexpr HistoryPeriod RecentStrokes = HistoryPeriod::Week;
-// Twelve thousand milliseconds a word of five characters at one stroke an interval.
-constexpr double MillisecondsPerMinutePerCharacters = 60000.0 / 5;
-} // namespace
-
-CoachCourse::CoachCourse(AppSettings& settings, ProgramPaths paths, const HistoryFigures& figures)
-    : settings_(settings), paths_(std::move(paths)), figures_(figures)
+CoachCourse::CoachCourse(AppSettings& settings, ProgramPaths paths, const RecentStrokes& strokes,
+                         QString systemWordsFolder)
+    : settings_(settings), paths_(std::move(paths)), strokes_(strokes), systemWordsFolder_(std::move(systemWordsFolder))
 {
 }
 
 CoachCourse::~CoachCourse() = default;
 
-std::vector<KeyPractice> CoachCourse::practice(const std::vector<KeyFigures>& figures)
+QString CoachCourse::wordFile() const
 {
-    std::vector<KeyPractice> practice;
-    for (const KeyFigures& f : figures) {
-        const double interval = f.medianIntervalMilliseconds.value_or(0);
-        practice.push_back({f.key, f.strokes, f.errorRate ? 100 * (1 - *f.errorRate) : 0,
-                            interval > 0 ? MillisecondsPerMinutePerCharacters / interval : 0});
-    }
-    return practice;
+    if (!desktopLayoutChosen(settings_))
+        return wordListFile(settings_.layoutFile, systemWordsFolder_, paths_.wordsFolder());
+    const DesktopLayoutName name = layoutFromStoredName(settings_.desktopLayout);
+    const std::optional<DesktopLayoutEntry> entry = desktopLayoutEntry(name);
+    return desktopWordListFile(name.layout, entry ? entry->languages : QStringList(), systemWordsFolder_,
+                               paths_.wordsFolder());
 }
 
 AdaptiveCourse& CoachCourse::course()
 {
-    if (layoutRead_ != settings_.layoutFile || !course_) {
-        layoutRead_ = settings_.layoutFile;
-        keys_ = courseKeys(readLayoutFile(paths_.layoutFile(layoutRead_)).table);
-        const QString wordFile = wordListFile(layoutRead_, QLatin1String(SystemWordListFolder), paths_.wordsFolder());
-        words_ = std::make_unique<CourseWords>(readWordList(wordFile), keys_.letters);
+    const QString layout = settings_.layoutFile + u'\n' + settings_.desktopLayout;
+    if (layoutRead_ != layout || !course_) {
+        layoutRead_ = layout;
+        keys_ = courseKeys(readChosenLayout(settings_, paths_).table);
+        words_ = std::make_unique<CourseWords>(readCommonWords(wordFile(), CommonWordCount), keys_.letters);
     }
     // Built afresh each time: the speed target may have changed. On another layout the
     // learner keeps as many letters as before.
@@ -51,11 +44,10 @@ AdaptiveCourse& CoachCourse::course()
 QString CoachCourse::nextLine(Random& random)
 {
     AdaptiveCourse& adaptive = course();
-    const std::vector<KeyPractice> figures =
-        figures_.available() ? practice(figures_.keyFigures(RecentStrokes)) : std::vector<KeyPractice>();
-    adaptive.update(figures);
+    adaptive.update(strokes_.practice(adaptive.unlockedKeys()));
     settings_.coachKeys = adaptive.unlockedKeys();
-    return words_->makeLine(adaptive.unlockedCount(), adaptive.weights(figures), random);
+    const std::vector<KeyPractice> figures = strokes_.practice(adaptive.unlockedKeys());
+    return words_->makeLine(adaptive.unlockedCount(), adaptive.weights(figures), adaptive.shares(figures), random);
 }
 
 QString CoachCourse::title()
@@ -64,6 +56,25 @@ QString CoachCourse::title()
     const QChar next = adaptive.nextKey();
     return next.isNull() ? tr("Coach's course - keys %1").arg(adaptive.unlockedKeys())
                          : tr("Coach's course - keys %1, next %2").arg(adaptive.unlockedKeys(), QString(next));
+}
+
+QString CoachCourse::progress()
+{
+    const AdaptiveCourse& adaptive = course();
+    const QString keys = adaptive.unlockedKeys();
+    QStringList lacking[4]; // by KeyNeed
+    for (const QChar key : keys)
+        lacking[int(adaptive.need(strokes_.practice(key)))] += QString(key);
+    QString text = tr("%1 of %2 letters ready").arg(lacking[int(KeyNeed::Nothing)].size()).arg(keys.size());
+    const std::pair<KeyNeed, const char*> needs[] = {
+        {KeyNeed::Accuracy, QT_TR_NOOP("; needing accuracy: %1")},
+        {KeyNeed::Speed, QT_TR_NOOP("; needing speed: %1")},
+        {KeyNeed::Strokes, QT_TR_NOOP("; needing more strokes: %1")},
+    };
+    for (const auto& [need, words] : needs)
+        if (!lacking[int(need)].isEmpty())
+            text += tr(words).arg(lacking[int(need)].join(QStringLiteral(", ")));
+    return text;
 }
 
 } // namespace clavora

@@ -2,6 +2,7 @@
 #pragma once
 #include "AdaptiveCourse.h"
 #include "CourseWords.h"
+#include "WordList.h"
 #include "common/ProgramPaths.h"
 
 #include <QCoreApplication>
@@ -10,8 +11,7 @@
 namespace clavora {
 
 struct AppSettings;
-struct KeyFigures;
-class HistoryFigures;
+class RecentStrokes;
 class Random;
 
 // The adaptive course as the exercises follow it: the chosen layout's course letters, the
@@ -21,25 +21,34 @@ class CoachCourse {
     Q_DECLARE_TR_FUNCTIONS(CoachCourse)
 
 public:
-    CoachCourse(AppSettings& settings, ProgramPaths paths, const HistoryFigures& figures);
+    // `systemWordsFolder`: where the system's word lists are looked for first.
+    CoachCourse(AppSettings& settings, ProgramPaths paths, const RecentStrokes& strokes,
+                QString systemWordsFolder = QLatin1String(SystemWordListFolder));
     ~CoachCourse();
 
-    // Unlocks the next letter when the history says every unlocked one is learnt, then makes
-    // the next line, drilling the weak letters most.
+    // Unlocks the next letter when the recent strokes say every unlocked one is learnt, then
+    // makes the next line, with a share for each letter not yet learnt.
     QString nextLine(Random& random);
     // "Coach's course - keys fghj, next d", for the status.
     QString title();
-
-    // The history's figures of a key as the course weighs them.
-    static std::vector<KeyPractice> practice(const std::vector<KeyFigures>& figures);
+    // How far the unlocked letters are from the next one: "6 of 9 letters ready; needing
+    // accuracy: g, h; needing speed: l".
+    QString progress();
 
 private:
     AdaptiveCourse& course();
+    // The word list of the chosen layout's language.
+    QString wordFile() const;
+
+    // The words of a list the course draws from: enough for every letter, few enough that
+    // the common ones come up.
+    static constexpr int CommonWordCount = 5000;
 
     AppSettings& settings_;
     ProgramPaths paths_;
-    const HistoryFigures& figures_;
-    QString layoutRead_; // the layout file `keys_` and `words_` were made for
+    const RecentStrokes& strokes_;
+    QString systemWordsFolder_;
+    QString layoutRead_; // the layout `keys_` and `words_` were made for
     CourseKeys keys_;
     std::unique_ptr<CourseWords> words_;
     std::optional<AdaptiveCourse> course_;

@@ -8,12 +8,13 @@ namespace clavora {
 CoachResult CoachResult::of(const QString& status, const QString& exercise, const QString& typed)
 {
     const MistakeList mistakes = MistakeList::compare(exercise, typed);
-    // A missed mark's line alone where there is one: the figures would crowd the mistakes out.
-    CoachResult result{status, status.section(QStringLiteral("\r\n"), -1)};
+    // The figures and the missed mark side by side, then the mistakes on a line of their own.
+    CoachResult result{status, QString(status).replace(QStringLiteral("\r\n"), QStringLiteral("  "))};
     if (mistakes.mistakes().empty())
         return result;
-    result.logText += QStringLiteral("\r\n") + tr("Mistakes: %1").arg(mistakes.text(int(mistakes.mistakes().size())));
-    result.stripText += QStringLiteral("  ") + tr("Mistakes: %1").arg(mistakes.text(StripMistakes));
+    const QString listed = tr("Mistakes: %1").arg(mistakes.text(int(mistakes.mistakes().size())));
+    result.logText += QStringLiteral("\r\n") + listed;
+    result.stripText += u'\n' + listed;
     return result;
 }
 

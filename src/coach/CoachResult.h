@@ -12,14 +12,12 @@ struct CoachResult {
 public:
     // The status and every mistake, for the log.
     QString logText;
-    // The status, or the mark it missed, and the most frequent mistakes on one line, for the
-    // result strip.
+    // The same for the result strip: the figures and any missed mark on one line, the
+    // mistakes on the next.
     QString stripText;
 
     // `status` as the status box would show it.
     static CoachResult of(const QString& status, const QString& exercise, const QString& typed);
-    // The mistakes the strip names at most: more would not fit its line.
-    static constexpr int StripMistakes = 2;
 };
 
 } // namespace clavora

@@ -62,6 +62,7 @@ const std::vector<std::uint32_t>& CourseWords::usable(int unlocked)
         return usable_;
     usableFor_ = unlocked;
     usable_.clear();
+    usableWithLetter_.assign(courseLetters_.size(), {});
     longest_ = 0;
     shortest_ = MaxExerciseLength;
     const std::uint64_t allowed = unlocked >= 64 ? ~std::uint64_t(0) : (std::uint64_t(1) << std::max(unlocked, 0)) - 1;
@@ -69,6 +70,9 @@ const std::vector<std::uint32_t>& CourseWords::usable(int unlocked)
         if (words_[i].letterMask & ~allowed)
             continue;
         usable_.push_back(i);
+        for (int letter = 0; letter < courseLetters_.size(); ++letter)
+            if (words_[i].letterMask & (std::uint64_t(1) << letter))
+                usableWithLetter_[letter].push_back(i);
         longest_ = std::max<int>(longest_, words_[i].length);
         shortest_ = std::min<int>(shortest_, words_[i].length);
     }
@@ -106,6 +110,20 @@ QString CourseWords::pickWord(const std::vector<double>& weights, Random& random
     }
 }
 
+QString CourseWords::wordWith(int letter, qsizetype room, Random& random) const
+{
+    const std::vector<std::uint32_t>& candidates = usableWithLetter_[letter];
+    if (candidates.size() < MinimumWordsWithLetter)
+        return {};
+    // A few draws: most words fit a line that still has room for a short one.
+    for (int tries = 0; tries < MinimumWordsWithLetter * 4; ++tries) {
+        const Word& word = words_[candidates[random.below(int(candidates.size()))]];
+        if (word.length <= room)
+            return text(word).toString();
+    }
+    return {};
+}
+
 QString CourseWords::madeUpGroup(int unlocked, const std::vector<double>& weights, Random& random) const
 {
     double total = 0;
@@ -122,7 +140,8 @@ QString CourseWords::madeUpGroup(int unlocked, const std::vector<double>& weight
     return group;
 }
 
-QString CourseWords::makeLine(int unlocked, const std::vector<double>& weights, Random& random)
+QString CourseWords::makeLine(int unlocked, const std::vector<double>& weights, const std::vector<int>& shares,
+                              Random& random)
 {
     unlocked = std::min<int>(unlocked, int(courseLetters_.size()));
     if (unlocked <= 0)
@@ -130,17 +149,43 @@ QString CourseWords::makeLine(int unlocked, const std::vector<double>& weights, 
     const bool realWords = usable(unlocked).size() >= MinimumWords;
     const int shortest = realWords ? shortest_ : 2;
     QString line, last;
-    const auto fits = [&](qsizetype length) { return line.size() + (line.isEmpty() ? 0 : 1) + length <= MaxExerciseLength; };
-    for (int misses = 0; misses < MaximumMisses && fits(shortest);) {
-        const QString word = realWords ? pickWord(weights, random) : madeUpGroup(unlocked, weights, random);
-        if (word == last || !fits(word.size())) {
-            ++misses;
-            continue;
-        }
+    std::vector<int> wanted(std::size_t(unlocked), 0);
+    for (std::size_t letter = 0; letter < wanted.size() && letter < shares.size(); ++letter)
+        wanted[letter] = shares[letter];
+    const auto room = [&] { return MaxExerciseLength - line.size() - (line.isEmpty() ? 0 : 1); };
+    const auto add = [&](const QString& word) {
         if (!line.isEmpty())
             line += u' ';
         line += word;
         last = word;
+        for (int letter = 0; letter < unlocked; ++letter)
+            wanted[letter] -= int(word.count(courseLetters_[letter]));
+    };
+    // The letter furthest short of its share first, so that shares too large for one line
+    // are cut evenly.
+    for (int misses = 0; misses < MaximumMisses && room() >= 2;) {
+        const auto mostWanted = std::max_element(wanted.begin(), wanted.end());
+        if (*mostWanted <= 0)
+            break;
+        const int letter = int(mostWanted - wanted.begin());
+        QString word = realWords ? wordWith(letter, room(), random) : QString();
+        if (word.isEmpty()) {
+            word = madeUpGroup(unlocked, weights, random);
+            word[random.below(int(word.size()))] = courseLetters_[letter];
+        }
+        if (word == last || word.size() > room()) {
+            ++misses;
+            continue;
+        }
+        add(word);
+    }
+    for (int misses = 0; misses < MaximumMisses && room() >= shortest;) {
+        const QString word = realWords ? pickWord(weights, random) : madeUpGroup(unlocked, weights, random);
+        if (word == last || word.size() > room()) {
+            ++misses;
+            continue;
+        }
+        add(word);
     }
     return line;
 }

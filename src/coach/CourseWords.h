@@ -23,10 +23,15 @@ public:
     int size() const { return int(words_.size()); }
     // The words made only of the first `unlocked` course letters.
     QStringList usableWords(int unlocked);
-    // A line of at most 40 characters, words separated by single blanks. A word's chance
-    // grows with the weights of its letters (`weights` in unlock order, 1 for a learnt key,
-    // one per unlocked letter), so the weak keys come up more often.
-    QString makeLine(int unlocked, const std::vector<double>& weights, Random& random);
+    // A line of at most 40 characters, words separated by single blanks. First each letter
+    // gets its share (`shares` in unlock order: how often the line should hold it), from
+    // words that hold it or, where the list has too few, from made-up groups around it. The
+    // rest are drawn by the weights of their letters (`weights` in unlock order, 1 for a
+    // learnt key), so the weak keys come up more often.
+    QString makeLine(int unlocked, const std::vector<double>& weights, const std::vector<int>& shares, Random& random);
+
+    // Fewer words with a letter than this make its share from made-up groups.
+    static constexpr int MinimumWordsWithLetter = 3;
 
 private:
     struct Word {
@@ -38,6 +43,9 @@ private:
     QStringView text(const Word& word) const { return QStringView(letters_).mid(word.start, word.length); }
     double score(const Word& word, const std::vector<double>& weights) const;
     QString pickWord(const std::vector<double>& weights, Random& random);
+    // A usable word holding course letter `letter` and at most `room` characters long; empty
+    // when the list has too few such words or none fits.
+    QString wordWith(int letter, qsizetype room, Random& random) const;
     QString madeUpGroup(int unlocked, const std::vector<double>& weights, Random& random) const;
 
     QString courseLetters_;
@@ -47,6 +55,7 @@ private:
     // The usable words of the last `usable` call, and the length of the longest and shortest.
     int usableFor_ = -1;
     std::vector<std::uint32_t> usable_;
+    std::vector<std::vector<std::uint32_t>> usableWithLetter_; // the usable words of each letter
     int longest_ = 0;
     int shortest_ = 0;
 };

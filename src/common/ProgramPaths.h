@@ -31,6 +31,8 @@ public:
     QString logsFolder() const { return userFolder_ + QStringLiteral("/Logs"); }
     // Beside the settings when portable, among the user's files when installed.
     QString historyFile() const { return userFolder_ + QStringLiteral("/History.sqlite"); }
+    // The Coach's last strokes of each key, beside the history.
+    QString recentStrokesFile() const { return userFolder_ + QStringLiteral("/Coach strokes.txt"); }
     // The user's folder first, then the shipped one; one folder when portable.
     QStringList exercisesFolders() const { return folders(QStringLiteral("/Exercises")); }
     QStringList layoutsFolders() const { return folders(QStringLiteral("/Layouts")); }

@@ -25,7 +25,7 @@ ExerciseControl::ExerciseControl(AppSettings& settings, ProgramPaths paths, Cloc
                                  const HistoryFigures& figures)
     : settings_(settings), paths_(std::move(paths)), clock_(clock), random_(random), clipboard_(clipboard), ui_(ui),
       history_(recorder), figures_(figures), firstKey_(clock),
-      presetLines_(settings, paths_), course_(settings, paths_, figures)
+      presetLines_(settings, paths_), course_(settings, paths_, strokes_)
 {
 }
 
@@ -35,6 +35,7 @@ void ExerciseControl::load()
     form_.presetSelected = settings_.exerciseType == ExerciseType::Preset;
     form_.coachChecked = settings_.coach;
     form_.speedTarget = settings_.coachSpeedTarget;
+    strokes_ = RecentStrokes::read(paths_.recentStrokesFile());
     colourWindow(settings_.windowColour, settings_.textColour);
 }
 
@@ -137,10 +138,8 @@ void ExerciseControl::beginExercise()
     firstKey_.reset();
     form_.wrongCharacters.clear();
     form_.nextCharacter = coaching_ ? nextCharacter(form_.typeThisText, QString()) : QChar();
-    if (history_.recording())
-        typing_.beginAttempt(startTime_);
-    else
-        typing_.discardAttempt();
+    showCoachStrip();
+    typing_.beginAttempt(startTime_);
     clipboard_.refresh();
     ui_.focusTypingLine();
     form_.timerEnabled = true;
@@ -215,8 +214,8 @@ void ExerciseControl::typingLineChanged(const QString& text)
         form_.wrongCharacters = wrongRanges(form_.typeThisText, form_.exerciseText);
         form_.nextCharacter = nextCharacter(form_.typeThisText, form_.exerciseText);
     }
-    if (typing_.recording())
-        typing_.typingLineChanged(form_.typeThisText, form_.exerciseText, clock_.secondsSinceMidnight());
+    if (const auto stroke = typing_.typingLineChanged(form_.typeThisText, form_.exerciseText, clock_.secondsSinceMidnight()))
+        strokes_.add(stroke->expected, stroke->struck == stroke->expected, stroke->intervalSeconds);
 }
 
 void ExerciseControl::enterPressed()
@@ -249,7 +248,8 @@ void ExerciseControl::finishExercise()
         // No box to dismiss: the result is in the log and the strip, and the next line is up.
         const CoachResult coached = CoachResult::of(status.text, form_.typeThisText, form_.exerciseText);
         log_.append(coached.logText);
-        form_.resultStripText = coached.stripText;
+        coachResult_ = coached.stripText;
+        showCoachStrip();
     } else {
         ui_.showMessage(tr("Exercise Status"), status.text);
         log_.append(status.text);
@@ -281,13 +281,25 @@ void ExerciseControl::finishExercise()
     beginExercise();
 }
 
+void ExerciseControl::showCoachStrip()
+{
+    QStringList parts;
+    if (!coachResult_.isEmpty())
+        parts += coachResult_;
+    if (courseLine())
+        parts += course_.progress();
+    form_.resultStripText = parts.join(u'\n');
+}
+
 void ExerciseControl::recordAttempt(const AttemptResult& result, bool passed)
 {
     if (!typing_.recording())
         return;
     KeystrokeTally keystrokes = typing_.finishAttempt();
+    if (!keystrokes.empty())
+        strokes_.save(paths_.recentStrokesFile());
     // An empty line measures nothing: its 0 % would only pull the learner's figures down.
-    if (form_.typeThisText.isEmpty())
+    if (form_.typeThisText.isEmpty() || !history_.recording())
         return;
     AttemptRecord attempt;
     attempt.finished = clock_.localDateTime();

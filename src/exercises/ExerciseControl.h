@@ -5,6 +5,7 @@
 #include "MainForm.h"
 #include "coach/CoachCourse.h"
 #include "coach/FirstKeyClock.h"
+#include "coach/RecentStrokes.h"
 #include "common/ProgramPaths.h"
 #include "history/TypingRecorder.h"
 
@@ -81,6 +82,10 @@ private:
     // Seconds of the attempt so far: from the first key when coached.
     void updateElapsed();
     void recordAttempt(const AttemptResult& result, bool passed);
+    // The line shown is the Coach's course.
+    bool courseLine() const { return coaching_ && !drilling() && !presetExercises(); }
+    // The strip: the last line's result, then how far the course's next letter is.
+    void showCoachStrip();
 
     AppSettings& settings_;
     ProgramPaths paths_;
@@ -92,11 +97,13 @@ private:
     ExerciseLog log_;
     HistoryRecorder& history_;
     const HistoryFigures& figures_;
-    TypingRecorder typing_;
+    TypingRecorder typing_; // every attempt's keys, for the Coach and, while it records, the history
     FirstKeyClock firstKey_;
+    RecentStrokes strokes_; // whatever was typed, coached or not
     PresetLines presetLines_;
-    CoachCourse course_; // the random lines while the Coach is on
+    CoachCourse course_;    // the random lines while the Coach is on
     bool coaching_ = false; // the line shown is coached
+    QString coachResult_;   // the strip's account of the last coached line
     bool running_ = false;
     bool quickRun_ = false;
     QString drillPool_; // the weighted pool while a weak-key drill runs, else empty

@@ -13,14 +13,17 @@ void TypingRecorder::beginAttempt(double seconds)
     tally_.pairs.reserve(64);
 }
 
-void TypingRecorder::typingLineChanged(const QString& exercise, const QString& typed, double seconds)
+std::optional<TypingRecorder::Stroke> TypingRecorder::typingLineChanged(const QString& exercise, const QString& typed,
+                                                                         double seconds)
 {
     if (!recording_ || typed == previous_)
-        return;
+        return std::nullopt;
+    std::optional<Stroke> stroke;
     const qsizetype before = previous_.size();
     if (typed.size() == before + 1 && typed.startsWith(previous_)) {
         const char16_t expected = before < exercise.size() ? exercise.at(before).unicode() : 0;
-        countStroke(expected, typed.at(before).unicode(), seconds);
+        const char16_t struck = typed.at(before).unicode();
+        stroke = Stroke{QChar(expected), QChar(struck), countStroke(expected, struck, seconds)};
     } else if (typed.size() == before - 1 && previous_.startsWith(typed)) {
         ++tally_.backspaces;
     } else {
@@ -29,9 +32,10 @@ void TypingRecorder::typingLineChanged(const QString& exercise, const QString& t
     previous_ = typed;
     previousSeconds_ = seconds;
     previousKeyTimed_ = true;
+    return stroke;
 }
 
-void TypingRecorder::countStroke(char16_t expected, char16_t struck, double seconds)
+std::optional<double> TypingRecorder::countStroke(char16_t expected, char16_t struck, double seconds)
 {
     KeystrokePair* pair = nullptr;
     for (KeystrokePair& candidate : tally_.pairs) {
@@ -45,13 +49,14 @@ void TypingRecorder::countStroke(char16_t expected, char16_t struck, double seco
         pair = &tally_.pairs.back();
     }
     ++pair->count;
-    if (previousKeyTimed_) {
-        double interval = seconds - previousSeconds_;
-        if (interval < 0) // the clock passed midnight
-            interval += DaySeconds;
-        ++pair->timedCount;
-        pair->intervalSeconds += interval;
-    }
+    if (!previousKeyTimed_)
+        return std::nullopt;
+    double interval = seconds - previousSeconds_;
+    if (interval < 0) // the clock passed midnight
+        interval += DaySeconds;
+    ++pair->timedCount;
+    pair->intervalSeconds += interval;
+    return interval;
 }
 
 KeystrokeTally TypingRecorder::finishAttempt()

@@ -2,6 +2,8 @@
 #pragma once
 #include "HistoryRecords.h"
 
+#include <optional>
+
 namespace clavora {
 
 // Collects the keys of one attempt in memory from the typing line's changes. A change that
@@ -12,9 +14,15 @@ class TypingRecorder {
 public:
     // The attempt starts with an empty typing line at clock time `seconds`.
     void beginAttempt(double seconds);
+    // One key struck at the end of the line, for those who follow the keys as they come.
+    struct Stroke {
+        QChar expected; // null past the end of the exercise
+        QChar struck;
+        std::optional<double> intervalSeconds; // none for the attempt's first key
+    };
     // The typing line now holds `typed`; `seconds` is the clock time of the change. Ignored
-    // outside an attempt.
-    void typingLineChanged(const QString& exercise, const QString& typed, double seconds);
+    // outside an attempt. The key struck, when the change was one.
+    std::optional<Stroke> typingLineChanged(const QString& exercise, const QString& typed, double seconds);
     // Ends the attempt and hands over what it collected.
     KeystrokeTally finishAttempt();
     // Ends the attempt without keeping anything (the exercises were stopped).
@@ -23,7 +31,8 @@ public:
     bool recording() const { return recording_; }
 
 private:
-    void countStroke(char16_t expected, char16_t struck, double seconds);
+    // The interval since the previous change, when it is timed.
+    std::optional<double> countStroke(char16_t expected, char16_t struck, double seconds);
 
     static constexpr double DaySeconds = 86400.0;
 

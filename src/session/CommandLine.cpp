@@ -22,13 +22,18 @@ StartMode findStartMode(const QString& commandLine)
     return StartMode::Normal;
 }
 
+bool startsCoached(const QString& commandLine)
+{
+    return commandLine.split(u' ', Qt::SkipEmptyParts).contains(QStringLiteral("--coach"), Qt::CaseInsensitive);
+}
+
 QString informationText(const QStringList& arguments)
 {
     const QStringList own = arguments.mid(1);
     if (own.contains(QStringLiteral("--help")))
         return QCoreApplication::translate(
             "CommandLine",
-            "Usage: clavora [/g | /q | /k]\n"
+            "Usage: clavora [/g | /q | /k] [--coach]\n"
             "       clavora --help | --version\n"
             "\n"
             "A touch-typing tutor with exercises, a typing game and an on-screen keyboard.\n"
@@ -39,6 +44,8 @@ QString informationText(const QStringList& arguments)
             "  /g         start with the typing game\n"
             "  /q         run quick exercises, then close\n"
             "  /k         show only the on-screen keyboard; closing it does not save the settings\n"
+            "  --coach    learn to type from the start: the Coach on, with its course of random\n"
+            "             lines that adds a letter whenever you have learnt the ones before\n"
             "  --help     print this text\n"
             "  --version  print the version\n"
             "The switches count anywhere on the command line, in either case; only the first of\n"

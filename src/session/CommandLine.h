@@ -14,6 +14,9 @@ QString commandLineText(const QStringList& arguments);
 // command line, without regard to case.
 StartMode findStartMode(const QString& commandLine);
 
+// "--coach" among the arguments: start with the Coach on and its course chosen.
+bool startsCoached(const QString& commandLine);
+
 // What "--help" (the switches and the files of both modes) or "--version" asks to print, for
 // the program's arguments (its own path first); empty when neither is one of them, and the
 // program starts.

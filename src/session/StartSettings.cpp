@@ -8,7 +8,7 @@
 namespace clavora {
 
 AppSettings loadStartSettings(const ProfileFile& file, StartupEntry& entry, int screenWidthTwips,
-                              const DesktopKeyboard& desktop)
+                              const DesktopKeyboard& desktop, bool coached)
 {
     AppSettings settings = loadSettings(file, entry, screenWidthTwips);
     if (!file.found()) {
@@ -25,6 +25,10 @@ AppSettings loadStartSettings(const ProfileFile& file, StartupEntry& entry, int 
             settings.layoutFile = layout.layoutFile;
             settings.presetFile = layout.presetFile;
         }
+    }
+    if (coached) {
+        settings.coach = true;
+        settings.exerciseType = ExerciseType::Random;
     }
     return settings;
 }

@@ -106,6 +106,8 @@ void MainWindow::buildControls()
     progressButton_ = makeAt<QPushButton>(this, "ProgressButton", ProgressWindow::buttonCaption(), 7620, 4620, 1095, 315);
     // In the free space of the bottom row, beside "Show keyboard layout".
     coach_ = makeAt<QCheckBox>(this, "CoachBox", tr("Coach me"), 2700, 4620, 1800, 315);
+    coach_->setToolTip(tr("New to typing? Tick this and choose Random: the Coach's course starts on the home row "
+                          "and adds a letter whenever you have learnt the ones before."));
     speedTargetLabel_ = makeAt<QLabel>(this, "SpeedTargetLabel", tr("Speed target (WPM):"), 4560, 4620, 1800, 315);
     speedTargetLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     speedTarget_ = new QSpinBox(this);
@@ -113,8 +115,11 @@ void MainWindow::buildControls()
     placeTwips(speedTarget_, 6420, 4620, 735, 315);
     speedTarget_->setRange(0, MaximumSpeedTarget);
     speedTarget_->setAccessibleName(tr("Speed target in words per minute"));
-    resultStrip_ = makeAt<QLabel>(this, "ResultStrip", QString(), 180, ClientHeightTwips, 9735, 285);
+    resultStrip_ = makeAt<QLabel>(this, "ResultStrip", QString(), 180, ClientHeightTwips, 9735, ResultStripTwips - 90);
     resultStrip_->setTextFormat(Qt::PlainText);
+    // Long results and the longer languages wrap rather than run off the window's edge.
+    resultStrip_->setWordWrap(true);
+    resultStrip_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     resultStrip_->hide();
     for (QPushButton* b : {startButton_, stopButton_, gameButton_, settingsButton_, helpButton_, progressButton_, saveLogButton_})
         b->setAutoDefault(false);
@@ -264,10 +269,8 @@ void MainWindow::applyCoach(const MainForm& f)
     if (this->height() != height)
         setFixedSize(width(), height);
     resultStrip_->setVisible(f.coachChecked);
-    if (resultStrip_->text() != f.resultStripText) {
+    if (resultStrip_->text() != f.resultStripText)
         resultStrip_->setText(f.resultStripText);
-        resultStrip_->setToolTip(f.resultStripText); // whole, where the line cuts it off
-    }
     if (shownWrongCharacters_ != f.wrongCharacters)
         markWrongCharacters(f.wrongCharacters);
     if (shownNextCharacter_ != f.nextCharacter)

@@ -47,7 +47,7 @@ public:
     static constexpr int ClientWidthTwips = 10095;
     static constexpr int ClientHeightTwips = 5115;
     // The Coach's result strip, below the rest: the window grows by it while coaching.
-    static constexpr int ResultStripTwips = 375;
+    static constexpr int ResultStripTwips = 1365; // five lines: results wrap, never cut
     // The highest speed target the box offers: far beyond anyone's speed.
     static constexpr int MaximumSpeedTarget = 300;
 

@@ -6,7 +6,6 @@ import re
 import shutil
 
 import harness
-import history_seed
 from harness import holds_for, wait_for
 
 KEYBOARD = "Orvella Clavora - Keyboard Layout"
@@ -61,19 +60,6 @@ class Coach(harness.ProgramTest):
         self.close_main(window)
         self.assertEqual(self.setting("Exercises", "ExNum"), "2")  # one pass moved it on, the failure did not
         self.assertEqual(self.setting("Coach", "On"), "1")
-
-    def test_course_unlocks_a_letter_when_the_history_has_learnt_them_and_a_weak_one_holds_it(self):
-        settings = "[Exercises]\nExType=1\n[KeyLayout]\nShowLayout=0\n[Coach]\nOn=1\n"
-        self.write_settings(settings)
-        self.close_main(self.open_main())
-        # The home row learnt; r, the next letter, missed at 40 %.
-        history_seed.seed_history(self.store(), weak="r")
-        for keys in ["fghjdkslar", "fghjdkslar"]:
-            window = self.open_main()
-            self.key("alt+s")
-            self.key("Escape")
-            self.close_main(window)
-            self.assertEqual(self.setting("Coach", "Keys"), keys)
 
 
 if __name__ == "__main__":

@@ -3,10 +3,11 @@
 #include "TemporaryFolder.h"
 #include "coach/AdaptiveCourse.h"
 #include "coach/CoachCourse.h"
-#include "history/HistoryFigures.h"
+#include "coach/RecentStrokes.h"
 #include "coach/CoachMarks.h"
 #include "coach/CourseWords.h"
 #include "coach/WordList.h"
+#include "keyboard/DesktopLayouts.h"
 #include "keyboard/LayoutFile.h"
 
 #include <QDir>
@@ -34,6 +35,10 @@ TEST(CourseKeys, HomeRowFirstThenRowsFromTheIndexFingersOut)
         EXPECT_EQ(keys.letters, c.letters) << c.layout.toStdString();
         EXPECT_EQ(keys.homeCount, c.homeCount) << c.layout.toStdString();
     }
+    // A layout made from the desktop's database: its ç and ñ taught on the home row, its º not at all.
+    const CourseKeys spanish = courseKeys(*desktopLayoutTable({"es", ""}));
+    EXPECT_EQ(spanish.letters.left(spanish.homeCount), "fghjdksla\u00e7\u00f1");
+    EXPECT_FALSE(spanish.letters.contains(u'\u00ba'));
 }
 
 TEST(AdaptiveCourse, UnlocksTheNextKeyOnlyWhenEveryUnlockedKeyIsLearnt)
@@ -82,6 +87,59 @@ TEST(AdaptiveCourse, WeakKeysWeighMore)
         const AdaptiveCourse course({"f", 1}, 1, coachMarks());
         EXPECT_EQ(course.weights({c.figures}), std::vector<double>{c.weight}) << c.figures.accuracy << " " << c.figures.speed;
     }
+}
+
+TEST(AdaptiveCourse, EachKeyNotYetLearntGetsAFairShareOfTheLine)
+{
+    const KeyPractice learnt{u'f', 20, 100, 30};
+    struct Case {
+        std::vector<KeyPractice> figures; // of f and j
+        std::vector<int> shares;          // of f, j, d and k
+    };
+    const Case cases[] = {
+        {{learnt, {u'j', 20, 100, 30}, {u'd', 20, 100, 30}, {u'k', 20, 100, 30}}, {0, 0, 0, 0}},
+        {{learnt, {u'j', 20, 100, 30}, {u'd', 20, 100, 30}}, {0, 0, 0, AdaptiveCourse::LargestShare}}, // the newest
+        {{learnt, {u'j', 20, 90, 30}, {u'd', 20, 100, 5}}, {0, 6, 6, 6}},                          // weak ones too
+        {{}, {6, 6, 6, 6}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(AdaptiveCourse({"fjdk", 4}, 4, coachMarks()).shares(c.figures), c.shares);
+    const AdaptiveCourse many({"abcdefghijklmnopqrstuvwxyz", 26}, 26, coachMarks());
+    EXPECT_EQ(many.shares({}), std::vector<int>(26, AdaptiveCourse::SmallestShare));
+}
+
+TEST(RecentStrokes, JudgesAKeyByItsLastStrokesAlone)
+{
+    RecentStrokes strokes;
+    for (int i = 0; i < 10; ++i)
+        strokes.add(u'g', false); // a beginner's first tries
+    for (int i = 0; i < 18; ++i)
+        strokes.add(u'g', true, 0.6);
+    strokes.add(u'G', true, 1.2); // a capital is its letter's key
+    strokes.add(u' ', false);     // no letter: not kept
+    strokes.add(u'h', true);      // untimed: no speed
+    struct Case {
+        QChar key;
+        KeyPractice practice;
+    };
+    const Case cases[] = {
+        {u'g', {u'g', 20, 95, 20}}, // one early mistake left of ten; median 600 ms
+        {u'h', {u'h', 1, 100, 0}},
+        {u'j', {u'j', 0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        const KeyPractice p = strokes.practice(c.key);
+        EXPECT_EQ(p.strokes, c.practice.strokes) << char(c.key.unicode());
+        EXPECT_DOUBLE_EQ(p.accuracy, c.practice.accuracy) << char(c.key.unicode());
+        EXPECT_DOUBLE_EQ(p.speed, c.practice.speed) << char(c.key.unicode());
+    }
+    EXPECT_TRUE(strokes.practice(u' ').strokes == 0);
+
+    // Kept between runs as written; lines of another program are passed over.
+    TemporaryFolder folder;
+    ASSERT_TRUE(strokes.save(folder.path("sub/Coach strokes.txt")).ok);
+    EXPECT_EQ(RecentStrokes::read(folder.path("sub/Coach strokes.txt")).text(), strokes.text());
+    EXPECT_EQ(RecentStrokes::fromText("# note\nk 300 x + -5 y\nno 1\n").text(), "k 300 x +\n");
 }
 
 TEST(WordList, KeepsWordsOfLowerCaseLettersAndFindsTheLayoutsLanguage)
@@ -149,7 +207,7 @@ TEST(CourseWords, LinesFillUpTo40CharactersAndFavourWeakKeys)
         random.seed(7);
         int count = 0;
         for (int i = 0; i < 300; ++i) {
-            const QString line = words.makeLine(unlocked, weights, random);
+            const QString line = words.makeLine(unlocked, weights, {}, random);
             EXPECT_LE(line.size(), 40);
             EXPECT_GE(line.size(), 34) << line.toStdString(); // no shorter word would fit
             EXPECT_TRUE(wordsAndBlanks.match(line).hasMatch()) << line.toStdString();
@@ -169,23 +227,19 @@ TEST(CourseWords, LinesFillUpTo40CharactersAndFavourWeakKeys)
     CourseWords few({"dad"}, "fjd");
     FakeRandom random;
     random.seed(3);
-    const QString line = few.makeLine(3, {1, 1, 4}, random);
+    const QString line = few.makeLine(3, {1, 1, 4}, {}, random);
     EXPECT_TRUE(QRegularExpression("^[fjd]{2,5}( [fjd]{2,5})*$").match(line).hasMatch()) << line.toStdString();
     EXPECT_GE(line.size(), 35);
-    EXPECT_EQ(few.makeLine(0, {}, random), "");
-}
+    EXPECT_EQ(few.makeLine(0, {}, {}, random), "");
 
-TEST(CoachCourse, TheHistorysKeyFiguresBecomeAccuracyAndSpeed)
-{
-    struct Case {
-        std::optional<double> errorRate, interval;
-        double accuracy, speed;
-    };
-    const Case cases[] = {{0.05, 600, 95, 20}, {0.0, 1200, 100, 10}, {std::nullopt, std::nullopt, 0, 0}, {0.5, 0, 50, 0}};
-    for (const Case& c : cases) {
-        const KeyPractice p = CoachCourse::practice({{u'f', 40, 0, c.errorRate, c.interval, {}}}).front();
-        EXPECT_EQ(p.strokes, 40);
-        EXPECT_DOUBLE_EQ(p.accuracy, c.accuracy);
-        EXPECT_DOUBLE_EQ(p.speed, c.speed);
+    // A letter's share comes from made-up groups around it when the list has too few words
+    // with it (no j here), and from its words when there are enough (g).
+    CourseWords noJ(list, letters);
+    for (const std::vector<int>& shares : {std::vector<int>{0, 0, 0, 6}, std::vector<int>{0, 6, 0, 6}}) {
+        const QString shared = noJ.makeLine(9, flat, shares, random);
+        EXPECT_GE(shared.count(u'j'), 6) << shared.toStdString();
+        EXPECT_GE(shared.count(u'g'), shares[1]) << shared.toStdString();
+        EXPECT_TRUE(QRegularExpression("^[a-z]+( [a-z]+)*$").match(shared).hasMatch()) << shared.toStdString();
+        EXPECT_LE(shared.size(), 40);
     }
 }
