@@ -3,7 +3,8 @@
 
 #include "CoachMarks.h"
 #include "RecentStrokes.h"
-#include "keyboard/LayoutFile.h"
+#include "keyboard/ChosenLayout.h"
+#include "keyboard/DesktopLayouts.h"
 #include "settings/AppSettings.h"
 
 namespace clavora {
@@ -16,13 +17,23 @@ CoachCourse::CoachCourse(AppSettings& settings, ProgramPaths paths, const Recent
 
 CoachCourse::~CoachCourse() = default;
 
+QString CoachCourse::wordFile() const
+{
+    if (!desktopLayoutChosen(settings_))
+        return wordListFile(settings_.layoutFile, systemWordsFolder_, paths_.wordsFolder());
+    const DesktopLayoutName name = layoutFromStoredName(settings_.desktopLayout);
+    const std::optional<DesktopLayoutEntry> entry = desktopLayoutEntry(name);
+    return desktopWordListFile(name.layout, entry ? entry->languages : QStringList(), systemWordsFolder_,
+                               paths_.wordsFolder());
+}
+
 AdaptiveCourse& CoachCourse::course()
 {
-    if (layoutRead_ != settings_.layoutFile || !course_) {
-        layoutRead_ = settings_.layoutFile;
-        keys_ = courseKeys(readLayoutFile(paths_.layoutFile(layoutRead_)).table);
-        const QString wordFile = wordListFile(layoutRead_, systemWordsFolder_, paths_.wordsFolder());
-        words_ = std::make_unique<CourseWords>(readWordList(wordFile), keys_.letters);
+    const QString layout = settings_.layoutFile + u'\n' + settings_.desktopLayout;
+    if (layoutRead_ != layout || !course_) {
+        layoutRead_ = layout;
+        keys_ = courseKeys(readChosenLayout(settings_, paths_).table);
+        words_ = std::make_unique<CourseWords>(readCommonWords(wordFile(), CommonWordCount), keys_.letters);
     }
     // Built afresh each time: the speed target may have changed. On another layout the
     // learner keeps as many letters as before.

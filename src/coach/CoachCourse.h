@@ -37,12 +37,18 @@ public:
 
 private:
     AdaptiveCourse& course();
+    // The word list of the chosen layout's language.
+    QString wordFile() const;
+
+    // The words of a list the course draws from: enough for every letter, few enough that
+    // the common ones come up.
+    static constexpr int CommonWordCount = 5000;
 
     AppSettings& settings_;
     ProgramPaths paths_;
     const RecentStrokes& strokes_;
     QString systemWordsFolder_;
-    QString layoutRead_; // the layout file `keys_` and `words_` were made for
+    QString layoutRead_; // the layout `keys_` and `words_` were made for
     CourseKeys keys_;
     std::unique_ptr<CourseWords> words_;
     std::optional<AdaptiveCourse> course_;

@@ -42,7 +42,7 @@ CourseKeys courseKeys(const KeyCapTable& layout)
     const int present = layout.extraKey ? CharacterKeyCount : CharacterKeyCount - 1;
     for (int index = 0; index < present; ++index) {
         const QChar c = characterOfCaption(layout.lowerCaptions[index]);
-        if (c.isLetter())
+        if (isWordLetter(c))
             keys.push_back({rowRank(rowOfKey(index, layout.extraKey)), fingerRank(fingerOfKey(index)), index, c.toLower()});
     }
     std::sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {

@@ -41,7 +41,7 @@ QString rowLetters(const KeyCapTable& layout, KeyRow row)
     const int present = layout.extraKey ? CharacterKeyCount : CharacterKeyCount - 1;
     for (int index = 0; index < present; ++index) {
         const QChar c = characterOfCaption(layout.lowerCaptions[index]);
-        if (rowOfKey(index, layout.extraKey) == row && c.isLetter())
+        if (rowOfKey(index, layout.extraKey) == row && isWordLetter(c))
             keys.push_back({outwardRank(index), index, c});
     }
     std::sort(keys.begin(), keys.end(),

@@ -34,6 +34,11 @@ QChar characterOfCaption(const QString& caption)
     return caption == QStringLiteral("&&") ? QChar(u'&') : caption.size() == 1 ? caption[0] : QChar();
 }
 
+bool isWordLetter(QChar c)
+{
+    return c.isLetter() && (c.isLower() || c.isUpper() || c.script() != QChar::Script_Latin);
+}
+
 LayoutFileContents readLayoutFile(const QString& path)
 {
     // Two lines of 48 characters: a few KB hold them in any encoding, whatever follows.

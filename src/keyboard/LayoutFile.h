@@ -27,6 +27,8 @@ struct LayoutFileContents {
 QString captionForm(const QString& character);
 // The character a caption stands for; null for a caption of none or of several.
 QChar characterOfCaption(const QString& caption);
+// A letter words are written with; the Latin ordinal signs º and ª, letters without case, are not.
+bool isWordLetter(QChar c);
 
 // Reads the start of the file; anything but a regular file is unreadable.
 // Lines 1 and 2: the unshifted and shifted characters. An optional line 3: the characters

@@ -3,6 +3,7 @@
 keys on the keyboard window."""
 import os
 
+import atspi
 import harness
 from harness import wait_for
 
@@ -51,17 +52,6 @@ class DesktopLayout(harness.ProgramTest):
         self.assertEqual(self.setting("Exercises", "PresetFile"), "QWERTZ - German")
         self.assertEqual(self.setting("KeyLayout", "ShowLayout"), "1")  # the rest as any first start
         self.assertEqual(self.setting("Exercises", "ExNum"), "1")
-
-    def test_a_first_start_on_a_swedish_desktop_takes_the_desktops_own_layout(self):
-        self.set_desktop_layout("se")
-        main = self.open_main()
-        # Named as the desktop names it, and matching it: no "your keyboard is".
-        keyboard = self.wait_window(KEYBOARD + " (Swedish)")
-        self.screenshot(os.path.join(os.getcwd(), "e2e-desktop-layout-swedish.png"), keyboard)
-        self.close_main(main)
-        self.assertEqual(self.setting("KeyLayout", "Layout"), "Swedish")
-        self.assertEqual(self.setting("KeyLayout", "DesktopLayout"), "se")
-        self.assertEqual(self.setting("Exercises", "PresetFile"), "Swedish")
 
     def test_the_caption_names_the_desktops_keyboard_and_the_menu_switches_to_it(self):
         self.write_settings(PLACED + "[KeyLayout]\nLayout=QWERTY - United States\nShowLayout=1\n")
@@ -120,6 +110,26 @@ class DesktopLayout(harness.ProgramTest):
         wait_for(lambda: self.colours(keyboard, Q_KEY) == [red], timeout=20, what="the weak keys again")
         self.close_main(main)
         self.assertEqual(self.setting("History", "ShowWeakKeys"), "1")
+
+
+class SwedishDesktop(atspi.AccessibleProgramTest):
+    def test_a_new_learner_on_a_swedish_desktop_practises_on_swedish_keys_with_swedish_words(self):
+        self.display.run(["setxkbmap", "se"], check=True)
+        self.assertFalse(os.path.exists(os.path.join(self.folder, "Clavora.ini")))
+        main = self.open_main("--coach")
+        # Named as the desktop names it, and matching it: no "your keyboard is".
+        keyboard = self.wait_window(KEYBOARD + " (Swedish)")
+        self.screenshot(os.path.join(os.getcwd(), "e2e-desktop-layout-swedish.png"), keyboard)
+        self.activate(main)
+        self.key("alt+s")
+        line = wait_for(lambda: self.read_window(MAIN, ["Exercise"])["Exercise"]["text"], what="the Coach's line")
+        with open("/usr/share/dict/swedish", encoding="latin-1") as words:
+            swedish = set(words.read().split())
+        self.assertTrue(line.split() and all(word in swedish for word in line.split()), line)
+        self.close_main(main)
+        self.assertEqual(self.setting("KeyLayout", "Layout"), "Swedish")
+        self.assertEqual(self.setting("KeyLayout", "DesktopLayout"), "se")
+        self.assertEqual(self.setting("Exercises", "PresetFile"), "Swedish")
 
 
 if __name__ == "__main__":

@@ -7,6 +7,7 @@
 #include "coach/CoachMarks.h"
 #include "coach/CourseWords.h"
 #include "coach/WordList.h"
+#include "keyboard/DesktopLayouts.h"
 #include "keyboard/LayoutFile.h"
 
 #include <QDir>
@@ -34,6 +35,10 @@ TEST(CourseKeys, HomeRowFirstThenRowsFromTheIndexFingersOut)
         EXPECT_EQ(keys.letters, c.letters) << c.layout.toStdString();
         EXPECT_EQ(keys.homeCount, c.homeCount) << c.layout.toStdString();
     }
+    // A layout made from the desktop's database: its ç and ñ taught on the home row, its º not at all.
+    const CourseKeys spanish = courseKeys(*desktopLayoutTable({"es", ""}));
+    EXPECT_EQ(spanish.letters.left(spanish.homeCount), "fghjdksla\u00e7\u00f1");
+    EXPECT_FALSE(spanish.letters.contains(u'\u00ba'));
 }
 
 TEST(AdaptiveCourse, UnlocksTheNextKeyOnlyWhenEveryUnlockedKeyIsLearnt)

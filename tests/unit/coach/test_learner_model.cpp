@@ -5,9 +5,10 @@
 #include "TemporaryFolder.h"
 #include "coach/CoachCourse.h"
 #include "coach/RecentStrokes.h"
-#include "keyboard/LayoutFile.h"
+#include "keyboard/ChosenLayout.h"
 #include "settings/AppSettings.h"
 
+#include <QFileInfo>
 #include <functional>
 #include <gtest/gtest.h>
 #include <random>
@@ -31,12 +32,15 @@ struct Course {
 
 class LearnerModel {
 public:
-    explicit LearnerModel(const QString& layout)
+    // `desktopLayout`: a layout of the desktop's database, named `layout`, whose words come from
+    // `systemWords`.
+    explicit LearnerModel(const QString& layout, const QString& desktopLayout = {}, const QString& systemWords = {})
         : paths_(QStringLiteral("clavora"), folder_.path("config"), folder_.path("user"),
                  QStringLiteral(CLAVORA_SHIPPED_DATA))
-        , course_(settings_, paths_, strokes_, folder_.path("no system lists"))
+        , course_(settings_, paths_, strokes_, systemWords.isEmpty() ? folder_.path("no system lists") : systemWords)
     {
         settings_.layoutFile = layout;
+        settings_.desktopLayout = desktopLayout;
         settings_.coachSpeedTarget = 10;
         random_.seed(11);
     }
@@ -62,9 +66,10 @@ public:
     }
 
     const QString& unlocked() const { return settings_.coachKeys; }
+    QString nextLine() { return course_.nextLine(random_); }
     bool finished() const
     {
-        return unlocked() == courseKeys(readLayoutFile(paths_.layoutFile(settings_.layoutFile)).table).letters;
+        return unlocked() == courseKeys(readChosenLayout(settings_, paths_).table).letters;
     }
 
 private:
@@ -131,5 +136,32 @@ TEST(LearnerModel, EveryShippedLayoutsCourseIsFinishedInItsLanguage)
         std::printf("%s at %g WPM: %d letters in %d lines, %.1f lines a letter\n", c.layout, c.learner.wordsPerMinute,
                     int(course.unlockedAtLine.size()), course.unlockedAtLine.empty() ? 0 : course.unlockedAtLine.back(),
                     linesPerLetter(course));
+    }
+}
+
+TEST(LearnerModel, TheCourseOfADesktopLayoutIsFinishedInItsLanguagesWords)
+{
+    const struct {
+        const char* layout;
+        const char* desktopLayout;
+        const char* wordList; // installed for the tests: wswedish, wspanish, wpolish
+    } cases[] = {
+        {"Swedish", "se", "swedish"},
+        {"Spanish", "es", "spanish"},
+        {"Polish", "pl", "polish"},
+    };
+    for (const auto& c : cases) {
+        const QString words = QStringLiteral("/usr/share/dict/") + c.wordList;
+        ASSERT_TRUE(QFileInfo::exists(words)) << c.wordList << " is not installed";
+        LearnerModel model(c.layout, c.desktopLayout, QStringLiteral("/usr/share/dict"));
+        const Course course = model.learn({40}, 1000);
+        EXPECT_TRUE(model.finished()) << c.layout << ": " << model.unlocked().toStdString();
+        EXPECT_LE(linesPerLetter(course), 5) << c.layout;
+        // Its words are the language's: the lines of a finished course hold its own letters.
+        const QString line = model.nextLine();
+        EXPECT_FALSE(line.isEmpty()) << c.layout;
+        std::printf("%s: %d letters in %d lines, %.1f lines a letter; \"%s\"\n", c.layout,
+                    int(course.unlockedAtLine.size()), course.unlockedAtLine.empty() ? 0 : course.unlockedAtLine.back(),
+                    linesPerLetter(course), line.toStdString().c_str());
     }
 }
