@@ -3,6 +3,7 @@
 
 #include "PresetExercises.h"
 #include "common/Services.h"
+#include "keyboard/ChosenLayout.h"
 #include "keyboard/LayoutFile.h"
 #include "settings/AppSettings.h"
 
@@ -13,24 +14,104 @@ bool isUnitedKingdom(const QString& layout)
 {
     return layout.contains(QStringLiteral("United Kingdom"), Qt::CaseInsensitive);
 }
+
+bool anyPunctuation(const AppSettings& s)
+{
+    return s.numberPunctuation || s.punctuation || s.shiftedPunctuation;
+}
+
+// The characters of `layout` that only AltGr types and `besides` lacks, each once.
+QString altGrCharacters(const KeyCapTable& layout, const QString& besides)
+{
+    QString characters;
+    for (int i = 0; i < CharacterKeyCount; ++i) {
+        const QChar c = characterOfCaption(layout.altGrCaption[i]);
+        if (!c.isNull() && c != u' ' && !layout.deadAltGr[i] && !besides.contains(c) && !characters.contains(c))
+            characters += c;
+    }
+    return characters;
+}
+
+void addOnce(QString& characters, QChar c)
+{
+    if (!c.isNull() && c != u' ' && !characters.contains(c))
+        characters += c;
+}
+
+// The number row's keys that the digits take.
+bool isDigitKey(int index)
+{
+    return index >= 1 && index <= 10;
+}
+
+KeyClasses fileKeyClasses(const QString& layoutFile)
+{
+    const bool uk = isUnitedKingdom(layoutFile);
+    return {QStringLiteral("abcdefghijklmnopqrstuvwxyz"),
+            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"),
+            QStringLiteral("1234567890"),
+            uk ? QStringLiteral("!\"\u00A3$%^&*()") : QStringLiteral("!@#$%^&*()"),
+            uk ? QStringLiteral("-=[];'#,./\\") : QStringLiteral("-=[]\\;',./"),
+            uk ? QStringLiteral("_+{}:@~<>?|") : QStringLiteral("_+{}|:\"<>?"),
+            {}};
+}
 } // namespace
+
+KeyClasses layoutKeyClasses(const KeyCapTable& layout)
+{
+    KeyClasses classes;
+    QString typedWithoutAltGr;
+    const int present = layout.extraKey ? CharacterKeyCount : CharacterKeyCount - 1;
+    for (int i = 0; i < present; ++i) {
+        const struct {
+            QChar character;
+            bool dead;
+            QString& letters;
+            QString& symbols;
+        } levels[] = {
+            {characterOfCaption(layout.lowerCaptions[i]), bool(layout.deadLower[i]), classes.lowerCase, classes.punctuation},
+            {characterOfCaption(layout.upperCaptions[i]), bool(layout.deadUpper[i]), classes.upperCase,
+             classes.shiftedPunctuation},
+        };
+        for (const auto& level : levels) {
+            if (level.dead)
+                continue;
+            addOnce(typedWithoutAltGr, level.character);
+            if (isWordLetter(level.character) || level.character.isMark())
+                addOnce(level.letters, level.character);
+            else if (level.character.isDigit())
+                addOnce(classes.numbers, level.character);
+            else
+                addOnce(isDigitKey(i) ? classes.numberPunctuation : level.symbols, level.character);
+        }
+    }
+    // Of what only AltGr types, the ASCII characters and the currency signs, which programs and
+    // prices need; arrows, ligatures and the letters of other languages are left out.
+    for (const QChar c : altGrCharacters(layout, typedWithoutAltGr))
+        if (c.unicode() < 0x80 || c.category() == QChar::Symbol_Currency)
+            classes.altGr += c;
+    return classes;
+}
 
 QString keysAllowed(const AppSettings& s)
 {
-    const bool uk = isUnitedKingdom(s.layoutFile);
+    const std::optional<KeyCapTable> desktopTable = chosenDesktopLayoutTable(s);
+    const KeyClasses classes = desktopTable ? layoutKeyClasses(*desktopTable) : fileKeyClasses(s.layoutFile);
     QString pool;
     if (s.lowerCase)
-        pool += QStringLiteral("abcdefghijklmnopqrstuvwxyz     ");
+        pool += classes.lowerCase + QStringLiteral("     ");
     if (s.upperCase)
-        pool += QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ     ");
+        pool += classes.upperCase + QStringLiteral("     ");
     if (s.numbers)
-        pool += QStringLiteral("1234567890  ");
+        pool += classes.numbers + QStringLiteral("  ");
     if (s.numberPunctuation)
-        pool += uk ? QStringLiteral("!\"\u00A3$%^&*()  ") : QStringLiteral("!@#$%^&*()  ");
+        pool += classes.numberPunctuation + QStringLiteral("  ");
     if (s.punctuation)
-        pool += uk ? QStringLiteral("-=[];'#,./\\  ") : QStringLiteral("-=[]\\;',./  ");
+        pool += classes.punctuation + QStringLiteral("  ");
     if (s.shiftedPunctuation)
-        pool += uk ? QStringLiteral("_+{}:@~<>?|  ") : QStringLiteral("_+{}|:\"<>?  ");
+        pool += classes.shiftedPunctuation + QStringLiteral("  ");
+    if (anyPunctuation(s) && !classes.altGr.isEmpty())
+        pool += classes.altGr + QStringLiteral("  ");
     if (s.custom)
         pool += s.customKeys + QString(s.customKeys.size() / 5 + 1, u' ');
     if (!s.space)
@@ -41,14 +122,10 @@ QString keysAllowed(const AppSettings& s)
 QString drillKeysAllowed(const AppSettings& s, const KeyCapTable& layout)
 {
     const QString pool = keysAllowed(s);
-    if (!s.numberPunctuation && !s.punctuation && !s.shiftedPunctuation)
+    // A desktop layout's pool holds its AltGr class already.
+    if (!anyPunctuation(s) || chosenDesktopLayoutTable(s))
         return pool;
-    QString altGr;
-    for (const QString& caption : layout.altGrCaption) {
-        const QChar c = characterOfCaption(caption);
-        if (!c.isNull() && c != u' ' && !pool.contains(c) && !altGr.contains(c))
-            altGr += c;
-    }
+    QString altGr = altGrCharacters(layout, pool);
     // Blanks in the share the other classes give them.
     if (!altGr.isEmpty() && s.space)
         altGr += QStringLiteral("  ");

@@ -38,23 +38,28 @@ constexpr std::pair<xkb_keysym_t, char16_t> DeadKeyAccents[] = {
     {XKB_KEY_dead_semivoiced_sound, u'\u309C'}, {XKB_KEY_dead_voiced_sound, u'\u309B'},
 };
 
-// The character a key symbol shows on its key; empty for none (a modifier, a function).
-QString characterOf(xkb_keysym_t symbol)
+// What a key shows at one level: its character, or a dead key's accent.
+struct KeyLevel {
+    QString character; // empty for none (a modifier, a function)
+    bool dead = false;
+};
+
+KeyLevel levelOf(xkb_keysym_t symbol)
 {
     for (const auto& [dead, accent] : DeadKeyAccents) {
         if (symbol == dead)
-            return QString(QChar(accent));
+            return {QString(QChar(accent)), true};
     }
     const char32_t character = xkb_keysym_to_utf32(symbol);
     if (character < 0x20 || character == 0x7F || (character >= 0x80 && character < 0xA0))
         return {};
-    return QString::fromUcs4(&character, 1);
+    return {QString::fromUcs4(&character, 1)};
 }
 
-QString symbolWith(xkb_state* state, xkb_keycode_t key, xkb_mod_mask_t modifiers)
+KeyLevel symbolWith(xkb_state* state, xkb_keycode_t key, xkb_mod_mask_t modifiers)
 {
     xkb_state_update_mask(state, modifiers, 0, 0, 0, 0, 0);
-    return characterOf(xkb_state_key_get_one_sym(state, key));
+    return levelOf(xkb_state_key_get_one_sym(state, key));
 }
 
 xkb_mod_mask_t maskOf(xkb_keymap* keymap, const char* modifier)
@@ -144,14 +149,18 @@ std::optional<KeyCapTable> desktopLayoutTable(const DesktopLayoutName& name)
         const xkb_keycode_t key = xkb_keymap_key_by_name(keymap.get(), KeyNames[i]);
         if (key == XKB_KEYCODE_INVALID)
             continue;
-        const QString lower = symbolWith(state.get(), key, 0);
-        const QString upper = symbolWith(state.get(), key, shift);
-        const QString third = altGr ? symbolWith(state.get(), key, altGr) : QString();
-        table.lowerCaptions[i] = captionForm(lower);
-        table.upperCaptions[i] = captionForm(upper);
+        const KeyLevel lower = symbolWith(state.get(), key, 0);
+        const KeyLevel upper = symbolWith(state.get(), key, shift);
+        const KeyLevel third = altGr ? symbolWith(state.get(), key, altGr) : KeyLevel();
+        table.lowerCaptions[i] = captionForm(lower.character);
+        table.upperCaptions[i] = captionForm(upper.character);
+        table.deadLower[i] = lower.dead;
+        table.deadUpper[i] = upper.dead;
         // A key whose AltGr level repeats its first types nothing more with AltGr.
-        if (third != lower && third != upper)
-            table.altGrCaption[i] = captionForm(third);
+        if (third.character != lower.character && third.character != upper.character) {
+            table.altGrCaption[i] = captionForm(third.character);
+            table.deadAltGr[i] = third.dead;
+        }
     }
     // Many layouts leave the extra key its < and >, which the comma and period keys type
     // anyway; such a keyboard is drawn without it, as its layout has no use for it.
@@ -169,6 +178,7 @@ std::optional<KeyCapTable> desktopLayoutTable(const DesktopLayoutName& name)
         table.lowerCaptions[ExtraKey].clear();
         table.upperCaptions[ExtraKey].clear();
         table.altGrCaption[ExtraKey].clear();
+        table.deadLower[ExtraKey] = table.deadUpper[ExtraKey] = table.deadAltGr[ExtraKey] = false;
     }
     return table;
 }

@@ -16,12 +16,16 @@ struct CharacterStrokes {
 };
 
 // The keyboard of a layout with each key coloured by its error rate: all the characters it
-// types count together. Keys with too few strokes, and keys that type no character, are grey.
+// types count together, and those typed through a dead key or with Shift and AltGr on the key
+// of their letter. Keys with too few strokes, and keys that type no character, are grey.
 struct HeatMap {
     static constexpr Rgb TooFewStrokesColour = 0x808080;
 
     KeyboardForm keyboard;
     double scaleTop = 0; // the rate shown fully red; every higher rate is red too
+    // The characters with strokes enough that no key shows, nor the letter they are made
+    // from: a layout chosen after they were typed may lack them.
+    QString withoutKey;
 
     HeatMap(const KeyCapTable& table, const std::vector<CharacterStrokes>& strokes, int minimumStrokes);
     // The learner's keys over `period`, grey below the strokes the figures need for a rate.

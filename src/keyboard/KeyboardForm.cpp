@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <utility>
 
 namespace clavora {
 
@@ -65,6 +66,26 @@ void applyArrangement(KeyboardForm& form, bool extra)
     form.labels[ExtraKeyIndex].visible = extra;
     form.labels[ExtraKeyIndex + UpperLabel].visible = extra;
     form.altGrLabel[ExtraKeyIndex].visible = extra;
+}
+
+// Accents with no combining form of their own in Unicode's decompositions.
+constexpr std::pair<char16_t, char16_t> CombiningAccents[] = {
+    {u'`', u'\u0300'}, {u'^', u'\u0302'}, {u'~', u'\u0303'}, {u'\u02C7', u'\u030C'}};
+
+// A dead key's accent on a dotted circle, as a keyboard shows an accent waiting for its
+// letter; an accent with no combining form shows as it is.
+QString deadKeyCaption(const QString& accent)
+{
+    const QChar c = characterOfCaption(accent);
+    QChar combining;
+    for (const auto& [spacing, mark] : CombiningAccents)
+        if (c == spacing)
+            combining = mark;
+    // The spacing accents decompose into a blank and their combining mark.
+    const QString decomposition = c.decomposition();
+    if (combining.isNull() && decomposition.size() == 2 && decomposition[0] == u' ')
+        combining = decomposition[1];
+    return combining.isNull() ? accent : QString(u'\u25CC') + combining;
 }
 
 // A letter shows its capital alone, centred on the key; an AltGr character takes the key's
@@ -135,10 +156,11 @@ KeyboardForm designKeyboardForm()
 
 void applyLayout(KeyboardForm& form, const KeyCapTable& table)
 {
+    const auto shown = [](const QString& caption, bool dead) { return dead ? deadKeyCaption(caption) : caption; };
     for (int i = 0; i < CharacterKeyCount; ++i) {
-        form.labels[i].text = table.lowerCaptions[i];
-        form.labels[i + UpperLabel].text = table.upperCaptions[i];
-        form.altGrLabel[i].text = table.altGrCaption[i];
+        form.labels[i].text = shown(table.lowerCaptions[i], table.deadLower[i]);
+        form.labels[i + UpperLabel].text = shown(table.upperCaptions[i], table.deadUpper[i]);
+        form.altGrLabel[i].text = shown(table.altGrCaption[i], table.deadAltGr[i]);
     }
     applyArrangement(form, table.extraKey);
     placeCaptions(form);

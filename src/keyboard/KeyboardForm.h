@@ -72,7 +72,8 @@ struct KeyboardForm {
 // every key in its zone colour.
 KeyboardForm designKeyboardForm();
 
-// Captions and arrangement from a layout file's table; colours stay as they are.
+// Captions and arrangement from a layout file's table; colours stay as they are. A dead key's
+// accent stands on a dotted circle.
 void applyLayout(KeyboardForm& form, const KeyCapTable& table);
 
 } // namespace clavora

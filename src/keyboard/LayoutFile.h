@@ -2,6 +2,7 @@
 #pragma once
 #include <QString>
 #include <array>
+#include <bitset>
 
 namespace clavora {
 
@@ -13,6 +14,9 @@ struct KeyCapTable {
     std::array<QString, CharacterKeyCount> upperCaptions; // shifted, in caption form
     std::array<QString, CharacterKeyCount> altGrCaption; // with AltGr, in caption form; empty for none
     bool extraKey = false;                               // the 48-key arrangement
+    // The captions that are a dead key's accent, at each level: such a key types nothing
+    // alone but puts its accent on the next letter. Layout files have none.
+    std::bitset<CharacterKeyCount> deadLower, deadUpper, deadAltGr;
 };
 
 // UnknownDesktopLayout: the desktop's keyboard database cannot make the chosen layout.

@@ -6,6 +6,7 @@
 
 #include <QLinearGradient>
 #include <QPainter>
+#include <QStringList>
 
 namespace clavora {
 
@@ -78,6 +79,13 @@ void HeatMapWidget::paintLegend(QPainter& p, int top) const
     p.fillRect(swatch, toQColor(HeatMap::TooFewStrokesColour));
     p.drawText(swatch.right() + Margin, top + BarHeight,
                tr("Fewer than %1 strokes").arg(minimumStrokes_));
+    if (!heatMap_->withoutKey.isEmpty()) {
+        QStringList characters;
+        for (const QChar c : heatMap_->withoutKey)
+            characters << QString(c);
+        const QString text = tr("Not on this keyboard: %1").arg(characters.join(u' '));
+        p.drawText(swatch.left(), labelTop, metrics.elidedText(text, Qt::ElideRight, width() - Margin - swatch.left()));
+    }
 }
 
 } // namespace clavora

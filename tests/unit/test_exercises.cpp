@@ -5,6 +5,7 @@
 #include "exercises/ExerciseLog.h"
 #include "exercises/PresetExercises.h"
 #include "exercises/RandomExercises.h"
+#include "keyboard/DesktopLayouts.h"
 #include "settings/AppSettings.h"
 
 #include <gtest/gtest.h>
@@ -140,6 +141,82 @@ TEST(RandomExercises, PoolAndKeyLevelFollowTheClasses)
         EXPECT_EQ(keysAllowed(c.settings), c.pool);
         EXPECT_EQ(keyLevel(c.settings), c.level);
     }
+}
+
+TEST(RandomExercises, ADesktopLayoutsClassesAreWhatItsKeysType)
+{
+    enum Level { Unshifted = 1, Shifted = 2, AltGr = 4 };
+    const struct {
+        QString KeyClasses::*characters;
+        int levels; // where a key types each of them, not as a dead key
+    } classLevels[] = {
+        {&KeyClasses::lowerCase, Unshifted},          {&KeyClasses::upperCase, Shifted},
+        {&KeyClasses::numbers, Unshifted | Shifted},  {&KeyClasses::numberPunctuation, Unshifted | Shifted},
+        {&KeyClasses::punctuation, Unshifted},        {&KeyClasses::shiftedPunctuation, Shifted},
+        {&KeyClasses::altGr, AltGr},
+    };
+    const auto typedAt = [](const KeyCapTable& layout, QChar c, int levels) {
+        for (int key = 0; key < CharacterKeyCount; ++key) {
+            if (((levels & Unshifted) && !layout.deadLower[key] && characterOfCaption(layout.lowerCaptions[key]) == c) ||
+                ((levels & Shifted) && !layout.deadUpper[key] && characterOfCaption(layout.upperCaptions[key]) == c) ||
+                ((levels & AltGr) && !layout.deadAltGr[key] && characterOfCaption(layout.altGrCaption[key]) == c))
+                return true;
+        }
+        return false;
+    };
+    const struct {
+        DesktopLayoutName name;
+        QString KeyClasses::*characters;
+        const char16_t* holds;
+        const char16_t* lacks;
+    } cases[] = {
+        {{"se", ""}, &KeyClasses::lowerCase, u"abcxyz\u00E5\u00E4\u00F6", u"\u00A8"}, // a dead key's accent in none
+        {{"se", ""}, &KeyClasses::upperCase, u"AZ\u00C5\u00C4\u00D6", u"^"},
+        {{"se", ""}, &KeyClasses::numbers, u"1234567890", u""},
+        {{"se", ""}, &KeyClasses::numberPunctuation, u"!\"#%&/()=", u"+?"},
+        {{"se", ""}, &KeyClasses::punctuation, u"+',.-<\u00A7", u"\u00B4"},
+        {{"se", ""}, &KeyClasses::altGr, u"@\u00A3${[]}\\|\u20AC", u"~\u2190\u00DF"}, // no arrows, no other letters
+        {{"pl", ""}, &KeyClasses::lowerCase, u"aqwxyz", u"\u0105"},
+        {{"pl", ""}, &KeyClasses::altGr, u"\u20AC", u"\u0105"},
+        {{"cz", ""}, &KeyClasses::lowerCase, u"\u011B\u0161\u010D\u0159\u017E\u00FD\u00E1\u00ED\u00E9\u00FA\u016F", u""},
+        {{"cz", ""}, &KeyClasses::numbers, u"1234567890", u""},
+        {{"cz", ""}, &KeyClasses::numberPunctuation, u"+", u"1"},
+        {{"ua", ""}, &KeyClasses::lowerCase, u"\u0439\u0446\u0443\u0456\u0457\u0454\u0491", u"q"},
+        {{"ua", ""}, &KeyClasses::upperCase, u"\u0419\u0406\u0407\u0404", u""},
+        {{"ua", ""}, &KeyClasses::numbers, u"1234567890", u""},
+    };
+    for (const DesktopLayoutName& name : {DesktopLayoutName{"se", ""}, {"pl", ""}, {"cz", ""}, {"ua", ""}}) {
+        const std::optional<KeyCapTable> layout = desktopLayoutTable(name);
+        ASSERT_TRUE(layout) << name.layout.toStdString();
+        const KeyClasses classes = layoutKeyClasses(*layout);
+        for (const auto& [characters, levels] : classLevels) {
+            for (const QChar c : classes.*characters)
+                EXPECT_TRUE(typedAt(*layout, c, levels)) << name.layout.toStdString() << ": " << QString(c).toStdString();
+        }
+        // AltGr's characters are those no other level types.
+        for (const QChar c : classes.altGr)
+            EXPECT_FALSE(typedAt(*layout, c, Unshifted | Shifted)) << name.layout.toStdString() << ": " << QString(c).toStdString();
+    }
+    for (const auto& c : cases) {
+        const QString characters = layoutKeyClasses(*desktopLayoutTable(c.name)).*c.characters;
+        for (const QChar held : QString::fromUtf16(c.holds))
+            EXPECT_TRUE(characters.contains(held)) << c.name.layout.toStdString() << " lacks " << QString(held).toStdString();
+        for (const QChar lacked : QString::fromUtf16(c.lacks))
+            EXPECT_FALSE(characters.contains(lacked)) << c.name.layout.toStdString() << " holds " << QString(lacked).toStdString();
+    }
+}
+
+TEST(RandomExercises, ADesktopLayoutsPoolTakesItsClassesAndItsAltGrLevelWithPunctuation)
+{
+    using S = AppSettings;
+    AppSettings swedish = classes({&S::lowerCase});
+    swedish.desktopLayout = QStringLiteral("se");
+    const KeyClasses ownClasses = layoutKeyClasses(*desktopLayoutTable({"se", ""}));
+    EXPECT_EQ(keysAllowed(swedish), ownClasses.lowerCase + "     ");
+    swedish.punctuation = true;
+    EXPECT_EQ(keysAllowed(swedish), ownClasses.lowerCase + "     " + ownClasses.punctuation + "  " + ownClasses.altGr + "  ");
+    swedish.desktopLayout = QStringLiteral("zz"); // a layout the database cannot make
+    EXPECT_EQ(keysAllowed(swedish), "abcdefghijklmnopqrstuvwxyz     -=[]\\;',./  ");
 }
 
 TEST(RandomExercises, ManyLinesKeepTheirShape)

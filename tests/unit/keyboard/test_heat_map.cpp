@@ -18,6 +18,7 @@ KeyCapTable table()
     t.altGrCaption[13] = "@";
     t.lowerCaptions[14] = "w";
     t.upperCaptions[14] = "W";
+    t.altGrCaption[14] = "\u0142"; // ł
     t.lowerCaptions[15] = "e";
     t.upperCaptions[15] = "E";
     return t;
@@ -45,6 +46,9 @@ TEST(HeatMap, ColoursEachKeyByTheRateOfAllItsCharacters)
         {"a key that types nothing", {{QChar(), 100, 50}}, 1, grey, 0.05},
         {"the space bar has the blank's rate", {{u' ', 100, 100}}, -1, PureRed, 1.0},
         {"keys without characters of their own", {{u'q', 100, 10}}, 16, grey, 0.1},
+        {"a letter a dead key makes counts on its letter's key", {{u'\u00E9', 20, 20}, {u'e', 20, 0}}, 15,
+         HeatMap::colour(0.5, 0.5), 0.5},
+        {"a capital of Shift and AltGr counts on its letter's key", {{u'\u0141', 20, 20}}, 14, PureRed, 1.0},
     };
     for (const auto& c : cases) {
         const HeatMap heatMap(table(), c.strokes, 20);
@@ -53,6 +57,13 @@ TEST(HeatMap, ColoursEachKeyByTheRateOfAllItsCharacters)
         EXPECT_DOUBLE_EQ(heatMap.scaleTop, c.scaleTop) << c.name;
         EXPECT_EQ(heatMap.keyboard.shape(NamedShape::TabKey).fill, grey) << c.name;
     }
+}
+
+TEST(HeatMap, CharactersNoKeyShowsAreNamed)
+{
+    // \u0436 has strokes enough, \u044F too few; \u00E9 has its letter's key.
+    const HeatMap heatMap(table(), {{u'\u0436', 20, 1}, {u'\u044F', 19, 1}, {u'\u00E9', 20, 1}}, 20);
+    EXPECT_EQ(heatMap.withoutKey, QString(u'\u0436'));
 }
 
 TEST(HeatMap, ScaleRunsFromGreenThroughYellowToRed)

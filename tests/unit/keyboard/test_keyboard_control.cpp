@@ -268,6 +268,30 @@ TEST_F(Keyboard, AltGrCaptionsTakeTheKeysBottomRightAndLightWithTheKey)
     EXPECT_EQ(form().labels[13 + 48].box.width, 555);
 }
 
+TEST(KeyboardForm, ADeadKeysAccentStandsOnADottedCircle)
+{
+    const struct {
+        const char16_t* accent;
+        bool dead;
+        const char16_t* shown;
+    } cases[] = {
+        {u"\u00A8", true, u"\u25CC\u0308"}, // by its decomposition
+        {u"^", true, u"\u25CC\u0302"},       // ASCII: by the table
+        {u"\u02C7", true, u"\u25CC\u030C"},
+        {u"\u00B5", true, u"\u00B5"},        // no combining form: as it is
+        {u"^", false, u"^"},                 // a key that types ^ itself
+    };
+    for (const auto& c : cases) {
+        KeyCapTable table;
+        table.lowerCaptions[12] = table.upperCaptions[12] = table.altGrCaption[12] = QString::fromUtf16(c.accent);
+        table.deadLower[12] = table.deadUpper[12] = table.deadAltGr[12] = c.dead;
+        KeyboardForm form = designKeyboardForm();
+        applyLayout(form, table);
+        for (const KeyCaption* caption : {&form.labels[12], &form.labels[12 + 48], &form.altGrLabel[12]})
+            EXPECT_EQ(caption->text, QString::fromUtf16(c.shown)) << QString::fromUtf16(c.accent).toStdString();
+    }
+}
+
 TEST_F(Keyboard, WeakKeysColourTheUnlitKeysByErrorRateReadOnlyWhenAskedFor)
 {
     FakeHistory history;
