@@ -39,6 +39,11 @@ constexpr Language DesktopLanguages[] = {
 
 // Far more than any dictionary: a file beyond it is read up to it.
 constexpr qint64 MaximumListBytes = 64 << 20;
+// The common words of a larger list are picked from evenly spread pieces of it that hold
+// this much, each of whole lines: the whole of the largest (Polish, 58 MB) takes most of a
+// second to read, a time the window would stand still. Most languages' lists are smaller.
+constexpr qint64 SampledListBytes = 2 << 20;
+constexpr int SamplePieces = 32;
 
 bool isWord(QStringView word)
 {
@@ -101,6 +106,30 @@ void forEachWord(const QString& text, Use use)
             use(line);
     }
 }
+
+// The whole of a list up to SampledListBytes; of a larger one, pieces from all over it.
+QString sampledListText(const QString& path)
+{
+    QFile file;
+    if (!openRegularFile(file, path))
+        return {};
+    const qint64 size = file.size();
+    if (size <= SampledListBytes)
+        return decodeText(file.read(size));
+    QByteArray pieces;
+    pieces.reserve(SampledListBytes);
+    for (int piece = 0; piece < SamplePieces; ++piece) {
+        if (!file.seek(size / SamplePieces * piece))
+            break;
+        QByteArray bytes = file.read(SampledListBytes / SamplePieces);
+        // Whole lines only: the first may have begun before the piece, the last go on after it.
+        const qsizetype start = piece == 0 ? 0 : bytes.indexOf('\n') + 1;
+        const qsizetype end = bytes.lastIndexOf('\n') + 1;
+        if ((piece == 0 || start > 0) && start < end)
+            pieces += QByteArrayView(bytes).sliced(start, end - start);
+    }
+    return decodeText(pieces);
+}
 } // namespace
 
 QStringList readWordList(const QString& path)
@@ -112,7 +141,7 @@ QStringList readWordList(const QString& path)
 
 QStringList readCommonWords(const QString& path, int count)
 {
-    const QString text = listText(path);
+    const QString text = sampledListText(path);
     std::vector<std::uint32_t> letterCounts(0x10000, 0);
     forEachWord(text, [&letterCounts](QStringView word) {
         for (const QChar c : word)

@@ -23,7 +23,8 @@ QString desktopWordListFile(const QString& layout, const QStringList& languages,
 QStringList readWordList(const QString& path);
 // The `count` words of a list, kept as `readWordList` keeps them, that a learner should meet
 // first: the shortest, and of words as long those of the list's most frequent letters. A
-// list of any size is read with no more than those words held beside its text.
+// list of any size is read with no more than those words held beside its text; of a list of
+// more than a few megabytes, only evenly spread pieces of whole lines are read.
 QStringList readCommonWords(const QString& path, int count);
 
 } // namespace clavora

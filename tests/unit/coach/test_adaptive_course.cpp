@@ -175,6 +175,39 @@ TEST(WordList, KeepsWordsOfLowerCaseLettersAndFindsTheLayoutsLanguage)
     }
 }
 
+TEST(WordList, CommonWordsAreTheShortestOfFrequentLettersFromAllOverALargeList)
+{
+    TemporaryFolder folder;
+    const auto sorted = [](QStringList words) {
+        words.sort();
+        return words;
+    };
+    EXPECT_EQ(sorted(readCommonWords(folder.write("small", "banana\nzq\nab\nabc\nba\n"), 2)), (QStringList{"ab", "ba"}));
+
+    // Long words all through, short ones only in the last quarter: a list of 4 MB, read in pieces.
+    const auto lettersOf = [](int number, int length) {
+        QByteArray word(length, 'a');
+        for (int i = length - 1; i >= 0 && number > 0; --i, number /= 26)
+            word[i] = char('a' + number % 26);
+        return word;
+    };
+    constexpr int Lines = 250000;
+    QByteArray list;
+    QStringList words;
+    for (int line = 0; line < Lines; ++line) {
+        const bool shortWord = line > Lines * 3 / 4 && line % 500 == 0;
+        const QByteArray word = shortWord ? "z" + lettersOf(line / 500, 2) : lettersOf(line, 15);
+        list += word + '\n';
+        words += QString::fromLatin1(word);
+    }
+    const QStringList common = readCommonWords(folder.write("large", list), 20);
+    ASSERT_EQ(common.size(), 20);
+    for (const QString& word : common) {
+        EXPECT_TRUE(words.contains(word)) << word.toStdString() << ": a piece of a line";
+        EXPECT_EQ(word.size(), 3) << word.toStdString();
+    }
+}
+
 TEST(CourseWords, UsesOnlyWordsOfUnlockedLetters)
 {
     CourseWords words({"dad", "fad", "jaded", "kid", "ask", "fa\u00e7ade", "sad"}, "fjdkaes");
