@@ -7,6 +7,8 @@
 
 #include <QFileInfo>
 #include <QStringTokenizer>
+#include <algorithm>
+#include <cstring>
 #include <queue>
 #include <tuple>
 #include <vector>
@@ -39,11 +41,11 @@ constexpr Language DesktopLanguages[] = {
 
 // Far more than any dictionary: a file beyond it is read up to it.
 constexpr qint64 MaximumListBytes = 64 << 20;
-// The common words of a larger list are picked from evenly spread pieces of it that hold
-// this much, each of whole lines: the whole of the largest (Polish, 58 MB) takes most of a
-// second to read, a time the window would stand still. Most languages' lists are smaller.
+// Decoding the whole of the largest list (Polish, 58 MB) takes most of a second, a time the
+// window would stand still: the letters of a list larger than this are counted in evenly
+// spread pieces of it that hold as much. Most languages' lists are smaller.
 constexpr qint64 SampledListBytes = 2 << 20;
-constexpr int SamplePieces = 32;
+constexpr int SamplePieces = 512;
 
 bool isWord(QStringView word)
 {
@@ -107,28 +109,85 @@ void forEachWord(const QString& text, Use use)
     }
 }
 
-// The whole of a list up to SampledListBytes; of a larger one, pieces from all over it.
-QString sampledListText(const QString& path)
+// Of a list larger than SampledListBytes, evenly spread pieces of whole lines.
+QByteArray sampledLines(QFile& file)
 {
-    QFile file;
-    if (!openRegularFile(file, path))
-        return {};
     const qint64 size = file.size();
-    if (size <= SampledListBytes)
-        return decodeText(file.read(size));
     QByteArray pieces;
     pieces.reserve(SampledListBytes);
     for (int piece = 0; piece < SamplePieces; ++piece) {
         if (!file.seek(size / SamplePieces * piece))
             break;
-        QByteArray bytes = file.read(SampledListBytes / SamplePieces);
+        const QByteArray bytes = file.read(SampledListBytes / SamplePieces);
         // Whole lines only: the first may have begun before the piece, the last go on after it.
         const qsizetype start = piece == 0 ? 0 : bytes.indexOf('\n') + 1;
         const qsizetype end = bytes.lastIndexOf('\n') + 1;
         if ((piece == 0 || start > 0) && start < end)
             pieces += QByteArrayView(bytes).sliced(start, end - start);
     }
-    return decodeText(pieces);
+    return pieces;
+}
+
+// The shortest lines of a list, by their length in bytes, enough of them to hold `count`
+// words after the lines that hold no word are left out; found in one pass, without decoding.
+QByteArray shortestLines(QByteArrayView bytes, int count)
+{
+    // A line of a word as long as an exercise line, in UTF-8, and its ending.
+    constexpr qsizetype LongestLine = 4 * MaxExerciseLength + 1;
+    constexpr qsizetype LinesPerWord = 4; // most lists hold names and abbreviations too
+    const qsizetype wanted = LinesPerWord * count;
+    // The lines of each length up to `longest`, which comes down as the shorter ones grow to
+    // the number wanted.
+    std::vector<QByteArray> linesOfLength(LongestLine + 1);
+    std::vector<qsizetype> countOfLength(LongestLine + 1, 0);
+    qsizetype longest = LongestLine;
+    qsizetype held = 0;
+    const char* const end = bytes.data() + bytes.size();
+    for (const char* line = bytes.data(); line < end;) {
+        const char* const lineEnd = static_cast<const char*>(std::memchr(line, '\n', end - line));
+        const char* const next = lineEnd ? lineEnd + 1 : end;
+        const qsizetype length = next - line;
+        if (length <= longest) {
+            linesOfLength[length] += QByteArrayView(line, length);
+            ++countOfLength[length];
+            ++held;
+            while (longest > 1 && held - countOfLength[longest] >= wanted) {
+                held -= countOfLength[longest];
+                linesOfLength[longest].clear();
+                --longest;
+            }
+        }
+        line = next;
+    }
+    QByteArray lines;
+    for (qsizetype length = 1; length <= longest; ++length)
+        lines += linesOfLength[length];
+    return lines;
+}
+
+// The text of a list for its common words: where its letters are counted, and the lines its
+// words are picked from. Up to SampledListBytes both are the whole list; of a larger one the
+// letters are counted in pieces from all over it, and its words are its shortest lines.
+struct CommonWordsText {
+    QString letters, words;
+};
+
+CommonWordsText commonWordsText(const QString& path, int count)
+{
+    QFile file;
+    if (!openRegularFile(file, path))
+        return {};
+    const qint64 size = std::min(file.size(), MaximumListBytes);
+    if (size <= SampledListBytes) {
+        const QString text = decodeText(file.read(size));
+        return {text, text};
+    }
+    const uchar* mapped = file.map(0, size);
+    const QByteArray read = mapped ? QByteArray() : file.read(size);
+    QByteArrayView whole = mapped ? QByteArrayView(mapped, size) : QByteArrayView(read);
+    if (file.size() > size) // the last line was cut short, perhaps inside a character
+        whole.truncate(whole.lastIndexOf(QByteArrayView("\n")) + 1);
+    return {decodeText(sampledLines(file)), decodeText(shortestLines(whole, count))};
 }
 } // namespace
 
@@ -141,9 +200,9 @@ QStringList readWordList(const QString& path)
 
 QStringList readCommonWords(const QString& path, int count)
 {
-    const QString text = sampledListText(path);
+    const CommonWordsText text = commonWordsText(path, count);
     std::vector<std::uint32_t> letterCounts(0x10000, 0);
-    forEachWord(text, [&letterCounts](QStringView word) {
+    forEachWord(text.letters, [&letterCounts](QStringView word) {
         for (const QChar c : word)
             ++letterCounts[c.unicode()];
     });
@@ -158,7 +217,7 @@ QStringList readCommonWords(const QString& path, int count)
         }
     };
     std::priority_queue<Ranked> kept; // the worst of the best on top
-    forEachWord(text, [&](QStringView word) {
+    forEachWord(text.words, [&](QStringView word) {
         double rarity = 0;
         for (const QChar c : word)
             rarity -= letterCounts[c.unicode()];

@@ -24,7 +24,8 @@ QStringList readWordList(const QString& path);
 // The `count` words of a list, kept as `readWordList` keeps them, that a learner should meet
 // first: the shortest, and of words as long those of the list's most frequent letters. A
 // list of any size is read with no more than those words held beside its text; of a list of
-// more than a few megabytes, only evenly spread pieces of whole lines are read.
+// more than a few megabytes only the shortest lines are decoded, and its letters counted in
+// evenly spread pieces of it.
 QStringList readCommonWords(const QString& path, int count);
 
 } // namespace clavora
