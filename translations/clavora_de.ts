@@ -920,6 +920,10 @@ Dein Passwort gehört in ~/.pgpass oder in die Dienstdatei, nie hierher.</transl
         <source>Fewer than %1 strokes</source>
         <translation>Weniger als %1 Anschläge</translation>
     </message>
+    <message>
+        <source>Not on this keyboard: %1</source>
+        <translation>Nicht auf dieser Tastatur: %1</translation>
+    </message>
 </context>
 <context>
     <name>clavora::HelpWindow</name>

@@ -920,6 +920,10 @@ Votre mot de passe va dans ~/.pgpass ou dans le fichier de service, jamais ici.<
         <source>Fewer than %1 strokes</source>
         <translation>Moins de&#xa0;%1 frappes</translation>
     </message>
+    <message>
+        <source>Not on this keyboard: %1</source>
+        <translation>Absent de ce clavier&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>clavora::HelpWindow</name>
