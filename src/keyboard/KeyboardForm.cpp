@@ -68,6 +68,8 @@ void applyArrangement(KeyboardForm& form, bool extra)
     form.altGrLabel[ExtraKeyIndex].visible = extra;
 }
 
+constexpr QChar DottedCircle = u'\u25CC';
+
 // Accents with no combining form of their own in Unicode's decompositions.
 constexpr std::pair<char16_t, char16_t> CombiningAccents[] = {
     {u'`', u'\u0300'}, {u'^', u'\u0302'}, {u'~', u'\u0303'}, {u'\u02C7', u'\u030C'}};
@@ -85,7 +87,7 @@ QString deadKeyCaption(const QString& accent)
     const QString decomposition = c.decomposition();
     if (combining.isNull() && decomposition.size() == 2 && decomposition[0] == u' ')
         combining = decomposition[1];
-    return combining.isNull() ? accent : QString(u'\u25CC') + combining;
+    return combining.isNull() ? accent : QString(DottedCircle) + combining;
 }
 
 // A letter shows its capital alone, centred on the key; an AltGr character takes the key's
@@ -156,7 +158,12 @@ KeyboardForm designKeyboardForm()
 
 void applyLayout(KeyboardForm& form, const KeyCapTable& table)
 {
-    const auto shown = [](const QString& caption, bool dead) { return dead ? deadKeyCaption(caption) : caption; };
+    const auto shown = [](const QString& caption, bool dead) {
+        if (dead)
+            return deadKeyCaption(caption);
+        // A combining mark stands on the circle too: alone it has nothing to sit on.
+        return characterOfCaption(caption).isMark() ? QString(DottedCircle) + caption : caption;
+    };
     for (int i = 0; i < CharacterKeyCount; ++i) {
         form.labels[i].text = shown(table.lowerCaptions[i], table.deadLower[i]);
         form.labels[i + UpperLabel].text = shown(table.upperCaptions[i], table.deadUpper[i]);

@@ -73,7 +73,7 @@ struct KeyboardForm {
 KeyboardForm designKeyboardForm();
 
 // Captions and arrangement from a layout file's table; colours stay as they are. A dead key's
-// accent stands on a dotted circle.
+// accent and a combining mark stand on a dotted circle.
 void applyLayout(KeyboardForm& form, const KeyCapTable& table);
 
 } // namespace clavora

@@ -268,7 +268,7 @@ TEST_F(Keyboard, AltGrCaptionsTakeTheKeysBottomRightAndLightWithTheKey)
     EXPECT_EQ(form().labels[13 + 48].box.width, 555);
 }
 
-TEST(KeyboardForm, ADeadKeysAccentStandsOnADottedCircle)
+TEST(KeyboardForm, ADeadKeysAccentAndACombiningMarkStandOnADottedCircle)
 {
     const struct {
         const char16_t* accent;
@@ -280,6 +280,7 @@ TEST(KeyboardForm, ADeadKeysAccentStandsOnADottedCircle)
         {u"\u02C7", true, u"\u25CC\u030C"},
         {u"\u00B5", true, u"\u00B5"},        // no combining form: as it is
         {u"^", false, u"^"},                 // a key that types ^ itself
+        {u"\u0301", false, u"\u25CC\u0301"},  // a combining mark the key types
     };
     for (const auto& c : cases) {
         KeyCapTable table;
