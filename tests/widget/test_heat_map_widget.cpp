@@ -27,6 +27,7 @@ private slots:
         for (const QChar c : QStringLiteral("qwertzuiopasdfghjklyxcvbnm"))
             strokes.push_back({c, 200, c == u'q' || c == u'p' ? 40 : 4});
         strokes.push_back({u' ', 300, 6});
+        strokes.push_back({u'\u0436', 200, 4}); // no key of this layout types it
         HeatMap heatMap(table, strokes, 20);
         heatMap.keyboard.windowColour = 0x202020;
         heatMap.keyboard.textColour = 0xFFFFFF;
@@ -58,6 +59,15 @@ private slots:
         QVERIFY(legendShows([](QColor c) { return c.red() < 40 && c.green() > 180 && c.blue() == 0; }));
         QVERIFY(legendShows([](QColor c) { return c.red() > 240 && c.green() < 30 && c.blue() == 0; }));
         QVERIFY(legendShows([](QColor c) { return c == QColor(128, 128, 128); }));
+        // Under the grey's swatch, in the text colour: the characters without a key.
+        const auto namedUnderTheSwatch = [&] {
+            for (int y = legendTop + 18; y < image.height(); ++y)
+                for (int x = image.width() * 3 / 5; x < image.width(); ++x)
+                    if (image.pixelColor(x, y) == QColor(255, 255, 255))
+                        return true;
+            return false;
+        };
+        QVERIFY(namedUnderTheSwatch());
     }
 };
 
