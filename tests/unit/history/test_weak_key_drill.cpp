@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExerciseHistoryFixture.h"
 #include "exercises/RandomExercises.h"
+#include "keyboard/DesktopLayouts.h"
 #include "history/NoHistory.h"
 #include "keyboard/LayoutFile.h"
 #include "settings/AppSettings.h"
@@ -165,6 +166,9 @@ TEST(DrillKeysAllowed, AltGrCharactersJoinWithThePunctuationClasses)
     AppSettings settings;
     settings.punctuation = true;
     EXPECT_EQ(drillKeysAllowed(settings, KeyCapTable()), keysAllowed(settings));
+    // A desktop layout's allowed pool holds its AltGr class already.
+    settings.desktopLayout = QStringLiteral("se");
+    EXPECT_EQ(drillKeysAllowed(settings, *desktopLayoutTable({"se", ""})), keysAllowed(settings));
 }
 
 } // namespace
