@@ -6,9 +6,12 @@
 #include "keyboard/KeyColour.h"
 #include "settings/AppSettings.h"
 #include "windows/Geometry.h"
+#include "windows/KeyboardPainter.h"
 #include "windows/KeyboardWindow.h"
 
 #include <QAction>
+#include <QDir>
+#include <QPainter>
 #include <QApplication>
 #include <QPaintEvent>
 #include <QMessageBox>
@@ -42,6 +45,18 @@ public:
 QPoint inside(const TwipsBox& b)
 {
     return twipsRect(b.left, b.top, b.width, b.height).topLeft() + QPoint(3, 3);
+}
+
+// One caption on a white keyboard-sized picture, by `paint`.
+template<typename Paint> QImage captionPicture(Paint paint)
+{
+    QImage image(twipsToPixels(KeyboardClientWidthTwips), twipsToPixels(KeyboardClientHeightTwips),
+                 QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setFont(fixedFont(9));
+    paint(p);
+    return image;
 }
 
 QColor colourAt(KeyboardWindow& w, QPoint p)
@@ -123,6 +138,40 @@ private slots:
         QCOMPARE(colourAt(*w, caps), toQColor(Back));
         QCOMPARE(colourAt(*w, caps - QPoint(3, 3)), toQColor(Fore)); // the border
         QCOMPARE(colourAt(*w, inside(form.keys[26].box)), toQColor(keyColour(26)));
+    }
+
+    void captionsLookAsTheirTextLaidOut()
+    {
+        // Every caption of every shipped layout, and captions drawn the slow way: a mark over
+        // a letter, right to left, a letter the font lacks, an underlined mnemonic.
+        std::vector<KeyCaption> captions;
+        for (const QString& file : QDir(qEnvironmentVariable("CLAVORA_DATA") + "/Layouts").entryList({"*.kbl"})) {
+            auto w = open(QFileInfo(file).completeBaseName());
+            QVERIFY(w);
+            const KeyboardForm& f = w->control().form();
+            const auto add = [&captions](const auto& group) {
+                std::copy_if(group.begin(), group.end(), std::back_inserter(captions),
+                             [](const KeyCaption& c) { return c.visible && !c.text.isEmpty(); });
+            };
+            add(f.labels);
+            add(f.altGrLabel);
+            add(f.namedLabels);
+        }
+        QVERIFY(captions.size() > 500);
+        for (const QString& text : {QString("&&"), QString("&a"), QString("a&"), QString("Caps Lock"),
+                                    QString("e\u0301"), QString("\u00E9\u00DF"), QString("\u0416"),
+                                    QString("\u0627\u0644"), QString("\u4E2D"), QString("\U0001D400")})
+            captions.push_back({{600, 600, 450, 450}, text, true, 0x102030});
+        const CaptionPainter painter(fixedFont(9));
+        for (const KeyCaption& c : captions) {
+            const QImage fast = captionPicture([&](QPainter& p) { painter.paint(p, c); });
+            const QImage laidOut = captionPicture([&](QPainter& p) {
+                p.setPen(toQColor(c.colour));
+                p.drawText(twipsRect(c.box.left, c.box.top, c.box.width, c.box.height),
+                           Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic, c.text);
+            });
+            QVERIFY2(fast == laidOut, qPrintable(c.text));
+        }
     }
 
     void cachedKeysNeverOutliveNewColoursOrLayouts()
