@@ -47,13 +47,16 @@ QPoint inside(const TwipsBox& b)
     return twipsRect(b.left, b.top, b.width, b.height).topLeft() + QPoint(3, 3);
 }
 
-// One caption on a white keyboard-sized picture, by `paint`.
-template<typename Paint> QImage captionPicture(Paint paint)
+// A caption's box and all around it on a white picture of the given device pixel ratio, as
+// `paint` draws it: a caption that overflows its box shows.
+template<typename Paint> QImage captionPicture(const KeyCaption& c, int ratio, Paint paint)
 {
-    QImage image(twipsToPixels(KeyboardClientWidthTwips), twipsToPixels(KeyboardClientHeightTwips),
-                 QImage::Format_RGB32);
+    const QRect around = twipsRect(c.box.left, c.box.top, c.box.width, c.box.height).adjusted(-40, -20, 40, 20);
+    QImage image(around.size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
     QPainter p(&image);
+    p.translate(-around.topLeft());
     p.setFont(fixedFont(9));
     paint(p);
     return image;
@@ -163,15 +166,16 @@ private slots:
                                     QString("\u0627\u0644"), QString("\u4E2D"), QString("\U0001D400")})
             captions.push_back({{600, 600, 450, 450}, text, true, 0x102030});
         const CaptionPainter painter(fixedFont(9));
-        for (const KeyCaption& c : captions) {
-            const QImage fast = captionPicture([&](QPainter& p) { painter.paint(p, c); });
-            const QImage laidOut = captionPicture([&](QPainter& p) {
-                p.setPen(toQColor(c.colour));
-                p.drawText(twipsRect(c.box.left, c.box.top, c.box.width, c.box.height),
-                           Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic, c.text);
-            });
-            QVERIFY2(fast == laidOut, qPrintable(c.text));
-        }
+        for (const int ratio : {1, 2}) // a scale factor of 2 draws the glyphs scaled
+            for (const KeyCaption& c : captions) {
+                const QImage fast = captionPicture(c, ratio, [&](QPainter& p) { painter.paint(p, c); });
+                const QImage laidOut = captionPicture(c, ratio, [&](QPainter& p) {
+                    p.setPen(toQColor(c.colour));
+                    p.drawText(twipsRect(c.box.left, c.box.top, c.box.width, c.box.height),
+                               Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic, c.text);
+                });
+                QVERIFY2(fast == laidOut, qPrintable(QString("%1 at %2").arg(c.text).arg(ratio)));
+            }
     }
 
     void cachedKeysNeverOutliveNewColoursOrLayouts()
