@@ -5,6 +5,7 @@
 
 #include <QGlyphRun>
 #include <QPainter>
+#include <algorithm>
 
 namespace clavora {
 
