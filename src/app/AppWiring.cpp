@@ -121,6 +121,11 @@ void AppWiring::terminate()
     session_.terminated();
 }
 
+void AppWiring::commitRequested()
+{
+    session_.commitRequested();
+}
+
 void AppWiring::startedAgain()
 {
     session_.startedAgain();

@@ -44,6 +44,8 @@ public:
     void openHelp();
     // A log-out or a kill: save without waiting on a box, then end.
     void terminate();
+    // A session manager's request to save before a log-out.
+    void commitRequested();
     // The program was started again with the same settings file.
     void startedAgain();
     MainWindow& mainWindow() { return *main_; }

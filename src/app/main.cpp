@@ -16,7 +16,6 @@
 #include <QLocale>
 #include <QPixmapCache>
 #include <QSettings>
-#include <QSessionManager>
 #include <cstdio>
 
 namespace {
@@ -105,10 +104,10 @@ int main(int argc, char* argv[])
     QObject::connect(&runningCopy, &clavora::RunningCopy::startedAgain, &wiring, &clavora::AppWiring::startedAgain);
     wiring.start();
     // A log-out or a kill saves the settings as closing the exercise window does, but waits on
-    // no box to tell what failed.
+    // no box to tell what failed: a log-out would otherwise wait on it until the session
+    // manager gives up.
     clavora::TerminationSignals termination;
     QObject::connect(&termination, &clavora::TerminationSignals::received, &wiring, &clavora::AppWiring::terminate);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &wiring,
-                     [&wiring](QSessionManager&) { wiring.save(clavora::FailureNotice::Box); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &wiring, &clavora::AppWiring::commitRequested);
     return app.exec();
 }

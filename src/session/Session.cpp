@@ -101,6 +101,14 @@ void Session::terminated()
         saveAndEnd(FailureNotice::WithoutWaiting);
 }
 
+void Session::commitRequested()
+{
+    if (keyboardOnly())
+        return;
+    keepPlace();
+    ui_.save(FailureNotice::WithoutWaiting);
+}
+
 void Session::quickRunFinished()
 {
     // Saved first: the notification waits on the desktop for a moment.
@@ -181,9 +189,14 @@ void Session::keepPlaceAndSave(FailureNotice notice)
     // An end by signal or log-out closes no window: the game in use is recorded here.
     if (windowInUse_ == AppWindow::Game)
         ui_.finishGame();
+    keepPlace();
+    ui_.save(notice);
+}
+
+void Session::keepPlace()
+{
     settings_.windowX = ui_.windowX(windowInUse_);
     settings_.windowY = ui_.windowY(windowInUse_);
-    ui_.save(notice);
 }
 
 void Session::saveAndEnd(FailureNotice notice)

@@ -35,6 +35,9 @@ public:
     void windowClosed(AppWindow window);
     // A termination signal: saved as a close saves, without waiting on anyone, then the end.
     void terminated();
+    // The session manager asks to save before a log-out, which may yet be cancelled: saved
+    // where the window in use stands, without waiting on anyone, and the program goes on.
+    void commitRequested();
     // Saves, tells the streak in a notification (the quick run is the daily habit), then ends.
     void quickRunFinished();
     void settingsRequested(AppWindow opener);
@@ -55,6 +58,8 @@ public:
     static QString streakText(int days);
 
 private:
+    // Where the window in use stands goes into the settings.
+    void keepPlace();
     void keepPlaceAndSave(FailureNotice notice);
     void saveAndEnd(FailureNotice notice);
     // After a save: a recording session leaves its history file behind.

@@ -38,6 +38,11 @@ QRect pixels(const TwipsBox& b)
     return twipsRect(b.left, b.top, b.width, b.height);
 }
 
+QFont keyFont()
+{
+    return fixedFont(9);
+}
+
 bool shows(const KeyCaption& c)
 {
     return c.visible && !c.text.isEmpty();
@@ -50,12 +55,12 @@ KeyboardWindow::KeyboardWindow(AppSettings& settings, ProgramPaths paths, const 
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       control_(settings, std::move(paths), keys, *this, desktop, figures),
-      weakKeysAction_(new QAction(this)), switchLayoutAction_(new QAction(this))
+      weakKeysAction_(new QAction(this)), switchLayoutAction_(new QAction(this)), captions_(keyFont())
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(twipsToPixels(KeyboardClientWidthTwips), twipsToPixels(KeyboardClientHeightTwips));
-    setFont(fixedFont(9));
+    setFont(keyFont());
 
     weakKeysAction_->setObjectName(QStringLiteral("ShowWeakKeys"));
     weakKeysAction_->setCheckable(true);
@@ -207,7 +212,7 @@ void KeyboardWindow::paintTile(QPainter& p, const Tile& tile) const
     if (tile.shape >= 0)
         paintKeyShape(p, shapeAt(f, tile.shape));
     for (const int c : tile.captions)
-        paintKeyCaption(p, captionAt(f, c));
+        captions_.paint(p, captionAt(f, c));
 }
 
 void KeyboardWindow::showNotice(const QString& text)

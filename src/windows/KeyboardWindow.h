@@ -2,6 +2,7 @@
 #pragma once
 #include "keyboard/KeyboardControl.h"
 #include "keyboard/KeyboardUi.h"
+#include "KeyboardPainter.h"
 
 #include <QKeySequence>
 #include <QPixmap>
@@ -84,6 +85,7 @@ private:
     KeyboardControl control_;
     QAction* weakKeysAction_;
     QAction* switchLayoutAction_;
+    CaptionPainter captions_;
     std::vector<Tile> tiles_;
     std::vector<Picture> pictures_;
     std::vector<size_t> changed_; // keys whose look changed since the last paint

@@ -86,7 +86,11 @@ class ExerciseWindow(harness.ProgramTest):
         self.close_main(window)
         self.assertEqual(self.setting("Exercises", "ExType"), "1")
 
-    def test_clipboard_guard_and_escape(self):
+    def primary(self):
+        return subprocess.run(["xclip", "-selection", "primary", "-o"], env=self.env, capture_output=True,
+                              timeout=5).stdout.decode()
+
+    def test_a_running_exercise_guards_the_clipboard_and_a_middle_click_until_escape(self):
         self.write_settings(NO_KEYBOARD)
         window = self.open_main()
         line = self.exercise_line(1)
@@ -94,27 +98,8 @@ class ExerciseWindow(harness.ProgramTest):
         stopped = self.picture(window, harness.STOP_BUTTON).data
         self.key("alt+s")
         self.wait_clock_running(window)
-        holds_for(lambda: self.clipboard() == "an unrelated text", 0.5, what="an unrelated clipboard text")
-        self.set_clipboard(line[2:6])
-        wait_for(lambda: self.clipboard() == GUARD, timeout=10, what="the clipboard guard")
-        self.key("Escape")
-        wait_for(lambda: self.picture(window, harness.STOP_BUTTON).data == stopped, what="the exercise to stop")
-        # Stopped: the guard no longer runs.
-        self.set_clipboard(line[2:6])
-        holds_for(lambda: self.clipboard() == line[2:6], 0.5, what="the clipboard left alone")
-        self.close_main(window)
-
-    def primary(self):
-        return subprocess.run(["xclip", "-selection", "primary", "-o"], env=self.env, capture_output=True,
-                              timeout=5).stdout.decode()
-
-    def test_a_middle_click_cannot_paste_the_selected_exercise(self):
-        self.write_settings(NO_KEYBOARD)
-        window = self.open_main()
-        line = self.exercise_line(1)
-        self.key("alt+s")
-        self.wait_clock_running(window)
         self.type("zz")
+        # The selected exercise is not pasted into the typing line by a middle click.
         exercise, typing = (80, 60), (80, 100)  # points in the exercise line and the typing line
         self.display.run(["xdotool", "mousemove", "--window", str(window), *map(str, exercise),
                           "click", "--repeat", "3", "--delay", "80", "1"], check=True)
@@ -129,6 +114,17 @@ class ExerciseWindow(harness.ProgramTest):
                           "click", "--repeat", "3", "--delay", "80", "1"], check=True)
         wait_for(lambda: self.primary() != line, timeout=20, what="the typing line's text in the selection")
         self.assertEqual(self.primary(), "zz")
+
+        # The clipboard: an unrelated text stays, a piece of the exercise is replaced.
+        self.assertEqual(self.clipboard(), "an unrelated text")
+        self.set_clipboard(line[2:6])
+        wait_for(lambda: self.clipboard() == GUARD, timeout=10, what="the clipboard guard")
+        self.activate(window)
+        self.key("Escape")
+        wait_for(lambda: self.picture(window, harness.STOP_BUTTON).data == stopped, what="the exercise to stop")
+        # Stopped: the guard no longer runs.
+        self.set_clipboard(line[2:6])
+        holds_for(lambda: self.clipboard() == line[2:6], 0.5, what="the clipboard left alone")
         self.close_main(window)
 
     def test_missing_exercise_reports_not_found(self):

@@ -201,6 +201,13 @@ TEST(Session, RulesOfTheWindowsTheCloseAndTheKeyboardBox)
         {"/k: an end by signal saves nothing", StartMode::KeyboardOnly, 0,
          [](Session& s, FakeSessionUi&) { s.terminated(); },
          {"show Main", "open keyboard", "hide Main", "box Main off", "end"}, AppWindow::Main},
+        {"a log-out's commit request saves where the game stands, waiting on no box, and the game goes on",
+         StartMode::Game, 0, [](Session& s, FakeSessionUi&) { s.commitRequested(); },
+         {"show Game", "box Game off", "hide Main", "box Game off", "save 2000 2100 0 without waiting"},
+         AppWindow::Game},
+        {"/k: a commit request saves nothing", StartMode::KeyboardOnly, 0,
+         [](Session& s, FakeSessionUi&) { s.commitRequested(); },
+         {"show Main", "open keyboard", "hide Main", "box Main off"}, AppWindow::Main},
         {"going back to the exercises closes the game without ending", StartMode::Normal, 0,
          [](Session& s, FakeSessionUi&) {
              s.gameRequested();

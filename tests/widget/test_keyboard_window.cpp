@@ -6,9 +6,12 @@
 #include "keyboard/KeyColour.h"
 #include "settings/AppSettings.h"
 #include "windows/Geometry.h"
+#include "windows/KeyboardPainter.h"
 #include "windows/KeyboardWindow.h"
 
 #include <QAction>
+#include <QDir>
+#include <QPainter>
 #include <QApplication>
 #include <QPaintEvent>
 #include <QMessageBox>
@@ -42,6 +45,21 @@ public:
 QPoint inside(const TwipsBox& b)
 {
     return twipsRect(b.left, b.top, b.width, b.height).topLeft() + QPoint(3, 3);
+}
+
+// A caption's box and all around it on a white picture of the given device pixel ratio, as
+// `paint` draws it: a caption that overflows its box shows.
+template<typename Paint> QImage captionPicture(const KeyCaption& c, int ratio, Paint paint)
+{
+    const QRect around = twipsRect(c.box.left, c.box.top, c.box.width, c.box.height).adjusted(-40, -20, 40, 20);
+    QImage image(around.size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.translate(-around.topLeft());
+    p.setFont(fixedFont(9));
+    paint(p);
+    return image;
 }
 
 QColor colourAt(KeyboardWindow& w, QPoint p)
@@ -123,6 +141,41 @@ private slots:
         QCOMPARE(colourAt(*w, caps), toQColor(Back));
         QCOMPARE(colourAt(*w, caps - QPoint(3, 3)), toQColor(Fore)); // the border
         QCOMPARE(colourAt(*w, inside(form.keys[26].box)), toQColor(keyColour(26)));
+    }
+
+    void captionsLookAsTheirTextLaidOut()
+    {
+        // Every caption of every shipped layout, and captions drawn the slow way: a mark over
+        // a letter, right to left, a letter the font lacks, an underlined mnemonic.
+        std::vector<KeyCaption> captions;
+        for (const QString& file : QDir(qEnvironmentVariable("CLAVORA_DATA") + "/Layouts").entryList({"*.kbl"})) {
+            auto w = open(QFileInfo(file).completeBaseName());
+            QVERIFY(w);
+            const KeyboardForm& f = w->control().form();
+            const auto add = [&captions](const auto& group) {
+                std::copy_if(group.begin(), group.end(), std::back_inserter(captions),
+                             [](const KeyCaption& c) { return c.visible && !c.text.isEmpty(); });
+            };
+            add(f.labels);
+            add(f.altGrLabel);
+            add(f.namedLabels);
+        }
+        QVERIFY(captions.size() > 500);
+        for (const QString& text : {QString("&&"), QString("&a"), QString("a&"), QString("Caps Lock"),
+                                    QString("e\u0301"), QString("\u00E9\u00DF"), QString("\u0416"),
+                                    QString("\u0627\u0644"), QString("\u4E2D"), QString("\U0001D400")})
+            captions.push_back({{600, 600, 450, 450}, text, true, 0x102030});
+        const CaptionPainter painter(fixedFont(9));
+        for (const int ratio : {1, 2}) // a scale factor of 2 draws the glyphs scaled
+            for (const KeyCaption& c : captions) {
+                const QImage fast = captionPicture(c, ratio, [&](QPainter& p) { painter.paint(p, c); });
+                const QImage laidOut = captionPicture(c, ratio, [&](QPainter& p) {
+                    p.setPen(toQColor(c.colour));
+                    p.drawText(twipsRect(c.box.left, c.box.top, c.box.width, c.box.height),
+                               Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic, c.text);
+                });
+                QVERIFY2(fast == laidOut, qPrintable(QString("%1 at %2").arg(c.text).arg(ratio)));
+            }
     }
 
     void cachedKeysNeverOutliveNewColoursOrLayouts()
