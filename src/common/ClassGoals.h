@@ -5,6 +5,9 @@
 
 namespace clavora {
 
+// The highest speed target, in words per minute, a learner or a teacher sets.
+constexpr int HighestSpeedTarget = 300;
+
 // What a teacher sets for a class: the Coach's marks, the Coach on, the layout and a weekly
 // practice goal. A goal left unset (no value, an empty layout) is the learner's own choice.
 struct ClassGoals {

@@ -15,6 +15,7 @@
 #include <QUuid>
 #include <ctime>
 #include <latch>
+#include <map>
 #include <thread>
 
 using namespace clavora;
@@ -162,6 +163,8 @@ private slots:
     void teachersSetGoals();
     void learnersFollowTheirClassesGoals_data();
     void learnersFollowTheirClassesGoals();
+    void importingAClass_data();
+    void importingAClass();
     void textsAreStoredAsData_data();
     void textsAreStoredAsData();
     void sendingAgainStoresOnce();
@@ -497,6 +500,55 @@ void TestClassServer::learnersFollowTheirClassesGoals()
     QCOMPARE(problem, QString());
     QVERIFY(followed);
     QCOMPARE(goalsText(*followed), goals);
+}
+
+// A class of 30 from a spreadsheet's CSV, with its header line; class 6c is new, taught by theo.
+void TestClassServer::importingAClass_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("said"); // parts of psql's output; none: added
+    const auto classOf30 = [](const char* prefix, std::map<int, QByteArray> replaced = {}) {
+        QByteArray file = "Login,Full name,Class\n";
+        for (int line = 2; line <= 31; ++line)
+            file += replaced.contains(line) ? replaced[line] + '\n'
+                                            : QString("%1%2,\"Pupil %2, Jr.\",6c\n").arg(prefix).arg(line).toUtf8();
+        return file;
+    };
+    QTest::newRow("a class of 30") << classOf30("pupil") << QStringList();
+    QTest::newRow("bad lines: each named, nothing added")
+        << classOf30("bad", {{17, "Bad Pupil,Someone,6c"}, {25, "bad25,Someone,"}, {26, "theo,Theo,6c"}})
+        << QStringList {"3 bad line(s), nothing was added", "line 17: the login 'Bad Pupil'", "line 25: the class is missing",
+               "line 26: the login 'theo' belongs to a role that is not a learner's"};
+    QTest::newRow("a line of too many fields") << classOf30("bad", {{9, "bad9,a,6c,x"}}) << QStringList {"line 9"};
+}
+
+void TestClassServer::importingAClass()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, said);
+    const QString before = fingerprint();
+    const QString roles = "SELECT count(*) FROM pg_roles WHERE rolname ~ '^(pupil|bad)'";
+    const int rolesBefore = value("admin", roles).toInt();
+    QString output;
+    const int exitCode = server_.psql({"-d", "clavora", "-v", "teacher=theo", "-f", CLAVORA_CLASS_IMPORT}, &output, file);
+    QCOMPARE(exitCode == 0, said.isEmpty());
+    for (const QString& part : said)
+        QVERIFY2(output.contains(part), qPrintable(output));
+    if (!said.isEmpty()) {
+        QCOMPARE(fingerprint(), before);
+        QCOMPARE(value("admin", roles).toInt(), rolesBefore);
+        return;
+    }
+    QVERIFY2(output.isEmpty(), qPrintable(output));
+    QCOMPARE(value("admin", roles).toInt(), 30);
+    const QString members = "SELECT count(*) || ' ' || min(l.full_name) FROM clavora.class_members m"
+                            " JOIN clavora.classes c ON c.id = m.class_id JOIN clavora.learners l ON l.login = m.learner"
+                            " WHERE c.name = '6c' AND c.teacher = 'theo'";
+    QCOMPARE(value("admin", members).toString(), "30 Pupil 10, Jr.");
+    // A learner of the class connects and sends.
+    QVERIFY(server_.connect("pupil2", "pupil2", "clavora").isOpen());
+    QCOMPARE(upload("pupil2").sendAttempt(QUuid::createUuid(), attempt("asdf")), QString());
+    QSqlDatabase::removeDatabase("pupil2");
 }
 
 void TestClassServer::textsAreStoredAsData_data()
