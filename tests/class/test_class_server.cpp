@@ -159,6 +159,7 @@ private slots:
     void teacherSeesTheirClassesLearners();
     void forbiddenChangesChangeNothing_data();
     void forbiddenChangesChangeNothing();
+    void aServerBeforeTheGoals();
     void teachersSetGoals_data();
     void teachersSetGoals();
     void learnersFollowTheirClassesGoals_data();
@@ -452,6 +453,20 @@ void TestClassServer::forbiddenChangesChangeNothing()
     connection.commit();
     QVERIFY2(error.isEmpty() ? refusal.isEmpty() : refusal.contains(error), qPrintable(refusal));
     QCOMPARE(fingerprint(), before);
+}
+
+// A program of today reads the Class page of a server its administrator has not brought
+// to the goals' migration yet, without them.
+void TestClassServer::aServerBeforeTheGoals()
+{
+    QCOMPARE(execute("admin", "UPDATE clavora.schema_version SET migration = 2"), QString());
+    const ClassRoster roster = ClassRosterQuery::read(QSqlDatabase::database("tina"), QDate(2026, 3, 4));
+    QCOMPARE(execute("admin", "UPDATE clavora.schema_version SET migration = 3"), QString());
+    QCOMPARE(roster.problem, QString());
+    QCOMPARE(roster.learners.size(), size_t(2));
+    QCOMPARE(roster.learners[0].courseLetters, QString());
+    QVERIFY(roster.learners[0].goals.empty());
+    QVERIFY(roster.classes.empty());
 }
 
 void TestClassServer::teachersSetGoals_data()
