@@ -397,11 +397,6 @@ void ExerciseControl::speedTargetChanged(int wordsPerMinute)
     form_.speedTarget = settings_.coachSpeedTarget;
 }
 
-void ExerciseControl::classGoalsChanged()
-{
-    showCoachSettings();
-}
-
 void ExerciseControl::showCoachSettings()
 {
     form_.coachChecked = settings_.coach;

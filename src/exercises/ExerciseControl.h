@@ -65,8 +65,9 @@ public:
     // "Coach me": takes effect from the next line shown.
     void coachToggled(bool checked);
     void speedTargetChanged(int wordsPerMinute);
-    // The class's goals in the settings changed (read from the class server).
-    void classGoalsChanged();
+    // The Coach's controls as the settings and the class's goals in them have them: at the
+    // load, and when the goals were read from the class server.
+    void showCoachSettings();
 
     // What a copy of the exercise turns into, in the person's language through tr().
     static constexpr char GuardText[] = QT_TRANSLATE_NOOP("ExerciseControl", " LOL, nice try xD ");
@@ -92,8 +93,6 @@ private:
     // The strip: the last line's result, how far the course's next letter is, and the last
     // line's mistakes, which may run long, last.
     void showCoachStrip();
-    // The Coach's controls as the settings and the class's goals have them.
-    void showCoachSettings();
 
     AppSettings& settings_;
     ProgramPaths paths_;

@@ -201,7 +201,7 @@ void MainWindow::load()
 
 void MainWindow::classGoalsChanged()
 {
-    forwardTo(this, control_, &ExerciseControl::classGoalsChanged)();
+    forwardTo(this, control_, &ExerciseControl::showCoachSettings)();
 }
 
 void MainWindow::startQuickRun()
