@@ -77,12 +77,13 @@ ClassRoster ClassRosterQuery::read(const QSqlDatabase& connection, QDate today)
     roster.complete = true;
     QSqlDatabase database = connection;
     QSqlQuery query(connection);
-    // The planner's estimate of the per-learner reads is far above their cost, and would
-    // have the statement compiled, which takes longer than running it.
     // A server before the goals has no course letters and no goals to show.
     const bool goals = ClassSchemaVersion::holds(connection, ClassSchemaVersion::Goals);
-    const QString letters = goals ? QStringLiteral("(SELECT c.letters FROM clavora.course_letters c WHERE c.learner = m.login)")
+    const QString letters = goals ? QStringLiteral("(SELECT c.letters FROM clavora.course_letters c"
+                                                   " WHERE c.learner = m.login)")
                                   : QStringLiteral("NULL");
+    // The planner's estimate of the per-learner reads is far above their cost, and would
+    // have the statement compiled, which takes longer than running it.
     const bool read = database.transaction() && query.exec(QStringLiteral("SET LOCAL jit = off")) && [&] {
         query = ClassStatement::run(connection, QLatin1String(RosterSql).arg(letters),
                                     {today.toString(Qt::ISODate), StrokesForRate, WeakestKeys});

@@ -169,10 +169,10 @@ QString ClassSender::sendQueued()
     if (error.isEmpty())
         error = send([&] { return outbox.days(batch); },
                      [&](const auto& days) { return upload_->sendDays(machine, days); });
+    // Letters the server refuses stop nothing: the teacher's page misses them until they change.
     if (error.isEmpty() && goals_ && letters_ != lettersSent_) {
-        error = ClassGoalsQuery::sendLetters(server, letters_);
-        if (!error.isEmpty())
-            return tr("The class server did not take your course's letters: %1").arg(error.simplified());
+        if (const QString refusal = ClassGoalsQuery::sendLetters(server, letters_); !refusal.isEmpty())
+            qWarning("The class server did not take the course's letters: %s", qPrintable(refusal.simplified()));
         lettersSent_ = letters_;
     }
     if (error.isEmpty() && (!fetched_.isValid() || fetched_.hasExpired(fetchIntervalMilliseconds))) {
