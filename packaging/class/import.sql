@@ -35,6 +35,8 @@ DECLARE
     problem text;
     given record;
 BEGIN
+    -- A spreadsheet may begin its file with a byte order mark.
+    UPDATE import_lines SET login = substr(login, 2) WHERE line = 1 AND left(login, 1) = U&'\FEFF';
     DELETE FROM import_lines WHERE line = 1 AND lower(trim(login)) = 'login';
     IF new_classes_teacher <> '' AND NOT EXISTS (SELECT FROM pg_roles r WHERE r.rolname = new_classes_teacher
                                      AND pg_has_role(r.oid, 'clavora_teacher', 'MEMBER')) THEN

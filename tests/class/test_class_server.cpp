@@ -530,6 +530,8 @@ void TestClassServer::importingAClass_data()
         return file;
     };
     QTest::newRow("a class of 30") << classOf30("pupil") << QStringList();
+    QTest::newRow("the same again from a spreadsheet: added once")
+        << "\xEF\xBB\xBF" + classOf30("pupil").replace("\n", "\r\n") << QStringList();
     QTest::newRow("bad lines: each named, nothing added")
         << classOf30("bad", {{17, "Bad Pupil,Someone,6c"}, {25, "bad25,Someone,"}, {26, "theo,Theo,6c"}})
         << QStringList {"3 bad line(s), nothing was added", "line 17: the login 'Bad Pupil'", "line 25: the class is missing",
