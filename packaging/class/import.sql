@@ -13,6 +13,7 @@
 -- every bad line is named with its line number and nothing at all is added.
 
 \set ON_ERROR_STOP on
+\encoding UTF8
 \if :{?teacher}
 \else
 \set teacher ''
