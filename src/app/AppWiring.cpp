@@ -6,6 +6,7 @@
 #include "keyboard/ChosenLayout.h"
 #include "keyboard/KeyboardPlacement.h"
 #include "session/StartSettings.h"
+#include "settings/FollowedGoals.h"
 #include "windows/GameWindow.h"
 #include "windows/Geometry.h"
 #include "windows/HelpWindow.h"
@@ -70,17 +71,32 @@ void AppWiring::start()
 void AppWiring::setClassServer(const QString& connection)
 {
     session_.settings().classServer = connection;
+    if (connection.isEmpty())
+        followGoals({}); // in no class, no class's goals
     if (!store_ || (connection.isEmpty() && !classSync_))
         return;
     if (!classSync_) {
         // Opened and brought up to date here, before the sender opens it on its own thread.
         store_->open();
         classSync_ = std::make_unique<ClassSync>(paths_.historyFile());
-        store_->setAfterWrite([this] { classSync_->sendNow(); });
+        store_->setAfterWrite([this] {
+            classSync_->setCourseLetters(session_.settings().coachKeys);
+            classSync_->sendNow();
+        });
         connect(classSync_.get(), &ClassSync::reachChanged, this, &AppWiring::showClassReach);
+        connect(classSync_.get(), &ClassSync::goalsRead, this, &AppWiring::followGoals);
     }
+    classSync_->setCourseLetters(session_.settings().coachKeys);
     classSync_->setServer(connection);
     showClassReach();
+}
+
+void AppWiring::followGoals(const ClassGoals& goals)
+{
+    const bool layoutChanged = followClassGoals(session_.settings(), goals);
+    main_->classGoalsChanged();
+    if (layoutChanged && keyboard_)
+        reloadKeyboard();
 }
 
 void AppWiring::openLearnerProgress(const QString& login, const QString& name)

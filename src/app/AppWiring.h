@@ -99,6 +99,8 @@ private:
     void keyboardClosed();
     // In the progress window, while it is open: how the class server was last found.
     void showClassReach();
+    // The goals of the learner's classes, as the class server gave them at a connection.
+    void followGoals(const ClassGoals& goals);
     // A learner double-clicked on the teacher's Class page.
     void openLearnerProgress(const QString& login, const QString& name);
     // Main, or the game window while it is open.

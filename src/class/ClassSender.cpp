@@ -3,6 +3,7 @@
 #include "ClassConnection.h"
 #include "ClassDownload.h"
 #include "ClassGapRepair.h"
+#include "ClassGoalsQuery.h"
 #include "ClassSchemaVersion.h"
 #include "ClassUpload.h"
 #include "history_store/HistoryStore.h"
@@ -98,6 +99,13 @@ QString ClassSender::openServer()
         QSqlQuery learner(server);
         learner_ = learner.exec(QStringLiteral("SELECT pg_has_role('clavora_learner', 'MEMBER')")) && learner.next()
                    && learner.value(0).toBool();
+        goals_ = learner_ && ClassSchemaVersion::holds(server, ClassSchemaVersion::Goals);
+        if (goals_) {
+            const std::optional<ClassGoals> goals = ClassGoalsQuery::followed(server, &error);
+            if (!goals)
+                return tr("The class server did not give your class's goals: %1").arg(error.simplified());
+            emit goalsRead(*goals);
+        }
         upload_ = std::make_unique<ClassUpload>(server);
         return {};
     }
@@ -161,6 +169,12 @@ QString ClassSender::sendQueued()
     if (error.isEmpty())
         error = send([&] { return outbox.days(batch); },
                      [&](const auto& days) { return upload_->sendDays(machine, days); });
+    // Letters the server refuses stop nothing: the teacher's page misses them until they change.
+    if (error.isEmpty() && goals_ && letters_ != lettersSent_) {
+        if (const QString refusal = ClassGoalsQuery::sendLetters(server, letters_); !refusal.isEmpty())
+            qWarning("The class server did not take the course's letters: %s", qPrintable(refusal.simplified()));
+        lettersSent_ = letters_;
+    }
     if (error.isEmpty() && (!fetched_.isValid() || fetched_.hasExpired(fetchIntervalMilliseconds))) {
         QSqlQuery login(server);
         if (!login.exec(QStringLiteral("SELECT current_user")) || !login.next())
@@ -194,6 +208,11 @@ void ClassSender::sendNow()
     pauseSeconds_ = std::min(2 * pauseSeconds_, longestPauseSeconds);
     // Said once: the first problem stands until the server is reached again.
     report({reach_.lastReached, reach_.problem.isEmpty() ? problem : reach_.problem});
+}
+
+void ClassSender::setCourseLetters(const QString& letters)
+{
+    letters_ = letters;
 }
 
 void ClassSender::report(const ClassReach& reach)

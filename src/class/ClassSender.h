@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "common/ClassGoals.h"
 #include "progress/ClassReach.h"
 
 #include <QElapsedTimer>
@@ -30,9 +31,13 @@ public:
     void setServer(const QString& connection);
     // Sends what is queued, unless a pause after a failure is under way.
     void sendNow();
+    // The letters the learner's Coach has unlocked, sent with the next records when they changed.
+    void setCourseLetters(const QString& letters);
 
 signals:
     void reachChanged(const clavora::ClassReach& reach);
+    // At each connection, the goals of the learner's classes.
+    void goalsRead(const clavora::ClassGoals& goals);
 
 private:
     // Empty once the server is open and of the known schema, else the problem.
@@ -49,6 +54,9 @@ private:
     QString connectionName_;
     std::unique_ptr<ClassUpload> upload_; // on the open connection
     bool learner_ = false; // the login is a learner's, whose records the class takes
+    bool goals_ = false;   // the server keeps the classes' goals and the course letters
+    QString letters_;
+    QString lettersSent_; // on this run of the program
     bool gapsChecked_ = false; // what the server lost of this machine's records, since connecting
     QElapsedTimer fetched_; // since the rows of the other machines were last fetched
     QTimer retry_;

@@ -15,6 +15,7 @@ ClassSync::ClassSync(QString storePath)
         reach_ = reach;
         emit reachChanged(reach);
     });
+    connect(sender_, &ClassSender::goalsRead, this, &ClassSync::goalsRead);
     thread_->setObjectName(QStringLiteral("class"));
     thread_->start();
 }
@@ -34,6 +35,12 @@ void ClassSync::sendNow()
 {
     if (thread_)
         QMetaObject::invokeMethod(sender_, &ClassSender::sendNow);
+}
+
+void ClassSync::setCourseLetters(const QString& letters)
+{
+    if (thread_)
+        QMetaObject::invokeMethod(sender_, [sender = sender_, letters] { sender->setCourseLetters(letters); });
 }
 
 void ClassSync::stop(int milliseconds)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "common/ClassGoals.h"
 #include "progress/ClassReach.h"
 
 #include <QObject>
@@ -29,6 +30,8 @@ public:
     void setServer(const QString& connection);
     // After each write: sends what the store has queued.
     void sendNow();
+    // The letters the learner's Coach has unlocked, sent with the next records when they changed.
+    void setCourseLetters(const QString& letters);
     ClassReach reach() const { return reach_; }
     // Ends the work, waiting at most `milliseconds`: for the sends already asked for, then for
     // a send under way to stop between two statements; a connection that hangs in the network
@@ -39,6 +42,9 @@ signals:
     // When the server was last reached, and why not while it cannot be: said once, not at
     // every try.
     void reachChanged(const clavora::ClassReach& reach);
+    // At each connection, the goals of the learner's classes: the stricter of their goals,
+    // empty goals in no class or classes without goals.
+    void goalsRead(const clavora::ClassGoals& goals);
 
 private:
     QThread* thread_;

@@ -37,7 +37,8 @@ AdaptiveCourse& CoachCourse::course()
     }
     // Built afresh each time: the speed target may have changed. On another layout the
     // learner keeps as many letters as before.
-    course_.emplace(keys_, int(settings_.coachKeys.size()), coachMarks(settings_.coachSpeedTarget));
+    course_.emplace(keys_, int(settings_.coachKeys.size()),
+                    coachMarks(settings_.coachSpeedTarget, settings_.classAccuracyMark));
     return *course_;
 }
 

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CoachMarks.h"
 
+#include <algorithm>
+
 namespace clavora {
 
-PassMarks coachMarks(int speedTarget)
+PassMarks coachMarks(int speedTarget, int classAccuracyMark)
 {
-    return {CoachAccuracy, speedTarget};
+    return {std::max(CoachAccuracy, classAccuracyMark), speedTarget};
 }
 
 bool meetsMarks(const PassMarks& marks, double accuracy, double speed)

@@ -9,7 +9,8 @@ namespace clavora {
 constexpr int CoachAccuracy = 95;
 constexpr int DefaultSpeedTarget = 10;
 
-PassMarks coachMarks(int speedTarget = DefaultSpeedTarget);
+// A class's accuracy mark above the Coach's own takes its place.
+PassMarks coachMarks(int speedTarget = DefaultSpeedTarget, int classAccuracyMark = 0);
 
 // Both marks met: accuracy in percent, speed in words per minute.
 bool meetsMarks(const PassMarks& marks, double accuracy, double speed);

@@ -32,8 +32,7 @@ void ExerciseControl::load()
 {
     form_.exerciseNumberText = QString::number(settings_.exerciseNumber);
     form_.presetSelected = settings_.exerciseType == ExerciseType::Preset;
-    form_.coachChecked = settings_.coach;
-    form_.speedTarget = settings_.coachSpeedTarget;
+    showCoachSettings();
     strokes_ = RecentStrokes::read(paths_.recentStrokesFile());
     colourWindow(settings_.windowColour, settings_.textColour);
 }
@@ -249,7 +248,7 @@ void ExerciseControl::finishExercise()
     ++repeatCount_;
     const Status status =
         statusText(title, repeatCount_, required, result, elapsed_,
-                   coaching_ ? coachMarks(settings_.coachSpeedTarget) : PassMarks{settings_.minAccuracy, settings_.minSpeed});
+                   coaching_ ? coachMarks(settings_.coachSpeedTarget, settings_.classAccuracyMark) : PassMarks{settings_.minAccuracy, settings_.minSpeed});
     if (!status.counted)
         --repeatCount_;
     // Kept before the box waits for the user: a program ended meanwhile loses nothing.
@@ -388,14 +387,30 @@ void ExerciseControl::randomClicked()
 
 void ExerciseControl::coachToggled(bool checked)
 {
-    settings_.coach = checked;
-    form_.coachChecked = checked;
+    settings_.coach = checked || settings_.classCoach;
+    form_.coachChecked = settings_.coach;
 }
 
 void ExerciseControl::speedTargetChanged(int wordsPerMinute)
 {
-    settings_.coachSpeedTarget = std::int16_t(wordsPerMinute);
-    form_.speedTarget = wordsPerMinute;
+    settings_.coachSpeedTarget = std::int16_t(std::max<int>(wordsPerMinute, settings_.classSpeedTarget));
+    form_.speedTarget = settings_.coachSpeedTarget;
+}
+
+void ExerciseControl::showCoachSettings()
+{
+    form_.coachChecked = settings_.coach;
+    form_.speedTarget = settings_.coachSpeedTarget;
+    form_.coachLocked = settings_.classCoach;
+    form_.speedTargetMinimum = settings_.classSpeedTarget;
+    QStringList goals;
+    if (settings_.classCoach)
+        goals << tr("the Coach on");
+    if (settings_.classAccuracyMark)
+        goals << tr("at least %1% correct").arg(settings_.classAccuracyMark);
+    if (settings_.classSpeedTarget)
+        goals << tr("a speed target of at least %1 WPM").arg(settings_.classSpeedTarget);
+    form_.teacherGoalsText = goals.isEmpty() ? QString() : tr("Set by your teacher: %1.").arg(goals.join(tr(", ")));
 }
 
 void ExerciseControl::saveLogClicked()

@@ -65,6 +65,9 @@ public:
     // "Coach me": takes effect from the next line shown.
     void coachToggled(bool checked);
     void speedTargetChanged(int wordsPerMinute);
+    // The Coach's controls as the settings and the class's goals in them have them: at the
+    // load, and when the goals were read from the class server.
+    void showCoachSettings();
 
     // What a copy of the exercise turns into, in the person's language through tr().
     static constexpr char GuardText[] = QT_TRANSLATE_NOOP("ExerciseControl", " LOL, nice try xD ");

@@ -32,6 +32,11 @@ struct MainForm {
     // (the strip shows only while the box is ticked).
     bool coachChecked = false;
     int speedTarget = 0; // words per minute, shown while the box is ticked
+    // What the learner's class's teacher set: the box stays ticked, the target goes no lower,
+    // and a line says so while the box is ticked (empty: no class goals).
+    bool coachLocked = false;
+    int speedTargetMinimum = 0;
+    QString teacherGoalsText;
     std::vector<MarkedRange> wrongCharacters;
     QString resultStripText;
     QChar nextCharacter; // while coaching, for the keyboard window; else null

@@ -3,6 +3,7 @@
 
 #include "keyboard/DesktopKeyboard.h"
 #include "keyboard/DesktopLayouts.h"
+#include "settings/FollowedGoals.h"
 #include "settings/ProfileFile.h"
 
 namespace clavora {
@@ -30,6 +31,8 @@ AppSettings loadStartSettings(const ProfileFile& file, StartupEntry& entry, int 
         settings.coach = true;
         settings.exerciseType = ExerciseType::Random;
     }
+    // The class's goals as last read, until the server is reached; in no class, none.
+    followClassGoals(settings, settings.classServer.isEmpty() ? ClassGoals() : keptClassGoals(settings));
     return settings;
 }
 

@@ -2,6 +2,7 @@
 #include "AppSettings.h"
 
 #include "ClassServerCheck.h"
+#include "common/ClassGoals.h"
 #include "ProfileFile.h"
 #include "StartupEntry.h"
 #include "SettingsTable.h"
@@ -20,6 +21,7 @@ constexpr qint64 Int32Max = std::numeric_limits<std::int32_t>::max();
 const QString DefaultExerciseSet = QStringLiteral("QWERTY - United States");
 constexpr char CoachSection[] = "Coach";
 constexpr char ClassSection[] = "Class";
+constexpr char ClassGoalsSection[] = "ClassGoals";
 
 // Reads one setting, `defaults` giving the value for a missing one.
 struct Reader {
@@ -133,6 +135,9 @@ std::span<const AnySetting> settingsTable()
         Setting{CoachSection, "Keys", &AppSettings::coachKeys, QString()},
         Setting{CoachSection, "StopAtWrongKey", &AppSettings::coachStopsAtWrongKey, false, Yes},
         Setting{ClassSection, "Server", &AppSettings::classServer, QString()},
+        Setting{ClassGoalsSection, "AccuracyMark", &AppSettings::classAccuracyMark, 0, No, {0, 100}},
+        Setting{ClassGoalsSection, "SpeedTarget", &AppSettings::classSpeedTarget, 0, No, {0, HighestSpeedTarget}},
+        Setting{ClassGoalsSection, "Coach", &AppSettings::classCoach, false},
     };
     return table;
 }
@@ -167,6 +172,8 @@ void writeSettings(ProfileFile& file, const AppSettings& s, const QString& exerc
     const auto unused = [&](const char* section) {
         const bool used = qstrcmp(section, CoachSection) == 0  ? s.coach || s.coachStopsAtWrongKey
                           : qstrcmp(section, ClassSection) == 0 ? !s.classServer.isEmpty()
+                          : qstrcmp(section, ClassGoalsSection) == 0
+                              ? s.classAccuracyMark != 0 || s.classSpeedTarget != 0 || s.classCoach
                                                                  : true;
         return !used && !file.hasSection(QLatin1String(section));
     };

@@ -61,6 +61,12 @@ struct AppSettings {
     // A libpq connection string or service ("service=clavora-class"); empty: in no class.
     // Passwords stay in libpq's own files, never here.
     QString classServer;
+    // The goals of the learner's classes as last read from the class server, kept for the
+    // times it cannot be reached; 0: none. The layout they set goes into the layout's own
+    // setting.
+    std::int16_t classAccuracyMark; // %, above the Coach's own
+    std::int16_t classSpeedTarget;  // words per minute, the lowest speed target the learner may set
+    bool classCoach;                // the Coach stays on
 
     bool operator==(const AppSettings&) const = default;
 };

@@ -133,6 +133,9 @@ void MainWindow::buildControls()
     resultStrip_->setWordWrap(true);
     resultStrip_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     resultStrip_->hide();
+    teacherGoals_ = makeAt<QLabel>(this, "TeacherGoals", QString(), 180, ClientHeightTwips, 9735, TeacherGoalsTwips - 45);
+    teacherGoals_->setTextFormat(Qt::PlainText);
+    teacherGoals_->hide();
     for (QPushButton* b : {startButton_, stopButton_, gameButton_, settingsButton_, helpButton_, progressButton_, saveLogButton_})
         b->setAutoDefault(false);
 
@@ -194,6 +197,11 @@ void MainWindow::load()
     const QRect available = screen()->availableGeometry();
     move(keepOnScreen(twipsToPixels(settings_.windowX), width(), available.x(), available.width()),
          keepOnScreen(twipsToPixels(settings_.windowY), height(), available.y(), available.height()));
+}
+
+void MainWindow::classGoalsChanged()
+{
+    forwardTo(this, control_, &ExerciseControl::showCoachSettings)();
 }
 
 void MainWindow::startQuickRun()
@@ -271,13 +279,21 @@ void MainWindow::apply()
 void MainWindow::applyCoach(const MainForm& f)
 {
     setCheckedIfDifferent(coach_, f.coachChecked);
+    coach_->setEnabled(!f.coachLocked);
     speedTargetLabel_->setVisible(f.coachChecked);
     speedTarget_->setVisible(f.coachChecked);
-    if (speedTarget_->value() != f.speedTarget) {
+    if (speedTarget_->value() != f.speedTarget || speedTarget_->minimum() != f.speedTargetMinimum) {
         const QSignalBlocker quiet(speedTarget_);
+        speedTarget_->setMinimum(f.speedTargetMinimum);
         speedTarget_->setValue(f.speedTarget);
     }
-    const int height = twipsToPixels(ClientHeightTwips + (f.coachChecked ? ResultStripTwips : 0));
+    const bool goalsShown = f.coachChecked && !f.teacherGoalsText.isEmpty();
+    const int goalsTwips = goalsShown ? TeacherGoalsTwips : 0;
+    teacherGoals_->setVisible(goalsShown);
+    if (teacherGoals_->text() != f.teacherGoalsText)
+        teacherGoals_->setText(f.teacherGoalsText);
+    placeTwips(resultStrip_, 180, ClientHeightTwips + goalsTwips, 9735, ResultStripTwips - 90);
+    const int height = twipsToPixels(ClientHeightTwips + (f.coachChecked ? ResultStripTwips + goalsTwips : 0));
     if (this->height() != height)
         setFixedSize(width(), height);
     resultStrip_->setVisible(f.coachChecked);
@@ -314,7 +330,7 @@ void MainWindow::applyColours(Rgb windowColour, Rgb textColour)
     p.setColor(QPalette::Window, toQColor(windowColour));
     setPalette(p);
     setAutoFillBackground(true);
-    for (QLabel* label : {typeLabel_, timeLabel_, secondsLabel_, resultStrip_, speedTargetLabel_})
+    for (QLabel* label : {typeLabel_, timeLabel_, secondsLabel_, resultStrip_, teacherGoals_, speedTargetLabel_})
         paintControl(label, textColour);
     for (QAbstractButton* box : {static_cast<QAbstractButton*>(presetExercises_),
                                  static_cast<QAbstractButton*>(randomExercises_), static_cast<QAbstractButton*>(showLayout_), static_cast<QAbstractButton*>(coach_)})

@@ -3,6 +3,7 @@
 #include "PractiseWindow.h"
 #include "exercises/ExerciseControl.h"
 #include "exercises/ExerciseUi.h"
+#include "common/ClassGoals.h"
 
 #include <optional>
 
@@ -27,6 +28,8 @@ public:
     const ExerciseControl& control() const { return control_; }
     // Takes the loaded settings: number, type, colours and the saved position.
     void load();
+    // The class's goals in the settings changed: the Coach's controls follow them.
+    void classGoalsChanged();
     void startQuickRun();
     bool startWeakKeyDrill();
     void colourWindow(Rgb windowColour, Rgb textColour) override;
@@ -48,8 +51,10 @@ public:
     static constexpr int ClientHeightTwips = 5115;
     // The Coach's result strip, below the rest: the window grows by it while coaching.
     static constexpr int ResultStripTwips = 1365; // five lines: results wrap, never cut
+    // The line of what the class's teacher set, above the strip while coaching in a class.
+    static constexpr int TeacherGoalsTwips = 300;
     // The highest speed target the box offers: far beyond anyone's speed.
-    static constexpr int MaximumSpeedTarget = 300;
+    static constexpr int MaximumSpeedTarget = HighestSpeedTarget;
 
 signals:
     // The Coach's next character for the keyboard window; null when there is none.
@@ -94,6 +99,7 @@ private:
     QLabel* speedTargetLabel_;
     QSpinBox* speedTarget_;
     QLabel* resultStrip_;
+    QLabel* teacherGoals_;
     std::vector<MarkedRange> shownWrongCharacters_;
     QChar shownNextCharacter_;
     QTimer* exerciseTimer_;

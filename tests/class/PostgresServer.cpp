@@ -245,12 +245,14 @@ QSqlDatabase PostgresServer::connect(const QString& name, const QString& role, c
     return connection;
 }
 
-int PostgresServer::psql(const QStringList& arguments, QString* output) const
+int PostgresServer::psql(const QStringList& arguments, QString* output, const QByteArray& input) const
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(binary("psql"),
         QStringList {"-X", "-q", "-h", folder_.path(), "-p", QString::number(port), "-U", "postgres"} + arguments);
+    process.write(input);
+    process.closeWriteChannel();
     process.waitForFinished(120000);
     if (output)
         *output = QString::fromLocal8Bit(process.readAll());

@@ -51,8 +51,8 @@ public:
 
     // A Qt SQL connection of `role` to `database`, opened; `name` names the connection.
     QSqlDatabase connect(const QString& name, const QString& role, const QString& database) const;
-    // psql as `postgres`; returns the exit code, with its output in `output`.
-    int psql(const QStringList& arguments, QString* output = nullptr) const;
+    // psql as `postgres`, reading `input`; returns the exit code, with its output in `output`.
+    int psql(const QStringList& arguments, QString* output = nullptr, const QByteArray& input = {}) const;
 
 private:
     QString binary(const char* name) const;

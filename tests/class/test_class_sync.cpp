@@ -89,6 +89,7 @@ private slots:
     void whatTheServerLostIsSentAgain();
     void twoMachinesThroughAPoolerInTransactionMode();
     void forgottenRecordsAreNotFetchedBack();
+    void goalsAndLettersAtEachConnection();
 
 private:
     int onServer(const QString& learner = "anna") const
@@ -430,6 +431,25 @@ void TestClassSync::forgottenRecordsAreNotFetchedBack()
     second.exit();
     second.start();
     QTRY_COMPARE_WITH_TIMEOUT(second.stored(), 1, 20000);
+}
+
+// The goals the teacher set reach the learner's program when it connects, and its Coach's
+// letters reach the server with its records, once.
+void TestClassSync::goalsAndLettersAtEachConnection()
+{
+    QVERIFY(QSqlQuery(admin()).exec("INSERT INTO clavora.class_goals (class_id, teacher, speed_target, coach)"
+                                    " SELECT id, teacher, 20, true FROM clavora.classes"));
+    Machine machine(server_.connection("anna"));
+    machine.start();
+    QSignalSpy goals(machine.sync.get(), &ClassSync::goalsRead);
+    machine.sync->setCourseLetters("fjdk");
+    machine.type(1);
+    QTRY_VERIFY_WITH_TIMEOUT(!goals.isEmpty(), 20000);
+    QVERIFY(goals.first()[0].value<ClassGoals>() == (ClassGoals {{}, 20, true}));
+    QTRY_COMPARE(value(admin(), "SELECT letters FROM clavora.course_letters WHERE learner = 'anna'").toString(),
+        QString("fjdk"));
+    machine.exit();
+    QVERIFY(QSqlQuery(admin()).exec("DELETE FROM clavora.class_goals"));
 }
 
 QTEST_GUILESS_MAIN(TestClassSync)

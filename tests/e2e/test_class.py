@@ -17,6 +17,7 @@ from harness import wait_for
 
 EXERCISES = "Orvella Clavora - Exercises"
 PROGRESS = "Orvella Clavora - Progress"
+MAIN = "Orvella Clavora - Exercises"
 SCHEMA = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "packaging", "class", "schema.sql")
 
 
@@ -159,6 +160,21 @@ class Class(atspi.AccessibleProgramTest):
         shot = os.path.join(os.getcwd(), "e2e-class-page.png")
         self.screenshot(shot)
         print(f"the teacher's Class page: {shot}", flush=True)
+
+    def test_the_teachers_goals_reach_the_learners_window(self):
+        self.server.psql("clavora", "INSERT INTO clavora.class_goals (class_id, teacher, speed_target, coach)"
+                                    " SELECT id, teacher, 20, true FROM clavora.classes")
+        self.use("first", "anna")
+        main = self.open_main()
+        # Read when the program connects after its first paint: the Coach on, its line shown.
+        said = "Set by your teacher: the Coach on, a speed target of at least 20 WPM."
+        self.read_window(MAIN, must_name=(said,))
+        shot = os.path.join(os.getcwd(), "e2e-class-goals.png")
+        self.screenshot(shot)
+        print(f"the learner's window with the teacher's goals: {shot}", flush=True)
+        self.close_main(main)
+        self.assertIn("[ClassGoals]\nAccuracyMark=0\nSpeedTarget=20\nCoach=1\n", self.settings_text())
+
 
 if __name__ == "__main__":
     harness.setup_from_argv()

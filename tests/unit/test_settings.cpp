@@ -159,6 +159,7 @@ TEST_F(SettingsFixture, TheCoachAndClassSectionsAreWrittenLastOnceUsed)
     writeSettings(off, s, "1");
     EXPECT_FALSE(off.bytes().contains("[Coach]"));
     EXPECT_FALSE(off.bytes().contains("[Class]"));
+    EXPECT_FALSE(off.bytes().contains("[ClassGoals]"));
     s.coachStopsAtWrongKey = true; // chosen in the settings dialog before the Coach is ever on
     ProfileFile chosen(settingsPath(), "[Exercises]\n");
     writeSettings(chosen, s, "1");
@@ -171,6 +172,9 @@ TEST_F(SettingsFixture, TheCoachAndClassSectionsAreWrittenLastOnceUsed)
     s.classServer = QStringLiteral("service=clavora-class");
     writeSettings(on, s, "1");
     EXPECT_TRUE(on.bytes().endsWith("StopAtWrongKey=0\n[Class]\nServer=service=clavora-class\n")) << on.bytes().toStdString();
+    s.classSpeedTarget = 20; // a teacher's goal, kept for the times the server cannot be reached
+    writeSettings(on, s, "1");
+    EXPECT_TRUE(on.bytes().endsWith("[ClassGoals]\nAccuracyMark=0\nSpeedTarget=20\nCoach=0\n")) << on.bytes().toStdString();
     s.coach = false; // switched off again: kept as off
     s.classServer.clear();
     writeSettings(on, s, "1");

@@ -3,6 +3,7 @@
 #include "TemporaryFolder.h"
 #include "keyboard/KeyboardFakes.h"
 #include "session/StartSettings.h"
+#include "settings/FollowedGoals.h"
 #include "settings/ProfileFile.h"
 
 #include <gtest/gtest.h>
@@ -56,4 +57,44 @@ TEST(StartSettings, OnlyAFirstStartTakesTheDesktopsLayoutAndExerciseFiles)
         EXPECT_TRUE(s == expected) << c.what << ": " << s.layoutFile.toStdString() << ", " << s.presetFile.toStdString();
         EXPECT_EQ(desktop.reads > 0, c.desktopRead) << c.what;
     }
+}
+
+// The class's goals kept in the file apply until the server is reached, and only in a class;
+// a goal lifts the learner's own settings and never lowers them.
+TEST(StartSettings, TheKeptClassGoalsApplyOnlyInAClass)
+{
+    const struct {
+        const char* what;
+        const char* file;
+        bool coach;
+        int speedTarget;
+        int classSpeedTarget;
+    } cases[] = {
+        {"in a class: the Coach on, its target raised", "[Class]\nServer=service=s\n[ClassGoals]\nSpeedTarget=20\nCoach=1\n",
+            true, 20, 20},
+        {"the learner's higher target stays", "[Class]\nServer=service=s\n[Coach]\nSpeedTarget=25\n[ClassGoals]\nSpeedTarget=20\n",
+            false, 25, 20},
+        {"in no class: nothing changes", "[ClassGoals]\nSpeedTarget=20\nCoach=1\n", false, 10, 0},
+    };
+    for (const auto& c : cases) {
+        TemporaryFolder folder;
+        folder.write("Clavora.ini", c.file);
+        FakeStartupEntry entry;
+        FakeDesktopKeyboard desktop;
+        const AppSettings s = loadStartSettings(ProfileFile(folder.path("Clavora.ini")), entry, 20000, desktop, false);
+        EXPECT_EQ(s.coach, c.coach) << c.what;
+        EXPECT_EQ(s.coachSpeedTarget, c.speedTarget) << c.what;
+        EXPECT_EQ(s.classSpeedTarget, c.classSpeedTarget) << c.what;
+    }
+}
+
+TEST(StartSettings, AClassLayoutReplacesTheLearnersOnce)
+{
+    AppSettings s;
+    const ClassGoals swedish = {.layoutFile = "Swedish (no dead keys)", .desktopLayout = "se(nodeadkeys)"};
+    EXPECT_TRUE(followClassGoals(s, swedish));
+    EXPECT_EQ(s.desktopLayout, "se(nodeadkeys)");
+    EXPECT_FALSE(followClassGoals(s, swedish));
+    EXPECT_FALSE(followClassGoals(s, {})); // a class without a layout leaves the last one
+    EXPECT_EQ(s.layoutFile, "Swedish (no dead keys)");
 }

@@ -5,10 +5,14 @@
 #include "exercises/ExerciseControl.h"
 #include "history/NoHistory.h"
 #include "settings/AppSettings.h"
+#include "settings/FollowedGoals.h"
 #include "windows/Geometry.h"
 #include "windows/MainWindow.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QSpinBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -67,6 +71,37 @@ private slots:
         const auto* caption = findControl<QRadioButton>(wide, "PresetExercises");
         QVERIFY(caption->font().stretch() >= 75 && caption->font().stretch() < 100);
         QVERIFY(caption->sizeHint().width() <= findControl<QLineEdit>(wide, "ExNumBox")->x() - caption->x());
+    }
+
+    // The box stays ticked, the target goes no lower than the teacher's, and a line says who
+    // set them; once the class sets nothing, the learner's controls are their own again.
+    void theCoachControlsFollowTheTeachersGoals()
+    {
+        auto* coach = findControl<QCheckBox>(*window, "CoachBox");
+        auto* target = findControl<QSpinBox>(*window, "SpeedTarget");
+        auto* goals = findControl<QLabel>(*window, "TeacherGoals");
+        followClassGoals(settings, {97, 20, true});
+        window->classGoalsChanged();
+        QVERIFY(coach->isChecked());
+        QVERIFY(!coach->isEnabled());
+        QCOMPARE(target->value(), 20);
+        QTRY_VERIFY(goals->isVisible());
+        QCOMPARE(goals->text(), "Set by your teacher: the Coach on, at least 97% correct, a speed target of at least 20 WPM.");
+        QVERIFY(findControl<QLabel>(*window, "ResultStrip")->y() >= goals->geometry().bottom());
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_Down);
+        QCOMPARE(settings.coachSpeedTarget, 20);
+        QTest::keyClick(target, Qt::Key_Up);
+        QCOMPARE(settings.coachSpeedTarget, 21);
+
+        followClassGoals(settings, {});
+        window->classGoalsChanged();
+        QVERIFY(coach->isEnabled());
+        QVERIFY(!goals->isVisible());
+        QTest::keyClick(target, Qt::Key_Down);
+        QCOMPARE(settings.coachSpeedTarget, 20);
+        coach->click();
+        QVERIFY(!settings.coach);
     }
 
     void escapeStopsOnlyARunningExercise()

@@ -108,6 +108,7 @@ TEST(CoachMarks, BothAccuracyAndSpeedMustBeMet)
         int speedTarget;
         double accuracy, speed;
         bool met;
+        int classAccuracyMark = 0;
     };
     const Case cases[] = {
         {DefaultSpeedTarget, 95, 10, true},
@@ -115,9 +116,12 @@ TEST(CoachMarks, BothAccuracyAndSpeedMustBeMet)
         {DefaultSpeedTarget, 100, 9.9, false},
         {25, 100, 24, false},
         {25, 96, 25, true},
+        {DefaultSpeedTarget, 97, 10, false, 98}, // a class's mark above the Coach's
+        {DefaultSpeedTarget, 95, 10, true, 90},  // one below it asks no less
     };
     for (const Case& c : cases)
-        EXPECT_EQ(meetsMarks(coachMarks(c.speedTarget), c.accuracy, c.speed), c.met) << c.accuracy << " " << c.speed;
+        EXPECT_EQ(meetsMarks(coachMarks(c.speedTarget, c.classAccuracyMark), c.accuracy, c.speed), c.met)
+            << c.accuracy << " " << c.speed;
 }
 
 TEST(KeyToPress, FindsTheKeyFingerAndModifiersOfTheNextCharacter)
