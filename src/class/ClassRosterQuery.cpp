@@ -91,7 +91,7 @@ ClassRoster ClassRosterQuery::read(const QSqlDatabase& connection, QDate today)
         roster.learners.push_back({query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
             query.value(3).toDate(), query.value(4).toDouble(), query.value(5).toInt(), number(query.value(6)),
             number(query.value(7)), number(query.value(8)), number(query.value(9)),
-            characters(query.value(10).toString())});
+            characters(query.value(10).toString()), {}});
     }
     query.finish();
     database.commit();

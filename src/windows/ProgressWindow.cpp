@@ -9,6 +9,7 @@
 #include "SaveFileDialog.h"
 #include "common/Captions.h"
 #include "keyboard/HeatMap.h"
+#include "progress/ClassTableModel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,6 +26,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 
 namespace clavora {
@@ -55,15 +57,21 @@ QTableWidgetItem* textItem(const QString& text)
     return new QTableWidgetItem(text);
 }
 
-QTableWidget* newTable(const QStringList& headings, const QString& name)
+template <typename Table>
+Table* newTable(Table* table, const QString& name)
 {
-    auto* table = new QTableWidget(0, int(headings.size()));
     table->setObjectName(name);
-    table->setHorizontalHeaderLabels(headings);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().lineSpacing() + 6);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    return table;
+}
+
+QTableWidget* newTable(const QStringList& headings, const QString& name)
+{
+    auto* table = newTable(new QTableWidget(0, int(headings.size())), name);
+    table->setHorizontalHeaderLabels(headings);
     return table;
 }
 
@@ -267,30 +275,27 @@ QWidget* ProgressWindow::newClassPage()
     classStatusLabel_->setObjectName(QStringLiteral("ClassStatusLabel"));
     classStatusLabel_->setWordWrap(true);
     classStatusLabel_->setTextFormat(Qt::PlainText); // learners' names as the server has them
-    classTable_ = newTable({tr("Learner"), tr("Classes"), tr("Last practice"), tr("Minutes this week"),
-                            tr("Attempts this week"), tr("Median WPM"), tr("WPM trend"), tr("Median accuracy %"),
-                            tr("Accuracy trend"), tr("Weakest keys")},
-                           QStringLiteral("ClassTable"));
+    classModel_ = new ClassTableModel(this);
+    classTable_ = newTable(new QTableView, QStringLiteral("ClassTable"));
+    classTable_->setModel(classModel_);
     classTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
     // Columns as wide as their first rows: measuring every cell of a large class would cost
     // more than the server's answer.
     classTable_->horizontalHeader()->setResizeContentsPrecision(40);
     classTable_->setToolTip(tr("This week is the last seven days; a trend compares it with the four weeks before. "
                                "Double-click a learner to see their progress."));
-    classTable_->sortByColumn(0, Qt::AscendingOrder);
+    classTable_->setSortingEnabled(true);
+    classTable_->sortByColumn(ClassTableModel::Learner, Qt::AscendingOrder);
     classExportButton_ = new QPushButton(tr("Ex&port class…"));
     classExportButton_->setObjectName(QStringLiteral("ClassExportButton"));
     connect(classExportButton_, &QPushButton::clicked, this,
             [this] { forwardTo(this, classPage_, &ClassPage::exportClicked)(exportFolder_); });
-    connect(classTable_, &QTableWidget::cellDoubleClicked, this, [this](int row) {
-        const QTableWidgetItem* learner = classTable_->item(row, 0);
-        if (!learner)
-            return;
-        // Taken first: showing the choice may fill the table anew, deleting its items.
-        const QString login = learner->data(Qt::UserRole).toString();
-        const QString name = learner->text();
+    connect(classTable_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        // Taken first: showing the choice may fill the table anew.
+        const LearnerFigures learner = classModel_->learner(index.row());
+        const QString name = ClassTableModel::cellText(learner, ClassTableModel::Learner);
         forwardTo(this, classPage_, &ClassPage::learnerChosen)(name);
-        emit learnerChosen(login, name);
+        emit learnerChosen(learner.login, name);
     });
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
@@ -466,29 +471,7 @@ void ProgressWindow::applyClass()
     classStatusLabel_->setText(form.status);
     classStatusLabel_->setVisible(!form.status.isEmpty());
     classExportButton_->setEnabled(!form.loading && !form.learners.empty());
-    if (form.learners == shownLearners_)
-        return;
-    shownLearners_ = form.learners;
-    classTable_->setSortingEnabled(false);
-    classTable_->setRowCount(int(shownLearners_.size()));
-    for (int row = 0; row < int(shownLearners_.size()); ++row) {
-        const LearnerFigures& learner = shownLearners_[std::size_t(row)];
-        auto* name = textItem(learner.name.isEmpty() ? learner.login : learner.name);
-        name->setData(Qt::UserRole, learner.login);
-        name->setToolTip(learner.login);
-        classTable_->setItem(row, 0, name);
-        classTable_->setItem(row, 1, textItem(learner.classes));
-        classTable_->setItem(row, 2, textItem(learner.lastPractice.toString(Qt::ISODate)));
-        classTable_->setItem(row, 3, numberItem(learner.minutesThisWeek));
-        classTable_->setItem(row, 4, numberItem(learner.attemptsThisWeek));
-        classTable_->setItem(row, 5, numberItem(learner.medianSpeed, 1));
-        classTable_->setItem(row, 6, numberItem(ClassPage::trend(learner.medianSpeed, learner.medianSpeedBefore), 1));
-        classTable_->setItem(row, 7, numberItem(learner.medianAccuracy, 1));
-        classTable_->setItem(row, 8,
-                             numberItem(ClassPage::trend(learner.medianAccuracy, learner.medianAccuracyBefore), 1));
-        classTable_->setItem(row, 9, textItem(ClassPage::keyNames(learner.weakestKeys)));
-    }
-    classTable_->setSortingEnabled(true);
+    classModel_->setLearners(form.learners);
 }
 
 void ProgressWindow::showMessage(const QString& title, const QString& text)

@@ -16,11 +16,13 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QTabWidget;
+class QTableView;
 class QTableWidget;
 
 namespace clavora {
 
 class CalendarWidget;
+class ClassTableModel;
 class ChartWidget;
 class HeatMapWidget;
 
@@ -121,9 +123,9 @@ private:
     QLabel* classReachLabel_;
     QWidget* classTab_;
     QLabel* classStatusLabel_;
-    QTableWidget* classTable_;
+    ClassTableModel* classModel_;
+    QTableView* classTable_;
     QPushButton* classExportButton_;
-    std::vector<LearnerFigures> shownLearners_;
     std::optional<std::pair<Rgb, Rgb>> shownColours_;
 };
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress/ClassPage.h"
+#include "progress/ClassTableModel.h"
 #include "progress/ClassReachSentence.h"
 #include "settings/ClassServerCheck.h"
 #include "progress/ProgressUi.h"
@@ -134,6 +135,50 @@ TEST(ClassPage, ExportsEachLearnerWithBothWindowsFigures)
     EXPECT_EQ(lines[2], "bruno,,,,0,0,,,,,\r");
     EXPECT_EQ(ClassPage::trend(31.5, 28), 3.5);
     EXPECT_EQ(ClassPage::trend(95, std::nullopt), std::nullopt);
+}
+
+
+TEST(ClassTableModel, ShowsATrendAsAnArrowBesideItsFigure)
+{
+    const double notANumber = std::nan("");
+    const std::tuple<std::optional<double>, std::optional<double>, QString> cases[] = {
+        {31.5, 28, QStringLiteral("31.5 ↑3.5")},
+        {28, 31.5, QStringLiteral("28.0 ↓3.5")},
+        {30, 30.04, QStringLiteral("30.0 →0.0")}, // a change too small to show has no direction
+        {95, std::nullopt, QStringLiteral("95.0")},
+        {30, notANumber, QStringLiteral("30.0")},
+        {std::nullopt, 3, QString()},
+        {notANumber, 3, QString()},
+    };
+    for (const auto& [now, before, shown] : cases)
+        EXPECT_EQ(ClassTableModel::figureWithTrend(now, before), shown);
+}
+
+TEST(ClassTableModel, SortsAbsentFiguresFirstAndAlikeInTheServersOrder)
+{
+    std::vector<LearnerFigures> learners;
+    for (const auto& [login, speed] : std::initializer_list<std::pair<const char*, std::optional<double>>>{
+             {"a", 40}, {"b", std::nullopt}, {"c", std::nan("")}, {"d", 20}, {"e", 40}}) {
+        LearnerFigures learner;
+        learner.login = QString::fromLatin1(login);
+        learner.medianSpeed = speed;
+        learners.push_back(learner);
+    }
+    const std::pair<Qt::SortOrder, QString> cases[] = {{Qt::AscendingOrder, QStringLiteral("bcdae")},
+                                                       {Qt::DescendingOrder, QStringLiteral("aedbc")}};
+    ClassTableModel model;
+    model.setLearners(learners);
+    for (const auto& [order, logins] : cases) {
+        model.sort(ClassTableModel::Speed, order);
+        QString shown;
+        for (int row = 0; row < model.rowCount(); ++row)
+            shown += model.learner(row).login;
+        EXPECT_EQ(shown, logins);
+    }
+    // New figures keep the order chosen.
+    learners[3].medianSpeed = 50;
+    model.setLearners(learners);
+    EXPECT_EQ(model.learner(0).login, QStringLiteral("d"));
 }
 
 } // namespace

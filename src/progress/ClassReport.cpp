@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ClassReport.h"
+#include "ClassTableModel.h"
+
+#include <algorithm>
+#include <map>
+
+namespace clavora {
+namespace {
+
+// The weeks a learner's figures hold, the longest of the class.
+std::size_t weekCount(const std::vector<const LearnerFigures*>& learners)
+{
+    std::size_t count = 0;
+    for (const LearnerFigures* learner : learners)
+        count = std::max(count, learner->weeks.size());
+    return count;
+}
+
+std::optional<double> medianOf(std::vector<double> values)
+{
+    if (values.empty())
+        return std::nullopt;
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// Each week's minutes per learner and the median of the learners' median speeds; a learner
+// counts in the weeks their figures hold, the last of them being this week.
+WeekChart chartOf(const std::vector<const LearnerFigures*>& learners, QDate today)
+{
+    WeekChart chart;
+    const std::size_t weeks = weekCount(learners);
+    for (std::size_t week = 0; week < weeks; ++week) {
+        const std::size_t weeksAgo = weeks - 1 - week;
+        chart.weeks << today.addDays(-7 * qint64(weeksAgo)).toString(QStringLiteral("MM-dd"));
+        double minutes = 0;
+        int counted = 0;
+        std::vector<double> speeds;
+        for (const LearnerFigures* learner : learners) {
+            if (learner->weeks.size() <= weeksAgo)
+                continue;
+            const WeekFigures& figures = learner->weeks[learner->weeks.size() - 1 - weeksAgo];
+            if (std::isfinite(figures.minutes)) {
+                minutes += figures.minutes;
+                ++counted;
+            }
+            if (figures.medianSpeed && std::isfinite(*figures.medianSpeed))
+                speeds.push_back(*figures.medianSpeed);
+        }
+        chart.minutes.push_back(counted ? minutes / counted : 0);
+        chart.speed.push_back(medianOf(std::move(speeds)));
+    }
+    return chart;
+}
+
+} // namespace
+
+QStringList ClassReport::classNames(const QString& classes)
+{
+    return classes.split(QStringLiteral(", "), Qt::SkipEmptyParts);
+}
+
+std::vector<ReportPage> ClassReport::pages(const std::vector<LearnerFigures>& learners, QDate today)
+{
+    const QString subtitle = tr("This week is the seven days to %1; a trend compares it with the four weeks before.")
+                                 .arg(today.toString(Qt::ISODate));
+    // Each class with its learners, by name; a learner in no class of the teacher's under none.
+    std::map<QString, std::vector<const LearnerFigures*>> classes;
+    for (const LearnerFigures& learner : learners) {
+        const QStringList names = classNames(learner.classes);
+        for (const QString& name : names.isEmpty() ? QStringList{QString()} : names)
+            classes[name].push_back(&learner);
+    }
+    const int tableColumns[] = {ClassTableModel::Learner,  ClassTableModel::LastPractice, ClassTableModel::Minutes,
+                                ClassTableModel::Attempts, ClassTableModel::Speed,        ClassTableModel::Accuracy,
+                                ClassTableModel::WeakestKeys};
+    std::vector<ReportPage> pages;
+    for (const auto& [name, members] : classes) {
+        ReportPage page;
+        page.title = name.isEmpty() ? tr("Learners in no class") : tr("Class %1").arg(name);
+        page.subtitle = subtitle;
+        for (const int column : tableColumns)
+            page.headings << ClassTableModel::heading(column).replace(u'\n', u' ');
+        for (const LearnerFigures* learner : members) {
+            QStringList row;
+            for (const int column : tableColumns)
+                row << ClassTableModel::cellText(*learner, column);
+            page.rows.push_back(row);
+        }
+        page.chart = chartOf(members, today);
+        page.chartTitle = tr("Each week: minutes per learner (bars) and the learners' median WPM (line)");
+        pages.push_back(page);
+
+        for (const LearnerFigures* learner : members) {
+            ReportPage own;
+            own.title = ClassTableModel::cellText(*learner, ClassTableModel::Learner);
+            if (own.title != learner->login)
+                own.title += QStringLiteral(" (%1)").arg(learner->login);
+            own.subtitle = page.title + u'\n' + subtitle;
+            own.headings = QStringList{tr("Figure"), tr("Value")};
+            for (const int column : tableColumns) {
+                if (column != ClassTableModel::Learner)
+                    own.rows.push_back({page.headings[qsizetype(&column - tableColumns)],
+                                        ClassTableModel::cellText(*learner, column)});
+            }
+            own.chart = chartOf({learner}, today);
+            own.chartTitle = tr("Each week: minutes (bars) and median WPM (line)");
+            pages.push_back(own);
+        }
+    }
+    return pages;
+}
+
+} // namespace clavora
