@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ClassPage.h"
+#include "ClassReport.h"
 #include "CsvWriter.h"
+#include "common/FileAccess.h"
 #include "ProgressControl.h"
 #include "ProgressUi.h"
 
@@ -91,6 +93,22 @@ void ClassPage::exportClicked(const QString& folder)
         return;
     }
     ui_.showMessage(tr("Export"), tr("The class is in %1.").arg(QFileInfo(*chosen).fileName()));
+}
+
+void ClassPage::reportClicked(const QString& folder, QDate today)
+{
+    const auto chosen = ui_.askSaveFileName(folder + QStringLiteral("/Clavora class report.pdf"),
+                                            {tr("PDF Files (*.pdf)"), tr("All Files (*.*)")}, tr("Save Report As . . ."));
+    if (!chosen)
+        return;
+    const QByteArray document = ui_.printed(ClassReport::pages(form_.learners, today), tr("Class report"));
+    const SaveResult saved = document.isEmpty() ? SaveResult{false, tr("The report could not be made.")}
+                                                : saveFileSafely(*chosen, document);
+    if (!saved.ok) {
+        ui_.showMessage(tr("Report Error"), tr("The report could not be saved: %1").arg(saved.reason));
+        return;
+    }
+    ui_.showMessage(tr("Report"), tr("The report is in %1.").arg(QFileInfo(*chosen).fileName()));
 }
 
 } // namespace clavora

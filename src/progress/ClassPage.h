@@ -38,6 +38,8 @@ public:
     // `folder`: where the save dialog starts.
     void exportClicked(const QString& folder);
     bool writeCsv(QIODevice& device) const;
+    // The report to hand out, as of the teacher's `today`, saved where the teacher chooses.
+    void reportClicked(const QString& folder, QDate today);
 
     // This week's figure less the four weeks before's; absent unless both are there.
     static std::optional<double> trend(std::optional<double> now, std::optional<double> before);

@@ -55,6 +55,11 @@ WeekChart chartOf(const std::vector<const LearnerFigures*>& learners, QDate toda
     return chart;
 }
 
+QString oneLine(QString heading)
+{
+    return heading.replace(u'\n', u' ');
+}
+
 } // namespace
 
 QStringList ClassReport::classNames(const QString& classes)
@@ -66,23 +71,24 @@ std::vector<ReportPage> ClassReport::pages(const std::vector<LearnerFigures>& le
 {
     const QString subtitle = tr("This week is the seven days to %1; a trend compares it with the four weeks before.")
                                  .arg(today.toString(Qt::ISODate));
-    // Each class with its learners, by name; a learner in no class of the teacher's under none.
-    std::map<QString, std::vector<const LearnerFigures*>> classes;
+    // Each class with its learners, by name; learners in no class of the teacher's last.
+    std::map<std::pair<bool, QString>, std::vector<const LearnerFigures*>> classes;
     for (const LearnerFigures& learner : learners) {
         const QStringList names = classNames(learner.classes);
         for (const QString& name : names.isEmpty() ? QStringList{QString()} : names)
-            classes[name].push_back(&learner);
+            classes[{name.isEmpty(), name}].push_back(&learner);
     }
     const int tableColumns[] = {ClassTableModel::Learner,  ClassTableModel::LastPractice, ClassTableModel::Minutes,
                                 ClassTableModel::Attempts, ClassTableModel::Speed,        ClassTableModel::Accuracy,
                                 ClassTableModel::WeakestKeys};
     std::vector<ReportPage> pages;
-    for (const auto& [name, members] : classes) {
+    for (const auto& [key, members] : classes) {
+        const QString& name = key.second;
         ReportPage page;
         page.title = name.isEmpty() ? tr("Learners in no class") : tr("Class %1").arg(name);
         page.subtitle = subtitle;
         for (const int column : tableColumns)
-            page.headings << ClassTableModel::heading(column).replace(u'\n', u' ');
+            page.headings << ClassTableModel::heading(column);
         for (const LearnerFigures* learner : members) {
             QStringList row;
             for (const int column : tableColumns)
@@ -102,7 +108,7 @@ std::vector<ReportPage> ClassReport::pages(const std::vector<LearnerFigures>& le
             own.headings = QStringList{tr("Figure"), tr("Value")};
             for (const int column : tableColumns) {
                 if (column != ClassTableModel::Learner)
-                    own.rows.push_back({page.headings[qsizetype(&column - tableColumns)],
+                    own.rows.push_back({oneLine(ClassTableModel::heading(column)),
                                         ClassTableModel::cellText(*learner, column)});
             }
             own.chart = chartOf({learner}, today);

@@ -18,7 +18,7 @@ struct WeekChart {
 struct ReportPage {
     QString title;
     QString subtitle;
-    QStringList headings;
+    QStringList headings; // a heading may break into lines
     std::vector<QStringList> rows;
     WeekChart chart;
     QString chartTitle;

@@ -6,6 +6,7 @@
 #include "Geometry.h"
 #include "HeatMapWidget.h"
 #include "FormWriting.h"
+#include "ReportPdf.h"
 #include "SaveFileDialog.h"
 #include "common/Captions.h"
 #include "keyboard/HeatMap.h"
@@ -290,6 +291,12 @@ QWidget* ProgressWindow::newClassPage()
     classExportButton_->setObjectName(QStringLiteral("ClassExportButton"));
     connect(classExportButton_, &QPushButton::clicked, this,
             [this] { forwardTo(this, classPage_, &ClassPage::exportClicked)(exportFolder_); });
+    classReportButton_ = new QPushButton(tr("Report as P&DF…"));
+    classReportButton_->setObjectName(QStringLiteral("ClassReportButton"));
+    classReportButton_->setToolTip(tr("A page for each class and for each of its learners, to print and hand out"));
+    connect(classReportButton_, &QPushButton::clicked, this, [this] {
+        forwardTo(this, classPage_, &ClassPage::reportClicked)(exportFolder_, QDate::currentDate());
+    });
     connect(classTable_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         // Taken first: showing the choice may fill the table anew.
         const LearnerFigures learner = classModel_->learner(index.row());
@@ -301,7 +308,11 @@ QWidget* ProgressWindow::newClassPage()
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(classStatusLabel_);
     layout->addWidget(classTable_);
-    layout->addWidget(classExportButton_, 0, Qt::AlignRight);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(classReportButton_);
+    buttons->addWidget(classExportButton_);
+    layout->addLayout(buttons);
     return page;
 }
 
@@ -470,7 +481,8 @@ void ProgressWindow::applyClass()
         tabs_->removeTab(index);
     classStatusLabel_->setText(form.status);
     classStatusLabel_->setVisible(!form.status.isEmpty());
-    classExportButton_->setEnabled(!form.loading && !form.learners.empty());
+    for (QPushButton* button : {classExportButton_, classReportButton_})
+        button->setEnabled(!form.loading && !form.learners.empty());
     classModel_->setLearners(form.learners);
 }
 
@@ -489,6 +501,11 @@ std::optional<QString> ProgressWindow::askSaveFileName(const QString& proposed, 
                                                        const QString& title)
 {
     return askSaveFileNameWith(this, proposed, filters, title);
+}
+
+QByteArray ProgressWindow::printed(const std::vector<ReportPage>& pages, const QString& title)
+{
+    return printedReport(pages, title);
 }
 
 } // namespace clavora

@@ -69,6 +69,7 @@ public:
     bool confirm(const QString& title, const QString& text) override;
     std::optional<QString> askSaveFileName(const QString& proposed, const QStringList& filters,
                                            const QString& title) override;
+    QByteArray printed(const std::vector<ReportPage>& pages, const QString& title) override;
 
 signals:
     // "Record my progress" was ticked or cleared; the owner saves it and starts or stops
@@ -126,6 +127,7 @@ private:
     ClassTableModel* classModel_;
     QTableView* classTable_;
     QPushButton* classExportButton_;
+    QPushButton* classReportButton_;
     std::optional<std::pair<Rgb, Rgb>> shownColours_;
 };
 

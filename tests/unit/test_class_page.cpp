@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress/ClassPage.h"
+#include "progress/ClassReport.h"
 #include "progress/ClassTableModel.h"
 #include "progress/ClassReachSentence.h"
 #include "settings/ClassServerCheck.h"
 #include "progress/ProgressUi.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace clavora {
@@ -76,9 +79,20 @@ TEST(ClassReachSentence, SaysWhyTheServerCannotBeReachedInPlainWords)
 
 class NoQuestions final : public ProgressUi {
 public:
-    void showMessage(const QString&, const QString&) override {}
+    std::optional<QString> saveAnswer;
+    std::vector<ReportPage> printedPages;
+    QStringList messages;
+    void showMessage(const QString& title, const QString& text) override { messages << title + u':' + text; }
     bool confirm(const QString&, const QString&) override { return false; }
-    std::optional<QString> askSaveFileName(const QString&, const QStringList&, const QString&) override { return {}; }
+    std::optional<QString> askSaveFileName(const QString&, const QStringList&, const QString&) override
+    {
+        return saveAnswer;
+    }
+    QByteArray printed(const std::vector<ReportPage>& pages, const QString&) override
+    {
+        printedPages = pages;
+        return QByteArrayLiteral("%PDF");
+    }
 };
 
 TEST(ClassPage, ShowsOnlyATeachersClassAndSaysWhileItLoads)
@@ -179,6 +193,54 @@ TEST(ClassTableModel, SortsAbsentFiguresFirstAndAlikeInTheServersOrder)
     learners[3].medianSpeed = 50;
     model.setLearners(learners);
     EXPECT_EQ(model.learner(0).login, QStringLiteral("d"));
+}
+
+// Each class, by name, then each of its learners; a learner in two classes is in both.
+TEST(ClassReport, APageForEachClassAndEachOfItsLearnersWithTheirWeeks)
+{
+    const auto learner = [](const char* login, const char* classes, std::vector<WeekFigures> weeks) {
+        LearnerFigures figures;
+        figures.login = QString::fromLatin1(login);
+        figures.classes = QString::fromLatin1(classes);
+        figures.weeks = std::move(weeks);
+        return figures;
+    };
+    const std::vector<LearnerFigures> learners = {
+        learner("anna", "5b", {{10, 20}, {30, std::nullopt}}),
+        learner("bruno", "5a, 5b", {{20, 30}, {std::nan(""), 40}}),
+        learner("carla", "", {{0, 25}, {5, 26}}),
+        learner("dora", "5b", {{60, 50}, {0, std::nullopt}}),
+    };
+    NoQuestions ui;
+    ui.saveAnswer = QDir::temp().filePath(QStringLiteral("clavora-class-report-test.pdf"));
+    ClassPage page(ui);
+    page.answered({true, true, learners, {}});
+    page.reportClicked(QDir::tempPath(), QDate(2026, 12, 7));
+    QFile::remove(*ui.saveAnswer);
+    QStringList titles;
+    for (const ReportPage& printed : ui.printedPages)
+        titles << printed.title + u':' + QString::number(printed.rows.size());
+    EXPECT_EQ(titles.join(u' '), QStringLiteral("Class 5a:1 bruno:6 Class 5b:3 anna:6 bruno:6 dora:6 "
+                                                "Learners in no class:1 carla:6"));
+    // Class 5b: minutes per learner each week, a week's figure that is not a number left out;
+    // the median of the learners' median speeds.
+    const WeekChart& chart = ui.printedPages[2].chart;
+    EXPECT_EQ(chart.weeks, QStringList({QStringLiteral("11-30"), QStringLiteral("12-07")}));
+    EXPECT_EQ(chart.minutes, std::vector<double>({30, 15}));
+    EXPECT_EQ(chart.speed, (std::vector<std::optional<double>>{30, 40}));
+    EXPECT_EQ(ui.messages, QStringList(QStringLiteral("Report:The report is in clavora-class-report-test.pdf.")));
+}
+
+TEST(ClassReport, ASaveThatFailsSaysSo)
+{
+    NoQuestions ui;
+    ui.saveAnswer = QStringLiteral("/proc/clavora-no-such-place/report.pdf");
+    ClassPage page(ui);
+    page.answered({true, true, {LearnerFigures{}}, {}});
+    page.reportClicked(QDir::tempPath(), QDate(2026, 12, 7));
+    ASSERT_EQ(ui.messages.size(), 1);
+    EXPECT_TRUE(ui.messages[0].startsWith(QStringLiteral("Report Error:The report could not be saved: ")))
+        << ui.messages[0].toStdString();
 }
 
 } // namespace

@@ -11,8 +11,12 @@
 #include "windows/Geometry.h"
 #include "windows/HeatMapWidget.h"
 #include "windows/ProgressWindow.h"
+#include "progress/ClassReport.h"
 
 #include <QApplication>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
@@ -299,6 +303,43 @@ private slots:
         QTRY_COMPARE(window_->width(), 1280);
         QVERIFY(!table->horizontalScrollBar()->isVisible());
         window_->setRosterSource(nullptr);
+    }
+
+    // The report as written renders: a page for the class and one for each learner, the
+    // class's chart of the weeks on its first.
+    void theReportRendersAsPrintablePages()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+            QSKIP("pdftoppm (poppler-utils) is not installed");
+        std::vector<LearnerFigures> learners;
+        for (int n = 1; n <= 30; ++n) {
+            learners.push_back({QStringLiteral("learner%1").arg(n), QStringLiteral("Learner %1").arg(n),
+                                QStringLiteral("5a"), QDate(2024, 3, 9), 20.0 + n, n, 30, 28, 95, 93.5,
+                                QStringLiteral("e"), {{10, 20}, {25, 22}, {0, std::nullopt}, {40, 25}, {20.0 + n, 30}}});
+        }
+        const QByteArray document =
+            window_->printed(ClassReport::pages(learners, QDate(2024, 3, 10)), QStringLiteral("Class report"));
+        QTemporaryDir folder;
+        QFile file(folder.filePath(QStringLiteral("report.pdf")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(document) == document.size());
+        file.close();
+        QProcess render;
+        render.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-png"),
+                                                  file.fileName(), folder.filePath(QStringLiteral("page"))});
+        QVERIFY(render.waitForFinished(60000));
+        QCOMPARE(render.exitCode(), 0);
+        QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("page-*.png")}).size(), 31);
+        const QImage first(folder.filePath(QStringLiteral("page-01.png")));
+        QVERIFY(!first.isNull());
+        int bars = 0, text = 0;
+        for (int y = 0; y < first.height(); ++y) {
+            for (int x = 0; x < first.width(); ++x) {
+                const QColor pixel = first.pixelColor(x, y);
+                bars += pixel.blue() > 180 && pixel.red() < 150;
+                text += pixel.lightness() < 60;
+            }
+        }
+        QVERIFY2(bars > 50 && text > 500, qPrintable(QStringLiteral("%1 bar pixels, %2 text pixels").arg(bars).arg(text)));
     }
 
     void aMissingStoreIsExplained()
