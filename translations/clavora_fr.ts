@@ -151,6 +151,38 @@ Le programme est «&#xa0;%1&#xa0;»&#xa0;: aucune entrée de démarrage n&apos;a
         <source>The class is in %1.</source>
         <translation>La classe se trouve dans %1.</translation>
     </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save Report As . . .</source>
+        <translation>Enregistrer le rapport sous . . .</translation>
+    </message>
+    <message>
+        <source>Class report</source>
+        <translation>Rapport de classe</translation>
+    </message>
+    <message>
+        <source>The report could not be made.</source>
+        <translation>Le rapport n&apos;a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>Report Error</source>
+        <translation>Erreur de rapport</translation>
+    </message>
+    <message>
+        <source>The report could not be saved: %1</source>
+        <translation>Le rapport n&apos;a pas pu être enregistré : %1</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <source>The report is in %1.</source>
+        <translation>Le rapport se trouve dans %1.</translation>
+    </message>
 </context>
 <context>
     <name>ClassReachSentence</name>
@@ -213,6 +245,37 @@ Le programme est «&#xa0;%1&#xa0;»&#xa0;: aucune entrée de démarrage n&apos;a
     <message>
         <source>The class server could not be reached: %1</source>
         <translation>Le serveur de la classe n&apos;a pas pu être joint : %1</translation>
+    </message>
+</context>
+<context>
+    <name>ClassReport</name>
+    <message>
+        <source>This week is the seven days to %1; a trend compares it with the four weeks before.</source>
+        <translation>Cette semaine, ce sont les sept jours jusqu&apos;au %1 ; une tendance la compare aux quatre semaines précédentes.</translation>
+    </message>
+    <message>
+        <source>Learners in no class</source>
+        <translation>Élèves d&apos;aucune classe</translation>
+    </message>
+    <message>
+        <source>Class %1</source>
+        <translation>Classe %1</translation>
+    </message>
+    <message>
+        <source>Each week: minutes per learner (bars) and the learners&apos; median WPM (line)</source>
+        <translation>Chaque semaine : minutes par élève (barres) et MPM médian des élèves (ligne)</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Mesure</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Each week: minutes (bars) and median WPM (line)</source>
+        <translation>Chaque semaine : minutes (barres) et MPM médian (ligne)</translation>
     </message>
 </context>
 <context>
@@ -860,6 +923,65 @@ Votre mot de passe va dans ~/.pgpass ou dans le fichier de service, jamais ici.<
     </message>
 </context>
 <context>
+    <name>clavora::ClassTableModel</name>
+    <message>
+        <source>Learner</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>Classes</source>
+        <translation>Classes</translation>
+    </message>
+    <message>
+        <source>Last practice</source>
+        <translation>Dernier entraînement</translation>
+    </message>
+    <message>
+        <source>Minutes
+this week</source>
+        <translation>Minutes
+cette semaine</translation>
+    </message>
+    <message>
+        <source>Attempts
+this week</source>
+        <translation>Essais
+cette semaine</translation>
+    </message>
+    <message>
+        <source>Median WPM
+and trend</source>
+        <translation>MPM médian
+et tendance</translation>
+    </message>
+    <message>
+        <source>Median
+accuracy %
+and trend</source>
+        <translation>Précision %
+(médiane)
+et tendance</translation>
+    </message>
+    <message>
+        <source>Weakest
+keys</source>
+        <translation>Touches les
+plus faibles</translation>
+    </message>
+    <message>
+        <source>%1 this week; no figure for the four weeks before</source>
+        <translation>%1 cette semaine ; aucune mesure pour les quatre semaines précédentes</translation>
+    </message>
+    <message>
+        <source>%1 words per minute this week, %2 the four weeks before</source>
+        <translation>%1 mots par minute cette semaine, %2 les quatre semaines précédentes</translation>
+    </message>
+    <message>
+        <source>%1 % this week, %2 % the four weeks before</source>
+        <translation>%1 % cette semaine, %2 % les quatre semaines précédentes</translation>
+    </message>
+</context>
+<context>
     <name>clavora::GameWindow</name>
     <message>
         <source>Start &amp;Level:</source>
@@ -1211,42 +1333,6 @@ Votre mot de passe va dans ~/.pgpass ou dans le fichier de service, jamais ici.<
         <translation>Classe…</translation>
     </message>
     <message>
-        <source>Learner</source>
-        <translation>Élève</translation>
-    </message>
-    <message>
-        <source>Classes</source>
-        <translation>Classes</translation>
-    </message>
-    <message>
-        <source>Last practice</source>
-        <translation>Dernier entraînement</translation>
-    </message>
-    <message>
-        <source>Minutes this week</source>
-        <translation>Minutes cette semaine</translation>
-    </message>
-    <message>
-        <source>Attempts this week</source>
-        <translation>Essais cette semaine</translation>
-    </message>
-    <message>
-        <source>WPM trend</source>
-        <translation>Tendance MPM</translation>
-    </message>
-    <message>
-        <source>Median accuracy %</source>
-        <translation>Précision % (médiane)</translation>
-    </message>
-    <message>
-        <source>Accuracy trend</source>
-        <translation>Tendance de la précision</translation>
-    </message>
-    <message>
-        <source>Weakest keys</source>
-        <translation>Touches les plus faibles</translation>
-    </message>
-    <message>
         <source>This week is the last seven days; a trend compares it with the four weeks before. Double-click a learner to see their progress.</source>
         <translation>Cette semaine, ce sont les sept derniers jours&#xa0;; une tendance la compare aux quatre semaines d’avant. Double-cliquez sur un élève pour voir sa progression.</translation>
     </message>
@@ -1261,6 +1347,21 @@ Votre mot de passe va dans ~/.pgpass ou dans le fichier de service, jamais ici.<
     <message>
         <source>Class</source>
         <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Report as P&amp;DF…</source>
+        <translation>Rapport en P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>A page for each class and for each of its learners, to print and hand out</source>
+        <translation>Une page pour chaque classe et pour chacun de ses élèves, à imprimer et à distribuer</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::ReportPdf</name>
+    <message>
+        <source>weeks ending on</source>
+        <translation>semaines se terminant le</translation>
     </message>
 </context>
 <context>
