@@ -75,8 +75,8 @@ DO $newer$
 DECLARE
     stored integer := (SELECT migration FROM clavora.schema_version);
 BEGIN
-    IF stored > 2 THEN
-        RAISE EXCEPTION 'The class database has migration %, newer than this file''s 2: left as it is', stored;
+    IF stored > 3 THEN
+        RAISE EXCEPTION 'The class database has migration %, newer than this file''s 3: left as it is', stored;
     END IF;
 END
 $newer$;
@@ -324,5 +324,61 @@ BEGIN
     UPDATE clavora.schema_version SET migration = 2;
 END
 $step2$;
+
+
+-- Migration 3: the goals a teacher sets for each class, which their learners' programs
+-- follow, and the letters each learner's Coach has unlocked, which the Class page shows.
+-- Only adds: programs of version 1 keep working and never read them.
+DO $step3$
+BEGIN
+    IF (SELECT migration FROM clavora.schema_version) >= 3 THEN
+        RETURN;
+    END IF;
+
+    -- A goal left NULL (or a layout left empty) is the learner's own choice. The teacher is
+    -- repeated from the class, as in class_members, so that the policies read no other table
+    -- than class_members, and the key keeps each row to a class of that teacher.
+    CREATE TABLE clavora.class_goals (
+        class_id integer PRIMARY KEY,
+        teacher text NOT NULL DEFAULT current_user,
+        accuracy_mark smallint CHECK (accuracy_mark BETWEEN 0 AND 100), -- %, the Coach's mark
+        speed_target smallint CHECK (speed_target BETWEEN 0 AND 300), -- words per minute
+        coach boolean NOT NULL DEFAULT false, -- the Coach on for the class's learners
+        layout text NOT NULL DEFAULT '' CHECK (char_length(layout) <= 255), -- as [KeyLayout] Layout keeps it
+        desktop_layout text NOT NULL DEFAULT '' CHECK (char_length(desktop_layout) <= 255), -- as DesktopLayout
+        weekly_minutes smallint CHECK (weekly_minutes BETWEEN 0 AND 10080),
+        FOREIGN KEY (class_id, teacher) REFERENCES clavora.classes (id, teacher)
+            ON UPDATE CASCADE ON DELETE CASCADE);
+    ALTER TABLE clavora.class_goals ENABLE ROW LEVEL SECURITY;
+    ALTER TABLE clavora.class_goals FORCE ROW LEVEL SECURITY;
+    CREATE POLICY teacher_own ON clavora.class_goals TO clavora_teacher
+        USING (teacher = current_user) WITH CHECK (teacher = current_user);
+    CREATE POLICY learner_member ON clavora.class_goals FOR SELECT TO clavora_learner
+        USING (EXISTS (SELECT FROM clavora.class_members m
+                       WHERE m.class_id = class_goals.class_id AND m.learner = current_user));
+    GRANT SELECT ON clavora.class_goals TO clavora_learner, clavora_teacher;
+    GRANT INSERT (class_id, accuracy_mark, speed_target, coach, layout, desktop_layout, weekly_minutes),
+        UPDATE (accuracy_mark, speed_target, coach, layout, desktop_layout, weekly_minutes), DELETE
+        ON clavora.class_goals TO clavora_teacher;
+
+    -- The letters the learner's Coach has unlocked, as their program last sent them.
+    CREATE TABLE clavora.course_letters (
+        learner text PRIMARY KEY DEFAULT current_user
+            REFERENCES clavora.learners ON UPDATE CASCADE ON DELETE CASCADE,
+        letters text NOT NULL CHECK (char_length(letters) <= 1000),
+        sent timestamptz NOT NULL DEFAULT now());
+    ALTER TABLE clavora.course_letters ENABLE ROW LEVEL SECURITY;
+    ALTER TABLE clavora.course_letters FORCE ROW LEVEL SECURITY;
+    CREATE POLICY learner_own ON clavora.course_letters TO clavora_learner
+        USING (learner = current_user) WITH CHECK (learner = current_user);
+    CREATE POLICY teacher_members ON clavora.course_letters FOR SELECT TO clavora_teacher
+        USING (EXISTS (SELECT FROM clavora.class_members m
+                       WHERE m.learner = course_letters.learner AND m.teacher = current_user));
+    GRANT SELECT, INSERT (letters, sent), UPDATE (letters, sent) ON clavora.course_letters TO clavora_learner;
+    GRANT SELECT ON clavora.course_letters TO clavora_teacher;
+
+    UPDATE clavora.schema_version SET migration = 3;
+END
+$step3$;
 
 COMMIT;

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ClassRosterQuery.h"
+#include "ClassGoalsQuery.h"
+#include "ClassSchemaVersion.h"
 #include "ClassStatement.h"
 
 #include <QSqlError>
@@ -24,7 +26,7 @@ members AS (
 SELECT m.login, m.full_name, m.classes,
     GREATEST((SELECT max(a.day) FROM clavora.attempts a WHERE a.learner = m.login),
              (SELECT max(g.day) FROM clavora.games g WHERE g.learner = m.login)),
-    w.minutes, w.attempts, w.speed, w.speed_before, w.accuracy, w.accuracy_before, k.keys,
+    w.minutes, w.attempts, w.speed, w.speed_before, w.accuracy, w.accuracy_before, k.keys, %1,
     w.week_seconds, w.week_speeds
 FROM members m CROSS JOIN span s
 LEFT JOIN LATERAL (
@@ -104,8 +106,12 @@ ClassRoster ClassRosterQuery::read(const QSqlDatabase& connection, QDate today)
     QSqlQuery query(connection);
     // The planner's estimate of the per-learner reads is far above their cost, and would
     // have the statement compiled, which takes longer than running it.
+    // A server before the goals has no course letters and no goals to show.
+    const bool goals = ClassSchemaVersion::holds(connection, ClassSchemaVersion::Goals);
+    const QString letters = goals ? QStringLiteral("(SELECT c.letters FROM clavora.course_letters c WHERE c.learner = m.login)")
+                                  : QStringLiteral("NULL");
     const bool read = database.transaction() && query.exec(QStringLiteral("SET LOCAL jit = off")) && [&] {
-        query = ClassStatement::run(connection, QLatin1String(RosterSql),
+        query = ClassStatement::run(connection, QLatin1String(RosterSql).arg(letters),
                                     {today.toString(Qt::ISODate), StrokesForRate, WeakestKeys});
         return query.lastError().type() == QSqlError::NoError;
     }();
@@ -118,10 +124,17 @@ ClassRoster ClassRosterQuery::read(const QSqlDatabase& connection, QDate today)
         roster.learners.push_back({query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
             query.value(3).toDate(), query.value(4).toDouble(), query.value(5).toInt(), number(query.value(6)),
             number(query.value(7)), number(query.value(8)), number(query.value(9)),
-            characters(query.value(10).toString()),
-            weeks(query.value(11).toString(), query.value(12).toString())});
+            characters(query.value(10).toString()), query.value(11).toString(), {},
+            weeks(query.value(12).toString(), query.value(13).toString())});
     }
     query.finish();
+    if (goals) {
+        roster.classes = ClassGoalsQuery::taught(connection, &roster.problem);
+        for (LearnerFigures& learner : roster.learners)
+            for (const TaughtClass& taught : roster.classes)
+                if (taught.learners.contains(learner.login))
+                    learner.goals = stricter(learner.goals, taught.goals);
+    }
     database.commit();
     return roster;
 }

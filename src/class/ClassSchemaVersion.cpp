@@ -6,7 +6,7 @@
 
 namespace clavora {
 
-ClassSchemaVersion::State ClassSchemaVersion::check(const QSqlDatabase& connection, QString* error)
+std::optional<ClassSchemaVersion::Numbers> ClassSchemaVersion::read(const QSqlDatabase& connection, QString* error)
 {
     QSqlQuery query(connection);
     // Read as JSON: a database of migration 1 has no column `migration`, and its version is
@@ -16,13 +16,25 @@ ClassSchemaVersion::State ClassSchemaVersion::check(const QSqlDatabase& connecti
         || !query.next()) {
         if (error)
             *error = query.lastError().text();
-        return State::Unreadable;
+        return std::nullopt;
     }
-    const int oldestServed = query.value(0).toInt();
-    const int migration = query.value(1).toInt();
-    if (oldestServed > Known)
+    return Numbers {query.value(0).toInt(), query.value(1).toInt()};
+}
+
+ClassSchemaVersion::State ClassSchemaVersion::check(const QSqlDatabase& connection, QString* error)
+{
+    const std::optional<Numbers> numbers = read(connection, error);
+    if (!numbers)
+        return State::Unreadable;
+    if (numbers->oldestServed > Known)
         return State::Newer;
-    return migration < Needed ? State::Older : State::Usable;
+    return numbers->migration < Needed ? State::Older : State::Usable;
+}
+
+bool ClassSchemaVersion::holds(const QSqlDatabase& connection, int migration)
+{
+    const std::optional<Numbers> numbers = read(connection, nullptr);
+    return numbers && numbers->migration >= migration;
 }
 
 } // namespace clavora

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "common/ClassGoals.h"
+
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -29,6 +32,8 @@ struct LearnerFigures {
     std::optional<double> medianAccuracy; // %
     std::optional<double> medianAccuracyBefore;
     QString weakestKeys; // this week's, one character each, the weakest first
+    QString courseLetters = {}; // the letters the learner's Coach has unlocked, as last sent; empty: none sent
+    ClassGoals goals = {};      // the stricter of the goals of the teacher's classes the learner is in
     std::vector<WeekFigures> weeks = {}; // this week and the four before, the oldest first; empty: not read
 
     // A figure that is not a number (an old row of the server may hold one) equals itself,
@@ -43,11 +48,20 @@ struct LearnerFigures {
                && attemptsThisWeek == other.attemptsThisWeek && same(medianSpeed, other.medianSpeed)
                && same(medianSpeedBefore, other.medianSpeedBefore) && same(medianAccuracy, other.medianAccuracy)
                && same(medianAccuracyBefore, other.medianAccuracyBefore) && weakestKeys == other.weakestKeys
+               && courseLetters == other.courseLetters && goals == other.goals
                && std::equal(weeks.begin(), weeks.end(), other.weeks.begin(), other.weeks.end(),
                              [&](const WeekFigures& a, const WeekFigures& b) {
                                  return same(a.minutes, b.minutes) && same(a.medianSpeed, b.medianSpeed);
                              });
     }
+};
+
+// One of the teacher's classes: its goals and its learners.
+struct TaughtClass {
+    QString name;
+    ClassGoals goals;
+    QStringList learners; // by login, in order
+    bool operator==(const TaughtClass&) const = default;
 };
 
 // What the class server answers the Class page.
@@ -56,6 +70,7 @@ struct ClassRoster {
     bool complete = false; // false while only the role is known and the rows are still coming
     std::vector<LearnerFigures> learners;
     QString problem; // why the server could not be read, empty when it could
+    std::vector<TaughtClass> classes = {}; // by name
 };
 
 } // namespace clavora

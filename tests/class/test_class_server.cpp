@@ -3,6 +3,7 @@
 // change, texts kept as sent, sending that stores each attempt once, a teacher's Class page,
 // and loading the schema over a current or newer one.
 #include "PostgresServer.h"
+#include "class/ClassGoalsQuery.h"
 #include "class/ClassRosterQuery.h"
 #include "class/ClassSchemaVersion.h"
 #include "class/ClassUpload.h"
@@ -25,7 +26,9 @@ const QUuid brunoGame("6f1c7c1e-0b7a-4a39-9d7e-2f5a1c3b9e01");
 const QUuid carlaMachine("0d9a4f43-5a3e-4c55-8f0e-6c1b2a7d9e10");
 const QDate day(2026, 3, 2);
 const QStringList tables = {"schema_version", "learners", "classes", "class_members", "attempts", "daily_keystrokes",
-    "daily_line_edits", "games", "game_letters", "machine_totals"};
+    "daily_line_edits", "games", "game_letters", "machine_totals", "class_goals", "course_letters"};
+// What tina sets for class 5a.
+const ClassGoals fifthA = {97, 20, true, "Dvorak.kbl", QString(), 30};
 
 QString text(const QUuid& id)
 {
@@ -114,6 +117,13 @@ QVariant value(const QString& role, const QString& sql, const QVariantList& valu
     return query.value(0);
 }
 
+QString goalsText(const ClassGoals& goals)
+{
+    const auto figure = [](std::optional<int> value) { return value ? QString::number(*value) : QString("-"); };
+    return QStringList {figure(goals.accuracyMark), figure(goals.speedTarget), goals.coach ? "on" : "off",
+        goals.layoutFile + goals.desktopLayout, figure(goals.weeklyMinutes)}.join(u' ');
+}
+
 // Everything a learner or teacher might change, as the superuser sees it: every row, the
 // tables, columns, privileges, policies and schemas.
 QString fingerprint()
@@ -148,6 +158,10 @@ private slots:
     void teacherSeesTheirClassesLearners();
     void forbiddenChangesChangeNothing_data();
     void forbiddenChangesChangeNothing();
+    void teachersSetGoals_data();
+    void teachersSetGoals();
+    void learnersFollowTheirClassesGoals_data();
+    void learnersFollowTheirClassesGoals();
     void textsAreStoredAsData_data();
     void textsAreStoredAsData();
     void sendingAgainStoresOnce();
@@ -191,6 +205,9 @@ void TestClassServer::initTestCase()
     QCOMPARE(upload("anna").sendDay(QUuid::createUuid(), day, totals(u'a', 3)), QString());
     QCOMPARE(upload("carla").sendDay(carlaMachine, day, totals(u'b', 1)), QString());
     QCOMPARE(upload("bruno").sendGame(brunoGame, game()), QString());
+    QCOMPARE(ClassGoalsQuery::write(QSqlDatabase::database("tina"), "5a", fifthA), QString());
+    QCOMPARE(ClassGoalsQuery::sendLetters(QSqlDatabase::database("anna"), "fjdk"), QString());
+    QCOMPARE(ClassGoalsQuery::sendLetters(QSqlDatabase::database("carla"), "fj"), QString());
 }
 
 void TestClassServer::cleanupTestCase()
@@ -238,6 +255,14 @@ void TestClassServer::eachSeesOnlyTheirRows_data()
     row("theo", "games", "");
     row("theo", "learners", "carla,tina");
     row("theo", "classes", "5b");
+    row("anna", "class_goals", "tina");
+    row("carla", "class_goals", "");
+    row("tina", "class_goals", "tina");
+    row("theo", "class_goals", "");
+    row("anna", "course_letters", "anna");
+    row("bruno", "course_letters", "");
+    row("tina", "course_letters", "anna");
+    row("theo", "course_letters", "carla");
 }
 
 void TestClassServer::eachSeesOnlyTheirRows()
@@ -245,7 +270,7 @@ void TestClassServer::eachSeesOnlyTheirRows()
     QFETCH(QString, role);
     QFETCH(QString, table);
     QFETCH(QString, learners);
-    const QString column = table == "classes" ? "name" : table == "learners" ? "login" : "learner";
+    const QString column = table == "classes" ? "name" : table == "learners" ? "login" : table == "class_goals" ? "teacher" : "learner";
     const QString sql = "SELECT coalesce(string_agg(DISTINCT %1, ',' ORDER BY %1), '') FROM clavora.%2";
     QCOMPARE(value(role, sql.arg(column, table)).toString(), learners);
 }
@@ -280,14 +305,18 @@ void TestClassServer::teacherSeesTheirClassesLearners_data()
     QTest::addColumn<QString>("role");
     QTest::addColumn<bool>("teaches");
     QTest::addColumn<QStringList>("learners");
+    QTest::addColumn<QStringList>("classes");
     const QString gameDay = QDate::currentDate().toString(Qt::ISODate); // bruno's game is today's
     QTest::newRow("tina: class 5a, not her own") << "tina" << true
-        << QStringList {"anna|" + quoted + "|5a|2026-03-02|0.2|1|0|-|96|-|",
-               "bruno||5a|" + gameDay + "|4.2|5|30|25|90|80| er"};
+        << QStringList {"anna|" + quoted + "|5a|2026-03-02|0.2|1|0|-|96|-||fjdk|97 20 on Dvorak.kbl 30",
+               "bruno||5a|" + gameDay + "|4.2|5|30|25|90|80| er||97 20 on Dvorak.kbl 30"}
+        << QStringList {"5a|97 20 on Dvorak.kbl 30|anna,bruno"};
     QTest::newRow("theo: class 5b, tina as a learner")
         << "theo" << true
-        << QStringList {"carla|" + undecodable + "|5b|2026-03-02|0.2|1|0|-|96|-|", "tina||5b|2026-03-02|0.2|1|0|-|96|-|"};
-    QTest::newRow("a learner has no class") << "anna" << false << QStringList();
+        << QStringList {"carla|" + undecodable + "|5b|2026-03-02|0.2|1|0|-|96|-||fj|- - off  -",
+               "tina||5b|2026-03-02|0.2|1|0|-|96|-|||- - off  -"}
+        << QStringList {"5b|- - off  -|carla,tina"};
+    QTest::newRow("a learner has no class") << "anna" << false << QStringList() << QStringList();
 }
 
 void TestClassServer::teacherSeesTheirClassesLearners()
@@ -295,6 +324,7 @@ void TestClassServer::teacherSeesTheirClassesLearners()
     QFETCH(QString, role);
     QFETCH(bool, teaches);
     QFETCH(QStringList, learners);
+    QFETCH(QStringList, classes);
     const QSqlDatabase connection = QSqlDatabase::database(role);
     QCOMPARE(ClassRosterQuery::teaches(connection), teaches);
     const ClassRoster roster = ClassRosterQuery::read(connection, QDate(2026, 3, 4));
@@ -305,7 +335,8 @@ void TestClassServer::teacherSeesTheirClassesLearners()
         rows << QStringList {learner.login, learner.name, learner.classes, learner.lastPractice.toString(Qt::ISODate),
                     QString::number(learner.minutesThisWeek, 'f', 1), QString::number(learner.attemptsThisWeek),
                     figure(learner.medianSpeed), figure(learner.medianSpeedBefore), figure(learner.medianAccuracy),
-                    figure(learner.medianAccuracyBefore), learner.weakestKeys}.join(u'|');
+                    figure(learner.medianAccuracyBefore), learner.weakestKeys, learner.courseLetters,
+                    goalsText(learner.goals)}.join(u'|');
     QCOMPARE(rows, learners);
     // Bruno's weeks, the oldest first: minutes and median speed, none in a week without attempts.
     for (const LearnerFigures& learner : roster.learners) {
@@ -317,6 +348,10 @@ void TestClassServer::teacherSeesTheirClassesLearners()
         else
             QCOMPARE(weeks.size(), 5);
     }
+    rows.clear();
+    for (const TaughtClass& taught : roster.classes)
+        rows << QStringList {taught.name, goalsText(taught.goals), taught.learners.join(u',')}.join(u'|');
+    QCOMPARE(rows, classes);
 }
 
 void TestClassServer::forbiddenChangesChangeNothing_data()
@@ -392,6 +427,21 @@ void TestClassServer::forbiddenChangesChangeNothing_data()
     QTest::newRow("learner makes a large object") << "anna" << "SELECT lo_create(0)" << "permission denied";
     QTest::newRow("learner makes a large object from bytes") << "anna" << "SELECT lo_from_bytea(0, 'x')"
                                                              << "permission denied";
+    QTest::newRow("learner sets their class's goals")
+        << "anna" << "UPDATE clavora.class_goals SET speed_target = 0" << "permission denied";
+    QTest::newRow("teacher who learns sets her class's goals as a learner")
+        << "tina" << "INSERT INTO clavora.class_goals (class_id) SELECT id FROM clavora.classes WHERE name = '5b'"
+        << "foreign key";
+    QTest::newRow("teacher changes another's class's goals")
+        << "theo" << "UPDATE clavora.class_goals SET speed_target = 0" << "";
+    QTest::newRow("teacher hands a class's goals to another")
+        << "tina" << "UPDATE clavora.class_goals SET teacher = 'theo'" << "permission denied";
+    QTest::newRow("learner sends another's letters")
+        << "anna" << "INSERT INTO clavora.course_letters (learner, letters) VALUES ('bruno', 'x')" << "permission denied";
+    QTest::newRow("learner changes another's letters")
+        << "anna" << "UPDATE clavora.course_letters SET letters = 'x' WHERE learner = 'carla'" << "";
+    QTest::newRow("teacher changes a learner's letters")
+        << "theo" << "UPDATE clavora.course_letters SET letters = 'x'" << "permission denied";
     QTest::newRow("teacher adds an attempt for a learner") << "theo" << attemptOf.arg("carla") << "permission denied";
     QTest::newRow("teacher deletes attempts") << "theo" << "DELETE FROM clavora.attempts" << "permission denied";
 }
@@ -409,6 +459,54 @@ void TestClassServer::forbiddenChangesChangeNothing()
     connection.commit();
     QVERIFY2(error.isEmpty() ? refusal.isEmpty() : refusal.contains(error), qPrintable(refusal));
     QCOMPARE(fingerprint(), before);
+}
+
+void TestClassServer::teachersSetGoals_data()
+{
+    QTest::addColumn<QString>("role");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("problem"); // a part of the refusal; empty: stored
+    QTest::newRow("tina: her class") << "tina" << "5a" << "";
+    QTest::newRow("tina: the class she learns in") << "tina" << "5b" << "no class named";
+    QTest::newRow("theo: another's class") << "theo" << "5a" << "no class named";
+    QTest::newRow("a learner") << "anna" << "5a" << "permission denied";
+}
+
+void TestClassServer::teachersSetGoals()
+{
+    QFETCH(QString, role);
+    QFETCH(QString, className);
+    QFETCH(QString, problem);
+    const ClassGoals raised = {99, 40, false, QString(), "se(nodeadkeys)", 60};
+    const QString refusal = ClassGoalsQuery::write(QSqlDatabase::database(role), className, raised);
+    QVERIFY2(problem.isEmpty() ? refusal.isEmpty() : refusal.contains(problem), qPrintable(refusal));
+    const QString stored = "SELECT concat_ws(' ', g.accuracy_mark, g.speed_target, g.coach, g.layout, g.desktop_layout,"
+                           " g.weekly_minutes) FROM clavora.class_goals g JOIN clavora.classes c ON c.id = g.class_id"
+                           " WHERE c.name = '5a'";
+    QCOMPARE(value("admin", stored).toString(), problem.isEmpty() ? "99 40 f  se(nodeadkeys) 60" : "97 20 t Dvorak.kbl  30");
+    QCOMPARE(ClassGoalsQuery::write(QSqlDatabase::database("tina"), "5a", fifthA), QString());
+}
+
+// Tina teaches 5a, whose goals she set, and learns in 5b, which has none.
+void TestClassServer::learnersFollowTheirClassesGoals_data()
+{
+    QTest::addColumn<QString>("role");
+    QTest::addColumn<QString>("goals");
+    QTest::newRow("anna: 5a's") << "anna" << "97 20 on Dvorak.kbl 30";
+    QTest::newRow("carla: a class without goals") << "carla" << "- - off  -";
+    QTest::newRow("tina: not her own class's") << "tina" << "- - off  -";
+    QTest::newRow("theo: no class") << "theo" << "- - off  -";
+}
+
+void TestClassServer::learnersFollowTheirClassesGoals()
+{
+    QFETCH(QString, role);
+    QFETCH(QString, goals);
+    QString problem;
+    const std::optional<ClassGoals> followed = ClassGoalsQuery::followed(QSqlDatabase::database(role), &problem);
+    QCOMPARE(problem, QString());
+    QVERIFY(followed);
+    QCOMPARE(goalsText(*followed), goals);
 }
 
 void TestClassServer::textsAreStoredAsData_data()
@@ -503,11 +601,11 @@ void TestClassServer::loadingTheSchemaAgain_data()
     QTest::addColumn<int>("migration");
     QTest::addColumn<bool>("loads");
     QTest::addColumn<int>("state"); // as this program finds it
-    QTest::newRow("current: kept as it is") << 1 << 2 << true << int(ClassSchemaVersion::State::Usable);
+    QTest::newRow("current: kept as it is") << 1 << 3 << true << int(ClassSchemaVersion::State::Usable);
     QTest::newRow("a later migration that adds: left untouched, still used")
-        << 1 << 3 << false << int(ClassSchemaVersion::State::Usable);
+        << 1 << 4 << false << int(ClassSchemaVersion::State::Usable);
     QTest::newRow("a later migration older programs cannot use: nothing sent")
-        << 2 << 3 << false << int(ClassSchemaVersion::State::Newer);
+        << 2 << 4 << false << int(ClassSchemaVersion::State::Newer);
 }
 
 void TestClassServer::loadingTheSchemaAgain()
@@ -530,7 +628,7 @@ void TestClassServer::loadingTheSchemaAgain()
                            " WHERE rolname IN ('anna', 'tina')";
     if (loads)
         QCOMPARE(value("admin", limits).toString(), "anna 4, tina -1");
-    QCOMPARE(execute("admin", "UPDATE clavora.schema_version SET version = 1, migration = 2"), QString());
+    QCOMPARE(execute("admin", "UPDATE clavora.schema_version SET version = 1, migration = 3"), QString());
 }
 
 QTEST_GUILESS_MAIN(TestClassServer)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TemporaryFolder.h"
+#include "common/ClassGoals.h"
 #include "common/FileNames.h"
 #include "common/Numbers.h"
 #include "common/ProgramPaths.h"
@@ -187,5 +188,32 @@ TEST(Twips, ExtremePositionsNeitherOverflowNorLeaveTheScreen)
                           Case{-143165577, 50, 0, 1000, 0}, Case{10, 50, 200, 1000, 200},
                           Case{500, 2000, 0, 1000, 0}}) {
         EXPECT_EQ(keepOnScreen(c.edge, c.size, c.screenStart, c.screenSize), c.expected) << c.edge;
+    }
+}
+
+// A learner in two classes: each goal from the class that asks more, in either order.
+TEST(ClassGoals, TheStricterOfTwoClassesGoals)
+{
+    struct Case {
+        const char* name;
+        ClassGoals first;
+        ClassGoals second;
+        ClassGoals stricter;
+    };
+    const ClassGoals some = {96, 15, false, "US.kbl", QString(), 30};
+    const Case cases[] = {
+        {"nothing set", {}, {}, {}},
+        {"one class sets all", some, {}, some},
+        {"higher marks and minutes", some, {98, 12, true, {}, {}, 20}, {98, 15, true, "US.kbl", {}, 30}},
+        {"an unset goal asks nothing", {{}, 20}, {95, {}}, {95, 20}},
+        {"the first class's layout", {.layoutFile = "se", .desktopLayout = "se"}, {.layoutFile = "Dvorak.kbl"},
+            {.layoutFile = "se", .desktopLayout = "se"}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(stricter(c.first, c.second), c.stricter) << c.name;
+        const ClassGoals reversed = stricter(c.second, c.first);
+        EXPECT_EQ(reversed.accuracyMark, c.stricter.accuracyMark) << c.name;
+        EXPECT_EQ(reversed.speedTarget, c.stricter.speedTarget) << c.name;
+        EXPECT_EQ(reversed.coach, c.stricter.coach) << c.name;
     }
 }

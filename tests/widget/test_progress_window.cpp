@@ -315,7 +315,8 @@ private slots:
         for (int n = 1; n <= 30; ++n) {
             learners.push_back({QStringLiteral("learner%1").arg(n), QStringLiteral("Learner %1").arg(n),
                                 QStringLiteral("5a"), QDate(2024, 3, 9), 20.0 + n, n, 30, 28, 95, 93.5,
-                                QStringLiteral("e"), {{10, 20}, {25, 22}, {0, std::nullopt}, {40, 25}, {20.0 + n, 30}}});
+                                QStringLiteral("e")});
+            learners.back().weeks = {{10, 20}, {25, 22}, {0, std::nullopt}, {40, 25}, {20.0 + n, 30}};
         }
         const QByteArray document =
             window_->printed(ClassReport::pages(learners, QDate(2024, 3, 10)), QStringLiteral("Class report"));
