@@ -102,6 +102,20 @@ Das Programm ist „%1“, daher wurde kein Starteintrag angelegt.</translation>
     </message>
 </context>
 <context>
+    <name>ClassGoalsQuery</name>
+    <message>
+        <source>You teach no class named &quot;%1&quot;.</source>
+        <translation>Sie unterrichten keine Klasse namens „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>ClassGoalsSaver</name>
+    <message>
+        <source>The class server keeps no goals yet: ask whoever runs it to update its tables.</source>
+        <translation>Der Klassenserver speichert noch keine Ziele: Bitten Sie die Person, die ihn betreibt, seine Tabellen zu aktualisieren.</translation>
+    </message>
+</context>
+<context>
     <name>ClassPage</name>
     <message>
         <source>Loading…</source>
@@ -182,6 +196,22 @@ Das Programm ist „%1“, daher wurde kein Starteintrag angelegt.</translation>
     <message>
         <source>The report is in %1.</source>
         <translation>Der Bericht steht in %1.</translation>
+    </message>
+    <message>
+        <source>%1 practised %2 minutes this week</source>
+        <translation>%1 übten diese Woche %2 Minuten</translation>
+    </message>
+    <message>
+        <source>%1 reached %2 % accuracy</source>
+        <translation>%1 erreichten %2 % Genauigkeit</translation>
+    </message>
+    <message>
+        <source>%1 reached %2 WPM</source>
+        <translation>%1 erreichten %2 WpM</translation>
+    </message>
+    <message>
+        <source>%1 (%2 learners): </source>
+        <translation>%1 (%2 Lernende): </translation>
     </message>
 </context>
 <context>
@@ -979,6 +1009,16 @@ Tasten</translation>
     <message>
         <source>%1 % this week, %2 % the four weeks before</source>
         <translation>%1 % diese Woche, %2 % in den vier Wochen davor</translation>
+    </message>
+    <message>
+        <source>Letters
+unlocked</source>
+        <translation>Freigeschaltete
+Buchstaben</translation>
+    </message>
+    <message>
+        <source>Minutes this week against the class&apos;s weekly goal</source>
+        <translation>Minuten diese Woche gegenüber dem Wochenziel der Klasse</translation>
     </message>
 </context>
 <context>

@@ -102,6 +102,20 @@ Le programme est «&#xa0;%1&#xa0;»&#xa0;: aucune entrée de démarrage n&apos;a
     </message>
 </context>
 <context>
+    <name>ClassGoalsQuery</name>
+    <message>
+        <source>You teach no class named &quot;%1&quot;.</source>
+        <translation>Vous n&apos;enseignez dans aucune classe nommée « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>ClassGoalsSaver</name>
+    <message>
+        <source>The class server keeps no goals yet: ask whoever runs it to update its tables.</source>
+        <translation>Le serveur de classe ne garde pas encore d&apos;objectifs : demandez à la personne qui le gère de mettre ses tables à jour.</translation>
+    </message>
+</context>
+<context>
     <name>ClassPage</name>
     <message>
         <source>Loading…</source>
@@ -182,6 +196,22 @@ Le programme est «&#xa0;%1&#xa0;»&#xa0;: aucune entrée de démarrage n&apos;a
     <message>
         <source>The report is in %1.</source>
         <translation>Le rapport se trouve dans %1.</translation>
+    </message>
+    <message>
+        <source>%1 practised %2 minutes this week</source>
+        <translation>%1 se sont entraînés %2 minutes cette semaine</translation>
+    </message>
+    <message>
+        <source>%1 reached %2 % accuracy</source>
+        <translation>%1 ont atteint %2 % de précision</translation>
+    </message>
+    <message>
+        <source>%1 reached %2 WPM</source>
+        <translation>%1 ont atteint %2 MPM</translation>
+    </message>
+    <message>
+        <source>%1 (%2 learners): </source>
+        <translation>%1 (%2 élèves) : </translation>
     </message>
 </context>
 <context>
@@ -979,6 +1009,16 @@ plus faibles</translation>
     <message>
         <source>%1 % this week, %2 % the four weeks before</source>
         <translation>%1 % cette semaine, %2 % les quatre semaines précédentes</translation>
+    </message>
+    <message>
+        <source>Letters
+unlocked</source>
+        <translation>Lettres
+débloquées</translation>
+    </message>
+    <message>
+        <source>Minutes this week against the class&apos;s weekly goal</source>
+        <translation>Minutes cette semaine face à l&apos;objectif hebdomadaire de la classe</translation>
     </message>
 </context>
 <context>

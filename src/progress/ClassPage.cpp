@@ -16,6 +16,16 @@ QString figure(std::optional<double> value, int decimals)
     return value ? QString::number(*value, 'f', decimals) : QString();
 }
 
+QString goal(std::optional<int> value)
+{
+    return value ? QString::number(*value) : QString();
+}
+
+QString yesOrNo(std::optional<bool> met)
+{
+    return !met ? QString() : *met ? QStringLiteral("yes") : QStringLiteral("no");
+}
+
 } // namespace
 
 void ClassPage::serverChosen(const QString& server)
@@ -32,8 +42,15 @@ void ClassPage::answered(const ClassRoster& roster)
         form_.shown = roster.teacher;
     form_.loading = !roster.complete;
     // The rows shown stay until new ones come.
-    if (roster.complete && roster.problem.isEmpty())
+    if (roster.complete && roster.problem.isEmpty()) {
         form_.learners = roster.learners;
+        form_.classes = roster.classes;
+        form_.goalLines.clear();
+        for (const TaughtClass& taught : form_.classes) {
+            if (const QString line = goalLine(taught, form_.learners); !line.isEmpty())
+                form_.goalLines << line;
+        }
+    }
     form_.status = !form_.shown                ? QString()
                    : form_.loading             ? tr("Loading…")
                    : !roster.problem.isEmpty() ? tr("Your class could not be read: %1").arg(roster.problem)
@@ -56,6 +73,36 @@ std::optional<double> ClassPage::trend(std::optional<double> now, std::optional<
     return now && before ? std::optional(*now - *before) : std::nullopt;
 }
 
+std::optional<bool> ClassPage::met(std::optional<double> figure, std::optional<int> goal)
+{
+    if (!goal)
+        return std::nullopt;
+    return figure && std::isfinite(*figure) && *figure >= *goal;
+}
+
+QString ClassPage::goalLine(const TaughtClass& taught, const std::vector<LearnerFigures>& learners)
+{
+    const ClassGoals& goals = taught.goals;
+    int minutes = 0, accuracy = 0, speed = 0;
+    for (const LearnerFigures& learner : learners) {
+        if (!taught.learners.contains(learner.login))
+            continue;
+        minutes += met(learner.minutesThisWeek, goals.weeklyMinutes).value_or(false);
+        accuracy += met(learner.medianAccuracy, goals.accuracyMark).value_or(false);
+        speed += met(learner.medianSpeed, goals.speedTarget).value_or(false);
+    }
+    QStringList parts;
+    if (goals.weeklyMinutes)
+        parts << tr("%1 practised %2 minutes this week").arg(minutes).arg(*goals.weeklyMinutes);
+    if (goals.accuracyMark)
+        parts << tr("%1 reached %2 % accuracy").arg(accuracy).arg(*goals.accuracyMark);
+    if (goals.speedTarget)
+        parts << tr("%1 reached %2 WPM").arg(speed).arg(*goals.speedTarget);
+    if (parts.isEmpty())
+        return QString();
+    return tr("%1 (%2 learners): ").arg(taught.name).arg(taught.learners.size()) + parts.join(QStringLiteral(", "));
+}
+
 QString ClassPage::keyNames(const QString& keys)
 {
     QStringList names;
@@ -71,13 +118,20 @@ bool ClassPage::writeCsv(QIODevice& device) const
                   QStringLiteral("last practice"), QStringLiteral("minutes this week"),
                   QStringLiteral("attempts this week"), QStringLiteral("median wpm"),
                   QStringLiteral("median wpm the four weeks before"), QStringLiteral("median accuracy"),
-                  QStringLiteral("median accuracy the four weeks before"), QStringLiteral("weakest keys")});
+                  QStringLiteral("median accuracy the four weeks before"), QStringLiteral("weakest keys"),
+                  QStringLiteral("course letters"), QStringLiteral("weekly minutes goal"),
+                  QStringLiteral("minutes goal met"), QStringLiteral("accuracy mark"),
+                  QStringLiteral("accuracy mark met"), QStringLiteral("speed target"),
+                  QStringLiteral("speed target met")});
     for (const LearnerFigures& learner : form_.learners) {
         csv.writeRow({learner.login, learner.name, learner.classes, learner.lastPractice.toString(Qt::ISODate),
                       QString::number(learner.minutesThisWeek, 'f', 0), QString::number(learner.attemptsThisWeek),
                       figure(learner.medianSpeed, 1), figure(learner.medianSpeedBefore, 1),
                       figure(learner.medianAccuracy, 1), figure(learner.medianAccuracyBefore, 1),
-                      keyNames(learner.weakestKeys)});
+                      keyNames(learner.weakestKeys), learner.courseLetters,
+                      goal(learner.goals.weeklyMinutes), yesOrNo(met(learner.minutesThisWeek, learner.goals.weeklyMinutes)),
+                      goal(learner.goals.accuracyMark), yesOrNo(met(learner.medianAccuracy, learner.goals.accuracyMark)),
+                      goal(learner.goals.speedTarget), yesOrNo(met(learner.medianSpeed, learner.goals.speedTarget))});
     }
     return csv.good();
 }
@@ -101,7 +155,7 @@ void ClassPage::reportClicked(const QString& folder, QDate today)
                                             {tr("PDF Files (*.pdf)"), tr("All Files (*.*)")}, tr("Save Report As . . ."));
     if (!chosen)
         return;
-    const QByteArray document = ui_.printed(ClassReport::pages(form_.learners, today), tr("Class report"));
+    const QByteArray document = ui_.printed(ClassReport::pages(form_.learners, form_.classes, today), tr("Class report"));
     const SaveResult saved = document.isEmpty() ? SaveResult{false, tr("The report could not be made.")}
                                                 : saveFileSafely(*chosen, document);
     if (!saved.ok) {

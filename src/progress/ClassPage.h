@@ -17,6 +17,8 @@ struct ClassPageForm {
     bool loading = false;
     QString status; // "Loading…", or why the class cannot be read; empty otherwise
     std::vector<LearnerFigures> learners;
+    std::vector<TaughtClass> classes;
+    QStringList goalLines; // for each class with goals, how many of its learners meet each
 };
 
 // The teacher's Class page: the learners of their classes as the class server answers,
@@ -43,6 +45,10 @@ public:
 
     // This week's figure less the four weeks before's; absent unless both are there.
     static std::optional<double> trend(std::optional<double> now, std::optional<double> before);
+    // Whether a figure meets its goal; absent without a goal, not met without a figure.
+    static std::optional<bool> met(std::optional<double> figure, std::optional<int> goal);
+    // The class's learners meeting each of its goals, in a line; empty without goals.
+    static QString goalLine(const TaughtClass& taught, const std::vector<LearnerFigures>& learners);
     // The keys by the names the key table uses, the weakest first.
     static QString keyNames(const QString& keys);
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ClassReport.h"
+#include "ClassPage.h"
 #include "ClassTableModel.h"
 
 #include <algorithm>
@@ -67,39 +68,46 @@ QStringList ClassReport::classNames(const QString& classes)
     return classes.split(QStringLiteral(", "), Qt::SkipEmptyParts);
 }
 
-std::vector<ReportPage> ClassReport::pages(const std::vector<LearnerFigures>& learners, QDate today)
+std::vector<ReportPage> ClassReport::pages(const std::vector<LearnerFigures>& learners,
+                                           const std::vector<TaughtClass>& classes, QDate today)
 {
     const QString subtitle = tr("This week is the seven days to %1; a trend compares it with the four weeks before.")
                                  .arg(today.toString(Qt::ISODate));
     // Each class with its learners, by name; learners in no class of the teacher's last.
-    std::map<std::pair<bool, QString>, std::vector<const LearnerFigures*>> classes;
+    std::map<std::pair<bool, QString>, std::vector<const LearnerFigures*>> members;
     for (const LearnerFigures& learner : learners) {
         const QStringList names = classNames(learner.classes);
         for (const QString& name : names.isEmpty() ? QStringList{QString()} : names)
-            classes[{name.isEmpty(), name}].push_back(&learner);
+            members[{name.isEmpty(), name}].push_back(&learner);
     }
     const int tableColumns[] = {ClassTableModel::Learner,  ClassTableModel::LastPractice, ClassTableModel::Minutes,
                                 ClassTableModel::Attempts, ClassTableModel::Speed,        ClassTableModel::Accuracy,
-                                ClassTableModel::WeakestKeys};
+                                ClassTableModel::WeakestKeys, ClassTableModel::CourseLetters};
     std::vector<ReportPage> pages;
-    for (const auto& [key, members] : classes) {
+    for (const auto& [key, learnersOfClass] : members) {
         const QString& name = key.second;
         ReportPage page;
         page.title = name.isEmpty() ? tr("Learners in no class") : tr("Class %1").arg(name);
         page.subtitle = subtitle;
+        const auto taught = std::find_if(classes.begin(), classes.end(),
+                                         [&](const TaughtClass& known) { return known.name == name; });
+        if (taught != classes.end()) {
+            if (const QString goals = ClassPage::goalLine(*taught, learners); !goals.isEmpty())
+                page.subtitle += u'\n' + goals;
+        }
         for (const int column : tableColumns)
             page.headings << ClassTableModel::heading(column);
-        for (const LearnerFigures* learner : members) {
+        for (const LearnerFigures* learner : learnersOfClass) {
             QStringList row;
             for (const int column : tableColumns)
                 row << ClassTableModel::cellText(*learner, column);
             page.rows.push_back(row);
         }
-        page.chart = chartOf(members, today);
+        page.chart = chartOf(learnersOfClass, today);
         page.chartTitle = tr("Each week: minutes per learner (bars) and the learners' median WPM (line)");
         pages.push_back(page);
 
-        for (const LearnerFigures* learner : members) {
+        for (const LearnerFigures* learner : learnersOfClass) {
             ReportPage own;
             own.title = ClassTableModel::cellText(*learner, ClassTableModel::Learner);
             if (own.title != learner->login)

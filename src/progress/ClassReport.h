@@ -30,7 +30,9 @@ class ClassReport {
     Q_DECLARE_TR_FUNCTIONS(ClassReport)
 
 public:
-    static std::vector<ReportPage> pages(const std::vector<LearnerFigures>& learners, QDate today);
+    // `classes`: the goals of the teacher's classes, said on their pages.
+    static std::vector<ReportPage> pages(const std::vector<LearnerFigures>& learners,
+                                         const std::vector<TaughtClass>& classes, QDate today);
     // The class names of a learner's "classes", as the server joins them.
     static QStringList classNames(const QString& classes);
 };

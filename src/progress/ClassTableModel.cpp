@@ -17,6 +17,7 @@ const char* const Headings[] = {
     QT_TRANSLATE_NOOP("clavora::ClassTableModel", "Median WPM\nand trend"),
     QT_TRANSLATE_NOOP("clavora::ClassTableModel", "Median\naccuracy %\nand trend"),
     QT_TRANSLATE_NOOP("clavora::ClassTableModel", "Weakest\nkeys"),
+    QT_TRANSLATE_NOOP("clavora::ClassTableModel", "Letters\nunlocked"),
 };
 static_assert(std::size(Headings) == ClassTableModel::ColumnCount);
 
@@ -59,9 +60,17 @@ int compareLearners(const LearnerFigures& a, const LearnerFigures& b, int column
         return compareFigures(a.medianSpeed, b.medianSpeed);
     case ClassTableModel::Accuracy:
         return compareFigures(a.medianAccuracy, b.medianAccuracy);
-    default:
+    case ClassTableModel::WeakestKeys:
         return a.weakestKeys.compare(b.weakestKeys);
+    default:
+        return compareFigures(a.courseLetters.size(), b.courseLetters.size());
     }
+}
+
+// A goal's mark after its figure: met or not; nothing without a goal.
+QString withMark(const QString& figure, std::optional<bool> met)
+{
+    return !met ? figure : figure + (*met ? QStringLiteral(" ✓") : QStringLiteral(" ✗"));
 }
 
 QString wholeNumber(std::optional<double> value)
@@ -127,11 +136,17 @@ QVariant ClassTableModel::data(const QModelIndex& index, int role) const
     if (role == LoginRole)
         return shown.login;
     if (role == Qt::TextAlignmentRole)
-        return column >= Minutes && column <= Accuracy ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+        return (column >= Minutes && column <= Accuracy) || column == CourseLetters
+                   ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                   : QVariant();
     if (role == Qt::ToolTipRole) {
         switch (column) {
         case Learner:
             return shown.login;
+        case CourseLetters:
+            return shown.courseLetters;
+        case Minutes:
+            return shown.goals.weeklyMinutes ? tr("Minutes this week against the class's weekly goal") : QVariant();
         case Speed:
             return trendTip(QT_TR_NOOP("%1 words per minute this week, %2 the four weeks before"), shown.medianSpeed,
                             shown.medianSpeedBefore);
@@ -155,15 +170,23 @@ QString ClassTableModel::cellText(const LearnerFigures& learner, int column)
     case LastPractice:
         return learner.lastPractice.toString(Qt::ISODate);
     case Minutes:
+        if (const std::optional<int> goal = learner.goals.weeklyMinutes) {
+            return withMark(wholeNumber(learner.minutesThisWeek) + u'/' + QString::number(*goal),
+                            ClassPage::met(learner.minutesThisWeek, goal));
+        }
         return wholeNumber(learner.minutesThisWeek);
     case Attempts:
         return QString::number(learner.attemptsThisWeek);
     case Speed:
-        return figureWithTrend(learner.medianSpeed, learner.medianSpeedBefore);
+        return withMark(figureWithTrend(learner.medianSpeed, learner.medianSpeedBefore),
+                        ClassPage::met(learner.medianSpeed, learner.goals.speedTarget));
     case Accuracy:
-        return figureWithTrend(learner.medianAccuracy, learner.medianAccuracyBefore);
-    default:
+        return withMark(figureWithTrend(learner.medianAccuracy, learner.medianAccuracyBefore),
+                        ClassPage::met(learner.medianAccuracy, learner.goals.accuracyMark));
+    case WeakestKeys:
         return ClassPage::keyNames(learner.weakestKeys);
+    default:
+        return learner.courseLetters.isEmpty() ? QString() : QString::number(learner.courseLetters.size());
     }
 }
 

@@ -8,11 +8,23 @@ namespace clavora {
 
 // The Class page's table: one row per learner, its texts made only for the rows a view
 // shows, sorted by moving row numbers rather than the learners. A trend is a small arrow
-// beside its figure, so that the page fits a window without scrolling sideways.
+// beside its figure, and a goal a mark, so that the page fits a window without scrolling
+// sideways.
 class ClassTableModel final : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { Learner, Classes, LastPractice, Minutes, Attempts, Speed, Accuracy, WeakestKeys, ColumnCount };
+    enum Column {
+        Learner,
+        Classes,
+        LastPractice,
+        Minutes,
+        Attempts,
+        Speed,
+        Accuracy,
+        WeakestKeys,
+        CourseLetters,
+        ColumnCount
+    };
     static constexpr int LoginRole = Qt::UserRole;
 
     using QAbstractTableModel::QAbstractTableModel;

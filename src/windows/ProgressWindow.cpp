@@ -276,6 +276,10 @@ QWidget* ProgressWindow::newClassPage()
     classStatusLabel_->setObjectName(QStringLiteral("ClassStatusLabel"));
     classStatusLabel_->setWordWrap(true);
     classStatusLabel_->setTextFormat(Qt::PlainText); // learners' names as the server has them
+    classGoalsLabel_ = new QLabel;
+    classGoalsLabel_->setObjectName(QStringLiteral("ClassGoalsLabel"));
+    classGoalsLabel_->setWordWrap(true);
+    classGoalsLabel_->setTextFormat(Qt::PlainText); // class names as the server has them
     classModel_ = new ClassTableModel(this);
     classTable_ = newTable(new QTableView, QStringLiteral("ClassTable"));
     classTable_->setModel(classModel_);
@@ -307,6 +311,7 @@ QWidget* ProgressWindow::newClassPage()
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(classStatusLabel_);
+    layout->addWidget(classGoalsLabel_);
     layout->addWidget(classTable_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -483,6 +488,8 @@ void ProgressWindow::applyClass()
     classStatusLabel_->setVisible(!form.status.isEmpty());
     for (QPushButton* button : {classExportButton_, classReportButton_})
         button->setEnabled(!form.loading && !form.learners.empty());
+    classGoalsLabel_->setText(form.goalLines.join(u'\n'));
+    classGoalsLabel_->setVisible(!form.goalLines.isEmpty());
     classModel_->setLearners(form.learners);
 }
 

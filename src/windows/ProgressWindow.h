@@ -124,6 +124,7 @@ private:
     QLabel* classReachLabel_;
     QWidget* classTab_;
     QLabel* classStatusLabel_;
+    QLabel* classGoalsLabel_;
     ClassTableModel* classModel_;
     QTableView* classTable_;
     QPushButton* classExportButton_;

@@ -136,7 +136,9 @@ TEST(ClassPage, ExportsEachLearnerWithBothWindowsFigures)
     NoQuestions ui;
     ClassPage page(ui);
     LearnerFigures learner{QStringLiteral("anna"), QStringLiteral("=Anna"), QStringLiteral("5a, 5b"), QDate(2026, 3, 2),
-                           12.4, 7, 31.5, 28, 95, std::nullopt, QStringLiteral(" e")};
+                           12.4, 7, 31.5, 28, 95, std::nullopt, QStringLiteral(" e"), QStringLiteral("asdf")};
+    learner.goals.weeklyMinutes = 15;
+    learner.goals.accuracyMark = 90;
     LearnerFigures bruno;
     bruno.login = QStringLiteral("bruno");
     page.answered({true, true, {learner, bruno}, {}});
@@ -145,8 +147,8 @@ TEST(ClassPage, ExportsEachLearnerWithBothWindowsFigures)
     ASSERT_TRUE(page.writeCsv(buffer));
     const QList<QByteArray> lines = buffer.data().split('\n');
     ASSERT_EQ(lines.size(), 4);
-    EXPECT_EQ(lines[1], "anna,'=Anna,\"5a, 5b\",2026-03-02,12,7,31.5,28.0,95.0,,Space e\r");
-    EXPECT_EQ(lines[2], "bruno,,,,0,0,,,,,\r");
+    EXPECT_EQ(lines[1], "anna,'=Anna,\"5a, 5b\",2026-03-02,12,7,31.5,28.0,95.0,,Space e,asdf,15,no,90,yes,,\r");
+    EXPECT_EQ(lines[2], "bruno,,,,0,0,,,,,,,,,,,,\r");
     EXPECT_EQ(ClassPage::trend(31.5, 28), 3.5);
     EXPECT_EQ(ClassPage::trend(95, std::nullopt), std::nullopt);
 }
@@ -195,6 +197,55 @@ TEST(ClassTableModel, SortsAbsentFiguresFirstAndAlikeInTheServersOrder)
     EXPECT_EQ(model.learner(0).login, QStringLiteral("d"));
 }
 
+// A figure meets its goal at the goal or above; a learner without the figure does not.
+TEST(ClassPage, SaysHowManyOfAClassMeetEachGoal)
+{
+    std::vector<LearnerFigures> learners(4);
+    const std::tuple<const char*, double, std::optional<double>, std::optional<double>> figures[] = {
+        {"anna", 15, 90, 20}, {"bruno", 14.9, 89.9, 25}, {"carla", 30, std::nullopt, std::nan("")}, {"eve", 60, 99, 40}};
+    for (std::size_t i = 0; i < learners.size(); ++i)
+        std::tie(learners[i].login, learners[i].minutesThisWeek, learners[i].medianAccuracy, learners[i].medianSpeed) =
+            std::tuple(QString::fromLatin1(std::get<0>(figures[i])), std::get<1>(figures[i]), std::get<2>(figures[i]),
+                       std::get<3>(figures[i]));
+    const auto goals = [](std::optional<int> minutes, std::optional<int> accuracy, std::optional<int> speed) {
+        ClassGoals set;
+        set.weeklyMinutes = minutes;
+        set.accuracyMark = accuracy;
+        set.speedTarget = speed;
+        return set;
+    };
+    // eve is in another class.
+    const std::pair<ClassGoals, QString> cases[] = {
+        {goals(15, 90, 20), QStringLiteral("5a (3 learners): 2 practised 15 minutes this week, 1 reached 90 % "
+                                           "accuracy, 2 reached 20 WPM")},
+        {goals(std::nullopt, std::nullopt, 25), QStringLiteral("5a (3 learners): 1 reached 25 WPM")},
+        {ClassGoals{}, QString()},
+    };
+    for (const auto& [set, line] : cases)
+        EXPECT_EQ(ClassPage::goalLine({QStringLiteral("5a"), set, {"anna", "bruno", "carla"}}, learners), line);
+}
+
+TEST(ClassTableModel, MarksEachFigureAgainstItsGoal)
+{
+    LearnerFigures learner;
+    learner.minutesThisWeek = 12.4;
+    learner.medianSpeed = 31.5;
+    learner.medianAccuracy = 88;
+    learner.courseLetters = QStringLiteral("asdfjkl");
+    const std::tuple<int, ClassGoals, QString> cases[] = {
+        {ClassTableModel::Minutes, {}, QStringLiteral("12")},
+        {ClassTableModel::Minutes, {.weeklyMinutes = 10}, QStringLiteral("12/10 ✓")},
+        {ClassTableModel::Minutes, {.weeklyMinutes = 15}, QStringLiteral("12/15 ✗")},
+        {ClassTableModel::Speed, {.speedTarget = 30}, QStringLiteral("31.5 ✓")},
+        {ClassTableModel::Accuracy, {.accuracyMark = 90}, QStringLiteral("88.0 ✗")},
+        {ClassTableModel::CourseLetters, {}, QStringLiteral("7")},
+    };
+    for (const auto& [column, goals, shown] : cases) {
+        learner.goals = goals;
+        EXPECT_EQ(ClassTableModel::cellText(learner, column), shown);
+    }
+}
+
 // Each class, by name, then each of its learners; a learner in two classes is in both.
 TEST(ClassReport, APageForEachClassAndEachOfItsLearnersWithTheirWeeks)
 {
@@ -220,8 +271,8 @@ TEST(ClassReport, APageForEachClassAndEachOfItsLearnersWithTheirWeeks)
     QStringList titles;
     for (const ReportPage& printed : ui.printedPages)
         titles << printed.title + u':' + QString::number(printed.rows.size());
-    EXPECT_EQ(titles.join(u' '), QStringLiteral("Class 5a:1 bruno:6 Class 5b:3 anna:6 bruno:6 dora:6 "
-                                                "Learners in no class:1 carla:6"));
+    EXPECT_EQ(titles.join(u' '), QStringLiteral("Class 5a:1 bruno:7 Class 5b:3 anna:7 bruno:7 dora:7 "
+                                                "Learners in no class:1 carla:7"));
     // Class 5b: minutes per learner each week, a week's figure that is not a number left out;
     // the median of the learners' median speeds.
     const WeekChart& chart = ui.printedPages[2].chart;
