@@ -198,20 +198,24 @@ Das Programm ist „%1“, daher wurde kein Starteintrag angelegt.</translation>
         <translation>Der Bericht steht in %1.</translation>
     </message>
     <message>
-        <source>%1 practised %2 minutes this week</source>
-        <translation>%1 übten diese Woche %2 Minuten</translation>
+        <source>Setting the goals of %1…</source>
+        <translation>Die Ziele von %1 werden gesetzt…</translation>
     </message>
     <message>
-        <source>%1 reached %2 % accuracy</source>
-        <translation>%1 erreichten %2 % Genauigkeit</translation>
+        <source>The goals of %1 could not be set: %2</source>
+        <translation>Die Ziele von %1 konnten nicht gesetzt werden: %2</translation>
     </message>
     <message>
-        <source>%1 reached %2 WPM</source>
-        <translation>%1 erreichten %2 WpM</translation>
+        <source>%1 of %2 practised %3 minutes this week</source>
+        <translation>%1 von %2 übten diese Woche %3 Minuten</translation>
     </message>
     <message>
-        <source>%1 (%2 learners): </source>
-        <translation>%1 (%2 Lernende): </translation>
+        <source>%1 of %2 reached %3 % accuracy</source>
+        <translation>%1 von %2 erreichten %3 % Genauigkeit</translation>
+    </message>
+    <message>
+        <source>%1 of %2 reached %3 WPM</source>
+        <translation>%1 von %2 erreichten %3 WpM</translation>
     </message>
 </context>
 <context>
@@ -922,6 +926,49 @@ Dein Passwort gehört in ~/.pgpass oder in die Dienstdatei, nie hierher.</transl
     </message>
 </context>
 <context>
+    <name>clavora::ClassGoalsDialog</name>
+    <message>
+        <source>No goal</source>
+        <translation>Kein Ziel</translation>
+    </message>
+    <message>
+        <source>Class Goals</source>
+        <translation>Klassenziele</translation>
+    </message>
+    <message>
+        <source> minutes</source>
+        <translation> Minuten</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source> WPM</source>
+        <translation> WpM</translation>
+    </message>
+    <message>
+        <source>The &amp;Coach is on for its learners</source>
+        <translation>Der &amp;Coach ist für ihre Lernenden an</translation>
+    </message>
+    <message>
+        <source>C&amp;lass:</source>
+        <translation>K&amp;lasse:</translation>
+    </message>
+    <message>
+        <source>&amp;Practice each week:</source>
+        <translation>Ü&amp;bung jede Woche:</translation>
+    </message>
+    <message>
+        <source>&amp;Accuracy mark:</source>
+        <translation>&amp;Genauigkeitsmarke:</translation>
+    </message>
+    <message>
+        <source>&amp;Speed target:</source>
+        <translation>&amp;Tempoziel:</translation>
+    </message>
+</context>
+<context>
     <name>clavora::ClassSender</name>
     <message>
         <source>The class server is newer than this version of Clavora, which sends nothing to it until it is updated.</source>
@@ -1395,6 +1442,10 @@ Buchstaben</translation>
     <message>
         <source>A page for each class and for each of its learners, to print and hand out</source>
         <translation>Eine Seite für jede Klasse und für alle ihre Lernenden, zum Drucken und Austeilen</translation>
+    </message>
+    <message>
+        <source>Class &amp;goals…</source>
+        <translation>Klassenz&amp;iele…</translation>
     </message>
 </context>
 <context>

@@ -198,20 +198,24 @@ Le programme est «&#xa0;%1&#xa0;»&#xa0;: aucune entrée de démarrage n&apos;a
         <translation>Le rapport se trouve dans %1.</translation>
     </message>
     <message>
-        <source>%1 practised %2 minutes this week</source>
-        <translation>%1 se sont entraînés %2 minutes cette semaine</translation>
+        <source>Setting the goals of %1…</source>
+        <translation>Définition des objectifs de %1…</translation>
     </message>
     <message>
-        <source>%1 reached %2 % accuracy</source>
-        <translation>%1 ont atteint %2 % de précision</translation>
+        <source>The goals of %1 could not be set: %2</source>
+        <translation>Les objectifs de %1 n&apos;ont pas pu être définis : %2</translation>
     </message>
     <message>
-        <source>%1 reached %2 WPM</source>
-        <translation>%1 ont atteint %2 MPM</translation>
+        <source>%1 of %2 practised %3 minutes this week</source>
+        <translation>%1 sur %2 se sont entraînés %3 minutes cette semaine</translation>
     </message>
     <message>
-        <source>%1 (%2 learners): </source>
-        <translation>%1 (%2 élèves) : </translation>
+        <source>%1 of %2 reached %3 % accuracy</source>
+        <translation>%1 sur %2 ont atteint %3 % de précision</translation>
+    </message>
+    <message>
+        <source>%1 of %2 reached %3 WPM</source>
+        <translation>%1 sur %2 ont atteint %3 MPM</translation>
     </message>
 </context>
 <context>
@@ -922,6 +926,49 @@ Votre mot de passe va dans ~/.pgpass ou dans le fichier de service, jamais ici.<
     </message>
 </context>
 <context>
+    <name>clavora::ClassGoalsDialog</name>
+    <message>
+        <source>No goal</source>
+        <translation>Aucun objectif</translation>
+    </message>
+    <message>
+        <source>Class Goals</source>
+        <translation>Objectifs de la classe</translation>
+    </message>
+    <message>
+        <source> minutes</source>
+        <translation> minutes</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source> WPM</source>
+        <translation> MPM</translation>
+    </message>
+    <message>
+        <source>The &amp;Coach is on for its learners</source>
+        <translation>Le &amp;Coach est activé pour ses élèves</translation>
+    </message>
+    <message>
+        <source>C&amp;lass:</source>
+        <translation>C&amp;lasse :</translation>
+    </message>
+    <message>
+        <source>&amp;Practice each week:</source>
+        <translation>&amp;Entraînement chaque semaine :</translation>
+    </message>
+    <message>
+        <source>&amp;Accuracy mark:</source>
+        <translation>Seuil de &amp;précision :</translation>
+    </message>
+    <message>
+        <source>&amp;Speed target:</source>
+        <translation>Objectif de &amp;vitesse :</translation>
+    </message>
+</context>
+<context>
     <name>clavora::ClassSender</name>
     <message>
         <source>The class server is newer than this version of Clavora, which sends nothing to it until it is updated.</source>
@@ -1395,6 +1442,10 @@ débloquées</translation>
     <message>
         <source>A page for each class and for each of its learners, to print and hand out</source>
         <translation>Une page pour chaque classe et pour chacun de ses élèves, à imprimer et à distribuer</translation>
+    </message>
+    <message>
+        <source>Class &amp;goals…</source>
+        <translation>O&amp;bjectifs de la classe…</translation>
     </message>
 </context>
 <context>

@@ -68,6 +68,16 @@ void ClassPage::learnerOpened(const QString& name, const QString& problem)
     form_.status = problem.isEmpty() ? QString() : tr("The progress of %1 could not be read: %2").arg(name, problem);
 }
 
+void ClassPage::goalsSent(const QString& className)
+{
+    form_.status = tr("Setting the goals of %1…").arg(className);
+}
+
+void ClassPage::goalsWritten(const QString& className, const QString& problem)
+{
+    form_.status = problem.isEmpty() ? QString() : tr("The goals of %1 could not be set: %2").arg(className, problem);
+}
+
 std::optional<double> ClassPage::trend(std::optional<double> now, std::optional<double> before)
 {
     return now && before ? std::optional(*now - *before) : std::nullopt;
@@ -91,16 +101,17 @@ QString ClassPage::goalLine(const TaughtClass& taught, const std::vector<Learner
         accuracy += met(learner.medianAccuracy, goals.accuracyMark).value_or(false);
         speed += met(learner.medianSpeed, goals.speedTarget).value_or(false);
     }
+    const qsizetype all = taught.learners.size();
     QStringList parts;
     if (goals.weeklyMinutes)
-        parts << tr("%1 practised %2 minutes this week").arg(minutes).arg(*goals.weeklyMinutes);
+        parts << tr("%1 of %2 practised %3 minutes this week").arg(minutes).arg(all).arg(*goals.weeklyMinutes);
     if (goals.accuracyMark)
-        parts << tr("%1 reached %2 % accuracy").arg(accuracy).arg(*goals.accuracyMark);
+        parts << tr("%1 of %2 reached %3 % accuracy").arg(accuracy).arg(all).arg(*goals.accuracyMark);
     if (goals.speedTarget)
-        parts << tr("%1 reached %2 WPM").arg(speed).arg(*goals.speedTarget);
+        parts << tr("%1 of %2 reached %3 WPM").arg(speed).arg(all).arg(*goals.speedTarget);
     if (parts.isEmpty())
         return QString();
-    return tr("%1 (%2 learners): ").arg(taught.name).arg(taught.learners.size()) + parts.join(QStringLiteral(", "));
+    return taught.name + QStringLiteral(": ") + parts.join(QStringLiteral(", "));
 }
 
 QString ClassPage::keyNames(const QString& keys)

@@ -37,6 +37,9 @@ public:
     // A learner's progress is being fetched to be shown, and then was, or could not be.
     void learnerChosen(const QString& name);
     void learnerOpened(const QString& name, const QString& problem);
+    // The goals of a class are being set, and then were, or could not be.
+    void goalsSent(const QString& className);
+    void goalsWritten(const QString& className, const QString& problem);
     // `folder`: where the save dialog starts.
     void exportClicked(const QString& folder);
     bool writeCsv(QIODevice& device) const;

@@ -3,6 +3,7 @@
 #include "CalendarWidget.h"
 #include "ChartWidget.h"
 #include "ClassDialog.h"
+#include "ClassGoalsDialog.h"
 #include "Geometry.h"
 #include "HeatMapWidget.h"
 #include "FormWriting.h"
@@ -295,6 +296,9 @@ QWidget* ProgressWindow::newClassPage()
     classExportButton_->setObjectName(QStringLiteral("ClassExportButton"));
     connect(classExportButton_, &QPushButton::clicked, this,
             [this] { forwardTo(this, classPage_, &ClassPage::exportClicked)(exportFolder_); });
+    classGoalsButton_ = new QPushButton(tr("Class &goals…"));
+    classGoalsButton_->setObjectName(QStringLiteral("ClassGoalsButton"));
+    connect(classGoalsButton_, &QPushButton::clicked, this, &ProgressWindow::setClassGoals);
     classReportButton_ = new QPushButton(tr("Report as P&DF…"));
     classReportButton_->setObjectName(QStringLiteral("ClassReportButton"));
     classReportButton_->setToolTip(tr("A page for each class and for each of its learners, to print and hand out"));
@@ -314,6 +318,7 @@ QWidget* ProgressWindow::newClassPage()
     layout->addWidget(classGoalsLabel_);
     layout->addWidget(classTable_);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(classGoalsButton_);
     buttons->addStretch();
     buttons->addWidget(classReportButton_);
     buttons->addWidget(classExportButton_);
@@ -328,6 +333,24 @@ void ProgressWindow::chooseClassServer()
         return;
     setClassServer(dialog.server());
     emit classServerChosen(classServer_);
+}
+
+void ProgressWindow::setClassGoals()
+{
+    ClassGoalsDialog dialog(classPage_.form().classes, this);
+    if (dialog.exec() != QDialog::Accepted || !goalsWriter_)
+        return;
+    const QString className = dialog.className();
+    forwardTo(this, classPage_, &ClassPage::goalsSent)(className);
+    // The writer outlives the window, which may be gone when the answer comes.
+    goalsWriter_->write(classServer_, className, dialog.goals(),
+                        [window = QPointer(this), className](const QString& problem) {
+                            if (!window)
+                                return;
+                            forwardTo(window.data(), window->classPage_, &ClassPage::goalsWritten)(className, problem);
+                            if (problem.isEmpty())
+                                window->loadClass(); // the page shows who meets the new goals
+                        });
 }
 
 void ProgressWindow::setClassServer(const QString& server)
@@ -488,6 +511,7 @@ void ProgressWindow::applyClass()
     classStatusLabel_->setVisible(!form.status.isEmpty());
     for (QPushButton* button : {classExportButton_, classReportButton_})
         button->setEnabled(!form.loading && !form.learners.empty());
+    classGoalsButton_->setEnabled(goalsWriter_ && !form.classes.empty());
     classGoalsLabel_->setText(form.goalLines.join(u'\n'));
     classGoalsLabel_->setVisible(!form.goalLines.isEmpty());
     classModel_->setLearners(form.learners);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "common/Colour.h"
+#include "progress/ClassGoalsWriter.h"
 #include "progress/ClassPage.h"
 #include "progress/ClassRosterSource.h"
 #include "progress/ProgressControl.h"
@@ -56,6 +57,8 @@ public:
     void setClassServer(const QString& server);
     // Where the Class page is read from; none: the page is never read.
     void setRosterSource(ClassRosterSource* source) { rosterSource_ = source; }
+    // Where the Class page sets a class's goals; none: they cannot be set here.
+    void setGoalsWriter(ClassGoalsWriter* writer) { goalsWriter_ = writer; }
     // How the class server was last found; none while the learner is in no class.
     void showClassReach(const std::optional<ClassReach>& reach, const QDateTime& now);
     // The progress of a learner of the teacher's class was shown, or why not.
@@ -97,11 +100,13 @@ private:
     void applyClass();
     QWidget* newClassPage();
     void chooseClassServer();
+    void setClassGoals();
     void loadClass();
 
     ProgressControl control_;
     ClassPage classPage_;
     ClassRosterSource* rosterSource_ = nullptr;
+    ClassGoalsWriter* goalsWriter_ = nullptr;
     QString classServer_;
     QString exportFolder_;
     KeyCapTable layout_;
@@ -129,6 +134,7 @@ private:
     QTableView* classTable_;
     QPushButton* classExportButton_;
     QPushButton* classReportButton_;
+    QPushButton* classGoalsButton_;
     std::optional<std::pair<Rgb, Rgb>> shownColours_;
 };
 

@@ -216,9 +216,9 @@ TEST(ClassPage, SaysHowManyOfAClassMeetEachGoal)
     };
     // eve is in another class.
     const std::pair<ClassGoals, QString> cases[] = {
-        {goals(15, 90, 20), QStringLiteral("5a (3 learners): 2 practised 15 minutes this week, 1 reached 90 % "
-                                           "accuracy, 2 reached 20 WPM")},
-        {goals(std::nullopt, std::nullopt, 25), QStringLiteral("5a (3 learners): 1 reached 25 WPM")},
+        {goals(15, 90, 20), QStringLiteral("5a: 2 of 3 practised 15 minutes this week, 1 of 3 reached 90 % "
+                                           "accuracy, 2 of 3 reached 20 WPM")},
+        {goals(std::nullopt, std::nullopt, 25), QStringLiteral("5a: 1 of 3 reached 25 WPM")},
         {ClassGoals{}, QString()},
     };
     for (const auto& [set, line] : cases)

@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
@@ -341,6 +342,51 @@ private slots:
             }
         }
         QVERIFY2(bars > 50 && text > 500, qPrintable(QStringLiteral("%1 bar pixels, %2 text pixels").arg(bars).arg(text)));
+    }
+
+    // The teacher sets a class's goals from the page: the writer gets them with the goals
+    // kept, and the page is read again to show who meets them.
+    void theTeacherSetsAClasssGoals()
+    {
+        LearnerFigures anna;
+        anna.login = QStringLiteral("anna");
+        anna.minutesThisWeek = 20;
+        ClassGoals goals;
+        goals.weeklyMinutes = 15;
+        goals.layoutFile = QStringLiteral("German.kbd");
+        RosterSource source;
+        struct Writer final : ClassGoalsWriter {
+            void write(const QString&, const QString& className, const ClassGoals& goals,
+                       std::function<void(const QString&)> then) override
+            {
+                written = {className, goals};
+                answered = std::move(then);
+            }
+            std::pair<QString, ClassGoals> written;
+            std::function<void(const QString&)> answered;
+        } writer;
+        window_->setRosterSource(&source);
+        window_->setGoalsWriter(&writer);
+        window_->setClassServer(QStringLiteral("service=clavora-class"));
+        ClassRoster roster{true, true, {anna}, {}, {{QStringLiteral("5a"), goals, {QStringLiteral("anna")}}}};
+        source.answered(roster);
+        QCOMPARE(findControl<QLabel>(*window_, "ClassGoalsLabel")->text(),
+                 QStringLiteral("5a: 1 of 1 practised 15 minutes this week"));
+        {
+            ModalAnswerer answerer([](QWidget* modal) {
+                findControl<QSpinBox>(*modal, "SpeedTargetBox")->setValue(20);
+                qobject_cast<QDialog*>(modal)->accept();
+            });
+            findControl<QPushButton>(*window_, "ClassGoalsButton")->click();
+        }
+        goals.speedTarget = 20;
+        QCOMPARE(writer.written.first, QStringLiteral("5a"));
+        QVERIFY(writer.written.second == goals);
+        source.answered = nullptr;
+        writer.answered(QString());
+        QVERIFY(source.answered); // read again
+        window_->setRosterSource(nullptr);
+        window_->setGoalsWriter(nullptr);
     }
 
     void aMissingStoreIsExplained()
