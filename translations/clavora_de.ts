@@ -1447,6 +1447,10 @@ Buchstaben</translation>
         <source>Class &amp;goals…</source>
         <translation>Klassenz&amp;iele…</translation>
     </message>
+    <message>
+        <source>The classes&apos; goals</source>
+        <translation>Die Ziele der Klassen</translation>
+    </message>
 </context>
 <context>
     <name>clavora::ReportPdf</name>

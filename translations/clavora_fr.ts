@@ -1447,6 +1447,10 @@ débloquées</translation>
         <source>Class &amp;goals…</source>
         <translation>O&amp;bjectifs de la classe…</translation>
     </message>
+    <message>
+        <source>The classes&apos; goals</source>
+        <translation>Les objectifs des classes</translation>
+    </message>
 </context>
 <context>
     <name>clavora::ReportPdf</name>

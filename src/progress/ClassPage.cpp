@@ -46,8 +46,9 @@ void ClassPage::answered(const ClassRoster& roster)
         form_.learners = roster.learners;
         form_.classes = roster.classes;
         form_.goalLines.clear();
+        const LearnersByLogin learners = byLogin(form_.learners);
         for (const TaughtClass& taught : form_.classes) {
-            if (const QString line = goalLine(taught, form_.learners); !line.isEmpty())
+            if (const QString line = goalLine(taught, learners); !line.isEmpty())
                 form_.goalLines << line;
         }
     }
@@ -90,16 +91,26 @@ std::optional<bool> ClassPage::met(std::optional<double> figure, std::optional<i
     return figure && std::isfinite(*figure) && *figure >= *goal;
 }
 
-QString ClassPage::goalLine(const TaughtClass& taught, const std::vector<LearnerFigures>& learners)
+ClassPage::LearnersByLogin ClassPage::byLogin(const std::vector<LearnerFigures>& learners)
+{
+    LearnersByLogin index;
+    index.reserve(qsizetype(learners.size()));
+    for (const LearnerFigures& learner : learners)
+        index.insert(learner.login, &learner);
+    return index;
+}
+
+QString ClassPage::goalLine(const TaughtClass& taught, const LearnersByLogin& learners)
 {
     const ClassGoals& goals = taught.goals;
     int minutes = 0, accuracy = 0, speed = 0;
-    for (const LearnerFigures& learner : learners) {
-        if (!taught.learners.contains(learner.login))
+    for (const QString& login : taught.learners) {
+        const LearnerFigures* learner = learners.value(login);
+        if (!learner)
             continue;
-        minutes += met(learner.minutesThisWeek, goals.weeklyMinutes).value_or(false);
-        accuracy += met(learner.medianAccuracy, goals.accuracyMark).value_or(false);
-        speed += met(learner.medianSpeed, goals.speedTarget).value_or(false);
+        minutes += met(learner->minutesThisWeek, goals.weeklyMinutes).value_or(false);
+        accuracy += met(learner->medianAccuracy, goals.accuracyMark).value_or(false);
+        speed += met(learner->medianSpeed, goals.speedTarget).value_or(false);
     }
     const qsizetype all = taught.learners.size();
     QStringList parts;

@@ -3,6 +3,7 @@
 #include "ClassRoster.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QStringList>
 
 class QIODevice;
@@ -50,8 +51,11 @@ public:
     static std::optional<double> trend(std::optional<double> now, std::optional<double> before);
     // Whether a figure meets its goal; absent without a goal, not met without a figure.
     static std::optional<bool> met(std::optional<double> figure, std::optional<int> goal);
+    // The learners by login.
+    using LearnersByLogin = QHash<QString, const LearnerFigures*>;
+    static LearnersByLogin byLogin(const std::vector<LearnerFigures>& learners);
     // The class's learners meeting each of its goals, in a line; empty without goals.
-    static QString goalLine(const TaughtClass& taught, const std::vector<LearnerFigures>& learners);
+    static QString goalLine(const TaughtClass& taught, const LearnersByLogin& learners);
     // The keys by the names the key table uses, the weakest first.
     static QString keyNames(const QString& keys);
 

@@ -83,6 +83,7 @@ std::vector<ReportPage> ClassReport::pages(const std::vector<LearnerFigures>& le
     const int tableColumns[] = {ClassTableModel::Learner,  ClassTableModel::LastPractice, ClassTableModel::Minutes,
                                 ClassTableModel::Attempts, ClassTableModel::Speed,        ClassTableModel::Accuracy,
                                 ClassTableModel::WeakestKeys, ClassTableModel::CourseLetters};
+    const ClassPage::LearnersByLogin learnersByLogin = ClassPage::byLogin(learners);
     std::vector<ReportPage> pages;
     for (const auto& [key, learnersOfClass] : members) {
         const QString& name = key.second;
@@ -92,7 +93,7 @@ std::vector<ReportPage> ClassReport::pages(const std::vector<LearnerFigures>& le
         const auto taught = std::find_if(classes.begin(), classes.end(),
                                          [&](const TaughtClass& known) { return known.name == name; });
         if (taught != classes.end()) {
-            if (const QString goals = ClassPage::goalLine(*taught, learners); !goals.isEmpty())
+            if (const QString goals = ClassPage::goalLine(*taught, learnersByLogin); !goals.isEmpty())
                 page.subtitle += u'\n' + goals;
         }
         for (const int column : tableColumns)

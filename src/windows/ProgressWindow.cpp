@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -277,10 +278,13 @@ QWidget* ProgressWindow::newClassPage()
     classStatusLabel_->setObjectName(QStringLiteral("ClassStatusLabel"));
     classStatusLabel_->setWordWrap(true);
     classStatusLabel_->setTextFormat(Qt::PlainText); // learners' names as the server has them
-    classGoalsLabel_ = new QLabel;
-    classGoalsLabel_->setObjectName(QStringLiteral("ClassGoalsLabel"));
-    classGoalsLabel_->setWordWrap(true);
-    classGoalsLabel_->setTextFormat(Qt::PlainText); // class names as the server has them
+    // A line per class; scrolling beyond a few, so that the table keeps its room.
+    classGoalsText_ = new QPlainTextEdit;
+    classGoalsText_->setObjectName(QStringLiteral("ClassGoalsText"));
+    classGoalsText_->setReadOnly(true);
+    classGoalsText_->setFrameShape(QFrame::NoFrame);
+    classGoalsText_->setAccessibleName(tr("The classes' goals"));
+    classGoalsText_->viewport()->setAutoFillBackground(false); // on the window's colour, as a label
     classModel_ = new ClassTableModel(this);
     classTable_ = newTable(new QTableView, QStringLiteral("ClassTable"));
     classTable_->setModel(classModel_);
@@ -315,7 +319,7 @@ QWidget* ProgressWindow::newClassPage()
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(classStatusLabel_);
-    layout->addWidget(classGoalsLabel_);
+    layout->addWidget(classGoalsText_);
     layout->addWidget(classTable_);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(classGoalsButton_);
@@ -406,6 +410,10 @@ void ProgressWindow::applyColours(Rgb windowColour, Rgb textColour)
     p.setColor(QPalette::WindowText, toQColor(textColour));
     setPalette(p);
     setAutoFillBackground(true);
+    // The classes' goals stand on the window's colour, as a label's text would.
+    QPalette goals = classGoalsText_->palette();
+    goals.setColor(QPalette::Text, toQColor(textColour));
+    classGoalsText_->setPalette(goals);
     shownColours_ = std::pair(windowColour, textColour);
 }
 
@@ -512,8 +520,14 @@ void ProgressWindow::applyClass()
     for (QPushButton* button : {classExportButton_, classReportButton_})
         button->setEnabled(!form.loading && !form.learners.empty());
     classGoalsButton_->setEnabled(goalsWriter_ && !form.classes.empty());
-    classGoalsLabel_->setText(form.goalLines.join(u'\n'));
-    classGoalsLabel_->setVisible(!form.goalLines.isEmpty());
+    if (const QString goals = form.goalLines.join(u'\n'); goals != classGoalsText_->toPlainText()) {
+        classGoalsText_->setPlainText(goals);
+        constexpr qsizetype MostLinesShown = 4;
+        classGoalsText_->setFixedHeight(
+            int(std::min(form.goalLines.size(), MostLinesShown)) * classGoalsText_->fontMetrics().lineSpacing()
+            + 2 * int(classGoalsText_->document()->documentMargin()) + 2);
+    }
+    classGoalsText_->setVisible(!form.goalLines.isEmpty());
     classModel_->setLearners(form.learners);
 }
 

@@ -15,6 +15,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QListWidget;
+class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 class QTableView;
@@ -129,7 +130,7 @@ private:
     QLabel* classReachLabel_;
     QWidget* classTab_;
     QLabel* classStatusLabel_;
-    QLabel* classGoalsLabel_;
+    QPlainTextEdit* classGoalsText_;
     ClassTableModel* classModel_;
     QTableView* classTable_;
     QPushButton* classExportButton_;

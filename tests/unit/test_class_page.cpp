@@ -222,7 +222,8 @@ TEST(ClassPage, SaysHowManyOfAClassMeetEachGoal)
         {ClassGoals{}, QString()},
     };
     for (const auto& [set, line] : cases)
-        EXPECT_EQ(ClassPage::goalLine({QStringLiteral("5a"), set, {"anna", "bruno", "carla"}}, learners), line);
+        EXPECT_EQ(ClassPage::goalLine({QStringLiteral("5a"), set, {"anna", "bruno", "carla"}}, ClassPage::byLogin(learners)),
+                  line);
 }
 
 TEST(ClassTableModel, MarksEachFigureAgainstItsGoal)

@@ -25,6 +25,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -370,7 +371,7 @@ private slots:
         window_->setClassServer(QStringLiteral("service=clavora-class"));
         ClassRoster roster{true, true, {anna}, {}, {{QStringLiteral("5a"), goals, {QStringLiteral("anna")}}}};
         source.answered(roster);
-        QCOMPARE(findControl<QLabel>(*window_, "ClassGoalsLabel")->text(),
+        QCOMPARE(findControl<QPlainTextEdit>(*window_, "ClassGoalsText")->toPlainText(),
                  QStringLiteral("5a: 1 of 1 practised 15 minutes this week"));
         {
             ModalAnswerer answerer([](QWidget* modal) {
