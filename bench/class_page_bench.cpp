@@ -15,7 +15,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <algorithm>
 #include <cstdio>
 
@@ -119,17 +119,17 @@ int main(int argc, char** argv)
     ClassRosterLoader roster;
     window.setRosterSource(&roster);
     window.show();
-    auto* table = window.findChild<QTableWidget*>("ClassTable");
+    auto* table = window.findChild<QTableView*>("ClassTable");
     for (int run = 0; run < Runs; ++run) {
         window.setClassServer(QString());
         application.processEvents();
         clock.restart();
         window.setClassServer(teacher);
         // Waiting without spinning, which would take a core from the server on a small machine.
-        while (table->rowCount() != Learners || !table->isVisible()) {
+        while (table->model()->rowCount() != Learners || !table->isVisible()) {
             if (!table->isVisible())
                 window.findChild<QTabWidget*>("ProgressTabs")->setCurrentWidget(table->parentWidget());
-            if (table->rowCount() != Learners)
+            if (table->model()->rowCount() != Learners)
                 application.processEvents(QEventLoop::WaitForMoreEvents);
         }
         window.repaint();

@@ -102,6 +102,20 @@ Das Programm ist „%1“, daher wurde kein Starteintrag angelegt.</translation>
     </message>
 </context>
 <context>
+    <name>ClassGoalsQuery</name>
+    <message>
+        <source>You teach no class named &quot;%1&quot;.</source>
+        <translation>Sie unterrichten keine Klasse namens „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>ClassGoalsSaver</name>
+    <message>
+        <source>The class server keeps no goals yet: ask whoever runs it to update its tables.</source>
+        <translation>Der Klassenserver speichert noch keine Ziele: Bitten Sie die Person, die ihn betreibt, seine Tabellen zu aktualisieren.</translation>
+    </message>
+</context>
+<context>
     <name>ClassPage</name>
     <message>
         <source>Loading…</source>
@@ -150,6 +164,58 @@ Das Programm ist „%1“, daher wurde kein Starteintrag angelegt.</translation>
     <message>
         <source>The class is in %1.</source>
         <translation>Die Klasse steht in %1.</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save Report As . . .</source>
+        <translation>Bericht speichern unter . . .</translation>
+    </message>
+    <message>
+        <source>Class report</source>
+        <translation>Klassenbericht</translation>
+    </message>
+    <message>
+        <source>The report could not be made.</source>
+        <translation>Der Bericht konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>Report Error</source>
+        <translation>Fehler beim Bericht</translation>
+    </message>
+    <message>
+        <source>The report could not be saved: %1</source>
+        <translation>Der Bericht konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>The report is in %1.</source>
+        <translation>Der Bericht steht in %1.</translation>
+    </message>
+    <message>
+        <source>Setting the goals of %1…</source>
+        <translation>Die Ziele von %1 werden gesetzt…</translation>
+    </message>
+    <message>
+        <source>The goals of %1 could not be set: %2</source>
+        <translation>Die Ziele von %1 konnten nicht gesetzt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 practised %3 minutes this week</source>
+        <translation>%1 von %2 übten diese Woche %3 Minuten</translation>
+    </message>
+    <message>
+        <source>%1 of %2 reached %3 % accuracy</source>
+        <translation>%1 von %2 erreichten %3 % Genauigkeit</translation>
+    </message>
+    <message>
+        <source>%1 of %2 reached %3 WPM</source>
+        <translation>%1 von %2 erreichten %3 WpM</translation>
     </message>
 </context>
 <context>
@@ -213,6 +279,37 @@ Das Programm ist „%1“, daher wurde kein Starteintrag angelegt.</translation>
     <message>
         <source>The class server could not be reached: %1</source>
         <translation>Der Klassenserver war nicht erreichbar: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ClassReport</name>
+    <message>
+        <source>This week is the seven days to %1; a trend compares it with the four weeks before.</source>
+        <translation>Diese Woche sind die sieben Tage bis %1; ein Trend vergleicht sie mit den vier Wochen davor.</translation>
+    </message>
+    <message>
+        <source>Learners in no class</source>
+        <translation>Lernende in keiner Klasse</translation>
+    </message>
+    <message>
+        <source>Class %1</source>
+        <translation>Klasse %1</translation>
+    </message>
+    <message>
+        <source>Each week: minutes per learner (bars) and the learners&apos; median WPM (line)</source>
+        <translation>Jede Woche: Minuten je Lernende(n) (Balken) und der Median der WpM (Linie)</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Kennzahl</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Each week: minutes (bars) and median WPM (line)</source>
+        <translation>Jede Woche: Minuten (Balken) und WpM im Median (Linie)</translation>
     </message>
 </context>
 <context>
@@ -829,6 +926,49 @@ Dein Passwort gehört in ~/.pgpass oder in die Dienstdatei, nie hierher.</transl
     </message>
 </context>
 <context>
+    <name>clavora::ClassGoalsDialog</name>
+    <message>
+        <source>No goal</source>
+        <translation>Kein Ziel</translation>
+    </message>
+    <message>
+        <source>Class Goals</source>
+        <translation>Klassenziele</translation>
+    </message>
+    <message>
+        <source> minutes</source>
+        <translation> Minuten</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source> WPM</source>
+        <translation> WpM</translation>
+    </message>
+    <message>
+        <source>The &amp;Coach is on for its learners</source>
+        <translation>Der &amp;Coach ist für ihre Lernenden an</translation>
+    </message>
+    <message>
+        <source>C&amp;lass:</source>
+        <translation>K&amp;lasse:</translation>
+    </message>
+    <message>
+        <source>&amp;Practice each week:</source>
+        <translation>Ü&amp;bung jede Woche:</translation>
+    </message>
+    <message>
+        <source>&amp;Accuracy mark:</source>
+        <translation>&amp;Genauigkeitsmarke:</translation>
+    </message>
+    <message>
+        <source>&amp;Speed target:</source>
+        <translation>&amp;Tempoziel:</translation>
+    </message>
+</context>
+<context>
     <name>clavora::ClassSender</name>
     <message>
         <source>The class server is newer than this version of Clavora, which sends nothing to it until it is updated.</source>
@@ -857,6 +997,75 @@ Dein Passwort gehört in ~/.pgpass oder in die Dienstdatei, nie hierher.</transl
     <message>
         <source>The class server did not say what it holds of your records: %1</source>
         <translation>Der Server der Klasse hat nicht gesagt, was er von Ihren Aufzeichnungen hat: %1</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::ClassTableModel</name>
+    <message>
+        <source>Learner</source>
+        <translation>Lernende(r)</translation>
+    </message>
+    <message>
+        <source>Classes</source>
+        <translation>Klassen</translation>
+    </message>
+    <message>
+        <source>Last practice</source>
+        <translation>Zuletzt geübt</translation>
+    </message>
+    <message>
+        <source>Minutes
+this week</source>
+        <translation>Minuten
+diese Woche</translation>
+    </message>
+    <message>
+        <source>Attempts
+this week</source>
+        <translation>Versuche
+diese Woche</translation>
+    </message>
+    <message>
+        <source>Median WPM
+and trend</source>
+        <translation>WpM (Median)
+und Trend</translation>
+    </message>
+    <message>
+        <source>Median
+accuracy %
+and trend</source>
+        <translation>Genauigkeit %
+(Median)
+und Trend</translation>
+    </message>
+    <message>
+        <source>Weakest
+keys</source>
+        <translation>Schwächste
+Tasten</translation>
+    </message>
+    <message>
+        <source>%1 this week; no figure for the four weeks before</source>
+        <translation>%1 diese Woche; keine Zahl für die vier Wochen davor</translation>
+    </message>
+    <message>
+        <source>%1 words per minute this week, %2 the four weeks before</source>
+        <translation>%1 Wörter pro Minute diese Woche, %2 in den vier Wochen davor</translation>
+    </message>
+    <message>
+        <source>%1 % this week, %2 % the four weeks before</source>
+        <translation>%1 % diese Woche, %2 % in den vier Wochen davor</translation>
+    </message>
+    <message>
+        <source>Letters
+unlocked</source>
+        <translation>Freigeschaltete
+Buchstaben</translation>
+    </message>
+    <message>
+        <source>Minutes this week against the class&apos;s weekly goal</source>
+        <translation>Minuten diese Woche gegenüber dem Wochenziel der Klasse</translation>
     </message>
 </context>
 <context>
@@ -1215,42 +1424,6 @@ Dein Passwort gehört in ~/.pgpass oder in die Dienstdatei, nie hierher.</transl
         <translation>Klasse…</translation>
     </message>
     <message>
-        <source>Learner</source>
-        <translation>Lernende(r)</translation>
-    </message>
-    <message>
-        <source>Classes</source>
-        <translation>Klassen</translation>
-    </message>
-    <message>
-        <source>Last practice</source>
-        <translation>Zuletzt geübt</translation>
-    </message>
-    <message>
-        <source>Minutes this week</source>
-        <translation>Minuten diese Woche</translation>
-    </message>
-    <message>
-        <source>Attempts this week</source>
-        <translation>Versuche diese Woche</translation>
-    </message>
-    <message>
-        <source>WPM trend</source>
-        <translation>WpM-Trend</translation>
-    </message>
-    <message>
-        <source>Median accuracy %</source>
-        <translation>Genauigkeit % (Median)</translation>
-    </message>
-    <message>
-        <source>Accuracy trend</source>
-        <translation>Genauigkeitstrend</translation>
-    </message>
-    <message>
-        <source>Weakest keys</source>
-        <translation>Schwächste Tasten</translation>
-    </message>
-    <message>
         <source>This week is the last seven days; a trend compares it with the four weeks before. Double-click a learner to see their progress.</source>
         <translation>Diese Woche sind die letzten sieben Tage; ein Trend vergleicht sie mit den vier Wochen davor. Doppelklicke auf Lernende, um ihren Fortschritt zu sehen.</translation>
     </message>
@@ -1265,6 +1438,29 @@ Dein Passwort gehört in ~/.pgpass oder in die Dienstdatei, nie hierher.</transl
     <message>
         <source>Class</source>
         <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Report as P&amp;DF…</source>
+        <translation>Bericht als P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>A page for each class and for each of its learners, to print and hand out</source>
+        <translation>Eine Seite für jede Klasse und für alle ihre Lernenden, zum Drucken und Austeilen</translation>
+    </message>
+    <message>
+        <source>Class &amp;goals…</source>
+        <translation>Klassenz&amp;iele…</translation>
+    </message>
+    <message>
+        <source>The classes&apos; goals</source>
+        <translation>Die Ziele der Klassen</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::ReportPdf</name>
+    <message>
+        <source>weeks ending on</source>
+        <translation>Wochen bis zum</translation>
     </message>
 </context>
 <context>

@@ -102,6 +102,20 @@ Le programme est «&#xa0;%1&#xa0;»&#xa0;: aucune entrée de démarrage n&apos;a
     </message>
 </context>
 <context>
+    <name>ClassGoalsQuery</name>
+    <message>
+        <source>You teach no class named &quot;%1&quot;.</source>
+        <translation>Vous n&apos;enseignez dans aucune classe nommée « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>ClassGoalsSaver</name>
+    <message>
+        <source>The class server keeps no goals yet: ask whoever runs it to update its tables.</source>
+        <translation>Le serveur de classe ne garde pas encore d&apos;objectifs : demandez à la personne qui le gère de mettre ses tables à jour.</translation>
+    </message>
+</context>
+<context>
     <name>ClassPage</name>
     <message>
         <source>Loading…</source>
@@ -150,6 +164,58 @@ Le programme est «&#xa0;%1&#xa0;»&#xa0;: aucune entrée de démarrage n&apos;a
     <message>
         <source>The class is in %1.</source>
         <translation>La classe se trouve dans %1.</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save Report As . . .</source>
+        <translation>Enregistrer le rapport sous . . .</translation>
+    </message>
+    <message>
+        <source>Class report</source>
+        <translation>Rapport de classe</translation>
+    </message>
+    <message>
+        <source>The report could not be made.</source>
+        <translation>Le rapport n&apos;a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>Report Error</source>
+        <translation>Erreur de rapport</translation>
+    </message>
+    <message>
+        <source>The report could not be saved: %1</source>
+        <translation>Le rapport n&apos;a pas pu être enregistré : %1</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <source>The report is in %1.</source>
+        <translation>Le rapport se trouve dans %1.</translation>
+    </message>
+    <message>
+        <source>Setting the goals of %1…</source>
+        <translation>Définition des objectifs de %1…</translation>
+    </message>
+    <message>
+        <source>The goals of %1 could not be set: %2</source>
+        <translation>Les objectifs de %1 n&apos;ont pas pu être définis : %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 practised %3 minutes this week</source>
+        <translation>%1 sur %2 se sont entraînés %3 minutes cette semaine</translation>
+    </message>
+    <message>
+        <source>%1 of %2 reached %3 % accuracy</source>
+        <translation>%1 sur %2 ont atteint %3 % de précision</translation>
+    </message>
+    <message>
+        <source>%1 of %2 reached %3 WPM</source>
+        <translation>%1 sur %2 ont atteint %3 MPM</translation>
     </message>
 </context>
 <context>
@@ -213,6 +279,37 @@ Le programme est «&#xa0;%1&#xa0;»&#xa0;: aucune entrée de démarrage n&apos;a
     <message>
         <source>The class server could not be reached: %1</source>
         <translation>Le serveur de la classe n&apos;a pas pu être joint : %1</translation>
+    </message>
+</context>
+<context>
+    <name>ClassReport</name>
+    <message>
+        <source>This week is the seven days to %1; a trend compares it with the four weeks before.</source>
+        <translation>Cette semaine, ce sont les sept jours jusqu&apos;au %1 ; une tendance la compare aux quatre semaines précédentes.</translation>
+    </message>
+    <message>
+        <source>Learners in no class</source>
+        <translation>Élèves d&apos;aucune classe</translation>
+    </message>
+    <message>
+        <source>Class %1</source>
+        <translation>Classe %1</translation>
+    </message>
+    <message>
+        <source>Each week: minutes per learner (bars) and the learners&apos; median WPM (line)</source>
+        <translation>Chaque semaine : minutes par élève (barres) et MPM médian des élèves (ligne)</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Mesure</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Each week: minutes (bars) and median WPM (line)</source>
+        <translation>Chaque semaine : minutes (barres) et MPM médian (ligne)</translation>
     </message>
 </context>
 <context>
@@ -829,6 +926,49 @@ Votre mot de passe va dans ~/.pgpass ou dans le fichier de service, jamais ici.<
     </message>
 </context>
 <context>
+    <name>clavora::ClassGoalsDialog</name>
+    <message>
+        <source>No goal</source>
+        <translation>Aucun objectif</translation>
+    </message>
+    <message>
+        <source>Class Goals</source>
+        <translation>Objectifs de la classe</translation>
+    </message>
+    <message>
+        <source> minutes</source>
+        <translation> minutes</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source> WPM</source>
+        <translation> MPM</translation>
+    </message>
+    <message>
+        <source>The &amp;Coach is on for its learners</source>
+        <translation>Le &amp;Coach est activé pour ses élèves</translation>
+    </message>
+    <message>
+        <source>C&amp;lass:</source>
+        <translation>C&amp;lasse :</translation>
+    </message>
+    <message>
+        <source>&amp;Practice each week:</source>
+        <translation>&amp;Entraînement chaque semaine :</translation>
+    </message>
+    <message>
+        <source>&amp;Accuracy mark:</source>
+        <translation>Seuil de &amp;précision :</translation>
+    </message>
+    <message>
+        <source>&amp;Speed target:</source>
+        <translation>Objectif de &amp;vitesse :</translation>
+    </message>
+</context>
+<context>
     <name>clavora::ClassSender</name>
     <message>
         <source>The class server is newer than this version of Clavora, which sends nothing to it until it is updated.</source>
@@ -857,6 +997,75 @@ Votre mot de passe va dans ~/.pgpass ou dans le fichier de service, jamais ici.<
     <message>
         <source>The class server did not say what it holds of your records: %1</source>
         <translation>Le serveur de la classe n&apos;a pas dit ce qu&apos;il détient de vos enregistrements : %1</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::ClassTableModel</name>
+    <message>
+        <source>Learner</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>Classes</source>
+        <translation>Classes</translation>
+    </message>
+    <message>
+        <source>Last practice</source>
+        <translation>Dernier entraînement</translation>
+    </message>
+    <message>
+        <source>Minutes
+this week</source>
+        <translation>Minutes
+cette semaine</translation>
+    </message>
+    <message>
+        <source>Attempts
+this week</source>
+        <translation>Essais
+cette semaine</translation>
+    </message>
+    <message>
+        <source>Median WPM
+and trend</source>
+        <translation>MPM médian
+et tendance</translation>
+    </message>
+    <message>
+        <source>Median
+accuracy %
+and trend</source>
+        <translation>Précision %
+(médiane)
+et tendance</translation>
+    </message>
+    <message>
+        <source>Weakest
+keys</source>
+        <translation>Touches les
+plus faibles</translation>
+    </message>
+    <message>
+        <source>%1 this week; no figure for the four weeks before</source>
+        <translation>%1 cette semaine ; aucune mesure pour les quatre semaines précédentes</translation>
+    </message>
+    <message>
+        <source>%1 words per minute this week, %2 the four weeks before</source>
+        <translation>%1 mots par minute cette semaine, %2 les quatre semaines précédentes</translation>
+    </message>
+    <message>
+        <source>%1 % this week, %2 % the four weeks before</source>
+        <translation>%1 % cette semaine, %2 % les quatre semaines précédentes</translation>
+    </message>
+    <message>
+        <source>Letters
+unlocked</source>
+        <translation>Lettres
+débloquées</translation>
+    </message>
+    <message>
+        <source>Minutes this week against the class&apos;s weekly goal</source>
+        <translation>Minutes cette semaine face à l&apos;objectif hebdomadaire de la classe</translation>
     </message>
 </context>
 <context>
@@ -1215,42 +1424,6 @@ Votre mot de passe va dans ~/.pgpass ou dans le fichier de service, jamais ici.<
         <translation>Classe…</translation>
     </message>
     <message>
-        <source>Learner</source>
-        <translation>Élève</translation>
-    </message>
-    <message>
-        <source>Classes</source>
-        <translation>Classes</translation>
-    </message>
-    <message>
-        <source>Last practice</source>
-        <translation>Dernier entraînement</translation>
-    </message>
-    <message>
-        <source>Minutes this week</source>
-        <translation>Minutes cette semaine</translation>
-    </message>
-    <message>
-        <source>Attempts this week</source>
-        <translation>Essais cette semaine</translation>
-    </message>
-    <message>
-        <source>WPM trend</source>
-        <translation>Tendance MPM</translation>
-    </message>
-    <message>
-        <source>Median accuracy %</source>
-        <translation>Précision % (médiane)</translation>
-    </message>
-    <message>
-        <source>Accuracy trend</source>
-        <translation>Tendance de la précision</translation>
-    </message>
-    <message>
-        <source>Weakest keys</source>
-        <translation>Touches les plus faibles</translation>
-    </message>
-    <message>
         <source>This week is the last seven days; a trend compares it with the four weeks before. Double-click a learner to see their progress.</source>
         <translation>Cette semaine, ce sont les sept derniers jours&#xa0;; une tendance la compare aux quatre semaines d’avant. Double-cliquez sur un élève pour voir sa progression.</translation>
     </message>
@@ -1265,6 +1438,29 @@ Votre mot de passe va dans ~/.pgpass ou dans le fichier de service, jamais ici.<
     <message>
         <source>Class</source>
         <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Report as P&amp;DF…</source>
+        <translation>Rapport en P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>A page for each class and for each of its learners, to print and hand out</source>
+        <translation>Une page pour chaque classe et pour chacun de ses élèves, à imprimer et à distribuer</translation>
+    </message>
+    <message>
+        <source>Class &amp;goals…</source>
+        <translation>O&amp;bjectifs de la classe…</translation>
+    </message>
+    <message>
+        <source>The classes&apos; goals</source>
+        <translation>Les objectifs des classes</translation>
+    </message>
+</context>
+<context>
+    <name>clavora::ReportPdf</name>
+    <message>
+        <source>weeks ending on</source>
+        <translation>semaines se terminant le</translation>
     </message>
 </context>
 <context>

@@ -318,6 +318,7 @@ void AppWiring::openProgress()
                     [this](const QString& server) { setClassServer(server); });
             connect(progress_, &ProgressWindow::learnerChosen, this, &AppWiring::openLearnerProgress);
             progress_->setRosterSource(&classRoster_);
+            progress_->setGoalsWriter(&classGoals_);
         }
         progress_->setClassServer(settings.classServer); // the Class page read anew
     }

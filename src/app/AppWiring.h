@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "class/ClassGoalsSaver.h"
 #include "class/ClassRosterLoader.h"
 #include "class/ClassSync.h"
 #include "common/ProgramPaths.h"
@@ -124,6 +125,7 @@ private:
     std::unique_ptr<HistoryStore> store_;
     bool classPending_ = false; // the class named in the settings starts after the first paint
     ClassRosterLoader classRoster_; // the teacher's Class page, read from the class server
+    ClassGoalsSaver classGoals_;    // a class's goals, set from the Class page
     std::unique_ptr<ProgressQueries> storedFigures_;
     NoHistory noHistory_;
     RecordingSwitch recorder_;

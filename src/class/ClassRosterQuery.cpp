@@ -11,7 +11,8 @@ namespace clavora {
 namespace {
 
 // Each learner's figures come from their own index ranges (learner, day): the last five
-// weeks of attempts, this week's key figures, and the last day. No statement reads a whole
+// weeks of attempts (also week by week, the oldest first), this week's key figures, and the
+// last day. No statement reads a whole
 // table, so the page costs the same whatever the class's history holds.
 constexpr char RosterSql[] = R"(
 WITH span AS (SELECT CAST(? AS date) AS today),
@@ -25,7 +26,8 @@ members AS (
 SELECT m.login, m.full_name, m.classes,
     GREATEST((SELECT max(a.day) FROM clavora.attempts a WHERE a.learner = m.login),
              (SELECT max(g.day) FROM clavora.games g WHERE g.learner = m.login)),
-    w.minutes, w.attempts, w.speed, w.speed_before, w.accuracy, w.accuracy_before, k.keys, %1
+    w.minutes, w.attempts, w.speed, w.speed_before, w.accuracy, w.accuracy_before, k.keys, %1,
+    w.week_seconds, w.week_speeds
 FROM members m CROSS JOIN span s
 LEFT JOIN LATERAL (
     SELECT coalesce(sum(a.seconds) FILTER (WHERE a.day > s.today - 7), 0) / 60 AS minutes,
@@ -33,7 +35,17 @@ LEFT JOIN LATERAL (
         percentile_cont(0.5) WITHIN GROUP (ORDER BY a.speed) FILTER (WHERE a.day > s.today - 7) AS speed,
         percentile_cont(0.5) WITHIN GROUP (ORDER BY a.speed) FILTER (WHERE a.day <= s.today - 7) AS speed_before,
         percentile_cont(0.5) WITHIN GROUP (ORDER BY a.accuracy) FILTER (WHERE a.day > s.today - 7) AS accuracy,
-        percentile_cont(0.5) WITHIN GROUP (ORDER BY a.accuracy) FILTER (WHERE a.day <= s.today - 7) AS accuracy_before
+        percentile_cont(0.5) WITHIN GROUP (ORDER BY a.accuracy) FILTER (WHERE a.day <= s.today - 7) AS accuracy_before,
+        ARRAY[sum(a.seconds) FILTER (WHERE a.day <= s.today - 28),
+              sum(a.seconds) FILTER (WHERE a.day > s.today - 28 AND a.day <= s.today - 21),
+              sum(a.seconds) FILTER (WHERE a.day > s.today - 21 AND a.day <= s.today - 14),
+              sum(a.seconds) FILTER (WHERE a.day > s.today - 14 AND a.day <= s.today - 7),
+              sum(a.seconds) FILTER (WHERE a.day > s.today - 7)] AS week_seconds,
+        ARRAY[percentile_cont(0.5) WITHIN GROUP (ORDER BY a.speed) FILTER (WHERE a.day <= s.today - 28),
+              percentile_cont(0.5) WITHIN GROUP (ORDER BY a.speed) FILTER (WHERE a.day > s.today - 28 AND a.day <= s.today - 21),
+              percentile_cont(0.5) WITHIN GROUP (ORDER BY a.speed) FILTER (WHERE a.day > s.today - 21 AND a.day <= s.today - 14),
+              percentile_cont(0.5) WITHIN GROUP (ORDER BY a.speed) FILTER (WHERE a.day > s.today - 14 AND a.day <= s.today - 7),
+              percentile_cont(0.5) WITHIN GROUP (ORDER BY a.speed) FILTER (WHERE a.day > s.today - 7)] AS week_speeds
     FROM clavora.attempts a
     WHERE a.learner = m.login AND a.day > s.today - 35 AND a.day <= s.today) w ON true
 LEFT JOIN LATERAL (
@@ -59,6 +71,21 @@ QString characters(const QString& codes)
     for (const QStringView code : QStringView(codes).split(u',', Qt::SkipEmptyParts))
         keys += QChar(char16_t(code.toUInt()));
     return keys;
+}
+
+// The five weeks from two arrays as the driver gives them, "{60,NULL,...}"; a week without
+// attempts has no seconds and no speed.
+std::vector<WeekFigures> weeks(const QString& seconds, const QString& speeds)
+{
+    const auto items = [](const QString& array) { return QStringView(array).mid(1, array.size() - 2).split(u','); };
+    const QList<QStringView> secondsOfWeeks = items(seconds), speedsOfWeeks = items(speeds);
+    std::vector<WeekFigures> figures;
+    for (qsizetype week = 0; week < secondsOfWeeks.size() && week < speedsOfWeeks.size(); ++week) {
+        bool isNumber = false;
+        const double speed = speedsOfWeeks[week].toDouble(&isNumber);
+        figures.push_back({secondsOfWeeks[week].toDouble() / 60, isNumber ? std::optional(speed) : std::nullopt});
+    }
+    return figures;
 }
 
 } // namespace
@@ -98,7 +125,8 @@ ClassRoster ClassRosterQuery::read(const QSqlDatabase& connection, QDate today)
         roster.learners.push_back({query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
             query.value(3).toDate(), query.value(4).toDouble(), query.value(5).toInt(), number(query.value(6)),
             number(query.value(7)), number(query.value(8)), number(query.value(9)),
-            characters(query.value(10).toString()), query.value(11).toString()});
+            characters(query.value(10).toString()), query.value(11).toString(), {},
+            weeks(query.value(12).toString(), query.value(13).toString())});
     }
     query.finish();
     if (goals) {

@@ -5,11 +5,18 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <vector>
 
 namespace clavora {
+
+// One week of a learner's practice.
+struct WeekFigures {
+    double minutes = 0;
+    std::optional<double> medianSpeed; // words per minute; absent without an attempt
+};
 
 // One learner of a teacher's classes as the Class page shows them. "This week" is the last
 // seven days, today included; "before" the four weeks before it.
@@ -27,6 +34,7 @@ struct LearnerFigures {
     QString weakestKeys; // this week's, one character each, the weakest first
     QString courseLetters = {}; // the letters the learner's Coach has unlocked, as last sent; empty: none sent
     ClassGoals goals = {};      // the stricter of the goals of the teacher's classes the learner is in
+    std::vector<WeekFigures> weeks = {}; // this week and the four before, the oldest first; empty: not read
 
     // A figure that is not a number (an old row of the server may hold one) equals itself,
     // so that an answer like the last is seen as such.
@@ -40,7 +48,11 @@ struct LearnerFigures {
                && attemptsThisWeek == other.attemptsThisWeek && same(medianSpeed, other.medianSpeed)
                && same(medianSpeedBefore, other.medianSpeedBefore) && same(medianAccuracy, other.medianAccuracy)
                && same(medianAccuracyBefore, other.medianAccuracyBefore) && weakestKeys == other.weakestKeys
-               && courseLetters == other.courseLetters && goals == other.goals;
+               && courseLetters == other.courseLetters && goals == other.goals
+               && std::equal(weeks.begin(), weeks.end(), other.weeks.begin(), other.weeks.end(),
+                             [&](const WeekFigures& a, const WeekFigures& b) {
+                                 return same(a.minutes, b.minutes) && same(a.medianSpeed, b.medianSpeed);
+                             });
     }
 };
 

@@ -3,12 +3,15 @@
 #include "CalendarWidget.h"
 #include "ChartWidget.h"
 #include "ClassDialog.h"
+#include "ClassGoalsDialog.h"
 #include "Geometry.h"
 #include "HeatMapWidget.h"
 #include "FormWriting.h"
+#include "ReportPdf.h"
 #include "SaveFileDialog.h"
 #include "common/Captions.h"
 #include "keyboard/HeatMap.h"
+#include "progress/ClassTableModel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,6 +20,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -25,6 +29,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 
 namespace clavora {
@@ -55,15 +60,21 @@ QTableWidgetItem* textItem(const QString& text)
     return new QTableWidgetItem(text);
 }
 
-QTableWidget* newTable(const QStringList& headings, const QString& name)
+template <typename Table>
+Table* newTable(Table* table, const QString& name)
 {
-    auto* table = new QTableWidget(0, int(headings.size()));
     table->setObjectName(name);
-    table->setHorizontalHeaderLabels(headings);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().lineSpacing() + 6);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    return table;
+}
+
+QTableWidget* newTable(const QStringList& headings, const QString& name)
+{
+    auto* table = newTable(new QTableWidget(0, int(headings.size())), name);
+    table->setHorizontalHeaderLabels(headings);
     return table;
 }
 
@@ -267,36 +278,55 @@ QWidget* ProgressWindow::newClassPage()
     classStatusLabel_->setObjectName(QStringLiteral("ClassStatusLabel"));
     classStatusLabel_->setWordWrap(true);
     classStatusLabel_->setTextFormat(Qt::PlainText); // learners' names as the server has them
-    classTable_ = newTable({tr("Learner"), tr("Classes"), tr("Last practice"), tr("Minutes this week"),
-                            tr("Attempts this week"), tr("Median WPM"), tr("WPM trend"), tr("Median accuracy %"),
-                            tr("Accuracy trend"), tr("Weakest keys")},
-                           QStringLiteral("ClassTable"));
+    // A line per class; scrolling beyond a few, so that the table keeps its room.
+    classGoalsText_ = new QPlainTextEdit;
+    classGoalsText_->setObjectName(QStringLiteral("ClassGoalsText"));
+    classGoalsText_->setReadOnly(true);
+    classGoalsText_->setFrameShape(QFrame::NoFrame);
+    classGoalsText_->setAccessibleName(tr("The classes' goals"));
+    classGoalsText_->viewport()->setAutoFillBackground(false); // on the window's colour, as a label
+    classModel_ = new ClassTableModel(this);
+    classTable_ = newTable(new QTableView, QStringLiteral("ClassTable"));
+    classTable_->setModel(classModel_);
     classTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
     // Columns as wide as their first rows: measuring every cell of a large class would cost
     // more than the server's answer.
     classTable_->horizontalHeader()->setResizeContentsPrecision(40);
     classTable_->setToolTip(tr("This week is the last seven days; a trend compares it with the four weeks before. "
                                "Double-click a learner to see their progress."));
-    classTable_->sortByColumn(0, Qt::AscendingOrder);
+    classTable_->setSortingEnabled(true);
+    classTable_->sortByColumn(ClassTableModel::Learner, Qt::AscendingOrder);
     classExportButton_ = new QPushButton(tr("Ex&port class…"));
     classExportButton_->setObjectName(QStringLiteral("ClassExportButton"));
     connect(classExportButton_, &QPushButton::clicked, this,
             [this] { forwardTo(this, classPage_, &ClassPage::exportClicked)(exportFolder_); });
-    connect(classTable_, &QTableWidget::cellDoubleClicked, this, [this](int row) {
-        const QTableWidgetItem* learner = classTable_->item(row, 0);
-        if (!learner)
-            return;
-        // Taken first: showing the choice may fill the table anew, deleting its items.
-        const QString login = learner->data(Qt::UserRole).toString();
-        const QString name = learner->text();
+    classGoalsButton_ = new QPushButton(tr("Class &goals…"));
+    classGoalsButton_->setObjectName(QStringLiteral("ClassGoalsButton"));
+    connect(classGoalsButton_, &QPushButton::clicked, this, &ProgressWindow::setClassGoals);
+    classReportButton_ = new QPushButton(tr("Report as P&DF…"));
+    classReportButton_->setObjectName(QStringLiteral("ClassReportButton"));
+    classReportButton_->setToolTip(tr("A page for each class and for each of its learners, to print and hand out"));
+    connect(classReportButton_, &QPushButton::clicked, this, [this] {
+        forwardTo(this, classPage_, &ClassPage::reportClicked)(exportFolder_, QDate::currentDate());
+    });
+    connect(classTable_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        // Taken first: showing the choice may fill the table anew.
+        const LearnerFigures learner = classModel_->learner(index.row());
+        const QString name = ClassTableModel::cellText(learner, ClassTableModel::Learner);
         forwardTo(this, classPage_, &ClassPage::learnerChosen)(name);
-        emit learnerChosen(login, name);
+        emit learnerChosen(learner.login, name);
     });
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(classStatusLabel_);
+    layout->addWidget(classGoalsText_);
     layout->addWidget(classTable_);
-    layout->addWidget(classExportButton_, 0, Qt::AlignRight);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(classGoalsButton_);
+    buttons->addStretch();
+    buttons->addWidget(classReportButton_);
+    buttons->addWidget(classExportButton_);
+    layout->addLayout(buttons);
     return page;
 }
 
@@ -307,6 +337,24 @@ void ProgressWindow::chooseClassServer()
         return;
     setClassServer(dialog.server());
     emit classServerChosen(classServer_);
+}
+
+void ProgressWindow::setClassGoals()
+{
+    ClassGoalsDialog dialog(classPage_.form().classes, this);
+    if (dialog.exec() != QDialog::Accepted || !goalsWriter_)
+        return;
+    const QString className = dialog.className();
+    forwardTo(this, classPage_, &ClassPage::goalsSent)(className);
+    // The writer outlives the window, which may be gone when the answer comes.
+    goalsWriter_->write(classServer_, className, dialog.goals(),
+                        [window = QPointer(this), className](const QString& problem) {
+                            if (!window)
+                                return;
+                            forwardTo(window.data(), window->classPage_, &ClassPage::goalsWritten)(className, problem);
+                            if (problem.isEmpty())
+                                window->loadClass(); // the page shows who meets the new goals
+                        });
 }
 
 void ProgressWindow::setClassServer(const QString& server)
@@ -362,6 +410,10 @@ void ProgressWindow::applyColours(Rgb windowColour, Rgb textColour)
     p.setColor(QPalette::WindowText, toQColor(textColour));
     setPalette(p);
     setAutoFillBackground(true);
+    // The classes' goals stand on the window's colour, as a label's text would.
+    QPalette goals = classGoalsText_->palette();
+    goals.setColor(QPalette::Text, toQColor(textColour));
+    classGoalsText_->setPalette(goals);
     shownColours_ = std::pair(windowColour, textColour);
 }
 
@@ -465,30 +517,18 @@ void ProgressWindow::applyClass()
         tabs_->removeTab(index);
     classStatusLabel_->setText(form.status);
     classStatusLabel_->setVisible(!form.status.isEmpty());
-    classExportButton_->setEnabled(!form.loading && !form.learners.empty());
-    if (form.learners == shownLearners_)
-        return;
-    shownLearners_ = form.learners;
-    classTable_->setSortingEnabled(false);
-    classTable_->setRowCount(int(shownLearners_.size()));
-    for (int row = 0; row < int(shownLearners_.size()); ++row) {
-        const LearnerFigures& learner = shownLearners_[std::size_t(row)];
-        auto* name = textItem(learner.name.isEmpty() ? learner.login : learner.name);
-        name->setData(Qt::UserRole, learner.login);
-        name->setToolTip(learner.login);
-        classTable_->setItem(row, 0, name);
-        classTable_->setItem(row, 1, textItem(learner.classes));
-        classTable_->setItem(row, 2, textItem(learner.lastPractice.toString(Qt::ISODate)));
-        classTable_->setItem(row, 3, numberItem(learner.minutesThisWeek));
-        classTable_->setItem(row, 4, numberItem(learner.attemptsThisWeek));
-        classTable_->setItem(row, 5, numberItem(learner.medianSpeed, 1));
-        classTable_->setItem(row, 6, numberItem(ClassPage::trend(learner.medianSpeed, learner.medianSpeedBefore), 1));
-        classTable_->setItem(row, 7, numberItem(learner.medianAccuracy, 1));
-        classTable_->setItem(row, 8,
-                             numberItem(ClassPage::trend(learner.medianAccuracy, learner.medianAccuracyBefore), 1));
-        classTable_->setItem(row, 9, textItem(ClassPage::keyNames(learner.weakestKeys)));
+    for (QPushButton* button : {classExportButton_, classReportButton_})
+        button->setEnabled(!form.loading && !form.learners.empty());
+    classGoalsButton_->setEnabled(goalsWriter_ && !form.classes.empty());
+    if (const QString goals = form.goalLines.join(u'\n'); goals != classGoalsText_->toPlainText()) {
+        classGoalsText_->setPlainText(goals);
+        constexpr qsizetype MostLinesShown = 4;
+        classGoalsText_->setFixedHeight(
+            int(std::min(form.goalLines.size(), MostLinesShown)) * classGoalsText_->fontMetrics().lineSpacing()
+            + 2 * int(classGoalsText_->document()->documentMargin()) + 2);
     }
-    classTable_->setSortingEnabled(true);
+    classGoalsText_->setVisible(!form.goalLines.isEmpty());
+    classModel_->setLearners(form.learners);
 }
 
 void ProgressWindow::showMessage(const QString& title, const QString& text)
@@ -506,6 +546,11 @@ std::optional<QString> ProgressWindow::askSaveFileName(const QString& proposed, 
                                                        const QString& title)
 {
     return askSaveFileNameWith(this, proposed, filters, title);
+}
+
+QByteArray ProgressWindow::printed(const std::vector<ReportPage>& pages, const QString& title)
+{
+    return printedReport(pages, title);
 }
 
 } // namespace clavora

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "common/Colour.h"
+#include "progress/ClassGoalsWriter.h"
 #include "progress/ClassPage.h"
 #include "progress/ClassRosterSource.h"
 #include "progress/ProgressControl.h"
@@ -14,13 +15,16 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QListWidget;
+class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
+class QTableView;
 class QTableWidget;
 
 namespace clavora {
 
 class CalendarWidget;
+class ClassTableModel;
 class ChartWidget;
 class HeatMapWidget;
 
@@ -54,6 +58,8 @@ public:
     void setClassServer(const QString& server);
     // Where the Class page is read from; none: the page is never read.
     void setRosterSource(ClassRosterSource* source) { rosterSource_ = source; }
+    // Where the Class page sets a class's goals; none: they cannot be set here.
+    void setGoalsWriter(ClassGoalsWriter* writer) { goalsWriter_ = writer; }
     // How the class server was last found; none while the learner is in no class.
     void showClassReach(const std::optional<ClassReach>& reach, const QDateTime& now);
     // The progress of a learner of the teacher's class was shown, or why not.
@@ -67,6 +73,7 @@ public:
     bool confirm(const QString& title, const QString& text) override;
     std::optional<QString> askSaveFileName(const QString& proposed, const QStringList& filters,
                                            const QString& title) override;
+    QByteArray printed(const std::vector<ReportPage>& pages, const QString& title) override;
 
 signals:
     // "Record my progress" was ticked or cleared; the owner saves it and starts or stops
@@ -94,11 +101,13 @@ private:
     void applyClass();
     QWidget* newClassPage();
     void chooseClassServer();
+    void setClassGoals();
     void loadClass();
 
     ProgressControl control_;
     ClassPage classPage_;
     ClassRosterSource* rosterSource_ = nullptr;
+    ClassGoalsWriter* goalsWriter_ = nullptr;
     QString classServer_;
     QString exportFolder_;
     KeyCapTable layout_;
@@ -121,9 +130,12 @@ private:
     QLabel* classReachLabel_;
     QWidget* classTab_;
     QLabel* classStatusLabel_;
-    QTableWidget* classTable_;
+    QPlainTextEdit* classGoalsText_;
+    ClassTableModel* classModel_;
+    QTableView* classTable_;
     QPushButton* classExportButton_;
-    std::vector<LearnerFigures> shownLearners_;
+    QPushButton* classReportButton_;
+    QPushButton* classGoalsButton_;
     std::optional<std::pair<Rgb, Rgb>> shownColours_;
 };
 

@@ -342,6 +342,16 @@ void TestClassServer::teacherSeesTheirClassesLearners()
                     figure(learner.medianAccuracyBefore), learner.weakestKeys, learner.courseLetters,
                     goalsText(learner.goals)}.join(u'|');
     QCOMPARE(rows, learners);
+    // Bruno's weeks, the oldest first: minutes and median speed, none in a week without attempts.
+    for (const LearnerFigures& learner : roster.learners) {
+        QStringList weeks;
+        for (const WeekFigures& week : learner.weeks)
+            weeks << QString::number(week.minutes, 'f', 1) + u':' + figure(week.medianSpeed);
+        if (learner.login == QStringLiteral("bruno"))
+            QCOMPARE(weeks.join(u'|'), QStringLiteral("0.0:-|1.0:30|0.0:-|1.0:20|4.2:30"));
+        else
+            QCOMPARE(weeks.size(), 5);
+    }
     rows.clear();
     for (const TaughtClass& taught : roster.classes)
         rows << QStringList {taught.name, goalsText(taught.goals), taught.learners.join(u',')}.join(u'|');

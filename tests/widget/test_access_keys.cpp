@@ -11,6 +11,7 @@
 #include "windows/MainWindow.h"
 #include "windows/ProgressWindow.h"
 #include "windows/SettingsDialog.h"
+#include "windows/ClassGoalsDialog.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -90,12 +91,14 @@ class AccessKeysTest : public QObject {
         GameWindow game(settings, clock, random, beep, history, history);
         SettingsDialog dialog(settings, paths);
         ProgressWindow progress(history, history, true, folder.path());
+        ClassGoalsDialog goals({{QStringLiteral("5a"), {}, {}}});
         desktop.name = {QStringLiteral("de"), {}};
         KeyboardWindow keyboard(settings, paths, keyState, desktop, history);
         QMap<QString, QMultiMap<int, QString>> keys = {{QStringLiteral("exercises"), accessKeys(main)},
                                                        {QStringLiteral("game"), accessKeys(game)},
                                                        {QStringLiteral("settings"), accessKeys(dialog)},
                                                        {QStringLiteral("progress"), accessKeys(progress)},
+                                                       {QStringLiteral("class goals"), accessKeys(goals)},
                                                        {QStringLiteral("keyboard"), accessKeys(keyboard)}};
         // The pause button shows its other caption while a game is paused.
         findControl<QAbstractButton>(game, "PauseButton")->setText(gameText(UnpauseCaption));

@@ -11,8 +11,12 @@
 #include "windows/Geometry.h"
 #include "windows/HeatMapWidget.h"
 #include "windows/ProgressWindow.h"
+#include "progress/ClassReport.h"
 
 #include <QApplication>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
@@ -20,8 +24,12 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 
@@ -35,6 +43,12 @@ void answerWith(QWidget* modal, QMessageBox::StandardButton button)
     if (auto* box = qobject_cast<QMessageBox*>(modal))
         box->button(button)->click();
 }
+
+// Answers when the test says so, as the server would.
+struct RosterSource final : ClassRosterSource {
+    void load(const QString&, QDate, std::function<void(const ClassRoster&)> then) override { answered = std::move(then); }
+    std::function<void(const ClassRoster&)> answered;
+};
 
 } // namespace
 
@@ -251,28 +265,129 @@ private slots:
         anna.name = QStringLiteral("Anna");
         anna.minutesThisWeek = std::nan("");
         anna.medianSpeed = std::nan("");
-        struct Source final : ClassRosterSource {
-            void load(const QString&, QDate, std::function<void(const ClassRoster&)> then) override
-            {
-                answered = std::move(then);
-            }
-            std::function<void(const ClassRoster&)> answered;
-        } source;
+        RosterSource source;
         window_->setRosterSource(&source);
         window_->setClassServer(QStringLiteral("service=clavora-class"));
         source.answered({true, true, {anna}, {}});
-        auto* table = findControl<QTableWidget>(*window_, "ClassTable");
-        QCOMPARE(table->rowCount(), 1);
-        const QTableWidgetItem* shown = table->item(0, 0);
+        auto* table = findControl<QTableView>(*window_, "ClassTable");
+        QCOMPARE(table->model()->rowCount(), 1);
+        QSignalSpy filled(table->model(), &QAbstractItemModel::modelReset);
         window_->refresh(); // read again: the same answer
         source.answered({true, true, {anna}, {}});
-        QCOMPARE(table->item(0, 0), shown);
+        QCOMPARE(filled.size(), 0);
         QSignalSpy chosen(window_.get(), &ProgressWindow::learnerChosen);
-        emit table->cellDoubleClicked(0, 0);
+        emit table->doubleClicked(table->model()->index(0, 0));
         QCOMPARE(chosen.size(), 1);
         QCOMPARE(chosen[0][0].toString(), QStringLiteral("anna"));
         QCOMPARE(chosen[0][1].toString(), QStringLiteral("Anna"));
         window_->setRosterSource(nullptr);
+    }
+
+    // A class of thirty with every figure and trend: no column is out of sight in a window
+    // 1,280 pixels wide.
+    void theClassPageFitsAWindowOfItsUsualWidth()
+    {
+        ClassRoster roster{true, true, {}, {}};
+        for (int n = 1; n <= 30; ++n) {
+            roster.learners.push_back({QStringLiteral("learner%1").arg(n), QStringLiteral("Alexandra Montgomery-%1").arg(n),
+                                       QStringLiteral("5a, 5b"), QDate(2024, 3, 9), 123, 45, 58.5, 61.2, 97.5, 94.1,
+                                       QStringLiteral(" e;")});
+        }
+        RosterSource source;
+        window_->setRosterSource(&source);
+        window_->setClassServer(QStringLiteral("service=clavora-class"));
+        source.answered(roster);
+        window_->resize(1280, 800);
+        auto* tabs = findControl<QTabWidget>(*window_, "ProgressTabs");
+        tabs->setCurrentIndex(tabs->count() - 1);
+        auto* table = findControl<QTableView>(*window_, "ClassTable");
+        QTRY_VERIFY(table->isVisible());
+        QTRY_COMPARE(window_->width(), 1280);
+        QVERIFY(!table->horizontalScrollBar()->isVisible());
+        window_->setRosterSource(nullptr);
+    }
+
+    // The report as written renders: a page for the class and one for each learner, the
+    // class's chart of the weeks on its first.
+    void theReportRendersAsPrintablePages()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+            QSKIP("pdftoppm (poppler-utils) is not installed");
+        std::vector<LearnerFigures> learners;
+        for (int n = 1; n <= 30; ++n) {
+            learners.push_back({QStringLiteral("learner%1").arg(n), QStringLiteral("Learner %1").arg(n),
+                                QStringLiteral("5a"), QDate(2024, 3, 9), 20.0 + n, n, 30, 28, 95, 93.5,
+                                QStringLiteral("e")});
+            learners.back().weeks = {{10, 20}, {25, 22}, {0, std::nullopt}, {40, 25}, {20.0 + n, 30}};
+        }
+        const QByteArray document =
+            window_->printed(ClassReport::pages(learners, {}, QDate(2024, 3, 10)), QStringLiteral("Class report"));
+        QTemporaryDir folder;
+        QFile file(folder.filePath(QStringLiteral("report.pdf")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(document) == document.size());
+        file.close();
+        QProcess render;
+        render.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-png"),
+                                                  file.fileName(), folder.filePath(QStringLiteral("page"))});
+        QVERIFY(render.waitForFinished(60000));
+        QCOMPARE(render.exitCode(), 0);
+        QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("page-*.png")}).size(), 31);
+        const QImage first(folder.filePath(QStringLiteral("page-01.png")));
+        QVERIFY(!first.isNull());
+        int bars = 0, text = 0;
+        for (int y = 0; y < first.height(); ++y) {
+            for (int x = 0; x < first.width(); ++x) {
+                const QColor pixel = first.pixelColor(x, y);
+                bars += pixel.blue() > 180 && pixel.red() < 150;
+                text += pixel.lightness() < 60;
+            }
+        }
+        QVERIFY2(bars > 50 && text > 500, qPrintable(QStringLiteral("%1 bar pixels, %2 text pixels").arg(bars).arg(text)));
+    }
+
+    // The teacher sets a class's goals from the page: the writer gets them with the goals
+    // kept, and the page is read again to show who meets them.
+    void theTeacherSetsAClasssGoals()
+    {
+        LearnerFigures anna;
+        anna.login = QStringLiteral("anna");
+        anna.minutesThisWeek = 20;
+        ClassGoals goals;
+        goals.weeklyMinutes = 15;
+        goals.layoutFile = QStringLiteral("German.kbd");
+        RosterSource source;
+        struct Writer final : ClassGoalsWriter {
+            void write(const QString&, const QString& className, const ClassGoals& goals,
+                       std::function<void(const QString&)> then) override
+            {
+                written = {className, goals};
+                answered = std::move(then);
+            }
+            std::pair<QString, ClassGoals> written;
+            std::function<void(const QString&)> answered;
+        } writer;
+        window_->setRosterSource(&source);
+        window_->setGoalsWriter(&writer);
+        window_->setClassServer(QStringLiteral("service=clavora-class"));
+        ClassRoster roster{true, true, {anna}, {}, {{QStringLiteral("5a"), goals, {QStringLiteral("anna")}}}};
+        source.answered(roster);
+        QCOMPARE(findControl<QPlainTextEdit>(*window_, "ClassGoalsText")->toPlainText(),
+                 QStringLiteral("5a: 1 of 1 practised 15 minutes this week"));
+        {
+            ModalAnswerer answerer([](QWidget* modal) {
+                findControl<QSpinBox>(*modal, "SpeedTargetBox")->setValue(20);
+                qobject_cast<QDialog*>(modal)->accept();
+            });
+            findControl<QPushButton>(*window_, "ClassGoalsButton")->click();
+        }
+        goals.speedTarget = 20;
+        QCOMPARE(writer.written.first, QStringLiteral("5a"));
+        QVERIFY(writer.written.second == goals);
+        source.answered = nullptr;
+        writer.answered(QString());
+        QVERIFY(source.answered); // read again
+        window_->setRosterSource(nullptr);
+        window_->setGoalsWriter(nullptr);
     }
 
     void aMissingStoreIsExplained()

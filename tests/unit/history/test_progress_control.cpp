@@ -31,6 +31,7 @@ public:
         proposedName = proposed;
         return saveAnswer;
     }
+    QByteArray printed(const std::vector<ReportPage>&, const QString&) override { return {}; }
 };
 
 class ProgressControlTest : public ::testing::Test {
