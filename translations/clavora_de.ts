@@ -552,6 +552,26 @@ $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart)
         <source>Weak-Key Drill</source>
         <translation>Schwache-Tasten-Übung</translation>
     </message>
+    <message>
+        <source>the Coach on</source>
+        <translation>der Trainer an</translation>
+    </message>
+    <message>
+        <source>at least %1% correct</source>
+        <translation>mindestens %1 % richtig</translation>
+    </message>
+    <message>
+        <source>a speed target of at least %1 WPM</source>
+        <translation>ein Tempoziel von mindestens %1 WpM</translation>
+    </message>
+    <message>
+        <source>Set by your teacher: %1.</source>
+        <translation>Von Ihrer Lehrkraft festgelegt: %1.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>FileNames</name>
@@ -997,6 +1017,10 @@ Dein Passwort gehört in ~/.pgpass oder in die Dienstdatei, nie hierher.</transl
     <message>
         <source>The class server did not say what it holds of your records: %1</source>
         <translation>Der Server der Klasse hat nicht gesagt, was er von Ihren Aufzeichnungen hat: %1</translation>
+    </message>
+    <message>
+        <source>The class server did not give your class&apos;s goals: %1</source>
+        <translation>Der Server der Klasse hat die Ziele Ihrer Klasse nicht geliefert: %1</translation>
     </message>
 </context>
 <context>

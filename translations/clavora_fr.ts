@@ -552,6 +552,26 @@ $XDG_CONFIG_HOME/autostart/clavora-quick-exercises.desktop (~/.config/autostart)
         <source>Weak-Key Drill</source>
         <translation>Exercice des touches faibles</translation>
     </message>
+    <message>
+        <source>the Coach on</source>
+        <translation>le coach activé</translation>
+    </message>
+    <message>
+        <source>at least %1% correct</source>
+        <translation>au moins %1 % de réussite</translation>
+    </message>
+    <message>
+        <source>a speed target of at least %1 WPM</source>
+        <translation>un objectif de vitesse d’au moins %1 MPM</translation>
+    </message>
+    <message>
+        <source>Set by your teacher: %1.</source>
+        <translation>Fixé par votre enseignant : %1.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>FileNames</name>
@@ -997,6 +1017,10 @@ Votre mot de passe va dans ~/.pgpass ou dans le fichier de service, jamais ici.<
     <message>
         <source>The class server did not say what it holds of your records: %1</source>
         <translation>Le serveur de la classe n&apos;a pas dit ce qu&apos;il détient de vos enregistrements : %1</translation>
+    </message>
+    <message>
+        <source>The class server did not give your class&apos;s goals: %1</source>
+        <translation>Le serveur de la classe n’a pas donné les objectifs de votre classe : %1</translation>
     </message>
 </context>
 <context>
