@@ -90,7 +90,7 @@ QString ClassSender::openServer()
         return refusal;
     QSqlDatabase server = ClassConnection::open(connectionName_, server_);
     if (!server.isOpen())
-        return ClassReachSentence::unreachable(server.lastError().text());
+        return ClassReachSentence::unreachable(server.lastError().nativeErrorCode(), server.lastError().text());
     QString error;
     switch (ClassSchemaVersion::check(server, &error)) {
     case ClassSchemaVersion::State::Usable: {
@@ -141,7 +141,8 @@ QString ClassSender::sendQueued()
         for (auto records = read(); !records.empty() && !*stopping_; records = read()) {
             const QString error = sendEach(records, sendRecords);
             if (!error.isEmpty())
-                return tr("The class server did not take your records: %1").arg(error.simplified());
+                return tr("The class server did not take your records: %1")
+                    .arg(ClassReachSentence::reason(upload_->lastError().nativeErrorCode(), error));
             if (!outbox.confirm(records))
                 return tr("Your history cannot be written: %1").arg(serverText(store_->database().lastError()));
         }
@@ -149,7 +150,8 @@ QString ClassSender::sendQueued()
     };
     if (!gapsChecked_) {
         if (const QString error = ClassGapRepair::queueWhatWasLost(server, outbox, machine); !error.isEmpty())
-            return tr("The class server did not say what it holds of your records: %1").arg(error.simplified());
+            return tr("The class server did not say what it holds of your records: %1")
+                .arg(ClassReachSentence::reason({}, error));
         gapsChecked_ = true;
     }
     // Sent before anything is fetched, so that whatever the fetch meets never holds them up.
@@ -164,10 +166,11 @@ QString ClassSender::sendQueued()
     if (error.isEmpty() && (!fetched_.isValid() || fetched_.hasExpired(fetchIntervalMilliseconds))) {
         QSqlQuery login(server);
         if (!login.exec(QStringLiteral("SELECT current_user")) || !login.next())
-            return tr("The class server did not give your records: %1").arg(serverText(login.lastError()));
+            return tr("The class server did not give your records: %1")
+                .arg(ClassReachSentence::reason(login.lastError().nativeErrorCode(), login.lastError().text()));
         error = ClassDownload(server, login.value(0).toString()).copyInto(store_->database(), machine);
         if (!error.isEmpty())
-            return tr("The class server did not give your records: %1").arg(error.simplified());
+            return tr("The class server did not give your records: %1").arg(ClassReachSentence::reason({}, error));
         fetched_.start();
     }
     return error;
