@@ -92,14 +92,17 @@ class ConnectionSampler {
 public:
     ConnectionSampler()
         : thread_(QThread::create([this] {
-              const QSqlDatabase admin =
-                  server->connect(QStringLiteral("sampler"), QStringLiteral("postgres"), QStringLiteral("postgres"));
-              while (!done_) {
-                  const qint64 open = scalar(admin, QStringLiteral("SELECT count(*) FROM pg_stat_activity"
-                                                                   " WHERE datname = 'clavora'"));
-                  most_ = std::max<qint64>(most_, open);
-                  QThread::msleep(5);
+              {
+                  const QSqlDatabase admin =
+                      server->connect(QStringLiteral("sampler"), QStringLiteral("postgres"), QStringLiteral("postgres"));
+                  while (!done_) {
+                      const qint64 open = scalar(admin, QStringLiteral("SELECT count(*) FROM pg_stat_activity"
+                                                                       " WHERE datname = 'clavora'"));
+                      most_ = std::max<qint64>(most_, open);
+                      QThread::msleep(5);
+                  }
               }
+              QSqlDatabase::removeDatabase(QStringLiteral("sampler"));
           }))
     {
         thread_->start();

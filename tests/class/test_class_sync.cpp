@@ -12,6 +12,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
+#include <clocale>
 #include <memory>
 
 using namespace clavora;
@@ -122,6 +123,9 @@ void TestClassSync::initTestCase()
     services.write(QString("[clavora-class]\n%1\n").arg(server_.connection("anna").replace(' ', '\n')).toUtf8());
     services.close();
     qputenv("PGSERVICEFILE", QFile::encodeName(services.fileName()));
+    // A German desktop, whose language libpq would answer in: the reasons are read all the same.
+    qputenv("LANGUAGE", "de");
+    setlocale(LC_MESSAGES, "de_DE.UTF-8");
 }
 
 void TestClassSync::init()
@@ -240,6 +244,9 @@ void TestClassSync::serversThatAreNotUsed_data()
     QTest::newRow("newer schema: left untouched") << "service=clavora-class" << 2 << "newer than this version";
     QTest::newRow("password in the setting") << "service=clavora-class password=secret" << 1 << "~/.pgpass";
     QTest::newRow("a teacher's login: reached, sends nothing") << server_.connection("tina") << 1 << QString();
+    // libpq's own message, which initTestCase's German desktop does not reach.
+    QTest::newRow("no server there") << "host=/nonexistent port=5999 dbname=clavora user=anna" << 1
+                                     << "it is not running, or this computer cannot reach it";
 }
 
 void TestClassSync::serversThatAreNotUsed()
