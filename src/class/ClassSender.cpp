@@ -19,7 +19,6 @@
 namespace clavora {
 namespace {
 
-constexpr int longestPauseSeconds = 300;
 constexpr int idleMilliseconds = 30 * 1000;
 // The learner's other machines may be in use at the same time.
 constexpr qint64 fetchIntervalMilliseconds = 5 * 60 * 1000;
@@ -66,7 +65,7 @@ void ClassSender::setServer(const QString& connection)
     server_ = connection;
     fetched_.invalidate();
     retry_.stop();
-    pauseSeconds_ = 1;
+    backoff_.reset();
     report({});
     sendNow();
 }
@@ -185,16 +184,14 @@ void ClassSender::sendNow()
     if (problem.isEmpty())
         problem = sendQueued();
     if (problem.isEmpty()) {
-        pauseSeconds_ = 1;
+        backoff_.reset();
         idle_.start();
         report({QDateTime::currentDateTime(), QString()});
         return;
     }
-    // A connection that failed once is made anew, after a pause drawn from its second half,
-    // so that the programs of a school a server refused do not all come back at once.
+    // A connection that failed once is made anew, after a pause.
     closeServer();
-    retry_.start(int(QRandomGenerator::global()->bounded(pauseSeconds_ * 500, pauseSeconds_ * 1000 + 1)));
-    pauseSeconds_ = std::min(2 * pauseSeconds_, longestPauseSeconds);
+    retry_.start(backoff_.nextWaitMilliseconds(*QRandomGenerator::global()));
     // Said once: the first problem stands until the server is reached again.
     report({reach_.lastReached, reach_.problem.isEmpty() ? problem : reach_.problem});
 }

@@ -2,18 +2,21 @@
 // A learner's machines sending to and fetching from a real class server that goes away and
 // comes back.
 #include "PostgresServer.h"
+#include "class/ClassBackoff.h"
 #include "class/ClassDownload.h"
 #include "class/ClassSync.h"
 #include "common/Services.h"
 #include "history_store/HistoryStore.h"
 #include "history_store/ProgressQueries.h"
 
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
 #include <clocale>
 #include <memory>
+#include <set>
 
 using namespace clavora;
 using namespace clavora::test;
@@ -90,6 +93,7 @@ private slots:
     void whatTheServerLostIsSentAgain();
     void twoMachinesThroughAPoolerInTransactionMode();
     void forgottenRecordsAreNotFetchedBack();
+    void pausesAfterFailuresGrowAndSpread();
 
 private:
     int onServer(const QString& learner = "anna") const
@@ -437,6 +441,27 @@ void TestClassSync::forgottenRecordsAreNotFetchedBack()
     second.exit();
     second.start();
     QTRY_COMPARE_WITH_TIMEOUT(second.stored(), 1, 20000);
+}
+
+// The n-th wait falls in the second half of its pause (a second, doubled each time, at most five
+// minutes); programs that failed together come back apart.
+void TestClassSync::pausesAfterFailuresGrowAndSpread()
+{
+    const int pauses[] = {1, 2, 4, 8, 16, 32, 64, 128, 256, 300, 300};
+    std::vector<ClassBackoff> programs(20);
+    for (const int pause : pauses) {
+        std::set<int> waits;
+        for (std::size_t program = 0; program < programs.size(); ++program) {
+            QRandomGenerator random(quint32(program * 7919 + pause));
+            const int wait = programs[program].nextWaitMilliseconds(random);
+            QVERIFY2(wait >= pause * 500 && wait <= pause * 1000, qPrintable(QString("%1 s: %2 ms").arg(pause).arg(wait)));
+            waits.insert(wait);
+        }
+        QVERIFY2(waits.size() > 10, qPrintable(QString("%1 s: %2 waits apart").arg(pause).arg(waits.size())));
+    }
+    programs.front().reset();
+    QRandomGenerator random(1);
+    QVERIFY(programs.front().nextWaitMilliseconds(random) <= 1000);
 }
 
 QTEST_GUILESS_MAIN(TestClassSync)
