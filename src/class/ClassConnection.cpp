@@ -39,10 +39,12 @@ private:
 
 } // namespace
 
-QSqlDatabase ClassConnection::open(const QString& name, const QString& server)
+QSqlDatabase ClassConnection::open(const QString& server)
 {
     thread_local const EnglishDriverMessages englishMessages;
-    QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+    static std::atomic<int> connections = 0;
+    QSqlDatabase connection =
+        QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("clavora-class-%1").arg(++connections));
     // A server that answers nothing fails in seconds rather than at the system's TCP limit,
     // and one that stops answering on an open connection within a minute (keepalives, and
     // unacknowledged data given up after 60 s); the person's own settings, given later, win.
@@ -55,9 +57,12 @@ QSqlDatabase ClassConnection::open(const QString& name, const QString& server)
 
 void ClassConnection::use(const QString& server, const std::function<void(const QSqlDatabase&)>& work)
 {
-    static std::atomic<int> connections = 0;
-    const QString name = QStringLiteral("clavora-class-%1").arg(++connections);
-    work(open(name, server));
+    QString name;
+    {
+        const QSqlDatabase connection = open(server);
+        name = connection.connectionName();
+        work(connection);
+    }
     QSqlDatabase::removeDatabase(name);
 }
 

@@ -10,7 +10,6 @@
 #include "progress/ClassReachSentence.h"
 #include "settings/ClassServerCheck.h"
 
-#include <QAtomicInt>
 #include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -26,12 +25,6 @@ constexpr qint64 fetchIntervalMilliseconds = 5 * 60 * 1000;
 // for one statement at most.
 constexpr int batch = 500;
 
-QString newConnectionName()
-{
-    static QAtomicInt counter;
-    return QStringLiteral("clavora-class-%1").arg(counter.fetchAndAddRelaxed(1));
-}
-
 // The server's text without its line breaks: libpq ends lines with them.
 QString serverText(const QSqlError& error)
 {
@@ -41,8 +34,7 @@ QString serverText(const QSqlError& error)
 } // namespace
 
 ClassSender::ClassSender(QString storePath, std::shared_ptr<const std::atomic_bool> stopping)
-    : storePath_(std::move(storePath)), stopping_(std::move(stopping)), connectionName_(newConnectionName()),
-      retry_(this), idle_(this)
+    : storePath_(std::move(storePath)), stopping_(std::move(stopping)), retry_(this), idle_(this)
 {
     retry_.setSingleShot(true);
     connect(&retry_, &QTimer::timeout, this, &ClassSender::sendNow);
@@ -74,10 +66,11 @@ void ClassSender::closeServer()
 {
     upload_.reset();
     gapsChecked_ = false; // the next connection may meet a server restored or failed over
-    if (!QSqlDatabase::contains(connectionName_))
+    if (connectionName_.isEmpty())
         return;
     QSqlDatabase::database(connectionName_, false).close();
     QSqlDatabase::removeDatabase(connectionName_);
+    connectionName_.clear();
 }
 
 QString ClassSender::openServer()
@@ -87,7 +80,8 @@ QString ClassSender::openServer()
     // A file edited by hand may hold what the dialog refuses, a password above all.
     if (const QString refusal = ClassServerCheck::refusal(server_); !refusal.isEmpty())
         return refusal;
-    QSqlDatabase server = ClassConnection::open(connectionName_, server_);
+    QSqlDatabase server = ClassConnection::open(server_);
+    connectionName_ = server.connectionName();
     if (!server.isOpen())
         return ClassReachSentence::unreachable(server.lastError().nativeErrorCode(), server.lastError().text());
     QString error;
