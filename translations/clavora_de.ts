@@ -273,6 +273,10 @@ Das Programm ist „%1“, daher wurde kein Starteintrag angelegt.</translation>
         <translation>Er hat nicht rechtzeitig geantwortet.</translation>
     </message>
     <message>
+        <source>it is short of connections, memory or disk just now. Clavora tries again by itself.</source>
+        <translation>Ihm fehlen gerade Verbindungen, Speicher oder Platz. Clavora versucht es von selbst wieder.</translation>
+    </message>
+    <message>
         <source>it is not running, or this computer cannot reach it.</source>
         <translation>Er läuft nicht, oder dieser Computer erreicht ihn nicht.</translation>
     </message>

@@ -273,6 +273,10 @@ Le programme est «&#xa0;%1&#xa0;»&#xa0;: aucune entrée de démarrage n&apos;a
         <translation>il n’a pas répondu à temps.</translation>
     </message>
     <message>
+        <source>it is short of connections, memory or disk just now. Clavora tries again by itself.</source>
+        <translation>il manque en ce moment de connexions, de mémoire ou de place. Clavora réessaie de lui-même.</translation>
+    </message>
+    <message>
         <source>it is not running, or this computer cannot reach it.</source>
         <translation>il ne fonctionne pas, ou cet ordinateur ne peut pas l’atteindre.</translation>
     </message>

@@ -81,6 +81,30 @@ BEGIN
 END
 $newer$;
 
+-- Erasing a learner, for a school's data requests: their learner row and, with it, every
+-- attempt, key figure, game, count and class membership of theirs; their login may no longer
+-- log in, so that their programs do not send their records back. Only the administrator
+-- calls it: SELECT clavora.erase_learner('anna'). It returns the attempts and games erased
+-- and refuses a login that is no learner. Made anew at every load: it keeps no data.
+CREATE OR REPLACE FUNCTION clavora.erase_learner(erased text) RETURNS bigint
+    LANGUAGE plpgsql SET search_path = pg_catalog, pg_temp AS $erase$
+DECLARE
+    records bigint;
+BEGIN
+    SELECT (SELECT count(*) FROM clavora.attempts WHERE learner = erased)
+           + (SELECT count(*) FROM clavora.games WHERE learner = erased) INTO records;
+    DELETE FROM clavora.learners WHERE login = erased;
+    IF NOT FOUND THEN
+        RAISE EXCEPTION 'No learner is called %', erased USING ERRCODE = 'no_data_found';
+    END IF;
+    IF EXISTS (SELECT FROM pg_roles WHERE rolname = erased) THEN
+        EXECUTE format('ALTER ROLE %I NOLOGIN', erased);
+    END IF;
+    RETURN records;
+END
+$erase$;
+REVOKE ALL ON FUNCTION clavora.erase_learner(text) FROM PUBLIC;
+
 -- Version 1: learners, classes, attempts, per-day key figures, games.
 DO $step1$
 DECLARE

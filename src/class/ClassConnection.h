@@ -13,8 +13,9 @@ namespace clavora {
 // A connection belongs to the thread that opens it.
 class ClassConnection {
 public:
-    // Adds the connection `name` and opens it; the caller removes it.
-    static QSqlDatabase open(const QString& name, const QString& server);
+    // Adds a connection of a name no other has and opens it; the caller removes it by its
+    // connectionName().
+    static QSqlDatabase open(const QString& server);
     // Runs `work` on a connection of its own, open or not, and closes it.
     static void use(const QString& server, const std::function<void(const QSqlDatabase&)>& work);
     // The threads the windows' reads run on. Never waited for: a connection that hangs in

@@ -51,9 +51,8 @@ QString ClassDownload::copyInto(const QSqlDatabase& store, const QUuid& exceptMa
     QSqlDatabase server = server_;
     if (!server.transaction())
         return server.lastError().text();
-    QString error = ClassStatement::limitTime(server);
-    if (error.isEmpty())
-        error = copyMachines(store, exceptMachine);
+    const QSqlError limit = ClassStatement::limitTime(server);
+    const QString error = limit.type() == QSqlError::NoError ? copyMachines(store, exceptMachine) : limit.text();
     server.rollback(); // read only
     return error;
 }

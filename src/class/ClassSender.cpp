@@ -11,7 +11,6 @@
 #include "progress/ClassReachSentence.h"
 #include "settings/ClassServerCheck.h"
 
-#include <QAtomicInt>
 #include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -20,19 +19,12 @@
 namespace clavora {
 namespace {
 
-constexpr int longestPauseSeconds = 300;
 constexpr int idleMilliseconds = 30 * 1000;
 // The learner's other machines may be in use at the same time.
 constexpr qint64 fetchIntervalMilliseconds = 5 * 60 * 1000;
 // Records sent in one statement: a long queue goes in few round trips, and a stop waits
 // for one statement at most.
 constexpr int batch = 500;
-
-QString newConnectionName()
-{
-    static QAtomicInt counter;
-    return QStringLiteral("clavora-class-%1").arg(counter.fetchAndAddRelaxed(1));
-}
 
 // The server's text without its line breaks: libpq ends lines with them.
 QString serverText(const QSqlError& error)
@@ -43,8 +35,7 @@ QString serverText(const QSqlError& error)
 } // namespace
 
 ClassSender::ClassSender(QString storePath, std::shared_ptr<const std::atomic_bool> stopping)
-    : storePath_(std::move(storePath)), stopping_(std::move(stopping)), connectionName_(newConnectionName()),
-      retry_(this), idle_(this)
+    : storePath_(std::move(storePath)), stopping_(std::move(stopping)), retry_(this), idle_(this)
 {
     retry_.setSingleShot(true);
     connect(&retry_, &QTimer::timeout, this, &ClassSender::sendNow);
@@ -67,7 +58,7 @@ void ClassSender::setServer(const QString& connection)
     server_ = connection;
     fetched_.invalidate();
     retry_.stop();
-    pauseSeconds_ = 1;
+    backoff_.reset();
     report({});
     sendNow();
 }
@@ -76,10 +67,11 @@ void ClassSender::closeServer()
 {
     upload_.reset();
     gapsChecked_ = false; // the next connection may meet a server restored or failed over
-    if (!QSqlDatabase::contains(connectionName_))
+    if (connectionName_.isEmpty())
         return;
     QSqlDatabase::database(connectionName_, false).close();
     QSqlDatabase::removeDatabase(connectionName_);
+    connectionName_.clear();
 }
 
 QString ClassSender::openServer()
@@ -89,9 +81,10 @@ QString ClassSender::openServer()
     // A file edited by hand may hold what the dialog refuses, a password above all.
     if (const QString refusal = ClassServerCheck::refusal(server_); !refusal.isEmpty())
         return refusal;
-    QSqlDatabase server = ClassConnection::open(connectionName_, server_);
+    QSqlDatabase server = ClassConnection::open(server_);
+    connectionName_ = server.connectionName();
     if (!server.isOpen())
-        return ClassReachSentence::unreachable(server.lastError().text());
+        return ClassReachSentence::unreachable(server.lastError().nativeErrorCode(), server.lastError().text());
     QString error;
     switch (ClassSchemaVersion::check(server, &error)) {
     case ClassSchemaVersion::State::Usable: {
@@ -149,7 +142,8 @@ QString ClassSender::sendQueued()
         for (auto records = read(); !records.empty() && !*stopping_; records = read()) {
             const QString error = sendEach(records, sendRecords);
             if (!error.isEmpty())
-                return tr("The class server did not take your records: %1").arg(error.simplified());
+                return tr("The class server did not take your records: %1")
+                    .arg(ClassReachSentence::reason(upload_->lastError().nativeErrorCode(), error));
             if (!outbox.confirm(records))
                 return tr("Your history cannot be written: %1").arg(serverText(store_->database().lastError()));
         }
@@ -157,7 +151,8 @@ QString ClassSender::sendQueued()
     };
     if (!gapsChecked_) {
         if (const QString error = ClassGapRepair::queueWhatWasLost(server, outbox, machine); !error.isEmpty())
-            return tr("The class server did not say what it holds of your records: %1").arg(error.simplified());
+            return tr("The class server did not say what it holds of your records: %1")
+                .arg(ClassReachSentence::reason({}, error));
         gapsChecked_ = true;
     }
     // Sent before anything is fetched, so that whatever the fetch meets never holds them up.
@@ -178,10 +173,11 @@ QString ClassSender::sendQueued()
     if (error.isEmpty() && (!fetched_.isValid() || fetched_.hasExpired(fetchIntervalMilliseconds))) {
         QSqlQuery login(server);
         if (!login.exec(QStringLiteral("SELECT current_user")) || !login.next())
-            return tr("The class server did not give your records: %1").arg(serverText(login.lastError()));
+            return tr("The class server did not give your records: %1")
+                .arg(ClassReachSentence::reason(login.lastError().nativeErrorCode(), login.lastError().text()));
         error = ClassDownload(server, login.value(0).toString()).copyInto(store_->database(), machine);
         if (!error.isEmpty())
-            return tr("The class server did not give your records: %1").arg(error.simplified());
+            return tr("The class server did not give your records: %1").arg(ClassReachSentence::reason({}, error));
         fetched_.start();
     }
     return error;
@@ -196,16 +192,14 @@ void ClassSender::sendNow()
     if (problem.isEmpty())
         problem = sendQueued();
     if (problem.isEmpty()) {
-        pauseSeconds_ = 1;
+        backoff_.reset();
         idle_.start();
         report({QDateTime::currentDateTime(), QString()});
         return;
     }
-    // A connection that failed once is made anew, after a pause drawn from its second half,
-    // so that the programs of a school a server refused do not all come back at once.
+    // A connection that failed once is made anew, after a pause.
     closeServer();
-    retry_.start(int(QRandomGenerator::global()->bounded(pauseSeconds_ * 500, pauseSeconds_ * 1000 + 1)));
-    pauseSeconds_ = std::min(2 * pauseSeconds_, longestPauseSeconds);
+    retry_.start(backoff_.nextWaitMilliseconds(*QRandomGenerator::global()));
     // Said once: the first problem stands until the server is reached again.
     report({reach_.lastReached, reach_.problem.isEmpty() ? problem : reach_.problem});
 }

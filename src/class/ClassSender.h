@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "ClassBackoff.h"
 #include "common/ClassGoals.h"
 #include "progress/ClassReach.h"
 
@@ -61,7 +62,7 @@ private:
     QElapsedTimer fetched_; // since the rows of the other machines were last fetched
     QTimer retry_;
     QTimer idle_; // closes the connection when it has not been used for a while
-    int pauseSeconds_ = 1;
+    ClassBackoff backoff_;
     ClassReach reach_;
 };
 

@@ -35,10 +35,9 @@ QSqlQuery ClassStatement::run(const QSqlDatabase& connection, const QString& sql
     return query;
 }
 
-QString ClassStatement::limitTime(const QSqlDatabase& connection)
+QSqlError ClassStatement::limitTime(const QSqlDatabase& connection)
 {
-    const QSqlQuery query = run(connection, QStringLiteral("SET LOCAL statement_timeout = '60s'"));
-    return query.lastError().type() == QSqlError::NoError ? QString() : query.lastError().text();
+    return run(connection, QStringLiteral("SET LOCAL statement_timeout = '60s'")).lastError();
 }
 
 } // namespace clavora

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariantList>
 
@@ -16,9 +17,9 @@ public:
     // Runs `sql` forward only, each ? outside quotes standing for the next of `values`.
     // The query's lastError() tells how it went.
     static QSqlQuery run(const QSqlDatabase& connection, const QString& sql, const QVariantList& values = {});
-    // Runs the time limit of the transaction under way, returning the error text: a server
-    // that hangs is given up on within a minute, and the work tried again later.
-    static QString limitTime(const QSqlDatabase& connection);
+    // Runs the time limit of the transaction under way: a server that hangs is given up on
+    // within a minute, and the work tried again later.
+    static QSqlError limitTime(const QSqlDatabase& connection);
 };
 
 } // namespace clavora

@@ -83,28 +83,36 @@ const char* const lineEditsSql =
 
 } // namespace
 
+bool ClassUpload::refusedARow() const
+{
+    // SQLSTATE classes 22 (data exception) and 23 (integrity constraint violation), whatever
+    // language the server answers in.
+    const QString state = error_.nativeErrorCode();
+    return state.startsWith(QLatin1String("22")) || state.startsWith(QLatin1String("23"));
+}
+
 QString ClassUpload::run(const std::vector<std::pair<const char*, QVariantList>>& statements)
 {
     // One transaction, which a pooler in transaction mode keeps on one server connection.
-    refusedARow_ = false;
-    if (!connection_.transaction())
-        return connection_.lastError().text();
-    if (const QString error = ClassStatement::limitTime(connection_); !error.isEmpty()) {
-        connection_.rollback();
-        return error;
+    error_ = QSqlError();
+    if (!connection_.transaction()) {
+        error_ = connection_.lastError();
+        return error_.text();
     }
-    for (const auto& [sql, values] : statements) {
-        const QSqlQuery query = ClassStatement::run(connection_, QLatin1String(sql), values);
-        if (query.lastError().type() != QSqlError::NoError) {
-            // SQLSTATE classes 22 (data exception) and 23 (integrity constraint violation),
-            // whatever language the server answers in.
-            const QString state = query.lastError().nativeErrorCode();
-            refusedARow_ = state.startsWith(QLatin1String("22")) || state.startsWith(QLatin1String("23"));
-            connection_.rollback();
-            return query.lastError().text();
+    if (error_ = ClassStatement::limitTime(connection_); error_.type() == QSqlError::NoError) {
+        for (const auto& [sql, values] : statements) {
+            error_ = ClassStatement::run(connection_, QLatin1String(sql), values).lastError();
+            if (error_.type() != QSqlError::NoError)
+                break;
         }
     }
-    return connection_.commit() ? QString() : connection_.lastError().text();
+    if (error_.type() != QSqlError::NoError) {
+        connection_.rollback();
+        return error_.text();
+    }
+    if (!connection_.commit())
+        error_ = connection_.lastError();
+    return error_.type() == QSqlError::NoError ? QString() : error_.text();
 }
 
 QString ClassUpload::sendAttempts(const QUuid& machine, const std::vector<ClassAttempt>& attempts)

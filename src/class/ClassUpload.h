@@ -3,6 +3,7 @@
 #include "history_store/ClassRecords.h"
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <vector>
 
 namespace clavora {
@@ -25,13 +26,15 @@ public:
     QString sendDays(const QUuid& machine, const std::vector<ClassDay>& days);
     // Whether the last send failed because the server refused what a row holds (a check, a
     // value out of range), which sending again never mends.
-    bool refusedARow() const { return refusedARow_; }
+    bool refusedARow() const;
+    // Why the last send failed, with its SQLSTATE; no error once it succeeded.
+    const QSqlError& lastError() const { return error_; }
 
 private:
     QString run(const std::vector<std::pair<const char*, QVariantList>>& statements);
 
     QSqlDatabase connection_;
-    bool refusedARow_ = false;
+    QSqlError error_;
 };
 
 } // namespace clavora

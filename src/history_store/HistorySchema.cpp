@@ -393,12 +393,16 @@ const QStringList& step(int version)
             .arg(dayNeighbour("max", "<"), dayCount(dayNeighbour("max", "<")), dayNeighbour("min", ">"),
                  dayCount(QStringLiteral("day_medians.low")), dayMedian(0), dayMedian(1), dayMedian(2)),
     };
+    // Version 6: the place the store was last opened at (the computer and the file), so that
+    // a copy opened elsewhere becomes a machine of its own.
+    static const QStringList toVersion6 = {QStringLiteral("ALTER TABLE machine ADD COLUMN place TEXT")};
     switch (version) {
     case 1: return toVersion1;
     case 2: return toVersion2;
     case 3: return toVersion3;
     case 4: return toVersion4;
-    default: return toVersion5;
+    case 5: return toVersion5;
+    default: return toVersion6;
     }
 }
 

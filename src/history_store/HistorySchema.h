@@ -11,7 +11,7 @@ namespace clavora {
 // an empty one included, is migrated by running the steps it lacks, each in a transaction.
 class HistorySchema {
 public:
-    static constexpr int CurrentVersion = 5;
+    static constexpr int CurrentVersion = 6;
 
     // Migrates `database` to CurrentVersion; returns an error text, empty on success.
     // A store of a later version is left as it is.

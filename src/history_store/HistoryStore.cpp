@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HistoryStore.h"
 #include "HistorySchema.h"
+#include "StoreMachine.h"
 #include "StoredAttempt.h"
 
 #include <QAtomicInt>
@@ -114,6 +115,9 @@ bool HistoryStore::openFile() const
     error = HistorySchema::migrate(database);
     if (!error.isEmpty())
         return setAside(error);
+    // A store that cannot be written sends nothing new either: it keeps its machine.
+    if (path_ != InMemory && !StoreMachine::settle(database, StoreMachine::placeOf(path_)))
+        qWarning("The history's machine could not be checked: %s", qPrintable(database.lastError().text()));
     return true;
 }
 

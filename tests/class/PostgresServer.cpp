@@ -101,7 +101,7 @@ PostgresServer::~PostgresServer()
     stop();
 }
 
-QString PostgresServer::startPooler(const QStringList& roles, bool* missing)
+QString PostgresServer::startPooler(const QStringList& roles, bool* missing, PoolerShape shape)
 {
     const QString program = QStandardPaths::findExecutable("pgbouncer", {"/usr/sbin", "/usr/bin"});
     *missing = program.isEmpty();
@@ -123,14 +123,18 @@ QString PostgresServer::startPooler(const QStringList& roles, bool* missing)
                            "auth_type = trust\n"
                            "auth_file = %4\n"
                            "pool_mode = transaction\n"
-                           "default_pool_size = 2\n"
-                           "server_lifetime = 1\n"
-                           "server_idle_timeout = 1\n"
+                           "default_pool_size = %5\n"
+                           "max_db_connections = %6\n"
+                           "server_lifetime = %7\n"
+                           "server_idle_timeout = %7\n"
                            "logfile = %1/pgbouncer.log\n")
                        .arg(folder_.path())
                        .arg(port)
                        .arg(poolerPort)
                        .arg(users.fileName())
+                       .arg(shape.roleConnections)
+                       .arg(shape.databaseConnections)
+                       .arg(shape.serverLifetimeSeconds)
                        .toUtf8());
     settings.close();
     runAsServerUser(pooler_, true);

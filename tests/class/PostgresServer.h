@@ -8,6 +8,14 @@
 
 namespace clavora::test {
 
+// How many server connections a pooler keeps for each role and for all roles together (0: no
+// limit), and the seconds each lives after it was opened or last used.
+struct PoolerShape {
+    int roleConnections = 2;
+    int databaseConnections = 0;
+    int serverLifetimeSeconds = 1;
+};
+
 // A private PostgreSQL server for one test program: a fresh cluster in a temporary folder,
 // reached only through a Unix socket in that folder, with the superuser `postgres` and
 // password-less local logins. The server runs as the program's child and dies with it, so
@@ -32,6 +40,8 @@ public:
     // A libpq connection string to the database "clavora" as `role`.
     QString connection(const QString& role) const;
     QString dataFolder() const;
+    // The postmaster's process, whose children are the server's sessions.
+    qint64 processId() const { return server_.processId(); }
     // Writes the database "clavora" to `file`, as a nightly backup would.
     QString dump(const QString& file) const;
     // Replaces the database "clavora" with the one `file` holds, ending its sessions.
@@ -42,10 +52,9 @@ public:
     // when the copy was made, promoted.
     QString promoteBackup();
     // PgBouncer in front of the database "clavora" in transaction mode, as a school shares
-    // few server connections among many programs: two server connections at most, each
-    // closed a second after it was opened or last used. `roles` may log in. Empty when it
-    // runs, else why not; `missing` tells whether it is not installed.
-    QString startPooler(const QStringList& roles, bool* missing);
+    // few server connections among many programs. `roles` may log in. Empty when it runs,
+    // else why not; `missing` tells whether it is not installed.
+    QString startPooler(const QStringList& roles, bool* missing, PoolerShape shape = {});
     // A libpq connection string to the database "clavora" through the pooler as `role`.
     QString poolerConnection(const QString& role) const;
 

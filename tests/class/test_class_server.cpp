@@ -8,6 +8,7 @@
 #include "class/ClassSchemaVersion.h"
 #include "class/ClassUpload.h"
 
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
@@ -172,6 +173,7 @@ private slots:
     void twoConnectionsOfOneLearnerSendAtOnce();
     void loadingTheSchemaAgain_data();
     void loadingTheSchemaAgain();
+    void adminErasesALearner();
 
 private:
     PostgresServer server_;
@@ -448,6 +450,8 @@ void TestClassServer::forbiddenChangesChangeNothing_data()
         << "theo" << "UPDATE clavora.course_letters SET letters = 'x'" << "permission denied";
     QTest::newRow("teacher adds an attempt for a learner") << "theo" << attemptOf.arg("carla") << "permission denied";
     QTest::newRow("teacher deletes attempts") << "theo" << "DELETE FROM clavora.attempts" << "permission denied";
+    QTest::newRow("learner erases another") << "anna" << "SELECT clavora.erase_learner('bruno')" << "permission denied";
+    QTest::newRow("teacher erases a learner") << "tina" << "SELECT clavora.erase_learner('anna')" << "permission denied";
 }
 
 void TestClassServer::forbiddenChangesChangeNothing()
@@ -698,6 +702,34 @@ void TestClassServer::loadingTheSchemaAgain()
     if (loads)
         QCOMPARE(value("admin", limits).toString(), "anna 4, tina -1");
     QCOMPARE(execute("admin", "UPDATE clavora.schema_version SET version = 1, migration = 3"), QString());
+}
+
+// A school's data request: every row of the learner goes, nobody else's, and their programs
+// can no longer log in to send their records back.
+void TestClassServer::adminErasesALearner()
+{
+    for (const char* statement :
+         {"CREATE ROLE erik LOGIN IN ROLE clavora_learner", "INSERT INTO clavora.learners (login) VALUES ('erik')",
+          "INSERT INTO clavora.class_members (class_id, teacher, learner) SELECT id, teacher, 'erik'"
+          " FROM clavora.classes WHERE name = '5a'"})
+        QCOMPARE(execute("admin", QLatin1String(statement)), QString());
+    QVERIFY(server_.connect("erik", "erik", "clavora").isOpen());
+    QCOMPARE(upload("erik").sendAttempt(QUuid::createUuid(), attempt("erik")), QString());
+    QCOMPARE(upload("erik").sendGame(QUuid::createUuid(), game()), QString());
+    QCOMPARE(upload("erik").sendDay(QUuid::createUuid(), day, totals(u'e', 2)), QString());
+    QSqlDatabase::removeDatabase("erik");
+    const QString rows = "SELECT string_agg(learner || ' ' || n, ', ' ORDER BY learner) FROM (SELECT learner, count(*)"
+                         " AS n FROM (SELECT learner FROM clavora.attempts UNION ALL SELECT learner FROM clavora.games"
+                         " UNION ALL SELECT learner FROM clavora.game_letters UNION ALL SELECT learner FROM"
+                         " clavora.daily_keystrokes UNION ALL SELECT learner FROM clavora.machine_totals UNION ALL"
+                         " SELECT learner FROM clavora.class_members UNION ALL SELECT login FROM clavora.learners) AS r"
+                         " GROUP BY learner) AS c";
+    const QString before = value("admin", rows).toString();
+    QVERIFY2(before.contains("erik"), qPrintable(before));
+    QCOMPARE(value("admin", "SELECT clavora.erase_learner('erik')").toLongLong(), 2); // an attempt and a game
+    QCOMPARE(value("admin", rows).toString(), QString(before).remove(QRegularExpression(", erik \\d+")));
+    QVERIFY(!server_.connect("erik", "erik", "clavora").isOpen());
+    QVERIFY(execute("admin", "SELECT clavora.erase_learner('erik')").contains("No learner is called erik"));
 }
 
 QTEST_GUILESS_MAIN(TestClassServer)

@@ -2,17 +2,21 @@
 // A learner's machines sending to and fetching from a real class server that goes away and
 // comes back.
 #include "PostgresServer.h"
+#include "class/ClassBackoff.h"
 #include "class/ClassDownload.h"
 #include "class/ClassSync.h"
 #include "common/Services.h"
 #include "history_store/HistoryStore.h"
 #include "history_store/ProgressQueries.h"
 
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
+#include <clocale>
 #include <memory>
+#include <set>
 
 using namespace clavora;
 using namespace clavora::test;
@@ -90,6 +94,7 @@ private slots:
     void twoMachinesThroughAPoolerInTransactionMode();
     void forgottenRecordsAreNotFetchedBack();
     void goalsAndLettersAtEachConnection();
+    void pausesAfterFailuresGrowAndSpread();
 
 private:
     int onServer(const QString& learner = "anna") const
@@ -123,6 +128,9 @@ void TestClassSync::initTestCase()
     services.write(QString("[clavora-class]\n%1\n").arg(server_.connection("anna").replace(' ', '\n')).toUtf8());
     services.close();
     qputenv("PGSERVICEFILE", QFile::encodeName(services.fileName()));
+    // A German desktop, whose language libpq would answer in: the reasons are read all the same.
+    qputenv("LANGUAGE", "de");
+    setlocale(LC_MESSAGES, "de_DE.UTF-8");
 }
 
 void TestClassSync::init()
@@ -241,6 +249,9 @@ void TestClassSync::serversThatAreNotUsed_data()
     QTest::newRow("newer schema: left untouched") << "service=clavora-class" << 2 << "newer than this version";
     QTest::newRow("password in the setting") << "service=clavora-class password=secret" << 1 << "~/.pgpass";
     QTest::newRow("a teacher's login: reached, sends nothing") << server_.connection("tina") << 1 << QString();
+    // libpq's own message, which initTestCase's German desktop does not reach.
+    QTest::newRow("no server there") << "host=/nonexistent port=5999 dbname=clavora user=anna" << 1
+                                     << "it is not running, or this computer cannot reach it";
 }
 
 void TestClassSync::serversThatAreNotUsed()
@@ -450,6 +461,27 @@ void TestClassSync::goalsAndLettersAtEachConnection()
         QString("fjdk"));
     machine.exit();
     QVERIFY(QSqlQuery(admin()).exec("DELETE FROM clavora.class_goals"));
+}
+
+// The n-th wait falls in the second half of its pause (a second, doubled each time, at most five
+// minutes); programs that failed together come back apart.
+void TestClassSync::pausesAfterFailuresGrowAndSpread()
+{
+    const int pauses[] = {1, 2, 4, 8, 16, 32, 64, 128, 256, 300, 300};
+    std::vector<ClassBackoff> programs(20);
+    for (const int pause : pauses) {
+        std::set<int> waits;
+        for (std::size_t program = 0; program < programs.size(); ++program) {
+            QRandomGenerator random(quint32(program * 7919 + pause));
+            const int wait = programs[program].nextWaitMilliseconds(random);
+            QVERIFY2(wait >= pause * 500 && wait <= pause * 1000, qPrintable(QString("%1 s: %2 ms").arg(pause).arg(wait)));
+            waits.insert(wait);
+        }
+        QVERIFY2(waits.size() > 10, qPrintable(QString("%1 s: %2 waits apart").arg(pause).arg(waits.size())));
+    }
+    programs.front().reset();
+    QRandomGenerator random(1);
+    QVERIFY(programs.front().nextWaitMilliseconds(random) <= 1000);
 }
 
 QTEST_GUILESS_MAIN(TestClassSync)

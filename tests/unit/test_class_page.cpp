@@ -59,22 +59,39 @@ TEST(ClassReachSentence, SaysWhenAndWhyNot)
 
 TEST(ClassReachSentence, SaysWhyTheServerCannotBeReachedInPlainWords)
 {
-    const std::pair<const char*, const char*> cases[] = {
-        {"connection to server on socket \"/run/postgresql/.s.PGSQL.5432\" failed: No such file or directory\n"
-         "\tIs the server running locally and accepting connections on that socket?\nQPSQL: Unable to connect",
-            "it is not running, or this computer cannot reach it."},
-        {"connection to server at \"school.example\" (10.0.0.2), port 5432 failed: FATAL:  password authentication "
-         "failed for user \"anna\"",
-            "it did not let you in. Ask your teacher to check your login, and keep your password in ~/.pgpass."},
-        {"definition of service \"clavora-class\" not found", "the service named in the setting is not in your service file."},
-        {"could not translate host name \"school.example\" to address: Name or service not known",
+    const char* const refused =
+        "it did not let you in. Ask your teacher to check your login, and keep your password in ~/.pgpass.";
+    const char* const down = "it is not running, or this computer cannot reach it.";
+    const char* const busy = "it is short of connections, memory or disk just now. Clavora tries again by itself.";
+    // The SQLSTATE decides whatever language the server's text is in; libpq's own texts
+    // carry none.
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"", "connection to server on socket \"/run/postgresql/.s.PGSQL.5432\" failed: No such file or directory\n"
+             "\tIs the server running locally and accepting connections on that socket?\nQPSQL: Unable to connect",
+            down},
+        {"", "connection to server at \"school.example\" (10.0.0.2), port 5432 failed: FATAL:  password authentication "
+             "failed for user \"anna\"",
+            refused},
+        {"", "definition of service \"clavora-class\" not found", "the service named in the setting is not in your service file."},
+        {"", "could not translate host name \"school.example\" to address: Name or service not known",
             "its name is not known on this network. Check the setting and the network."},
-        {"connection to server at \"10.0.0.2\", port 5432 failed: timeout expired", "it did not answer in time."},
-        {"something  new\n", "something new"},
+        {"", "connection to server at \"10.0.0.2\", port 5432 failed: timeout expired", "it did not answer in time."},
+        {"", "FATAL:  sorry, too many clients already", busy},
+        {"", "something  new\n", "something new"},
+        {"28P01", "Passwort-Authentifizierung für Benutzer »anna« fehlgeschlagen", refused},
+        {"42501", "keine Berechtigung für Tabelle attempts", refused},
+        {"3D000", "la base de données « clavora » n'existe pas", "it has no class of that name. Check the setting."},
+        {"57014", "storniere Anfrage wegen Zeitüberschreitung der Anweisung", "it did not answer in time."},
+        {"57P01", "beende Verbindung aufgrund von Anweisung des Administrators", down},
+        {"08006", "la connexion au serveur a été perdue", down},
+        {"53300", "tut mir leid, schon zu viele Verbindungen", busy},
+        {"53100", "konnte Datei nicht erweitern: Auf dem Gerät ist kein Speicherplatz mehr verfügbar", busy},
+        {"XX000", "interner Fehler", "interner Fehler"},
     };
-    for (const auto& [serverText, reason] : cases)
-        EXPECT_EQ(ClassReachSentence::unreachable(QString::fromUtf8(serverText)),
-                  QStringLiteral("The class server could not be reached: ") + QString::fromUtf8(reason));
+    for (const auto& [sqlState, serverText, reason] : cases)
+        EXPECT_EQ(ClassReachSentence::unreachable(QLatin1String(sqlState), QString::fromUtf8(serverText)),
+                  QStringLiteral("The class server could not be reached: ") + QString::fromUtf8(reason))
+            << sqlState << serverText;
 }
 
 class NoQuestions final : public ProgressUi {

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HistoryFixture.h"
+#include "TemporaryFolder.h"
 #include "history_store/OtherMachineRecords.h"
 #include "history_store/Outbox.h"
 
+#include <QFile>
+#include <QSqlQuery>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace clavora {
@@ -98,6 +102,55 @@ TEST(Outbox, OtherMachinesRecordsCountOnceAndAreNotQueued)
     EXPECT_TRUE(outbox.attempts(10).empty());
     EXPECT_TRUE(outbox.games(10).empty());
     EXPECT_TRUE(outbox.days(10).empty());
+}
+
+// Two copies of one history never send as one machine: a store opened where it was not last
+// opened takes a new machine UUID; what the server confirmed stays the old machine's, what is
+// still queued is sent by the new one.
+TEST(Outbox, AStoreOpenedElsewhereBecomesAMachineOfItsOwn)
+{
+    struct Case {
+        const char* name;
+        std::function<QString(TemporaryFolder&, const QString&)> placeAgain; // the path to open
+        bool newMachine;
+    };
+    const Case cases[] = {
+        {"opened again where it is", [](TemporaryFolder&, const QString& path) { return path; }, false},
+        {"copied to another folder",
+            [](TemporaryFolder& folder, const QString& path) {
+                const QString copy = folder.path(QStringLiteral("History copy.sqlite"));
+                QFile::copy(path, copy);
+                return copy;
+            },
+            true},
+        {"kept before its place was",
+            [](TemporaryFolder&, const QString& path) {
+                HistoryStore store(path);
+                QSqlQuery(store.database()).exec(QStringLiteral("UPDATE machine SET place = NULL"));
+                return path;
+            },
+            false},
+    };
+    for (const Case& c : cases) {
+        TemporaryFolder folder;
+        const QString path = folder.path(QStringLiteral("History.sqlite"));
+        QUuid machine;
+        {
+            HistoryStore store(path);
+            ASSERT_TRUE(store.addAttempt(typed(at(2024, 3, 10, 9), 2)));
+            ASSERT_TRUE(store.addAttempt(typed(at(2024, 3, 10, 10), 3)));
+            Outbox outbox(store.database());
+            ASSERT_TRUE(outbox.confirm(outbox.attempts(1)));
+            machine = outbox.machine();
+        }
+        HistoryStore store(c.placeAgain(folder, path));
+        Outbox outbox(store.database());
+        EXPECT_EQ(outbox.machine() != machine, c.newMachine) << c.name;
+        EXPECT_EQ(outbox.attempts(10).size(), 1u) << c.name;
+        EXPECT_EQ(outbox.confirmed().attempts, c.newMachine ? 0 : 1) << c.name;
+        EXPECT_EQ(OtherMachineRecords(store.database()).held()[machine].attempts, c.newMachine ? 1 : 0) << c.name;
+        EXPECT_EQ(Outbox(HistoryStore(path).database()).machine(), machine) << c.name << ": the original";
+    }
 }
 
 } // namespace
