@@ -2,6 +2,7 @@
 #pragma once
 #include "class/ClassRosterLoader.h"
 #include "class/ClassSync.h"
+#include "coach/CoachStrokes.h"
 #include "common/ProgramPaths.h"
 #include "history/NoHistory.h"
 #include "history/RecordingSwitch.h"
@@ -124,6 +125,7 @@ private:
     NoHistory noHistory_;
     RecordingSwitch recorder_;
     const HistoryFigures& figures_;
+    CoachStrokes strokes_; // the exercises' and the game's alike
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<GameWindow> game_;
     QPointer<KeyboardWindow> keyboard_;

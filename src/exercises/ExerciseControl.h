@@ -6,7 +6,6 @@
 #include "coach/CoachCourse.h"
 #include "coach/CoachResult.h"
 #include "coach/FirstKeyClock.h"
-#include "coach/RecentStrokes.h"
 #include "common/ProgramPaths.h"
 #include "history/TypingRecorder.h"
 
@@ -18,6 +17,7 @@ struct AppSettings;
 class Clock;
 class Random;
 class Clipboard;
+class CoachStrokes;
 class ExerciseUi;
 class HistoryFigures;
 class HistoryRecorder;
@@ -30,7 +30,8 @@ class ExerciseControl {
 
 public:
     ExerciseControl(AppSettings& settings, ProgramPaths paths, Clock& clock, Random& random,
-                    Clipboard& clipboard, ExerciseUi& ui, HistoryRecorder& recorder, const HistoryFigures& figures);
+                    Clipboard& clipboard, ExerciseUi& ui, HistoryRecorder& recorder, const HistoryFigures& figures,
+                    CoachStrokes& strokes);
 
     const MainForm& form() const { return form_; }
     bool running() const { return running_; }
@@ -103,7 +104,7 @@ private:
     const HistoryFigures& figures_;
     TypingRecorder typing_; // every attempt's keys, for the Coach and, while it records, the history
     FirstKeyClock firstKey_;
-    RecentStrokes strokes_; // whatever was typed, coached or not
+    CoachStrokes& strokes_; // whatever was typed, coached or not
     PresetLines presetLines_;
     CoachCourse course_; // the random lines while the Coach is on
     bool coaching_ = false; // the line shown is coached

@@ -57,8 +57,9 @@ void narrowToFit(QAbstractButton* button, int width)
 } // namespace
 
 MainWindow::MainWindow(AppSettings& settings, ProgramPaths paths, Clock& clock, Random& random, Clipboard& clipboard,
-                       HistoryRecorder& recorder, const HistoryFigures& figures)
-    : settings_(settings), control_(settings, std::move(paths), clock, random, clipboard, *this, recorder, figures)
+                       HistoryRecorder& recorder, const HistoryFigures& figures, CoachStrokes& strokes)
+    : settings_(settings),
+      control_(settings, std::move(paths), clock, random, clipboard, *this, recorder, figures, strokes)
 {
     buildControls();
     bindControls();

@@ -22,7 +22,7 @@ class MainWindow final : public PractiseWindow, public ExerciseUi {
     Q_OBJECT
 public:
     MainWindow(AppSettings& settings, ProgramPaths paths, Clock& clock, Random& random, Clipboard& clipboard,
-               HistoryRecorder& recorder, const HistoryFigures& figures);
+               HistoryRecorder& recorder, const HistoryFigures& figures, CoachStrokes& strokes);
 
     const ExerciseControl& control() const { return control_; }
     // Takes the loaded settings: number, type, colours and the saved position.
