@@ -42,6 +42,10 @@ AppWiring::AppWiring(ProgramPaths paths, QString commandLine)
         if (keyboard_)
             keyboard_->showNextCharacter(character);
     });
+    connect(main_.get(), &MainWindow::keyReadinessChanged, this, [this](const QHash<QChar, double>& readiness) {
+        if (keyboard_)
+            keyboard_->showReadiness(readiness);
+    });
     connect(&shell_, &DesktopShell::openFailed, this, &AppWiring::showHelpText);
     qApp->installEventFilter(this);
 }
@@ -364,6 +368,7 @@ KeyboardWindow& AppWiring::loadKeyboard()
     }
     keyboard_->loadLayout();
     keyboard_->showNextCharacter(main_->control().form().nextCharacter);
+    keyboard_->showReadiness(main_->control().form().keyReadiness);
     return *keyboard_;
 }
 

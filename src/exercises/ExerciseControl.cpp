@@ -167,6 +167,7 @@ void ExerciseControl::stopExercises()
     form_.timeText.clear();
     form_.wrongCharacters.clear();
     form_.nextCharacter = QChar();
+    form_.keyReadiness.clear();
     coaching_ = false;
 }
 
@@ -293,8 +294,11 @@ void ExerciseControl::finishExercise()
 void ExerciseControl::showCoachStrip()
 {
     QStringList parts{coachResult_.stripText};
-    if (courseLine())
+    form_.keyReadiness.clear();
+    if (courseLine()) {
         parts += course_.progress();
+        form_.keyReadiness = course_.readiness();
+    }
     parts += coachResult_.mistakesText;
     parts.removeAll(QString());
     form_.resultStripText = parts.join(u'\n');

@@ -89,7 +89,7 @@ private:
     // The line shown is the Coach's course.
     bool courseLine() const { return coaching_ && !drilling() && !presetExercises(); }
     // The strip: the last line's result, how far the course's next letter is, and the last
-    // line's mistakes, which may run long, last.
+    // line's mistakes, which may run long, last; each letter's readiness for the keyboard.
     void showCoachStrip();
 
     AppSettings& settings_;

@@ -4,15 +4,29 @@
 #include "Geometry.h"
 
 #include <QPainter>
+#include <cmath>
 
 namespace clavora {
 
 namespace {
 constexpr int OutlineWidth = 3;
+// The readiness bar: this high, this far from the key's sides and foot, inside the outline.
+constexpr int MeterHeight = 5;
+constexpr int MeterMargin = 4;
 
 QRect pixels(const TwipsBox& b)
 {
     return twipsRect(b.left, b.top, b.width, b.height);
+}
+
+void paintKeyMeter(QPainter& p, const QRect& key, const KeyMeter& meter)
+{
+    const QRect bar(key.left() + MeterMargin, key.bottom() - MeterMargin - MeterHeight + 1,
+                    key.width() - 2 * MeterMargin, MeterHeight);
+    p.fillRect(bar, Qt::black);
+    const QRect inside = bar.adjusted(1, 1, -1, -1);
+    p.fillRect(QRect(inside.topLeft(), QSize(int(std::lround(meter.level * inside.width())), inside.height())),
+               toQColor(meter.colour));
 }
 
 } // namespace
@@ -26,10 +40,12 @@ void paintKeyShape(QPainter& p, const KeyShape& s)
         // Three pixels wide, inside the key.
         p.setPen(QPen(toQColor(s.border), OutlineWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         p.drawRect(pixels(s.box).adjusted(1, 1, -2, -2));
-        return;
+    } else {
+        p.setPen(toQColor(s.border));
+        p.drawRect(pixels(s.box).adjusted(0, 0, -1, -1)); // the border lies inside the key
     }
-    p.setPen(toQColor(s.border));
-    p.drawRect(pixels(s.box).adjusted(0, 0, -1, -1)); // the border lies inside the key
+    if (s.meter)
+        paintKeyMeter(p, pixels(s.box), *s.meter);
 }
 
 void paintKeyCaption(QPainter& p, const KeyCaption& c)

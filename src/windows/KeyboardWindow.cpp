@@ -103,6 +103,12 @@ void KeyboardWindow::showNextCharacter(QChar character)
     setWindowTitle(control_.caption());
 }
 
+void KeyboardWindow::showReadiness(const QHash<QChar, double>& readiness)
+{
+    control_.showReadiness(readiness);
+    keysChanged();
+}
+
 void KeyboardWindow::showCaptionAndMenu()
 {
     setWindowTitle(control_.caption());
@@ -152,6 +158,7 @@ KeyboardWindow::Look KeyboardWindow::lookOf(const Tile& tile) const
         look.fill = shapeAt(f, tile.shape).fill;
         look.border = shapeAt(f, tile.shape).border;
         look.outlined = shapeAt(f, tile.shape).outlined;
+        look.meter = shapeAt(f, tile.shape).meter;
     }
     for (size_t i = 0; i < tile.captions.size(); ++i)
         look.captions[i] = captionAt(f, tile.captions[i]).colour;

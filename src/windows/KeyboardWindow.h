@@ -30,6 +30,8 @@ public:
     void loadLayout();
     // The Coach's next character outlined and named; null for none.
     void showNextCharacter(QChar character);
+    // How ready the Coach finds each letter, as a bar on its key; empty for none.
+    void showReadiness(const QHash<QChar, double>& readiness);
     const KeyboardControl& control() const { return control_; }
 
     // KeyboardUi
@@ -49,6 +51,7 @@ private:
         Rgb fill = 0;
         Rgb border = 0;
         bool outlined = false;
+        std::optional<KeyMeter> meter;
         std::array<Rgb, MaxCaptionsPerKey> captions{};
         bool operator==(const Look&) const = default;
     };

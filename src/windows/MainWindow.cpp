@@ -290,6 +290,8 @@ void MainWindow::applyCoach(const MainForm& f)
         markWrongCharacters(f.wrongCharacters);
     if (shownNextCharacter_ != f.nextCharacter)
         emit nextCharacterChanged(shownNextCharacter_ = f.nextCharacter);
+    if (shownKeyReadiness_ != f.keyReadiness)
+        emit keyReadinessChanged(shownKeyReadiness_ = f.keyReadiness);
 }
 
 void MainWindow::markWrongCharacters(const std::vector<MarkedRange>& wrong)

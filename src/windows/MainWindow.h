@@ -54,6 +54,8 @@ public:
 signals:
     // The Coach's next character for the keyboard window; null when there is none.
     void nextCharacterChanged(QChar character);
+    // How ready the Coach finds each letter, for the keyboard window; empty for none.
+    void keyReadinessChanged(const QHash<QChar, double>& readiness);
     void quickRunEnded();
 
 protected:
@@ -96,6 +98,7 @@ private:
     QLabel* resultStrip_;
     std::vector<MarkedRange> shownWrongCharacters_;
     QChar shownNextCharacter_;
+    QHash<QChar, double> shownKeyReadiness_;
     QTimer* exerciseTimer_;
     std::optional<std::pair<Rgb, Rgb>> shownColours_;
     enum class Focus { None, TypingLine, Number } pendingFocus_ = Focus::None;

@@ -394,6 +394,9 @@ TEST_F(Control, CoachedRandomLinesFollowTheCourseAndUnlockFromTheRecentStrokes)
         EXPECT_TRUE(QRegularExpression(learnt ? "^[fghjdklsar ]+$" : "^[fghjdkls a]+$").match(line).hasMatch()) << line.toStdString();
         EXPECT_EQ(coached.form().resultStripText, learnt ? "9 of 10 letters ready; needing more strokes: r"
                                                          : "0 of 9 letters ready; needing accuracy: f, g, h, j, d, k, s, l, a");
+        // The same for the keyboard, letter by letter.
+        EXPECT_EQ(coached.form().keyReadiness.size(), settings.coachKeys.size());
+        EXPECT_EQ(coached.form().keyReadiness.value(u'f'), learnt ? 1.0 : 0.0);
         for (int typed = 1; typed <= line.size(); ++typed)
             coached.typingLineChanged(line.left(typed));
         coached.enterPressed();

@@ -125,6 +125,23 @@ private slots:
         QCOMPARE(colourAt(*w, inside(form.keys[26].box)), toQColor(keyColour(26)));
     }
 
+    void theCoachsReadinessRepaintsItsKeysAloneAsABarAlongTheirFoot()
+    {
+        auto w = open("QWERTY - United States");
+        QVERIFY(w);
+        PaintCounter counter;
+        w->installEventFilter(&counter);
+        w->showReadiness({{u'a', 0.5}});
+        const KeyboardForm& form = w->control().form();
+        const QRect a = twipsRect(form.keys[26].box.left, form.keys[26].box.top, form.keys[26].box.width,
+                                  form.keys[26].box.height);
+        QTRY_COMPARE_WITH_TIMEOUT(counter.painted, QRegion(a), 1000);
+        const QPoint bar(a.left() + a.width() / 2, a.bottom() - 6); // the bar's middle, in its height
+        QCOMPARE(colourAt(*w, bar - QPoint(a.width() / 4, 0)), toQColor(HeatMap::colour(0.5, 1)));
+        QCOMPARE(colourAt(*w, bar + QPoint(a.width() / 4, 0)), QColor(Qt::black)); // the half still to go
+        QCOMPARE(colourAt(*w, inside(form.keys[26].box)), toQColor(keyColour(26)));
+    }
+
     void cachedKeysNeverOutliveNewColoursOrLayouts()
     {
         // More keys lit and unlit than the window keeps pictures of.

@@ -72,22 +72,26 @@ TEST(AdaptiveCourse, UnlocksTheNextKeyOnlyWhenEveryUnlockedKeyIsLearnt)
     EXPECT_FALSE(finished.update({learnt, {u'j', 20, 95, 10}}));
 }
 
-TEST(AdaptiveCourse, WeakKeysWeighMore)
+TEST(AdaptiveCourse, WeakKeysWeighMoreAndShowLessReady)
 {
     struct Case {
         KeyPractice figures;
         double weight;
+        double readiness; // 1 only when learnt
     };
     const Case cases[] = {
-        {{u'f', 19, 100, 40}, AdaptiveCourse::MaximumWeight}, // the new key
-        {{u'f', 20, 95, 10}, 1.0},
-        {{u'f', 20, 90, 30}, 2.0},
-        {{u'f', 20, 100, 5}, 2.0},
-        {{u'f', 20, 50, 0}, AdaptiveCourse::MaximumWeight},
+        {{u'f', 19, 100, 40}, AdaptiveCourse::MaximumWeight, 0.95}, // the new key
+        {{u'f', 10, 100, 10}, AdaptiveCourse::MaximumWeight, 0.5},
+        {{u'f', 0, 0, 0}, AdaptiveCourse::MaximumWeight, 0},
+        {{u'f', 20, 95, 10}, 1.0, 1},
+        {{u'f', 20, 90, 30}, 2.0, 2.0 / 3},
+        {{u'f', 20, 100, 5}, 2.0, 2.0 / 3},
+        {{u'f', 20, 50, 0}, AdaptiveCourse::MaximumWeight, 0},
     };
     for (const Case& c : cases) {
         const AdaptiveCourse course({"f", 1}, 1, coachMarks());
         EXPECT_EQ(course.weights({c.figures}), std::vector<double>{c.weight}) << c.figures.accuracy << " " << c.figures.speed;
+        EXPECT_DOUBLE_EQ(course.readiness(c.figures), c.readiness) << c.figures.strokes << " " << c.figures.accuracy;
     }
 }
 
