@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 
 #include "ButtonKeys.h"
+#include "CachedPanelStyle.h"
 #include "FormWriting.h"
 #include "SaveFileDialog.h"
 #include "Geometry.h"
@@ -94,6 +95,10 @@ void MainWindow::buildControls()
     typeThis_->setFont(fixedFont(18));
     exerciseBox_ = makeAt<QLineEdit>(this, "ExerciseBox", SampleText, 180, 1380, 9735, 495);
     exerciseBox_->setFont(fixedFont(18));
+    // It repaints at every key. Its child, so that the style outlives it.
+    auto* panelStyle = new CachedPanelStyle;
+    panelStyle->setParent(exerciseBox_);
+    exerciseBox_->setStyle(panelStyle);
     exerciseBox_->setEnabled(false);
     exerciseBox_->setAccessibleName(tr("Typing line"));
     typeThis_->setAccessibleName(tr("Exercise"));
