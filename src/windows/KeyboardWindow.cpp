@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimerEvent>
 #include <algorithm>
 
 namespace clavora {
@@ -100,7 +101,26 @@ void KeyboardWindow::showNextCharacter(QChar character)
 {
     control_.showNextCharacter(character);
     keysChanged();
+    if (captionPause_.isActive()) {
+        captionPending_ = true; // shown when the pause ends
+        return;
+    }
     setWindowTitle(control_.caption());
+    captionPause_.start(CaptionPauseMilliseconds, this);
+}
+
+void KeyboardWindow::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != captionPause_.timerId()) {
+        QWidget::timerEvent(event);
+        return;
+    }
+    captionPause_.stop();
+    if (captionPending_) {
+        captionPending_ = false;
+        setWindowTitle(control_.caption());
+        captionPause_.start(CaptionPauseMilliseconds, this);
+    }
 }
 
 void KeyboardWindow::showReadiness(const QHash<QChar, double>& readiness)

@@ -3,6 +3,7 @@
 #include "keyboard/KeyboardControl.h"
 #include "keyboard/KeyboardUi.h"
 
+#include <QBasicTimer>
 #include <QKeySequence>
 #include <QPixmap>
 #include <QWidget>
@@ -43,9 +44,13 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
 
 private:
     static constexpr int MaxCaptionsPerKey = 3;
+    // The caption names the next key at most this often while keys come: each new caption
+    // costs the program more than the key's own painting, in the window manager's answers.
+    static constexpr int CaptionPauseMilliseconds = 250;
     // What a key's picture depends on besides the window's colours and the layout.
     struct Look {
         Rgb fill = 0;
@@ -91,6 +96,8 @@ private:
     std::vector<Picture> pictures_;
     std::vector<size_t> changed_; // keys whose look changed since the last paint
     quint64 uses_ = 0;
+    QBasicTimer captionPause_; // runs only for a pause after a new caption
+    bool captionPending_ = false;
 };
 
 } // namespace clavora

@@ -142,6 +142,18 @@ private slots:
         QCOMPARE(colourAt(*w, inside(form.keys[26].box)), toQColor(keyColour(26)));
     }
 
+    void theCaptionFollowsTheNextKeyAtMostFourTimesASecondAndEndsOnTheLast()
+    {
+        auto w = open("QWERTY - United States");
+        QVERIFY(w);
+        w->showNextCharacter(u'e');
+        QVERIFY(w->windowTitle().endsWith(" - next: e, left middle finger"));
+        w->showNextCharacter(u'j');
+        w->showNextCharacter(u'k');
+        QVERIFY(w->windowTitle().endsWith(" - next: e, left middle finger")); // within the pause
+        QTRY_VERIFY_WITH_TIMEOUT(w->windowTitle().endsWith(" - next: k, right middle finger"), 2000);
+    }
+
     void cachedKeysNeverOutliveNewColoursOrLayouts()
     {
         // More keys lit and unlit than the window keeps pictures of.
