@@ -2,6 +2,7 @@
 // The game loop's tick plus one whole paint of the play area, in the two cases the
 // program is budgeted for: level 200 a minute into a game, and 3,000 letters on screen.
 #include "Fakes.h"
+#include "coach/CoachStrokes.h"
 #include "common/Services.h"
 #include "common/Twips.h"
 #include "game/GameControl.h"
@@ -77,7 +78,8 @@ void TickAndPaintAtLevel200(benchmark::State& state)
     FakeBeep beep;
     FakeGameUi ui;
     NoHistory history;
-    GameControl game(settings, clock, random, beep, ui, history, history);
+    CoachStrokes strokes(settings, QString());
+    GameControl game(settings, clock, random, beep, ui, history, history, strokes);
     game.load();
     game.startLevelChanged(QStringLiteral("200"));
     game.startGame();

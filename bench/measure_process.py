@@ -7,6 +7,10 @@ open, CPU per typed key, CPU of a game at level 200.
     bench/measure_process.py <clavora binary> <data folder> [--runs 5] [--idle 60] [--typing 30] [--game 60]
                              [--mappings]
 
+With --keys, only the CPU per typed key: the minimal program's (typed into its line edit), and the
+program's with the keyboard window open, without and with the Coach ("--coach"), each over the
+minimal program's.
+
 With --progress, the progress window's figures instead: the memory it adds on an empty store,
 the CPU from Ctrl+P until it has painted on history_bench's ten-year store (30 days) and that of
 then choosing "Everything", and the memory over 60 opens and closes between attempts and
@@ -33,6 +37,8 @@ from harness import Display, wait_for  # noqa: E402
 MAIN = "Orvella Clavora - Exercises"
 MINIMAL = "Minimal Qt Widgets program"
 KEYBOARD = "Orvella Clavora - Keyboard Layout"
+# The keyboard's caption names the next key while the Coach is on.
+CAPTION_TAIL = {KEYBOARD: r"( - .*)?"}
 GAME = "Orvella Clavora - Game"
 KEYS_PER_SECOND = 19
 # Ten letters and ten Backspaces: the typing line never fills, so every key is handled alike.
@@ -148,14 +154,16 @@ class Run:
         out = subprocess.run([args.probe, program, *extra], env=env, capture_output=True, text=True,
                              timeout=30, cwd=self.root).stdout.split()
         self.pid, self.mapped, self.painted = int(out[0]), float(out[1]), float(out[2])
-        titles = [MINIMAL if minimal else GAME if "/g" in extra else MAIN] + ([KEYBOARD] if keyboard else [])
+        self.main = MINIMAL if minimal else GAME if "/g" in extra else MAIN
+        titles = [self.main] + ([KEYBOARD] if keyboard else [])
         for title in titles:
             wait_for(lambda: self.window(title), what=f"window '{title}'")
         time.sleep(1.0)  # let the start settle
         self.startup_cpu = sum(cpu for cpu, _ in threads(self.pid).values()) / 1e6
 
     def window(self, title):
-        out = self.display.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"])
+        out = self.display.run(["xdotool", "search", "--onlyvisible", "--name",
+                                f"^{title}{CAPTION_TAIL.get(title, '')}$"])
         return out.split()[0] if out.split() else None
 
     def idle(self, seconds):
@@ -171,9 +179,11 @@ class Run:
                        capture_output=True, check=True, timeout=len(keys) / per_second * 3 + 30)
 
     def typing(self, seconds):
-        """Milliseconds of CPU per key while xdotool types at a steady pace into an exercise."""
-        self.display.run(["xdotool", "windowactivate", "--sync", self.window(MAIN)])
-        self.display.run(["xdotool", "key", "alt+s"])
+        """Milliseconds of CPU per key while xdotool types at a steady pace into an exercise, or
+        into the minimal program's line edit."""
+        self.display.run(["xdotool", "windowactivate", "--sync", self.window(self.main)])
+        if self.main == MAIN:
+            self.display.run(["xdotool", "key", "alt+s"])
         time.sleep(0.5)
         count = seconds * KEYS_PER_SECOND
         keys = (TYPED * (count // len(TYPED) + 1))[:count]
@@ -268,6 +278,7 @@ def main():
     parser.add_argument("--minimal", help="the minimal Qt Widgets program (default: bench/minimal_window "
                         "in the binary's build)")
     parser.add_argument("--progress", action="store_true", help="measure the progress window instead")
+    parser.add_argument("--keys", action="store_true", help="measure only the CPU per typed key")
     parser.add_argument("--store", default=os.path.join(tempfile.gettempdir(), "clavora-ten-years.sqlite"),
                         help="the ten-year store, made when missing")
     parser.add_argument("--opens", type=int, default=60, help="opens and closes of the progress window")
@@ -287,6 +298,8 @@ def main():
 
     if args.progress:
         return measure_progress(args, bench, note, figures)
+    if args.keys:
+        return measure_keys(args, note, figures)
     display = Display()
     try:
         for run_number in range(args.runs):
@@ -359,6 +372,30 @@ def print_figures(args, figures):
     print(f"medians of {args.runs} runs of {args.binary}")
     for name, values in figures.items():
         print(f"{name:<{width}}  {statistics.median(values):8.3f}")
+
+
+def measure_keys(args, note, figures):
+    display = Display()
+    runs = (("minimal Qt Widgets program", False, (), True),
+            ("keyboard open", True, (), False),
+            ("keyboard open, the Coach on", True, ("--coach",), False))
+    try:
+        for run_number in range(args.runs):
+            for what, keyboard, extra, minimal in runs:
+                run = Run(display, args, keyboard, extra=extra, minimal=minimal)
+                try:
+                    note(f"CPU per key while typing, {what} (ms)", run.typing(args.typing))
+                finally:
+                    run.end()
+            print(f"run {run_number + 1} of {args.runs} done", file=sys.stderr)
+    finally:
+        display.close()
+    floor = statistics.median(figures["CPU per key while typing, minimal Qt Widgets program (ms)"])
+    for what, *_ in runs[1:]:
+        # Budget: 1.3 times the minimal program's.
+        figures[f"CPU per key while typing, {what} / minimal"] = [
+            statistics.median(figures[f"CPU per key while typing, {what} (ms)"]) / floor]
+    print_figures(args, figures)
 
 
 def ten_year_store(args, bench):

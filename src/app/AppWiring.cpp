@@ -32,14 +32,20 @@ AppWiring::AppWiring(ProgramPaths paths, QString commandLine)
       store_(session_.keyboardOnly() ? nullptr : std::make_unique<HistoryStore>(paths_.historyFile())),
       storedFigures_(store_ ? std::make_unique<ProgressQueries>(*store_, clock_) : nullptr),
       recorder_(session_.settings(), store_ ? static_cast<HistoryRecorder&>(*store_) : noHistory_),
-      figures_(storedFigures_ ? static_cast<const HistoryFigures&>(*storedFigures_) : noHistory_)
+      figures_(storedFigures_ ? static_cast<const HistoryFigures&>(*storedFigures_) : noHistory_),
+      strokes_(session_.settings(), paths_.recentStrokesFile())
 {
-    main_ = std::make_unique<MainWindow>(session_.settings(), paths_, clock_, random_, clipboard_, recorder_, figures_);
+    main_ = std::make_unique<MainWindow>(session_.settings(), paths_, clock_, random_, clipboard_, recorder_, figures_,
+                                         strokes_);
     wire(*main_, AppWindow::Main);
     connect(main_.get(), &MainWindow::quickRunEnded, this, [this] { session_.quickRunFinished(); });
     connect(main_.get(), &MainWindow::nextCharacterChanged, this, [this](QChar character) {
         if (keyboard_)
             keyboard_->showNextCharacter(character);
+    });
+    connect(main_.get(), &MainWindow::keyReadinessChanged, this, [this](const QHash<QChar, double>& readiness) {
+        if (keyboard_)
+            keyboard_->showReadiness(readiness);
     });
     connect(&shell_, &DesktopShell::openFailed, this, &AppWiring::showHelpText);
     qApp->installEventFilter(this);
@@ -216,7 +222,7 @@ void AppWiring::createGame()
     const QPoint frame = main_->pos();
     const bool keyboardFollows =
         keyboard_ && main_->isVisible() && KeyboardDocking::sitsBelow(*keyboard_, *main_, nullptr);
-    game_ = std::make_unique<GameWindow>(session_.settings(), clock_, random_, beep_, recorder_, figures_);
+    game_ = std::make_unique<GameWindow>(session_.settings(), clock_, random_, beep_, recorder_, figures_, strokes_);
     wire(*game_, AppWindow::Game);
     game_->move(frame);
     game_->show();
@@ -384,6 +390,7 @@ KeyboardWindow& AppWiring::loadKeyboard()
     }
     keyboard_->loadLayout();
     keyboard_->showNextCharacter(main_->control().form().nextCharacter);
+    keyboard_->showReadiness(main_->control().form().keyReadiness);
     return *keyboard_;
 }
 

@@ -3,6 +3,7 @@
 #include "class/ClassGoalsSaver.h"
 #include "class/ClassRosterLoader.h"
 #include "class/ClassSync.h"
+#include "coach/CoachStrokes.h"
 #include "common/ProgramPaths.h"
 #include "history/NoHistory.h"
 #include "history/RecordingSwitch.h"
@@ -130,6 +131,7 @@ private:
     NoHistory noHistory_;
     RecordingSwitch recorder_;
     const HistoryFigures& figures_;
+    CoachStrokes strokes_; // the exercises' and the game's alike
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<GameWindow> game_;
     QPointer<KeyboardWindow> keyboard_;

@@ -63,17 +63,24 @@ std::vector<double> AdaptiveCourse::weights(const std::vector<KeyPractice>& figu
     std::vector<double> weights;
     for (const QChar key : unlockedKeys()) {
         const KeyPractice p = practiceOf(key, figures);
-        if (p.strokes < MinimumStrokes) {
-            weights.push_back(MaximumWeight);
-            continue;
-        }
-        // Each five points of accuracy short of the mark add one; a speed at half the target
-        // adds one.
-        const double accuracyShort = std::max(0.0, marks_.minAccuracy - p.accuracy) / 5;
-        const double speedShort = marks_.minSpeed > 0 ? std::max(0.0, 1 - p.speed / marks_.minSpeed) * 2 : 0.0;
-        weights.push_back(std::min(MaximumWeight, 1 + accuracyShort + speedShort));
+        weights.push_back(p.strokes < MinimumStrokes ? MaximumWeight : shortfallWeight(p));
     }
     return weights;
+}
+
+double AdaptiveCourse::shortfallWeight(const KeyPractice& p) const
+{
+    // Each five points of accuracy short of the mark add one; a speed at half the target
+    // adds one.
+    const double accuracyShort = std::max(0.0, marks_.minAccuracy - p.accuracy) / 5;
+    const double speedShort = marks_.minSpeed > 0 ? std::max(0.0, 1 - p.speed / marks_.minSpeed) * 2 : 0.0;
+    return std::min(MaximumWeight, 1 + accuracyShort + speedShort);
+}
+
+double AdaptiveCourse::readiness(const KeyPractice& p) const
+{
+    const double strokesShare = std::min(1.0, double(p.strokes) / MinimumStrokes);
+    return strokesShare * (MaximumWeight - shortfallWeight(p)) / (MaximumWeight - 1);
 }
 
 } // namespace clavora

@@ -54,8 +54,14 @@ public:
     std::vector<int> shares(const std::vector<KeyPractice>& figures) const;
     bool learnt(const KeyPractice& practice) const { return need(practice) == KeyNeed::Nothing; }
     KeyNeed need(const KeyPractice& practice) const;
+    // How close a key is to learnt, from 0 to 1, which it is only when learnt: the share of
+    // the strokes it needs, times how near its accuracy and speed are to the marks.
+    double readiness(const KeyPractice& practice) const;
 
 private:
+    // The weight of a key judged over the strokes it has: 1 at both marks, up to MaximumWeight.
+    double shortfallWeight(const KeyPractice& practice) const;
+
     CourseKeys keys_;
     int unlocked_;
     PassMarks marks_;

@@ -59,6 +59,15 @@ QString CoachCourse::title()
                          : tr("Coach's course - keys %1, next %2").arg(adaptive.unlockedKeys(), QString(next));
 }
 
+QHash<QChar, double> CoachCourse::readiness()
+{
+    const AdaptiveCourse& adaptive = course();
+    QHash<QChar, double> readiness;
+    for (const QChar key : adaptive.unlockedKeys())
+        readiness.insert(key, adaptive.readiness(strokes_.practice(key)));
+    return readiness;
+}
+
 QString CoachCourse::progress()
 {
     const AdaptiveCourse& adaptive = course();

@@ -6,6 +6,7 @@
 #include "common/ProgramPaths.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <memory>
 
 namespace clavora {
@@ -34,6 +35,8 @@ public:
     // How far the unlocked letters are from the next one: "6 of 9 letters ready; needing
     // accuracy: g, h; needing speed: l".
     QString progress();
+    // Each unlocked letter's readiness, from 0 to 1 when learnt.
+    QHash<QChar, double> readiness();
 
 private:
     AdaptiveCourse& course();

@@ -20,14 +20,15 @@ constexpr int LongestInterval = 60000;
 constexpr qint64 MaximumFileBytes = 1 << 20;
 } // namespace
 
-void RecentStrokes::add(QChar expected, bool right, std::optional<double> intervalSeconds)
+bool RecentStrokes::add(QChar expected, bool right, std::optional<double> intervalSeconds)
 {
     if (!expected.isLetter())
-        return;
+        return false;
     int stroke = Wrong;
     if (right)
         stroke = intervalSeconds ? std::clamp(int(std::lround(*intervalSeconds * 1000)), 1, LongestInterval) : Untimed;
     keep(expected.toLower(), stroke);
+    return true;
 }
 
 void RecentStrokes::keep(QChar key, int stroke)

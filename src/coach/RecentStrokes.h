@@ -18,8 +18,8 @@ public:
     static constexpr int Kept = AdaptiveCourse::MinimumStrokes;
 
     // A key struck where `expected` was asked for; the interval since the previous key when
-    // there was one.
-    void add(QChar expected, bool right, std::optional<double> intervalSeconds = std::nullopt);
+    // there was one. False when `expected` is no letter: nothing is kept then.
+    bool add(QChar expected, bool right, std::optional<double> intervalSeconds = std::nullopt);
     // Accuracy over the key's kept strokes; speed from the median interval before its right ones.
     KeyPractice practice(QChar key) const;
     std::vector<KeyPractice> practice(const QString& keys) const;

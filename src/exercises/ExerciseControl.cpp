@@ -6,6 +6,7 @@
 #include "PresetExercises.h"
 #include "RandomExercises.h"
 #include "coach/CoachMarks.h"
+#include "coach/CoachStrokes.h"
 #include "keyboard/KeyToPress.h"
 #include "common/Numbers.h"
 #include "common/Services.h"
@@ -21,10 +22,10 @@ namespace clavora {
 
 ExerciseControl::ExerciseControl(AppSettings& settings, ProgramPaths paths, Clock& clock, Random& random,
                                  Clipboard& clipboard, ExerciseUi& ui, HistoryRecorder& recorder,
-                                 const HistoryFigures& figures)
+                                 const HistoryFigures& figures, CoachStrokes& strokes)
     : settings_(settings), paths_(std::move(paths)), clock_(clock), random_(random), clipboard_(clipboard), ui_(ui),
-      history_(recorder), figures_(figures), firstKey_(clock),
-      presetLines_(settings, paths_), course_(settings, paths_, strokes_)
+      history_(recorder), figures_(figures), firstKey_(clock), strokes_(strokes),
+      presetLines_(settings, paths_), course_(settings, paths_, strokes.recent())
 {
 }
 
@@ -33,7 +34,6 @@ void ExerciseControl::load()
     form_.exerciseNumberText = QString::number(settings_.exerciseNumber);
     form_.presetSelected = settings_.exerciseType == ExerciseType::Preset;
     showCoachSettings();
-    strokes_ = RecentStrokes::read(paths_.recentStrokesFile());
     colourWindow(settings_.windowColour, settings_.textColour);
 }
 
@@ -166,6 +166,7 @@ void ExerciseControl::stopExercises()
     form_.timeText.clear();
     form_.wrongCharacters.clear();
     form_.nextCharacter = QChar();
+    form_.keyReadiness.clear();
     coaching_ = false;
 }
 
@@ -292,8 +293,11 @@ void ExerciseControl::finishExercise()
 void ExerciseControl::showCoachStrip()
 {
     QStringList parts{coachResult_.stripText};
-    if (courseLine())
+    form_.keyReadiness.clear();
+    if (courseLine()) {
         parts += course_.progress();
+        form_.keyReadiness = course_.readiness();
+    }
     parts += coachResult_.mistakesText;
     parts.removeAll(QString());
     form_.resultStripText = parts.join(u'\n');
@@ -304,10 +308,7 @@ void ExerciseControl::recordAttempt(const AttemptResult& result, bool passed)
     if (!typing_.recording())
         return;
     KeystrokeTally keystrokes = typing_.finishAttempt();
-    // Without the Coach nothing extra goes to the disk; the strokes kept meanwhile are saved
-    // with the next line typed while it is on.
-    if (!keystrokes.empty() && settings_.coach)
-        strokes_.save(paths_.recentStrokesFile());
+    strokes_.keep();
     // An empty line measures nothing: its 0 % would only pull the learner's figures down.
     if (form_.typeThisText.isEmpty() || !history_.recording())
         return;

@@ -6,7 +6,6 @@
 #include "coach/CoachCourse.h"
 #include "coach/CoachResult.h"
 #include "coach/FirstKeyClock.h"
-#include "coach/RecentStrokes.h"
 #include "common/ProgramPaths.h"
 #include "history/TypingRecorder.h"
 
@@ -18,6 +17,7 @@ struct AppSettings;
 class Clock;
 class Random;
 class Clipboard;
+class CoachStrokes;
 class ExerciseUi;
 class HistoryFigures;
 class HistoryRecorder;
@@ -30,7 +30,8 @@ class ExerciseControl {
 
 public:
     ExerciseControl(AppSettings& settings, ProgramPaths paths, Clock& clock, Random& random,
-                    Clipboard& clipboard, ExerciseUi& ui, HistoryRecorder& recorder, const HistoryFigures& figures);
+                    Clipboard& clipboard, ExerciseUi& ui, HistoryRecorder& recorder, const HistoryFigures& figures,
+                    CoachStrokes& strokes);
 
     const MainForm& form() const { return form_; }
     bool running() const { return running_; }
@@ -91,7 +92,7 @@ private:
     // The line shown is the Coach's course.
     bool courseLine() const { return coaching_ && !drilling() && !presetExercises(); }
     // The strip: the last line's result, how far the course's next letter is, and the last
-    // line's mistakes, which may run long, last.
+    // line's mistakes, which may run long, last; each letter's readiness for the keyboard.
     void showCoachStrip();
 
     AppSettings& settings_;
@@ -106,7 +107,7 @@ private:
     const HistoryFigures& figures_;
     TypingRecorder typing_; // every attempt's keys, for the Coach and, while it records, the history
     FirstKeyClock firstKey_;
-    RecentStrokes strokes_; // whatever was typed, coached or not
+    CoachStrokes& strokes_; // whatever was typed, coached or not
     PresetLines presetLines_;
     CoachCourse course_; // the random lines while the Coach is on
     bool coaching_ = false; // the line shown is coached

@@ -4,6 +4,7 @@
 #include "coach/LiveMarking.h"
 #include "common/Colour.h"
 
+#include <QHash>
 #include <QString>
 
 namespace clavora {
@@ -40,6 +41,9 @@ struct MainForm {
     std::vector<MarkedRange> wrongCharacters;
     QString resultStripText;
     QChar nextCharacter; // while coaching, for the keyboard window; else null
+    // While the course's line is up, how ready each unlocked letter is (0 to 1), for the
+    // keyboard window; else empty.
+    QHash<QChar, double> keyReadiness;
 };
 
 } // namespace clavora

@@ -6,6 +6,7 @@
 #include "GameRules.h"
 #include "GameUi.h"
 #include "common/Numbers.h"
+#include "coach/CoachStrokes.h"
 #include "common/Services.h"
 #include "exercises/RandomExercises.h"
 #include "history/HistoryRecorder.h"
@@ -29,8 +30,9 @@ QString keyLevelText(const AppSettings& settings)
 } // namespace
 
 GameControl::GameControl(AppSettings& settings, Clock& clock, Random& random, Beep& beep, GameUi& ui,
-                         HistoryRecorder& recorder, const HistoryFigures& figures)
-    : settings_(settings), clock_(clock), random_(random), beep_(beep), ui_(ui), history_(recorder), figures_(figures)
+                         HistoryRecorder& recorder, const HistoryFigures& figures, CoachStrokes& strokes)
+    : settings_(settings), clock_(clock), random_(random), beep_(beep), ui_(ui), history_(recorder), figures_(figures),
+      strokes_(strokes)
 {
 }
 
@@ -88,7 +90,7 @@ void GameControl::startGame()
     game_.slowestInterval = coachSpawnInterval(settings_, figures_);
     game_.score = 0;
     const double now = clock_.secondsSinceMidnight();
-    game_.gameStartTime = game_.levelStartTime = game_.lastSpawnTime = now;
+    game_.gameStartTime = game_.levelStartTime = game_.lastSpawnTime = game_.lastKeyTime = now;
     game_.gameOver = false;
     game_.paused = false;
     form_.gameOverVisible = false;
@@ -125,6 +127,7 @@ void GameControl::endGame()
 
 void GameControl::recordGame()
 {
+    strokes_.keep();
     if (!recorder_.recording())
         return;
     // Dropped when recording was switched off during the game; a store that fails is set
@@ -231,25 +234,36 @@ void GameControl::keyPressed(QChar code)
         showNotice(gameText(PauseNotice));
         return;
     }
-    // The oldest letter wins; among letters of the same tick, the lowest slot.
-    int target = 0;
-    for (int i = 1; i <= game_.letterSlots.size(); ++i) {
-        const LetterSlot& slot = game_.letterSlots[i];
-        if (!slot.isFree() && slot.character == code &&
-            (target == 0 || slot.spawnTime < game_.letterSlots[target].spawnTime))
-            target = i;
-    }
-    if (target != 0) {
+    if (const int target = oldestLetter(code)) {
         LetterSlot& slot = game_.letterSlots[target];
+        // The learner could go for the letter once it was there and the previous key was struck.
+        strokes_.add(code, true, now - std::max(slot.spawnTime, game_.lastKeyTime));
         slot.character = QChar();
         game_.score += hitPoints(now - slot.spawnTime);
         recorder_.letterHit(code, now - slot.spawnTime);
     } else {
+        // A miss, most likely of the letter the key would have taken first.
+        if (const int meant = oldestLetter())
+            strokes_.add(game_.letterSlots[meant].character, false);
         recorder_.strayKey(code);
         spawnLetter(game_, random_, now, PenaltyColourFloor);
         game_.score = std::max(game_.score - MissPenalty, 0);
     }
+    game_.lastKeyTime = now;
     showScore();
+}
+
+int GameControl::oldestLetter(QChar character) const
+{
+    // The oldest letter wins; among letters of the same tick, the lowest slot.
+    int oldest = 0;
+    for (int i = 1; i <= game_.letterSlots.size(); ++i) {
+        const LetterSlot& slot = game_.letterSlots[i];
+        if (!slot.isFree() && (character.isNull() || slot.character == character) &&
+            (oldest == 0 || slot.spawnTime < game_.letterSlots[oldest].spawnTime))
+            oldest = i;
+    }
+    return oldest;
 }
 
 void GameControl::pauseClicked()

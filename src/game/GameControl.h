@@ -8,6 +8,7 @@ namespace clavora {
 
 struct AppSettings;
 class Beep;
+class CoachStrokes;
 class Clock;
 class GameUi;
 class HistoryFigures;
@@ -17,11 +18,11 @@ class Random;
 // The game window's rules: starting, pausing and ending games, the 25 ms loop and the
 // typed keys. The window shows `form()` and the letters of `state().letterSlots`. Each game
 // goes to the recorder when it ends, while it records; with "Weak keys" ticked its letters
-// follow the mistakes in the figures.
+// follow the mistakes in the figures. Its keys count among the Coach's strokes.
 class GameControl {
 public:
     GameControl(AppSettings& settings, Clock& clock, Random& random, Beep& beep, GameUi& ui,
-                HistoryRecorder& recorder, const HistoryFigures& figures);
+                HistoryRecorder& recorder, const HistoryFigures& figures, CoachStrokes& strokes);
 
     const GameForm& form() const { return form_; }
     const GameState& state() const { return game_; }
@@ -64,7 +65,10 @@ private:
     void fade(double now);
     void showNotice(const QString& text);
     void showScore();
+    // The game's end: the game to the history while it records, its strokes to the Coach.
     void recordGame();
+    // The letter on screen longest, the one a key goes to first; 0 for none.
+    int oldestLetter(QChar character = {}) const;
 
     AppSettings& settings_;
     Clock& clock_;
@@ -75,6 +79,7 @@ private:
     GameState game_;
     HistoryRecorder& history_;
     const HistoryFigures& figures_;
+    CoachStrokes& strokes_;
     GameRecorder recorder_;
     bool noticeShowing_ = false;
 };

@@ -22,6 +22,7 @@ void GameState::moveTimes(double seconds)
     gameStartTime += seconds;
     levelStartTime += seconds;
     lastSpawnTime += seconds;
+    lastKeyTime += seconds;
     letterSlots.forEach([seconds](LetterSlot& s) { s.spawnTime += seconds; });
 }
 

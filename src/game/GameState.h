@@ -16,6 +16,7 @@ struct GameState {
     double levelStartTime = 0.0;
     double lastSpawnTime = 0.0;
     double pauseStartTime = 0.0;
+    double lastKeyTime = 0.0;    // the game's start until a key is struck
     double spawnCarry = 0.0;     // the fraction of a letter due but not yet spawned
     bool paused = false;
     bool gameOver = false;

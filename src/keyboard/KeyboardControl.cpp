@@ -76,6 +76,23 @@ void KeyboardControl::outlineNextKey()
         outline(form_.shape(NamedShape::RightAltKey));
 }
 
+void KeyboardControl::showReadiness(const QHash<QChar, double>& readiness)
+{
+    readiness_ = readiness;
+    showMeters();
+}
+
+void KeyboardControl::showMeters()
+{
+    for (int i = 0; i < CharacterKeyCount; ++i) {
+        const QString& lower = form_.labels[i].text;
+        const auto found = lower.size() == 1 ? readiness_.constFind(lower[0].toLower()) : readiness_.constEnd();
+        form_.keys[i].meter.reset();
+        if (found != readiness_.constEnd())
+            form_.keys[i].meter = KeyMeter{*found, HeatMap::colour(1 - *found, 1)}; // red, yellow, then green
+    }
+}
+
 std::optional<ShippedLayout> KeyboardControl::offeredLayout() const
 {
     return mismatchedLayout(settings_.layoutFile, desktop_.layout());
@@ -124,6 +141,7 @@ void KeyboardControl::loadLayout()
     table_ = contents.table;
     showNextCharacter(nextCharacter_); // its key on the new layout
     applyLayout(form_, table_);
+    showMeters();
     readWeakKeys();
 
     const QString shownPath = QDir::toNativeSeparators(path);

@@ -7,6 +7,7 @@
 #include "common/ProgramPaths.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <initializer_list>
 #include <optional>
 
@@ -52,6 +53,8 @@ public:
     // The Coach's next character, outlined with the Shift or AltGr key it needs from the next
     // tick on and named with its finger in the caption; null for none.
     void showNextCharacter(QChar character);
+    // How ready the Coach finds each letter, from 0 to 1, as a bar on its key; empty for none.
+    void showReadiness(const QHash<QChar, double>& readiness);
 
 private:
     void light(std::initializer_list<NamedShape> shapes, std::initializer_list<NamedLabel> labels, bool lit,
@@ -60,6 +63,7 @@ private:
     void setLook(KeyCaption& caption, bool lit) const;
     void readWeakKeys();
     void outlineNextKey();
+    void showMeters();
     QString nextKeyText() const;
 
     AppSettings& settings_;
@@ -74,6 +78,7 @@ private:
     std::optional<KeyboardForm> heat_;
     QChar nextCharacter_;
     std::optional<KeyToPress> nextKey_;
+    QHash<QChar, double> readiness_; // by lower-case letter
 };
 
 } // namespace clavora

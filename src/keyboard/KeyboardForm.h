@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 
 namespace clavora {
 
@@ -20,12 +21,20 @@ struct TwipsBox {
     bool operator==(const TwipsBox&) const = default;
 };
 
+// A bar along a key's foot, filled as far as the Coach finds the key ready.
+struct KeyMeter {
+    double level = 0; // 0 to 1
+    Rgb colour = 0;
+    bool operator==(const KeyMeter&) const = default;
+};
+
 struct KeyShape {
     TwipsBox box;
     bool visible = true;
     Rgb fill = 0;
     Rgb border = 0;
     bool outlined = false; // the key to press next, drawn with a wide border
+    std::optional<KeyMeter> meter = std::nullopt;
     bool operator==(const KeyShape&) const = default;
 };
 

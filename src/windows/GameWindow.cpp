@@ -27,8 +27,8 @@ QLabel* statusLabel(QWidget* parent, const char* name, const QString& text, int 
 } // namespace
 
 GameWindow::GameWindow(AppSettings& settings, Clock& clock, Random& random, Beep& beep, HistoryRecorder& recorder,
-                       const HistoryFigures& figures)
-    : PractiseWindow(nullptr, Qt::Window), control_(settings, clock, random, beep, *this, recorder, figures)
+                       const HistoryFigures& figures, CoachStrokes& strokes)
+    : PractiseWindow(nullptr, Qt::Window), control_(settings, clock, random, beep, *this, recorder, figures, strokes)
 {
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(caption(GameCaption));

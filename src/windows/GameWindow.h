@@ -23,7 +23,7 @@ class GameWindow final : public PractiseWindow, public GameUi {
     Q_OBJECT
 public:
     GameWindow(AppSettings& settings, Clock& clock, Random& random, Beep& beep, HistoryRecorder& recorder,
-               const HistoryFigures& figures);
+               const HistoryFigures& figures, CoachStrokes& strokes);
 
     const GameControl& control() const { return control_; }
     // Writes the logic's form into the controls, touching only what differs.

@@ -6,12 +6,16 @@
 #include <QGlyphRun>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace clavora {
 
 namespace {
 constexpr int OutlineWidth = 3;
 constexpr int CaptionAlignment = Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic;
+// The readiness bar: this high, this far from the key's sides and foot, inside the outline.
+constexpr int MeterHeight = 5;
+constexpr int MeterMargin = 4;
 
 QRect pixels(const TwipsBox& b)
 {
@@ -52,6 +56,16 @@ QString shownText(const QString& caption)
         shown += caption[i];
     }
     return shown;
+}
+
+void paintKeyMeter(QPainter& p, const QRect& key, const KeyMeter& meter)
+{
+    const QRect bar(key.left() + MeterMargin, key.bottom() - MeterMargin - MeterHeight + 1,
+                    key.width() - 2 * MeterMargin, MeterHeight);
+    p.fillRect(bar, Qt::black);
+    const QRect inside = bar.adjusted(1, 1, -1, -1);
+    p.fillRect(QRect(inside.topLeft(), QSize(int(std::lround(meter.level * inside.width())), inside.height())),
+               toQColor(meter.colour));
 }
 
 } // namespace
@@ -105,12 +119,14 @@ void paintKeyShape(QPainter& p, const KeyShape& s)
         p.setBrush(toQColor(s.fill));
         p.setPen(QPen(toQColor(s.border), OutlineWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         p.drawRect(key.adjusted(1, 1, -2, -2));
-        return;
+    } else {
+        // A one-pixel border inside the key, filled as two rectangles: a fraction of what
+        // stroking it costs, the same pixels.
+        p.fillRect(key, toQColor(s.border));
+        p.fillRect(key.adjusted(1, 1, -1, -1), toQColor(s.fill));
     }
-    // A one-pixel border inside the key, filled as two rectangles: a fraction of what
-    // stroking it costs, the same pixels.
-    p.fillRect(key, toQColor(s.border));
-    p.fillRect(key.adjusted(1, 1, -1, -1), toQColor(s.fill));
+    if (s.meter)
+        paintKeyMeter(p, key, *s.meter);
 }
 
 void paintKeyboard(QPainter& p, const KeyboardForm& form)

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimerEvent>
 #include <algorithm>
 
 namespace clavora {
@@ -105,7 +106,32 @@ void KeyboardWindow::showNextCharacter(QChar character)
 {
     control_.showNextCharacter(character);
     keysChanged();
+    if (captionPause_.isActive()) {
+        captionPending_ = true; // shown when the pause ends
+        return;
+    }
     setWindowTitle(control_.caption());
+    captionPause_.start(CaptionPauseMilliseconds, this);
+}
+
+void KeyboardWindow::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != captionPause_.timerId()) {
+        QWidget::timerEvent(event);
+        return;
+    }
+    captionPause_.stop();
+    if (captionPending_) {
+        captionPending_ = false;
+        setWindowTitle(control_.caption());
+        captionPause_.start(CaptionPauseMilliseconds, this);
+    }
+}
+
+void KeyboardWindow::showReadiness(const QHash<QChar, double>& readiness)
+{
+    control_.showReadiness(readiness);
+    keysChanged();
 }
 
 void KeyboardWindow::showCaptionAndMenu()
@@ -157,6 +183,7 @@ KeyboardWindow::Look KeyboardWindow::lookOf(const Tile& tile) const
         look.fill = shapeAt(f, tile.shape).fill;
         look.border = shapeAt(f, tile.shape).border;
         look.outlined = shapeAt(f, tile.shape).outlined;
+        look.meter = shapeAt(f, tile.shape).meter;
     }
     for (size_t i = 0; i < tile.captions.size(); ++i)
         look.captions[i] = captionAt(f, tile.captions[i]).colour;

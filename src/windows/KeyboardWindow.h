@@ -4,6 +4,7 @@
 #include "keyboard/KeyboardUi.h"
 #include "KeyboardPainter.h"
 
+#include <QBasicTimer>
 #include <QKeySequence>
 #include <QPixmap>
 #include <QWidget>
@@ -31,6 +32,8 @@ public:
     void loadLayout();
     // The Coach's next character outlined and named; null for none.
     void showNextCharacter(QChar character);
+    // How ready the Coach finds each letter, as a bar on its key; empty for none.
+    void showReadiness(const QHash<QChar, double>& readiness);
     const KeyboardControl& control() const { return control_; }
 
     // KeyboardUi
@@ -42,14 +45,19 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
 
 private:
     static constexpr int MaxCaptionsPerKey = 3;
+    // The caption names the next key at most this often while keys come: each new caption
+    // costs the program more than the key's own painting, in the window manager's answers.
+    static constexpr int CaptionPauseMilliseconds = 250;
     // What a key's picture depends on besides the window's colours and the layout.
     struct Look {
         Rgb fill = 0;
         Rgb border = 0;
         bool outlined = false;
+        std::optional<KeyMeter> meter;
         std::array<Rgb, MaxCaptionsPerKey> captions{};
         bool operator==(const Look&) const = default;
     };
@@ -90,6 +98,8 @@ private:
     std::vector<Picture> pictures_;
     std::vector<size_t> changed_; // keys whose look changed since the last paint
     quint64 uses_ = 0;
+    QBasicTimer captionPause_; // runs only for a pause after a new caption
+    bool captionPending_ = false;
 };
 
 } // namespace clavora

@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 
 #include "ButtonKeys.h"
+#include "CachedPanelStyle.h"
 #include "FormWriting.h"
 #include "SaveFileDialog.h"
 #include "Geometry.h"
@@ -57,8 +58,9 @@ void narrowToFit(QAbstractButton* button, int width)
 } // namespace
 
 MainWindow::MainWindow(AppSettings& settings, ProgramPaths paths, Clock& clock, Random& random, Clipboard& clipboard,
-                       HistoryRecorder& recorder, const HistoryFigures& figures)
-    : settings_(settings), control_(settings, std::move(paths), clock, random, clipboard, *this, recorder, figures)
+                       HistoryRecorder& recorder, const HistoryFigures& figures, CoachStrokes& strokes)
+    : settings_(settings),
+      control_(settings, std::move(paths), clock, random, clipboard, *this, recorder, figures, strokes)
 {
     buildControls();
     bindControls();
@@ -93,6 +95,10 @@ void MainWindow::buildControls()
     typeThis_->setFont(fixedFont(18));
     exerciseBox_ = makeAt<QLineEdit>(this, "ExerciseBox", SampleText, 180, 1380, 9735, 495);
     exerciseBox_->setFont(fixedFont(18));
+    // It repaints at every key. Its child, so that the style outlives it.
+    auto* panelStyle = new CachedPanelStyle;
+    panelStyle->setParent(exerciseBox_);
+    exerciseBox_->setStyle(panelStyle);
     exerciseBox_->setEnabled(false);
     exerciseBox_->setAccessibleName(tr("Typing line"));
     typeThis_->setAccessibleName(tr("Exercise"));
@@ -305,6 +311,8 @@ void MainWindow::applyCoach(const MainForm& f)
         markWrongCharacters(f.wrongCharacters);
     if (shownNextCharacter_ != f.nextCharacter)
         emit nextCharacterChanged(shownNextCharacter_ = f.nextCharacter);
+    if (shownKeyReadiness_ != f.keyReadiness)
+        emit keyReadinessChanged(shownKeyReadiness_ = f.keyReadiness);
 }
 
 void MainWindow::markWrongCharacters(const std::vector<MarkedRange>& wrong)

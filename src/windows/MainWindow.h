@@ -23,7 +23,7 @@ class MainWindow final : public PractiseWindow, public ExerciseUi {
     Q_OBJECT
 public:
     MainWindow(AppSettings& settings, ProgramPaths paths, Clock& clock, Random& random, Clipboard& clipboard,
-               HistoryRecorder& recorder, const HistoryFigures& figures);
+               HistoryRecorder& recorder, const HistoryFigures& figures, CoachStrokes& strokes);
 
     const ExerciseControl& control() const { return control_; }
     // Takes the loaded settings: number, type, colours and the saved position.
@@ -59,6 +59,8 @@ public:
 signals:
     // The Coach's next character for the keyboard window; null when there is none.
     void nextCharacterChanged(QChar character);
+    // How ready the Coach finds each letter, for the keyboard window; empty for none.
+    void keyReadinessChanged(const QHash<QChar, double>& readiness);
     void quickRunEnded();
 
 protected:
@@ -102,6 +104,7 @@ private:
     QLabel* teacherGoals_;
     std::vector<MarkedRange> shownWrongCharacters_;
     QChar shownNextCharacter_;
+    QHash<QChar, double> shownKeyReadiness_;
     QTimer* exerciseTimer_;
     std::optional<std::pair<Rgb, Rgb>> shownColours_;
     enum class Focus { None, TypingLine, Number } pendingFocus_ = Focus::None;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Fakes.h"
 #include "TemporaryFolder.h"
+#include "coach/CoachStrokes.h"
 #include "coach/RecentStrokes.h"
 #include "exercises/ExerciseControl.h"
 #include "history/NoHistory.h"
@@ -22,6 +23,7 @@ struct Control : ::testing::Test {
     FakeClipboard clipboard;
     FakeExerciseUi ui;
     NoHistory history;
+    std::unique_ptr<CoachStrokes> strokes;
     std::unique_ptr<ExerciseControl> control;
 
     Control()
@@ -37,8 +39,9 @@ struct Control : ::testing::Test {
         settings.quickRepeats = 2;
         settings.quickNumberFrom = 1;
         settings.quickNumberTo = 5;
+        strokes = std::make_unique<CoachStrokes>(settings, ProgramPaths(folder.path(""), "clavora").recentStrokesFile());
         control = std::make_unique<ExerciseControl>(settings, ProgramPaths(folder.path(""), "clavora"), clock,
-                                                    random, clipboard, ui, history, history);
+                                                    random, clipboard, ui, history, history, *strokes);
         control->load();
     }
     const MainForm& form() const { return control->form(); }
@@ -380,8 +383,9 @@ TEST_F(Control, CoachedRandomLinesFollowTheCourseAndUnlockFromTheRecentStrokes)
                 earlier.add(key, learnt, 0.4);
         ASSERT_TRUE(earlier.save(ProgramPaths(folder.path(""), "clavora").recentStrokesFile()).ok);
         settings.coachKeys.clear();
+        CoachStrokes kept(settings, ProgramPaths(folder.path(""), "clavora").recentStrokesFile());
         ExerciseControl coached(settings, ProgramPaths(folder.path(""), "clavora"), clock, random, clipboard, ui,
-                                history, history);
+                                history, history, kept);
         coached.load();
         coached.randomClicked();
         coached.startExercises();
@@ -390,6 +394,9 @@ TEST_F(Control, CoachedRandomLinesFollowTheCourseAndUnlockFromTheRecentStrokes)
         EXPECT_TRUE(QRegularExpression(learnt ? "^[fghjdklsar ]+$" : "^[fghjdkls a]+$").match(line).hasMatch()) << line.toStdString();
         EXPECT_EQ(coached.form().resultStripText, learnt ? "9 of 10 letters ready; needing more strokes: r"
                                                          : "0 of 9 letters ready; needing accuracy: f, g, h, j, d, k, s, l, a");
+        // The same for the keyboard, letter by letter.
+        EXPECT_EQ(coached.form().keyReadiness.size(), settings.coachKeys.size());
+        EXPECT_EQ(coached.form().keyReadiness.value(u'f'), learnt ? 1.0 : 0.0);
         for (int typed = 1; typed <= line.size(); ++typed)
             coached.typingLineChanged(line.left(typed));
         coached.enterPressed();
@@ -402,7 +409,8 @@ TEST_F(Control, CoachedRandomLinesFollowTheCourseAndUnlockFromTheRecentStrokes)
 
     // The letters kept in the settings are where the course goes on from.
     settings.coachKeys = "fghjdkslart";
-    ExerciseControl goesOn(settings, ProgramPaths(folder.path(""), "clavora"), clock, random, clipboard, ui, history, history);
+    ExerciseControl goesOn(settings, ProgramPaths(folder.path(""), "clavora"), clock, random, clipboard, ui, history,
+                           history, *strokes);
     goesOn.load();
     goesOn.randomClicked();
     goesOn.startExercises();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Fakes.h"
 #include "FindControl.h"
+#include "coach/CoachStrokes.h"
 #include "common/Translations.h"
 #include "game/GameForm.h"
 #include "settings/AppSettings.h"
@@ -82,13 +83,14 @@ class AccessKeysTest : public QObject {
     FakeHistory history;
     FakeKeyState keyState;
     FakeDesktopKeyboard desktop; // another keyboard than the layout file's: every entry shows
+    CoachStrokes strokes{settings, QString()};
 
     // Each window's access-keyed captions, built in the language installed now.
     QMap<QString, QMultiMap<int, QString>> windowKeys()
     {
         const ProgramPaths paths(folder.path(), QStringLiteral("clavora"));
-        MainWindow main(settings, paths, clock, random, clipboard, history, history);
-        GameWindow game(settings, clock, random, beep, history, history);
+        MainWindow main(settings, paths, clock, random, clipboard, history, history, strokes);
+        GameWindow game(settings, clock, random, beep, history, history, strokes);
         SettingsDialog dialog(settings, paths);
         ProgressWindow progress(history, history, true, folder.path());
         ClassGoalsDialog goals({{QStringLiteral("5a"), {}, {}}});
@@ -143,7 +145,7 @@ private slots:
         QFETCH(QString, language);
         Translations translations({language});
         translations.install();
-        GameWindow game(settings, clock, random, beep, history, history);
+        GameWindow game(settings, clock, random, beep, history, history, strokes);
         const QString start = findControl<QAbstractButton>(game, "StartButton")->text();
         QCOMPARE(namedKey(gameText(StartNotice)), keyOf(start));
         QCOMPARE(namedKey(gameText(PauseNotice)), keyOf(gameText(PauseCaption)));
@@ -159,7 +161,7 @@ private slots:
         translations.install();
         QApplication::setFont(interfaceFont()); // the program's font
         MainWindow main(settings, ProgramPaths(folder.path(), QStringLiteral("clavora")), clock, random, clipboard,
-                        history, history);
+                        history, history, strokes);
         const auto* preset = findControl<QRadioButton>(main, "PresetExercises");
         QCOMPARE(preset->geometry(), twipsRect(1320, 300, 1575, 255));
         QVERIFY(preset->x() + preset->sizeHint().width() <= findControl(main, "ExNumBox")->x());

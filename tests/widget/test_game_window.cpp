@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Fakes.h"
 #include "FindControl.h"
+#include "coach/CoachStrokes.h"
 #include "game/GameControl.h"
 #include "game/GameForm.h"
 #include "history/NoHistory.h"
@@ -30,6 +31,7 @@ class GameWindowTest : public QObject {
     FakeRandom random;
     FakeBeep beep;
     NoHistory history;
+    CoachStrokes strokes{settings, QString()};
     std::unique_ptr<GameWindow> window;
 
     QLineEdit* startLevel() { return findControl<QLineEdit>(*window, "StartLevel"); }
@@ -57,7 +59,7 @@ private slots:
         settings.textColour = rgb(0, 0, 255);
         clock.now = 1000.0;
         random.fallback = 0.5;
-        window = std::make_unique<GameWindow>(settings, clock, random, beep, history, history);
+        window = std::make_unique<GameWindow>(settings, clock, random, beep, history, history, strokes);
         window->show();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
@@ -125,7 +127,7 @@ private slots:
         QVERIFY(!settings.weakKeyGame);
 
         settings.weakKeyGame = true;
-        GameWindow reopened(settings, clock, random, beep, history, history);
+        GameWindow reopened(settings, clock, random, beep, history, history, strokes);
         QVERIFY(findControl<QCheckBox>(reopened, "WeakKeys")->isChecked());
     }
 

@@ -178,6 +178,35 @@ private slots:
             }
     }
 
+    void theCoachsReadinessRepaintsItsKeysAloneAsABarAlongTheirFoot()
+    {
+        auto w = open("QWERTY - United States");
+        QVERIFY(w);
+        PaintCounter counter;
+        w->installEventFilter(&counter);
+        w->showReadiness({{u'a', 0.5}});
+        const KeyboardForm& form = w->control().form();
+        const QRect a = twipsRect(form.keys[26].box.left, form.keys[26].box.top, form.keys[26].box.width,
+                                  form.keys[26].box.height);
+        QTRY_COMPARE_WITH_TIMEOUT(counter.painted, QRegion(a), 1000);
+        const QPoint bar(a.left() + a.width() / 2, a.bottom() - 6); // the bar's middle, in its height
+        QCOMPARE(colourAt(*w, bar - QPoint(a.width() / 4, 0)), toQColor(HeatMap::colour(0.5, 1)));
+        QCOMPARE(colourAt(*w, bar + QPoint(a.width() / 4, 0)), QColor(Qt::black)); // the half still to go
+        QCOMPARE(colourAt(*w, inside(form.keys[26].box)), toQColor(keyColour(26)));
+    }
+
+    void theCaptionFollowsTheNextKeyAtMostFourTimesASecondAndEndsOnTheLast()
+    {
+        auto w = open("QWERTY - United States");
+        QVERIFY(w);
+        w->showNextCharacter(u'e');
+        QVERIFY(w->windowTitle().endsWith(" - next: e, left middle finger"));
+        w->showNextCharacter(u'j');
+        w->showNextCharacter(u'k');
+        QVERIFY(w->windowTitle().endsWith(" - next: e, left middle finger")); // within the pause
+        QTRY_VERIFY_WITH_TIMEOUT(w->windowTitle().endsWith(" - next: k, right middle finger"), 2000);
+    }
+
     void cachedKeysNeverOutliveNewColoursOrLayouts()
     {
         // More keys lit and unlit than the window keeps pictures of.

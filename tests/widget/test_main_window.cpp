@@ -2,6 +2,7 @@
 #include "Fakes.h"
 #include "FindControl.h"
 #include "ModalAnswerer.h"
+#include "coach/CoachStrokes.h"
 #include "exercises/ExerciseControl.h"
 #include "history/NoHistory.h"
 #include "settings/AppSettings.h"
@@ -35,6 +36,7 @@ class MainWindowTest : public QObject {
     FakeRandom random;
     FakeClipboard clipboard;
     NoHistory history;
+    CoachStrokes strokes{settings, QString()};
     std::unique_ptr<MainWindow> window;
 
     const ExerciseControl& control() const { return window->control(); }
@@ -54,7 +56,7 @@ private slots:
         settings = AppSettings{};
         settings.presetFile = "set";
         window = std::make_unique<MainWindow>(settings, ProgramPaths(dir.path(), "clavora"), clock, random,
-                                              clipboard, history, history);
+                                              clipboard, history, history, strokes);
         window->load();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -66,7 +68,8 @@ private slots:
         // The program's font is wider than the one the places were laid out for.
         const QFont usual = QApplication::font();
         QApplication::setFont(interfaceFont());
-        MainWindow wide(settings, ProgramPaths(dir.path(), "clavora"), clock, random, clipboard, history, history);
+        MainWindow wide(settings, ProgramPaths(dir.path(), "clavora"), clock, random, clipboard, history, history,
+                        strokes);
         QApplication::setFont(usual);
         const auto* caption = findControl<QRadioButton>(wide, "PresetExercises");
         QVERIFY(caption->font().stretch() >= 75 && caption->font().stretch() < 100);

@@ -5,10 +5,12 @@
 #include "coach/CoachCourse.h"
 #include "coach/RecentStrokes.h"
 #include "coach/CoachMarks.h"
+#include "coach/CoachStrokes.h"
 #include "coach/CourseWords.h"
 #include "coach/WordList.h"
 #include "keyboard/DesktopLayouts.h"
 #include "keyboard/LayoutFile.h"
+#include "settings/AppSettings.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -70,22 +72,26 @@ TEST(AdaptiveCourse, UnlocksTheNextKeyOnlyWhenEveryUnlockedKeyIsLearnt)
     EXPECT_FALSE(finished.update({learnt, {u'j', 20, 95, 10}}));
 }
 
-TEST(AdaptiveCourse, WeakKeysWeighMore)
+TEST(AdaptiveCourse, WeakKeysWeighMoreAndShowLessReady)
 {
     struct Case {
         KeyPractice figures;
         double weight;
+        double readiness; // 1 only when learnt
     };
     const Case cases[] = {
-        {{u'f', 19, 100, 40}, AdaptiveCourse::MaximumWeight}, // the new key
-        {{u'f', 20, 95, 10}, 1.0},
-        {{u'f', 20, 90, 30}, 2.0},
-        {{u'f', 20, 100, 5}, 2.0},
-        {{u'f', 20, 50, 0}, AdaptiveCourse::MaximumWeight},
+        {{u'f', 19, 100, 40}, AdaptiveCourse::MaximumWeight, 0.95}, // the new key
+        {{u'f', 10, 100, 10}, AdaptiveCourse::MaximumWeight, 0.5},
+        {{u'f', 0, 0, 0}, AdaptiveCourse::MaximumWeight, 0},
+        {{u'f', 20, 95, 10}, 1.0, 1},
+        {{u'f', 20, 90, 30}, 2.0, 2.0 / 3},
+        {{u'f', 20, 100, 5}, 2.0, 2.0 / 3},
+        {{u'f', 20, 50, 0}, AdaptiveCourse::MaximumWeight, 0},
     };
     for (const Case& c : cases) {
         const AdaptiveCourse course({"f", 1}, 1, coachMarks());
         EXPECT_EQ(course.weights({c.figures}), std::vector<double>{c.weight}) << c.figures.accuracy << " " << c.figures.speed;
+        EXPECT_DOUBLE_EQ(course.readiness(c.figures), c.readiness) << c.figures.strokes << " " << c.figures.accuracy;
     }
 }
 
@@ -140,6 +146,34 @@ TEST(RecentStrokes, JudgesAKeyByItsLastStrokesAlone)
     ASSERT_TRUE(strokes.save(folder.path("sub/Coach strokes.txt")).ok);
     EXPECT_EQ(RecentStrokes::read(folder.path("sub/Coach strokes.txt")).text(), strokes.text());
     EXPECT_EQ(RecentStrokes::fromText("# note\nk 300 x + -5 y\nno 1\n").text(), "k 300 x +\n");
+}
+
+TEST(CoachStrokes, SavedAfterALineOrAGameOnlyWhileTheCoachIsOnAndOnlyWithNewStrokes)
+{
+    const struct {
+        const char* name;
+        bool coach;
+        QChar struck;
+        bool saved;
+    } cases[] = {
+        {"the Coach on", true, u'f', true},
+        {"the Coach off: nothing more on the disk", false, u'f', false},
+        {"no letter typed", true, u' ', false},
+    };
+    for (const auto& c : cases) {
+        TemporaryFolder folder;
+        AppSettings settings;
+        settings.coach = c.coach;
+        CoachStrokes strokes(settings, folder.path("Coach strokes.txt"));
+        strokes.add(c.struck, true, 0.3);
+        strokes.keep();
+        EXPECT_EQ(QFile::exists(folder.path("Coach strokes.txt")), c.saved) << c.name;
+        // What was typed without the Coach is saved with the first line or game it sees.
+        settings.coach = true;
+        strokes.keep();
+        EXPECT_EQ(CoachStrokes(settings, folder.path("Coach strokes.txt")).recent().text(), strokes.recent().text())
+            << c.name;
+    }
 }
 
 TEST(WordList, KeepsWordsOfLowerCaseLettersAndFindsTheLayoutsLanguage)

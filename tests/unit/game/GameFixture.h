@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "Fakes.h"
+#include "coach/CoachStrokes.h"
 #include "game/GameControl.h"
 #include "history/NoHistory.h"
 #include "settings/AppSettings.h"
@@ -66,7 +67,8 @@ protected:
     FakeBeep beep;
     FakeGameUi ui;
     NoHistory history;
-    GameControl game{settings, clock, random, beep, ui, history, history};
+    CoachStrokes strokes{settings, QString()};
+    GameControl game{settings, clock, random, beep, ui, history, history, strokes};
 };
 
 } // namespace clavora::test

@@ -48,6 +48,21 @@ TEST_F(GameKeys, MissCostsTenPointsNotBelowZeroAndAddsAPenaltyLetter)
     EXPECT_EQ(table()[2].spawnTime, 1001.4);
 }
 
+TEST_F(GameKeys, EachHitAndEachMissCountsAmongTheCoachsStrokes)
+{
+    start();
+    tickAt(1001.125);     // an "a" comes
+    typeAt(1001.3, u'b'); // a miss of the "a" on screen, which brings another
+    typeAt(1001.5, u'a'); // 0.2 s after the previous key
+    typeAt(1002.0, u'a'); // 0.5 s after the previous key
+    typeAt(1002.1, u'b'); // a miss with no letter on screen counts against none
+    const KeyPractice a = strokes.recent().practice(u'a');
+    EXPECT_EQ(a.strokes, 3);
+    EXPECT_DOUBLE_EQ(a.accuracy, 200.0 / 3);
+    EXPECT_DOUBLE_EQ(a.speed, 60.0 / (0.5 * 5)); // the median interval
+    EXPECT_EQ(strokes.recent().practice(u'b').strokes, 0);
+}
+
 TEST_F(GameKeys, EnterAdvancesOnlyThirtySecondsIntoALevelAndOnlyOnce)
 {
     start();

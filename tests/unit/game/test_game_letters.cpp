@@ -107,7 +107,7 @@ protected:
     QString weighted() const { return WeakKeyWeights::fromHistory(history, keysAllowed(settings)).pool(); }
 
     FakeHistory history;
-    GameControl weakGame{settings, clock, random, beep, ui, history, history};
+    GameControl weakGame{settings, clock, random, beep, ui, history, history, strokes};
 };
 
 TEST_F(WeakKeyGameTest, TickedTheLettersFollowTheMistakesReadOnceAGame)

@@ -3,6 +3,7 @@
 #include "Fakes.h"
 #include "SampleRecords.h"
 #include "TemporaryFolder.h"
+#include "coach/CoachStrokes.h"
 #include "exercises/ExerciseControl.h"
 #include "history/RecordingSwitch.h"
 #include "settings/AppSettings.h"
@@ -23,6 +24,7 @@ struct ExerciseHistoryFixture {
     FakeRandom random;
     FakeClipboard clipboard;
     FakeExerciseUi ui;
+    CoachStrokes strokes{settings, folder.path("Coach strokes.txt")};
     std::unique_ptr<ExerciseControl> control;
 
     ExerciseHistoryFixture()
@@ -37,7 +39,7 @@ struct ExerciseHistoryFixture {
     void load()
     {
         control = std::make_unique<ExerciseControl>(settings, ProgramPaths(folder.path(""), "clavora"), clock,
-                                                    random, clipboard, ui, recorder, history);
+                                                    random, clipboard, ui, recorder, history, strokes);
         control->load();
     }
     const MainForm& form() const { return control->form(); }

@@ -156,7 +156,7 @@ TEST_F(ExerciseRecording, AFailingStoreNeverStopsTheExercises)
     FakeHistory broken;
     broken.writable = false;
     ExerciseControl other(settings, ProgramPaths(folder.path(""), "clavora"), clock, random, clipboard, ui, broken,
-                          broken);
+                          broken, strokes);
     other.load();
     other.startExercises();
     other.typingLineChanged("abc");
@@ -175,7 +175,8 @@ struct GameRecording : ::testing::Test {
     FakeRandom random;
     FakeBeep beep;
     FakeGameUi ui;
-    GameControl game{settings, clock, random, beep, ui, recorder, history};
+    CoachStrokes strokes{settings, QString()};
+    GameControl game{settings, clock, random, beep, ui, recorder, history, strokes};
 
     GameRecording()
     {

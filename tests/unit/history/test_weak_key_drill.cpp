@@ -98,8 +98,9 @@ TEST_F(WeakKeyDrill, NothingToDrillSaysSoAndStartsNothing)
         settings.numbers = true;
         settings.exerciseType = ExerciseType::Random;
         FakeExerciseUi messages;
+        CoachStrokes strokes(settings, folder.path("Coach strokes.txt"));
         ExerciseControl drill(settings, ProgramPaths(folder.path(""), "clavora"), clock, random, clipboard, messages,
-                              recorder, figures);
+                              recorder, figures, strokes);
         drill.load();
         drill.startExercises(); // a running exercise is left alone
         const QString line = drill.form().typeThisText;

@@ -5,11 +5,13 @@
 #include "history/NoHistory.h"
 #include "history/SampleRecords.h"
 #include "keyboard/HeatMap.h"
+#include "keyboard/KeyCodes.h"
 #include "keyboard/KeyColour.h"
 #include "keyboard/KeyboardControl.h"
 #include "settings/AppSettings.h"
 
 #include <QDir>
+#include <map>
 #include <gtest/gtest.h>
 
 using namespace clavora;
@@ -396,5 +398,36 @@ TEST_F(Keyboard, TheCoachsNextCharacterIsOutlinedWithItsModifierAndNamedInTheCap
         control.tick();
         EXPECT_EQ(outlined(), c.outlined) << int(c.character.unicode());
         EXPECT_EQ(control.caption(), plainCaption + c.caption) << int(c.character.unicode());
+    }
+}
+
+TEST_F(Keyboard, TheCoachsReadinessIsAMeterOnEachLettersKeyWhereverTheLayoutPutsIt)
+{
+    const auto meters = [this] {
+        std::map<int, KeyMeter> shown;
+        for (int i = 0; i < CharacterKeyCount; ++i)
+            if (form().keys[i].meter)
+                shown[i] = *form().keys[i].meter;
+        return shown;
+    };
+    const Rgb red = HeatMap::colour(1, 1), green = HeatMap::colour(0, 1);
+    QByteArray swapped = Us47 + "\r\n" + UsShift47;
+    swapped.replace("asdfg", "asdgf");
+    const struct {
+        QByteArray layout;
+        QHash<QChar, double> readiness;
+        std::map<int, KeyMeter> meters;
+    } cases[] = {
+        {Us47 + "\r\n" + UsShift47, {{u'f', 0}, {u'j', 0.5}, {u'd', 1}},
+         {{28, {1, green}}, {29, {0, red}}, {32, {0.5, HeatMap::colour(0.5, 1)}}}},
+        {swapped, {{u'f', 0}}, {{30, {0, red}}}}, // f has moved, and keeps its meter
+        {Us47 + "\r\n" + UsShift47, {}, {}},
+    };
+    for (const auto& c : cases) {
+        control.showReadiness(c.readiness);
+        load(c.layout);
+        keys.down = {characterKeyCode(QStringLiteral("f"))}; // a key going down leaves its meter
+        control.tick();
+        EXPECT_EQ(meters(), c.meters) << c.readiness.size();
     }
 }
