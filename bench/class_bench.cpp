@@ -3,6 +3,7 @@
 // sending a long queue of attempts, what an attempt's write costs the user-interface thread
 // with a class (the send itself runs on the class's thread), and the program's end while a
 // server does not answer.
+#include "ClassBenchRecords.h"
 #include "PostgresServer.h"
 #include "class/ClassSync.h"
 #include "history_store/HistoryStore.h"
@@ -18,37 +19,19 @@
 #include <unistd.h>
 
 using namespace clavora;
+using namespace clavora::bench;
 using namespace clavora::test;
 
 namespace {
 
 PostgresServer* server = nullptr;
 
-AttemptRecord sampleAttempt()
-{
-    AttemptRecord record;
-    record.finished = QDateTime::currentDateTime();
-    record.exercise = record.typed = QStringLiteral("the quick brown fox jumps over a lazy dog");
-    record.source.presetFile = QStringLiteral("QWERTY - United States");
-    record.seconds = 9.5;
-    record.speed = record.correctSpeed = 50;
-    record.accuracy = 100;
-    record.keystrokes.pairs = {{u'a', u'a', 3, 3, 0.75}, {u'b', u'v', 1, 1, 0.3}};
-    return record;
-}
-
-int scalar(const QSqlDatabase& connection, const QString& sql)
-{
-    QSqlQuery query(connection);
-    return query.exec(sql) && query.next() ? query.value(0).toInt() : -1;
-}
-
 // From naming the server to an empty outbox, `state.range(0)` attempts queued.
 void sendQueue(benchmark::State& state)
 {
     QTemporaryDir folder;
     HistoryStore store(folder.filePath(QStringLiteral("History.sqlite")));
-    const AttemptRecord record = sampleAttempt();
+    const AttemptRecord record = sampleAttempt(QDateTime::currentDateTime());
     for (int i = 0; i < state.range(0); ++i)
         store.addAttempt(record);
     const QSqlDatabase admin = QSqlDatabase::database(QStringLiteral("admin"));
@@ -83,7 +66,7 @@ void writeAttempt(benchmark::State& state)
         sync->setServer(server->connection(QStringLiteral("anna")));
         store.setAfterWrite([&] { sync->sendNow(); });
     }
-    AttemptRecord record = sampleAttempt();
+    AttemptRecord record = sampleAttempt(QDateTime::currentDateTime());
     const QDateTime first = record.finished;
     qint64 written = 0;
     for (auto _ : state) {

@@ -11,6 +11,7 @@
 // of 2,000 (--learners=2000), where one program serves learner after learner, does not finish
 // yet: sends stall waiting on PgBouncer, whose per-role pools cannot share the server's
 // connections.
+#include "ClassBenchRecords.h"
 #include "PostgresServer.h"
 #include "class/ClassConnection.h"
 #include "class/ClassGapRepair.h"
@@ -30,6 +31,7 @@
 #include <unistd.h>
 
 using namespace clavora;
+using namespace clavora::bench;
 using namespace clavora::test;
 
 namespace {
@@ -42,25 +44,6 @@ constexpr int programsAtOnce = 50;
 QString learnerName(int learner)
 {
     return QStringLiteral("learner%1").arg(learner, 4, 10, QLatin1Char('0'));
-}
-
-AttemptRecord sampleAttempt(const QDateTime& finished)
-{
-    AttemptRecord record;
-    record.finished = finished;
-    record.exercise = record.typed = QStringLiteral("the quick brown fox jumps over a lazy dog");
-    record.source.presetFile = QStringLiteral("QWERTY - United States");
-    record.seconds = 9.5;
-    record.speed = record.correctSpeed = 50;
-    record.accuracy = 100;
-    record.keystrokes.pairs = {{u'a', u'a', 3, 3, 0.75}, {u'b', u'v', 1, 1, 0.3}};
-    return record;
-}
-
-qint64 scalar(const QSqlDatabase& connection, const QString& sql)
-{
-    QSqlQuery query(connection);
-    return query.exec(sql) && query.next() ? query.value(0).toLongLong() : -1;
 }
 
 // Clock ticks the postmaster and its sessions have used, those ended included.
