@@ -4,6 +4,7 @@
 #include "PostgresServer.h"
 #include "class/ClassBackoff.h"
 #include "class/ClassDownload.h"
+#include "class/ClassGoalsSaver.h"
 #include "class/ClassSync.h"
 #include "common/Services.h"
 #include "history_store/HistoryStore.h"
@@ -444,12 +445,15 @@ void TestClassSync::forgottenRecordsAreNotFetchedBack()
     QTRY_COMPARE_WITH_TIMEOUT(second.stored(), 1, 20000);
 }
 
-// The goals the teacher set reach the learner's program when it connects, and its Coach's
-// letters reach the server with its records, once.
+// The goals the teacher set from the Class page reach the learner's program when it connects,
+// and its Coach's letters reach the server with its records, once.
 void TestClassSync::goalsAndLettersAtEachConnection()
 {
-    QVERIFY(QSqlQuery(admin()).exec("INSERT INTO clavora.class_goals (class_id, teacher, speed_target, coach)"
-                                    " SELECT id, teacher, 20, true FROM clavora.classes"));
+    ClassGoalsSaver teacher;
+    std::optional<QString> problem;
+    teacher.write(server_.connection("tina"), "5a", {{}, 20, true}, [&](const QString& p) { problem = p; });
+    QTRY_VERIFY_WITH_TIMEOUT(problem.has_value(), 20000);
+    QCOMPARE(*problem, QString());
     Machine machine(server_.connection("anna"));
     machine.start();
     QSignalSpy goals(machine.sync.get(), &ClassSync::goalsRead);
