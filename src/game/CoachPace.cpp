@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CoachPace.h"
 
-#include "history/HistoryFigures.h"
+#include "coach/RecentStrokes.h"
 #include "settings/AppSettings.h"
 
 #include <algorithm>
@@ -12,18 +12,23 @@ namespace {
 // A word is five keys; a letter is found and struck in the time of two.
 constexpr double KeysPerLetter = 2;
 constexpr double KeysPerWord = 5;
+
+double secondsPerKey(double wordsPerMinute)
+{
+    return 60 / (KeysPerWord * wordsPerMinute);
+}
+
 } // namespace
 
-double coachSpawnInterval(const AppSettings& settings, const HistoryFigures& figures)
+double coachSpawnInterval(const AppSettings& settings, const RecentStrokes& strokes)
 {
     if (!settings.coach)
         return 0.0;
     std::vector<double> intervals;
-    if (!settings.coachKeys.isEmpty() && figures.available())
-        for (const KeyFigures& key : figures.keyFigures(HistoryPeriod::Week))
-            if (settings.coachKeys.contains(key.key) && key.medianIntervalMilliseconds)
-                intervals.push_back(*key.medianIntervalMilliseconds / 1000);
-    double keySeconds = 60 / (KeysPerWord * std::max<int>(settings.coachSpeedTarget, 1));
+    for (const KeyPractice& key : strokes.practice(settings.coachKeys))
+        if (key.speed > 0)
+            intervals.push_back(secondsPerKey(key.speed));
+    double keySeconds = secondsPerKey(std::max<int>(settings.coachSpeedTarget, 1));
     if (!intervals.empty()) {
         const auto middle = intervals.begin() + qsizetype(intervals.size() / 2);
         std::nth_element(intervals.begin(), middle, intervals.end());

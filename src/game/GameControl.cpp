@@ -87,7 +87,7 @@ void GameControl::startGame()
     // Read once a game: the weights change only as slowly as the history does.
     const GameLetters letters = gameLetters(settings_, figures_);
     game_.allowedKeys = letters.pool;
-    game_.slowestInterval = coachSpawnInterval(settings_, figures_);
+    game_.slowestInterval = coachSpawnInterval(settings_, strokes_.recent());
     game_.score = 0;
     const double now = clock_.secondsSinceMidnight();
     game_.gameStartTime = game_.levelStartTime = game_.lastSpawnTime = game_.lastKeyTime = now;

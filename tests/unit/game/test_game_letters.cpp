@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GameFixture.h"
+#include "coach/RecentStrokes.h"
 #include "exercises/RandomExercises.h"
 #include "game/CoachPace.h"
 #include "game/GameLetters.h"
@@ -33,10 +34,10 @@ TEST(GameLettersTest, TheCoachsGameDrawsOnlyTheLettersItsCourseReached)
 
 TEST(GameLettersTest, TheCoachsLettersComeAtAPaceTheLearnersCourseSpeedCanMeet)
 {
-    FakeHistory history;
-    addMistakes(history, QStringLiteral("fghjdkslaz"));
-    for (KeyFigures& key : history.keys)
-        key.medianIntervalMilliseconds = key.key == u'z' ? 100 : 600; // z is not in the course yet
+    RecentStrokes strokes;
+    for (const QChar key : QStringLiteral("fghjdkslaz"))
+        for (int stroke = 0; stroke < 5; ++stroke)
+            strokes.add(key, true, key == u'z' ? 0.1 : 0.6); // z is not in the course yet
     struct Case {
         bool coach;
         QString keys;
@@ -47,14 +48,14 @@ TEST(GameLettersTest, TheCoachsLettersComeAtAPaceTheLearnersCourseSpeedCanMeet)
         {false, "fghjdksla", 10, 0.0},      // the levels' rates alone
         {true, "", 10, 2.4},                // no course yet: the speed target, 10 WPM
         {true, "", 20, 1.2},
-        {true, "fghjdksla", 10, 1.2},       // 600 ms a key recorded
+        {true, "fghjdksla", 10, 1.2},       // 600 ms a key lately
     };
     for (const Case& c : cases) {
         AppSettings settings;
         settings.coach = c.coach;
         settings.coachKeys = c.keys;
         settings.coachSpeedTarget = std::int16_t(c.speedTarget);
-        EXPECT_DOUBLE_EQ(coachSpawnInterval(settings, history), c.interval) << c.keys.toStdString();
+        EXPECT_DOUBLE_EQ(coachSpawnInterval(settings, strokes), c.interval) << c.keys.toStdString();
     }
 }
 
